@@ -1,0 +1,11 @@
+#pragma once
+// The exported entry points of the dialog library. Arguments are the caller's variables, passed
+// by reference; a dialog writes them back only when the user saves or presses OK.
+
+#include <string>
+
+#include "dialogs/Export.h"
+
+// The acuity text converted to `base` notation: 20 = 20-foot fraction, 6 = 6-metre fraction,
+// anything else decimal.
+LENVARI_DLL_EXPORT std::string CONVERTACUITY(const std::string& acuity, const int& base);

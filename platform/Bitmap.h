@@ -1,0 +1,36 @@
+#pragma once
+// A picture held in memory: read from JPG, PNG, BMP, GIF or TIF files, written as BMP.
+
+#include <memory>
+#include <string>
+
+class QImage;
+
+namespace lenvari {
+
+class Bitmap {
+ public:
+  Bitmap();
+  ~Bitmap();
+  Bitmap(const Bitmap&);
+  Bitmap& operator=(const Bitmap&);
+
+  // Reads the file; an unreadable, empty or truncated file leaves the bitmap empty.
+  static Bitmap Load(const std::string& path);
+  // Reads only a Windows bitmap file (the format the image slots are stored in).
+  static Bitmap LoadBmp(const std::string& path);
+  static Bitmap FromImage(const QImage& image);
+
+  bool Empty() const;
+  int Width() const;
+  int Height() const;
+  // Writes a 24-bit Windows bitmap; false when the file could not be written.
+  bool SaveBmp(const std::string& path) const;
+
+  const QImage& Image() const;
+
+ private:
+  std::shared_ptr<QImage> image_;
+};
+
+}  // namespace lenvari

@@ -1,0 +1,253 @@
+#include "platform/Canvas.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Bitmap.h"
+
+namespace lenvari {
+namespace {
+
+QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+constexpr size_t kMaxPolygonPoints = 1024;
+
+}  // namespace
+
+struct Canvas::Impl {
+  QImage image;
+  RectF scale;
+  bool antialias = false;
+  double penWidth = 0;
+  QFont font;
+  Colour textColour = kBlack;
+  Colour textBackground = kWhite;
+  bool textOpaque = false;
+  // The painter stays open across drawing calls (opening one per call costs more than most
+  // of the drawing); it is closed whenever the image itself is handed out.
+  std::unique_ptr<QPainter> painter;
+
+  QPainter& Painter() {
+    if (!painter) {
+      painter = std::make_unique<QPainter>(&image);
+      painter->setRenderHint(QPainter::Antialiasing, antialias);
+      painter->setRenderHint(QPainter::TextAntialiasing, antialias);
+      painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    }
+    return *painter;
+  }
+  void EndPainting() { painter.reset(); }
+
+  double Sx() const { return image.width() / (scale.right - scale.left); }
+  double Sy() const { return image.height() / (scale.bottom - scale.top); }
+  QPointF Px(PointF p) const { return {(p.x - scale.left) * Sx(), (p.y - scale.top) * Sy()}; }
+  QRectF PxRect(RectF r) const {
+    return QRectF(Px({r.left, r.top}), Px({r.right, r.bottom})).normalized();
+  }
+};
+
+Canvas::Canvas(int pixelWidth, int pixelHeight) : impl_(std::make_unique<Impl>()) {
+  impl_->image = QImage(std::max(1, pixelWidth), std::max(1, pixelHeight), QImage::Format_RGB32);
+  impl_->image.fill(Qt::white);
+  impl_->scale = {0, 0, static_cast<double>(impl_->image.width()),
+                  static_cast<double>(impl_->image.height())};
+  impl_->font = QFont("Arial");
+  impl_->font.setPixelSize(16);
+}
+
+Canvas::~Canvas() = default;
+
+int Canvas::PixelWidth() const { return impl_->image.width(); }
+int Canvas::PixelHeight() const { return impl_->image.height(); }
+
+void Canvas::SetScale(double left, double top, double right, double bottom) {
+  if (right == left || bottom == top) return;  // a degenerate window would divide by zero
+  impl_->scale = {left, top, right, bottom};
+}
+
+RectF Canvas::Scale() const { return impl_->scale; }
+
+PointF Canvas::ToPixels(PointF units) const {
+  const QPointF p = impl_->Px(units);
+  return {p.x(), p.y()};
+}
+
+PointF Canvas::ToUnits(PointF pixels) const {
+  return {impl_->scale.left + pixels.x / impl_->Sx(), impl_->scale.top + pixels.y / impl_->Sy()};
+}
+
+double Canvas::UnitsPerPixelX() const { return 1.0 / impl_->Sx(); }
+double Canvas::UnitsPerPixelY() const { return 1.0 / impl_->Sy(); }
+
+void Canvas::SetAntialias(bool on) {
+  impl_->antialias = on;
+  if (impl_->painter) {
+    impl_->painter->setRenderHint(QPainter::Antialiasing, on);
+    impl_->painter->setRenderHint(QPainter::TextAntialiasing, on);
+  }
+}
+
+bool Canvas::Antialias() const { return impl_->antialias; }
+
+void Canvas::Clear(Colour colour) {
+  impl_->EndPainting();
+  impl_->image.fill(ToQColor(colour));
+}
+
+void Canvas::FillBox(RectF box, Colour colour, int roundingPercent) {
+  QPainter& p = impl_->Painter();
+  const QRectF r = impl_->PxRect(box);
+  p.setPen(Qt::NoPen);
+  p.setBrush(ToQColor(colour));
+  if (roundingPercent <= 0) {
+    p.drawRect(r);
+  } else {
+    const double radius = std::min(r.width(), r.height()) * std::min(roundingPercent, 100) / 200.0;
+    p.drawRoundedRect(r, radius, radius);
+  }
+}
+
+void Canvas::OutlineBox(RectF box, Colour colour, int roundingPercent) {
+  QPainter& p = impl_->Painter();
+  const QRectF r = impl_->PxRect(box);
+  QPen pen(ToQColor(colour));
+  pen.setWidthF(std::max(1.0, impl_->penWidth));
+  pen.setJoinStyle(Qt::MiterJoin);
+  p.setPen(pen);
+  p.setBrush(Qt::NoBrush);
+  if (roundingPercent <= 0) {
+    p.drawRect(r);
+  } else {
+    const double radius = std::min(r.width(), r.height()) * std::min(roundingPercent, 100) / 200.0;
+    p.drawRoundedRect(r, radius, radius);
+  }
+}
+
+void Canvas::FillPolygon(const std::vector<PointF>& points, Colour colour) {
+  FillPolygonOutlined(points, colour, colour);
+}
+
+void Canvas::FillPolygonOutlined(const std::vector<PointF>& points, Colour fill, Colour penColour) {
+  if (points.size() < 2) return;
+  QPolygonF polygon;
+  const size_t count = std::min(points.size(), kMaxPolygonPoints);
+  polygon.reserve(static_cast<qsizetype>(count));
+  for (size_t i = 0; i < count; ++i) polygon << impl_->Px(points[i]);
+  QPainter& p = impl_->Painter();
+  if (impl_->penWidth > 0) {
+    QPen pen(ToQColor(penColour));
+    pen.setWidthF(impl_->penWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+  } else {
+    p.setPen(Qt::NoPen);
+  }
+  p.setBrush(ToQColor(fill));
+  p.drawPolygon(polygon, Qt::WindingFill);
+}
+
+void Canvas::DrawLine(PointF from, PointF to, Colour colour) {
+  QPainter& p = impl_->Painter();
+  QPen pen(ToQColor(colour));
+  pen.setWidthF(std::max(1.0, impl_->penWidth));
+  p.setPen(pen);
+  p.drawLine(impl_->Px(from), impl_->Px(to));
+}
+
+void Canvas::SetPenWidth(double pixels) { impl_->penWidth = std::max(0.0, pixels); }
+double Canvas::PenWidth() const { return impl_->penWidth; }
+
+void Canvas::SetFont(const std::string& face, double pointSize, bool bold) {
+  SetFontPixels(face, pointSize * 96.0 / 72.0, bold);
+}
+
+void Canvas::SetFontPixels(const std::string& face, double pixelHeight, bool bold) {
+  QFont font(QString::fromStdString(face));
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelHeight))));
+  font.setBold(bold);
+  font.setStyleHint(QFont::AnyStyle, QFont::PreferMatch);
+  impl_->font = font;
+}
+
+void Canvas::SetTextColour(Colour foreground) { impl_->textColour = foreground; }
+
+void Canvas::SetTextBackground(Colour background, bool opaque) {
+  impl_->textBackground = background;
+  impl_->textOpaque = opaque;
+}
+
+double Canvas::TextWidth(const std::string& text) const {
+  QFontMetricsF metrics(impl_->font);
+  return metrics.horizontalAdvance(QString::fromStdString(text)) / impl_->Sx();
+}
+
+double Canvas::TextHeight() const {
+  QFontMetricsF metrics(impl_->font);
+  return metrics.height() / impl_->Sy();
+}
+
+void Canvas::PrintText(double x, double y, const std::string& text) {
+  QPainter& p = impl_->Painter();
+  p.setFont(impl_->font);
+  const QString qtext = QString::fromStdString(text);
+  const QPointF topLeft = impl_->Px({x, y});
+  QFontMetricsF metrics(impl_->font);
+  if (impl_->textOpaque) {
+    p.fillRect(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(qtext), metrics.height())),
+               ToQColor(impl_->textBackground));
+  }
+  p.setPen(ToQColor(impl_->textColour));
+  p.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), qtext);
+}
+
+void Canvas::StretchBitmap(const Bitmap& bitmap, RectF target) {
+  if (bitmap.Empty()) return;
+  StretchBitmapPart(bitmap, {0, 0, static_cast<double>(bitmap.Width()),
+                             static_cast<double>(bitmap.Height())}, target);
+}
+
+void Canvas::StretchBitmapPart(const Bitmap& bitmap, RectF source, RectF target) {
+  if (bitmap.Empty()) return;
+  QPainter& p = impl_->Painter();
+  const QPointF a = impl_->Px({target.left, target.top});
+  const QPointF b = impl_->Px({target.right, target.bottom});
+  const QRectF src(source.left, source.top, source.right - source.left, source.bottom - source.top);
+  const bool mirrorX = b.x() < a.x();
+  const bool mirrorY = b.y() < a.y();
+  const QRectF dest = QRectF(a, b).normalized();
+  p.save();
+  p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  p.translate(dest.center());
+  p.scale(mirrorX ? -1 : 1, mirrorY ? -1 : 1);
+  p.drawImage(QRectF(-dest.width() / 2, -dest.height() / 2, dest.width(), dest.height()),
+              bitmap.Image(), src);
+  p.restore();
+}
+
+void Canvas::StretchCanvas(const Canvas& other, RectF target) {
+  const QImage& source = other.Image();
+  QPainter& p = impl_->Painter();
+  p.save();
+  p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  p.drawImage(impl_->PxRect(target), source);
+  p.restore();
+}
+
+const QImage& Canvas::Image() const {
+  impl_->EndPainting();
+  return impl_->image;
+}
+
+QImage& Canvas::Image() {
+  impl_->EndPainting();
+  return impl_->image;
+}
+
+}  // namespace lenvari

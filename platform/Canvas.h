@@ -1,0 +1,94 @@
+#pragma once
+// A drawing target: an image of fixed pixel size with a real-valued coordinate window mapped
+// onto the whole of it. Everything the chart, the galleries and the calibration screen draw
+// goes through these operations; callers never see the image library behind it.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/Colour.h"
+
+class QImage;
+
+namespace lenvari {
+
+struct PointF {
+  double x = 0;
+  double y = 0;
+};
+
+struct RectF {
+  double left = 0, top = 0, right = 0, bottom = 0;
+};
+
+class Bitmap;
+
+class Canvas {
+ public:
+  Canvas(int pixelWidth, int pixelHeight);
+  ~Canvas();
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  int PixelWidth() const;
+  int PixelHeight() const;
+
+  // The coordinate window: (left, top) maps onto the top-left corner of the image and
+  // (right, bottom) onto its bottom-right corner. Without a call, units are pixels.
+  void SetScale(double left, double top, double right, double bottom);
+  RectF Scale() const;
+  // Converts between units and pixels (pixel coordinates are real: 0 is the left edge).
+  PointF ToPixels(PointF units) const;
+  PointF ToUnits(PointF pixels) const;
+  double UnitsPerPixelX() const;
+  double UnitsPerPixelY() const;
+
+  // Antialiasing of polygons, boxes and text (smoothing); off draws hard pixel edges.
+  void SetAntialias(bool on);
+  bool Antialias() const;
+
+  void Clear(Colour colour);
+  // Box between two corners; rounding 0 .. 100 % of the shorter side (100 = inscribed ellipse).
+  void FillBox(RectF box, Colour colour, int roundingPercent = 0);
+  // Outline drawn with the current pen width (in pixels), centred on the box edge.
+  void OutlineBox(RectF box, Colour colour, int roundingPercent = 0);
+  // Filled polygon, non-zero winding rule, edge drawn with the current pen in the same colour
+  // when the pen width is above 0. At most 1024 points are used.
+  void FillPolygon(const std::vector<PointF>& points, Colour colour);
+  // Filled polygon with an outline of another colour (the pen), non-zero winding.
+  void FillPolygonOutlined(const std::vector<PointF>& points, Colour fill, Colour pen);
+  void DrawLine(PointF from, PointF to, Colour colour);
+  void SetPenWidth(double pixels);
+  double PenWidth() const;
+
+  // Font by face name and point size (1 point = 96/72 device pixels, as on a 96-dpi screen),
+  // or by its pixel height directly. Faces missing on the machine fall back to a metric twin.
+  void SetFont(const std::string& face, double pointSize, bool bold = false);
+  void SetFontPixels(const std::string& face, double pixelHeight, bool bold = false);
+  void SetTextColour(Colour foreground);
+  // Opaque background behind text; by default text is drawn transparently.
+  void SetTextBackground(Colour background, bool opaque);
+  // Text extent in units.
+  double TextWidth(const std::string& text) const;
+  double TextHeight() const;
+  // Prints the text with its top-left corner at (x, y) in units.
+  void PrintText(double x, double y, const std::string& text);
+
+  // Stretches the whole bitmap, or the part `source` (in bitmap pixels), onto the rectangle in
+  // units with smooth (halftone) filtering. A rectangle whose left is right of its right
+  // mirrors the picture.
+  void StretchBitmap(const Bitmap& bitmap, RectF target);
+  void StretchBitmapPart(const Bitmap& bitmap, RectF source, RectF target);
+  // Copies another canvas's whole image onto the rectangle in units (thumbnails).
+  void StretchCanvas(const Canvas& other, RectF target);
+
+  const QImage& Image() const;
+  QImage& Image();
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace lenvari

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Sets everything up and runs every test: installs what is missing, builds with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and runs the whole suite under ctest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DLENVARI_SANITIZE=ON -DLENVARI_TESTS=ON
+cmake --build build/test -j"$(nproc)"
+cd build/test
+ctest --output-on-failure -j2 --timeout 600

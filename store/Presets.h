@@ -1,0 +1,17 @@
+#pragma once
+// The memory-preset table of the current monitor and the temporary copy of the chart state.
+
+#include <array>
+#include <string>
+
+namespace lenvari {
+
+constexpr int kPresetCount = 36;
+constexpr int kPresetFields = 21;
+
+struct Presets {
+  std::array<std::array<std::string, kPresetFields>, kPresetCount + 1> PresetTable;
+  std::array<std::array<std::string, kPresetFields>, 13> TempState;
+};
+
+}  // namespace lenvari

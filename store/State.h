@@ -1,0 +1,31 @@
+#pragma once
+// Everything the program knows, as plain data: one instance per program context (and per test).
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+#include "store/ChartState.h"
+#include "store/LetterSets.h"
+#include "store/Monitors.h"
+#include "store/Presets.h"
+#include "store/Settings.h"
+
+namespace lenvari {
+
+struct State {
+  ChartState chart;
+  Monitors monitors;
+  Settings settings;
+  LetterSets letters;
+  Presets presets;
+
+  std::string Version;
+  std::string DataPath;        // the data folder, without a trailing separator
+  std::string MasterDataPath;  // the same folder, found by the same call
+  std::string MonitorText;     // text lines of the current frame, each ended by CR
+
+  std::mt19937 random{12345};  // every random draw; seeded by --seed or at start
+};
+
+}  // namespace lenvari
