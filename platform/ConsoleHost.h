@@ -1,0 +1,76 @@
+#pragma once
+// The examiner's control window: caption, always-on-top, an 80 x 25 text screen, message boxes,
+// a one-line input box, a menu bar built from definition texts, a splash text and keystroke
+// injection. Texts may carry the two-character sequences backslash-n, backslash-t and
+// backslash-e, which the host expands (line break, tab before a menu key hint, line break).
+//
+// Program logic talks to this interface only; the Qt window behind it lives in the platform
+// layer, and tests hand in a scripted stand-in.
+
+#include <string>
+
+namespace lenvari {
+
+// Message-box style flags (the standard values).
+constexpr int kMbOk = 0x0;
+constexpr int kMbOkCancel = 0x1;
+constexpr int kMbYesNo = 0x4;
+constexpr int kMbIconQuestion = 0x20;
+constexpr int kMbIconExclamation = 0x30;
+constexpr int kMbIconInformation = 0x40;
+// Button identifiers returned.
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+constexpr int kIdYes = 6;
+constexpr int kIdNo = 7;
+
+class ConsoleHost {
+ public:
+  virtual ~ConsoleHost() = default;
+
+  virtual void InitConsoleTools(int a, int b, int c, int d, int& flag, int e) = 0;
+  virtual void Console80x(int lines) = 0;
+  virtual void ConsoleToolBar(int a, int b) = 0;
+  virtual void ConsoleTitle(const std::string& title) = 0;
+  virtual void ConsoleTopMost(int on) = 0;
+  virtual void ConsoleWindow(int mode) = 0;
+  virtual void ConsoleNormal() = 0;
+  // Modal box; returns the button pressed (kIdOk, kIdCancel, kIdYes, kIdNo).
+  virtual int ConsoleMessageBox(const std::string& message, int style, const std::string& title,
+                                int flags = 0, int reserved = 0) = 0;
+  // Modal one-line input; returns the text typed, or "" when cancelled.
+  virtual std::string ConsoleInputBox(const std::string& prompt, const std::string& title,
+                                      const std::string& defaultText) = 0;
+  // Defines menu `number` from its definition text; returns 0 when the text was understood.
+  virtual int MenuDefinition(int number, const std::string& definition) = 0;
+  virtual void OnTimer(int a, int b) = 0;
+  virtual void SplashBoxShow(const std::string& text) = 0;
+  virtual void SplashBoxHide() = 0;
+  // Types the keys into the window that has the focus.
+  virtual void VirtualKey(const std::string& keys) = 0;
+
+  // The 80 x 25 text screen.
+  virtual void Print(const std::string& text) = 0;  // text as it stands; "\n" ends a line
+  virtual void ClearScreen() = 0;
+  // Brings the console window to the front.
+  virtual void BringToFront() = 0;
+  // Moves the console window to a desktop position, keeping its size.
+  virtual void MoveTo(int x, int y) = 0;
+
+  // Keys typed into the console and not yet taken, each key's input string joined in
+  // arrival order; taking them empties the buffer.
+  virtual std::string TakeKeys() = 0;
+  // Discards every key still waiting.
+  virtual void FlushKeys() = 0;
+  // Modifier state of the last key taken: count of Alt keys held, count of Ctrl keys held.
+  virtual int AltDown() const = 0;
+  virtual int CtrlDown() const = 0;
+  // A menu command chosen since the last call, as the input string it stands for, or "".
+  virtual std::string TakeMenuCommand() = 0;
+};
+
+// Expands the host's escape sequences: backslash-n and backslash-e become line breaks,
+// backslash-t a tab.
+std::string ExpandConsoleText(const std::string& text);
+
+}  // namespace lenvari
