@@ -1,0 +1,44 @@
+#pragma once
+// The click that acknowledges each input when audio alerts are on.
+
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace lenvari {
+
+inline constexpr int kClickSampleRate = 44100;
+
+// The click as 16-bit mono samples at kClickSampleRate: about 30 ms of a decaying tone that
+// starts and ends at silence, so it does not pop.
+std::vector<std::int16_t> ClickSamples();
+
+// Plays the click on the default audio output. Play() returns at once: a worker thread owns
+// the output and plays while the caller goes on. Presses faster than the click coalesce into
+// one more click. On a machine without an audio device it plays nothing and prints nothing.
+class ClickSound {
+ public:
+  ClickSound();
+  ~ClickSound();
+  ClickSound(const ClickSound&) = delete;
+  ClickSound& operator=(const ClickSound&) = delete;
+
+  void Play();
+
+  // Clicks played so far on a real output (for tests and diagnostics).
+  int PlayedCount() const;
+
+ private:
+  void Run();
+
+  mutable std::mutex mutex_;
+  std::condition_variable wake_;
+  bool pending_ = false;
+  bool stopping_ = false;
+  int played_ = 0;
+  std::thread worker_;  // last member: starts after the others exist
+};
+
+}  // namespace lenvari
