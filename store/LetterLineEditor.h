@@ -1,0 +1,28 @@
+#pragma once
+// Retyping the letters of the line in view.
+
+#include <functional>
+#include <string>
+
+#include "platform/ConsoleHost.h"
+#include "store/ChartState.h"
+#include "store/LetterSets.h"
+
+namespace lenvari {
+
+// The console's input box, shown topmost with the console timer stopped; the text typed,
+// "" when cancelled.
+std::string AskText(ConsoleHost& host, const std::string& prompt, const std::string& title,
+                    const std::string& defaultText);
+
+// The characters of `answer` a letter line can hold, in their order, at most ten.
+std::string AllowedLetterLine(const std::string& answer);
+
+// Asks for new letters for `LetterLines`(`LetterSetFileNum`, `LetterSet`, `SizeNow`). Keeps
+// the allowed characters, at most ten; with none left shows "Invalid Entry" and changes
+// nothing. Otherwise stores the line, saves all letter-set files and calls `drawChart`.
+// Row 0 keeps its letters until the files are next loaded. True when the line changed.
+bool EditLetterLine(LetterSets& letters, const ChartState& chart, const std::string& dataPath,
+                    ConsoleHost& host, const std::function<void()>& drawChart = {});
+
+}  // namespace lenvari

@@ -1,0 +1,92 @@
+#include "store/LetterSetFiles.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "common/NumberText.h"
+#include "store/BuiltInLetterSets.h"
+#include "store/DataFolder.h"
+#include "store/FieldReader.h"
+#include "store/ValueWriter.h"
+
+namespace lenvari {
+
+std::string LetterSetFileName(int f) { return "LV" + std::to_string(f) + ".LET"; }
+
+std::string LetterSetFileText(const LetterSets& letters, int f) {
+  const int sizes = std::clamp(letters.NumSizes[f], 0, kMaxSizes);
+  const int sets = std::clamp(letters.NumLetterSets[f], 0, kMaxLetterSets);
+  std::string text;
+  AppendLine(text, letters.LetterSetName[f]);
+  AppendLine(text, IntegerValue(letters.NumSizes[f]) + "," + IntegerValue(letters.NumLetterSets[f]) +
+                       "," + IntegerValue(letters.SnellenNumerator[f]));
+  for (int j = sizes; j >= 1; --j) {
+    std::string row = RealValue(letters.LetterSize[f][j]);
+    for (int s = 1; s <= sets; ++s) row += "," + letters.LetterLines[f][s][j];
+    AppendLine(text, row);
+  }
+  return text;
+}
+
+bool ReadLetterSetText(LetterSets& letters, int f, std::string_view text) {
+  if (f < 0 || f > kLetterSetFiles) return false;
+  FieldReader reader{text};
+  std::string name;
+  double sizes = 0, sets = 0, numerator = 0;
+  if (!ReadStringField(reader, name) || !ReadNumberField(reader, sizes) ||
+      !ReadNumberField(reader, sets) || !ReadNumberField(reader, numerator))
+    return false;
+  // The tables hold 20 sizes of 8 sets; a file declaring more, or none, is not one of ours.
+  const int numSizes = IntegerOf(sizes);
+  const int numSets = IntegerOf(sets);
+  if (numSizes < 1 || numSizes > kMaxSizes || numSets < 1 || numSets > kMaxLetterSets)
+    return false;
+  letters.LetterSetName[f] = name;
+  letters.NumSizes[f] = numSizes;
+  letters.NumLetterSets[f] = numSets;
+  letters.SnellenNumerator[f] = IntegerOf(numerator);
+  letters.MaxColumns[f] = 0;
+  for (int j = letters.NumSizes[f]; j >= 1; --j) {
+    double denominator = 0;
+    if (!ReadNumberField(reader, denominator)) return false;
+    letters.LetterSize[f][j] = RealOf(denominator);
+    for (int s = 1; s <= letters.NumLetterSets[f]; ++s) {
+      std::string line;
+      if (!ReadStringField(reader, line)) return false;
+      line = TrimBlanks(line);
+      letters.LetterLines[f][s][j] = line;
+      if (j == 1) letters.LetterLines[f][s][0] = line;
+      letters.MaxColumns[f] = std::max(letters.MaxColumns[f], static_cast<int>(line.size()));
+    }
+  }
+  return true;
+}
+
+bool SaveLetterSets(const LetterSets& letters, const std::string& dataPath) {
+  bool written = true;
+  for (int f = 0; f <= kLetterSetFiles; ++f) {
+    written &= WriteFileAtomically(ResolveDataFile(dataPath, LetterSetFileName(f)),
+                                   LetterSetFileText(letters, f));
+  }
+  return written;
+}
+
+bool LoadLetterSets(LetterSets& letters, ChartState& chart, const std::string& dataPath) {
+  chart.LetterSet = 1;
+  bool allRead = true;
+  for (int f = 0; f <= kLetterSetFiles && allRead; ++f) {
+    const std::optional<std::string> text =
+        ReadWholeFile(ResolveDataFile(dataPath, LetterSetFileName(f)));
+    allRead = text && ReadLetterSetText(letters, f, *text);
+  }
+  if (allRead) return true;
+  // The rebuild replaces every file; letters an examiner typed stay in the backups.
+  for (int f = 0; f <= kLetterSetFiles; ++f) {
+    KeepBackup(ResolveDataFile(dataPath, LetterSetFileName(f)));
+    FillBuiltInLetterSet(letters, f);
+  }
+  SaveLetterSets(letters, dataPath);
+  return false;
+}
+
+}  // namespace lenvari

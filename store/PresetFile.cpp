@@ -1,0 +1,70 @@
+#include "store/PresetFile.h"
+
+#include <optional>
+
+#include "store/BuiltInPresets.h"
+#include "store/DataFolder.h"
+#include "store/FieldReader.h"
+#include "store/ValueWriter.h"
+
+namespace lenvari {
+namespace {
+
+constexpr int kStoredFields = 16;  // fields 0 .. 15 are written by a store; the rest are spare
+constexpr int kFileFields = kPresetCount * kPresetFields;
+
+}  // namespace
+
+std::string PresetFileName(int monitor) { return std::to_string(monitor) + "presets.cfg"; }
+
+std::string PresetFileText(const Presets& presets) {
+  std::string text;
+  for (int n = 1; n <= kPresetCount; ++n)
+    for (int k = 0; k < kPresetFields; ++k) AppendLine(text, presets.PresetTable[n][k]);
+  return text;
+}
+
+int ReadPresetText(Presets& presets, std::string_view text) {
+  FieldReader reader{text};
+  std::string field;
+  for (int i = 0; i < kFileFields; ++i) {
+    // One field per line: a comma typed into a text field stays in it instead of shifting
+    // every later field of the file.
+    if (!ReadLineField(reader, field)) return i;
+    presets.PresetTable[1 + i / kPresetFields][i % kPresetFields] = field;
+  }
+  return kFileFields;
+}
+
+void CompletePresetTable(Presets& presets, int fieldsRead) {
+  for (int n = 1; n <= kPresetCount; ++n) {
+    const int readOfThis = fieldsRead - (n - 1) * kPresetFields;
+    if (readOfThis >= kPresetFields) continue;
+    if (readOfThis < kStoredFields) {
+      FillBuiltInPreset(presets, n);
+    } else {
+      for (int k = readOfThis; k < kPresetFields; ++k) presets.PresetTable[n][k].clear();
+    }
+  }
+}
+
+void LoadPresetFile(Presets& presets, int monitor, const std::string& dataPath) {
+  const std::string path = ResolveDataFile(dataPath, PresetFileName(monitor));
+  const std::optional<std::string> text = ReadWholeFile(path);
+  if (!text) {
+    FillBuiltInPresets(presets);
+    return;
+  }
+  const int fieldsRead = ReadPresetText(presets, *text);
+  if (fieldsRead < kFileFields) {
+    KeepBackup(path);
+    CompletePresetTable(presets, fieldsRead);
+  }
+}
+
+bool SavePresetFile(const Presets& presets, int monitor, const std::string& dataPath) {
+  return WriteFileAtomically(ResolveDataFile(dataPath, PresetFileName(monitor)),
+                             PresetFileText(presets));
+}
+
+}  // namespace lenvari

@@ -1,0 +1,34 @@
+#pragma once
+// The preset file of a monitor ("1presets.cfg" for monitor 1): the 21 fields of preset 1,
+// then those of preset 2 and so on to preset 36, one field per line, 756 lines.
+
+#include <string>
+#include <string_view>
+
+#include "store/Presets.h"
+
+namespace lenvari {
+
+std::string PresetFileName(int monitor);
+
+// The file's text from the preset table.
+std::string PresetFileText(const Presets& presets);
+
+// Reads fields into the table, preset 1 field 0 first, one per line, until 756 are read or
+// the text ends. Returns the number of fields read.
+int ReadPresetText(Presets& presets, std::string_view text);
+
+// Gives the presets that a text of `fieldsRead` fields did not hold in full their built-in
+// content. A preset whose fields 0 .. 15 were all read keeps them; only its spare fields
+// that are missing are cleared.
+void CompletePresetTable(Presets& presets, int fieldsRead);
+
+// Loads monitor m's preset file. A missing file gives the built-in presets; a file that ends
+// early keeps the presets it holds in full, gives the others their built-in content, and is
+// kept as "<m>presets.cfg.bak" before it is rewritten.
+void LoadPresetFile(Presets& presets, int monitor, const std::string& dataPath);
+
+// Writes monitor m's preset file. False when it could not be written.
+bool SavePresetFile(const Presets& presets, int monitor, const std::string& dataPath);
+
+}  // namespace lenvari

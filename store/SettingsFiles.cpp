@@ -1,0 +1,241 @@
+#include "store/SettingsFiles.h"
+
+#include <optional>
+
+#include "common/NumberText.h"
+#include "store/DataFolder.h"
+#include "store/FieldReader.h"
+#include "store/MonitorDataFile.h"
+#include "store/PlatformDefaults.h"
+#include "store/PresetFile.h"
+#include "store/ValueWriter.h"
+
+namespace lenvari {
+namespace {
+
+// The monitor whose entries the tables are read and written at; a number outside the tables
+// (which no file should give) falls back to the primary monitor instead of reaching past them.
+int MonitorIndex(const Monitors& monitors) {
+  const int m = monitors.CurrentMonitor;
+  return m >= 1 && m <= kMaxMonitors ? m : 1;
+}
+
+std::string SettingsFileName(int n) { return std::to_string(n) + "lvconfig.cfg"; }
+
+// Where the value of a key goes. All three pointers empty: a key that is accepted and has no
+// effect.
+struct KeyTarget {
+  std::string* text = nullptr;
+  int* integer = nullptr;
+  float* real = nullptr;
+};
+
+std::optional<KeyTarget> TargetOf(Settings& s, Monitors& m, int n, const std::string& key) {
+  const int current = MonitorIndex(m);
+  struct Text { const char* key; std::string* value; };
+  struct Integer { const char* key; int* value; };
+  struct Real { const char* key; float* value; };
+  const Text texts[] = {
+      {"TestDistance:", &s.TestDistance[n]}, {"LabelColor$:", &s.LabelColor[n]},
+      {"AstigMode$:", &s.AstigMode},         {"SelectedVideo$:", &s.SelectedVideo},
+      {"VideoPlayer$:", &s.VideoPlayer},     {"RedGreenOrRedBlue$:", &s.RedGreenOrRedBlue},
+      {"Version$:", &s.Version},
+  };
+  const Integer integers[] = {
+      {"Mirror&:", &s.Mirror[n]},
+      {"MaxVShutter&:", &s.MaxVShutter[n]},
+      {"JacksonCrossTargetSize&:", &s.JacksonCrossTargetSize[n]},
+      {"WorthDotSize&:", &s.WorthDotSize[n]},
+      {"WorthDotMode&:", &s.WorthDotMode[n]},
+      {"AccessibleContrast&:", &s.AccessibleContrast[n]},
+      {"StatusBar&:", &s.StatusBar[n]},
+      {"FixDispFusionLock&:", &s.FixDispFusionLock[n]},
+      {"AcuityBase&:", &s.AcuityBase},
+      {"ShowTestDistance&:", &s.ShowTestDistance[n]},
+      {"MyRed&:", &s.MyRed},
+      {"MyGreen&:", &s.MyGreen},
+      {"MyBlue&:", &s.MyBlue},
+      {"MyBlack&:", &s.MyBlack},
+      {"AudioAlert&:", &s.AudioAlert},
+      {"MonitorWindowFlag&:", &s.MonitorWindowFlag},
+      {"ThumbnailFlag&:", &s.ThumbnailFlag},
+      {"AlwaysOnTopFlag&:", &s.AlwaysOnTopFlag},
+      {"MonitorWindowX&:", &s.MonitorWindowX[n]},
+      {"MonitorWindowY&:", &s.MonitorWindowY[n]},
+      {"MonitorWindowWidth&:", &s.MonitorWindowWidth[current]},
+      {"MonitorWindowHeight&:", &s.MonitorWindowHeight[current]},
+      {"SmoothingFlag&:", &s.SmoothingFlag},
+      {"ShowVirtualRemote&:", &s.ShowVirtualRemote},
+      {"ScreenWidth&:", &m.ScreenWidth[n]},
+      {"ScreenHeight&:", &m.ScreenHeight[n]},
+  };
+  const Real reals[] = {{"LabelSize!:", &s.LabelSize[n]}, {"TimerDelay!:", &s.TimerDelay}};
+  const char* ignored[] = {"ScreenSaver$:", "GraphicWindowX&:", "GraphicWindowX2&:",
+                           "GraphicWindowY&:", "GraphicWindowY2&:"};
+
+  for (const Text& t : texts)
+    if (key == t.key) return KeyTarget{t.value, nullptr, nullptr};
+  for (const Integer& i : integers)
+    if (key == i.key) return KeyTarget{nullptr, i.value, nullptr};
+  for (const Real& r : reals)
+    if (key == r.key) return KeyTarget{nullptr, nullptr, r.value};
+  for (const char* k : ignored)
+    if (key == k) return KeyTarget{};
+  return std::nullopt;
+}
+
+std::optional<std::string> ReadFile(const std::string& dataPath, const std::string& name) {
+  return ReadWholeFile(ResolveDataFile(dataPath, name));
+}
+
+}  // namespace
+
+void ApplyDefaultSettings(Settings& s, Monitors& monitors, int n) {
+  if (n >= 1 && n <= kMaxMonitors) {
+    s.TestDistance[n] = "20 feet";
+    s.LabelSize[n] = 10;
+    s.LabelColor[n] = "Blue";
+    s.Mirror[n] = 1;
+    s.MaxVShutter[n] = 4;
+    s.JacksonCrossTargetSize[n] = 30;
+    s.WorthDotSize[n] = 40;
+    s.WorthDotMode[n] = 4;
+    s.AccessibleContrast[n] = 10;
+    s.StatusBar[n] = 1;
+    s.FixDispFusionLock[n] = 1;
+    s.ShowTestDistance[n] = 1;
+  }
+  monitors.CurrentMonitor = 1;
+  s.AstigMode = "DialWithLabels";
+  s.AcuityBase = 20;
+  s.SelectedVideo = DefaultSelectedVideo();
+  s.VideoPlayer = DefaultVideoPlayer();
+  s.TimerDelay = 2;
+  s.RedGreenOrRedBlue = "RedGreen";
+  s.MyRed = 255;
+  s.MyBlue = 16711680;
+  s.MyGreen = 65280;
+  s.SmoothingFlag = 1;
+  s.ShowVirtualRemote = 0;
+}
+
+std::string GlobalConfigText(const std::string& version) {
+  std::string text;
+  AppendLine(text, "Version$:     " + version);
+  return text;
+}
+
+std::string SettingsFileText(Settings& s, const Monitors& monitors, int n) {
+  const int current = MonitorIndex(monitors);
+  if (LeadingNumber(s.TestDistance[n]) == 0) s.TestDistance[n] = "20 feet";
+  std::string text;
+  AppendSetting(text, "TestDistance:", s.TestDistance[n]);
+  AppendSetting(text, "LabelSize!:", RealValue(s.LabelSize[n]));
+  AppendSetting(text, "LabelColor$:", s.LabelColor[n]);
+  AppendSetting(text, "Mirror&:", IntegerValue(s.Mirror[n]));
+  AppendSetting(text, "MaxVShutter&:", IntegerValue(s.MaxVShutter[n]));
+  AppendSetting(text, "JacksonCrossTargetSize&:", IntegerValue(s.JacksonCrossTargetSize[n]));
+  AppendSetting(text, "WorthDotSize&:", IntegerValue(s.WorthDotSize[n]));
+  AppendSetting(text, "WorthDotMode&:", IntegerValue(s.WorthDotMode[n]));
+  AppendSetting(text, "AccessibleContrast&:", IntegerValue(s.AccessibleContrast[n]));
+  AppendSetting(text, "StatusBar&:", IntegerValue(s.StatusBar[n]));
+  AppendSetting(text, "FixDispFusionLock&:", IntegerValue(s.FixDispFusionLock[n]));
+  AppendSetting(text, "AstigMode$:", s.AstigMode);
+  AppendSetting(text, "AcuityBase&:", IntegerValue(s.AcuityBase));
+  AppendSetting(text, "ShowTestDistance&:", IntegerValue(s.ShowTestDistance[n]));
+  AppendSetting(text, "SelectedVideo$:", s.SelectedVideo);
+  AppendSetting(text, "VideoPlayer$:", s.VideoPlayer);
+  AppendSetting(text, "TimerDelay!:", TimerDelayValue(s.TimerDelay));
+  AppendSetting(text, "RedGreenOrRedBlue$:", s.RedGreenOrRedBlue);
+  AppendSetting(text, "MyRed&:", IntegerValue(s.MyRed));
+  AppendSetting(text, "MyGreen&:", IntegerValue(s.MyGreen));
+  AppendSetting(text, "MyBlue&:", IntegerValue(s.MyBlue));
+  AppendSetting(text, "MyBlack&:", IntegerValue(s.MyBlack));
+  AppendSetting(text, "AudioAlert&:", IntegerValue(s.AudioAlert));
+  AppendSetting(text, "MonitorWindowFlag&:", IntegerValue(s.MonitorWindowFlag));
+  AppendSetting(text, "ThumbnailFlag&:", IntegerValue(s.ThumbnailFlag));
+  AppendSetting(text, "AlwaysOnTopFlag&:", IntegerValue(s.AlwaysOnTopFlag));
+  AppendSetting(text, "MonitorWindowX&:", IntegerValue(s.MonitorWindowX[current]));
+  AppendSetting(text, "MonitorWindowY&:", IntegerValue(s.MonitorWindowY[current]));
+  AppendSetting(text, "MonitorWindowWidth&:", IntegerValue(s.MonitorWindowWidth[current]));
+  AppendSetting(text, "MonitorWindowHeight&:", IntegerValue(s.MonitorWindowHeight[current]));
+  AppendSetting(text, "SmoothingFlag&:", IntegerValue(s.SmoothingFlag));
+  // Written for the installations that read it; this program reads "TimerDelay!:" only.
+  AppendSetting(text, "TimerDelay!", RealValue(s.TimerDelay));
+  AppendSetting(text, "ShowVirtualRemote&:", IntegerValue(s.ShowVirtualRemote));
+  return text;
+}
+
+void ReadSettingsText(Settings& s, Monitors& monitors, int n, std::string_view text) {
+  if (n < 1 || n > kMaxMonitors) return;
+  FieldReader reader{text};
+  std::string key;
+  std::string value;
+  bool haveKey = false;
+  while (true) {
+    if (!haveKey) {
+      if (!ReadStringField(reader, key)) return;
+      key = TrimBlanks(key);
+      if (key.empty()) continue;  // a stray empty line must not pair keys with values
+    }
+    haveKey = false;
+    if (!ReadLineField(reader, value)) return;  // a key without a value sets nothing
+    value = TrimBlanks(value);
+    // A key standing where its value belongs means the previous key had no value line;
+    // pairing them would shift every later key onto a value.
+    if (TargetOf(s, monitors, n, value)) {
+      key = value;
+      haveKey = true;
+      continue;
+    }
+    const std::optional<KeyTarget> target = TargetOf(s, monitors, n, key);
+    if (!target) continue;
+    if (target->text) *target->text = value;
+    if (target->integer) *target->integer = IntegerOf(value);
+    if (target->real) *target->real = RealOf(value);
+  }
+}
+
+bool SaveConfiguration(State& state) {
+  const std::string& folder = state.DataPath;
+  bool written = WriteFileAtomically(ResolveDataFile(folder, "globalconfig.cfg"),
+                                     GlobalConfigText(state.Version));
+  written &= SaveMonitorData(state.monitors, state.settings, folder);
+  for (int n = 1; n <= kMaxMonitors; ++n) {
+    written &= WriteFileAtomically(ResolveDataFile(folder, SettingsFileName(n)),
+                                   SettingsFileText(state.settings, state.monitors, n));
+  }
+  written &= SavePresetFile(state.presets, MonitorIndex(state.monitors), folder);
+  return written;
+}
+
+void LoadConfiguration(State& state) {
+  Monitors& monitors = state.monitors;
+  Settings& settings = state.settings;
+  // An unreadable monitor data file has been kept as a backup; the save below rewrites it
+  // together with everything else, after the settings files have been read.
+  LoadMonitorData(monitors, settings, state.DataPath);
+  for (int n = 1; n <= kMaxMonitors; ++n) {
+    const std::optional<std::string> text = ReadFile(state.DataPath, SettingsFileName(n));
+    if (text) {
+      ReadSettingsText(settings, monitors, n, *text);
+    } else {
+      ApplyDefaultSettings(settings, monitors, n);
+    }
+  }
+  LoadPresetFile(state.presets, MonitorIndex(monitors), state.DataPath);
+  SaveConfiguration(state);
+}
+
+bool CheckMonitorCount(Monitors& monitors, ConsoleHost& host) {
+  if (monitors.NumberOfMonitors >= monitors.CurrentMonitor && monitors.CurrentMonitor >= 1)
+    return false;
+  monitors.CurrentMonitor = 1;
+  host.ConsoleMessageBox(
+      "It appears that the number of installed monitors has changed,\\n\\n"
+      "Reverting to the Primary Monitor.",
+      kMbIconExclamation, "Monitor Not Detected!");
+  return true;
+}
+
+}  // namespace lenvari

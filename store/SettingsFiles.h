@@ -1,0 +1,51 @@
+#pragma once
+// The settings files of the data folder: "globalconfig.cfg", the ten per-monitor files
+// "1lvconfig.cfg" .. "10lvconfig.cfg", and the whole-folder load and save that also covers
+// the monitor data file and the current monitor's preset file.
+
+#include <string>
+#include <string_view>
+
+#include "platform/ConsoleHost.h"
+#include "store/Monitors.h"
+#include "store/Settings.h"
+#include "store/State.h"
+
+namespace lenvari {
+
+// The defaults of monitor n's per-monitor settings and of every global setting;
+// `CurrentMonitor` becomes 1. `MyBlack`, the flags for audio, monitor window, thumbnails and
+// always-on-top, and the monitor-window geometry have no default and are left as they are.
+void ApplyDefaultSettings(Settings& settings, Monitors& monitors, int n);
+
+// The text of "globalconfig.cfg": "Version$:" padded to 14 characters, then `version`.
+std::string GlobalConfigText(const std::string& version);
+
+// The text of settings file n: its 33 key and value lines. A `TestDistance`(n) without a
+// leading number other than 0 becomes "20 feet" first. The monitor-window geometry written
+// into every file is that of `CurrentMonitor`.
+std::string SettingsFileText(Settings& settings, const Monitors& monitors, int n);
+
+// Reads the text of settings file n into the settings: key and value pairs, keys compared
+// exactly; unknown keys are skipped with their value. "MonitorWindowX&:" and
+// "MonitorWindowY&:" go to monitor n, "MonitorWindowWidth&:" and "MonitorWindowHeight&:" to
+// `CurrentMonitor`; "Version$:" goes to `Settings::Version`. A value line runs to the end of
+// its line, commas included. A key without a value (at the end of the text, or followed
+// directly by another key) is ignored, and an empty line where a key is expected is skipped.
+void ReadSettingsText(Settings& settings, Monitors& monitors, int n, std::string_view text);
+
+// Writes every file: globalconfig.cfg, the monitor data file, the ten settings files and the
+// preset file of `CurrentMonitor`. Each file is replaced whole or not at all. False when any
+// file could not be written.
+bool SaveConfiguration(State& state);
+
+// Start-up load: the monitor data file, the ten settings files in order (a missing one gives
+// the defaults of its monitor, and resets the globals), the preset file of `CurrentMonitor`,
+// then `SaveConfiguration` so every file exists in the current layout.
+void LoadConfiguration(State& state);
+
+// Reverts to monitor 1 with a message when the stored patient monitor is no longer attached.
+// True when it reverted.
+bool CheckMonitorCount(Monitors& monitors, ConsoleHost& host);
+
+}  // namespace lenvari
