@@ -1,0 +1,128 @@
+#include "render/CalibrationScreen.h"
+
+#include <algorithm>
+
+#include "common/Colour.h"
+#include "common/NumberText.h"
+#include "platform/Canvas.h"
+#include "platform/ConsoleHost.h"
+
+namespace lenvari {
+namespace {
+
+// Inches of height per foot of distance that subtend 50 minutes of arc.
+constexpr double kInchesPerFootFor50Minutes = 0.174533048;
+constexpr double kCentimetresPerInch = 2.54;
+constexpr double kFeetPerMetre = 3.28084;
+
+constexpr Colour kPromptColour = RgbColour(255, 0, 0);
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// Keeps the scale positive: a square of no pixels would vanish, and every chart size with it.
+void Step(int& scale, int delta) { scale = std::max(1, scale + delta); }
+
+}  // namespace
+
+double CalibrationSide(const std::string& testDistance) {
+  const double distance = LeadingNumber(testDistance);
+  double side = distance * kInchesPerFootFor50Minutes * kCentimetresPerInch;
+  if (!EndsWith(testDistance, "feet")) side *= kFeetPerMetre;
+  return RoundToHundredths(side);
+}
+
+std::string CalibrationSideText(double side) { return FormatWithMask(side, "##.##"); }
+
+std::string CalibrationMessage(double side) {
+  return std::string(" Once you begin, you will see a white screen with a black square outlined") +
+         " on the screen.\\n\\n" +
+         " Use the up and down arrows or the '+' and '-' keys to adjust the size of the square" +
+         " until it measures \\n\\n" + CalibrationSideText(side) + " centimeters square.  \\n\\n" +
+         " Once you have achieved the correct size of the square," +
+         " press <Enter> to save the calibration";
+}
+
+std::string CalibrationPrompt(double side) {
+  return "Use arrow keys or '+' and '-' keys to adjust the box to " + CalibrationSideText(side) +
+         " centimeters square, then press <Enter>.";
+}
+
+void DrawCalibrationScreen(Canvas& canvas, int screenWidth, int screenHeight, int scaleX,
+                           int scaleY, double side) {
+  canvas.SetScale(0, 0, canvas.PixelWidth(), canvas.PixelHeight());
+  canvas.Clear(kWhite);
+  // Hard edges: the examiner measures the square with a ruler, so no grey fringe.
+  canvas.SetAntialias(false);
+  const double centreX = screenWidth / 2.0;
+  const double centreY = screenHeight / 2.0;
+  canvas.FillBox({centreX - scaleX / 2.0, centreY - scaleY / 2.0, centreX + scaleX / 2.0,
+                  centreY + scaleY / 2.0},
+                 kBlack);
+  canvas.SetAntialias(true);
+  canvas.SetFont("Times New Roman", 16);
+  canvas.SetTextColour(kPromptColour);
+  canvas.SetTextBackground(kWhite, false);
+  canvas.PrintText(0, 0, CalibrationPrompt(side));
+  canvas.SetAntialias(false);
+}
+
+bool ApplyCalibrationKey(const std::string& key, int& scaleX, int& scaleY) {
+  const std::string up("\0H", 2), down("\0P", 2), right("\0M", 2), left("\0K", 2);
+  if (key == up || key == "!") {
+    Step(scaleY, +1);
+  } else if (key == down || key == "@") {
+    Step(scaleY, -1);
+  } else if (key == right || key == "$") {
+    Step(scaleX, +1);
+  } else if (key == left || key == "#") {
+    Step(scaleX, -1);
+  } else if (key == "+") {
+    Step(scaleX, +1);
+    Step(scaleY, +1);
+  } else if (key == "-") {
+    Step(scaleX, -1);
+    Step(scaleY, -1);
+  } else if (key == "\r" || key == ".") {
+    return true;
+  }
+  return false;
+}
+
+void CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& settings,
+                     const CalibrationScreenHost& host) {
+  const int m = monitors.CurrentMonitor;
+  console.ConsoleTopMost(1);
+  const double side = CalibrationSide(settings.TestDistance[m]);
+  console.ConsoleMessageBox(CalibrationMessage(side), kMbIconQuestion, "Calibrate", 0);
+  console.ConsoleTopMost(0);
+  host.closeChartWindow();
+
+  const int screenWidth = monitors.ScreenWidth[m];
+  const int screenHeight = monitors.ScreenHeight[m];
+  const MonitorRectangle& rect = monitors.MonitorRect[m];
+  const CalibrationWindowPlacement placement{"Calibrate", rect[1], rect[2],
+                                             std::max(1, screenWidth - 3),
+                                             std::max(1, screenHeight - 30)};
+  host.openCalibrationWindow(placement);
+  Canvas canvas(placement.clientWidth, placement.clientHeight);
+
+  int& scaleX = monitors.MasterScaleX[m];
+  int& scaleY = monitors.MasterScaleY[m];
+  if (scaleX < kMinimumCalibrationScale || scaleY < kMinimumCalibrationScale) {
+    scaleX = kDefaultCalibrationScale;
+    scaleY = kDefaultCalibrationScale;
+  }
+  for (;;) {
+    DrawCalibrationScreen(canvas, screenWidth, screenHeight, scaleX, scaleY, side);
+    host.presentCalibrationWindow(canvas);
+    if (ApplyCalibrationKey(host.waitForInput(), scaleX, scaleY)) break;
+  }
+
+  host.closeCalibrationWindow();
+  host.saveConfiguration();
+  if (host.rebuildGalleries) host.rebuildGalleries();
+}
+
+}  // namespace lenvari
