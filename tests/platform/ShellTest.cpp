@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QApplication>
+#include <QTimer>
+#include <QSignalSpy>
+#include <QWidget>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/Shell.h"
+
+namespace lenvari {
+namespace {
+
+TEST(Shell, PipeFiltersBecomeQtFilters) {
+  EXPECT_EQ(QtFileFilter("Video Files (*.MP4, *.MOV, *.WMV, *.MPG, *.AVI)|"
+                         "*.MP4;*.MOV;*.WMV;*.MPG;*.AVI|"),
+            "Video Files (*.MP4 *.MOV *.WMV *.MPG *.AVI)");
+  EXPECT_EQ(QtFileFilter("Images|*.bmp;*.jpg|All Files (*.*)|*.*|"),
+            "Images (*.bmp *.jpg);;All Files (*.*)");
+  EXPECT_EQ(QtFileFilter("Pictures (*.png *.bmp)"), "Pictures (*.png *.bmp)");
+}
+
+// The file chooser lists files through this model with the same filter flags; upper-case
+// patterns from the filters must still find lower-case files on a case-sensitive disk.
+TEST(Shell, FilterPatternsIgnoreLetterCase) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("lenvari-shell-filter-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "clip.mp4") << "x";
+  std::ofstream(folder / "notes.txt") << "x";
+
+  QFileSystemModel model;
+  model.setFilter(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::AllDirs);
+  model.setNameFilterDisables(false);
+  model.setNameFilters({"*.MP4", "*.AVI"});
+  QSignalSpy loaded(&model, &QFileSystemModel::directoryLoaded);
+  const QModelIndex root = model.setRootPath(QString::fromStdString(folder.string()));
+  ASSERT_TRUE(loaded.wait(5000));
+  QStringList shown;
+  for (int row = 0; row < model.rowCount(root); ++row)
+    shown << model.fileName(model.index(row, 0, root));
+  EXPECT_EQ(shown, QStringList{"clip.mp4"});
+  std::filesystem::remove_all(folder);
+}
+
+TEST(Shell, ClosesOwnWindowByExactTitle) {
+  QWidget player, other;
+  player.setWindowTitle("Video Player");
+  other.setWindowTitle("Video Player 2");
+  player.show();
+  other.show();
+  EXPECT_FALSE(CloseWindowByTitle("Video"));
+  EXPECT_TRUE(player.isVisible());
+  EXPECT_TRUE(CloseWindowByTitle("Video Player"));
+  EXPECT_FALSE(player.isVisible());
+  EXPECT_TRUE(other.isVisible());
+  EXPECT_FALSE(CloseWindowByTitle("No Such Window"));
+}
+
+// The chooser is an ordinary modal file dialog, so a scripted run can find and answer it.
+TEST(Shell, FolderChooserGivesTheFolderOrNothing) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("lenvari-shell-chooser-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder / "Target");
+  QString title;
+  const auto answer = [&title](bool accept, const QString& chosen) {
+    QTimer::singleShot(50, [&title, accept, chosen] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      title = dialog->windowTitle();
+      if (!accept) return dialog->reject();
+      dialog->selectFile(chosen);
+      static_cast<QDialog*>(dialog)->accept();
+    });
+  };
+
+  answer(false, {});
+  EXPECT_EQ(ChooseFolder("Select Folder", folder.string()), "");
+  EXPECT_EQ(title, "Select Folder");
+
+  answer(true, QString::fromStdString((folder / "Target").string() + "/"));
+  EXPECT_EQ(ChooseFolder("Select Folder", folder.string()), (folder / "Target").string());
+  std::filesystem::remove_all(folder);
+}
+
+TEST(Shell, StartProcessReportsWhetherItStarted) {
+  EXPECT_TRUE(StartProcess("/bin/sh", {"-c", "exit 0"}));
+  EXPECT_FALSE(StartProcess("/no/such/program", {}));
+  EXPECT_FALSE(OpenWithDefaultHandler(""));
+}
+
+}  // namespace
+}  // namespace lenvari
