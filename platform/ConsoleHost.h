@@ -65,8 +65,8 @@ class ConsoleHost {
   // Modifier state of the last key taken: count of Alt keys held, count of Ctrl keys held.
   virtual int AltDown() const = 0;
   virtual int CtrlDown() const = 0;
-  // A menu command chosen since the last call, as the input string it stands for, or "".
-  virtual std::string TakeMenuCommand() = 0;
+  // The command id of a menu item chosen since the last call, or 0.
+  virtual int TakeMenuCommand() = 0;
 };
 
 // Expands the host's escape sequences: backslash-n and backslash-e become line breaks,

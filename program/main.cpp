@@ -1,6 +1,80 @@
-#include <cstdio>
+#include <QApplication>
 
-int main() {
-  std::puts("Lenvari 4.13");
-  return 0;
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <memory>
+
+#include "app/FatalError.h"
+#include "app/ProgramContext.h"
+#include "app/ProgramEnd.h"
+#include "app/RunOptions.h"
+#include "app/Startup.h"
+#include "platform/KeyScript.h"
+#include "platform/ModalAnswers.h"
+#include "platform/QtConsoleHost.h"
+
+namespace {
+
+// The offscreen and minimal platforms say on every window that they cannot raise it or pass
+// size hints; that is no news to anyone reading the program's output.
+void QuietPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (text.startsWith("This plugin does not support")) return;
+  if (text.startsWith("QStandardPaths: XDG_RUNTIME_DIR")) return;
+  const QByteArray bytes = qFormatLogMessage(type, context, text).toLocal8Bit();
+  std::fprintf(stderr, "%s\n", bytes.constData());
+}
+
+bool Asks(int argc, char** argv, const char* option) {
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], option) == 0) return true;
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // These two need no window system.
+  if (Asks(argc, argv, "--help") || Asks(argc, argv, "-h")) {
+    std::fputs(lenvari::HelpText().c_str(), stdout);
+    return 0;
+  }
+  if (Asks(argc, argv, "--version")) {
+    std::puts("Lenvari 4.13");
+    return 0;
+  }
+  qInstallMessageHandler(QuietPlatformNotes);
+  QApplication application(argc, argv);  // takes Qt's own options such as -platform
+  QApplication::setApplicationName("Lenvari Acuity");
+  lenvari::RunOptions options = lenvari::ParseCommandLine(argc, argv);
+  if (!options.error.empty()) {
+    std::fprintf(stderr, "LenvariMain: %s\n", options.error.c_str());
+    return 2;
+  }
+  lenvari::ScriptedInput script;
+  if (options.hasKeys) {
+    std::string error;
+    auto steps = lenvari::ParseKeyScript(options.keys, error);
+    if (!steps) {
+      std::fprintf(stderr, "LenvariMain: --keys: %s\n", error.c_str());
+      return 2;
+    }
+    script.active = true;
+    script.steps.assign(steps->begin(), steps->end());
+  }
+
+  lenvari::ModalAnswers answers(lenvari::SplitAnswers(options.answers), options.NonInteractive());
+  std::unique_ptr<lenvari::QtConsoleHost> console;
+  try {
+    console = std::make_unique<lenvari::QtConsoleHost>();
+    lenvari::ProgramContext context(*console);
+    context.options = options;
+    context.script = script;
+    lenvari::RunProgram(context);
+  } catch (const lenvari::ProgramEnd& end) {
+    return end.exitCode;
+  } catch (...) {
+    return lenvari::HandleFatalError(console.get(),
+                                     lenvari::RuntimeErrorNumber(std::current_exception()), 5000);
+  }
 }

@@ -1,0 +1,42 @@
+#include "app/FatalError.h"
+
+#include <QThread>
+
+#include <cstdio>
+#include <new>
+#include <stdexcept>
+#include <string>
+
+#include "common/NumberText.h"
+
+namespace lenvari {
+
+int RuntimeErrorNumber(const std::exception_ptr& error) {
+  // The numbers of the classic run-time errors: 7 out of memory, 9 subscript out of range,
+  // 5 anything else (an illegal function call).
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::bad_alloc&) {
+    return 7;
+  } catch (const std::out_of_range&) {
+    return 9;
+  } catch (...) {
+    return 5;
+  }
+}
+
+int HandleFatalError(ConsoleHost* console, int errorNumber, int waitMilliseconds) {
+  const std::string line = "runtime error #" + NumberText(errorNumber) + "\n";
+  if (console) {
+    console->ConsoleNormal();
+    console->Console80x(25);
+    console->Print(line);
+  } else {
+    std::fputs(line.c_str(), stdout);
+    std::fflush(stdout);
+  }
+  QThread::msleep(static_cast<unsigned long>(waitMilliseconds));
+  return 0;
+}
+
+}  // namespace lenvari

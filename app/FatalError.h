@@ -1,0 +1,17 @@
+#pragma once
+// The fatal-error handler: a run-time error that no procedure handles itself ends here.
+
+#include <exception>
+
+#include "platform/ConsoleHost.h"
+
+namespace lenvari {
+
+// The error number shown for an escaped error.
+int RuntimeErrorNumber(const std::exception_ptr& error);
+
+// Restores the console, prints "runtime error #" with the number, waits `waitMilliseconds`
+// (5000 in the program) and returns the exit code, 0.
+int HandleFatalError(ConsoleHost* console, int errorNumber, int waitMilliseconds);
+
+}  // namespace lenvari

@@ -1,0 +1,79 @@
+#include "app/FrameOutput.h"
+
+#include <QDir>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+#include "store/DataFolder.h"
+
+namespace lenvari {
+
+std::string FrameStateJson(const State& state) {
+  const ChartState& c = state.chart;
+  const Monitors& monitors = state.monitors;
+  const int m = monitors.CurrentMonitor;
+  const int file = c.LetterSetFileNum;
+  QJsonObject o;
+  o["SizeNow"] = c.SizeNow;
+  o["Mode"] = QString::fromStdString(c.Mode);
+  o["LetterSet"] = c.LetterSet;
+  o["Grad"] = c.Grad;
+  o["RG"] = c.RG;
+  o["HShutter"] = c.HShutter;
+  o["VShutter"] = c.VShutter;
+  o["Mask"] = c.Mask;
+  o["JustOneLetter"] = QString::fromStdString(c.JustOneLetter);
+  o["CustomSize"] = file >= 0 && file <= kLetterSetFiles ? state.letters.LetterSize[file][0] : 0.0;
+  o["Foreground"] = c.Foreground;
+  o["Background"] = c.Background;
+  o["LetterSetFileNum"] = c.LetterSetFileNum;
+  o["DispFlag"] = c.DispFlag;
+  o["ImageNum"] = c.ImageNum;
+  o["CurrentMemory"] = c.CurrentMemory;
+  o["PointerMode"] = c.PointerMode;
+  o["TimedRandom"] = c.TimedRandom;
+  o["ShowMemoryNumber"] = c.ShowMemoryNumber;
+  o["RowsShown"] = c.RowsShown;
+  o["ChartWidth"] = monitors.ChartWidth;
+  o["ChartHeight"] = monitors.ChartHeight;
+  o["CurrentMonitor"] = m;
+  o["NumberOfMonitors"] = monitors.NumberOfMonitors;
+  if (m >= 1 && m <= kMaxMonitors) {
+    o["MasterScaleX"] = monitors.MasterScaleX[m];
+    o["MasterScaleY"] = monitors.MasterScaleY[m];
+    o["ScreenWidth"] = monitors.ScreenWidth[m];
+    o["ScreenHeight"] = monitors.ScreenHeight[m];
+    o["Mirror"] = state.settings.Mirror[m];
+    QJsonArray rect;
+    for (int i = 1; i <= 4; ++i) rect.append(monitors.MonitorRect[m][i]);
+    o["MonitorRect"] = rect;
+  }
+  QJsonArray lines;
+  size_t start = 0;
+  const std::string& text = state.MonitorText;
+  while (start < text.size()) {
+    size_t end = text.find('\r', start);
+    if (end == std::string::npos) end = text.size();
+    lines.append(QString::fromStdString(text.substr(start, end - start)));
+    start = end + 1;
+  }
+  o["MonitorText"] = lines;
+  return QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString();
+}
+
+void WriteFrame(ProgramContext& context) {
+  const std::string& dir = context.options.framesDir;
+  QDir().mkpath(QString::fromStdString(dir));
+  ++context.framesWritten;
+  char name[32];
+  std::snprintf(name, sizeof name, "frame-%04d", context.framesWritten);
+  const std::string base = dir + "/" + name;
+  context.chartCanvas->Image().save(QString::fromStdString(base + ".png"), "PNG");
+  WriteFileAtomically(base + ".json", FrameStateJson(context.state));
+}
+
+}  // namespace lenvari

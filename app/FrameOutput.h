@@ -1,0 +1,17 @@
+#pragma once
+// The frame files of a --frames run: every presented frame of the patient display as
+// frame-NNNN.png (the monitor's exact pixel size) and frame-NNNN.json (the chart state,
+// RowsShown, ChartWidth, ChartHeight, the current monitor's scales and the MonitorText lines).
+
+#include <string>
+
+#include "app/ProgramContext.h"
+
+namespace lenvari {
+
+void WriteFrame(ProgramContext& context);
+
+// The JSON text describing the state behind a frame.
+std::string FrameStateJson(const State& state);
+
+}  // namespace lenvari

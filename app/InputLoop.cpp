@@ -1,0 +1,57 @@
+#include "app/InputLoop.h"
+
+#include "app/ChartDisplay.h"
+#include "app/Clock.h"
+#include "app/LoopEntry.h"
+#include "app/ProgramEnd.h"
+#include "app/QuickKeys.h"
+#include "app/WaitForInput.h"
+
+namespace lenvari {
+namespace {
+
+constexpr char kEsc = 27;
+
+bool KeepsPointer(const std::string& input) {
+  return input == "u" || input == std::string("\0M", 2) || input == std::string("\0K", 2) ||
+         input == "#" || input == "$";
+}
+
+}  // namespace
+
+void ExitConfirmation(ProgramContext& context) {
+  context.console.BringToFront();
+  const int answer = context.console.ConsoleMessageBox("Do you want to exit?",
+                                                       kMbYesNo | kMbIconQuestion,
+                                                       "Quit Lenvari Now?", 0, 0);
+  if (answer == kIdYes) throw ProgramEnd{0};
+  context.console.ConsoleTopMost(0);
+}
+
+void RunOnePass(ProgramContext& context, const std::string& input) {
+  ChartState& chart = context.state.chart;
+  chart.ShowMemoryNumber = 0;
+  if (input.size() == 1 && input[0] == kEsc) ExitConfirmation(context);
+  context.console.FlushKeys();
+  if (chart.PointerMode != 0 && !KeepsPointer(input)) chart.PointerMode = 0;
+  const DispatchResult result = DispatchQuickKey(context, input);
+  if (result.endPass) return;
+  if (result.redraw) {
+    const auto& rect = context.state.monitors.MonitorRect[context.state.monitors.CurrentMonitor];
+    if (context.chartWindow) context.chartWindow->MoveTo(rect[1], rect[2]);
+    DrawChartFrame(context);
+    chart.RandomFlag = 0;
+  }
+}
+
+void RunInputLoop(ProgramContext& context) {
+  RunLoopEntry(context);
+  while (true) {
+    if (context.state.settings.MonitorWindowFlag == 0) context.console.ConsoleWindow(0);
+    const std::string input = WaitForInput(context);
+    PlayClickIfWanted(context);
+    RunOnePass(context, input);
+  }
+}
+
+}  // namespace lenvari

@@ -1,0 +1,56 @@
+#pragma once
+// The program context: the one instance of the state, the windows and the services of a run.
+// Procedures take it (or the parts they need) by reference; nothing here is global.
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/RunOptions.h"
+#include "app/VirtualRemoteMailbox.h"
+#include "platform/Canvas.h"
+#include "platform/CanvasWindow.h"
+#include "platform/ConsoleHost.h"
+#include "platform/KeyScript.h"
+#include "store/State.h"
+
+namespace lenvari {
+
+struct OptotypeShapes;
+
+// The scripted input of a non-interactive run.
+struct ScriptedInput {
+  bool active = false;
+  std::deque<ScriptStep> steps;
+  double resumeAt = 0;  // seconds since midnight until which a {Wait:S} holds input back
+};
+
+struct ProgramContext {
+  explicit ProgramContext(ConsoleHost& consoleHost) : console(consoleHost) {}
+
+  State state;
+  ConsoleHost& console;
+  RunOptions options;
+
+  std::shared_ptr<const OptotypeShapes> shapes;
+
+  // The patient display: the chart window and the canvas every frame is drawn on.
+  std::unique_ptr<CanvasWindow> chartWindow;
+  std::unique_ptr<Canvas> chartCanvas;
+  // The examiner's small copy of the patient display, while it is open.
+  std::unique_ptr<CanvasWindow> monitorWindow;
+  std::unique_ptr<Canvas> monitorCanvas;
+
+  VirtualRemoteMailbox VirtualRemoteCommand;
+  ScriptedInput script;
+
+  int missingChartWindowPolls = 0;
+  int framesWritten = 0;
+  // Modifier state read after each wait.
+  int AltDown = 0;
+  int CtrlDown = 0;
+};
+
+}  // namespace lenvari

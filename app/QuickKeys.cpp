@@ -1,0 +1,7 @@
+#include "app/QuickKeys.h"
+
+namespace lenvari {
+
+DispatchResult DispatchQuickKey(ProgramContext&, const std::string&) { return {}; }
+
+}  // namespace lenvari

@@ -1,0 +1,69 @@
+#include "app/RunOptions.h"
+
+#include <cstdlib>
+
+namespace lenvari {
+
+RunOptions ParseCommandLine(int argc, char** argv) {
+  RunOptions options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= argc) {
+        options.error = arg + " needs a value";
+        return false;
+      }
+      out = argv[++i];
+      return true;
+    };
+    if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
+    } else if (arg == "--data-dir") {
+      value(options.dataDir);
+    } else if (arg == "--keys") {
+      options.hasKeys = value(options.keys);
+    } else if (arg == "--answers") {
+      options.hasAnswers = value(options.answers);
+    } else if (arg == "--frames") {
+      value(options.framesDir);
+    } else if (arg == "--seed") {
+      std::string text;
+      if (value(text)) {
+        char* end = nullptr;
+        const unsigned long seed = std::strtoul(text.c_str(), &end, 10);
+        if (text.empty() || *end != '\0') {
+          options.error = "--seed needs a whole number, not \"" + text + "\"";
+        } else {
+          options.seed = static_cast<unsigned>(seed);
+          options.hasSeed = true;
+        }
+      }
+    } else {
+      options.error = "unknown option \"" + arg + "\" (see --help)";
+    }
+    if (!options.error.empty()) break;
+  }
+  return options;
+}
+
+std::string HelpText() {
+  return "Usage: LenvariMain [options]\n"
+         "Lenvari Acuity: a computerised visual-acuity chart.\n"
+         "\n"
+         "  --help             lists these options\n"
+         "  --version          prints the version\n"
+         "  --data-dir DIR     uses DIR as the data folder (created when missing)\n"
+         "  --keys SCRIPT      feeds the input from a key script and ends once it is used up\n"
+         "                     (characters as themselves, {{ for a brace, {Enter} {Esc} {F1}\n"
+         "                     {Ctrl+A} {Alt+S} {Click:X,Y} {Remote:TEXT} {Burst:TEXT}\n"
+         "                     {Wait:S} and the other named inputs of the README)\n"
+         "  --answers A;B;...  answers the modal windows in order: a button caption to press,\n"
+         "                     or a text to type before OK\n"
+         "  --frames DIR       writes every frame of the patient display as PNG and JSON\n"
+         "  --seed N           makes every random draw repeatable\n"
+         "  -platform NAME     the window system platform, for example offscreen\n";
+}
+
+}  // namespace lenvari

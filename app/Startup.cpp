@@ -1,0 +1,57 @@
+#include "app/Startup.h"
+
+#include <filesystem>
+#include <random>
+
+#include "app/ChartDisplay.h"
+#include "app/InputLoop.h"
+#include "platform/DesktopPixels.h"
+#include "store/DataFolder.h"
+
+namespace lenvari {
+
+void EnumerateMonitors(Monitors& monitors) {
+  monitors.NumberOfMonitors = 0;
+  for (const DesktopMonitor& m : EnumDisplayMonitors()) {
+    if (monitors.NumberOfMonitors == kMaxMonitors) break;
+    const int n = ++monitors.NumberOfMonitors;
+    monitors.MonitorRect[n] = {0, m.left, m.top, m.right, m.bottom};
+  }
+}
+
+void StartUp(ProgramContext& context) {
+  State& state = context.state;
+  state.Version = "Lenvari 4.13";
+  state.settings.Version = state.Version;
+  state.DataPath = GetDataFolder("Lenvari", "LenvariAcuity4", context.options.dataDir);
+  state.MasterDataPath = GetDataFolder("Lenvari", "LenvariAcuity4", context.options.dataDir);
+  std::error_code error;
+  std::filesystem::current_path(state.DataPath, error);
+  state.monitors.CurrentMonitor = 1;
+
+  int consoleFlag = 0;
+  context.console.InitConsoleTools(0, 256, 0, 0, consoleFlag, 0);
+  context.console.Console80x(25);
+  context.console.ConsoleToolBar(0, 5);
+  context.console.ConsoleTitle("Lenvari Acuity");
+
+  state.random.seed(context.options.hasSeed ? context.options.seed : std::random_device{}());
+
+  EnumerateMonitors(state.monitors);
+  state.chart.CurrentMemory = 1;
+  state.chart.ImageNum = 1;
+  Monitors& monitors = state.monitors;
+  for (int m = 1; m <= monitors.NumberOfMonitors; ++m) {
+    const auto& r = monitors.MonitorRect[m];
+    monitors.ScreenWidth[m] = std::abs(r[3] - r[1]);
+    monitors.ScreenHeight[m] = std::abs(r[4] - r[2]);
+  }
+  OpenChartWindow(context);
+}
+
+void RunProgram(ProgramContext& context) {
+  StartUp(context);
+  RunInputLoop(context);
+}
+
+}  // namespace lenvari

@@ -1,0 +1,151 @@
+#include "app/WaitForInput.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <cmath>
+
+#include "app/Clock.h"
+#include "app/ProgramEnd.h"
+#include "common/NumberText.h"
+
+namespace lenvari {
+namespace {
+
+constexpr int kPollMilliseconds = 10;
+constexpr int kMissingWindowPollsToEnd = 5;
+
+bool AnyKeysPending(const ProgramContext& context) {
+  return (context.chartWindow && context.chartWindow->HasKeys()) ||
+         (context.monitorWindow && context.monitorWindow->HasKeys());
+}
+
+// Feeds the next step of a key script into the sources, as a user or a remote would.
+// Returns false once the script is used up.
+bool FeedScript(ProgramContext& context, double now) {
+  ScriptedInput& script = context.script;
+  if (script.steps.empty()) return now < script.resumeAt;
+  if (now < script.resumeAt || AnyKeysPending(context)) return true;
+  ScriptStep step = script.steps.front();
+  script.steps.pop_front();
+  switch (step.kind) {
+    case ScriptStep::Kind::Keys:
+      if (context.chartWindow && context.chartWindow->Exists()) {
+        for (const KeyPress& key : step.keys) context.chartWindow->InjectKey(key);
+      }
+      break;
+    case ScriptStep::Kind::Click:
+      if (context.chartWindow && context.chartCanvas) {
+        const PointF pixel = context.chartCanvas->ToPixels({step.x, step.y});
+        context.chartWindow->InjectClick(pixel.x, pixel.y);
+      }
+      break;
+    case ScriptStep::Kind::Remote:
+      context.VirtualRemoteCommand.Write(step.text);
+      break;
+    case ScriptStep::Kind::Wait:
+      script.resumeAt = now + step.seconds;
+      break;
+  }
+  return true;
+}
+
+std::string TakeClick(ProgramContext& context, CanvasWindow* window, Canvas* canvas) {
+  if (!window || !canvas) return "";
+  double x = 0, y = 0;
+  if (!window->TakeClick(x, y)) return "";
+  const PointF units = canvas->ToUnits({x, y});
+  context.state.chart.MouseX = static_cast<int>(RoundHalfEven(units.x));
+  context.state.chart.MouseY = static_cast<int>(RoundHalfEven(units.y));
+  context.console.BringToFront();
+  return "MouseEvent";
+}
+
+}  // namespace
+
+std::string TranslateRemoteText(const std::string& text) {
+  if (text.size() >= 2 && text.size() <= 3 && text[0] == 'm') {
+    const std::string digits = text.substr(1);
+    bool allDigits = true;
+    for (char c : digits) allDigits = allDigits && c >= '0' && c <= '9';
+    if (allDigits && digits[0] != '0') {
+      const int n = std::stoi(digits);
+      if (n >= 1 && n <= 12) return std::string(1, static_cast<char>(200 + n));
+    }
+  }
+  return text;
+}
+
+std::string WaitForInput(ProgramContext& context) {
+  ChartState& chart = context.state.chart;
+  Settings& settings = context.state.settings;
+  if (chart.TimedRandom == 1) chart.TimedRandomStart = SecondsSinceMidnight();
+  std::string input;
+  while (true) {
+    QCoreApplication::processEvents();
+    QThread::msleep(kPollMilliseconds);
+    QCoreApplication::processEvents();
+    const double now = SecondsSinceMidnight();
+    bool scriptRunning = true;
+    if (context.script.active) scriptRunning = FeedScript(context, now);
+
+    if (input.empty())
+      input = TakeClick(context, context.chartWindow.get(), context.chartCanvas.get());
+    if (input.empty())
+      input = TakeClick(context, context.monitorWindow.get(), context.monitorCanvas.get());
+    if (input.empty()) {
+      input = context.console.TakeKeys();
+      if (!input.empty()) {
+        context.AltDown = context.console.AltDown();
+        context.CtrlDown = context.console.CtrlDown();
+      }
+    }
+    if (input.empty() && settings.MonitorWindowFlag == 1 && context.monitorWindow) {
+      input = context.monitorWindow->TakeKeys();
+      if (!input.empty()) {
+        context.AltDown = context.monitorWindow->AltDown();
+        context.CtrlDown = context.monitorWindow->CtrlDown();
+      }
+    }
+    if (input.empty() && context.chartWindow) {
+      input = context.chartWindow->TakeKeys();
+      if (!input.empty()) {
+        context.AltDown = context.chartWindow->AltDown();
+        context.CtrlDown = context.chartWindow->CtrlDown();
+      }
+    }
+    if (input.empty()) {
+      const std::string remote = context.VirtualRemoteCommand.Take();
+      if (!remote.empty()) {
+        input = TranslateRemoteText(remote);
+        context.console.BringToFront();
+      }
+    }
+    if (input.empty() && chart.TimedRandom == 1 &&
+        SecondsBetween(chart.TimedRandomStart, now) > settings.TimerDelay) {
+      input = "tr";
+      chart.TimedRandomStart = now;
+    }
+    if (!context.chartWindow || !context.chartWindow->Exists()) {
+      ++context.missingChartWindowPolls;
+      QThread::msleep(500);
+      if (context.missingChartWindowPolls > kMissingWindowPollsToEnd - 1) throw ProgramEnd{0};
+    } else {
+      context.missingChartWindowPolls = 0;
+    }
+    if (settings.MonitorWindowFlag == 1 && context.monitorWindow &&
+        !context.monitorWindow->Exists()) {
+      settings.MonitorWindowFlag = 0;
+    }
+    if (!input.empty()) break;
+    if (context.script.active && !scriptRunning) throw ProgramEnd{0};
+  }
+  if (input == "tr") {
+    input = "r";
+  } else {
+    chart.TimedRandom = 0;
+  }
+  return input;
+}
+
+}  // namespace lenvari

@@ -1,0 +1,185 @@
+#include "platform/CanvasWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+#include "platform/Canvas.h"
+#include "platform/DesktopPixels.h"
+
+namespace lenvari {
+namespace {
+
+class CanvasWidget : public QWidget {
+ public:
+  CanvasWidget() { setFocusPolicy(Qt::StrongFocus); setAttribute(Qt::WA_OpaquePaintEvent); }
+
+  QImage image;
+  std::string keys;
+  int altDown = 0;
+  int ctrlDown = 0;
+  bool clickPending = false;
+  QPointF click;
+  bool closed = false;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    if (image.isNull()) {
+      painter.fillRect(rect(), Qt::black);
+      return;
+    }
+    painter.drawImage(QPointF(0, 0), image);
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    KeyPress key;
+    key.qtKey = event->key();
+    key.ctrl = event->modifiers() & Qt::ControlModifier;
+    key.alt = event->modifiers() & Qt::AltModifier;
+    key.shift = event->modifiers() & Qt::ShiftModifier;
+    key.text = event->text().toStdString();
+    const std::string input = TranslateKey(key);
+    if (input.empty()) return;
+    keys += input;
+    altDown = key.alt ? 1 : 0;
+    ctrlDown = key.ctrl ? 1 : 0;
+  }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() != Qt::LeftButton) return;
+    const qreal ratio = devicePixelRatioF();
+    click = event->position() * ratio;
+    clickPending = true;
+  }
+  void mouseDoubleClickEvent(QMouseEvent*) override { clickPending = false; }
+  void closeEvent(QCloseEvent* event) override {
+    closed = true;
+    event->accept();
+  }
+};
+
+}  // namespace
+
+struct CanvasWindow::Impl {
+  CanvasWidget widget;
+  int left = 0, top = 0, width = 0, height = 0;
+  bool topMost = false;
+
+  void Place() {
+    const DesktopPlacement placement = LogicalPlacement(left, top, width, height);
+    widget.setGeometry(placement.x, placement.y, placement.width, placement.height);
+  }
+};
+
+CanvasWindow::CanvasWindow(const std::string& caption, int left, int top, int width, int height,
+                           bool frameless)
+    : impl_(std::make_unique<Impl>()) {
+  impl_->left = left;
+  impl_->top = top;
+  impl_->width = std::max(1, width);
+  impl_->height = std::max(1, height);
+  impl_->widget.setWindowTitle(QString::fromStdString(caption));
+  if (frameless) impl_->widget.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  impl_->Place();
+}
+
+CanvasWindow::~CanvasWindow() = default;
+
+void CanvasWindow::Show() {
+  impl_->widget.closed = false;
+  impl_->widget.show();
+  impl_->Place();
+  impl_->widget.raise();
+  impl_->widget.activateWindow();
+}
+
+void CanvasWindow::Close() {
+  impl_->widget.closed = true;
+  impl_->widget.hide();
+}
+
+bool CanvasWindow::Exists() const { return !impl_->widget.closed; }
+
+void CanvasWindow::MoveTo(int left, int top) {
+  if (left == impl_->left && top == impl_->top) return;
+  impl_->left = left;
+  impl_->top = top;
+  impl_->Place();
+}
+
+void CanvasWindow::SetTopMost(bool on) {
+  if (on == impl_->topMost) return;
+  impl_->topMost = on;
+  const bool visible = impl_->widget.isVisible();
+  impl_->widget.setWindowFlag(Qt::WindowStaysOnTopHint, on);
+  if (visible) impl_->widget.show();
+}
+
+void CanvasWindow::Activate() {
+  impl_->widget.raise();
+  impl_->widget.activateWindow();
+  impl_->widget.setFocus();
+}
+
+int CanvasWindow::Left() const { return impl_->left; }
+int CanvasWindow::Top() const { return impl_->top; }
+int CanvasWindow::Width() const { return impl_->width; }
+int CanvasWindow::Height() const { return impl_->height; }
+
+void CanvasWindow::Present(const Canvas& canvas) {
+  QImage image = canvas.Image();
+  // One image pixel per device pixel: the widget's logical size is the device size over the
+  // screen's pixel ratio.
+  image.setDevicePixelRatio(impl_->widget.devicePixelRatioF());
+  impl_->widget.image = image;
+  impl_->widget.update();
+}
+
+std::string CanvasWindow::TakeKeys() {
+  std::string keys;
+  keys.swap(impl_->widget.keys);
+  return keys;
+}
+
+bool CanvasWindow::HasKeys() const { return !impl_->widget.keys.empty(); }
+int CanvasWindow::AltDown() const { return impl_->widget.altDown; }
+int CanvasWindow::CtrlDown() const { return impl_->widget.ctrlDown; }
+
+bool CanvasWindow::TakeClick(double& x, double& y) {
+  if (!impl_->widget.clickPending) return false;
+  impl_->widget.clickPending = false;
+  x = impl_->widget.click.x();
+  y = impl_->widget.click.y();
+  return true;
+}
+
+void CanvasWindow::InjectKey(const KeyPress& key) {
+  Qt::KeyboardModifiers modifiers;
+  if (key.ctrl) modifiers |= Qt::ControlModifier;
+  if (key.alt) modifiers |= Qt::AltModifier;
+  if (key.shift) modifiers |= Qt::ShiftModifier;
+  QKeyEvent press(QEvent::KeyPress, key.qtKey, modifiers, QString::fromStdString(key.text));
+  QCoreApplication::sendEvent(&impl_->widget, &press);
+  QKeyEvent release(QEvent::KeyRelease, key.qtKey, modifiers, QString::fromStdString(key.text));
+  QCoreApplication::sendEvent(&impl_->widget, &release);
+}
+
+void CanvasWindow::InjectClick(double x, double y) {
+  const qreal ratio = impl_->widget.devicePixelRatioF();
+  const QPointF local(x / ratio, y / ratio);
+  const QPointF global = impl_->widget.mapToGlobal(local);
+  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QCoreApplication::sendEvent(&impl_->widget, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QCoreApplication::sendEvent(&impl_->widget, &release);
+}
+
+}  // namespace lenvari

@@ -1,0 +1,59 @@
+#pragma once
+// A top-level window that shows a canvas image, placed on a desktop rectangle given in device
+// pixels, and queues the keys and single clicks it receives. The chart window, the monitor
+// window and the calibration window are three uses of it.
+
+#include <memory>
+#include <string>
+
+#include "platform/KeyTranslation.h"
+
+namespace lenvari {
+
+class Canvas;
+
+class CanvasWindow {
+ public:
+  // Geometry in device pixels of the desktop (the monitor's real pixels, whatever the
+  // operating system's display scaling).
+  CanvasWindow(const std::string& caption, int left, int top, int width, int height,
+               bool frameless);
+  ~CanvasWindow();
+  CanvasWindow(const CanvasWindow&) = delete;
+  CanvasWindow& operator=(const CanvasWindow&) = delete;
+
+  void Show();
+  void Close();
+  // False once the window has been closed, by the program or by the user.
+  bool Exists() const;
+  void MoveTo(int left, int top);
+  void SetTopMost(bool on);
+  void Activate();
+  // Device-pixel geometry as placed.
+  int Left() const;
+  int Top() const;
+  int Width() const;
+  int Height() const;
+
+  // Shows the canvas's image, one image pixel on one device pixel.
+  void Present(const Canvas& canvas);
+
+  // Every key received since the last call, each key's input string joined in arrival order.
+  std::string TakeKeys();
+  bool HasKeys() const;
+  // Modifier state of the last key taken: Alt keys held, Ctrl keys held (0 or 1 here).
+  int AltDown() const;
+  int CtrlDown() const;
+  // The last single click (not a double click) since the last call, in window pixels.
+  bool TakeClick(double& x, double& y);
+
+  // Delivers a key or a click to the window as the window system would.
+  void InjectKey(const KeyPress& key);
+  void InjectClick(double x, double y);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace lenvari

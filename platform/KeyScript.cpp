@@ -1,0 +1,131 @@
+#include "platform/KeyScript.h"
+
+#include <Qt>
+
+#include <cctype>
+#include <cstdlib>
+
+#include "common/NumberText.h"
+
+namespace lenvari {
+namespace {
+
+KeyPress Named(int qtKey, std::string text = "") {
+  KeyPress key;
+  key.qtKey = qtKey;
+  key.text = std::move(text);
+  return key;
+}
+
+std::optional<KeyPress> NamedKey(const std::string& name) {
+  static const struct {
+    const char* name;
+    int qtKey;
+    const char* text;
+  } kNames[] = {{"Enter", Qt::Key_Return, "\r"}, {"Esc", Qt::Key_Escape, "\x1b"},
+                {"Tab", Qt::Key_Tab, "\t"},      {"Backspace", Qt::Key_Backspace, "\b"},
+                {"Space", Qt::Key_Space, " "},   {"Up", Qt::Key_Up, ""},
+                {"Down", Qt::Key_Down, ""},      {"Left", Qt::Key_Left, ""},
+                {"Right", Qt::Key_Right, ""},    {"Home", Qt::Key_Home, ""},
+                {"End", Qt::Key_End, ""},        {"PgUp", Qt::Key_PageUp, ""},
+                {"PgDn", Qt::Key_PageDown, ""}};
+  for (const auto& entry : kNames)
+    if (name == entry.name) return Named(entry.qtKey, entry.text);
+  if (name.size() >= 2 && name[0] == 'F' && std::isdigit(static_cast<unsigned char>(name[1]))) {
+    const int n = std::atoi(name.c_str() + 1);
+    if (n >= 1 && n <= 12 && name == "F" + std::to_string(n)) return Named(Qt::Key_F1 + n - 1);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+KeyPress CharacterKey(char c) {
+  KeyPress key;
+  key.text = std::string(1, c);
+  const unsigned char u = static_cast<unsigned char>(c);
+  if (std::isalpha(u)) {
+    key.qtKey = Qt::Key_A + (std::toupper(u) - 'A');
+    key.shift = std::isupper(u);
+  } else if (c == ' ') {
+    key.qtKey = Qt::Key_Space;
+  } else {
+    key.qtKey = u;  // Qt's key codes for printable ASCII are the characters themselves
+  }
+  return key;
+}
+
+std::optional<std::vector<ScriptStep>> ParseKeyScript(const std::string& script,
+                                                      std::string& error) {
+  std::vector<ScriptStep> steps;
+  for (size_t i = 0; i < script.size(); ++i) {
+    const char c = script[i];
+    if (c != '{') {
+      ScriptStep step;
+      step.keys.push_back(CharacterKey(c));
+      steps.push_back(step);
+      continue;
+    }
+    if (i + 1 < script.size() && script[i + 1] == '{') {
+      ScriptStep step;
+      step.keys.push_back(CharacterKey('{'));
+      steps.push_back(step);
+      ++i;
+      continue;
+    }
+    const size_t close = script.find('}', i);
+    if (close == std::string::npos) {
+      error = "unclosed \"{\" at position " + std::to_string(i + 1);
+      return std::nullopt;
+    }
+    const std::string name = script.substr(i + 1, close - i - 1);
+    i = close;
+    ScriptStep step;
+    const size_t colon = name.find(':');
+    const std::string head = name.substr(0, colon);
+    const std::string argument = colon == std::string::npos ? "" : name.substr(colon + 1);
+    if (colon != std::string::npos && head == "Click") {
+      const size_t comma = argument.find(',');
+      if (comma == std::string::npos) {
+        error = "{Click:X,Y} needs two numbers";
+        return std::nullopt;
+      }
+      step.kind = ScriptStep::Kind::Click;
+      step.x = LeadingNumber(argument.substr(0, comma));
+      step.y = LeadingNumber(argument.substr(comma + 1));
+    } else if (colon != std::string::npos && head == "Remote") {
+      step.kind = ScriptStep::Kind::Remote;
+      step.text = argument.substr(0, 4);  // the mailbox holds four characters
+    } else if (colon != std::string::npos && head == "Burst") {
+      for (char b : argument) step.keys.push_back(CharacterKey(b));
+    } else if (colon != std::string::npos && head == "Wait") {
+      step.kind = ScriptStep::Kind::Wait;
+      step.seconds = LeadingNumber(argument);
+    } else if (head.rfind("Ctrl+", 0) == 0 || head.rfind("Alt+", 0) == 0) {
+      const bool ctrl = head[0] == 'C';
+      const std::string key = head.substr(ctrl ? 5 : 4);
+      KeyPress press;
+      if (key.size() == 1 && std::isalpha(static_cast<unsigned char>(key[0]))) {
+        press.qtKey = Qt::Key_A + (std::toupper(static_cast<unsigned char>(key[0])) - 'A');
+      } else if (auto named = NamedKey(key)) {
+        press = *named;
+        press.text.clear();
+      } else {
+        error = "unknown key {" + name + "}";
+        return std::nullopt;
+      }
+      press.ctrl = ctrl;
+      press.alt = !ctrl;
+      step.keys.push_back(press);
+    } else if (auto named = NamedKey(head); named && colon == std::string::npos) {
+      step.keys.push_back(*named);
+    } else {
+      error = "unknown key {" + name + "}";
+      return std::nullopt;
+    }
+    steps.push_back(step);
+  }
+  return steps;
+}
+
+}  // namespace lenvari

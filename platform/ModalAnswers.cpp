@@ -1,0 +1,157 @@
+#include "platform/ModalAnswers.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace lenvari {
+namespace {
+
+QString Caption(const QAbstractButton* button) {
+  QString text = button->text();
+  text.remove('&');
+  return text.trimmed();
+}
+
+std::string OneLine(QString text) {
+  text.replace("\r\n", "\n");
+  QStringList parts = text.split('\n', Qt::SkipEmptyParts);
+  for (QString& part : parts) part = part.trimmed();
+  return parts.join(' ').toStdString();
+}
+
+QAbstractButton* ButtonCaptioned(QWidget* window, const QString& caption) {
+  for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+    if (button->isVisible() && Caption(button).compare(caption, Qt::CaseInsensitive) == 0)
+      return button;
+  }
+  return nullptr;
+}
+
+QPushButton* DefaultButton(QWidget* window) {
+  for (QPushButton* button : window->findChildren<QPushButton*>())
+    if (button->isDefault() && button->isVisible()) return button;
+  for (QPushButton* button : window->findChildren<QPushButton*>())
+    if (Caption(button).compare("OK", Qt::CaseInsensitive) == 0 && button->isVisible())
+      return button;
+  return nullptr;
+}
+
+}  // namespace
+
+std::deque<std::string> SplitAnswers(const std::string& text) {
+  std::deque<std::string> answers;
+  if (text.empty()) return answers;
+  size_t start = 0;
+  while (true) {
+    const size_t end = text.find(';', start);
+    answers.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return answers;
+}
+
+struct ModalAnswers::Impl : QObject {
+  std::deque<std::string> answers;
+  bool answering = false;
+
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() != QEvent::Show) return false;
+    auto* dialog = qobject_cast<QDialog*>(object);
+    if (!dialog || !dialog->isWindow()) return false;
+    if (dialog->property("lenvariAnswered").toBool()) return false;
+    dialog->setProperty("lenvariAnswered", true);
+    Announce(dialog);
+    if (answering) {
+      QPointer<QDialog> guard(dialog);
+      QTimer::singleShot(0, dialog, [this, guard] {
+        if (guard) Answer(guard);
+      });
+    }
+    return false;
+  }
+
+  void Announce(QDialog* dialog) {
+    std::string text;
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+      text = OneLine(box->text());
+    } else if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
+      text = OneLine(input->labelText());
+    } else {
+      QStringList labels;
+      for (QLabel* label : dialog->findChildren<QLabel*>())
+        if (!label->text().isEmpty()) labels << label->text();
+      text = OneLine(labels.join('\n'));
+    }
+    const std::string title = dialog->windowTitle().toStdString();
+    std::printf("[%s] %s\n", title.c_str(), text.c_str());
+    std::fflush(stdout);
+  }
+
+  void Answer(QDialog* dialog) {
+    if (!dialog->isVisible()) return;
+    if (answers.empty()) {
+      if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+        if (QAbstractButton* button = box->defaultButton()) {
+          button->click();
+        } else if (QAbstractButton* escape = box->escapeButton()) {
+          escape->click();
+        } else {
+          box->accept();
+        }
+      } else {
+        dialog->reject();
+      }
+      return;
+    }
+    const QString answer = QString::fromStdString(answers.front());
+    answers.pop_front();
+    if (QAbstractButton* button = ButtonCaptioned(dialog, answer)) {
+      button->click();
+      return;
+    }
+    if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
+      input->setTextValue(answer);
+      input->accept();
+      return;
+    }
+    QLineEdit* field = qobject_cast<QLineEdit*>(dialog->focusWidget());
+    if (!field) field = dialog->findChild<QLineEdit*>();
+    if (field) {
+      field->selectAll();
+      field->insert(answer);
+    }
+    if (QPushButton* ok = DefaultButton(dialog)) {
+      ok->click();
+    } else {
+      dialog->accept();
+    }
+  }
+};
+
+ModalAnswers::ModalAnswers(std::deque<std::string> answers, bool answering)
+    : impl_(std::make_unique<Impl>()) {
+  impl_->answers = std::move(answers);
+  impl_->answering = answering;
+  qApp->installEventFilter(impl_.get());
+}
+
+ModalAnswers::~ModalAnswers() {
+  if (qApp) qApp->removeEventFilter(impl_.get());
+}
+
+size_t ModalAnswers::AnswersLeft() const { return impl_->answers.size(); }
+
+}  // namespace lenvari

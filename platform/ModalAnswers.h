@@ -1,0 +1,32 @@
+#pragma once
+// Writes every modal window that appears as one line "[Title] text" on standard output and,
+// in a non-interactive run, answers it through its real widgets: an answer that is a button
+// caption presses that button; any other answer is typed into the window's text field before
+// its OK (default) button is pressed. Without an answer left, a message box takes its default
+// button and any other dialog is cancelled.
+
+#include <deque>
+#include <memory>
+#include <string>
+
+namespace lenvari {
+
+class ModalAnswers {
+ public:
+  // With `answering` false the windows are only written out, never answered.
+  ModalAnswers(std::deque<std::string> answers, bool answering);
+  ~ModalAnswers();
+  ModalAnswers(const ModalAnswers&) = delete;
+  ModalAnswers& operator=(const ModalAnswers&) = delete;
+
+  size_t AnswersLeft() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+// Splits "A;B;C" into its answers.
+std::deque<std::string> SplitAnswers(const std::string& text);
+
+}  // namespace lenvari
