@@ -9,3 +9,8 @@
 // The acuity text converted to `base` notation: 20 = 20-foot fraction, 6 = 6-metre fraction,
 // anything else decimal.
 LENVARI_DLL_EXPORT std::string CONVERTACUITY(const std::string& acuity, const int& base);
+
+// The calibration distance dialog. `distance` is the monitor's test distance (" 20 feet");
+// on OK it becomes the distance entered, in the same form; on Cancel it stays as it was.
+// Returns the distance as it stands afterwards. `parentWindow` is 0.
+LENVARI_DLL_EXPORT std::string SHOWCALIBRATE(int parentWindow, std::string& distance);

@@ -1,0 +1,169 @@
+#include "dialogs/DialogFramework.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSlider>
+
+#include <algorithm>
+
+namespace lenvari {
+
+DialogUnitBase DialogUnitBaseOf(const QFont& font) {
+  const QFontMetrics metrics(font);
+  const int letters =
+      metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  // The average over 52 letters, rounded half up, as the dialog manager computes it.
+  return {std::max(1, (letters / 26 + 1) / 2), std::max(1, metrics.height())};
+}
+
+QRect DialogUnitsToPixels(const DialogUnitBase& base, int x, int y, int width, int height) {
+  const auto horizontal = [&](int units) { return (units * base.x + 2) / 4; };
+  const auto vertical = [&](int units) { return (units * base.y + 4) / 8; };
+  return QRect(horizontal(x), vertical(y), horizontal(width), vertical(height));
+}
+
+QFont ResolveFont(const FontSpec& spec, const QFont& dialogFont) {
+  QFont font = dialogFont;
+  if (!spec.face.empty()) font.setFamily(QString::fromStdString(spec.face));
+  if (spec.points > 0) font.setPointSize(spec.points);
+  font.setBold(spec.bold);
+  return font;
+}
+
+DialogBuilder BeginDialog(const DialogSpec& spec) {
+  DialogBuilder builder;
+  builder.dialog = std::make_unique<QDialog>(
+      nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  QDialog& dialog = *builder.dialog;
+  dialog.setWindowTitle(QString::fromStdString(spec.title));
+  dialog.setModal(true);
+  dialog.setFont(ResolveFont(spec.font, QApplication::font()));
+  builder.units = spec.units;
+  builder.base = DialogUnitBaseOf(dialog.font());
+  const QRect client = builder.units == LayoutUnits::DialogUnits
+                           ? DialogUnitsToPixels(builder.base, 0, 0, spec.width, spec.height)
+                           : QRect(0, 0, spec.width, spec.height);
+  dialog.setFixedSize(client.size());
+  return builder;
+}
+
+namespace {
+
+// A radio group is one Tab stop, as in every dialog of the system: Tab reaches the checked
+// member (the first when none is checked) and the arrow keys move within the group.
+void KeepOneTabStop(QButtonGroup* group) {
+  const QList<QAbstractButton*> buttons = group->buttons();
+  QAbstractButton* stop = group->checkedButton();
+  if (!stop && !buttons.isEmpty()) stop = buttons.front();
+  for (QAbstractButton* button : buttons) {
+    button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+}
+
+QWidget* MakeControl(DialogBuilder& builder, const ControlSpec& spec) {
+  QDialog* dialog = builder.dialog.get();
+  const QString caption = QString::fromStdString(spec.caption);
+  switch (spec.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefaultPushButton: {
+      auto* button = new QPushButton(caption, dialog);
+      button->setDefault(spec.kind == ControlKind::DefaultPushButton);
+      return button;
+    }
+    case ControlKind::CheckBox:
+      return new QCheckBox(caption, dialog);
+    case ControlKind::RadioButton: {
+      auto* radio = new QRadioButton(caption, dialog);
+      if (spec.startsGroup || !builder.radioGroup) {
+        QButtonGroup* group = new QButtonGroup(dialog);
+        group->setExclusive(true);
+        QObject::connect(group, &QButtonGroup::buttonToggled, group,
+                         [group] { KeepOneTabStop(group); });
+        builder.radioGroup = group;
+      }
+      builder.radioGroup->addButton(radio, spec.id);
+      KeepOneTabStop(builder.radioGroup);
+      return radio;
+    }
+    case ControlKind::Label:
+    case ControlKind::CentredLabel: {
+      auto* label = new QLabel(caption, dialog);
+      label->setWordWrap(true);
+      label->setAlignment((spec.kind == ControlKind::CentredLabel ? Qt::AlignHCenter : Qt::AlignLeft) |
+                          Qt::AlignTop);
+      return label;
+    }
+    case ControlKind::EditBox: {
+      auto* edit = new QLineEdit(caption, dialog);
+      edit->setFrame(true);
+      return edit;
+    }
+    case ControlKind::DropDownList: {
+      auto* list = new QComboBox(dialog);
+      list->setEditable(false);
+      return list;
+    }
+    case ControlKind::GroupFrame:
+      return new QGroupBox(caption, dialog);
+    case ControlKind::TrackBar:
+      return new QSlider(Qt::Horizontal, dialog);
+    case ControlKind::ColourSwatch: {
+      auto* swatch = new QFrame(dialog);
+      swatch->setFrameShape(QFrame::Box);
+      swatch->setAutoFillBackground(true);
+      return swatch;
+    }
+  }
+  return new QWidget(dialog);
+}
+
+}  // namespace
+
+QWidget* AddControl(DialogBuilder& builder, const ControlSpec& spec) {
+  QWidget* control = MakeControl(builder, spec);
+  control->setObjectName(QString::number(spec.id));
+  control->setFont(ResolveFont(spec.font, builder.dialog->font()));
+  control->setGeometry(builder.units == LayoutUnits::DialogUnits
+                           ? DialogUnitsToPixels(builder.base, spec.x, spec.y, spec.width,
+                                                 spec.height)
+                           : QRect(spec.x, spec.y, spec.width, spec.height));
+  return control;
+}
+
+bool RunModal(QDialog& dialog) {
+  if (const QScreen* screen = dialog.screen()) {
+    const QRect available = screen->availableGeometry();
+    dialog.move(available.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
+  }
+  dialog.show();
+  dialog.raise();
+  dialog.activateWindow();
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void ShowDialogMessage(QWidget* parent, const std::string& title, const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
+                  QString::fromStdString(text), QMessageBox::Ok, parent);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+ApplicationScope::ApplicationScope() {
+  if (!QApplication::instance()) application_ = std::make_unique<QApplication>(argc_, argv_);
+}
+
+ApplicationScope::~ApplicationScope() = default;
+
+}  // namespace lenvari

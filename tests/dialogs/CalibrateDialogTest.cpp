@@ -1,0 +1,245 @@
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "dialogs/LenvariDLL.h"
+
+namespace {
+
+template <class Widget>
+Widget* Control(QDialog& dialog, int id) {
+  auto* widget = dialog.findChild<Widget*>(QString::number(id));
+  EXPECT_NE(widget, nullptr) << id;
+  return widget;
+}
+
+QLineEdit* Edit(QDialog& d) { return Control<QLineEdit>(d, 1004); }
+QRadioButton* Feet(QDialog& d) { return Control<QRadioButton>(d, 1001); }
+QRadioButton* Meters(QDialog& d) { return Control<QRadioButton>(d, 1002); }
+void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+void ClickOk(QDialog& d) { Click(Control<QPushButton>(d, 1005)); }
+void ClickCancel(QDialog& d) { Click(Control<QPushButton>(d, 1006)); }
+
+void Retype(QDialog& d, const char* text) {
+  Edit(d)->selectAll();
+  QTest::keyClicks(Edit(d), text);
+}
+
+// Runs the dialog on `distance`; `act` drives it once its modal loop runs and must end it.
+std::string RunDialog(std::string& distance, std::function<void(QDialog&)> act) {
+  QTimer::singleShot(0, [act] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) {
+      ADD_FAILURE() << "no modal dialog";
+      return;
+    }
+    act(*dialog);
+    if (dialog->isVisible()) {
+      ADD_FAILURE() << "the dialog was left open";
+      dialog->reject();
+    }
+  });
+  return SHOWCALIBRATE(0, distance);
+}
+
+struct RangeMessage {
+  bool shown = false;
+  QString title, text;
+  bool dialogStillOpen = false;
+};
+
+// Clicks OK expecting the range message: notes it and dismisses it with its OK button.
+RangeMessage ClickOkExpectingMessage(QDialog& dialog) {
+  RangeMessage seen;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    seen.shown = true;
+    seen.title = box->windowTitle();
+    seen.text = box->text();
+    seen.dialogStillOpen = dialog.isVisible();
+    Click(box->button(QMessageBox::Ok));
+  });
+  ClickOk(dialog);
+  return seen;
+}
+
+const char kRangeMessage[] =
+    "You must enter a valid optical distance (between 1 and 40 feet or 0.3 and 12 meters)";
+
+TEST(CalibrateDialog, TwentyFeetOpensWithFeetAndTwenty) {
+  for (const std::string start : {" 20 feet", "20 feet"}) {
+    std::string distance = start;
+    const std::string result = RunDialog(distance, [](QDialog& d) {
+      EXPECT_EQ(d.windowTitle(), "Calibrate Lenvari Acuity");
+      EXPECT_EQ(d.size(), QSize(484, 172));
+      EXPECT_TRUE(Feet(d)->isChecked());
+      EXPECT_FALSE(Meters(d)->isChecked());
+      EXPECT_EQ(Edit(d)->text(), "20");
+      EXPECT_EQ(d.focusWidget(), Edit(d));
+      EXPECT_EQ(Control<QLabel>(d, 1003)->text(),
+                "Enter optical distance (spectacle plane to monitor):");
+      EXPECT_EQ(Control<QPushButton>(d, 1005)->geometry(), QRect(158, 122, 44, 28));
+      EXPECT_EQ(Control<QPushButton>(d, 1006)->text(), "Cancel");
+      EXPECT_TRUE(Control<QPushButton>(d, 1005)->isDefault());
+      EXPECT_EQ(Edit(d)->geometry(), QRect(158, 70, 82, 26));
+      EXPECT_EQ(Edit(d)->font().pointSize(), 14);
+      EXPECT_EQ(Meters(d)->font().pointSize(), 12);
+      QTest::keyClick(Edit(d), Qt::Key_Return);  // Enter presses OK
+    });
+    EXPECT_EQ(result, " 20 feet");
+    EXPECT_EQ(distance, " 20 feet");
+  }
+}
+
+TEST(CalibrateDialog, TwelveAndAHalfMetersIsRefusedAndTwelveAccepted) {
+  std::string distance = " 6 meters";
+  RangeMessage message;
+  bool stillOpen = false;
+  RunDialog(distance, [&](QDialog& d) {
+    EXPECT_TRUE(Meters(d)->isChecked());
+    EXPECT_EQ(Edit(d)->text(), "6");
+    Retype(d, "12.5");
+    message = ClickOkExpectingMessage(d);
+    stillOpen = d.isVisible();
+    Retype(d, "12");
+    ClickOk(d);
+  });
+  EXPECT_TRUE(message.shown);
+  EXPECT_EQ(message.title, " ");
+  EXPECT_EQ(message.text, kRangeMessage);
+  EXPECT_TRUE(message.dialogStillOpen);
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(distance, " 12 meters");
+}
+
+TEST(CalibrateDialog, LimitsAreInclusive) {
+  struct Case {
+    const char* start;
+    const char* typed;
+    bool accepted;
+    const char* result;
+  };
+  const Case cases[] = {
+      {" 20 feet", "40", true, " 40 feet"},       {" 20 feet", "1", true, " 1 feet"},
+      {" 20 feet", "40.01", false, " 20 feet"},   {" 20 feet", "0.99", false, " 20 feet"},
+      {" 6 meters", "0.3", true, " 0.3 meters"},  {" 6 meters", "0.29", false, " 6 meters"},
+      {" 6 meters", "3.50", true, " 3.5 meters"}, {" 6 meters", "abc", false, " 6 meters"},
+      {" 6 meters", "4m", true, " 4 meters"},
+  };
+  for (const Case& c : cases) {
+    std::string distance = c.start;
+    RangeMessage message;
+    RunDialog(distance, [&](QDialog& d) {
+      Retype(d, c.typed);
+      if (c.accepted) {
+        ClickOk(d);
+      } else {
+        message = ClickOkExpectingMessage(d);
+        ClickCancel(d);
+      }
+    });
+    EXPECT_EQ(message.shown, !c.accepted) << c.typed;
+    EXPECT_EQ(distance, c.result) << c.typed;
+  }
+}
+
+TEST(CalibrateDialog, FortyFeetSwitchedToMetersIsRefused) {
+  std::string distance = " 20 feet";
+  RangeMessage message;
+  RunDialog(distance, [&](QDialog& d) {
+    Retype(d, "40");
+    Click(Meters(d));
+    EXPECT_TRUE(Meters(d)->isChecked());
+    EXPECT_FALSE(Feet(d)->isChecked());
+    message = ClickOkExpectingMessage(d);
+    Retype(d, "10");
+    ClickOk(d);
+  });
+  EXPECT_TRUE(message.shown);
+  EXPECT_EQ(distance, " 10 meters");
+}
+
+TEST(CalibrateDialog, CapitalMetersSelectsNoUnit) {
+  std::string distance = "6 Meters";
+  const std::string result = RunDialog(distance, [](QDialog& d) {
+    EXPECT_FALSE(Feet(d)->isChecked());
+    EXPECT_FALSE(Meters(d)->isChecked());
+    EXPECT_EQ(Edit(d)->text(), "6");
+    ClickOk(d);
+  });
+  // Without a unit any positive number is taken, and the text ends in the blank.
+  EXPECT_EQ(result, " 6 ");
+  EXPECT_EQ(distance, " 6 ");
+
+  // A distance of nothing is refused even without a unit.
+  distance = "far";
+  RangeMessage message;
+  RunDialog(distance, [&](QDialog& d) {
+    EXPECT_EQ(Edit(d)->text(), "0");
+    message = ClickOkExpectingMessage(d);
+    Click(Feet(d));
+    Retype(d, "13");
+    ClickOk(d);
+  });
+  EXPECT_TRUE(message.shown);
+  EXPECT_EQ(distance, " 13 feet");
+}
+
+TEST(CalibrateDialog, CancelLeavesTheDistanceAsItWas) {
+  std::string distance = " 20 feet";
+  std::string result = RunDialog(distance, [](QDialog& d) {
+    Retype(d, "7");
+    Click(Meters(d));
+    ClickCancel(d);
+  });
+  EXPECT_EQ(distance, " 20 feet");
+  EXPECT_EQ(result, " 20 feet");
+
+  // Escape cancels as well, and so does a first start whose distance is still empty.
+  distance = "";
+  result = RunDialog(distance, [](QDialog& d) {
+    Retype(d, "20");
+    Click(Feet(d));
+    QTest::keyClick(Edit(d), Qt::Key_Escape);
+  });
+  EXPECT_EQ(distance, "");
+  EXPECT_EQ(result, "");
+}
+
+TEST(CalibrateDialog, TabMovesFromTheDistanceToTheUnitAndTheButtons) {
+  std::string distance = " 20 feet";
+  RunDialog(distance, [](QDialog& d) {
+    d.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&d, 2000));
+    Edit(d)->setFocus();
+    QTest::keyClick(&d, Qt::Key_Tab);
+    EXPECT_EQ(d.focusWidget(), Feet(d));
+    // The unit pair is one stop; an arrow moves to the other unit and selects it.
+    QTest::keyClick(Feet(d), Qt::Key_Down);
+    EXPECT_EQ(d.focusWidget(), Meters(d));
+    EXPECT_TRUE(Meters(d)->isChecked());
+    QTest::keyClick(&d, Qt::Key_Tab);
+    EXPECT_EQ(d.focusWidget(), Control<QPushButton>(d, 1005));
+    QTest::keyClick(&d, Qt::Key_Tab);
+    EXPECT_EQ(d.focusWidget(), Control<QPushButton>(d, 1006));
+    QTest::keyClick(&d, Qt::Key_Tab);
+    EXPECT_EQ(d.focusWidget(), Edit(d));
+    // Enter on the focused Cancel button presses Cancel, not the default OK.
+    Retype(d, "30");
+    Control<QPushButton>(d, 1006)->setFocus();
+    QTest::keyClick(Control<QPushButton>(d, 1006), Qt::Key_Return);
+  });
+  EXPECT_EQ(distance, " 20 feet");
+}
+
+}  // namespace
