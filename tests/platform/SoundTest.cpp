@@ -52,6 +52,7 @@ TEST(ClickSound, ManyQuickClicksNeitherHangNorPrintWithoutADevice) {
   std::fclose(file);
   std::stringstream printed;
   printed << std::ifstream(capture).rdbuf();
+  std::remove(capture.c_str());
   EXPECT_EQ(printed.str(), "");
 }
 
