@@ -1,0 +1,67 @@
+#pragma once
+// A fresh data folder and a fresh program state for each store test.
+
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "ScriptedConsoleHost.h"
+#include "store/DataFolder.h"
+#include "store/LetterSetFiles.h"
+#include "store/MemoryPresets.h"
+#include "store/SettingsFiles.h"
+#include "store/State.h"
+
+namespace lenvari {
+
+// Two monitors side by side, the second left of the primary one (negative coordinates).
+inline State NewState(const std::string& folder, int numberOfMonitors = 2) {
+  State state;
+  state.Version = "Lenvari 4.13";
+  state.DataPath = folder;
+  state.MasterDataPath = folder;
+  state.monitors.CurrentMonitor = 1;
+  state.monitors.NumberOfMonitors = numberOfMonitors;
+  state.monitors.MonitorRect[1] = {0, 0, 0, 1920, 1080};
+  if (numberOfMonitors >= 2) state.monitors.MonitorRect[2] = {0, -1280, 0, 0, 1024};
+  return state;
+}
+
+// The store's part of a program start: settings, monitor check, letter sets, preset 1.
+inline void StartUp(State& state, ConsoleHost& host) {
+  LoadConfiguration(state);
+  CheckMonitorCount(state.monitors, host);
+  state.chart.CurrentMemory = 1;
+  LoadLetterSets(state.letters, state.chart, state.DataPath);
+  MemoryPreset(state, "read", state.chart.CurrentMemory);
+}
+
+inline std::string FileText(const std::string& folder, const std::string& name) {
+  return ReadWholeFile((std::filesystem::path(folder) / name).string()).value_or("<missing>");
+}
+
+inline void PutFile(const std::string& folder, const std::string& name, const std::string& text) {
+  std::ofstream out(std::filesystem::path(folder) / name, std::ios::binary | std::ios::trunc);
+  out << text;
+}
+
+inline std::set<std::string> FileNames(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.insert(entry.path().filename().string());
+  return names;
+}
+
+// Every CR LF of the text as a lone LF.
+inline std::string WithoutCarriageReturns(std::string text) {
+  std::string out;
+  for (char c : text)
+    if (c != '\r') out += c;
+  return out;
+}
+
+}  // namespace lenvari
