@@ -12,7 +12,17 @@
 
 namespace lenvari {
 
-std::string FrameStateJson(const State& state) {
+namespace {
+
+QJsonArray WindowGeometry(const CanvasWindow& window) {
+  int left = 0, top = 0, width = 0, height = 0;
+  window.ActualGeometry(left, top, width, height);
+  return QJsonArray{left, top, width, height};
+}
+
+}  // namespace
+
+std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow) {
   const ChartState& c = state.chart;
   const Monitors& monitors = state.monitors;
   const int m = monitors.CurrentMonitor;
@@ -62,6 +72,7 @@ std::string FrameStateJson(const State& state) {
     start = end + 1;
   }
   o["MonitorText"] = lines;
+  if (chartWindow) o["ChartWindowGeometry"] = WindowGeometry(*chartWindow);
   return QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString();
 }
 
@@ -73,7 +84,7 @@ void WriteFrame(ProgramContext& context) {
   std::snprintf(name, sizeof name, "frame-%04d", context.framesWritten);
   const std::string base = dir + "/" + name;
   context.chartCanvas->Image().save(QString::fromStdString(base + ".png"), "PNG");
-  WriteFileAtomically(base + ".json", FrameStateJson(context.state));
+  WriteFileAtomically(base + ".json", FrameStateJson(context.state, context.chartWindow.get()));
 }
 
 }  // namespace lenvari

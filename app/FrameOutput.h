@@ -11,7 +11,7 @@ namespace lenvari {
 
 void WriteFrame(ProgramContext& context);
 
-// The JSON text describing the state behind a frame.
-std::string FrameStateJson(const State& state);
+// The JSON text describing the state behind a frame, with the chart window's real geometry.
+std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow);
 
 }  // namespace lenvari

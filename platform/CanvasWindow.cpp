@@ -132,6 +132,17 @@ int CanvasWindow::Top() const { return impl_->top; }
 int CanvasWindow::Width() const { return impl_->width; }
 int CanvasWindow::Height() const { return impl_->height; }
 
+void CanvasWindow::ActualGeometry(int& left, int& top, int& width, int& height) const {
+  const QRect g = impl_->widget.geometry();
+  const double ratio = impl_->widget.devicePixelRatioF();
+  // The window's corner is on the monitor whose corner keeps its place; offsets scale.
+  const DesktopPlacement origin = LogicalPlacement(impl_->left, impl_->top, 1, 1);
+  left = impl_->left + static_cast<int>(std::lround((g.x() - origin.x) * ratio));
+  top = impl_->top + static_cast<int>(std::lround((g.y() - origin.y) * ratio));
+  width = static_cast<int>(std::lround(g.width() * ratio));
+  height = static_cast<int>(std::lround(g.height() * ratio));
+}
+
 void CanvasWindow::Present(const Canvas& canvas) {
   QImage image = canvas.Image();
   // One image pixel per device pixel: the widget's logical size is the device size over the

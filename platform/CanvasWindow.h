@@ -35,6 +35,10 @@ class CanvasWindow {
   int Width() const;
   int Height() const;
 
+  // Where the window system actually put the window, in device pixels: left, top, width,
+  // height.
+  void ActualGeometry(int& left, int& top, int& width, int& height) const;
+
   // Shows the canvas's image, one image pixel on one device pixel.
   void Present(const Canvas& canvas);
 

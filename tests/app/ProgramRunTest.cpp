@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+
+#include "support/ProgramRun.h"
+
+namespace lenvari {
+
+TEST(ProgramRun, EscAsksBeforeEndingAndYesEndsWithZero) {
+  ProgramRunRequest request;
+  request.keys = "{Esc}";
+  request.answers = "Yes";
+  request.hasAnswers = true;
+  const ProgramRunResult run = RunProgram(request);
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.output.find("[Quit Lenvari Now?] Do you want to exit?\n"), std::string::npos)
+      << run.output;
+}
+
+TEST(ProgramRun, NoGoesOnToTheNextKeyAndTheUsedUpScriptEndsTheRun) {
+  ProgramRunRequest request;
+  request.keys = "{Esc}{Esc}";
+  request.answers = "No";
+  request.hasAnswers = true;
+  const ProgramRunResult run = RunProgram(request);
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 0);
+  // The second Esc asks again; with no answer left the box takes its default button (Yes).
+  size_t first = run.output.find("[Quit Lenvari Now?]");
+  ASSERT_NE(first, std::string::npos);
+  EXPECT_NE(run.output.find("[Quit Lenvari Now?]", first + 1), std::string::npos) << run.output;
+}
+
+TEST(ProgramRun, VersionAndHelpNeedNoWindowSystem) {
+  ProgramRunRequest request;
+  request.hasKeys = false;
+  request.extraArguments = {"--version"};
+  ProgramRunResult run = RunProgram(request);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.output, "Lenvari 4.13\n");
+  request.extraArguments = {"--help"};
+  run = RunProgram(request);
+  EXPECT_EQ(run.exitCode, 0);
+  for (const char* option : {"--data-dir", "--keys", "--answers", "--frames", "--seed"})
+    EXPECT_NE(run.output.find(option), std::string::npos) << option;
+}
+
+TEST(ProgramRun, BadCommandLinesAreRefusedWithAMessage) {
+  ProgramRunRequest request;
+  request.keys = "{Nonsense}";
+  ProgramRunResult run = RunProgram(request);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.errors.find("unknown key {Nonsense}"), std::string::npos) << run.errors;
+  request.keys = "";
+  request.extraArguments = {"--seed", "abc"};
+  run = RunProgram(request);
+  EXPECT_EQ(run.exitCode, 2);
+}
+
+TEST(ProgramRun, ScaledDisplayStillDrawsInRealPixels) {
+  ProgramRunRequest request;
+  request.screens = "scaled-monitor.json";  // 1280 x 720 logical at a pixel ratio of 2
+  request.keys = "";
+  const ProgramRunResult run = RunProgram(request);
+  ASSERT_EQ(run.exitCode, 0);
+  ASSERT_GE(run.FrameCount(), 1);
+  EXPECT_EQ(run.Frame(1).size(), QSize(2560, 1440));
+  const QJsonObject state = run.LastState();
+  EXPECT_EQ(state["ScreenWidth"].toInt(), 2560);
+  EXPECT_EQ(state["ScreenHeight"].toInt(), 1440);
+  const QJsonArray window = state["ChartWindowGeometry"].toArray();
+  EXPECT_EQ(window[2].toInt(), 2560);
+  EXPECT_EQ(window[3].toInt(), 1440);
+}
+
+TEST(ProgramRun, ChartWindowCoversTheCurrentMonitor) {
+  ProgramRunRequest request;
+  request.screens = "two-monitors.json";
+  request.keys = "";
+  const ProgramRunResult run = RunProgram(request);
+  ASSERT_EQ(run.exitCode, 0);
+  ASSERT_GE(run.FrameCount(), 1);
+  const QJsonObject state = run.LastState();
+  EXPECT_EQ(state["NumberOfMonitors"].toInt(), 2);
+  const QJsonArray rect = state["MonitorRect"].toArray();
+  const QJsonArray window = state["ChartWindowGeometry"].toArray();
+  EXPECT_EQ(window[0].toInt(), rect[0].toInt());
+  EXPECT_EQ(window[1].toInt(), rect[1].toInt());
+  EXPECT_EQ(window[2].toInt(), rect[2].toInt() - rect[0].toInt());
+  EXPECT_EQ(window[3].toInt(), rect[3].toInt() - rect[1].toInt());
+  EXPECT_EQ(run.Frame(1).width(), rect[2].toInt() - rect[0].toInt());
+  EXPECT_EQ(run.Frame(1).height(), rect[3].toInt() - rect[1].toInt());
+}
+
+}  // namespace lenvari

@@ -1,0 +1,76 @@
+#include "support/ProgramRun.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+
+namespace lenvari {
+
+std::string FreshFolder(const std::string& tag) {
+  static std::atomic<int> counter{0};
+  const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+  std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "test";
+  name += "-" + tag + "-" + std::to_string(counter++);
+  const QString path = QString(LENVARI_TEST_OUTPUT_DIR) + "/" + QString::fromStdString(name);
+  QDir(path).removeRecursively();
+  QDir().mkpath(path);
+  return path.toStdString();
+}
+
+int ProgramRunResult::FrameCount() const {
+  int n = 0;
+  char name[32];
+  while (true) {
+    std::snprintf(name, sizeof name, "/frame-%04d.png", n + 1);
+    if (!QFile::exists(QString::fromStdString(framesDir + name))) return n;
+    ++n;
+  }
+}
+
+QImage ProgramRunResult::Frame(int n) const {
+  char name[32];
+  std::snprintf(name, sizeof name, "/frame-%04d.png", n);
+  return QImage(QString::fromStdString(framesDir + name));
+}
+
+QJsonObject ProgramRunResult::FrameState(int n) const {
+  char name[32];
+  std::snprintf(name, sizeof name, "/frame-%04d.json", n);
+  QFile file(QString::fromStdString(framesDir + name));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+ProgramRunResult RunProgram(const ProgramRunRequest& request) {
+  ProgramRunResult result;
+  const std::string dataDir = request.dataDir.empty() ? FreshFolder("data") : request.dataDir;
+  result.framesDir = FreshFolder("frames");
+  QStringList arguments{"--data-dir", QString::fromStdString(dataDir), "--frames",
+                        QString::fromStdString(result.framesDir), "--seed",
+                        QString::number(request.seed)};
+  if (request.hasKeys) arguments << "--keys" << QString::fromStdString(request.keys);
+  if (request.hasAnswers) arguments << "--answers" << QString::fromStdString(request.answers);
+  for (const auto& extra : request.extraArguments) arguments << QString::fromStdString(extra);
+
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", QString("offscreen:configfile=") + LENVARI_SCREENS_DIR +
+                                            "/" + QString::fromStdString(request.screens));
+  environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+  process.setProcessEnvironment(environment);
+  process.start(LENVARI_MAIN_PATH, arguments);
+  result.finished = process.waitForFinished(request.timeoutSeconds * 1000);
+  if (!result.finished) process.kill(), process.waitForFinished();
+  result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  result.output = process.readAllStandardOutput().toStdString();
+  result.errors = process.readAllStandardError().toStdString();
+  return result;
+}
+
+}  // namespace lenvari

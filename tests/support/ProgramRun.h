@@ -1,0 +1,42 @@
+#pragma once
+// Runs the real program non-interactively and collects what it leaves: exit code, standard
+// output, and the frames it wrote.
+
+#include <QJsonObject>
+#include <QImage>
+
+#include <string>
+#include <vector>
+
+namespace lenvari {
+
+struct ProgramRunResult {
+  int exitCode = -1;
+  bool finished = false;
+  std::string output;  // standard output
+  std::string errors;  // standard error
+  std::string framesDir;
+  int FrameCount() const;
+  QImage Frame(int n) const;        // frame-NNNN.png, 1-based
+  QJsonObject FrameState(int n) const;
+  QJsonObject LastState() const { return FrameState(FrameCount()); }
+};
+
+struct ProgramRunRequest {
+  std::string dataDir;               // empty: a fresh temporary folder under the test output
+  std::string keys;
+  bool hasKeys = true;
+  std::string answers;
+  bool hasAnswers = false;
+  std::string screens = "one-monitor.json";  // screen file in tests/screens
+  std::vector<std::string> extraArguments;
+  int seed = 1;
+  int timeoutSeconds = 120;
+};
+
+// A new empty folder under the test output folder, named after the test and `tag`.
+std::string FreshFolder(const std::string& tag);
+
+ProgramRunResult RunProgram(const ProgramRunRequest& request);
+
+}  // namespace lenvari
