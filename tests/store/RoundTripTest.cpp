@@ -1,0 +1,277 @@
+#include <gtest/gtest.h>
+
+#include "StoreTestFolder.h"
+#include "store/FieldReader.h"
+#include "store/LetterLineEditor.h"
+#include "store/PresetFile.h"
+
+namespace lenvari {
+namespace {
+
+class StoreRestart : public testing::Test {
+ protected:
+  QTemporaryDir dir;
+  std::string folder = dir.path().toStdString();
+  ScriptedConsoleHost host;
+
+  State Start() {
+    State state = NewState(folder);
+    StartUp(state, host);
+    return state;
+  }
+};
+
+TEST_F(StoreRestart, StoredPresetWithCustomSizeRecallsExactly) {
+  State state = Start();
+  ChartState& c = state.chart;
+  c.SizeNow = 0;
+  c.Mode = "Image";
+  c.LetterSet = 2;
+  c.Grad = 0;
+  c.RG = 1;
+  c.HShutter = 3;
+  c.VShutter = 999;
+  c.Mask = 1;
+  c.JustOneLetter = "K";
+  c.LetterSetFileNum = 4;
+  state.letters.LetterSize[4][0] = 12.5f;
+  c.Foreground = 90;
+  c.Background = 100;
+  c.DispFlag = 0;
+  c.ImageNum = 17;
+  state.settings.MaxVShutter[1] = 6;
+  int n = 5;
+  std::string fileWhenDrawn;
+  MemoryPreset(state, "write", n, [&] { fileWhenDrawn = FileText(folder, "1presets.cfg"); });
+  // The thumbnail step comes after the save, so it sees the stored preset on disk.
+  EXPECT_NE(fileWhenDrawn.find(" 0\r\nImage\r\n 2\r\n 0\r\n 1\r\n 3\r\n 999\r\n 1\r\nK\r\n 12.5\r\n"
+                               " 90\r\n 100\r\n 4\r\n 6\r\n 0\r\n 17\r\n"),
+            std::string::npos);
+
+  State again = Start();
+  int five = 5;
+  again.chart.ImageNum = 1;
+  MemoryPreset(again, "read", five);
+  const ChartState& r = again.chart;
+  EXPECT_EQ(r.SizeNow, 0);
+  EXPECT_EQ(r.Mode, "Image");
+  EXPECT_EQ(r.LetterSet, 2);
+  EXPECT_EQ(r.RG, 1);
+  EXPECT_EQ(r.HShutter, 3);
+  EXPECT_EQ(r.VShutter, 999);
+  EXPECT_EQ(r.Mask, 1);
+  EXPECT_EQ(r.JustOneLetter, "K");
+  EXPECT_EQ(r.LetterSetFileNum, 4);
+  EXPECT_EQ(again.letters.LetterSize[4][0], 12.5f);
+  EXPECT_EQ(r.Foreground, 90);
+  EXPECT_EQ(r.Background, 100);
+  EXPECT_EQ(r.ImageNum, 17);
+}
+
+TEST_F(StoreRestart, RecallFollowsThePresetRules) {
+  State state = Start();
+  state.chart.ImageNum = 9;
+  state.chart.ShowMemoryNumber = 0;
+  int n = 2;
+  MemoryPreset(state, "read", n);
+  EXPECT_EQ(state.chart.SizeNow, 7);
+  EXPECT_EQ(state.chart.LetterSetFileNum, 7);
+  EXPECT_EQ(state.chart.ImageNum, 9);  // not an "Image" preset: the image stays
+  EXPECT_EQ(state.chart.ShowMemoryNumber, 1);
+
+  for (int outside : {0, 37, -5}) {
+    state.chart.CurrentMemory = outside;
+    MemoryPreset(state, "read", state.chart.CurrentMemory);
+    EXPECT_EQ(state.chart.CurrentMemory, 1);
+    EXPECT_EQ(state.chart.SizeNow, 6);
+  }
+  int bogus = 40;
+  state.chart.SizeNow = 3;
+  MemoryPreset(state, "recall", bogus);
+  EXPECT_EQ(bogus, 1);
+  EXPECT_EQ(state.chart.SizeNow, 3);
+
+  // Text where a number belongs recalls as 0; rounding is to even.
+  state.presets.PresetTable[7][0] = "x12";
+  state.presets.PresetTable[7][5] = " 2.5";
+  state.presets.PresetTable[7][12] = "77";  // a file number the tables do not have
+  int seven = 7;
+  MemoryPreset(state, "read", seven);
+  EXPECT_EQ(state.chart.SizeNow, 0);
+  EXPECT_EQ(state.chart.HShutter, 2);
+  EXPECT_EQ(state.chart.LetterSetFileNum, 77);
+}
+
+TEST_F(StoreRestart, TemporaryCopyRestoresTheCustomSizeIntoTheFileCurrentBeforeIt) {
+  State state = Start();
+  state.chart.LetterSetFileNum = 4;
+  state.letters.LetterSize[4][0] = 33.5f;
+  state.chart.Mode = "Letter";
+  state.chart.SizeNow = 5;
+  state.chart.ShowMemoryNumber = 0;
+  TempStateCopy(state, "TWrite");
+  state.chart.Mode = "AstigmaticClockDial";
+  state.chart.SizeNow = 1;
+  state.chart.LetterSetFileNum = 6;
+  TempStateCopy(state, "TRead");
+  EXPECT_EQ(state.chart.Mode, "Letter");
+  EXPECT_EQ(state.chart.SizeNow, 5);
+  EXPECT_EQ(state.chart.LetterSetFileNum, 4);
+  EXPECT_EQ(state.letters.LetterSize[6][0], 33.5f);
+  EXPECT_EQ(state.chart.ShowMemoryNumber, 0);
+}
+
+TEST_F(StoreRestart, SettingsSurviveExactly) {
+  State state = Start();
+  Settings& s = state.settings;
+  s.TimerDelay = 1.5f;
+  s.Mirror[1] = 0;                         // a room without a mirror
+  s.Mirror[2] = 1;
+  s.LabelSize[2] = 12.25f;
+  s.TestDistance[2] = "6 meters";
+  s.LabelColor[1] = "Red";
+  s.AcuityBase = 6;
+  s.MyBlack = 0x00101010;
+  s.MonitorWindowX[1] = -1200;
+  s.MonitorWindowY[1] = 40;
+  s.MonitorWindowWidth[1] = 400;
+  s.MonitorWindowHeight[1] = 300;
+  state.monitors.MasterScaleX[2] = 1234;
+  state.monitors.MasterScaleY[2] = 1250;
+  SaveConfiguration(state);
+  EXPECT_NE(FileText(folder, "1lvconfig.cfg").find("TimerDelay!:\r\n  1.5\r\n"),
+            std::string::npos);
+  EXPECT_NE(FileText(folder, "1lvconfig.cfg").find("TimerDelay!\r\n 1.5 \r\n"),
+            std::string::npos);
+  EXPECT_NE(FileText(folder, "lvmonitordata.cfg").find("-1280 \r\n 0 \r\n 0 \r\n 1024 \r\n 1234 "),
+            std::string::npos);
+
+  State again = Start();
+  const Settings& r = again.settings;
+  EXPECT_EQ(r.TimerDelay, 1.5f);
+  EXPECT_EQ(r.Mirror[1], 0);
+  EXPECT_EQ(r.Mirror[2], 1);
+  EXPECT_EQ(r.LabelSize[2], 12.25f);
+  EXPECT_EQ(r.TestDistance[2], "6 meters");
+  EXPECT_EQ(r.LabelColor[1], "Red");
+  EXPECT_EQ(r.AcuityBase, 6);
+  EXPECT_EQ(r.MyBlack, 0x00101010);
+  EXPECT_EQ(r.MonitorWindowX[1], -1200);
+  EXPECT_EQ(r.MonitorWindowY[1], 40);
+  EXPECT_EQ(r.MonitorWindowWidth[1], 400);
+  EXPECT_EQ(r.MonitorWindowHeight[1], 300);
+  EXPECT_EQ(again.monitors.SavedMonitorRect[2], (MonitorRectangle{0, -1280, 0, 0, 1024}));
+  EXPECT_EQ(again.monitors.MasterScaleX[2], 1234);
+  EXPECT_EQ(again.monitors.MasterScaleY[2], 1250);
+}
+
+TEST_F(StoreRestart, TestDistanceWithoutANumberIsWrittenAsTwentyFeet) {
+  State state = Start();
+  state.settings.TestDistance[1] = "";
+  state.settings.TestDistance[2] = "feet";
+  state.settings.TestDistance[3] = "0 meters";
+  state.settings.TestDistance[4] = "6 meters";
+  SaveConfiguration(state);
+  EXPECT_EQ(state.settings.TestDistance[1], "20 feet");
+  EXPECT_EQ(state.settings.TestDistance[2], "20 feet");
+  EXPECT_EQ(state.settings.TestDistance[3], "20 feet");
+  EXPECT_EQ(FileText(folder, "4lvconfig.cfg").substr(0, 25), "TestDistance:\r\n6 meters\r\n");
+}
+
+TEST_F(StoreRestart, GlobalsEndAsTheLastFileAndTheOddKeysKeepTheirQuirks) {
+  State state = Start();
+  state.monitors.CurrentMonitor = 2;
+  SaveConfiguration(state);
+  std::string tenth = FileText(folder, "10lvconfig.cfg");
+  tenth.replace(tenth.find("AcuityBase&:\r\n 20 "), 18, "AcuityBase&:\r\n 6  ");
+  tenth += "MonitorWindowWidth&:\r\n 640 \r\nScreenWidth&:\r\n 800 \r\nVersion$:\r\nLenvari 3\r\n"
+           "TimerDelay!\r\n 9 \r\nGraphicWindowX&:\r\n 5 \r\n";
+  PutFile(folder, "10lvconfig.cfg", tenth);
+  State again = NewState(folder);
+  again.monitors.CurrentMonitor = 2;
+  LoadConfiguration(again);
+  EXPECT_EQ(again.monitors.CurrentMonitor, 2);  // from the monitor data file
+  EXPECT_EQ(again.settings.AcuityBase, 6);
+  EXPECT_EQ(again.settings.MonitorWindowWidth[2], 640);  // width goes to the current monitor
+  EXPECT_EQ(again.settings.MonitorWindowWidth[10], 0);
+  EXPECT_EQ(again.monitors.ScreenWidth[10], 800);
+  EXPECT_EQ(again.settings.Version, "Lenvari 3");
+  EXPECT_EQ(again.Version, "Lenvari 4.13");  // the program's own version is not a setting
+  EXPECT_EQ(again.settings.TimerDelay, 2.0f);  // "TimerDelay!" is written, never read
+  // The preset file of the current monitor is the one written.
+  EXPECT_NE(FileNames(folder).count("2presets.cfg"), 0u);
+
+  // A missing settings file gives that monitor's defaults and resets the globals.
+  std::filesystem::remove(std::filesystem::path(folder) / "10lvconfig.cfg");
+  State third = NewState(folder);
+  LoadConfiguration(third);
+  EXPECT_EQ(third.settings.AcuityBase, 20);
+  EXPECT_EQ(third.monitors.CurrentMonitor, 1);
+}
+
+TEST_F(StoreRestart, EditedLetterLineSurvivesARestart) {
+  State state = Start();
+  state.chart.LetterSetFileNum = 2;
+  state.chart.LetterSet = 1;
+  state.chart.SizeNow = 1;
+  host.answers = {"HOT V 2"};
+  int draws = 0;
+  EXPECT_TRUE(EditLetterLine(state.letters, state.chart, folder, host, [&] { ++draws; }));
+  EXPECT_EQ(draws, 1);
+  EXPECT_EQ(state.letters.LetterLines[2][1][1], "HOTV2");
+  EXPECT_EQ(state.letters.LetterLines[2][1][0], "OHVTV");  // row 0 waits for the next start
+  EXPECT_NE(FileText(folder, "lv2.let").find(" 10 ,HOTV2\r\n"), std::string::npos);
+
+  State again = Start();
+  EXPECT_EQ(again.letters.LetterLines[2][1][1], "HOTV2");
+  EXPECT_EQ(again.letters.LetterLines[2][1][0], "HOTV2");
+}
+
+TEST(LetterLineEditor, KeepsOnlyAllowedCharactersAndAtMostTen) {
+  EXPECT_EQ(AllowedLetterLine("abc12"), "bc12");
+  EXPECT_EQ(AllowedLetterLine("HELLO WORLD"), "HELLOWORLD");
+  EXPECT_EQ(AllowedLetterLine("hello"), "he");
+  EXPECT_EQ(AllowedLetterLine("ABCDEFGHIJKLMNOP"), "ABCDEFGHIJ");
+  EXPECT_EQ(AllowedLetterLine("a,b;c!j-p_.x"), "bcj-p_.");
+  EXPECT_EQ(AllowedLetterLine("xyz lrud"), "");
+}
+
+TEST(LetterLineEditor, AsksTopmostAndRefusesAnEmptyAnswer) {
+  QTemporaryDir dir;
+  const std::string folder = dir.path().toStdString();
+  LetterSets letters;
+  ChartState chart;
+  chart.LetterSetFileNum = 1;
+  chart.LetterSet = 2;
+  chart.SizeNow = 3;
+  letters.LetterLines[1][2][3] = "KZVDC";
+  ScriptedConsoleHost host;
+  host.answers = {"xyz"};
+  int draws = 0;
+  EXPECT_FALSE(EditLetterLine(letters, chart, folder, host, [&] { ++draws; }));
+  ASSERT_EQ(host.inputs.size(), 1u);
+  EXPECT_EQ(host.inputs[0].prompt, "Enter capital letters, numbers, b,c,e,h,j,or p");
+  EXPECT_EQ(host.inputs[0].title, "Edit");
+  EXPECT_EQ(host.inputs[0].defaultText, "KZVDC");
+  EXPECT_EQ(host.calls,
+            (std::vector<std::string>{"OnTimer 0 0", "TopMost 1", "InputBox", "TopMost 0",
+                                      "MessageBox"}));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].message, "Invalid Entry");
+  EXPECT_EQ(host.messages[0].title, "!");
+  EXPECT_EQ(letters.LetterLines[1][2][3], "KZVDC");
+  EXPECT_EQ(draws, 0);
+  EXPECT_TRUE(FileNames(folder).empty());  // nothing written
+
+  // Cancelling gives "" and the same message.
+  EXPECT_FALSE(EditLetterLine(letters, chart, folder, host));
+  EXPECT_EQ(host.messages.size(), 2u);
+
+  // A chart state naming a line the tables cannot hold asks nothing.
+  chart.SizeNow = 25;
+  EXPECT_FALSE(EditLetterLine(letters, chart, folder, host));
+  EXPECT_EQ(host.inputs.size(), 2u);
+}
+
+}  // namespace
+}  // namespace lenvari
