@@ -34,6 +34,7 @@ struct ChartState {
   double StartTime = 0;        // seconds since midnight when the input loop began
   int ShowMemoryNumber = 0;    // 1: the status line shows the memory number
   int LastDirection = 0;       // last random orientation of a tumbling E or Landolt C
+  std::string RandomPool;      // letters the last shuffled row drew from; kept between frames
 };
 
 }  // namespace lenvari

@@ -1,0 +1,140 @@
+#include "render/ClockDial.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "common/NumberText.h"
+#include "platform/Canvas.h"
+#include "render/ChartColours.h"
+#include "render/LetterChartBackground.h"
+#include "render/Optotype.h"
+#include "render/SpecialTargets.h"
+#include "store/State.h"
+
+namespace lenvari {
+namespace {
+
+// The twelve spokes as one zig-zag outline each, all in one polygon: with the non-zero rule the
+// outline fills exactly three bars of width u, u apart, from rIn to rOut.
+std::vector<PointF> SpokeOutlines(double u, double rIn, double rOut) {
+  constexpr double pi = std::numbers::pi;
+  static constexpr double kOffsets[12][2] = {
+      {0, -2.5}, {1, -2.5}, {1, -1.5}, {0, -1.5}, {0, -0.5}, {1, -0.5},
+      {1, 0.5},  {0, 0.5},  {0, 1.5},  {1, 1.5},  {1, 2.5},  {0, 2.5}};
+  std::vector<PointF> points;
+  points.reserve(144);
+  for (int spoke = 0; spoke < 12; ++spoke) {
+    const double t = spoke * pi / 6;
+    const double cx = std::cos(t), cy = std::sin(t);
+    const double nx = std::cos(t + pi / 2), ny = std::sin(t + pi / 2);
+    for (const auto& o : kOffsets) {
+      const double r = o[0] == 0 ? rIn : rOut;
+      points.push_back({cx * r + o[1] * u * nx, cy * r + o[1] * u * ny});
+    }
+  }
+  return points;
+}
+
+std::vector<PointF> HubOutline(double u, double rIn) {
+  constexpr double pi = std::numbers::pi;
+  std::vector<PointF> points;
+  points.reserve(24);
+  for (int spoke = 0; spoke < 12; ++spoke) {
+    const double t = spoke * pi / 6;
+    const double cx = std::cos(t) * rIn, cy = std::sin(t) * rIn;
+    const double nx = std::cos(t + pi / 2), ny = std::sin(t + pi / 2);
+    points.push_back({cx - 2.5 * u * nx, cy - 2.5 * u * ny});
+    points.push_back({cx + 2.5 * u * nx, cy + 2.5 * u * ny});
+  }
+  return points;
+}
+
+struct DigitPlace {
+  int step = 0;
+  int offset = 0;
+};
+
+// Where a character of a two-digit hour stands relative to the label point.
+DigitPlace PlaceOf(int hour, bool mirrored, char character) {
+  if (hour == 10) {
+    if (!mirrored) return {170, -150};
+    return character == '1' ? DigitPlace{90, 60} : DigitPlace{90, -10};
+  }
+  if (hour == 11) return {90, -50};
+  if (hour == 12) {
+    if (!mirrored) return {170, -130};
+    return character == '1' ? DigitPlace{90, 30} : DigitPlace{90, -50};
+  }
+  return {0, 0};
+}
+
+std::string HourText(int hour, bool mirrored) {
+  if (mirrored && hour == 10) return " 01";
+  if (mirrored && hour == 11) return " 11";
+  if (mirrored && hour == 12) return " 21";
+  std::string text = std::to_string(hour);
+  return std::string(3 - std::min<size_t>(3, text.size()), ' ') + text;
+}
+
+void DrawHourLabels(State& state, const OptotypeShapes& shapes, Canvas& canvas, double rOut,
+                    int mirror) {
+  const double rL = static_cast<double>(RoundHalfEven(1.13 * rOut));
+  const bool mirrored = mirror == -1;
+  int hour = mirrored ? 12 : 0;
+  for (int k = 0; k < 12; ++k) {
+    const double a = (-60 + 30 * k) * 0.017453;
+    const double x = std::cos(a) * rL, y = std::sin(a) * rL;
+    hour += mirror;
+    if (hour == 0) hour = 12;
+    const std::string text = HourText(hour, mirrored);
+    for (int position = 2; position <= 3; ++position) {
+      const char character = text[static_cast<size_t>(position - 1)];
+      if (character == ' ') continue;
+      const DigitPlace place = PlaceOf(hour, mirrored, character);
+      std::string key = character == '1' ? "SIMPLE1" : std::string(1, character);
+      DrawOptotype(canvas, shapes, key, kPureBlue, x + place.step * (position - 2) + place.offset,
+                   y, 40, mirror, state.chart.Mode, state.chart.LastDirection, state.random);
+    }
+  }
+}
+
+}  // namespace
+
+void DrawClockDial(State& state, const OptotypeShapes& shapes, Canvas& canvas,
+                   Colour foregroundColor) {
+  const Settings& settings = state.settings;
+  const int m = std::clamp(state.monitors.CurrentMonitor, 1, kMaxMonitors);
+  if (settings.AstigMode == "RotatingArrow") {
+    FillWholeCanvas(canvas, kWhite);
+    const RectF window = canvas.Scale();
+    canvas.SetFont("Courier", 15);
+    canvas.SetTextColour(kBlack);
+    canvas.SetTextBackground(kWhite, true);
+    canvas.PrintText(window.left, window.top, "Rotating Arrow coming soon!");
+    return;
+  }
+  ChartState& chart = state.chart;
+  chart.Mask = 0;
+  chart.RG = 0;
+  DrawLetterChartBackground(canvas, chart, {}, state.monitors.ChartWidth, state.monitors.ChartHeight);
+
+  const double chartHeight = state.monitors.ChartHeight;
+  const double u = chartHeight / 100;
+  const double rIn = static_cast<double>(RoundHalfEven(0.1 * chartHeight));
+  const double rOut = static_cast<double>(RoundHalfEven(0.4 * chartHeight));
+  canvas.FillPolygon(SpokeOutlines(u, rIn, rOut), foregroundColor);
+
+  const double pen = canvas.PenWidth();
+  canvas.SetPenWidth(2);
+  canvas.FillPolygon(HubOutline(u, rIn), kWhite);
+  canvas.SetPenWidth(pen);
+
+  if (settings.AstigMode != "DialNoLabels") {
+    DrawHourLabels(state, shapes, canvas, rOut, settings.Mirror[m] == -1 ? -1 : 1);
+  }
+}
+
+}  // namespace lenvari

@@ -1,0 +1,218 @@
+// The layout arithmetic, the contrast ladder, the random draw and the texts of the chart frame.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "render/ChartColours.h"
+#include "render/ContrastLadder.h"
+#include "render/LetterChartLayout.h"
+#include "render/LetterChartRandom.h"
+#include "render/SizeLabels.h"
+#include "render/StatusLine.h"
+#include "render/TargetSizeSearch.h"
+#include "render/ChartTestFixtures.h"
+
+namespace lenvari {
+namespace {
+
+using testing::MakeChartState;
+
+TEST(ChartLayout, ChartExtentAndScaleFollowTheCalibration) {
+  State state = MakeChartState(1920, 1080, 400);
+  EXPECT_EQ(state.monitors.ChartWidth, 4800);
+  EXPECT_EQ(state.monitors.ChartHeight, 2700);
+  Canvas canvas(1920, 1080);
+  SetChartScale(canvas, state.monitors);
+  EXPECT_DOUBLE_EQ(canvas.Scale().left, -2400);
+  EXPECT_DOUBLE_EQ(canvas.Scale().right, 2400);
+  EXPECT_DOUBLE_EQ(canvas.Scale().top, -1350);
+  EXPECT_DOUBLE_EQ(canvas.Scale().bottom, 1350);
+
+  state = MakeChartState(1920, 1080, 343);
+  EXPECT_EQ(state.monitors.ChartWidth, 5598);   // 5597.67
+  EXPECT_EQ(state.monitors.ChartHeight, 3149);  // 3148.69
+}
+
+TEST(ChartLayout, RowFittingStopsAtGradientEndHeightShutterAndMonitorLimit) {
+  const State state = MakeChartState();
+  const LetterSets& letters = state.letters;
+  // Preset 1: 20/40 with the gradient; four rows, the monitor's limit.
+  RowFit fit = FitLetterRows(letters, 6, 6, 1, 999, 4, 3149);
+  EXPECT_EQ(fit.RowsShown, 4);
+  EXPECT_DOUBLE_EQ(fit.total, 600 + 300 + 250 + 200);
+  // Gradient from size 3: sizes 3, 2, 1 and no further.
+  fit = FitLetterRows(letters, 6, 3, 1, 999, 8, 3149);
+  EXPECT_EQ(fit.RowsShown, 3);
+  EXPECT_DOUBLE_EQ(fit.total, 300 + 150 + 100);
+  // All rows of 20/20 without gradient: rows while the total stays below the chart height...
+  fit = FitLetterRows(letters, 6, 3, 0, 999, 999, 3149);
+  EXPECT_EQ(fit.RowsShown, 15);
+  EXPECT_DOUBLE_EQ(fit.total, 3100);
+  // ... and never past the monitor's row limit or the shutter.
+  EXPECT_EQ(FitLetterRows(letters, 6, 3, 0, 999, 8, 3149).RowsShown, 8);
+  EXPECT_EQ(FitLetterRows(letters, 6, 3, 0, 2, 8, 3149).RowsShown, 2);
+  // A total that would reach the height exactly does not fit.
+  EXPECT_EQ(FitLetterRows(letters, 6, 3, 0, 999, 999, 3100).RowsShown, 14);
+  // One 20/400 row is always drawn, even taller than the screen.
+  EXPECT_EQ(FitLetterRows(letters, 6, 13, 1, 999, 4, 3149).RowsShown, 1);
+}
+
+TEST(ChartLayout, PictureFilesReserveTwiceTheLetterBox) {
+  const State state = MakeChartState();
+  EXPECT_EQ(BoxFactor(state.letters, 8), 2);
+  EXPECT_EQ(BoxFactor(state.letters, 6), 1);
+  const RowFit fit = FitLetterRows(state.letters, 8, 6, 1, 999, 4, 3149);
+  EXPECT_DOUBLE_EQ(fit.total, 1200 + 600 + 500 + 400);
+}
+
+TEST(ChartLayout, ColumnsAndMaskWindow) {
+  EXPECT_EQ(LettersAcross(4800, 100), 24);
+  EXPECT_EQ(LettersAcross(4799, 100), 23);
+  // HShutter 1: a window three letters wide, as high as the rows.
+  MaskWindow mask = MaskGeometry(5598, 200, 1350, 1, 5);
+  EXPECT_EQ(mask.MaskLeft, -300);
+  EXPECT_EQ(mask.MaskRight, 300);
+  EXPECT_EQ(mask.MaskTop, -675);
+  EXPECT_EQ(mask.MaskBottom, 675);
+  // All columns: as many as fit, held to the longest line.
+  mask = MaskGeometry(5598, 200, 1350, 999, 5);
+  EXPECT_EQ(mask.MaskRight, 5 * 200 + 100);
+  // Half units round to even.
+  mask = MaskGeometry(5598, 125, 625, 1, 5);
+  EXPECT_EQ(mask.MaskLeft, -188);   // -187.5
+  EXPECT_EQ(mask.MaskRight, 188);   // 187.5
+  EXPECT_EQ(mask.MaskTop, -312);    // -312.5
+  EXPECT_EQ(mask.MaskBottom, 312);  // 312.5
+}
+
+TEST(ChartLayout, SideLabelValuesInEveryNotation) {
+  const State state = MakeChartState();
+  const LetterSets& l = state.letters;
+  EXPECT_EQ(SideLabelValue(l, 6, 6, 20, 1), " 20/40");
+  EXPECT_EQ(SideLabelValue(l, 6, 6, 20, 0), " 40");
+  EXPECT_EQ(SideLabelValue(l, 6, 6, 6, 1), " 6/12");
+  EXPECT_EQ(SideLabelValue(l, 6, 2, 6, 1), " 6/4.5");
+  EXPECT_EQ(SideLabelValue(l, 6, 6, 1, 1), "00.50");
+  EXPECT_EQ(SideLabelValue(l, 6, 1, 1, 1), "02.00");
+  EXPECT_EQ(SideLabelValue(l, 6, 12, 1, 0), "00.10");
+}
+
+TEST(ChartColours, ForegroundGreyIsFloored) {
+  EXPECT_EQ(ForegroundColorOf(0), kBlack);
+  EXPECT_EQ(ForegroundColorOf(97), GreyColour(247));
+  EXPECT_EQ(ForegroundColorOf(3), GreyColour(7));  // 7.65
+  EXPECT_EQ(ForegroundColorOf(50), GreyColour(127));
+  EXPECT_EQ(ForegroundColorOf(100), kWhite);
+  EXPECT_EQ(LabelColourOf(""), RgbColour(0, 0, 255));
+  EXPECT_EQ(LabelColourOf("Gray"), RgbColour(128, 128, 128));
+  EXPECT_EQ(LabelColourOf("Cyan"), RgbColour(0, 255, 255));
+}
+
+TEST(ContrastLadder, StepsThroughTheRungs) {
+  ChartState chart;
+  std::vector<int> down;
+  for (int i = 0; i < 5; ++i) {
+    LowerContrast(chart, 10);
+    down.push_back(chart.Foreground);
+  }
+  EXPECT_EQ(down, (std::vector<int>{90, 95, 97, 97, 97}));
+  std::vector<int> up;
+  for (int i = 0; i < 8; ++i) {
+    HigherContrast(chart);
+    up.push_back(chart.Foreground);
+  }
+  EXPECT_EQ(up, (std::vector<int>{95, 90, 80, 70, 60, 50, 0, 0}));
+
+  chart.Foreground = 0;
+  LowerContrast(chart, 25);
+  EXPECT_EQ(chart.Foreground, 75);
+  LowerContrast(chart, 25);
+  EXPECT_EQ(chart.Foreground, 75);
+  HigherContrast(chart);
+  EXPECT_EQ(chart.Foreground, 75);
+  chart.Foreground = 50;
+  LowerContrast(chart, 25);
+  EXPECT_EQ(chart.Foreground, 60);
+
+  chart.Foreground = 0;
+  chart.Background = 0;
+  ToggleLowContrast(chart, 10);
+  EXPECT_EQ(chart.Foreground, 90);
+  EXPECT_EQ(chart.Background, 100);
+  ToggleLowContrast(chart, 10);
+  EXPECT_EQ(chart.Foreground, 0);
+  chart.Foreground = 95;
+  ToggleLowContrast(chart, 10);
+  EXPECT_EQ(chart.Foreground, 0);
+}
+
+TEST(TargetSizeSearch, MatchCustomSizeOrUnchanged) {
+  State state = MakeChartState();
+  SearchTargetSize(state.chart, state.letters, 30);
+  EXPECT_EQ(state.chart.SizeNow, 5);
+  // 35 lies within the file: the custom size of every file.
+  SearchTargetSize(state.chart, state.letters, 35);
+  EXPECT_EQ(state.chart.SizeNow, 0);
+  for (int f = 1; f <= kLetterSetFiles; ++f) EXPECT_EQ(state.letters.LetterSize[f][0], 35.0f);
+  // Below 10 or above the largest size: nothing changes.
+  state.chart.SizeNow = 4;
+  SearchTargetSize(state.chart, state.letters, 5);
+  EXPECT_EQ(state.chart.SizeNow, 4);
+  SearchTargetSize(state.chart, state.letters, 500);
+  EXPECT_EQ(state.chart.SizeNow, 4);
+  EXPECT_EQ(state.letters.LetterSize[6][0], 35.0f);
+}
+
+TEST(RandomLetters, PoolsFollowModeAndFileName) {
+  EXPECT_EQ(RandomPoolFor("Letter", "ETDRS Standard", ""), "NCKSODRHVZDVK");
+  EXPECT_EQ(RandomPoolFor("Letter", "HOTV", ""), "HOTV");
+  EXPECT_EQ(RandomPoolFor("Pictures", "Pictures", ""), "ejhbcp");
+  EXPECT_EQ(RandomPoolFor("Letter", "Numbers", ""), "23456789");
+  EXPECT_EQ(RandomPoolFor("Letter", "Numbered Slide", ""), "NCKSODRHVZDVK");
+  EXPECT_EQ(RandomPoolFor("Arrow", "ETDRS Standard", "HOTV"), "HOTV");
+}
+
+TEST(RandomLetters, RepeatRuleAndTermination) {
+  std::mt19937 random(7);
+  for (int trial = 0; trial < 50; ++trial) {
+    std::string drawn;
+    for (int i = 0; i < 8; ++i) DrawRandomKey("NCKSODRHVZDVK", false, drawn, random);
+    std::string sorted = drawn;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end()) << drawn;
+
+    std::string hotv;
+    for (int i = 0; i < 8; ++i) DrawRandomKey("HOTV", true, hotv, random);
+    std::map<char, int> counts;
+    for (char c : hotv) ++counts[c];
+    for (const auto& [key, count] : counts) EXPECT_EQ(count, 2) << hotv;
+  }
+  // More keys than the pool can give: the row still ends, repeating as little as it can.
+  std::string drawn;
+  std::string row;
+  for (int i = 0; i < 20; ++i) row += DrawRandomKey("23456789", false, drawn, random);
+  EXPECT_EQ(row.size(), 20u);
+  std::string firstEight = row.substr(0, 8);
+  std::sort(firstEight.begin(), firstEight.end());
+  EXPECT_EQ(firstEight, "23456789");
+  std::string none;
+  EXPECT_EQ(DrawRandomKey("", false, none, random), "");
+}
+
+TEST(StatusLine, TextsOfEveryVariant) {
+  State state = MakeChartState();
+  EXPECT_EQ(StatusLineText(state), "  ETDRS Standard (file # 6, set # 1)     contrast= 100   Memory: N/A");
+  state.chart.ShowMemoryNumber = 1;
+  state.chart.CurrentMemory = 12;
+  state.chart.Foreground = 97;
+  EXPECT_EQ(StatusLineText(state), "  ETDRS Standard (file # 6, set # 1)     contrast= 3   Memory:  12  ");
+  state.chart.ShowMemoryNumber = 0;
+  state.chart.JustOneLetter = "K";
+  state.chart.SizeNow = 0;
+  EXPECT_EQ(StatusLineText(state), "  CUSTOM       Single Letter: 'K'     contrast= 3   Memory: N/A");
+}
+
+}  // namespace
+}  // namespace lenvari
