@@ -4,6 +4,7 @@
 
 #include "app/FrameOutput.h"
 #include "common/NumberText.h"
+#include "render/DrawChart.h"
 
 namespace lenvari {
 namespace {
@@ -54,7 +55,8 @@ void OpenChartWindow(ProgramContext& context) {
 void PresentChart(ProgramContext& context) {
   if (!context.chartWindow || !context.chartCanvas) return;
   context.chartWindow->Present(*context.chartCanvas);
-  if (!context.options.framesDir.empty()) WriteFrame(context);
+  if (!context.options.framesDir.empty())
+    WriteFrame(context, *context.chartCanvas, context.chartWindow.get());
 }
 
 }  // namespace lenvari
@@ -63,7 +65,8 @@ namespace lenvari {
 
 void DrawChartFrame(ProgramContext& context) {
   if (!context.chartCanvas) return;
-  context.chartCanvas->Clear(kWhite);
+  context.chartCanvas->SetAntialias(context.state.settings.SmoothingFlag == 1);
+  DrawChart(context.state, context.shapes, *context.chartCanvas);
   PresentChart(context);
 }
 

@@ -76,15 +76,15 @@ std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow) 
   return QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString();
 }
 
-void WriteFrame(ProgramContext& context) {
+void WriteFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindow* window) {
   const std::string& dir = context.options.framesDir;
   QDir().mkpath(QString::fromStdString(dir));
   ++context.framesWritten;
   char name[32];
   std::snprintf(name, sizeof name, "frame-%04d", context.framesWritten);
   const std::string base = dir + "/" + name;
-  context.chartCanvas->Image().save(QString::fromStdString(base + ".png"), "PNG");
-  WriteFileAtomically(base + ".json", FrameStateJson(context.state, context.chartWindow.get()));
+  canvas.Image().save(QString::fromStdString(base + ".png"), "PNG");
+  WriteFileAtomically(base + ".json", FrameStateJson(context.state, window));
 }
 
 }  // namespace lenvari

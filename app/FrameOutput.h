@@ -9,7 +9,7 @@
 
 namespace lenvari {
 
-void WriteFrame(ProgramContext& context);
+void WriteFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindow* window);
 
 // The JSON text describing the state behind a frame, with the chart window's real geometry.
 std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow);

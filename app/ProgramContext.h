@@ -14,11 +14,11 @@
 #include "platform/CanvasWindow.h"
 #include "platform/ConsoleHost.h"
 #include "platform/KeyScript.h"
+#include "platform/Sound.h"
+#include "render/OptotypeShapes.h"
 #include "store/State.h"
 
 namespace lenvari {
-
-struct OptotypeShapes;
 
 // The scripted input of a non-interactive run.
 struct ScriptedInput {
@@ -34,7 +34,8 @@ struct ProgramContext {
   ConsoleHost& console;
   RunOptions options;
 
-  std::shared_ptr<const OptotypeShapes> shapes;
+  OptotypeShapes shapes;
+  ClickSound clickSound;
 
   // The patient display: the chart window and the canvas every frame is drawn on.
   std::unique_ptr<CanvasWindow> chartWindow;

@@ -7,6 +7,9 @@
 #include "app/InputLoop.h"
 #include "platform/DesktopPixels.h"
 #include "store/DataFolder.h"
+#include "store/LetterSetFiles.h"
+#include "store/MemoryPresets.h"
+#include "store/SettingsFiles.h"
 
 namespace lenvari {
 
@@ -38,8 +41,12 @@ void StartUp(ProgramContext& context) {
   state.random.seed(context.options.hasSeed ? context.options.seed : std::random_device{}());
 
   EnumerateMonitors(state.monitors);
+  context.shapes = LoadOptotypeShapes();
+  LoadConfiguration(state);
+  CheckMonitorCount(state.monitors, context.console);
   state.chart.CurrentMemory = 1;
   state.chart.ImageNum = 1;
+  LoadLetterSets(state.letters, state.chart, state.DataPath);
   Monitors& monitors = state.monitors;
   for (int m = 1; m <= monitors.NumberOfMonitors; ++m) {
     const auto& r = monitors.MonitorRect[m];
@@ -47,6 +54,7 @@ void StartUp(ProgramContext& context) {
     monitors.ScreenHeight[m] = std::abs(r[4] - r[2]);
   }
   OpenChartWindow(context);
+  MemoryPreset(state, "read", state.chart.CurrentMemory);
 }
 
 void RunProgram(ProgramContext& context) {
