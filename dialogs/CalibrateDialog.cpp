@@ -50,8 +50,13 @@ std::string AskCalibrationDistance(const std::string& distance) {
   edit->setText(QString::fromStdString(DistanceNumberText(LeadingNumber(distance))));
   edit->setFocus();
 
-  QObject::connect(feet, &QRadioButton::clicked, &dialog, [&unit] { unit = "feet"; });
-  QObject::connect(meters, &QRadioButton::clicked, &dialog, [&unit] { unit = "meters"; });
+  // Follows the check mark however it moves: a click, or an arrow key within the pair.
+  QObject::connect(feet, &QRadioButton::toggled, &dialog, [&unit](bool on) {
+    if (on) unit = "feet";
+  });
+  QObject::connect(meters, &QRadioButton::toggled, &dialog, [&unit](bool on) {
+    if (on) unit = "meters";
+  });
   double accepted = 0;
   QObject::connect(FindControl<QPushButton>(dialog, kOkId), &QPushButton::clicked, &dialog, [&] {
     const double value = LeadingNumber(edit->text().toStdString());

@@ -234,6 +234,9 @@ TEST(CalibrateDialog, TabMovesFromTheDistanceToTheUnitAndTheButtons) {
     EXPECT_EQ(d.focusWidget(), Control<QPushButton>(d, 1006));
     QTest::keyClick(&d, Qt::Key_Tab);
     EXPECT_EQ(d.focusWidget(), Edit(d));
+    // The unit chosen with the arrow counts: 13 meters is out of range.
+    Retype(d, "13");
+    EXPECT_TRUE(ClickOkExpectingMessage(d).shown);
     // Enter on the focused Cancel button presses Cancel, not the default OK.
     Retype(d, "30");
     Control<QPushButton>(d, 1006)->setFocus();
