@@ -1,0 +1,276 @@
+#include <gtest/gtest.h>
+
+#include "StoreTestFolder.h"
+#include "store/FieldReader.h"
+#include "store/LetterSetFiles.h"
+#include "store/MonitorDataFile.h"
+#include "store/PresetFile.h"
+
+namespace lenvari {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DamagedFiles : public testing::Test {
+ protected:
+  QTemporaryDir dir;
+  std::string folder = dir.path().toStdString();
+  ScriptedConsoleHost host;
+
+  State Start() {
+    State state = NewState(folder);
+    StartUp(state, host);
+    return state;
+  }
+};
+
+TEST(FieldReading, FollowsTheFieldRules) {
+  FieldReader r{"  abc def ,\"x,y\" , 12.5e1 ,-3x,,\t7\r\nnext\nlast"};
+  std::string text;
+  double number = 0;
+  ASSERT_TRUE(ReadStringField(r, text));
+  EXPECT_EQ(text, "abc def ");  // blanks inside and at the end stay, the leading ones go
+  ASSERT_TRUE(ReadStringField(r, text));
+  EXPECT_EQ(text, "x,y");
+  ASSERT_TRUE(ReadNumberField(r, number));
+  EXPECT_EQ(number, 125);
+  ASSERT_TRUE(ReadNumberField(r, number));
+  EXPECT_EQ(number, -3);
+  ASSERT_TRUE(ReadNumberField(r, number));
+  EXPECT_EQ(number, 0);  // an empty field
+  ASSERT_TRUE(ReadNumberField(r, number));
+  EXPECT_EQ(number, 7);
+  ASSERT_TRUE(ReadStringField(r, text));
+  EXPECT_EQ(text, "next");  // a lone LF ends the line like CR LF
+  ASSERT_TRUE(ReadStringField(r, text));
+  EXPECT_EQ(text, "last");
+  EXPECT_FALSE(ReadStringField(r, text));
+  EXPECT_FALSE(ReadNumberField(r, number));
+
+  FieldReader lines{"a,b\r\n\r\n\"q\" tail\n"};
+  ASSERT_TRUE(ReadLineField(lines, text));
+  EXPECT_EQ(text, "a,b");
+  ASSERT_TRUE(ReadLineField(lines, text));
+  EXPECT_EQ(text, "");
+  ASSERT_TRUE(ReadLineField(lines, text));
+  EXPECT_EQ(text, "q");
+  EXPECT_FALSE(ReadLineField(lines, text));
+
+  EXPECT_EQ(IntegerOf("1e12"), 2147483647);
+  EXPECT_EQ(IntegerOf(" 2.5 "), 2);
+  EXPECT_EQ(RealOf("1e39"), 0.0f);  // beyond single precision
+}
+
+TEST_F(DamagedFiles, ValueWithACommaKeepsItAndTheKeysAfterIt) {
+  State state = Start();
+  state.settings.SelectedVideo = "/videos/eye, chart.mp4";
+  state.settings.TestDistance[1] = "6,1 m";
+  state.settings.LabelColor[1] = "Blue";
+  state.settings.TimerDelay = 3;
+  SaveConfiguration(state);
+  State again = Start();
+  EXPECT_EQ(again.settings.SelectedVideo, "/videos/eye, chart.mp4");
+  EXPECT_EQ(again.settings.TestDistance[1], "6,1 m");
+  EXPECT_EQ(again.settings.LabelColor[1], "Blue");
+  EXPECT_EQ(again.settings.TimerDelay, 3.0f);
+  EXPECT_EQ(again.settings.VideoPlayer, "");
+}
+
+TEST_F(DamagedFiles, HandEditedSettingsKeepEveryKeyThatCanBeRead) {
+  State state = NewState(folder);
+  ReadSettingsText(state.settings, state.monitors, 1,
+                   "mirror&:\r\n 0 \r\n"           // wrong case: skipped with its value
+                   "MaxVShutter&:\r\n 6 \r\n"
+                   "\r\n"                           // a stray empty line
+                   "WorthDotSize&:, 55\r\n"         // key and value on one line
+                   "LabelColor$:\r\n  Green  \r\n"  // blanks around a value go
+                   "StatusBar&:\r\n"                // no value line
+                   "AcuityBase&:\r\n 6 \r\n"
+                   "Unknown&:\r\n 1 \r\n"
+                   "LabelSize!:\r\n 14.5 \r\n"
+                   "TimerDelay!:\r\n  1.5\r\n"
+                   "FixDispFusionLock&:");          // last key without a value
+  const Settings& s = state.settings;
+  EXPECT_EQ(s.Mirror[1], 0);  // untouched start value
+  EXPECT_EQ(s.MaxVShutter[1], 6);
+  EXPECT_EQ(s.WorthDotSize[1], 55);
+  EXPECT_EQ(s.LabelColor[1], "Green");
+  EXPECT_EQ(s.StatusBar[1], 0);
+  EXPECT_EQ(s.AcuityBase, 6);
+  EXPECT_EQ(s.LabelSize[1], 14.5f);
+  EXPECT_EQ(s.TimerDelay, 1.5f);
+  EXPECT_EQ(s.FixDispFusionLock[1], 0);
+}
+
+TEST_F(DamagedFiles, FilesWithoutCarriageReturnsReadTheSame) {
+  State state = Start();
+  state.settings.LabelColor[3] = "Black";
+  state.settings.TimerDelay = 4.5f;
+  state.monitors.MasterScaleX[1] = 987;
+  int n = 9;
+  state.chart.JustOneLetter = "Z";
+  MemoryPreset(state, "write", n);
+  state.letters.LetterLines[3][1][15] = "EXTRA";
+  SaveLetterSets(state.letters, folder);
+  State withCrLf = Start();
+  for (const std::string& name : FileNames(folder))
+    PutFile(folder, name, WithoutCarriageReturns(FileText(folder, name)));
+  State withLf = Start();
+  EXPECT_EQ(withLf.settings.LabelColor, withCrLf.settings.LabelColor);
+  EXPECT_EQ(withLf.settings.TimerDelay, 4.5f);
+  EXPECT_EQ(withLf.settings.SelectedVideo, withCrLf.settings.SelectedVideo);
+  EXPECT_EQ(withLf.monitors.MasterScaleX, withCrLf.monitors.MasterScaleX);
+  EXPECT_EQ(withLf.presets.PresetTable, withCrLf.presets.PresetTable);
+  EXPECT_EQ(withLf.letters.LetterLines, withCrLf.letters.LetterLines);
+  EXPECT_EQ(withLf.letters.LetterLines[3][1][15], "EXTRA");
+  EXPECT_FALSE(fs::exists(fs::path(folder) / "1presets.cfg.bak"));
+  EXPECT_FALSE(fs::exists(fs::path(folder) / "lv3.let.bak"));
+}
+
+TEST_F(DamagedFiles, TruncatedPresetFileKeepsThePresetsItHolds) {
+  State state = Start();
+  state.letters.LetterSize[state.chart.LetterSetFileNum][0] = 12.5f;
+  state.chart.SizeNow = 0;
+  int three = 3;
+  MemoryPreset(state, "write", three);
+  state.chart.SizeNow = 2;
+  int thirty = 30;
+  MemoryPreset(state, "write", thirty);
+  const std::string whole = FileText(folder, "1presets.cfg");
+  // Cut inside preset 30, after its 10th line.
+  size_t cut = 0;
+  for (int line = 0; line < 29 * 21 + 10; ++line) cut = whole.find('\n', cut) + 1;
+  PutFile(folder, "1presets.cfg", whole.substr(0, cut));
+
+  State again = Start();
+  EXPECT_EQ(again.presets.PresetTable[3][9], "12.5");
+  EXPECT_EQ(again.presets.PresetTable[3][0], "0");
+  EXPECT_EQ(again.presets.PresetTable[30][0], "7");  // built-in again: it was cut short
+  EXPECT_EQ(FileText(folder, "1presets.cfg.bak"), whole.substr(0, cut));
+  const std::string rewritten = FileText(folder, "1presets.cfg");
+  EXPECT_EQ(std::count(rewritten.begin(), rewritten.end(), '\n'), 756);
+
+  // Trailing empty lines stripped by an editor lose nothing that a store wrote.
+  std::string stripped = whole;
+  while (stripped.size() >= 2 && stripped.substr(stripped.size() - 2) == "\r\n" &&
+         stripped[stripped.size() - 3] == '\n')
+    stripped.resize(stripped.size() - 2);
+  PutFile(folder, "1presets.cfg", stripped);
+  State third = Start();
+  EXPECT_EQ(third.presets.PresetTable[30][0], "2");
+  EXPECT_EQ(third.presets.PresetTable[36][1], "StrongLight");
+}
+
+TEST_F(DamagedFiles, MissingLetterSetFileRebuildsAllAndKeepsTheOthersAsBackups) {
+  State state = Start();
+  state.letters.LetterLines[3][1][15] = "MINE";
+  SaveLetterSets(state.letters, folder);
+  const std::string edited = FileText(folder, "lv3.let");
+  fs::remove(fs::path(folder) / "lv7.let");
+
+  State again = Start();
+  EXPECT_EQ(again.letters.LetterLines[3][1][15], "E");  // built-in content again
+  EXPECT_EQ(FileText(folder, "lv3.let.bak"), edited);   // the examiner's letters kept
+  int backups = 0;
+  for (const std::string& name : FileNames(folder)) backups += name.ends_with(".let.bak");
+  EXPECT_EQ(backups, 10);
+  EXPECT_FALSE(fs::exists(fs::path(folder) / "lv7.let.bak"));
+  EXPECT_TRUE(fs::exists(fs::path(folder) / "lv7.let"));
+  EXPECT_EQ(again.chart.LetterSet, 1);
+}
+
+TEST_F(DamagedFiles, LetterSetFilesThatTheTablesCannotHoldAreUnreadable) {
+  LetterSets letters;
+  EXPECT_TRUE(ReadLetterSetText(letters, 1, "Two\r\n 2 , 1 , 20 \r\n 40 , AB C \r\n 20 ,XY\r\n"));
+  EXPECT_EQ(letters.LetterLines[1][1][2], "AB C");
+  EXPECT_EQ(letters.LetterLines[1][1][0], "XY");
+  EXPECT_EQ(letters.MaxColumns[1], 4);
+  EXPECT_FALSE(ReadLetterSetText(letters, 1, "Big\r\n 21 , 1 , 20 \r\n"));
+  EXPECT_FALSE(ReadLetterSetText(letters, 1, "Wide\r\n 2 , 9 , 20 \r\n"));
+  EXPECT_FALSE(ReadLetterSetText(letters, 1, "None\r\n 0 , 1 , 20 \r\n"));
+  EXPECT_FALSE(ReadLetterSetText(letters, 1, "Short\r\n 2 , 1 , 20 \r\n 40 ,AB\r\n"));
+  EXPECT_EQ(letters.NumSizes[1], 2);  // a refused declaration does not reach the tables
+
+  State state = Start();
+  PutFile(folder, "lv4.let", "Big\r\n 99 , 3 , 20 \r\n");
+  State again = Start();
+  EXPECT_EQ(again.letters.NumSizes[4], 17);
+  EXPECT_EQ(FileText(folder, "lv4.let.bak"), "Big\r\n 99 , 3 , 20 \r\n");
+}
+
+TEST_F(DamagedFiles, MixedCaseNamesAreReadAndWrittenInPlace) {
+  State state = Start();
+  state.settings.LabelColor[1] = "Magenta";
+  state.letters.LetterLines[0][1][1] = "u";
+  SaveConfiguration(state);
+  SaveLetterSets(state.letters, folder);
+  fs::rename(fs::path(folder) / "1lvconfig.cfg", fs::path(folder) / "1LVConfig.cfg");
+  fs::rename(fs::path(folder) / "lv0.let", fs::path(folder) / "LV0.LET");
+  fs::rename(fs::path(folder) / "1presets.cfg", fs::path(folder) / "1Presets.CFG");
+  const size_t files = FileNames(folder).size();
+
+  State again = Start();
+  EXPECT_EQ(again.settings.LabelColor[1], "Magenta");
+  EXPECT_EQ(again.letters.LetterLines[0][1][1], "u");
+  EXPECT_EQ(FileNames(folder).size(), files);  // no second spelling appeared
+  EXPECT_TRUE(fs::exists(fs::path(folder) / "LV0.LET"));
+  EXPECT_TRUE(fs::exists(fs::path(folder) / "1LVConfig.cfg"));
+  EXPECT_TRUE(fs::exists(fs::path(folder) / "1Presets.CFG"));
+}
+
+TEST_F(DamagedFiles, UnreadableMonitorDataKeepsABackupAndTheSettings) {
+  State state = Start();
+  state.settings.LabelSize[1] = 17;
+  state.monitors.MasterScaleX[1] = 2000;
+  state.monitors.MasterScaleY[1] = 2000;
+  state.settings.Mirror[1] = 0;
+  SaveConfiguration(state);
+  PutFile(folder, "lvmonitordata.cfg", " 1 \r\n 2 \r\n 0 \r\n 0 \r\n 1920 \r\n");
+
+  State again = Start();
+  EXPECT_EQ(FileText(folder, "lvmonitordata.cfg.bak"), " 1 \r\n 2 \r\n 0 \r\n 0 \r\n 1920 \r\n");
+  EXPECT_EQ(again.monitors.MasterScaleX[1], 0);  // calibration will be asked for
+  EXPECT_EQ(again.monitors.MasterScaleY[1], 0);
+  EXPECT_EQ(again.settings.LabelSize[1], 17.0f);  // the settings files were not overwritten
+  EXPECT_EQ(again.settings.Mirror[1], 0);         // the settings files' mirror wins
+  EXPECT_EQ(again.presets.PresetTable[1][1], "Letter");
+  EXPECT_NE(FileText(folder, "lvmonitordata.cfg").find("\r\n 1920 \r\n 1080 \r\n 0 \r\n 0 \r\n"),
+            std::string::npos);
+}
+
+TEST(MonitorData, RecordCountsOutsideTheTablesAndMonitorsNoLongerAttached) {
+  Monitors monitors;
+  Settings settings;
+  std::string text = " 3 \r\n 99 \r\n";
+  for (int n = 1; n <= 10; ++n) text += " 1 \r\n 2 \r\n 3 \r\n 4 \r\n " + std::to_string(n) + " \r\n 9 \r\n 0 \r\n";
+  EXPECT_TRUE(ReadMonitorDataText(monitors, settings, text));
+  EXPECT_EQ(monitors.MonitorRecordCount, 10);
+  EXPECT_EQ(monitors.MasterScaleX[10], 10);
+  EXPECT_EQ(monitors.CurrentMonitor, 3);
+  EXPECT_EQ(monitors.MonitorRect[1], (MonitorRectangle{}));  // stored rectangles are kept apart
+  EXPECT_EQ(monitors.SavedMonitorRect[1], (MonitorRectangle{0, 1, 2, 3, 4}));
+
+  EXPECT_TRUE(ReadMonitorDataText(monitors, settings, " 0 \r\n-4 \r\n"));
+  EXPECT_EQ(monitors.CurrentMonitor, 1);
+  EXPECT_EQ(monitors.MonitorRecordCount, 0);
+  EXPECT_FALSE(ReadMonitorDataText(monitors, settings, " 2 \r\n"));
+
+  monitors.CurrentMonitor = 3;
+  monitors.NumberOfMonitors = 2;
+  ScriptedConsoleHost host;
+  EXPECT_TRUE(CheckMonitorCount(monitors, host));
+  EXPECT_EQ(monitors.CurrentMonitor, 1);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].title, "Monitor Not Detected!");
+  EXPECT_EQ(host.messages[0].style, 0x30);
+  EXPECT_EQ(host.messages[0].message,
+            "It appears that the number of installed monitors has changed,\\n\\n"
+            "Reverting to the Primary Monitor.");
+  EXPECT_FALSE(CheckMonitorCount(monitors, host));
+  monitors.CurrentMonitor = 2;
+  EXPECT_FALSE(CheckMonitorCount(monitors, host));
+  EXPECT_EQ(host.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace lenvari
