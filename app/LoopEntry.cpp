@@ -1,5 +1,6 @@
 #include "app/LoopEntry.h"
 
+#include "app/CalibrationCheck.h"
 #include "app/ChartDisplay.h"
 #include "app/Clock.h"
 
@@ -8,9 +9,11 @@ namespace lenvari {
 void RunLoopEntry(ProgramContext& context) {
   context.console.ConsoleTopMost(1);
   context.state.chart.StartTime = SecondsSinceMidnight();
-  DrawChartFrame(context);
+  if (!LoopEntryCalibrationCheck(context)) DrawChartFrame(context);
 }
 
-void PlayClickIfWanted(ProgramContext&) {}
+void PlayClickIfWanted(ProgramContext& context) {
+  if (context.state.settings.AudioAlert == 1) context.clickSound.Play();
+}
 
 }  // namespace lenvari

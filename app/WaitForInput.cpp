@@ -22,7 +22,7 @@ bool AnyKeysPending(const ProgramContext& context) {
 
 // Feeds the next step of a key script into the sources, as a user or a remote would.
 // Returns false once the script is used up.
-bool FeedScript(ProgramContext& context, double now) {
+bool FeedScript(ProgramContext& context, CanvasWindow* window, Canvas* canvas, double now) {
   ScriptedInput& script = context.script;
   if (script.steps.empty()) return now < script.resumeAt;
   if (now < script.resumeAt || AnyKeysPending(context)) return true;
@@ -30,14 +30,14 @@ bool FeedScript(ProgramContext& context, double now) {
   script.steps.pop_front();
   switch (step.kind) {
     case ScriptStep::Kind::Keys:
-      if (context.chartWindow && context.chartWindow->Exists()) {
-        for (const KeyPress& key : step.keys) context.chartWindow->InjectKey(key);
+      if (window && window->Exists()) {
+        for (const KeyPress& key : step.keys) window->InjectKey(key);
       }
       break;
     case ScriptStep::Kind::Click:
-      if (context.chartWindow && context.chartCanvas) {
-        const PointF pixel = context.chartCanvas->ToPixels({step.x, step.y});
-        context.chartWindow->InjectClick(pixel.x, pixel.y);
+      if (window && canvas) {
+        const PointF pixel = canvas->ToPixels({step.x, step.y});
+        window->InjectClick(pixel.x, pixel.y);
       }
       break;
     case ScriptStep::Kind::Remote:
@@ -87,7 +87,9 @@ std::string WaitForInput(ProgramContext& context) {
     QCoreApplication::processEvents();
     const double now = SecondsSinceMidnight();
     bool scriptRunning = true;
-    if (context.script.active) scriptRunning = FeedScript(context, now);
+    if (context.script.active)
+      scriptRunning =
+          FeedScript(context, context.chartWindow.get(), context.chartCanvas.get(), now);
 
     if (input.empty())
       input = TakeClick(context, context.chartWindow.get(), context.chartCanvas.get());
@@ -146,6 +148,24 @@ std::string WaitForInput(ProgramContext& context) {
     chart.TimedRandom = 0;
   }
   return input;
+}
+
+std::string WaitForWindowKeys(ProgramContext& context, CanvasWindow& window) {
+  while (true) {
+    QCoreApplication::processEvents();
+    QThread::msleep(kPollMilliseconds);
+    QCoreApplication::processEvents();
+    bool scriptRunning = true;
+    if (context.script.active)
+      scriptRunning = FeedScript(context, &window, nullptr, SecondsSinceMidnight());
+    std::string input = context.console.TakeKeys();
+    if (input.empty()) input = window.TakeKeys();
+    if (input.empty()) input = TranslateRemoteText(context.VirtualRemoteCommand.Take());
+    if (!input.empty()) return input;
+    // Closing the window by hand ends its screen as Enter would.
+    if (!window.Exists()) return "\r";
+    if (context.script.active && !scriptRunning) throw ProgramEnd{0};
+  }
 }
 
 }  // namespace lenvari

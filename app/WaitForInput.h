@@ -15,6 +15,11 @@ namespace lenvari {
 
 std::string WaitForInput(ProgramContext& context);
 
+// The wait of a screen that has the patient monitor to itself (the calibration square): keys
+// typed into the console or into `window`, and the virtual remote. A key script types into
+// `window`.
+std::string WaitForWindowKeys(ProgramContext& context, CanvasWindow& window);
+
 // The input string of a virtual-remote text: "m1" .. "m12" become the one character of code
 // 200 + n; anything else stays as it is.
 std::string TranslateRemoteText(const std::string& text);

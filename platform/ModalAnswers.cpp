@@ -66,6 +66,7 @@ std::deque<std::string> SplitAnswers(const std::string& text) {
 struct ModalAnswers::Impl : QObject {
   std::deque<std::string> answers;
   bool answering = false;
+  bool busy = false;
 
   bool eventFilter(QObject* object, QEvent* event) override {
     if (event->type() != QEvent::Show) return false;
@@ -75,10 +76,19 @@ struct ModalAnswers::Impl : QObject {
     dialog->setProperty("lenvariAnswered", true);
     Announce(dialog);
     if (answering) {
+      // A dialog stays open after an answer that only sets a control (a unit button) or after
+      // a refused entry; it is answered again, with the next answer, whenever it is the window
+      // on top.
+      auto* timer = new QTimer(dialog);
       QPointer<QDialog> guard(dialog);
-      QTimer::singleShot(0, dialog, [this, guard] {
-        if (guard) Answer(guard);
+      QObject::connect(timer, &QTimer::timeout, dialog, [this, guard] {
+        if (!guard || busy || !guard->isVisible()) return;
+        if (QApplication::activeModalWidget() != guard) return;
+        busy = true;
+        Answer(guard);
+        busy = false;
       });
+      timer->start(20);
     }
     return false;
   }
@@ -119,6 +129,7 @@ struct ModalAnswers::Impl : QObject {
     const QString answer = QString::fromStdString(answers.front());
     answers.pop_front();
     if (QAbstractButton* button = ButtonCaptioned(dialog, answer)) {
+      busy = false;  // the click may open a nested box, which is answered in its own turn
       button->click();
       return;
     }

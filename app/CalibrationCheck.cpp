@@ -1,0 +1,79 @@
+#include "app/CalibrationCheck.h"
+
+#include "app/ChartDisplay.h"
+#include "app/FrameOutput.h"
+#include "app/WaitForInput.h"
+#include "dialogs/LenvariDLL.h"
+#include "render/CalibrationScreen.h"
+#include "render/CalibrationScreenCheck.h"
+#include "store/MemoryPresets.h"
+#include "store/MonitorDataFile.h"
+#include "store/SettingsFiles.h"
+
+namespace lenvari {
+namespace {
+
+void RecallPresetOneAndDraw(ProgramContext& context) {
+  OpenChartWindow(context);
+  context.state.chart.CurrentMemory = 1;
+  MemoryPreset(context.state, "read", context.state.chart.CurrentMemory);
+  if (context.chartWindow) context.chartWindow->Activate();
+  DrawChartFrame(context);
+}
+
+}  // namespace
+
+void RunCalibrationScreen(ProgramContext& context) {
+  std::unique_ptr<CanvasWindow> window;
+  CalibrationScreenHost host;
+  host.closeChartWindow = [&] { CloseChartWindow(context); };
+  host.openCalibrationWindow = [&](const CalibrationWindowPlacement& placement) {
+    window = std::make_unique<CanvasWindow>(placement.caption, placement.left, placement.top,
+                                            placement.clientWidth, placement.clientHeight,
+                                            false);
+    window->Show();
+    window->Activate();
+  };
+  host.presentCalibrationWindow = [&](const Canvas& canvas) {
+    window->Present(canvas);
+    if (!context.options.framesDir.empty()) WriteFrame(context, canvas, window.get());
+  };
+  host.waitForInput = [&] { return WaitForWindowKeys(context, *window); };
+  host.closeCalibrationWindow = [&] {
+    if (window) window->Close();
+  };
+  host.saveConfiguration = [&] { SaveConfiguration(context.state); };
+  CalibrateScreen(context.console, context.state.monitors, context.state.settings, host);
+}
+
+void CheckCalibration(ProgramContext& context) {
+  Monitors& monitors = context.state.monitors;
+  const int m = monitors.CurrentMonitor;
+  CloseChartWindow(context);
+  MeasureScreen(monitors, m);
+  if (CalibrationRequired(monitors, m, kMonitorChangeCalibrationMinimum)) {
+    ShowCalibrationRequired(context.console);
+    context.console.BringToFront();
+    context.console.ConsoleTopMost(0);
+    RunCalibrationScreen(context);
+    SaveConfiguration(context.state);
+  }
+  SaveMonitorData(monitors, context.state.settings, context.state.DataPath);
+  RecallPresetOneAndDraw(context);
+}
+
+bool LoopEntryCalibrationCheck(ProgramContext& context) {
+  Monitors& monitors = context.state.monitors;
+  const int m = monitors.CurrentMonitor;
+  if (!CalibrationRequired(monitors, m, kLoopEntryCalibrationMinimum)) return false;
+  ShowCalibrationRequired(context.console);
+  context.console.ConsoleTopMost(0);
+  context.console.BringToFront();
+  std::string& distance = context.state.settings.TestDistance[m];
+  SHOWCALIBRATE(0, distance);
+  RunCalibrationScreen(context);
+  RecallPresetOneAndDraw(context);
+  return true;
+}
+
+}  // namespace lenvari
