@@ -1,0 +1,368 @@
+// Letter-chart frames drawn by DrawChart, measured in pixels.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "render/ChartColours.h"
+#include "render/ChartPixels.h"
+#include "render/ChartTestFixtures.h"
+
+namespace lenvari {
+namespace {
+
+using namespace lenvari::testing;
+
+// Every line of file 6 becomes `line`, so letter shapes are known wherever they stand.
+void SetAllLines(State& state, const std::string& line) {
+  for (int j = 0; j <= state.letters.NumSizes[6]; ++j) state.letters.LetterLines[6][1][j] = line;
+}
+
+struct DarkRun {
+  double start, end;  // sub-pixel edges
+};
+
+// Dark runs along a column with their edges placed by the edge pixels' coverage.
+std::vector<DarkRun> DarkRunsInColumn(const QImage& image, int x) {
+  std::vector<DarkRun> runs;
+  int y = 0;
+  while (y < image.height()) {
+    if (Darkness(image, x, y) < 0.02) {
+      ++y;
+      continue;
+    }
+    const int a = y;
+    while (y < image.height() && Darkness(image, x, y) >= 0.02) ++y;
+    const int b = y - 1;
+    runs.push_back({a + 1 - Darkness(image, x, a), b + Darkness(image, x, b)});
+  }
+  return runs;
+}
+
+TEST(ChartFrame, PresetOneLaysOutFourGradientRows) {
+  State state = MakeChartState();
+  auto canvas = RenderFrame(state);
+  SaveFrame(*canvas, "letter-preset1-direct");
+  EXPECT_EQ(state.chart.RowsShown, 4);
+  EXPECT_EQ(state.chart.VShutter, 999);
+  EXPECT_EQ(state.chart.HShutter, 999);
+  EXPECT_EQ(state.MonitorText,
+            "20/40      Z S O K N\r20/30      D K S N V\r20/25      O N H R C\r20/20      C Z R H S\r");
+  state.settings.Mirror[1] = -1;
+  canvas = RenderFrame(state);
+  SaveFrame(*canvas, "letter-preset1-mirrored");
+  EXPECT_EQ(state.MonitorText,
+            "20/40     Z S O K N \r20/30     D K S N V \r20/25     O N H R C \r20/20     C Z R H S \r");
+  state.settings.AcuityBase = 1;
+  RenderFrame(state);
+  EXPECT_EQ(state.MonitorText.substr(0, 9), "0.5     Z");
+}
+
+TEST(ChartFrame, LetterHeightGapAndRowGapMatchTheSizeRule) {
+  State state = MakeChartState();
+  SetAllLines(state, "EEEEE");
+  state.settings.LabelSize[1] = 0;
+  auto canvas = RenderFrame(state);
+  const QImage& image = canvas->Image();
+  const double px = 343.0 / 1000;  // pixels per unit
+  // The middle letter's stem (x -100 .. -60 units at D 40) is one letter high.
+  const int stemX = static_cast<int>(canvas->ToPixels({-70, 0}).x);
+  const std::vector<DarkRun> runs = DarkRunsInColumn(image, stemX);
+  ASSERT_GE(runs.size(), 2u);
+  EXPECT_NEAR(runs[0].end - runs[0].start, 5 * 40 * px, 0.5);
+  // The next row (D 30, stem -75 .. -45) starts one row-1 letter height below it.
+  EXPECT_NEAR(runs[1].start - runs[0].end, 5 * 40 * px, 0.5);
+  EXPECT_NEAR(runs[1].end - runs[1].start, 5 * 30 * px, 0.5);
+
+  // Along the top bar of the first row: centres 2w apart, so between two centres there is half
+  // a letter on each side and the gap is one letter wide.
+  const int scanY = static_cast<int>(std::floor(runs[0].start)) + 5;
+  const int from = static_cast<int>(std::lround(canvas->ToPixels({-800, 0}).x));
+  const int to = static_cast<int>(std::lround(canvas->ToPixels({-400, 0}).x));
+  double dark = 0;
+  for (int x = from; x < to; ++x) dark += Darkness(image, x, scanY);
+  const double pitch = to - from;
+  EXPECT_NEAR(pitch - dark, 5 * 40 * px, 1.0);  // the gap
+  EXPECT_NEAR(dark, 5 * 40 * px, 1.0);          // the letter's width
+}
+
+TEST(ChartFrame, MirroredRoomReversesRowsButNotLabels) {
+  State state = MakeChartState();
+  state.letters.LetterLines[6][1][6] = "ABC";
+  state.chart.Grad = 0;
+  state.chart.VShutter = 1;
+  state.settings.SmoothingFlag = 0;
+  auto direct = RenderFrame(state);
+  EXPECT_EQ(state.MonitorText, "20/40      A B C\r");
+  state.settings.Mirror[1] = -1;
+  auto mirrored = RenderFrame(state);
+  EXPECT_EQ(state.MonitorText, "20/40     A B C \r");
+  SaveFrame(*direct, "letter-abc-direct");
+  SaveFrame(*mirrored, "letter-abc-mirrored");
+
+  const QImage& a = direct->Image();
+  const QImage& b = mirrored->Image();
+  const int w = a.width();
+  // The letter band: the mirrored frame is the direct one flipped left to right.
+  const int top = static_cast<int>(direct->ToPixels({0, -150}).y);
+  const int bottom = static_cast<int>(direct->ToPixels({0, 150}).y);
+  int darkPixels = 0, mismatches = 0;
+  for (int y = top; y < bottom; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const bool da = Darkness(a, x, y) > 0.5;
+      const bool db = Darkness(b, w - 1 - x, y) > 0.5;
+      darkPixels += da;
+      mismatches += da != db;
+    }
+  }
+  ASSERT_GT(darkPixels, 3000);
+  EXPECT_LT(mismatches, darkPixels / 50);
+  // The label corner is the same picture in both rooms.
+  const int labelTop = a.height() * 8 / 10;
+  int labelBlue = 0, labelDiff = 0;
+  for (int y = labelTop; y < a.height(); ++y) {
+    for (int x = 0; x < w / 5; ++x) {
+      labelBlue += a.pixel(x, y) == QColor(0, 0, 255).rgb();
+      labelDiff += a.pixel(x, y) != b.pixel(x, y);
+    }
+  }
+  EXPECT_GT(labelBlue, 200);
+  EXPECT_EQ(labelDiff, 0);
+}
+
+TEST(ChartFrame, MaskOpensAWindowThreeLettersWideAndRowsHigh) {
+  State state = MakeChartState();
+  state.chart.Mask = 1;
+  state.chart.HShutter = 1;
+  auto canvas = RenderFrame(state);
+  SaveFrame(*canvas, "letter-mask-direct");
+  EXPECT_EQ(state.chart.HShutter, 1);
+  const QImage& image = canvas->Image();
+  const double px = 343.0 / 1000;
+  auto notBlack = [&](int x, int y) { return qGray(image.pixel(x, y)) > 0; };
+  // Across the blank strip above the first row (window top -675, first letter top -475).
+  const int y = static_cast<int>(canvas->ToPixels({0, -600}).y);
+  double open = 0;
+  for (int x = 0; x < image.width(); ++x) open += qGray(image.pixel(x, y)) / 255.0;
+  EXPECT_NEAR(open, 600 * px, 1.0);
+  // Down a column of the window beside the letters.
+  const int x = static_cast<int>(canvas->ToPixels({-250, 0}).x);
+  double high = 0;
+  for (int yy = 0; yy < image.height(); ++yy) high += qGray(image.pixel(x, yy)) / 255.0;
+  EXPECT_NEAR(high, 1350 * px, 1.0);
+  EXPECT_FALSE(notBlack(5, 5));
+  EXPECT_FALSE(notBlack(image.width() - 5, image.height() / 2));
+
+  state.chart.RG = 1;
+  canvas = RenderFrame(state);
+  SaveFrame(*canvas, "letter-mask-redgreen");
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, -200, -600), 255, 0, 0));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 200, -600), 0, 255, 0));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 400, -600), 0, 0, 0));
+}
+
+TEST(ChartFrame, RedGreenHalvesCarryTheLetters) {
+  State state = MakeChartState();
+  state.chart.RG = 1;
+  state.settings.SmoothingFlag = 0;
+  auto canvas = RenderFrame(state);
+  SaveFrame(*canvas, "letter-redgreen-direct");
+  state.settings.Mirror[1] = -1;
+  SaveFrame(*RenderFrame(state), "letter-redgreen-mirrored");
+  state.settings.Mirror[1] = 1;
+  canvas = RenderFrame(state);
+  const QImage& image = canvas->Image();
+  // Row 1: letters at x = -800 .. 800; every pixel around a letter is pure red on the left of
+  // the centre line and pure green on the right, and the letters are black on both.
+  int red = 0, green = 0, blackLeft = 0, blackRight = 0, other = 0;
+  const int top = static_cast<int>(canvas->ToPixels({0, -475 - 20}).y);
+  const int bottom = static_cast<int>(canvas->ToPixels({0, -275 + 20}).y);
+  const int middle = image.width() / 2;
+  for (int y = top; y < bottom; ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = QColor(image.pixel(x, y));
+      if (Is(c, 0, 0, 0)) {
+        (x < middle ? blackLeft : blackRight) += 1;
+      } else if (Is(c, 255, 0, 0)) {
+        red += x < middle;
+        other += x >= middle;
+      } else if (Is(c, 0, 255, 0)) {
+        green += x >= middle;
+        other += x < middle;
+      } else {
+        ++other;
+      }
+    }
+  }
+  EXPECT_GT(blackLeft, 1000);
+  EXPECT_GT(blackRight, 1000);
+  EXPECT_GT(red, 10000);
+  EXPECT_GT(green, 10000);
+  EXPECT_EQ(other, 0);
+}
+
+TEST(ChartFrame, EveryContrastRungDrawsItsExactGrey) {
+  State state = MakeChartState();
+  state.settings.LabelSize[1] = 0;
+  state.settings.SmoothingFlag = 0;
+  for (int foreground : {0, 90, 75, 50, 60, 70, 80, 95, 97}) {
+    state.chart.Foreground = foreground;
+    auto canvas = RenderFrame(state);
+    if (foreground == 97) SaveFrame(*canvas, "letter-contrast3-direct");
+    const QImage& image = canvas->Image();
+    const int expected = foreground * 255 / 100;
+    int letterPixels = 0, strays = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const QRgb p = image.pixel(x, y);
+        if (p == qRgb(255, 255, 255)) continue;
+        if (p == qRgb(expected, expected, expected)) {
+          ++letterPixels;
+        } else {
+          ++strays;
+        }
+      }
+    }
+    EXPECT_GT(letterPixels, 10000) << foreground;
+    EXPECT_EQ(strays, 0) << foreground;
+  }
+}
+
+TEST(ChartFrame, PointerFollowsItsLetterAndJumpsWhenTheRowShrinks) {
+  State state = MakeChartState();
+  state.chart.Grad = 0;
+  state.chart.VShutter = 1;
+  state.chart.PointerMode = 2;
+  state.settings.SmoothingFlag = 0;
+  for (int size = 1; size <= 9; ++size) {
+    state.chart.SizeNow = size;
+    auto canvas = RenderFrame(state);
+    EXPECT_EQ(state.chart.PointerMode, 2);
+    const double D = state.letters.LetterSize[6][size];
+    const double w = std::nearbyint(5 * D);
+    // Second of five letters, x = -2w; the arrow's shaft 15 D below the row centre.
+    EXPECT_TRUE(Is(PixelAtUnits(*canvas, -2 * w, 15 * D), 0, 0, 255)) << size;
+    EXPECT_TRUE(Is(PixelAtUnits(*canvas, 2 * w, 15 * D), 255, 255, 255)) << size;
+    if (size == 6) SaveFrame(*canvas, "letter-pointer-direct");
+  }
+  // Mirrored room: the second letter of the text stands second from the right.
+  state.settings.Mirror[1] = -1;
+  state.chart.SizeNow = 6;
+  auto canvas = RenderFrame(state);
+  SaveFrame(*canvas, "letter-pointer-mirrored");
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 400, 600), 0, 0, 255));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, -400, 600), 255, 255, 255));
+  // 20/400 fits one letter across: the pointer moves to it.
+  state.settings.Mirror[1] = 1;
+  state.chart.SizeNow = 13;
+  RenderFrame(state);
+  EXPECT_EQ(state.chart.PointerMode, 1);
+  state.chart.PointerMode = 999;
+  state.chart.SizeNow = 6;
+  RenderFrame(state);
+  EXPECT_EQ(state.chart.PointerMode, 5);
+}
+
+TEST(ChartFrame, ShuttersClampToWhatFits) {
+  State state = MakeChartState();
+  state.settings.MaxVShutter[1] = 8;
+  state.chart.SizeNow = 3;
+  state.chart.VShutter = 6;
+  state.chart.HShutter = 9;
+  RenderFrame(state);
+  EXPECT_EQ(state.chart.RowsShown, 3);
+  EXPECT_EQ(state.chart.VShutter, 3);
+  EXPECT_EQ(state.chart.HShutter, 5);
+  EXPECT_EQ(state.MonitorText, "20/20      C Z R H S\r20/15      D O V H R\r20/10      R H S D K\r");
+
+  // 20/20 on a 4800-unit chart: 24 fit, the row text caps it.
+  state = MakeChartState(1920, 1080, 400);
+  state.chart.SizeNow = 3;
+  state.chart.Grad = 0;
+  state.chart.VShutter = 1;
+  state.letters.LetterLines[6][1][3] = std::string(30, 'H');
+  RenderFrame(state);
+  EXPECT_EQ(state.MonitorText.size(), std::string("20/20     ").size() + 2 * 24 + 1);
+  EXPECT_EQ(state.chart.HShutter, 999);
+}
+
+TEST(ChartFrame, CustomSizeShufflesAtMostFiveColumns) {
+  State state = MakeChartState();
+  state.chart.SizeNow = 0;
+  state.letters.LetterSize[6][0] = 35;
+  state.chart.HShutter = 999;
+  auto canvas = RenderFrame(state);
+  SaveFrame(*canvas, "letter-custom-direct");
+  EXPECT_EQ(state.chart.HShutter, 5);
+  EXPECT_EQ(state.chart.RandomFlag, 0);
+  EXPECT_EQ(state.chart.RowsShown, 1);
+  ASSERT_EQ(state.MonitorText.size(), std::string("20/35     ").size() + 10 + 1);
+  const std::string keys = state.MonitorText.substr(10);
+  for (size_t i = 1; i < keys.size() - 1; i += 2) {
+    EXPECT_NE(std::string("NCKSODRHVZ").find(keys[i]), std::string::npos) << keys;
+    EXPECT_EQ(keys.find(keys[i]), i) << keys;  // no letter twice in the row
+  }
+}
+
+TEST(ChartFrame, StatusLineAppearsOnlyWhenEnabled) {
+  State state = MakeChartState();
+  auto darkBottom = [](const Canvas& canvas) {
+    const QImage& image = canvas.Image();
+    int dark = 0;
+    for (int y = image.height() * 97 / 100 - 10; y < image.height(); ++y) {
+      for (int x = image.width() / 3; x < image.width() * 2 / 3; ++x) dark += Darkness(image, x, y) > 0.5;
+    }
+    return dark;
+  };
+  EXPECT_EQ(darkBottom(*RenderFrame(state)), 0);
+  state.settings.StatusBar[1] = 0;
+  auto canvas = RenderFrame(state);
+  SaveFrame(*canvas, "letter-statusline-direct");
+  EXPECT_GT(darkBottom(*canvas), 200);
+  state.chart.Mode = "Arrow";
+  EXPECT_EQ(darkBottom(*RenderFrame(state)), 0);
+}
+
+TEST(ChartFrame, EveryLetterModeDirectAndMirrored) {
+  struct Case {
+    const char* name;
+    const char* mode;
+    int file;
+  };
+  for (const Case& c : {Case{"tumblinge", "TumblingE", 6}, Case{"landoltc", "LandoltC", 6},
+                        Case{"pictures", "Pictures", 8}, Case{"hotv", "Letter", 2},
+                        Case{"numbers", "Letter", 7}}) {
+    for (int mirror : {1, -1}) {
+      State state = MakeChartState();
+      state.chart.Mode = c.mode;
+      state.chart.LetterSetFileNum = c.file;
+      state.settings.Mirror[1] = mirror;
+      state.settings.StatusBar[1] = 0;
+      auto canvas = RenderFrame(state);
+      SaveFrame(*canvas, std::string("letter-") + c.name + (mirror == 1 ? "-direct" : "-mirrored"));
+      EXPECT_GE(state.chart.RowsShown, 2) << c.name;
+      if (std::string(c.mode) == "TumblingE") {
+        for (char ch : state.MonitorText.substr(10, 9)) {
+          if (ch != ' ') EXPECT_NE(std::string("LURD").find(ch), std::string::npos) << state.MonitorText;
+        }
+      }
+    }
+  }
+  // A random HOTV row draws each letter at most twice.
+  State state = MakeChartState();
+  state.chart.LetterSetFileNum = 2;
+  state.chart.RandomFlag = 1;
+  state.chart.VShutter = 1;
+  state.chart.Grad = 0;
+  state.chart.SizeNow = 1;
+  state.letters.LetterLines[2][1][1] = "OHVTVOHV";
+  RenderFrame(state);
+  EXPECT_EQ(state.chart.RandomPool, "HOTV");
+  for (char ch : std::string("HOTV")) {
+    EXPECT_LE(std::count(state.MonitorText.begin(), state.MonitorText.end(), ch), 2) << state.MonitorText;
+  }
+}
+
+}  // namespace
+}  // namespace lenvari
