@@ -1,0 +1,273 @@
+// The special targets and image mode, drawn by DrawChart and measured in pixels.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cmath>
+
+#include "platform/Bitmap.h"
+#include "render/ChartPixels.h"
+#include "render/ChartTestFixtures.h"
+
+namespace lenvari {
+namespace {
+
+using namespace lenvari::testing;
+
+State TargetState(const char* mode, int sizeNow = 6) {
+  State state = MakeChartState();
+  state.chart.Mode = mode;
+  state.chart.SizeNow = sizeNow;
+  state.settings.SmoothingFlag = 0;
+  return state;
+}
+
+// Extent in units of the colour run through (x, y) along the row, left and right.
+double RunWidthUnits(const Canvas& canvas, double x, double y) {
+  const QImage& image = canvas.Image();
+  const PointF p = canvas.ToPixels({x, y});
+  const int py = static_cast<int>(p.y);
+  const QRgb colour = image.pixel(static_cast<int>(p.x), py);
+  int left = static_cast<int>(p.x), right = left;
+  while (left > 0 && image.pixel(left - 1, py) == colour) --left;
+  while (right < image.width() - 1 && image.pixel(right + 1, py) == colour) ++right;
+  return (right - left + 1) * canvas.UnitsPerPixelX();
+}
+
+TEST(TargetDrawing, CrossCylinderDotsAtTwentyForty) {
+  State state = TargetState("JacksonCross");
+  state.chart.Mask = 1;
+  state.chart.RG = 1;
+  auto canvas = RenderFrame(state);
+  SaveFrame(*canvas, "target-jacksoncross-direct");
+  EXPECT_EQ(state.chart.Mask, 0);
+  EXPECT_EQ(state.chart.RG, 0);
+  EXPECT_NEAR(RunWidthUnits(*canvas, 0, 0), 200, 6);
+  for (double a = 0; a < 360; a += 60) {
+    const double r = a * std::numbers::pi / 180;
+    EXPECT_TRUE(Is(PixelAtUnits(*canvas, 380 * std::cos(r), 380 * std::sin(r)), 0, 0, 0)) << a;
+  }
+  for (double a = 0; a < 360; a += 30) {
+    const double r = a * std::numbers::pi / 180;
+    EXPECT_TRUE(Is(PixelAtUnits(*canvas, 722 * std::cos(r), 722 * std::sin(r)), 0, 0, 0)) << a;
+  }
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 190, 0), 255, 255, 255));  // between centre and ring
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 560), 255, 255, 255));   // between the rings
+  EXPECT_NEAR(RunWidthUnits(*canvas, 722, 0), 200, 6);
+  // Contrast follows the foreground, and no labels are drawn.
+  state.chart.Foreground = 90;
+  canvas = RenderFrame(state);
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 0), 229, 229, 229));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, -2700, 1450), 255, 255, 255));
+  state.settings.Mirror[1] = -1;
+  SaveFrame(*RenderFrame(state), "target-jacksoncross-mirrored");
+}
+
+TEST(TargetDrawing, WorthFourAndThreeDotsInEitherGlasses) {
+  State state = TargetState("WorthDot", 3);  // D = 20
+  auto canvas = RenderFrame(state);
+  SaveFrame(*canvas, "target-worth4-direct");
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, -180), 255, 0, 0));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, -180, 0), 0, 255, 0));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 180, 0), 0, 255, 0));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 180), 255, 255, 255));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 0), 0, 0, 0));
+  EXPECT_NEAR(RunWidthUnits(*canvas, 180, 0), 100, 6);
+  EXPECT_NEAR(RunWidthUnits(*canvas, 0, 180), 100, 6);
+
+  state.settings.RedGreenOrRedBlue = "RedBlue";
+  state.settings.Mirror[1] = -1;
+  canvas = RenderFrame(state);
+  SaveFrame(*canvas, "target-worth4-redblue-mirrored");
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, -180, 0), 0, 0, 255));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 180, 0), 0, 0, 255));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, -180), 255, 0, 0));
+
+  state.settings.WorthDotMode[1] = 3;
+  state.settings.RedGreenOrRedBlue = "RedGreen";
+  state.settings.Mirror[1] = 1;
+  canvas = RenderFrame(state);
+  SaveFrame(*canvas, "target-worth3-direct");
+  // s = 80, e = 100: centres at 0 and +-(1.5 s + e) = +-220.
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 220), 0, 255, 0));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 0), 255, 255, 255));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, -220), 255, 0, 0));
+  state.settings.WorthDotMode[1] = 5;
+  canvas = RenderFrame(state);
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 0), 0, 0, 0));
+}
+
+TEST(TargetDrawing, FixationDisparityBarsAndFusionLock) {
+  State state = TargetState("Disparity", 13);
+  auto canvas = RenderFrame(state);
+  SaveFrame(*canvas, "target-disparity-direct");
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, -450), 255, 0, 0));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, -450, 0), 255, 0, 0));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 450), 0, 255, 0));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 450, 0), 0, 255, 0));
+  EXPECT_NEAR(RunWidthUnits(*canvas, 0, 450), 75, 6);
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 770), 0, 0, 0));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 130), 0, 0, 0));
+  // The fusion lock: a white ring between radius 37.5 and 75.
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 56, 0), 255, 255, 255));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 0), 0, 0, 0));
+  // Same size whatever the letter size; with the lock off the centre is empty.
+  state.chart.SizeNow = 1;
+  state.settings.FixDispFusionLock[1] = 0;
+  state.settings.RedGreenOrRedBlue = "RedBlue";
+  state.settings.Mirror[1] = -1;
+  canvas = RenderFrame(state);
+  SaveFrame(*canvas, "target-disparity-redblue-mirrored");
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 56, 0), 0, 0, 0));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 450), 0, 0, 255));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 450, 0), 0, 0, 255));
+  EXPECT_NEAR(RunWidthUnits(*canvas, 0, 450), 75, 6);
+}
+
+TEST(TargetDrawing, StrongLightIsALetterHeightDisc) {
+  State state = TargetState("StrongLight", 12);  // D = 200
+  auto canvas = RenderFrame(state);
+  SaveFrame(*canvas, "target-stronglight-direct");
+  EXPECT_NEAR(RunWidthUnits(*canvas, 0, 0), 1000, 6);
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 0), 255, 255, 255));
+  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 600, 0), 0, 0, 0));
+  state.settings.Mirror[1] = -1;
+  SaveFrame(*RenderFrame(state), "target-stronglight-mirrored");
+}
+
+int CountBlue(const QImage& image, bool flipped, const QImage* other = nullptr) {
+  int count = 0;
+  const QRgb blue = qRgb(0, 0, 255);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) != blue) continue;
+      if (!other || other->pixel(flipped ? image.width() - 1 - x : x, y) == blue) ++count;
+    }
+  }
+  return count;
+}
+
+TEST(TargetDrawing, ClockDialSpokesHubAndMirroredHours) {
+  State state = TargetState("AstigmaticClockDial");
+  state.chart.Mask = 1;
+  auto direct = RenderFrame(state);
+  SaveFrame(*direct, "target-clockdial-direct");
+  EXPECT_EQ(state.chart.Mask, 0);
+  const double ch = state.monitors.ChartHeight;
+  const double rIn = std::nearbyint(0.1 * ch), rOut = std::nearbyint(0.4 * ch);
+  // Middle bar of the 3 o'clock spoke, its gaps, and the white hub.
+  EXPECT_TRUE(Is(PixelAtUnits(*direct, (rIn + rOut) / 2, 0), 0, 0, 0));
+  EXPECT_TRUE(Is(PixelAtUnits(*direct, (rIn + rOut) / 2, ch / 100), 255, 255, 255));
+  EXPECT_TRUE(Is(PixelAtUnits(*direct, (rIn + rOut) / 2, 2 * ch / 100), 0, 0, 0));
+  EXPECT_TRUE(Is(PixelAtUnits(*direct, 0, 0), 255, 255, 255));
+  EXPECT_TRUE(Is(PixelAtUnits(*direct, rIn - 5, 0), 255, 255, 255));
+  // Three bars each u wide.
+  EXPECT_NEAR(RunWidthUnits(*direct, 0, -(rIn + rOut) / 2), ch / 100, 6);
+  // 12 on top in blue, 3 on the right.
+  const double rL = std::nearbyint(1.13 * rOut);
+  EXPECT_TRUE(Is(PixelAtUnits(*direct, rL, 0), 0, 0, 255) ||
+              Is(PixelAtUnits(*direct, rL + 20, 0), 0, 0, 255));
+
+  // Mirrored: the dial reads anticlockwise on the screen, the mirror image of the direct one.
+  state.settings.Mirror[1] = -1;
+  auto mirrored = RenderFrame(state);
+  SaveFrame(*mirrored, "target-clockdial-mirrored");
+  const int blue = CountBlue(direct->Image(), false);
+  ASSERT_GT(blue, 2000);
+  const int overlap = CountBlue(mirrored->Image(), true, &direct->Image());
+  EXPECT_GT(overlap, blue * 8 / 10);
+
+  state.settings.AstigMode = "DialNoLabels";
+  state.settings.Mirror[1] = 1;
+  auto plain = RenderFrame(state);
+  SaveFrame(*plain, "target-clockdial-nolabels");
+  EXPECT_EQ(CountBlue(plain->Image(), false), 0);
+  EXPECT_TRUE(Is(PixelAtUnits(*plain, 0, 0), 255, 255, 255));
+
+  state.settings.AstigMode = "RotatingArrow";
+  auto arrow = RenderFrame(state);
+  SaveFrame(*arrow, "target-clockdial-rotatingarrow");
+  int dark = 0;
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 400; ++x) dark += Darkness(arrow->Image(), x, y) > 0.5;
+  }
+  EXPECT_GT(dark, 100);
+  EXPECT_TRUE(Is(PixelAtUnits(*arrow, (rIn + rOut) / 2, 0), 255, 255, 255));
+}
+
+void WriteBmp(const QString& path, int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(QColor(200, 40, 40));
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width / 4; ++x) image.setPixel(x, y, qRgb(40, 40, 200));  // blue left end
+  }
+  ASSERT_TRUE(image.save(path, "BMP"));
+}
+
+TEST(TargetDrawing, ImageFitsTheChartAndBadFilesGiveBlack) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  State state = TargetState("Image");
+  state.DataPath = folder.path().toStdString();
+  state.chart.ImageNum = 1;
+  // Twice as wide as the screen's proportions: full width, centred vertically.
+  WriteBmp(folder.path() + "/LVimg1.bmp", 640, 180);
+  auto canvas = RenderFrame(state);
+  SaveFrame(*canvas, "image-wide-direct");
+  const QImage& image = canvas->Image();
+  int rows = 0;
+  for (int y = 0; y < image.height(); ++y) rows += QColor(image.pixel(960, y)).red() > 100;
+  EXPECT_NEAR(rows, 1920.0 * 180 / 640, 2);
+  EXPECT_TRUE(QColor(image.pixel(960, 540)).red() > 100);
+  EXPECT_TRUE(Is(PixelAt(*canvas, 960, 20), 0, 0, 0));
+  EXPECT_GT(QColor(image.pixel(10, 540)).blue(), 150);  // the blue end on the left
+  // Mirrored room: the picture is mirrored.
+  state.settings.Mirror[1] = -1;
+  canvas = RenderFrame(state);
+  SaveFrame(*canvas, "image-wide-mirrored");
+  EXPECT_GT(QColor(canvas->Image().pixel(1910, 540)).blue(), 150);
+  EXPECT_LT(QColor(canvas->Image().pixel(10, 540)).blue(), 100);
+
+  // A tall picture fills the height and is centred across.
+  state.settings.Mirror[1] = 1;
+  state.chart.ImageNum = 2;
+  WriteBmp(folder.path() + "/lvimg2.bmp", 100, 200);
+  canvas = RenderFrame(state);
+  int columns = 0;
+  for (int x = 0; x < 1920; ++x) columns += QColor(canvas->Image().pixel(x, 540)).red() > 100;
+  EXPECT_NEAR(columns, 1080.0 * 100 / 200 * 3 / 4, 2);
+
+  // Missing, empty, truncated and foreign files: a black frame, no crash.
+  auto write = [&](const char* name, const QByteArray& bytes) {
+    QFile file(folder.path() + "/" + name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  };
+  QFile good(folder.path() + "/LVimg1.bmp");
+  ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+  const QByteArray bmp = good.readAll();
+  write("lvimg3.bmp", QByteArray());
+  write("lvimg4.bmp", bmp.left(80));
+  write("lvimg5.bmp", QByteArray("\x89PNG\r\n\x1a\n not a bitmap at all", 28));
+  QByteArray hugeHeader = bmp.left(54);
+  hugeHeader[18] = '\xff';
+  hugeHeader[19] = '\xff';
+  hugeHeader[20] = '\xff';
+  hugeHeader[21] = '\x7f';
+  write("lvimg6.bmp", hugeHeader);
+  for (int slot : {3, 4, 5, 6, 7}) {
+    state.chart.ImageNum = slot;
+    canvas = RenderFrame(state);
+    int lit = 0;
+    const QImage& frame = canvas->Image();
+    for (int y = 0; y < frame.height(); y += 7) {
+      for (int x = 0; x < frame.width(); x += 7) lit += frame.pixel(x, y) != qRgb(0, 0, 0);
+    }
+    EXPECT_EQ(lit, 0) << slot;
+  }
+}
+
+}  // namespace
+}  // namespace lenvari
