@@ -60,8 +60,13 @@ ProgramRunResult RunProgram(const ProgramRunRequest& request) {
 
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("QT_QPA_PLATFORM", QString("offscreen:configfile=") + LENVARI_SCREENS_DIR +
-                                            "/" + QString::fromStdString(request.screens));
+  if (request.x11Display.empty()) {
+    environment.insert("QT_QPA_PLATFORM", QString("offscreen:configfile=") + LENVARI_SCREENS_DIR +
+                                              "/" + QString::fromStdString(request.screens));
+  } else {
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    environment.insert("DISPLAY", QString::fromStdString(request.x11Display));
+  }
   environment.insert("ASAN_OPTIONS", "detect_leaks=0");
   process.setProcessEnvironment(environment);
   process.start(LENVARI_MAIN_PATH, arguments);

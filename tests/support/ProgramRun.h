@@ -31,6 +31,8 @@ struct ProgramRunRequest {
   std::string screens = "one-monitor.json";  // screen file in tests/screens
   std::vector<std::string> extraArguments;
   int seed = 1;
+  // A real window system instead of the offscreen platform: its display name (":97").
+  std::string x11Display;
   int timeoutSeconds = 120;
 };
 

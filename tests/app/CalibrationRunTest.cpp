@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+
+#include "support/ProgramRun.h"
+
+namespace lenvari {
+namespace {
+
+std::string ReadText(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return "";
+  return file.readAll().toStdString();
+}
+
+// Height of the black run in the middle column of an image.
+int BlackRunHeight(const QImage& image) {
+  const int x = image.width() / 2;
+  int top = -1, bottom = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    if (qGray(image.pixel(x, y)) < 128) {
+      if (top < 0) top = y;
+      bottom = y;
+    }
+  }
+  return top < 0 ? 0 : bottom - top + 1;
+}
+
+}  // namespace
+
+TEST(CalibrationRun, FirstStartLeadsThroughDistanceAndSquareThenNeverAsksAgain) {
+  const std::string data = FreshFolder("data");
+  ProgramRunRequest request;
+  request.dataDir = data;
+  request.keys = "+++++{Enter}";
+  request.answers = "OK;OK;OK";
+  request.hasAnswers = true;
+  ProgramRunResult run = RunProgram(request);
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_NE(run.output.find("[Calibration Required] It appears that this is either a new "
+                            "installation or your screen resolution has changed. Calibration "
+                            "is now required."),
+            std::string::npos)
+      << run.output;
+  EXPECT_NE(run.output.find("[Calibrate Lenvari Acuity]"), std::string::npos);
+  EXPECT_NE(run.output.find("measures 8.87 centimeters square"), std::string::npos);
+  // The square starts at 343 x 343 pixels and grows one pixel per "+".
+  ASSERT_GE(run.FrameCount(), 7);
+  EXPECT_EQ(BlackRunHeight(run.Frame(1)), 343);
+  EXPECT_EQ(BlackRunHeight(run.Frame(6)), 348);
+  const QJsonObject chart = run.LastState();
+  EXPECT_EQ(chart["MasterScaleX"].toInt(), 348);
+  EXPECT_EQ(chart["MasterScaleY"].toInt(), 348);
+  EXPECT_EQ(run.LastState()["ChartHeight"].toInt(), 3103);  // 1080 x 1000 / 348
+  const std::string monitorData = ReadText(data + "/lvmonitordata.cfg");
+  EXPECT_NE(monitorData.find("\r\n 348 \r\n 348 \r\n"), std::string::npos) << monitorData;
+
+  // A second start asks nothing and draws at the stored scale.
+  request.keys = "";
+  request.hasAnswers = false;
+  run = RunProgram(request);
+  ASSERT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.output.find("Calibration Required"), std::string::npos) << run.output;
+  ASSERT_EQ(run.FrameCount(), 1);
+  EXPECT_EQ(run.LastState()["MasterScaleY"].toInt(), 348);
+
+  // Another resolution for the same monitor demands calibration again.
+  request.screens = "small-monitor.json";
+  request.keys = "{Enter}";
+  request.answers = "OK;OK;OK";
+  request.hasAnswers = true;
+  run = RunProgram(request);
+  ASSERT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.output.find("[Calibration Required]"), std::string::npos) << run.output;
+}
+
+TEST(CalibrationRun, MetricDistanceChangesTheSquareTarget) {
+  ProgramRunRequest request;
+  request.keys = "{Enter}";
+  request.answers = "OK;Meters;4;OK";
+  request.hasAnswers = true;
+  const ProgramRunResult run = RunProgram(request);
+  ASSERT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.output.find("measures 5.82 centimeters square"), std::string::npos) << run.output;
+}
+
+}  // namespace lenvari
