@@ -10,6 +10,18 @@
 #include "store/ValueWriter.h"
 
 namespace lenvari {
+namespace {
+
+// A field that the reader could only have taken from double quotes (one holding a comma or
+// starting with a blank) goes back into them; written bare it would split into two fields
+// and make the whole file unreadable at the next start.
+std::string FieldText(const std::string& text) {
+  const bool needsQuotes = text.find(',') != std::string::npos || text.starts_with(' ');
+  if (!needsQuotes || text.find('"') != std::string::npos) return text;
+  return '"' + text + '"';
+}
+
+}  // namespace
 
 std::string LetterSetFileName(int f) { return "LV" + std::to_string(f) + ".LET"; }
 
@@ -17,12 +29,12 @@ std::string LetterSetFileText(const LetterSets& letters, int f) {
   const int sizes = std::clamp(letters.NumSizes[f], 0, kMaxSizes);
   const int sets = std::clamp(letters.NumLetterSets[f], 0, kMaxLetterSets);
   std::string text;
-  AppendLine(text, letters.LetterSetName[f]);
+  AppendLine(text, FieldText(letters.LetterSetName[f]));
   AppendLine(text, IntegerValue(letters.NumSizes[f]) + "," + IntegerValue(letters.NumLetterSets[f]) +
                        "," + IntegerValue(letters.SnellenNumerator[f]));
   for (int j = sizes; j >= 1; --j) {
     std::string row = RealValue(letters.LetterSize[f][j]);
-    for (int s = 1; s <= sets; ++s) row += "," + letters.LetterLines[f][s][j];
+    for (int s = 1; s <= sets; ++s) row += "," + FieldText(letters.LetterLines[f][s][j]);
     AppendLine(text, row);
   }
   return text;

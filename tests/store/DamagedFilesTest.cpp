@@ -191,6 +191,12 @@ TEST_F(DamagedFiles, LetterSetFilesThatTheTablesCannotHoldAreUnreadable) {
   EXPECT_FALSE(ReadLetterSetText(letters, 1, "Short\r\n 2 , 1 , 20 \r\n 40 ,AB\r\n"));
   EXPECT_EQ(letters.NumSizes[1], 2);  // a refused declaration does not reach the tables
 
+  // Commas that came in through quotes go back out in quotes, so the file stays readable.
+  ASSERT_TRUE(ReadLetterSetText(letters, 2, "\"My, chart\"\r\n 1 , 1 , 20 \r\n 40 ,\" A,B\"\r\n"));
+  EXPECT_EQ(letters.LetterSetName[2], "My, chart");
+  EXPECT_EQ(letters.LetterLines[2][1][1], "A,B");
+  EXPECT_EQ(LetterSetFileText(letters, 2), "\"My, chart\"\r\n 1 , 1 , 20 \r\n 40 ,\"A,B\"\r\n");
+
   State state = Start();
   PutFile(folder, "lv4.let", "Big\r\n 99 , 3 , 20 \r\n");
   State again = Start();
