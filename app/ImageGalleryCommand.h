@@ -1,0 +1,15 @@
+#pragma once
+// The 6 x 6 image gallery and the import of pictures into its slots, as the quick keys reach
+// them.
+
+#include "app/ProgramContext.h"
+
+namespace lenvari {
+
+// Shows the gallery and sets `ImageNum` to the slot chosen.
+void OpenImageGallery(ProgramContext& context);
+
+// Lets the examiner pick picture files and copies them into free image slots.
+void AddGalleryImages(ProgramContext& context);
+
+}  // namespace lenvari

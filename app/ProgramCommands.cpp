@@ -1,0 +1,108 @@
+#include "app/ProgramCommands.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/CalibrationCheck.h"
+#include "app/ConfigurationCommand.h"
+#include "app/MonitorWindowCommand.h"
+#include "app/QuickKeyList.h"
+#include "app/RemoteSupport.h"
+#include "app/VideoCommands.h"
+#include "platform/Shell.h"
+#include "store/ExportArchive.h"
+#include "store/SettingsFiles.h"
+
+namespace lenvari {
+namespace {
+
+constexpr const char* kOneMonitorMessage =
+    "Only one monitor detected.  Unable to change to alternate monitor.";
+constexpr const char* kProgramTitle = "Lenvari Acuity";
+
+}  // namespace
+
+bool IsConfigurationCorner(int mouseX, int mouseY, int screenWidth, int screenHeight,
+                           int masterScaleX, int masterScaleY) {
+  // An uncalibrated scale of 0 would divide by zero; the corner is then as far out as it gets.
+  const double scaleX = std::max(1, masterScaleX), scaleY = std::max(1, masterScaleY);
+  const double right = std::floor(0.9 * (screenWidth - 3) * 500 / scaleX);
+  const double top = std::floor(0.9 * (screenHeight - 30) * 500 / scaleY);
+  return mouseX > right && mouseY < -top;
+}
+
+void ChartClick(ProgramContext& context) {
+  const Monitors& monitors = context.state.monitors;
+  const int m = monitors.CurrentMonitor;
+  const ChartState& chart = context.state.chart;
+  if (!IsConfigurationCorner(chart.MouseX, chart.MouseY, monitors.ScreenWidth[m],
+                             monitors.ScreenHeight[m], monitors.MasterScaleX[m],
+                             monitors.MasterScaleY[m]))
+    return;
+  ConfigurationKey(context);
+}
+
+void ConfigurationKey(ProgramContext& context) {
+  context.console.BringToFront();
+  RunConfigurationDialog(context);
+}
+
+void NextPatientMonitor(ProgramContext& context) {
+  Monitors& monitors = context.state.monitors;
+  if (monitors.NumberOfMonitors <= 1) {
+    context.console.ConsoleMessageBox(kOneMonitorMessage, kMbOk, kProgramTitle);
+    return;
+  }
+  monitors.CurrentMonitor += 1;
+  if (monitors.CurrentMonitor > monitors.NumberOfMonitors) monitors.CurrentMonitor = 1;
+  CheckCalibration(context);
+}
+
+void OpenRemoteSupport(ProgramContext&) { OpenWithDefaultHandler(kRemoteSupportAddress); }
+
+void SelectVideoKey(ProgramContext& context) {
+  const std::string chosen = SelectVideo(context);
+  if (!chosen.empty()) context.state.settings.SelectedVideo = chosen;
+  SaveConfiguration(context.state);
+}
+
+void QuickKeyListKey(ProgramContext& context) {
+  context.state.chart.DispFlag = 0;
+  context.console.ConsoleTopMost(1);
+  ShowQuickKeyList(context);
+  context.console.ConsoleTopMost(0);
+  const Monitors& monitors = context.state.monitors;
+  context.console.MoveTo(0, monitors.ScreenHeight[monitors.CurrentMonitor] + 1);
+}
+
+void MirrorKey(ProgramContext& context) {
+  int& mirror = context.state.settings.Mirror[context.state.monitors.CurrentMonitor];
+  mirror = -mirror;
+  SaveConfiguration(context.state);
+}
+
+void ExportKey(ProgramContext& context) {
+  ConsoleHost& console = context.console;
+  ExportCommand(
+      [&](const std::string& text, int style, const std::string& title) {
+        return console.ConsoleMessageBox(text, style, title);
+      },
+      context.state.DataPath, [] { return ChooseFolder(kExportFolderTitle, ""); });
+}
+
+bool MonitorWindowKey(ProgramContext& context) {
+  int& flag = context.state.settings.MonitorWindowFlag;
+  bool redraw = false;
+  if (flag == 1) {
+    flag = 0;
+    CloseMonitorWindow(context);
+  } else {
+    flag = 1;
+    OpenMonitorWindow(context);
+    redraw = true;
+  }
+  SaveConfiguration(context.state);
+  return redraw;
+}
+
+}  // namespace lenvari
