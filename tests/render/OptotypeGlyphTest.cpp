@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/render/OptotypeTestImage.h"
+
+namespace lenvari {
+namespace {
+
+using testing::GlyphImage;
+using testing::RenderGlyph;
+using testing::Shapes;
+
+const char* const kLettersAndDigits[] = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K",
+                                         "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U", "V",
+                                         "W", "X", "Y", "Z", "0", "1", "2", "3", "4", "5", "6",
+                                         "7", "8", "9", "SIMPLE1"};
+
+TEST(OptotypeShapesTest, RecordsComeInLoadOrderWithTheirStructure) {
+  const OptotypeShapes& shapes = Shapes();
+  const char* const order[] = {"A", "B", "C", "D", "E", "F", "G", "H", "K", "L", "N", "O",
+                               "P", "R", "S", "T", "U", "V", "X", "Z", "0", "1", "SIMPLE1",
+                               "2", "3", "4", "5", "6", "7", "8", "9", "h", "e", "c", "b",
+                               "p", "j", ".", "/", "Q", "I", "M", "Y", "J", "!", "Arrow",
+                               "ArrowHalo"};
+  ASSERT_EQ(shapes.records.size(), 47u);
+  for (size_t i = 0; i < 47; ++i) EXPECT_EQ(shapes.records[i].name, order[i]);
+
+  struct Straight {
+    const char* name;
+    size_t points;
+  };
+  for (Straight s : {Straight{"A", 16}, {"E", 13}, {"F", 10}, {"H", 12}, {"I", 12}, {"K", 13},
+                     {"L", 6}, {"M", 12}, {"N", 10}, {"T", 8}, {"V", 8}, {"X", 12}, {"Y", 9},
+                     {"Z", 10}, {"4", 16}, {"SIMPLE1", 4}, {".", 4}, {"/", 4}, {"Arrow", 7},
+                     {"ArrowHalo", 7}}) {
+    const GlyphRecord* record = shapes.FindRecord(s.name);
+    ASSERT_NE(record, nullptr) << s.name;
+    ASSERT_EQ(record->parts.size(), 1u) << s.name;
+    EXPECT_EQ(record->parts[0].size(), s.points) << s.name;
+  }
+  // The rings whose construction fixes the vertex count.
+  EXPECT_EQ(shapes.FindRecord("O")->parts[0].size(), 146u);
+  EXPECT_EQ(shapes.FindRecord("C")->parts[0].size(), 134u);
+  EXPECT_EQ(shapes.FindRecord("J")->parts[0].size(), 40u);
+  EXPECT_EQ(shapes.FindRecord("A")->sizeField, 100);
+  EXPECT_EQ(shapes.FindRecord("E")->sizeField, 0);
+
+  struct Picture {
+    const char* name;
+    size_t parts;
+    int factor;
+  };
+  for (Picture p : {Picture{"h", 7, 2305}, {"e", 6, 2421}, {"c", 9, 2338}, {"b", 4, 2421},
+                    {"p", 4, 2458}, {"j", 5, 2592}, {"!", 2, 1000}}) {
+    const GlyphRecord* record = shapes.FindRecord(p.name);
+    ASSERT_NE(record, nullptr) << p.name;
+    EXPECT_TRUE(record->multiPart) << p.name;
+    EXPECT_EQ(record->parts.size(), p.parts) << p.name;
+    EXPECT_EQ(record->sizeField, p.factor) << p.name;
+    for (const GlyphOutline& part : record->parts) {
+      for (const GlyphPoint& point : part) {
+        EXPECT_LE(std::abs(point.x), 500) << p.name;
+        EXPECT_LE(std::abs(point.y), 500) << p.name;
+      }
+    }
+  }
+  EXPECT_EQ(GlyphHeaderCount(*shapes.FindRecord("!")), 11);  // 2 x (1 + 4) + the end pair
+  for (const GlyphRecord& record : shapes.records) {
+    for (const GlyphOutline& part : record.parts) {
+      EXPECT_GE(part.size(), 2u) << record.name;
+      EXPECT_LE(part.size(), 1024u) << record.name;
+    }
+  }
+  // 9 is every point of 6 negated.
+  const GlyphOutline& six = shapes.FindRecord("6")->parts[0];
+  const GlyphOutline& nine = shapes.FindRecord("9")->parts[0];
+  ASSERT_EQ(six.size(), nine.size());
+  for (size_t i = 0; i < six.size(); ++i) {
+    EXPECT_EQ(nine[i].x, -six[i].x);
+    EXPECT_EQ(nine[i].y, -six[i].y);
+  }
+}
+
+TEST(OptotypeGlyphTest, LettersAndDigitsAreFiveTimesTheSizeHigh) {
+  for (const char* key : kLettersAndDigits) {
+    const GlyphImage small = RenderGlyph(key, 20);
+    EXPECT_EQ(small.Ink().Height(), 40) << key << " at 20/20";
+    const GlyphImage large = RenderGlyph(key, 200);
+    EXPECT_EQ(large.Ink().Height(), 400) << key << " at 20/200";
+  }
+  // The Sloan letters fill their square (C's opening cuts its right edge to x = 483).
+  EXPECT_EQ(RenderGlyph("C", 200).Ink().Width(), 393);
+  for (const char* key : {"D", "H", "K", "N", "O", "R", "S", "V", "Z"}) {
+    EXPECT_EQ(RenderGlyph(key, 20).Ink().Width(), 40) << key;
+    EXPECT_EQ(RenderGlyph(key, 200).Ink().Width(), 400) << key;
+  }
+}
+
+TEST(OptotypeGlyphTest, SloanStrokesAreOneFifthOfTheHeight) {
+  struct Probe {
+    const char* key;
+    double x, y;
+    bool alongRow;
+  };
+  // A point inside a stroke, and the direction across it.
+  const Probe probes[] = {{"E", -400, -200, true}, {"E", 0, -400, false}, {"E", 0, 0, false},
+                          {"H", -400, -300, true}, {"H", 0, 0, false},    {"O", -400, 0, true},
+                          {"O", 0, 400, false},    {"C", -400, 0, true},  {"D", -400, 0, true},
+                          {"D", 400, 0, true},     {"D", 0, -400, false}, {"Z", 0, -400, false},
+                          {"L", -400, 0, true},    {"N", -400, 0, true},  {"U", 400, -300, true},
+                          {"F", -400, 300, true},  {"K", -400, 300, true}};
+  for (const Probe& p : probes) {
+    for (double size : {20.0, 200.0}) {
+      const GlyphImage image = RenderGlyph(p.key, size);
+      const double k = size / 200;
+      const int px = image.Column(p.x * k), py = image.Row(p.y * k);
+      ASSERT_TRUE(image.Black(px, py)) << p.key;
+      EXPECT_EQ(image.RunLength(px, py, p.alongRow), static_cast<int>(size * 0.4))
+          << p.key << " at " << size << " probe " << p.x << "," << p.y;
+    }
+  }
+}
+
+TEST(OptotypeGlyphTest, CountersStayEmptyAndOpeningsOpen) {
+  struct Hole {
+    const char* key;
+    double x, y;
+  };
+  const Hole holes[] = {{"O", 0, 0},    {"D", 0, 0},      {"B", 0, -207}, {"B", 0, 207},
+                        {"P", 0, -207}, {"R", 0, -207},   {"A", 0, -60},  {"4", -30, 40},
+                        {"6", 0, 160},  {"9", 0, -160},   {"8", 0, -238}, {"8", 0, 225},
+                        {"0", 0, 0},    {"Q", 0, 0},      {"C", 420, 0},  {"G", 400, -70},
+                        {"G", 150, -70}};
+  for (const Hole& h : holes) {
+    const GlyphImage image = RenderGlyph(h.key, 200);
+    EXPECT_FALSE(image.BlackAt(h.x, h.y)) << h.key << " at " << h.x << "," << h.y;
+  }
+  // ... while the strokes around them are drawn.
+  const Hole solids[] = {{"O", 400, 0}, {"B", 0, 0}, {"G", 300, 90}, {"8", 0, -5}, {"A", 0, 100}};
+  for (const Hole& s : solids) {
+    EXPECT_TRUE(RenderGlyph(s.key, 200).BlackAt(s.x, s.y)) << s.key << " at " << s.x << "," << s.y;
+  }
+  // The Sloan C keeps its opening of 224 units.
+  const GlyphImage c = RenderGlyph("C", 200);
+  EXPECT_EQ(c.RunLength(c.Column(440), c.Row(0), false), 90);  // 224 units, centres inside
+}
+
+// Pixels of `a` that differ from `b` at the same place and at each neighbour: the aliased
+// rasteriser may put an edge one pixel either way when a shape is turned over, so only
+// differences beyond that count.
+int DifferingPixels(const QImage& a, const QImage& b) {
+  auto black = [](const QImage& image, int x, int y) {
+    x = std::clamp(x, 0, image.width() - 1);
+    y = std::clamp(y, 0, image.height() - 1);
+    return qGray(image.pixel(x, y)) < 128;
+  };
+  int differing = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const bool colour = black(a, x, y);
+      bool matched = false;
+      for (int dy = -1; dy <= 1 && !matched; ++dy) {
+        for (int dx = -1; dx <= 1 && !matched; ++dx) matched = black(b, x + dx, y + dy) == colour;
+      }
+      differing += matched ? 0 : 1;
+    }
+  }
+  return differing;
+}
+
+TEST(OptotypeGlyphTest, WIsMUpsideDownAndNineIsSixTurned) {
+  const GlyphImage m = RenderGlyph("M", 200);
+  const GlyphImage w = RenderGlyph("W", 200);
+  EXPECT_EQ(DifferingPixels(w.image, m.image.mirrored(false, true)), 0);
+  // W's middle V reaches the top edge at x = 0 and ends below at y = -68.
+  EXPECT_TRUE(w.BlackAt(0, -480));
+  EXPECT_TRUE(w.BlackAt(0, -100));
+  EXPECT_FALSE(w.BlackAt(0, -40));
+
+  const GlyphImage six = RenderGlyph("6", 200);
+  const GlyphImage nine = RenderGlyph("9", 200);
+  EXPECT_EQ(DifferingPixels(nine.image, six.image.mirrored(true, true)), 0);
+}
+
+TEST(OptotypeGlyphTest, MirroredRoomFlipsTheAsymmetricGlyphsOnly) {
+  for (const GlyphKey& entry : Shapes().keys) {
+    const GlyphImage direct = RenderGlyph(entry.key, 40);
+    const GlyphImage mirrored = RenderGlyph(entry.key, 40, -1);
+    ASSERT_GT(direct.InkCount(), 0) << entry.key;
+    if (entry.mirrored) {
+      EXPECT_EQ(DifferingPixels(mirrored.image, direct.image.mirrored(true, false)), 0)
+          << entry.key;
+    } else {
+      EXPECT_EQ(DifferingPixels(mirrored.image, direct.image), 0) << entry.key;
+    }
+  }
+  // Q's tail is drawn at the lower right in direct view.
+  const GlyphImage q = RenderGlyph("Q", 200);
+  EXPECT_TRUE(q.BlackAt(380, 380));
+  EXPECT_FALSE(q.BlackAt(-380, 380));
+  // An E opens to the right in direct view and to the left in a mirrored room.
+  EXPECT_FALSE(RenderGlyph("E", 200).BlackAt(400, -200));
+  EXPECT_TRUE(RenderGlyph("E", 200, -1).BlackAt(400, -200));
+}
+
+TEST(OptotypeGlyphTest, KeysOutsideTheTableDrawNothingAndStayUnchanged) {
+  for (std::string key : {"x", " ", "w", "", "a", "Ariel", "CC", "simple1"}) {
+    const std::string before = key;
+    const GlyphImage image = testing::RenderGlyph(key, 40, 1, "TumblingE");
+    EXPECT_EQ(image.InkCount(), 0) << before;
+    EXPECT_EQ(key, before);
+  }
+}
+
+TEST(OptotypeGlyphTest, PicturesCarryTheirOwnEnlargement) {
+  for (const char* key : {"h", "e", "c", "b", "p", "j"}) {
+    const GlyphImage image = RenderGlyph(key, 20, 1);
+    const GlyphImage::Box box = image.Ink();
+    const int extent = std::max(box.Width(), box.Height());
+    // About 2.3 to 2.6 times a 40-pixel letter; the parts may stop short of the design box.
+    EXPECT_GE(extent, 80) << key;
+    EXPECT_LE(extent, 104) << key;
+    // Similar visual weight: the inked share of the picture's own square.
+    const double share = static_cast<double>(image.InkCount()) / (extent * extent);
+    EXPECT_GT(share, 0.25) << key;
+    EXPECT_LT(share, 0.65) << key;
+  }
+}
+
+}  // namespace
+}  // namespace lenvari
