@@ -1,0 +1,264 @@
+// The quick keys through the real program: key scripts on fresh data folders, checked in the
+// chart state each drawn frame leaves.
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+
+#include <fstream>
+#include <utility>
+#include <vector>
+
+#include "support/ProgramRun.h"
+
+namespace lenvari {
+namespace {
+
+// A data folder whose monitor data says that monitor 1 (1920 x 1080) is calibrated at 400
+// pixels per 1000 chart units, so the run goes straight to the chart.
+std::string CalibratedFolder() {
+  const std::string dir = FreshFolder("data");
+  std::ofstream file(dir + "/lvmonitordata.cfg", std::ios::binary);
+  auto line = [&](int value) { file << ' ' << value << " \r\n"; };
+  line(1);  // CurrentMonitor
+  line(1);  // records
+  for (int m = 1; m <= 10; ++m) {
+    const int values[] = {0, 0, 1920, 1080, 400, 400};
+    for (int v : values) line(m == 1 ? v : 0);
+    line(1);  // Mirror
+  }
+  return dir;
+}
+
+ProgramRunResult RunKeys(const std::string& keys, const std::string& dataDir = "",
+                         const std::string& answers = "") {
+  ProgramRunRequest request;
+  request.dataDir = dataDir.empty() ? CalibratedFolder() : dataDir;
+  request.keys = keys;
+  request.hasAnswers = !answers.empty();
+  request.answers = answers;
+  return RunProgram(request);
+}
+
+using Expected = std::vector<std::pair<const char*, QJsonValue>>;
+
+// Checks the named fields of frame n's chart state.
+void ExpectFrame(const ProgramRunResult& run, int n, const Expected& expected) {
+  const QJsonObject state = run.FrameState(n);
+  ASSERT_FALSE(state.isEmpty()) << "no frame " << n;
+  for (const auto& [name, value] : expected)
+    EXPECT_EQ(state[name], value) << "frame " << n << ": " << name;
+}
+
+QJsonArray MonitorText(const ProgramRunResult& run, int n) {
+  return run.FrameState(n)["MonitorText"].toArray();
+}
+
+void ExpectFinished(const ProgramRunResult& run) {
+  ASSERT_TRUE(run.finished);
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+}
+
+TEST(QuickKeyRun, OptotypeModesSpecialTargetsAndChartToggles) {
+  const ProgramRunResult run = RunKeys("j^l^^^^eecphlxxd*waa{Alt+L}bmgK");
+  ExpectFinished(run);
+  ASSERT_EQ(run.FrameCount(), 27);
+  ExpectFrame(run, 1, {{"Mode", "Letter"}, {"LetterSetFileNum", 6}, {"SizeNow", 6}});
+  // The cross-cylinder target finds its size 30 in the file; "^" leaves a special target be.
+  ExpectFrame(run, 2, {{"Mode", "JacksonCross"}, {"SizeNow", 5}});
+  ExpectFrame(run, 3, {{"Mode", "JacksonCross"}, {"LetterSetFileNum", 6}});
+  ExpectFrame(run, 4, {{"Mode", "Letter"}, {"LetterSetFileNum", 6}});
+  // The "^" cycle.
+  ExpectFrame(run, 5, {{"Mode", "Letter"}, {"LetterSetFileNum", 8}});
+  ExpectFrame(run, 6, {{"Mode", "TumblingE"}, {"LetterSetFileNum", 6}});
+  ExpectFrame(run, 7, {{"Mode", "LandoltC"}, {"LetterSetFileNum", 6}});
+  ExpectFrame(run, 8, {{"Mode", "Letter"}, {"LetterSetFileNum", 7}});
+  ExpectFrame(run, 9, {{"Mode", "TumblingE"}});
+  ExpectFrame(run, 10, {{"Mode", "LandoltC"}});
+  ExpectFrame(run, 11, {{"Mode", "LandoltC"}});
+  ExpectFrame(run, 12, {{"Mode", "Letter"}, {"LetterSetFileNum", 8}});
+  ExpectFrame(run, 13, {{"Mode", "Letter"}, {"LetterSetFileNum", 2}, {"LetterSet", 1}});
+  ExpectFrame(run, 14, {{"Mode", "Letter"}, {"LetterSetFileNum", 3}});
+  ExpectFrame(run, 15, {{"Mode", "Image"}, {"ImageNum", 1}});
+  ExpectFrame(run, 16, {{"Mode", "Image"}, {"ImageNum", 2}});
+  ExpectFrame(run, 17, {{"Mode", "Disparity"}});
+  ExpectFrame(run, 18, {{"Mode", "StrongLight"}});
+  ExpectFrame(run, 19, {{"Mode", "WorthDot"}});
+  ExpectFrame(run, 20, {{"Mode", "AstigmaticClockDial"}});
+  // "a" on the dial draws it itself, twice (directly, then as the chart), with no pass redraw.
+  ExpectFrame(run, 21, {{"Mode", "AstigmaticClockDial"}});
+  ExpectFrame(run, 22, {{"Mode", "AstigmaticClockDial"}, {"LetterSetFileNum", 3}});
+  EXPECT_EQ(run.Frame(21), run.Frame(22));
+  ExpectFrame(run, 23, {{"Mode", "Letter"}, {"LetterSetFileNum", 3}, {"RG", 0}});
+  ExpectFrame(run, 24, {{"RG", 1}, {"Mask", 0}});
+  ExpectFrame(run, 25, {{"RG", 1}, {"Mask", 1}, {"Grad", 1}});
+  ExpectFrame(run, 26, {{"Grad", 0}});
+  ExpectFrame(run, 27, {{"JustOneLetter", "K"}, {"HShutter", 1}, {"VShutter", 1}});
+  // The letter stands alone in the centre, on the red/green halves, with the mask around.
+  const QImage last = run.Frame(27);
+  EXPECT_EQ(last.pixelColor(860, 440), QColor(255, 0, 0));
+  EXPECT_EQ(last.pixelColor(1060, 440), QColor(0, 255, 0));
+  EXPECT_EQ(last.pixelColor(300, 300), QColor(0, 0, 0));
+  EXPECT_EQ(MonitorText(run, 27).size(), 1);
+}
+
+TEST(QuickKeyRun, ShuttersPointerInDirectAndMirroredRoomsAndSleep) {
+  const ProgramRunResult run = RunKeys(
+      "/=.|{Down}{Up}{Alt+Down}{Alt+Up}{End}{Home}{Left}{Right}{Right}#$ "
+      "u{Right}{Left}{Left}+{Ctrl+R}u{Left}{Right}{Right}z");
+  ExpectFinished(run);
+  ASSERT_EQ(run.FrameCount(), 28);
+  const Expected shutters[] = {
+      {{"HShutter", 999}, {"VShutter", 999}},  // start: preset 1
+      {{"HShutter", 1}, {"VShutter", 999}},    // "/"
+      {{"HShutter", 999}, {"VShutter", 1}},    // "="
+      {{"HShutter", 1}, {"VShutter", 1}},      // "."
+      {{"HShutter", 999}, {"VShutter", 999}},  // "|"
+      {{"VShutter", 3}},                       // Down from all 4 rows shown
+      {{"VShutter", 4}},                       // Up
+      {{"VShutter", 1}},                       // Alt+Down
+      {{"VShutter", 999}},                     // Alt+Up
+      {{"HShutter", 999}, {"VShutter", 1}},    // End
+      {{"HShutter", 999}, {"VShutter", 999}},  // Home
+      {{"HShutter", 4}},                       // Left from all 5 columns
+      {{"HShutter", 5}},                       // Right
+      {{"HShutter", 5}},                       // Right: no more columns
+      {{"HShutter", 4}},                       // "#"
+      {{"HShutter", 5}},                       // "$"
+      {{"LetterSet", 2}, {"JustOneLetter", ""}},  // space: next line
+  };
+  for (int i = 0; i < 17; ++i) ExpectFrame(run, i + 1, shutters[i]);
+  // Pointer in a direct room: Right moves on, Left back, back from 1 wraps to the last optotype.
+  ExpectFrame(run, 18, {{"PointerMode", 1}, {"VShutter", 1}, {"Mirror", 1}});
+  ExpectFrame(run, 19, {{"PointerMode", 2}, {"HShutter", 5}});
+  ExpectFrame(run, 20, {{"PointerMode", 1}});
+  ExpectFrame(run, 21, {{"PointerMode", 5}});
+  ExpectFrame(run, 22, {{"PointerMode", 0}, {"SizeNow", 7}});  // any other key ends it
+  // Mirrored room: the arrows swap.
+  ExpectFrame(run, 23, {{"Mirror", -1}, {"PointerMode", 0}});
+  ExpectFrame(run, 24, {{"PointerMode", 1}});
+  ExpectFrame(run, 25, {{"PointerMode", 2}});
+  ExpectFrame(run, 26, {{"PointerMode", 1}});
+  ExpectFrame(run, 27, {{"PointerMode", 5}});
+  // Sleep: a black screen.
+  const QImage sleep = run.Frame(28);
+  for (const QPoint& p : {QPoint(0, 0), QPoint(960, 540), QPoint(1919, 1079), QPoint(30, 1050)})
+    EXPECT_EQ(sleep.pixelColor(p), QColor(Qt::black)) << p.x() << "," << p.y();
+}
+
+TEST(QuickKeyRun, SizeKeysAndTypedSnellenSizes) {
+  // File 6 has the sizes 10, 15, 20, 25, 30, 40, 50, 60, 70, 80, 100, 200, 400 (1 .. 13).
+  const ProgramRunResult run =
+      RunKeys("+-{PgUp}{PgDn}40{Enter}35{Enter}+35{Enter}-5{Enter}4x35{Enter}{Up}g12345");
+  ExpectFinished(run);
+  ASSERT_EQ(run.FrameCount(), 15);
+  ExpectFrame(run, 2, {{"SizeNow", 7}});
+  ExpectFrame(run, 3, {{"SizeNow", 6}, {"RowsShown", 4}});
+  ExpectFrame(run, 4, {{"SizeNow", 10}});  // PgUp with the gradient: by the 4 rows shown
+  ExpectFrame(run, 5, {{"SizeNow", 7}, {"RowsShown", 4}});  // PgDn: by the 3 rows then shown
+  ExpectFrame(run, 6, {{"SizeNow", 6}});                    // "40" Enter
+  // "35" Enter: no such size, so the custom size 35 on one row without gradient.
+  ExpectFrame(run, 7,
+              {{"SizeNow", 0}, {"CustomSize", 35}, {"VShutter", 1}, {"Grad", 0}});
+  ExpectFrame(run, 8, {{"SizeNow", 6}});  // "+" from 35 gives 40
+  ExpectFrame(run, 9, {{"SizeNow", 0}});
+  ExpectFrame(run, 10, {{"SizeNow", 5}});  // "-" from 35 gives 30
+  ExpectFrame(run, 11, {{"SizeNow", 5}, {"CustomSize", 35}});  // "5" Enter: drawn, unchanged
+  // "4" then "x" cancels the entry without drawing, and the "x" is not carried out.
+  ExpectFrame(run, 12, {{"SizeNow", 0}, {"Mode", "Letter"}});
+  ExpectFrame(run, 13, {{"SizeNow", 6}, {"VShutter", 2}});  // Up leaves the custom size
+  ExpectFrame(run, 14, {{"Grad", 1}});
+  // A fifth character applies the first four: 1234 is beyond the file, so nothing changes.
+  ExpectFrame(run, 15, {{"SizeNow", 6}, {"Grad", 1}, {"Mode", "Letter"}});
+}
+
+TEST(QuickKeyRun, MemoryKeysRemoteInputsAndStoredPresetsSurviveARestart) {
+  const std::string data = CalibratedFolder();
+  ProgramRunResult run = RunKeys(
+      "+m{Ctrl+F3}%{F3}{Backspace}{Backspace}{Backspace}{Enter}{Burst:ControlRemoteF12}"
+      "{Remote:m5}",
+      data);
+  ExpectFinished(run);
+  ASSERT_EQ(run.FrameCount(), 12);
+  ExpectFrame(run, 4, {{"CurrentMemory", 3}, {"SizeNow", 7}, {"Mask", 1}});  // Ctrl+F3
+  ExpectFrame(run, 5, {{"CurrentMemory", 1}, {"SizeNow", 6}, {"Mask", 0},
+                       {"ShowMemoryNumber", 1}});  // "%"
+  ExpectFrame(run, 6, {{"CurrentMemory", 3}, {"SizeNow", 7}, {"Mask", 1}});  // F3
+  ExpectFrame(run, 7, {{"CurrentMemory", 2}});
+  ExpectFrame(run, 8, {{"CurrentMemory", 1}});
+  ExpectFrame(run, 9, {{"CurrentMemory", 36}, {"Mode", "StrongLight"}});
+  ExpectFrame(run, 10, {{"CurrentMemory", 1}, {"Mode", "Letter"}});
+  ExpectFrame(run, 11, {{"CurrentMemory", 12}, {"Foreground", 0}, {"ShowMemoryNumber", 0}});
+  // The virtual remote's "m5" recalls preset 5 as F5 would.
+  ExpectFrame(run, 12, {{"CurrentMemory", 5}, {"LetterSet", 2}, {"LetterSetFileNum", 7},
+                        {"Mask", 1}});
+
+  // Built-in preset 12 has Foreground 90; the stored one and preset 3 come back after a restart.
+  run = RunKeys("{F3}{F12}", data);
+  ExpectFinished(run);
+  ASSERT_EQ(run.FrameCount(), 3);
+  ExpectFrame(run, 2, {{"CurrentMemory", 3}, {"SizeNow", 7}, {"Mask", 1}});
+  ExpectFrame(run, 3, {{"CurrentMemory", 12}, {"SizeNow", 6}, {"Foreground", 0}});
+}
+
+TEST(QuickKeyRun, ReceiverWordTypedSlowlyIsDispatchedKeyByKey) {
+  const std::string data = CalibratedFolder();
+  const ProgramRunResult run = RunKeys("ControlRemoteF12", data);
+  ExpectFinished(run);
+  // "C", "t", "r", "l", "R", "e", "m", "t", "e" and "F" redraw; "o" and "n" match no row; the
+  // "1" starts a size entry that the end of the script leaves unfinished.
+  ASSERT_EQ(run.FrameCount(), 11);
+  ExpectFrame(run, 2, {{"JustOneLetter", "C"}});
+  ExpectFrame(run, 3, {{"TimedRandom", 1}});
+  ExpectFrame(run, 4, {{"TimedRandom", 0}});
+  ExpectFrame(run, 11, {{"JustOneLetter", "F"}, {"Mode", "Letter"}, {"CurrentMemory", 1},
+                        {"Mask", 1}});
+  // Preset 12 is still the built-in one (Foreground 90 in field 10).
+  std::ifstream presets(data + "/1presets.cfg", std::ios::binary);
+  std::string line;
+  for (int n = 1; n <= 11 * 21 + 11 && std::getline(presets, line); ++n) {
+  }
+  EXPECT_EQ(line, "90\r");
+}
+
+TEST(QuickKeyRun, TimedRandomizeUnmatchedInputsAndTheSettingsDump) {
+  const ProgramRunResult run = RunKeys("t{Wait:3}+o{Ctrl+W}ab{Ctrl+A}");
+  ExpectFinished(run);
+  // "t" shuffles and starts the clock, which shuffles again after TimerDelay (2 s); "+" stops
+  // it. "o" matches nothing, the dump redraws nothing and its two keys are not carried out.
+  ASSERT_EQ(run.FrameCount(), 4);
+  ExpectFrame(run, 2, {{"TimedRandom", 1}, {"SizeNow", 6}});
+  ExpectFrame(run, 3, {{"TimedRandom", 1}, {"SizeNow", 6}});
+  EXPECT_NE(MonitorText(run, 3), MonitorText(run, 2));
+  ExpectFrame(run, 4, {{"TimedRandom", 0}, {"SizeNow", 7}, {"Mode", "Letter"}, {"RG", 0}});
+
+  const char* lines[] = {
+      "\n Current Settings\n Testing Distance : 20 feet\n Current Memory # :  1\n"
+      " SizeNow&         :  7\n Mode$            : Letter\n LetterSet&       :  1\n"
+      " Grad&            :  1\n RG&              :  0\n HShutter         :  999\n"
+      " VShutter&        :  999\n Mask&            :  0\n JustOneLetter$   : \n"
+      " LetterSize!      :  50\n Foreground&      :  0\n Background&      :  63\n"
+      " WorthDot Size    :  40\n WorthDot Mode    :  4\n Smoothing Flag   :  1\n"
+      "PRESS A KEY FOR MORE\n LetterSetFileNum&:  6\n LetterSetName$   : ETDRS Standard\n"
+      " MaxVShutter&     :  4\n DispFlag&        :  0\n Master Scale X   :  400\n"
+      " Master Scale Y   :  400\n Current Run Time : ",
+      " minutes\n Data Path        : ",
+      "\n Acuity Base      :  20\n Accessible Contst:  10\n Foreground       :  0\n"
+      " Virtual Desktop  :  0     ",
+      " Number of Monitors: 1\n",
+      " ShowVirtualRemote&   :  0\n 1    0,  0,  1920,  1080\n",
+      "[Lenvari Acuity] Only one monitor detected.  Unable to change to alternate monitor.",
+  };
+  size_t at = run.output.find("Compiled on: ");
+  ASSERT_NE(at, std::string::npos) << run.output;
+  at = run.output.find("\nComplie time: ", at);
+  ASSERT_NE(at, std::string::npos) << run.output;
+  for (const char* text : lines) {
+    const size_t found = run.output.find(text, at);
+    ASSERT_NE(found, std::string::npos) << text << "\n--- in ---\n" << run.output.substr(at);
+    at = found + 1;
+  }
+}
+
+}  // namespace
+}  // namespace lenvari
