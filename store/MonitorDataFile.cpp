@@ -21,15 +21,16 @@ bool ReadInteger(FieldReader& reader, int& value) {
 
 }  // namespace
 
-std::string MonitorDataText(Monitors& monitors, const Settings& settings) {
+std::string MonitorDataText(Monitors& monitors, const Settings& settings,
+                            bool refreshSavedRectangles) {
   monitors.MonitorRecordCount = std::max(monitors.MonitorRecordCount, monitors.NumberOfMonitors);
   std::string text;
   AppendLine(text, IntegerValue(monitors.CurrentMonitor));
   AppendLine(text, IntegerValue(monitors.MonitorRecordCount));
   for (int n = 1; n <= kMaxMonitors; ++n) {
     for (int side = 1; side <= 4; ++side) {
-      AppendLine(text, IntegerValue(monitors.MonitorRect[n][side]));
-      monitors.SavedMonitorRect[n][side] = monitors.MonitorRect[n][side];
+      if (refreshSavedRectangles) monitors.SavedMonitorRect[n][side] = monitors.MonitorRect[n][side];
+      AppendLine(text, IntegerValue(monitors.SavedMonitorRect[n][side]));
     }
     AppendLine(text, IntegerValue(monitors.MasterScaleX[n]));
     AppendLine(text, IntegerValue(monitors.MasterScaleY[n]));
@@ -59,8 +60,9 @@ bool ReadMonitorDataText(Monitors& monitors, Settings& settings, std::string_vie
   return true;
 }
 
-bool SaveMonitorData(Monitors& monitors, const Settings& settings, const std::string& dataPath) {
-  const std::string text = MonitorDataText(monitors, settings);
+bool SaveMonitorData(Monitors& monitors, const Settings& settings, const std::string& dataPath,
+                     bool refreshSavedRectangles) {
+  const std::string text = MonitorDataText(monitors, settings, refreshSavedRectangles);
   return WriteFileAtomically(ResolveDataFile(dataPath, kMonitorDataFile), text);
 }
 

@@ -14,7 +14,8 @@ namespace lenvari {
 // lines (left, top, right, bottom of `MonitorRect`, `MasterScaleX`, `MasterScaleY`, `Mirror`).
 // Raises `MonitorRecordCount` to `NumberOfMonitors` first and copies each `MonitorRect` into
 // `SavedMonitorRect` as its record is written.
-std::string MonitorDataText(Monitors& monitors, const Settings& settings);
+std::string MonitorDataText(Monitors& monitors, const Settings& settings,
+                            bool refreshSavedRectangles = true);
 
 // Reads the file's text: `CurrentMonitor` (a number outside 1 .. 10 reads as 1), the record
 // count (held within 0 .. 10), then that many records, whose rectangles go to
@@ -23,7 +24,8 @@ bool ReadMonitorDataText(Monitors& monitors, Settings& settings, std::string_vie
 
 // Writes the file through `MonitorDataText`. False when the file could not be written, in
 // which case the previous file is unchanged.
-bool SaveMonitorData(Monitors& monitors, const Settings& settings, const std::string& dataPath);
+bool SaveMonitorData(Monitors& monitors, const Settings& settings, const std::string& dataPath,
+                     bool refreshSavedRectangles = true);
 
 // Reads the file. A missing file changes nothing (the scales stay 0, so calibration will be
 // asked for). A file that cannot be read whole is kept as "lvmonitordata.cfg.bak" and the

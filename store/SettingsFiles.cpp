@@ -196,11 +196,11 @@ void ReadSettingsText(Settings& s, Monitors& monitors, int n, std::string_view t
   }
 }
 
-bool SaveConfiguration(State& state) {
+bool SaveConfiguration(State& state, bool refreshSavedRectangles) {
   const std::string& folder = state.DataPath;
   bool written = WriteFileAtomically(ResolveDataFile(folder, "globalconfig.cfg"),
                                      GlobalConfigText(state.Version));
-  written &= SaveMonitorData(state.monitors, state.settings, folder);
+  written &= SaveMonitorData(state.monitors, state.settings, folder, refreshSavedRectangles);
   for (int n = 1; n <= kMaxMonitors; ++n) {
     written &= WriteFileAtomically(ResolveDataFile(folder, SettingsFileName(n)),
                                    SettingsFileText(state.settings, state.monitors, n));
@@ -224,7 +224,10 @@ void LoadConfiguration(State& state) {
     }
   }
   LoadPresetFile(state.presets, MonitorIndex(monitors), state.DataPath);
-  SaveConfiguration(state);
+  // The rectangles the monitors were calibrated at stay in the file until a calibration or a
+  // change of patient monitor stores the present ones; writing the present ones here would hide
+  // a changed resolution from the check at the start of the input loop.
+  SaveConfiguration(state, false);
 }
 
 bool CheckMonitorCount(Monitors& monitors, ConsoleHost& host) {

@@ -37,7 +37,9 @@ void ReadSettingsText(Settings& settings, Monitors& monitors, int n, std::string
 // Writes every file: globalconfig.cfg, the monitor data file, the ten settings files and the
 // preset file of `CurrentMonitor`. Each file is replaced whole or not at all. False when any
 // file could not be written.
-bool SaveConfiguration(State& state);
+// With `refreshSavedRectangles` false the monitor data file keeps the rectangles the monitors
+// were calibrated at, so a changed resolution is still seen by the calibration check.
+bool SaveConfiguration(State& state, bool refreshSavedRectangles = true);
 
 // Start-up load: the monitor data file, the ten settings files in order (a missing one gives
 // the defaults of its monitor, and resets the globals), the preset file of `CurrentMonitor`,

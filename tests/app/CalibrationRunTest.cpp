@@ -32,6 +32,7 @@ int BlackRunHeight(const QImage& image) {
 TEST(CalibrationRun, FirstStartLeadsThroughDistanceAndSquareThenNeverAsksAgain) {
   const std::string data = FreshFolder("data");
   ProgramRunRequest request;
+  request.calibratedScale = 0;
   request.dataDir = data;
   request.keys = "+++++{Enter}";
   request.answers = "OK;OK;OK";
@@ -77,6 +78,7 @@ TEST(CalibrationRun, FirstStartLeadsThroughDistanceAndSquareThenNeverAsksAgain) 
 
 TEST(CalibrationRun, MetricDistanceChangesTheSquareTarget) {
   ProgramRunRequest request;
+  request.calibratedScale = 0;
   request.keys = "{Enter}";
   request.answers = "OK;Meters;4;OK";
   request.hasAnswers = true;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QJsonArray>
 
 #include "support/ProgramRun.h"
@@ -77,12 +78,23 @@ TEST(ProgramRun, ScaledDisplayStillDrawsInRealPixels) {
 TEST(ProgramRun, ChartWindowCoversTheCurrentMonitor) {
   ProgramRunRequest request;
   request.screens = "two-monitors.json";
+  request.currentMonitor = 2;  // the patient monitor is the second one, right of the desk's
   request.keys = "";
+  request.dataDir = FreshFolder("data");
+  // The first run writes every settings file; the stored patient monitor counts from then on.
+  ASSERT_EQ(RunProgram(request).exitCode, 0);
+  QFile monitorData(QString::fromStdString(request.dataDir + "/lvmonitordata.cfg"));
+  ASSERT_TRUE(monitorData.open(QIODevice::ReadWrite));
+  monitorData.write(" 2 ");  // the stored patient monitor is the first line
+  monitorData.close();
   const ProgramRunResult run = RunProgram(request);
   ASSERT_EQ(run.exitCode, 0);
   ASSERT_GE(run.FrameCount(), 1);
   const QJsonObject state = run.LastState();
   EXPECT_EQ(state["NumberOfMonitors"].toInt(), 2);
+  EXPECT_EQ(state["CurrentMonitor"].toInt(), 2);
+  EXPECT_EQ(state["ChartWidth"].toInt(), 4800);  // 1920 pixels at scale 400
+  EXPECT_EQ(state["ChartHeight"].toInt(), 2700);
   const QJsonArray rect = state["MonitorRect"].toArray();
   const QJsonArray window = state["ChartWindowGeometry"].toArray();
   EXPECT_EQ(window[0].toInt(), rect[0].toInt());

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/AboutBox.h"
+#include "app/ProgramEnd.h"
 #include "app/QuickKeys.h"
 #include "app/SettingsDump.h"
 #include "platform/KeyTranslation.h"
@@ -209,6 +210,17 @@ TEST(QuickKeyDispatch, MonitorChangeMirrorAndExportTalkToTheExaminer) {
             "'Lenvari Archive.zip' and can be copied back to the Program Data directory to "
             "migrate your system's configuration to another computer");
   EXPECT_EQ(bench.console.messages[1].style & 0x0F, kMbOkCancel);
+}
+
+TEST(QuickKeyDispatch, CtrlQAsksBeforeEndingAndNoCarriesOn) {
+  Bench bench;
+  bench.console.messageAnswers = {kIdNo};
+  const DispatchResult result = bench.Key(Ctrl('Q'));
+  EXPECT_FALSE(result.redraw);
+  ASSERT_EQ(bench.console.messages.size(), 1u);
+  EXPECT_EQ(bench.console.messages[0].title, "Quit Lenvari Now?");
+  EXPECT_EQ(bench.console.messages[0].text, "Do you want to exit?");
+  EXPECT_THROW(bench.Key(Ctrl('Q')), ProgramEnd);  // the box's default is Yes
 }
 
 TEST(AboutBox, ShowsNameAndVersionUnlessASpaceCameFirst) {

@@ -21,6 +21,7 @@ TEST(X11Smoke, ChartWindowCoversTheMonitorUnderARealWindowSystem) {
   QThread::msleep(700);  // the server needs a moment before it takes clients
 
   ProgramRunRequest request;
+  request.calibratedScale = 0;
   request.x11Display = display.toStdString();
   request.keys = "{Enter}{Wait:0.5}";
   request.answers = "OK;OK;OK";

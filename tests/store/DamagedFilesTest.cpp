@@ -240,8 +240,10 @@ TEST_F(DamagedFiles, UnreadableMonitorDataKeepsABackupAndTheSettings) {
   EXPECT_EQ(again.settings.LabelSize[1], 17.0f);  // the settings files were not overwritten
   EXPECT_EQ(again.settings.Mirror[1], 0);         // the settings files' mirror wins
   EXPECT_EQ(again.presets.PresetTable[1][1], "Letter");
-  EXPECT_NE(FileText(folder, "lvmonitordata.cfg").find("\r\n 1920 \r\n 1080 \r\n 0 \r\n 0 \r\n"),
-            std::string::npos);
+  // Rewritten whole, with the scales reset so the next start asks for calibration.
+  const std::string rewritten = FileText(folder, "lvmonitordata.cfg");
+  EXPECT_EQ(rewritten.substr(0, 10), " 1 \r\n 2 \r\n");
+  EXPECT_NE(rewritten.find("\r\n 0 \r\n 0 \r\n 0 \r\n"), std::string::npos);
 }
 
 TEST(MonitorData, RecordCountsOutsideTheTablesAndMonitorsNoLongerAttached) {

@@ -71,9 +71,10 @@ TEST(FirstStart, WritesTheSettingsFilesByteForByte) {
   EXPECT_EQ(FileText(folder, "1lvconfig.cfg"), settings);
   EXPECT_EQ(FileText(folder, "10lvconfig.cfg"), settings);
 
-  std::string monitorData = Lines({" 1 ", " 2 ", " 0 ", " 0 ", " 1920 ", " 1080 ", " 0 ", " 0 ",
-                                   " 1 ", "-1280 ", " 0 ", " 0 ", " 1024 ", " 0 ", " 0 ", " 1 "});
-  for (int n = 3; n <= 10; ++n)
+  // No monitor has been calibrated yet, so no rectangle is stored: the calibration stores the
+  // one it was made at.
+  std::string monitorData = Lines({" 1 ", " 2 "});
+  for (int n = 1; n <= 10; ++n)
     monitorData += Lines({" 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 1 "});
   EXPECT_EQ(FileText(folder, "lvmonitordata.cfg"), monitorData);
 }

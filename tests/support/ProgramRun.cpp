@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -47,9 +48,46 @@ QJsonObject ProgramRunResult::FrameState(int n) const {
   return QJsonDocument::fromJson(file.readAll()).object();
 }
 
+namespace {
+
+std::string IntegerLine(int value) {
+  return (value < 0 ? "" : " ") + std::to_string(value) + " \r\n";
+}
+
+// The monitor data file of a folder calibrated on the monitors of a screen file.
+void SeedCalibration(const ProgramRunRequest& request, const std::string& dataDir) {
+  const QString path = QString::fromStdString(dataDir) + "/lvmonitordata.cfg";
+  if (request.calibratedScale <= 0 || QFile::exists(path)) return;
+  QFile screensFile(QString(LENVARI_SCREENS_DIR) + "/" + QString::fromStdString(request.screens));
+  QJsonArray screens;
+  if (screensFile.open(QIODevice::ReadOnly))
+    screens = QJsonDocument::fromJson(screensFile.readAll()).object()["screens"].toArray();
+  std::string text = IntegerLine(request.currentMonitor) + IntegerLine(screens.size());
+  for (int n = 0; n < 10; ++n) {
+    int rect[4] = {0, 0, 0, 0};
+    int scale = 0;
+    if (n < screens.size()) {
+      const QJsonObject s = screens[n].toObject();
+      const double ratio = s["dpr"].toDouble(1);
+      rect[0] = s["x"].toInt();
+      rect[1] = s["y"].toInt();
+      rect[2] = rect[0] + static_cast<int>(s["width"].toInt() * ratio);
+      rect[3] = rect[1] + static_cast<int>(s["height"].toInt() * ratio);
+      scale = request.calibratedScale;
+    }
+    for (int v : rect) text += IntegerLine(v);
+    text += IntegerLine(scale) + IntegerLine(scale) + IntegerLine(1);
+  }
+  QFile out(path);
+  if (out.open(QIODevice::WriteOnly)) out.write(text.data(), static_cast<qint64>(text.size()));
+}
+
+}  // namespace
+
 ProgramRunResult RunProgram(const ProgramRunRequest& request) {
   ProgramRunResult result;
   const std::string dataDir = request.dataDir.empty() ? FreshFolder("data") : request.dataDir;
+  SeedCalibration(request, dataDir);
   result.framesDir = FreshFolder("frames");
   QStringList arguments{"--data-dir", QString::fromStdString(dataDir), "--frames",
                         QString::fromStdString(result.framesDir), "--seed",

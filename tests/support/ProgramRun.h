@@ -31,6 +31,11 @@ struct ProgramRunRequest {
   std::string screens = "one-monitor.json";  // screen file in tests/screens
   std::vector<std::string> extraArguments;
   int seed = 1;
+  // Writes a monitor data file calibrated at `calibratedScale` for the monitors of the screen
+  // file before the run (when the data folder has none), so the run goes straight to the chart;
+  // 0 leaves the folder as it is (a first start asks for calibration).
+  int calibratedScale = 400;
+  int currentMonitor = 1;
   // A real window system instead of the offscreen platform: its display name (":97").
   std::string x11Display;
   int timeoutSeconds = 120;
