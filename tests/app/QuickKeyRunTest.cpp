@@ -1,5 +1,5 @@
-// The quick keys through the real program: key scripts on fresh data folders, checked in the
-// chart state each drawn frame leaves.
+// The quick keys through the real program: key scripts on fresh, calibrated data folders,
+// checked in the chart state each drawn frame leaves.
 
 #include <gtest/gtest.h>
 
@@ -14,26 +14,10 @@
 namespace lenvari {
 namespace {
 
-// A data folder whose monitor data says that monitor 1 (1920 x 1080) is calibrated at 400
-// pixels per 1000 chart units, so the run goes straight to the chart.
-std::string CalibratedFolder() {
-  const std::string dir = FreshFolder("data");
-  std::ofstream file(dir + "/lvmonitordata.cfg", std::ios::binary);
-  auto line = [&](int value) { file << ' ' << value << " \r\n"; };
-  line(1);  // CurrentMonitor
-  line(1);  // records
-  for (int m = 1; m <= 10; ++m) {
-    const int values[] = {0, 0, 1920, 1080, 400, 400};
-    for (int v : values) line(m == 1 ? v : 0);
-    line(1);  // Mirror
-  }
-  return dir;
-}
-
 ProgramRunResult RunKeys(const std::string& keys, const std::string& dataDir = "",
                          const std::string& answers = "") {
   ProgramRunRequest request;
-  request.dataDir = dataDir.empty() ? CalibratedFolder() : dataDir;
+  request.dataDir = dataDir;
   request.keys = keys;
   request.hasAnswers = !answers.empty();
   request.answers = answers;
@@ -173,7 +157,7 @@ TEST(QuickKeyRun, SizeKeysAndTypedSnellenSizes) {
 }
 
 TEST(QuickKeyRun, MemoryKeysRemoteInputsAndStoredPresetsSurviveARestart) {
-  const std::string data = CalibratedFolder();
+  const std::string data = FreshFolder("data");
   ProgramRunResult run = RunKeys(
       "+m{Ctrl+F3}%{F3}{Backspace}{Backspace}{Backspace}{Enter}{Burst:ControlRemoteF12}"
       "{Remote:m5}",
@@ -202,7 +186,7 @@ TEST(QuickKeyRun, MemoryKeysRemoteInputsAndStoredPresetsSurviveARestart) {
 }
 
 TEST(QuickKeyRun, ReceiverWordTypedSlowlyIsDispatchedKeyByKey) {
-  const std::string data = CalibratedFolder();
+  const std::string data = FreshFolder("data");
   const ProgramRunResult run = RunKeys("ControlRemoteF12", data);
   ExpectFinished(run);
   // "C", "t", "r", "l", "R", "e", "m", "t", "e" and "F" redraw; "o" and "n" match no row; the
