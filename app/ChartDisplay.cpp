@@ -7,29 +7,9 @@
 #include "render/DrawChart.h"
 
 namespace lenvari {
-namespace {
-
-constexpr int kUncalibratedScale = 343;
-
-}  // namespace
-
-int ChartScaleX(const Monitors& monitors, int m) {
-  return monitors.MasterScaleX[m] < 1 ? kUncalibratedScale : monitors.MasterScaleX[m];
-}
-
-int ChartScaleY(const Monitors& monitors, int m) {
-  return monitors.MasterScaleY[m] < 1 ? kUncalibratedScale : monitors.MasterScaleY[m];
-}
-
 void ApplyChartScale(Monitors& monitors, Canvas& canvas) {
-  const int m = monitors.CurrentMonitor;
-  const double sx = ChartScaleX(monitors, m);
-  const double sy = ChartScaleY(monitors, m);
-  const double w = monitors.ScreenWidth[m];
-  const double h = monitors.ScreenHeight[m];
-  canvas.SetScale(-500.0 * w / sx, -500.0 * h / sy, 500.0 * w / sx, 500.0 * h / sy);
-  monitors.ChartHeight = static_cast<int>(RoundHalfEven(h * 1000.0 / sy));
-  monitors.ChartWidth = static_cast<int>(RoundHalfEven(w * 1000.0 / sx));
+  SetChartScale(canvas, monitors);
+  SetChartExtent(monitors);
 }
 
 void CloseChartWindow(ProgramContext& context) {

@@ -5,11 +5,6 @@
 
 namespace lenvari {
 
-// The scale a chart window uses for a monitor: its calibration, or 343 (the calibration's own
-// starting value) while a scale is still below 1, so an uncalibrated first start can open it.
-int ChartScaleX(const Monitors& monitors, int m);
-int ChartScaleY(const Monitors& monitors, int m);
-
 // Sets `ChartWidth`/`ChartHeight` for the current monitor and the chart scale on the canvas:
 // origin at the centre, 1000 units = the monitor's scale in pixels, y growing downwards.
 void ApplyChartScale(Monitors& monitors, Canvas& canvas);

@@ -1,5 +1,6 @@
 #include "app/LoopEntry.h"
 
+#include "app/AboutBox.h"
 #include "app/CalibrationCheck.h"
 #include "app/ChartDisplay.h"
 #include "app/Clock.h"
@@ -8,6 +9,7 @@ namespace lenvari {
 
 void RunLoopEntry(ProgramContext& context) {
   context.console.ConsoleTopMost(1);
+  ShowAboutBox(context);
   context.state.chart.StartTime = SecondsSinceMidnight();
   if (!LoopEntryCalibrationCheck(context)) DrawChartFrame(context);
 }

@@ -63,18 +63,26 @@ void DrawFrameContent(State& state, const OptotypeShapes& shapes, Canvas& canvas
 
 }  // namespace
 
+int ChartScaleX(const Monitors& monitors, int m) {
+  return monitors.MasterScaleX[m] < 1 ? kUncalibratedScale : monitors.MasterScaleX[m];
+}
+
+int ChartScaleY(const Monitors& monitors, int m) {
+  return monitors.MasterScaleY[m] < 1 ? kUncalibratedScale : monitors.MasterScaleY[m];
+}
+
 void SetChartExtent(Monitors& monitors) {
   const int m = CurrentMonitorIndex(monitors);
-  const double scaleX = std::max(1, monitors.MasterScaleX[m]);
-  const double scaleY = std::max(1, monitors.MasterScaleY[m]);
+  const double scaleX = ChartScaleX(monitors, m);
+  const double scaleY = ChartScaleY(monitors, m);
   monitors.ChartWidth = static_cast<int>(RoundHalfEven(monitors.ScreenWidth[m] * 1000.0 / scaleX));
   monitors.ChartHeight = static_cast<int>(RoundHalfEven(monitors.ScreenHeight[m] * 1000.0 / scaleY));
 }
 
 void SetChartScale(Canvas& canvas, const Monitors& monitors) {
   const int m = CurrentMonitorIndex(monitors);
-  const double scaleX = std::max(1, monitors.MasterScaleX[m]);
-  const double scaleY = std::max(1, monitors.MasterScaleY[m]);
+  const double scaleX = ChartScaleX(monitors, m);
+  const double scaleY = ChartScaleY(monitors, m);
   const double halfWidth = 500.0 * monitors.ScreenWidth[m] / scaleX;
   const double halfHeight = 500.0 * monitors.ScreenHeight[m] / scaleY;
   canvas.SetScale(-halfWidth, -halfHeight, halfWidth, halfHeight);

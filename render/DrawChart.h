@@ -9,6 +9,13 @@ struct State;
 struct Monitors;
 struct OptotypeShapes;
 
+// The scale a chart uses for monitor m: its calibration, or 343 (the calibration's own starting
+// value) while a scale is still below 1, so an uncalibrated first start can open the chart
+// without dividing by zero. Nothing is stored.
+constexpr int kUncalibratedScale = 343;
+int ChartScaleX(const Monitors& monitors, int m);
+int ChartScaleY(const Monitors& monitors, int m);
+
 // `ChartWidth` and `ChartHeight` of the current monitor: its pixel size in chart units
 // (1000 units = MasterScale pixels), rounded to the nearest, ties to even.
 void SetChartExtent(Monitors& monitors);
