@@ -34,27 +34,27 @@ QRect DialogUnitsToPixels(const DialogUnitBase& base, int x, int y, int width, i
   return QRect(horizontal(x), vertical(y), horizontal(width), vertical(height));
 }
 
-QFont ResolveFont(const FontSpec& spec, const QFont& dialogFont) {
+QFont ResolveFont(const FontSpec& form, const QFont& dialogFont) {
   QFont font = dialogFont;
-  if (!spec.face.empty()) font.setFamily(QString::fromStdString(spec.face));
-  if (spec.points > 0) font.setPointSize(spec.points);
-  font.setBold(spec.bold);
+  if (!form.face.empty()) font.setFamily(QString::fromStdString(form.face));
+  if (form.points > 0) font.setPointSize(form.points);
+  font.setBold(form.bold);
   return font;
 }
 
-DialogBuilder BeginDialog(const DialogSpec& spec) {
+DialogBuilder BeginDialog(const DialogSpec& form) {
   DialogBuilder builder;
   builder.dialog = std::make_unique<QDialog>(
       nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   QDialog& dialog = *builder.dialog;
-  dialog.setWindowTitle(QString::fromStdString(spec.title));
+  dialog.setWindowTitle(QString::fromStdString(form.title));
   dialog.setModal(true);
-  dialog.setFont(ResolveFont(spec.font, QApplication::font()));
-  builder.units = spec.units;
+  dialog.setFont(ResolveFont(form.font, QApplication::font()));
+  builder.units = form.units;
   builder.base = DialogUnitBaseOf(dialog.font());
   const QRect client = builder.units == LayoutUnits::DialogUnits
-                           ? DialogUnitsToPixels(builder.base, 0, 0, spec.width, spec.height)
-                           : QRect(0, 0, spec.width, spec.height);
+                           ? DialogUnitsToPixels(builder.base, 0, 0, form.width, form.height)
+                           : QRect(0, 0, form.width, form.height);
   dialog.setFixedSize(client.size());
   return builder;
 }
@@ -72,28 +72,28 @@ void KeepOneTabStop(QButtonGroup* group) {
   }
 }
 
-QWidget* MakeControl(DialogBuilder& builder, const ControlSpec& spec) {
+QWidget* MakeControl(DialogBuilder& builder, const ControlSpec& form) {
   QDialog* dialog = builder.dialog.get();
-  const QString caption = QString::fromStdString(spec.caption);
-  switch (spec.kind) {
+  const QString caption = QString::fromStdString(form.caption);
+  switch (form.kind) {
     case ControlKind::PushButton:
     case ControlKind::DefaultPushButton: {
       auto* button = new QPushButton(caption, dialog);
-      button->setDefault(spec.kind == ControlKind::DefaultPushButton);
+      button->setDefault(form.kind == ControlKind::DefaultPushButton);
       return button;
     }
     case ControlKind::CheckBox:
       return new QCheckBox(caption, dialog);
     case ControlKind::RadioButton: {
       auto* radio = new QRadioButton(caption, dialog);
-      if (spec.startsGroup || !builder.radioGroup) {
+      if (form.startsGroup || !builder.radioGroup) {
         QButtonGroup* group = new QButtonGroup(dialog);
         group->setExclusive(true);
         QObject::connect(group, &QButtonGroup::buttonToggled, group,
                          [group] { KeepOneTabStop(group); });
         builder.radioGroup = group;
       }
-      builder.radioGroup->addButton(radio, spec.id);
+      builder.radioGroup->addButton(radio, form.id);
       KeepOneTabStop(builder.radioGroup);
       return radio;
     }
@@ -101,7 +101,7 @@ QWidget* MakeControl(DialogBuilder& builder, const ControlSpec& spec) {
     case ControlKind::CentredLabel: {
       auto* label = new QLabel(caption, dialog);
       label->setWordWrap(true);
-      label->setAlignment((spec.kind == ControlKind::CentredLabel ? Qt::AlignHCenter : Qt::AlignLeft) |
+      label->setAlignment((form.kind == ControlKind::CentredLabel ? Qt::AlignHCenter : Qt::AlignLeft) |
                           Qt::AlignTop);
       return label;
     }
@@ -131,14 +131,14 @@ QWidget* MakeControl(DialogBuilder& builder, const ControlSpec& spec) {
 
 }  // namespace
 
-QWidget* AddControl(DialogBuilder& builder, const ControlSpec& spec) {
-  QWidget* control = MakeControl(builder, spec);
-  control->setObjectName(QString::number(spec.id));
-  control->setFont(ResolveFont(spec.font, builder.dialog->font()));
+QWidget* AddControl(DialogBuilder& builder, const ControlSpec& form) {
+  QWidget* control = MakeControl(builder, form);
+  control->setObjectName(QString::number(form.id));
+  control->setFont(ResolveFont(form.font, builder.dialog->font()));
   control->setGeometry(builder.units == LayoutUnits::DialogUnits
-                           ? DialogUnitsToPixels(builder.base, spec.x, spec.y, spec.width,
-                                                 spec.height)
-                           : QRect(spec.x, spec.y, spec.width, spec.height));
+                           ? DialogUnitsToPixels(builder.base, form.x, form.y, form.width,
+                                                 form.height)
+                           : QRect(form.x, form.y, form.width, form.height));
   return control;
 }
 

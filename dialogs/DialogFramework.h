@@ -69,8 +69,8 @@ struct DialogUnitBase {
 DialogUnitBase DialogUnitBaseOf(const QFont& font);
 QRect DialogUnitsToPixels(const DialogUnitBase& base, int x, int y, int width, int height);
 
-// The font a control spec asks for, resolved against the dialog's default face and size.
-QFont ResolveFont(const FontSpec& spec, const QFont& dialogFont);
+// The font a control form asks for, resolved against the dialog's default face and size.
+QFont ResolveFont(const FontSpec& form, const QFont& dialogFont);
 
 // A dialog under construction. Owns the window until it is run.
 struct DialogBuilder {
@@ -80,12 +80,12 @@ struct DialogBuilder {
   QButtonGroup* radioGroup = nullptr;  // the group the next radio button joins
 };
 
-// The empty dialog: modal frame with caption and no system menu, client size from the spec.
-DialogBuilder BeginDialog(const DialogSpec& spec);
+// The empty dialog: modal frame with caption and no system menu, client size from the form.
+DialogBuilder BeginDialog(const DialogSpec& form);
 
 // Adds one control; returns the widget (a QPushButton, QCheckBox, QRadioButton, QLabel,
 // QLineEdit, QComboBox, QGroupBox, QSlider or QFrame by kind).
-QWidget* AddControl(DialogBuilder& builder, const ControlSpec& spec);
+QWidget* AddControl(DialogBuilder& builder, const ControlSpec& form);
 
 // The control of a dialog by identifier, or nullptr.
 template <class Widget>

@@ -13,6 +13,7 @@
 
 #include "platform/Canvas.h"
 #include "platform/DesktopPixels.h"
+#include "platform/KeyQueue.h"
 
 namespace lenvari {
 namespace {
@@ -22,9 +23,7 @@ class CanvasWidget : public QWidget {
   CanvasWidget() { setFocusPolicy(Qt::StrongFocus); setAttribute(Qt::WA_OpaquePaintEvent); }
 
   QImage image;
-  std::string keys;
-  int altDown = 0;
-  int ctrlDown = 0;
+  KeyQueue queue;
   bool clickPending = false;
   QPointF click;
   bool closed = false;
@@ -38,19 +37,7 @@ class CanvasWidget : public QWidget {
     }
     painter.drawImage(QPointF(0, 0), image);
   }
-  void keyPressEvent(QKeyEvent* event) override {
-    KeyPress key;
-    key.qtKey = event->key();
-    key.ctrl = event->modifiers() & Qt::ControlModifier;
-    key.alt = event->modifiers() & Qt::AltModifier;
-    key.shift = event->modifiers() & Qt::ShiftModifier;
-    key.text = event->text().toStdString();
-    const std::string input = TranslateKey(key);
-    if (input.empty()) return;
-    keys += input;
-    altDown = key.alt ? 1 : 0;
-    ctrlDown = key.ctrl ? 1 : 0;
-  }
+  void keyPressEvent(QKeyEvent* event) override { queue.Receive(*event); }
   void mouseReleaseEvent(QMouseEvent* event) override {
     if (event->button() != Qt::LeftButton) return;
     const qreal ratio = devicePixelRatioF();
@@ -154,13 +141,13 @@ void CanvasWindow::Present(const Canvas& canvas) {
 
 std::string CanvasWindow::TakeKeys() {
   std::string keys;
-  keys.swap(impl_->widget.keys);
+  keys.swap(impl_->widget.queue.keys);
   return keys;
 }
 
-bool CanvasWindow::HasKeys() const { return !impl_->widget.keys.empty(); }
-int CanvasWindow::AltDown() const { return impl_->widget.altDown; }
-int CanvasWindow::CtrlDown() const { return impl_->widget.ctrlDown; }
+bool CanvasWindow::HasKeys() const { return !impl_->widget.queue.keys.empty(); }
+int CanvasWindow::AltDown() const { return impl_->widget.queue.altDown; }
+int CanvasWindow::CtrlDown() const { return impl_->widget.queue.ctrlDown; }
 
 bool CanvasWindow::TakeClick(double& x, double& y) {
   if (!impl_->widget.clickPending) return false;

@@ -15,6 +15,7 @@
 #include <map>
 
 #include "platform/DesktopPixels.h"
+#include "platform/KeyQueue.h"
 #include "platform/KeyTranslation.h"
 #include "platform/MenuDefinitionText.h"
 
@@ -24,24 +25,10 @@ namespace {
 // The text screen: typed keys go to the input queue, not into the text.
 class TextScreen : public QPlainTextEdit {
  public:
-  std::string keys;
-  int altDown = 0;
-  int ctrlDown = 0;
+  KeyQueue queue;
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    KeyPress key;
-    key.qtKey = event->key();
-    key.ctrl = event->modifiers() & Qt::ControlModifier;
-    key.alt = event->modifiers() & Qt::AltModifier;
-    key.shift = event->modifiers() & Qt::ShiftModifier;
-    key.text = event->text().toStdString();
-    const std::string input = TranslateKey(key);
-    if (input.empty()) return;
-    keys += input;
-    altDown = key.alt ? 1 : 0;
-    ctrlDown = key.ctrl ? 1 : 0;
-  }
+  void keyPressEvent(QKeyEvent* event) override { queue.Receive(*event); }
   // Tab must reach the queue, not move the focus.
   bool focusNextPrevChild(bool) override { return false; }
 };
@@ -241,13 +228,13 @@ void QtConsoleHost::MoveTo(int x, int y) {
 
 std::string QtConsoleHost::TakeKeys() {
   std::string keys;
-  keys.swap(impl_->screen->keys);
+  keys.swap(impl_->screen->queue.keys);
   return keys;
 }
 
-void QtConsoleHost::FlushKeys() { impl_->screen->keys.clear(); }
-int QtConsoleHost::AltDown() const { return impl_->screen->altDown; }
-int QtConsoleHost::CtrlDown() const { return impl_->screen->ctrlDown; }
+void QtConsoleHost::FlushKeys() { impl_->screen->queue.keys.clear(); }
+int QtConsoleHost::AltDown() const { return impl_->screen->queue.altDown; }
+int QtConsoleHost::CtrlDown() const { return impl_->screen->queue.ctrlDown; }
 
 int QtConsoleHost::TakeMenuCommand() {
   if (impl_->chosenCommands.empty()) return 0;
