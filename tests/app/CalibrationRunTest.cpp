@@ -88,3 +88,37 @@ TEST(CalibrationRun, MetricDistanceChangesTheSquareTarget) {
 }
 
 }  // namespace lenvari
+
+namespace lenvari {
+
+// Arrows calibrate one axis, so pixels that are not square still give letters of equal
+// physical width and height: a 20/200 E is 5 x 200 units, 1000 units being the calibrated
+// pixel counts of each axis.
+TEST(CalibrationRun, EachAxisKeepsItsOwnScaleAndLettersFollowIt) {
+  ProgramRunRequest request;
+  request.calibratedScale = 0;
+  request.keys = "+++++{Right}{Right}{Right}{Right}{Right}{Right}{Right}{Enter}E200{Enter}";
+  request.answers = "OK;OK;OK";
+  request.hasAnswers = true;
+  const ProgramRunResult run = RunProgram(request);
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  const QJsonObject state = run.LastState();
+  ASSERT_EQ(state["MasterScaleX"].toInt(), 355);
+  ASSERT_EQ(state["MasterScaleY"].toInt(), 348);
+  ASSERT_EQ(state["JustOneLetter"].toString(), "E");
+  const QImage frame = run.Frame(run.FrameCount());
+  int left = frame.width(), right = -1, top = frame.height(), bottom = -1;
+  for (int y = 0; y < frame.height(); ++y) {
+    for (int x = 0; x < frame.width(); ++x) {
+      const QRgb p = frame.pixel(x, y);
+      if (qRed(p) < 128 && qGreen(p) < 128 && qBlue(p) < 128) {  // black ink, not blue labels
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+      }
+    }
+  }
+  EXPECT_NEAR(right - left + 1, 355, 1);
+  EXPECT_NEAR(bottom - top + 1, 348, 1);
+}
+
+}  // namespace lenvari
