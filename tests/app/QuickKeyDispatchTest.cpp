@@ -191,7 +191,7 @@ TEST(QuickKeyDispatch, MonitorChangeMirrorAndExportTalkToTheExaminer) {
   bench.Key(Ctrl('A'));
   ASSERT_EQ(bench.console.messages.size(), 1u);
   EXPECT_EQ(bench.console.messages[0].title, "Lenvari Acuity");
-  EXPECT_EQ(bench.console.messages[0].text,
+  EXPECT_EQ(bench.console.messages[0].message,
             "Only one monitor detected.  Unable to change to alternate monitor.");
   EXPECT_EQ(bench.state.monitors.CurrentMonitor, 1);
 
@@ -205,7 +205,7 @@ TEST(QuickKeyDispatch, MonitorChangeMirrorAndExportTalkToTheExaminer) {
   EXPECT_FALSE(bench.Key(Ctrl('Z')).redraw);
   ASSERT_EQ(bench.console.messages.size(), 2u);
   EXPECT_EQ(bench.console.messages[1].title, "Lenvari Export to ZIP File");
-  EXPECT_EQ(bench.console.messages[1].text,
+  EXPECT_EQ(bench.console.messages[1].message,
             "Please select the directory to save the Lenvari Archive.  The file will be named "
             "'Lenvari Archive.zip' and can be copied back to the Program Data directory to "
             "migrate your system's configuration to another computer");
@@ -219,7 +219,7 @@ TEST(QuickKeyDispatch, CtrlQAsksBeforeEndingAndNoCarriesOn) {
   EXPECT_FALSE(result.redraw);
   ASSERT_EQ(bench.console.messages.size(), 1u);
   EXPECT_EQ(bench.console.messages[0].title, "Quit Lenvari Now?");
-  EXPECT_EQ(bench.console.messages[0].text, "Do you want to exit?");
+  EXPECT_EQ(bench.console.messages[0].message, "Do you want to exit?");
   EXPECT_THROW(bench.Key(Ctrl('Q')), ProgramEnd);  // the box's default is Yes
 }
 

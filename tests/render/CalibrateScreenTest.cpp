@@ -8,51 +8,10 @@
 #include "platform/ConsoleHost.h"
 #include "render/CalibrationScreen.h"
 #include "render/CalibrationScreenCheck.h"
+#include "support/FakeConsoleHost.h"
 
 namespace lenvari {
 namespace {
-
-// Records what the procedure asks of the console; every box is answered with OK.
-class RecordingConsole : public ConsoleHost {
- public:
-  std::vector<std::string>* log = nullptr;
-  std::string lastMessage, lastTitle;
-  int lastStyle = -1;
-
-  void InitConsoleTools(int, int, int, int, int&, int) override {}
-  void Console80x(int) override {}
-  void ConsoleToolBar(int, int) override {}
-  void ConsoleTitle(const std::string&) override {}
-  void ConsoleTopMost(int on) override { log->push_back("topmost " + std::to_string(on)); }
-  void ConsoleWindow(int) override {}
-  void ConsoleNormal() override {}
-  int ConsoleMessageBox(const std::string& message, int style, const std::string& title, int,
-                        int) override {
-    log->push_back("message " + title);
-    lastMessage = message;
-    lastTitle = title;
-    lastStyle = style;
-    return kIdOk;
-  }
-  std::string ConsoleInputBox(const std::string&, const std::string&,
-                              const std::string&) override {
-    return "";
-  }
-  int MenuDefinition(int, const std::string&) override { return 0; }
-  void OnTimer(int, int) override {}
-  void SplashBoxShow(const std::string&) override {}
-  void SplashBoxHide() override {}
-  void VirtualKey(const std::string&) override {}
-  void Print(const std::string&) override {}
-  void ClearScreen() override {}
-  void BringToFront() override { log->push_back("front"); }
-  void MoveTo(int, int) override {}
-  std::string TakeKeys() override { return ""; }
-  void FlushKeys() override {}
-  int AltDown() const override { return 0; }
-  int CtrlDown() const override { return 0; }
-  int TakeMenuCommand() override { return 0; }
-};
 
 // The black square's width and height in a presented frame (below the prompt line).
 std::pair<int, int> SquareSize(const QImage& image) {
@@ -71,7 +30,7 @@ std::pair<int, int> SquareSize(const QImage& image) {
 
 struct Fixture {
   std::vector<std::string> log;
-  RecordingConsole console;
+  FakeConsoleHost console;
   Monitors monitors;
   Settings settings;
   std::deque<std::string> keys;
@@ -80,7 +39,7 @@ struct Fixture {
   CalibrationScreenHost host;
 
   Fixture() {
-    console.log = &log;
+    console.calls = &log;
     monitors.NumberOfMonitors = 2;
     monitors.CurrentMonitor = 2;
     monitors.MonitorRect[2] = {0, 1920, 0, 3200, 1050};
@@ -117,12 +76,12 @@ TEST(CalibrateScreen, FreshMonitorStartsAt343AndSavesTheSizeAtEnter) {
   f.keys = {"+", "+", "+", "+", "+", "\r", "+"};
   CalibrateScreen(f.console, f.monitors, f.settings, f.host);
 
-  EXPECT_EQ(f.log, (std::vector<std::string>{"topmost 1", "message Calibrate", "topmost 0",
+  EXPECT_EQ(f.log, (std::vector<std::string>{"TopMost 1", "MessageBox Calibrate", "TopMost 0",
                                              "close chart", "open Calibrate",
                                              "close calibration", "save 348x348",
                                              "galleries"}));
-  EXPECT_EQ(f.console.lastStyle, 32);
-  EXPECT_NE(f.console.lastMessage.find("measures \\n\\n 8.87 centimeters square."),
+  EXPECT_EQ(f.console.messages.back().style, 32);
+  EXPECT_NE(f.console.messages.back().message.find("measures \\n\\n 8.87 centimeters square."),
             std::string::npos);
   EXPECT_EQ(f.placement.left, 1920);
   EXPECT_EQ(f.placement.top, 0);
@@ -184,12 +143,12 @@ TEST(CalibrationCheck, ResolutionChangeOrSmallScalesRequireCalibration) {
   EXPECT_TRUE(CalibrationRequired(m, 1, kMonitorChangeCalibrationMinimum));
 
   std::vector<std::string> log;
-  RecordingConsole console;
-  console.log = &log;
+  FakeConsoleHost console;
+  console.calls = &log;
   ShowCalibrationRequired(console);
-  EXPECT_EQ(console.lastTitle, "Calibration Required");
-  EXPECT_EQ(console.lastStyle, 0x30);
-  EXPECT_EQ(console.lastMessage,
+  EXPECT_EQ(console.messages.back().title, "Calibration Required");
+  EXPECT_EQ(console.messages.back().style, 0x30);
+  EXPECT_EQ(console.messages.back().message,
             "It appears that this is either a new installation or your screen resolution has "
             "changed.\\n\\nCalibration is now required.");
 }

@@ -15,7 +15,7 @@ class DamagedFiles : public testing::Test {
  protected:
   QTemporaryDir dir;
   std::string folder = dir.path().toStdString();
-  ScriptedConsoleHost host;
+  FakeConsoleHost host;
 
   State Start() {
     State state = NewState(folder);
@@ -265,7 +265,7 @@ TEST(MonitorData, RecordCountsOutsideTheTablesAndMonitorsNoLongerAttached) {
 
   monitors.CurrentMonitor = 3;
   monitors.NumberOfMonitors = 2;
-  ScriptedConsoleHost host;
+  FakeConsoleHost host;
   EXPECT_TRUE(CheckMonitorCount(monitors, host));
   EXPECT_EQ(monitors.CurrentMonitor, 1);
   ASSERT_EQ(host.messages.size(), 1u);

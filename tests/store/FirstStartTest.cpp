@@ -21,7 +21,7 @@ TEST(FirstStart, CreatesExactlyTheFilesOfAnEmptyFolder) {
   QTemporaryDir dir;
   const std::string folder = dir.path().toStdString();
   State state = NewState(folder);
-  ScriptedConsoleHost host;
+  FakeConsoleHost host;
   StartUp(state, host);
 
   std::set<std::string> expected = {"globalconfig.cfg", "lvmonitordata.cfg", "1presets.cfg"};
@@ -49,7 +49,7 @@ TEST(FirstStart, WritesTheSettingsFilesByteForByte) {
   QTemporaryDir dir;
   const std::string folder = dir.path().toStdString();
   State state = NewState(folder);
-  ScriptedConsoleHost host;
+  FakeConsoleHost host;
   StartUp(state, host);
 
   EXPECT_EQ(FileText(folder, "globalconfig.cfg"), "Version$:     Lenvari 4.13\r\n");
@@ -83,7 +83,7 @@ TEST(FirstStart, WritesTheBuiltInPresetsAndLetterSetsByteForByte) {
   QTemporaryDir dir;
   const std::string folder = dir.path().toStdString();
   State state = NewState(folder);
-  ScriptedConsoleHost host;
+  FakeConsoleHost host;
   StartUp(state, host);
 
   const std::string presets = FileText(folder, "1presets.cfg");
@@ -137,7 +137,7 @@ TEST(FirstStart, SecondStartReadsBackTheSameTablesAndBytes) {
   QTemporaryDir dir;
   const std::string folder = dir.path().toStdString();
   State first = NewState(folder);
-  ScriptedConsoleHost host;
+  FakeConsoleHost host;
   StartUp(first, host);
   std::map<std::string, std::string> before;
   for (const std::string& name : FileNames(folder)) before[name] = FileText(folder, name);

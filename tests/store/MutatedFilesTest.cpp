@@ -77,7 +77,7 @@ class MutatedFiles : public testing::Test {
     QTemporaryDir dir;
     const std::string folder = dir.path().toStdString();
     State state = NewState(folder);
-    ScriptedConsoleHost host;
+    FakeConsoleHost host;
     StartUp(state, host);
     // A stored preset and a moved monitor window give the files their less common forms.
     state.chart.JustOneLetter = "Q";
@@ -166,7 +166,7 @@ TEST_F(MutatedFiles, WholeStartTakesADamagedFolder) {
     for (const auto& [name, text] : files_)
       PutFile(folder, name, round % 2 ? mutator.Mutate(text) : text.substr(0, text.size() / 3));
     State state = NewState(folder);
-    ScriptedConsoleHost host;
+    FakeConsoleHost host;
     StartUp(state, host);
     ASSERT_GE(state.monitors.CurrentMonitor, 1);
     ASSERT_LE(state.monitors.CurrentMonitor, kMaxMonitors);

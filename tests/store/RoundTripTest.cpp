@@ -12,7 +12,7 @@ class StoreRestart : public testing::Test {
  protected:
   QTemporaryDir dir;
   std::string folder = dir.path().toStdString();
-  ScriptedConsoleHost host;
+  FakeConsoleHost host;
 
   State Start() {
     State state = NewState(folder);
@@ -214,7 +214,7 @@ TEST_F(StoreRestart, EditedLetterLineSurvivesARestart) {
   state.chart.LetterSetFileNum = 2;
   state.chart.LetterSet = 1;
   state.chart.SizeNow = 1;
-  host.answers = {"HOT V 2"};
+  host.inputAnswers = {"HOT V 2"};
   int draws = 0;
   EXPECT_TRUE(EditLetterLine(state.letters, state.chart, folder, host, [&] { ++draws; }));
   EXPECT_EQ(draws, 1);
@@ -245,17 +245,17 @@ TEST(LetterLineEditor, AsksTopmostAndRefusesAnEmptyAnswer) {
   chart.LetterSet = 2;
   chart.SizeNow = 3;
   letters.LetterLines[1][2][3] = "KZVDC";
-  ScriptedConsoleHost host;
-  host.answers = {"xyz"};
+  FakeConsoleHost host;
+  host.inputAnswers = {"xyz"};
   int draws = 0;
   EXPECT_FALSE(EditLetterLine(letters, chart, folder, host, [&] { ++draws; }));
   ASSERT_EQ(host.inputs.size(), 1u);
   EXPECT_EQ(host.inputs[0].prompt, "Enter capital letters, numbers, b,c,e,h,j,or p");
   EXPECT_EQ(host.inputs[0].title, "Edit");
   EXPECT_EQ(host.inputs[0].defaultText, "KZVDC");
-  EXPECT_EQ(host.calls,
+  EXPECT_EQ(host.ownCalls,
             (std::vector<std::string>{"OnTimer 0 0", "TopMost 1", "InputBox", "TopMost 0",
-                                      "MessageBox"}));
+                                      "MessageBox !"}));
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].message, "Invalid Entry");
   EXPECT_EQ(host.messages[0].title, "!");

@@ -9,7 +9,7 @@
 #include <set>
 #include <string>
 
-#include "ScriptedConsoleHost.h"
+#include "support/FakeConsoleHost.h"
 #include "store/DataFolder.h"
 #include "store/LetterSetFiles.h"
 #include "store/MemoryPresets.h"

@@ -1,6 +1,6 @@
 #pragma once
 // A console host for tests: message boxes and input boxes answer from a script, and every
-// message shown is recorded.
+// call a test may want to check is recorded in order.
 
 #include <deque>
 #include <string>
@@ -13,16 +13,24 @@ namespace lenvari {
 class FakeConsoleHost : public ConsoleHost {
  public:
   struct Shown {
-    std::string title, text;
+    std::string title, message;
     int style = 0;
   };
-  std::vector<Shown> messages;         // every message box and input box shown
-  std::deque<int> messageAnswers;      // button ids; empty: OK / Yes for the first button
-  std::deque<std::string> inputAnswers;
+  struct Asked {
+    std::string prompt, title, defaultText;
+  };
+  std::vector<Shown> messages;         // every message box shown
+  std::vector<Asked> inputs;           // every input box shown
+  // "TopMost 1", "MessageBox <title>", "InputBox", "OnTimer 0 0", "Front", in order; a test
+  // may point this at a log of its own to interleave other events.
+  std::vector<std::string> ownCalls;
+  std::vector<std::string>* calls = &ownCalls;
+  std::deque<int> messageAnswers;      // button ids, one per box; then `messageButton`
+  int messageButton = 0;               // 0: OK, or Yes for a Yes/No box
+  std::deque<std::string> inputAnswers;  // one per input box; "" once used up
   std::string printed;
-  std::string keys;
+  std::string keys;                    // typed into the console, taken by the input wait
   int topMost = 0;
-  int frontCount = 0;
   int movedX = 0, movedY = 0;
   std::vector<std::pair<int, std::string>> menus;
 
@@ -30,22 +38,28 @@ class FakeConsoleHost : public ConsoleHost {
   void Console80x(int) override {}
   void ConsoleToolBar(int, int) override {}
   void ConsoleTitle(const std::string&) override {}
-  void ConsoleTopMost(int on) override { topMost = on; }
+  void ConsoleTopMost(int on) override {
+    topMost = on;
+    calls->push_back("TopMost " + std::to_string(on));
+  }
   void ConsoleWindow(int) override {}
   void ConsoleNormal() override {}
   int ConsoleMessageBox(const std::string& message, int style, const std::string& title, int,
                         int) override {
+    calls->push_back("MessageBox " + title);
     messages.push_back({title, message, style});
     if (!messageAnswers.empty()) {
       const int answer = messageAnswers.front();
       messageAnswers.pop_front();
       return answer;
     }
+    if (messageButton != 0) return messageButton;
     return (style & 0x0F) == kMbYesNo ? kIdYes : kIdOk;
   }
   std::string ConsoleInputBox(const std::string& prompt, const std::string& title,
-                              const std::string&) override {
-    messages.push_back({title, prompt, -1});
+                              const std::string& defaultText) override {
+    calls->push_back("InputBox");
+    inputs.push_back({prompt, title, defaultText});
     if (inputAnswers.empty()) return "";
     std::string answer = inputAnswers.front();
     inputAnswers.pop_front();
@@ -55,13 +69,15 @@ class FakeConsoleHost : public ConsoleHost {
     menus.emplace_back(number, definition);
     return 0;
   }
-  void OnTimer(int, int) override {}
+  void OnTimer(int a, int b) override {
+    calls->push_back("OnTimer " + std::to_string(a) + " " + std::to_string(b));
+  }
   void SplashBoxShow(const std::string& text) override { printed += text; }
   void SplashBoxHide() override {}
   void VirtualKey(const std::string&) override {}
   void Print(const std::string& text) override { printed += text; }
   void ClearScreen() override {}
-  void BringToFront() override { ++frontCount; }
+  void BringToFront() override { calls->push_back("Front"); }
   void MoveTo(int x, int y) override { movedX = x, movedY = y; }
   std::string TakeKeys() override {
     std::string taken;
