@@ -205,16 +205,19 @@ TEST(QuickKeyRun, ReceiverWordTypedSlowlyIsDispatchedKeyByKey) {
   EXPECT_EQ(line, "90\r");
 }
 
-TEST(QuickKeyRun, TimedRandomizeUnmatchedInputsAndTheSettingsDump) {
-  const ProgramRunResult run = RunKeys("t{Wait:3}+o{Ctrl+W}ab{Ctrl+A}");
+TEST(QuickKeyRun, TimedRandomizeUnmatchedInputsSettingsDumpAndContrastLadder) {
+  const ProgramRunResult run = RunKeys("t{Wait:3}+o{Ctrl+W}ab{Ctrl+A}[[[[]]]]]]]");
   ExpectFinished(run);
   // "t" shuffles and starts the clock, which shuffles again after TimerDelay (2 s); "+" stops
   // it. "o" matches nothing, the dump redraws nothing and its two keys are not carried out.
-  ASSERT_EQ(run.FrameCount(), 4);
+  ASSERT_EQ(run.FrameCount(), 15);
   ExpectFrame(run, 2, {{"TimedRandom", 1}, {"SizeNow", 6}});
   ExpectFrame(run, 3, {{"TimedRandom", 1}, {"SizeNow", 6}});
   EXPECT_NE(MonitorText(run, 3), MonitorText(run, 2));
   ExpectFrame(run, 4, {{"TimedRandom", 0}, {"SizeNow", 7}, {"Mode", "Letter"}, {"RG", 0}});
+  // The contrast ladder at AccessibleContrast 10: down to 97 and no further, then back to black.
+  const int ladder[] = {90, 95, 97, 97, 95, 90, 80, 70, 60, 50, 0};
+  for (int i = 0; i < 11; ++i) ExpectFrame(run, 5 + i, {{"Foreground", ladder[i]}});
 
   const char* lines[] = {
       "\n Current Settings\n Testing Distance : 20 feet\n Current Memory # :  1\n"
