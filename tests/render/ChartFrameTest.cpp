@@ -54,9 +54,6 @@ TEST(ChartFrame, PresetOneLaysOutFourGradientRows) {
   SaveFrame(*canvas, "letter-preset1-mirrored");
   EXPECT_EQ(state.MonitorText,
             "20/40     Z S O K N \r20/30     D K S N V \r20/25     O N H R C \r20/20     C Z R H S \r");
-  state.settings.AcuityBase = 1;
-  RenderFrame(state);
-  EXPECT_EQ(state.MonitorText.substr(0, 9), "0.5     Z");
 }
 
 TEST(ChartFrame, LetterHeightGapAndRowGapMatchTheSizeRule) {
