@@ -11,18 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class DamagedFiles : public testing::Test {
- protected:
-  QTemporaryDir dir;
-  std::string folder = dir.path().toStdString();
-  FakeConsoleHost host;
-
-  State Start() {
-    State state = NewState(folder);
-    StartUp(state, host);
-    return state;
-  }
-};
+using DamagedFiles = StoreFolderTest;
 
 TEST(FieldReading, FollowsTheFieldRules) {
   FieldReader r{"  abc def ,\"x,y\" , 12.5e1 ,-3x,,\t7\r\nnext\nlast"};

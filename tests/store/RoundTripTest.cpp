@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "StoreTestFolder.h"
 #include "store/FieldReader.h"
 #include "store/LetterLineEditor.h"
@@ -8,18 +10,7 @@
 namespace lenvari {
 namespace {
 
-class StoreRestart : public testing::Test {
- protected:
-  QTemporaryDir dir;
-  std::string folder = dir.path().toStdString();
-  FakeConsoleHost host;
-
-  State Start() {
-    State state = NewState(folder);
-    StartUp(state, host);
-    return state;
-  }
-};
+using StoreRestart = StoreFolderTest;
 
 TEST_F(StoreRestart, StoredPresetWithCustomSizeRecallsExactly) {
   State state = Start();
@@ -52,20 +43,13 @@ TEST_F(StoreRestart, StoredPresetWithCustomSizeRecallsExactly) {
   int five = 5;
   again.chart.ImageNum = 1;
   MemoryPreset(again, "read", five);
-  const ChartState& r = again.chart;
-  EXPECT_EQ(r.SizeNow, 0);
-  EXPECT_EQ(r.Mode, "Image");
-  EXPECT_EQ(r.LetterSet, 2);
-  EXPECT_EQ(r.RG, 1);
-  EXPECT_EQ(r.HShutter, 3);
-  EXPECT_EQ(r.VShutter, 999);
-  EXPECT_EQ(r.Mask, 1);
-  EXPECT_EQ(r.JustOneLetter, "K");
-  EXPECT_EQ(r.LetterSetFileNum, 4);
+  const auto fields = [](const ChartState& x) {
+    return std::tie(x.SizeNow, x.Mode, x.LetterSet, x.Grad, x.RG, x.HShutter, x.VShutter,
+                    x.Mask, x.JustOneLetter, x.LetterSetFileNum, x.Foreground, x.Background,
+                    x.ImageNum);
+  };
+  EXPECT_EQ(fields(again.chart), fields(c));
   EXPECT_EQ(again.letters.LetterSize[4][0], 12.5f);
-  EXPECT_EQ(r.Foreground, 90);
-  EXPECT_EQ(r.Background, 100);
-  EXPECT_EQ(r.ImageNum, 17);
 }
 
 TEST_F(StoreRestart, RecallFollowsThePresetRules) {
@@ -147,19 +131,14 @@ TEST_F(StoreRestart, SettingsSurviveExactly) {
             std::string::npos);
 
   State again = Start();
-  const Settings& r = again.settings;
-  EXPECT_EQ(r.TimerDelay, 1.5f);
-  EXPECT_EQ(r.Mirror[1], 0);
-  EXPECT_EQ(r.Mirror[2], 1);
-  EXPECT_EQ(r.LabelSize[2], 12.25f);
-  EXPECT_EQ(r.TestDistance[2], "6 meters");
-  EXPECT_EQ(r.LabelColor[1], "Red");
-  EXPECT_EQ(r.AcuityBase, 6);
-  EXPECT_EQ(r.MyBlack, 0x00101010);
-  EXPECT_EQ(r.MonitorWindowX[1], -1200);
-  EXPECT_EQ(r.MonitorWindowY[1], 40);
-  EXPECT_EQ(r.MonitorWindowWidth[1], 400);
-  EXPECT_EQ(r.MonitorWindowHeight[1], 300);
+  const auto fields = [](const Settings& x) {
+    return std::tie(x.TimerDelay, x.Mirror, x.LabelSize, x.TestDistance, x.LabelColor,
+                    x.AcuityBase, x.MyBlack, x.MonitorWindowWidth, x.MonitorWindowHeight);
+  };
+  EXPECT_EQ(fields(again.settings), fields(s));
+  EXPECT_EQ(again.settings.TimerDelay, 1.5f);
+  EXPECT_EQ(again.settings.MonitorWindowX[1], -1200);
+  EXPECT_EQ(again.settings.MonitorWindowY[1], 40);
   EXPECT_EQ(again.monitors.SavedMonitorRect[2], (MonitorRectangle{0, -1280, 0, 0, 1024}));
   EXPECT_EQ(again.monitors.MasterScaleX[2], 1234);
   EXPECT_EQ(again.monitors.MasterScaleY[2], 1250);
@@ -229,9 +208,7 @@ TEST_F(StoreRestart, EditedLetterLineSurvivesARestart) {
 
 TEST(LetterLineEditor, KeepsOnlyAllowedCharactersAndAtMostTen) {
   EXPECT_EQ(AllowedLetterLine("abc12"), "bc12");
-  EXPECT_EQ(AllowedLetterLine("HELLO WORLD"), "HELLOWORLD");
-  EXPECT_EQ(AllowedLetterLine("hello"), "he");
-  EXPECT_EQ(AllowedLetterLine("ABCDEFGHIJKLMNOP"), "ABCDEFGHIJ");
+  EXPECT_EQ(AllowedLetterLine("ABCDEFGHIJKL MNOP"), "ABCDEFGHIJ");
   EXPECT_EQ(AllowedLetterLine("a,b;c!j-p_.x"), "bcj-p_.");
   EXPECT_EQ(AllowedLetterLine("xyz lrud"), "");
 }

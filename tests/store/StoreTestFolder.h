@@ -2,6 +2,7 @@
 // A fresh data folder and a fresh program state for each store test.
 
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
@@ -55,6 +56,20 @@ inline std::set<std::string> FileNames(const std::string& folder) {
     names.insert(entry.path().filename().string());
   return names;
 }
+
+// A test that owns a temporary data folder and starts the store on it as often as it likes.
+class StoreFolderTest : public ::testing::Test {
+ protected:
+  QTemporaryDir dir;
+  std::string folder = dir.path().toStdString();
+  FakeConsoleHost host;
+
+  State Start() {
+    State state = NewState(folder);
+    StartUp(state, host);
+    return state;
+  }
+};
 
 // Every CR LF of the text as a lone LF.
 inline std::string WithoutCarriageReturns(std::string text) {
