@@ -17,7 +17,8 @@ class Bitmap {
 
   // Reads the file; an unreadable, empty or truncated file leaves the bitmap empty.
   static Bitmap Load(const std::string& path);
-  // Reads only a Windows bitmap file (the format the image slots are stored in).
+  // Reads only a Windows bitmap file (the format the image slots are stored in); a file whose
+  // pixel rows are cut short stays empty rather than showing invented rows.
   static Bitmap LoadBmp(const std::string& path);
   static Bitmap FromImage(const QImage& image);
 

@@ -109,8 +109,10 @@ void Canvas::FillBox(RectF box, Colour colour, int roundingPercent) {
   if (roundingPercent <= 0) {
     p.drawRect(r);
   } else {
-    const double radius = std::min(r.width(), r.height()) * std::min(roundingPercent, 100) / 200.0;
-    p.drawRoundedRect(r, radius, radius);
+    // The corner is an ellipse of that percentage of the box's width and height, so full
+    // rounding is the inscribed ellipse whatever the box's proportions.
+    const double percent = std::min(roundingPercent, 100);
+    p.drawRoundedRect(r, percent, percent, Qt::RelativeSize);
   }
 }
 
@@ -125,8 +127,10 @@ void Canvas::OutlineBox(RectF box, Colour colour, int roundingPercent) {
   if (roundingPercent <= 0) {
     p.drawRect(r);
   } else {
-    const double radius = std::min(r.width(), r.height()) * std::min(roundingPercent, 100) / 200.0;
-    p.drawRoundedRect(r, radius, radius);
+    // The corner is an ellipse of that percentage of the box's width and height, so full
+    // rounding is the inscribed ellipse whatever the box's proportions.
+    const double percent = std::min(roundingPercent, 100);
+    p.drawRoundedRect(r, percent, percent, Qt::RelativeSize);
   }
 }
 

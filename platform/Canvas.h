@@ -49,7 +49,8 @@ class Canvas {
   bool Antialias() const;
 
   void Clear(Colour colour);
-  // Box between two corners; rounding 0 .. 100 % of the shorter side (100 = inscribed ellipse).
+  // Box between two corners; corners rounded by 0 .. 100 % of the half width and half height
+  // (100 = the inscribed ellipse).
   void FillBox(RectF box, Colour colour, int roundingPercent = 0);
   // Outline drawn with the current pen width (in pixels), centred on the box edge.
   void OutlineBox(RectF box, Colour colour, int roundingPercent = 0);
