@@ -17,7 +17,7 @@
 namespace lenvari {
 namespace {
 
-TEST(CalibrationScreen, SideIsTheHeightOfFiftyArcMinutesAtTheTestDistance) {
+TEST(CalibrationScreen, SideIsTheHeightOfFiftyArcMinutesAndMessageAndPromptCarryIt) {
   EXPECT_DOUBLE_EQ(CalibrationSide(" 20 feet"), 8.87);
   EXPECT_DOUBLE_EQ(CalibrationSide(" 10 feet"), 4.43);
   EXPECT_DOUBLE_EQ(CalibrationSide(" 4 meters"), 5.82);
@@ -26,9 +26,6 @@ TEST(CalibrationScreen, SideIsTheHeightOfFiftyArcMinutesAtTheTestDistance) {
   EXPECT_DOUBLE_EQ(CalibrationSide(" 20 Feet"), 29.09);
   EXPECT_DOUBLE_EQ(CalibrationSide("feet"), 0.0);
   EXPECT_EQ(CalibrationSideText(18.18), "18.18");
-}
-
-TEST(CalibrationScreen, MessageAndPromptCarryTheSide) {
   EXPECT_EQ(CalibrationPrompt(CalibrationSide(" 20 feet")),
             "Use arrow keys or '+' and '-' keys to adjust the box to  8.87 centimeters square, "
             "then press <Enter>.");
@@ -92,47 +89,45 @@ TEST(CalibrationScreen, SquareHasTheScalesInPixelsCentredOnTheScreen) {
   EXPECT_GT(redBottom, 10);
   EXPECT_LT(redBottom, 30);  // 16 points = 21 pixels of font height
   EXPECT_GT(redRight, 400);  // one long line
-}
 
-TEST(CalibrationScreen, NonSquarePixelsGetARectangle) {
-  Canvas canvas(1280 - 3, 1025 - 30);  // odd height: the centre falls between pixels
-  DrawCalibrationScreen(canvas, 1280, 1025, 300, 351, 8.87);
-  const Extent box = BlackPixels(canvas.Image(), 40);
+  // Non-square pixels get a rectangle; an odd height puts the centre between pixels.
+  Canvas odd(1280 - 3, 1025 - 30);
+  DrawCalibrationScreen(odd, 1280, 1025, 300, 351, 8.87);
+  const Extent box = BlackPixels(odd.Image(), 40);
   EXPECT_EQ(box.right - box.left + 1, 300);
   EXPECT_EQ(box.bottom - box.top + 1, 351);
   EXPECT_EQ(box.count, 300L * 351L);
 }
 
-TEST(CalibrationKeys, ArrowsAndRemoteButtonsChangeOneAxis) {
+TEST(CalibrationKeys, ArrowsAndRemoteButtonsChangeOneAxisPlusAndMinusBoth) {
   const std::string up("\0H", 2), down("\0P", 2), right("\0M", 2), left("\0K", 2);
   int x = 343, y = 343;
-  EXPECT_FALSE(ApplyCalibrationKey(up, x, y));
+  EXPECT_FALSE(ApplyCalibrationKey(up, x, y));  // false: not the end of the calibration
   ApplyCalibrationKey("!", x, y);
-  EXPECT_EQ(x, 343);
-  EXPECT_EQ(y, 345);
-  for (const std::string& key : {down, std::string("@"), std::string("@")}) ApplyCalibrationKey(key, x, y);
-  EXPECT_EQ(y, 342);
   ApplyCalibrationKey(right, x, y);
   ApplyCalibrationKey("$", x, y);
   EXPECT_EQ(x, 345);
+  EXPECT_EQ(y, 345);
+  for (const std::string& key : {down, std::string("@"), std::string("@")}) ApplyCalibrationKey(key, x, y);
+  EXPECT_EQ(x, 345);
+  EXPECT_EQ(y, 342);
   for (const std::string& key : {left, std::string("#"), std::string("#")}) ApplyCalibrationKey(key, x, y);
   EXPECT_EQ(x, 342);
   EXPECT_EQ(y, 342);
   // The letters of the arrow codes alone are other commands, not arrows.
-  for (const char* other : {"H", "P", "M", "K", "++", ""}) {
+  for (const char* other : {"H", "P", "M", "K", "++", ""})
     EXPECT_FALSE(ApplyCalibrationKey(other, x, y)) << other;
-  }
   EXPECT_EQ(x, 342);
   EXPECT_EQ(y, 342);
-}
-
-TEST(CalibrationKeys, MinusChangesBothAndStopsAtOne) {
-  int x = 2, y = 1;
-  ApplyCalibrationKey("-", x, y);
-  ApplyCalibrationKey("-", x, y);
-  ApplyCalibrationKey(std::string("\0P", 2), x, y);
+  EXPECT_TRUE(ApplyCalibrationKey("\r", x, y) && ApplyCalibrationKey(".", x, y));
+  // "-" shrinks both axes, and no scale goes below 1.
+  x = 2, y = 1;
+  for (const std::string& key : {std::string("-"), std::string("-"), down}) ApplyCalibrationKey(key, x, y);
   EXPECT_EQ(x, 1);
   EXPECT_EQ(y, 1);
+  ApplyCalibrationKey("+", x, y);
+  EXPECT_EQ(x, 2);
+  EXPECT_EQ(y, 2);
 }
 
 struct Fixture {

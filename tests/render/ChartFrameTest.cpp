@@ -163,12 +163,11 @@ TEST(ChartFrame, RedGreenHalvesCarryTheLetters) {
   State state = MakeChartState();
   state.chart.RG = 1;
   state.settings.SmoothingFlag = 0;
-  auto canvas = RenderFrame(state);
-  SaveFrame(*canvas, "letter-redgreen-direct");
   state.settings.Mirror[1] = -1;
   SaveFrame(*RenderFrame(state), "letter-redgreen-mirrored");
   state.settings.Mirror[1] = 1;
-  canvas = RenderFrame(state);
+  auto canvas = RenderFrame(state);
+  SaveFrame(*canvas, "letter-redgreen-direct");
   const QImage& image = canvas->Image();
   // Row 1: letters at x = -800 .. 800; every pixel around a letter is pure red on the left of
   // the centre line and pure green on the right, and the letters are black on both.
@@ -227,37 +226,39 @@ TEST(ChartFrame, EveryContrastRungDrawsItsExactGrey) {
 }
 
 TEST(ChartFrame, PointerFollowsItsLetterAndJumpsWhenTheRowShrinks) {
-  State state = MakeChartState();
+  // A portrait monitor, 3149 x 6997 units: five letters a row up to 20/60, four at 20/70, three
+  // at 20/80 and 20/100, one at 20/200, and every arrow still on the screen.
+  State state = MakeChartState(1080, 2400);
   state.chart.Grad = 0;
   state.chart.VShutter = 1;
-  state.chart.PointerMode = 2;
+  state.chart.PointerMode = 3;
   state.settings.SmoothingFlag = 0;
-  for (int size = 1; size <= 9; ++size) {
+  // Marks, left to right over the row's n letters, which one has the arrow's shaft (15 D below
+  // the row centre) under it.
+  auto arrowUnder = [&](int size, int n) {
     state.chart.SizeNow = size;
     auto canvas = RenderFrame(state);
-    EXPECT_EQ(state.chart.PointerMode, 2);
-    const double D = state.letters.LetterSize[6][size];
-    const double w = std::nearbyint(5 * D);
-    // Second of five letters, x = -2w; the arrow's shaft 15 D below the row centre.
-    EXPECT_TRUE(Is(PixelAtUnits(*canvas, -2 * w, 15 * D), 0, 0, 255)) << size;
-    EXPECT_TRUE(Is(PixelAtUnits(*canvas, 2 * w, 15 * D), 255, 255, 255)) << size;
-    if (size == 6) SaveFrame(*canvas, "letter-pointer-direct");
-  }
-  // Mirrored room: the second letter of the text stands second from the right.
-  state.settings.Mirror[1] = -1;
-  state.chart.SizeNow = 6;
-  auto canvas = RenderFrame(state);
-  SaveFrame(*canvas, "letter-pointer-mirrored");
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 400, 600), 0, 0, 255));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, -400, 600), 255, 255, 255));
-  // 20/400 fits one letter across: the pointer moves to it.
-  state.settings.Mirror[1] = 1;
-  state.chart.SizeNow = 13;
-  RenderFrame(state);
+    if (size == 6)
+      SaveFrame(*canvas, state.settings.Mirror[1] == 1 ? "letter-pointer-direct" : "letter-pointer-mirrored");
+    const double D = state.letters.LetterSize[6][size], w = std::nearbyint(5 * D);
+    std::string marked;
+    for (int i = 1; i <= n; ++i)
+      marked += Is(PixelAtUnits(*canvas, (2 * i - n - 1) * w, 15 * D), 0, 0, 255) ? 'A' : '.';
+    return marked;
+  };
+  for (int size = 1; size <= 8; ++size) EXPECT_EQ(arrowUnder(size, 5), "..A..") << size;
+  EXPECT_EQ(arrowUnder(9, 4), "..A.");
+  EXPECT_EQ(arrowUnder(10, 3), "..A");
+  EXPECT_EQ(arrowUnder(11, 3), "..A");
+  EXPECT_EQ(state.chart.PointerMode, 3);
+  EXPECT_EQ(arrowUnder(12, 1), "A");
   EXPECT_EQ(state.chart.PointerMode, 1);
+  // Mirrored room: the patient's third letter of four stands second from the left.
+  state.settings.Mirror[1] = -1;
+  state.chart.PointerMode = 3;
+  EXPECT_EQ(arrowUnder(9, 4), ".A..");
   state.chart.PointerMode = 999;
-  state.chart.SizeNow = 6;
-  RenderFrame(state);
+  EXPECT_EQ(arrowUnder(6, 5), "A....");  // 999: the last letter, leftmost in the mirror
   EXPECT_EQ(state.chart.PointerMode, 5);
 }
 
@@ -322,28 +323,21 @@ TEST(ChartFrame, StatusLineAppearsOnlyWhenEnabled) {
 }
 
 TEST(ChartFrame, EveryLetterModeDirectAndMirrored) {
-  struct Case {
-    const char* name;
-    const char* mode;
-    int file;
-  };
-  for (const Case& c : {Case{"tumblinge", "TumblingE", 6}, Case{"landoltc", "LandoltC", 6},
-                        Case{"pictures", "Pictures", 8}, Case{"hotv", "Letter", 2},
-                        Case{"numbers", "Letter", 7}}) {
+  const std::pair<const char*, int> modes[] = {
+      {"TumblingE", 6}, {"LandoltC", 6}, {"Pictures", 8}, {"Letter", 2}, {"Letter", 7}};
+  for (const auto& [mode, file] : modes) {
     for (int mirror : {1, -1}) {
       State state = MakeChartState();
-      state.chart.Mode = c.mode;
-      state.chart.LetterSetFileNum = c.file;
+      state.chart.Mode = mode;
+      state.chart.LetterSetFileNum = file;
       state.settings.Mirror[1] = mirror;
       state.settings.StatusBar[1] = 0;
       auto canvas = RenderFrame(state);
-      SaveFrame(*canvas, std::string("letter-") + c.name + (mirror == 1 ? "-direct" : "-mirrored"));
-      EXPECT_GE(state.chart.RowsShown, 2) << c.name;
-      if (std::string(c.mode) == "TumblingE") {
-        for (char ch : state.MonitorText.substr(10, 9)) {
-          if (ch != ' ') EXPECT_NE(std::string("LURD").find(ch), std::string::npos) << state.MonitorText;
-        }
-      }
+      SaveFrame(*canvas, "letter-" + std::string(mode) + std::to_string(file) +
+                             (mirror == 1 ? "-direct" : "-mirrored"));
+      EXPECT_GE(state.chart.RowsShown, 2) << mode;
+      if (std::string(mode) == "TumblingE")  // the first row reports what the patient sees
+        EXPECT_EQ(state.MonitorText.find_first_not_of("LURD ", 10), 20u) << state.MonitorText;
     }
   }
   // A random HOTV row draws each letter at most twice.
@@ -356,9 +350,8 @@ TEST(ChartFrame, EveryLetterModeDirectAndMirrored) {
   state.letters.LetterLines[2][1][1] = "OHVTVOHV";
   RenderFrame(state);
   EXPECT_EQ(state.chart.RandomPool, "HOTV");
-  for (char ch : std::string("HOTV")) {
+  for (char ch : std::string("HOTV"))
     EXPECT_LE(std::count(state.MonitorText.begin(), state.MonitorText.end(), ch), 2) << state.MonitorText;
-  }
 }
 
 }  // namespace

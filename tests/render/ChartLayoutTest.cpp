@@ -17,22 +17,6 @@ namespace {
 
 using testing::MakeChartState;
 
-TEST(ChartLayout, ChartExtentAndScaleFollowTheCalibration) {
-  State state = MakeChartState(1920, 1080, 400);
-  EXPECT_EQ(state.monitors.ChartWidth, 4800);
-  EXPECT_EQ(state.monitors.ChartHeight, 2700);
-  Canvas canvas(1920, 1080);
-  SetChartScale(canvas, state.monitors);
-  EXPECT_DOUBLE_EQ(canvas.Scale().left, -2400);
-  EXPECT_DOUBLE_EQ(canvas.Scale().right, 2400);
-  EXPECT_DOUBLE_EQ(canvas.Scale().top, -1350);
-  EXPECT_DOUBLE_EQ(canvas.Scale().bottom, 1350);
-
-  state = MakeChartState(1920, 1080, 343);
-  EXPECT_EQ(state.monitors.ChartWidth, 5598);   // 5597.67
-  EXPECT_EQ(state.monitors.ChartHeight, 3149);  // 3148.69
-}
-
 TEST(ChartLayout, RowFittingStopsAtGradientEndHeightShutterAndMonitorLimit) {
   const State state = MakeChartState();
   const LetterSets& letters = state.letters;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "tests/render/OptotypeTestImage.h"
@@ -59,11 +60,13 @@ TEST(OptotypeOrientationTest, TumblingEOpensTowardsTheDirectionItReports) {
   int lastDirection = 0;
   std::mt19937 random(5);
   for (int mirror : {1, -1}) {
+    std::set<std::string> seenKeys;
     for (int i = 0; i < 16; ++i) {
       std::string key = "E";
       const GlyphImage e = RenderGlyph(key, 200, mirror, "TumblingE", &lastDirection, &random);
-      ASSERT_EQ(key.size(), 1u);
-      // Between two prongs on the open side; the stem on the other.
+      seenKeys.insert(key);
+      // Between two prongs on the open side; the stem on the other. In a mirrored room an E
+      // opening to the left on the screen is the patient's "R".
       const Opening open = OpeningOnScreen(key, mirror, 400);
       const Opening stem = OpeningOnScreen(key, mirror, -400);
       const bool vertical = key == "L" || key == "R";
@@ -72,60 +75,36 @@ TEST(OptotypeOrientationTest, TumblingEOpensTowardsTheDirectionItReports) {
       EXPECT_TRUE(e.BlackAt(stem.x + offX, stem.y + offY)) << key << " mirror " << mirror;
       EXPECT_EQ(e.Ink().Height(), 400);
     }
-  }
-  // In a mirrored room an E drawn opening to the left on the screen is the patient's "R".
-  int last = 0;
-  for (std::mt19937 random2(1);;) {
-    std::string key = "E";
-    const GlyphImage e = RenderGlyph(key, 200, -1, "TumblingE", &last, &random2);
-    if (key != "R") continue;
-    EXPECT_FALSE(e.BlackAt(-400, -200));
-    EXPECT_TRUE(e.BlackAt(400, -200));
-    break;
+    EXPECT_EQ(seenKeys, (std::set<std::string>{"L", "U", "R", "D"})) << mirror;
   }
 }
 
 TEST(OptotypeOrientationTest, SuccessiveRandomOrientationsNeverRepeat) {
-  // The tumbling E and the Landolt C share one last direction.
-  int lastDirection = 0;
-  std::mt19937 random(2024);
-  std::string previous;
-  std::set<std::string> seen;
-  for (int i = 0; i < 2000; ++i) {
-    std::string key = i % 3 == 0 ? "C" : "E";
-    const std::string mode = key == "C" ? "LandoltC" : "TumblingE";
-    Canvas canvas(4, 4);
-    DrawOptotype(canvas, testing::Shapes(), key, kBlack, 0, 0, 20, i % 2 ? 1 : -1, mode,
-                 lastDirection, random);
-    ASSERT_NE(key, previous) << "draw " << i;
-    ASSERT_EQ(std::string("LURD").substr(static_cast<size_t>(lastDirection - 1), 1), key);
-    seen.insert(key);
-    previous = key;
-  }
-  EXPECT_EQ(seen.size(), 4u);
-  // The same seed draws the same sequence.
-  auto sequence = [](unsigned seed) {
-    int last = 0;
-    std::mt19937 engine(seed);
+  // The tumbling E and the Landolt C share one last direction; the same seed draws the same
+  // sequence; outside their modes E and C are the plain letters and keep their keys.
+  auto draws = [](unsigned seed, int count, const std::string& letterMode, int& last) {
+    std::mt19937 random(seed);
     std::string keys;
     Canvas canvas(4, 4);
-    for (int i = 0; i < 20; ++i) {
-      std::string key = "E";
-      DrawOptotype(canvas, testing::Shapes(), key, kBlack, 0, 0, 20, 1, "TumblingE", last, engine);
+    for (int i = 0; i < count; ++i) {
+      std::string key = i % 3 == 0 ? "C" : "E";
+      const std::string mode =
+          !letterMode.empty() ? letterMode : key == "C" ? "LandoltC" : "TumblingE";
+      DrawOptotype(canvas, testing::Shapes(), key, kBlack, 0, 0, 20, i % 2 ? 1 : -1, mode, last,
+                   random);
+      if (letterMode.empty()) EXPECT_EQ(std::string(1, "LURD"[last - 1]), key);
       keys += key;
     }
     return keys;
   };
-  EXPECT_EQ(sequence(99), sequence(99));
-  // Outside their modes E and C are the plain letters and keep their keys.
-  int last = 3;
-  std::mt19937 engine(1);
-  for (std::string key : {"E", "C"}) {
-    const std::string before = key;
-    Canvas canvas(4, 4);
-    DrawOptotype(canvas, testing::Shapes(), key, kBlack, 0, 0, 20, 1, "Letter", last, engine);
-    EXPECT_EQ(key, before);
-  }
+  int last = 0;
+  const std::string keys = draws(2024, 2000, "", last);
+  EXPECT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end());
+  EXPECT_EQ(std::set<char>(keys.begin(), keys.end()), (std::set<char>{'L', 'U', 'R', 'D'}));
+  int again = 0;
+  EXPECT_EQ(draws(2024, 20, "", again), keys.substr(0, 20));
+  last = 3;
+  EXPECT_EQ(draws(1, 6, "Letter", last), "CEECEE");
   EXPECT_EQ(last, 3);
 }
 

@@ -8,16 +8,10 @@
 #include <random>
 #include <string>
 
-#include "platform/Canvas.h"
+#include "render/ChartPixels.h"
 #include "render/Optotype.h"
-#include "render/OptotypeShapes.h"
 
 namespace lenvari::testing {
-
-inline const OptotypeShapes& Shapes() {
-  static const OptotypeShapes shapes = LoadOptotypeShapes();
-  return shapes;
-}
 
 struct GlyphImage {
   QImage image;
@@ -41,24 +35,23 @@ struct GlyphImage {
     int Width() const { return right - left + 1; }
     int Height() const { return bottom - top + 1; }
   };
-  Box Ink() const {
+  // The bounding box of the black pixels, and their number.
+  Box Ink(int* count = nullptr) const {
     Box box;
+    int n = 0;
     for (int y = 0; y < image.height(); ++y) {
       for (int x = 0; x < image.width(); ++x) {
         if (!Black(x, y)) continue;
-        box.left = std::min(box.left, x);
-        box.right = std::max(box.right, x);
-        box.top = std::min(box.top, y);
-        box.bottom = std::max(box.bottom, y);
+        ++n;
+        box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
       }
     }
+    if (count) *count = n;
     return box;
   }
   int InkCount() const {
     int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-      for (int x = 0; x < image.width(); ++x) count += Black(x, y) ? 1 : 0;
-    }
+    Ink(&count);
     return count;
   }
   // Length of the run of pixels of one colour through (px, py) along a row or a column.
