@@ -15,35 +15,26 @@ using DamagedFiles = StoreFolderTest;
 
 TEST(FieldReading, FollowsTheFieldRules) {
   FieldReader r{"  abc def ,\"x,y\" , 12.5e1 ,-3x,,\t7\r\nnext\nlast"};
-  std::string text;
-  double number = 0;
-  ASSERT_TRUE(ReadStringField(r, text));
-  EXPECT_EQ(text, "abc def ");  // blanks inside and at the end stay, the leading ones go
-  ASSERT_TRUE(ReadStringField(r, text));
-  EXPECT_EQ(text, "x,y");
-  ASSERT_TRUE(ReadNumberField(r, number));
-  EXPECT_EQ(number, 125);
-  ASSERT_TRUE(ReadNumberField(r, number));
-  EXPECT_EQ(number, -3);
-  ASSERT_TRUE(ReadNumberField(r, number));
-  EXPECT_EQ(number, 0);  // an empty field
-  ASSERT_TRUE(ReadNumberField(r, number));
-  EXPECT_EQ(number, 7);
-  ASSERT_TRUE(ReadStringField(r, text));
-  EXPECT_EQ(text, "next");  // a lone LF ends the line like CR LF
-  ASSERT_TRUE(ReadStringField(r, text));
-  EXPECT_EQ(text, "last");
-  EXPECT_FALSE(ReadStringField(r, text));
-  EXPECT_FALSE(ReadNumberField(r, number));
+  // What each reader gives, with "<end>" once it reports the end.
+  const auto text = [&r] { std::string t; return ReadStringField(r, t) ? t : "<end>"; };
+  const auto number = [&r] { double n = 0; return ReadNumberField(r, n) ? n : -999; };
+  EXPECT_EQ(text(), "abc def ");  // blanks inside and at the end stay, the leading ones go
+  EXPECT_EQ(text(), "x,y");
+  EXPECT_EQ(number(), 125);
+  EXPECT_EQ(number(), -3);
+  EXPECT_EQ(number(), 0);  // an empty field
+  EXPECT_EQ(number(), 7);
+  EXPECT_EQ(text(), "next");  // a lone LF ends the line like CR LF
+  EXPECT_EQ(text(), "last");
+  EXPECT_EQ(text(), "<end>");
+  EXPECT_EQ(number(), -999);
 
-  FieldReader lines{"a,b\r\n\r\n\"q\" tail\n"};
-  ASSERT_TRUE(ReadLineField(lines, text));
-  EXPECT_EQ(text, "a,b");
-  ASSERT_TRUE(ReadLineField(lines, text));
-  EXPECT_EQ(text, "");
-  ASSERT_TRUE(ReadLineField(lines, text));
-  EXPECT_EQ(text, "q");
-  EXPECT_FALSE(ReadLineField(lines, text));
+  r = FieldReader{"a,b\r\n\r\n\"q\" tail\n"};
+  const auto line = [&r] { std::string t; return ReadLineField(r, t) ? t : "<end>"; };
+  EXPECT_EQ(line(), "a,b");
+  EXPECT_EQ(line(), "");
+  EXPECT_EQ(line(), "q");
+  EXPECT_EQ(line(), "<end>");
 
   EXPECT_EQ(IntegerOf("1e12"), 2147483647);
   EXPECT_EQ(IntegerOf(" 2.5 "), 2);

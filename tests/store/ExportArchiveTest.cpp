@@ -1,3 +1,4 @@
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <zip.h>
 
@@ -5,7 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <set>
+#include <map>
 #include <string>
 
 #include "platform/ConsoleHost.h"
@@ -16,102 +17,147 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Answers every message box with one button and remembers what it was asked.
-struct AnsweringBox {
-  explicit AnsweringBox(int button) : answer(button) {}
-  int answer;
-  int asked = 0;
-  std::string message, title;
-  int style = -1;
-  ExportMessageBox Box() {
-    return [this](const std::string& m, int s, const std::string& t) {
-      ++asked;
-      message = m;
-      style = s;
-      title = t;
-      return answer;
-    };
-  }
-};
+void WriteFile(const fs::path& path, const std::string& bytes) {
+  fs::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << bytes;
+}
 
-struct ExportFolders {
-  fs::path data, target;
-  ExportFolders() {
-    const fs::path root = fs::temp_directory_path() /
-                          ("lenvari-export-" + std::to_string(::getpid()) + "-" +
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root);
-    data = root / "LenvariAcuity4";
-    target = root / "USB Stick";
-    fs::create_directories(data);
-    fs::create_directories(target);
-    std::ofstream(data / "globalconfig.cfg", std::ios::binary) << "Mirror&:\r\n 0\r\n";
-    std::ofstream(data / "LV1.LET", std::ios::binary) << "CDHKNORSVZ\r\n";
+// Every entry of the archive: files with their bytes, folders (names ending in "/") with "".
+std::map<std::string, std::string> ReadArchive(const fs::path& path) {
+  std::map<std::string, std::string> entries;
+  int error = 0;
+  zip_t* archive = zip_open(path.string().c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+  EXPECT_NE(archive, nullptr) << "libzip error " << error;
+  if (!archive) return entries;
+  for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
+    zip_stat_t stat;
+    zip_stat_index(archive, static_cast<zip_uint64_t>(i), 0, &stat);
+    std::string bytes(stat.size, '\0');
+    zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(i), 0);
+    EXPECT_NE(file, nullptr);
+    if (file) {
+      EXPECT_EQ(zip_fread(file, bytes.data(), stat.size), static_cast<zip_int64_t>(stat.size));
+      zip_fclose(file);
+    }
+    entries[stat.name] = bytes;
   }
-  ~ExportFolders() { fs::remove_all(data.parent_path()); }
-};
-
-std::set<std::string> EntryNames(const fs::path& archivePath) {
-  std::set<std::string> names;
-  zip_t* archive = zip_open(archivePath.string().c_str(), ZIP_RDONLY, nullptr);
-  if (!archive) return names;
-  for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i)
-    names.insert(zip_get_name(archive, static_cast<zip_uint64_t>(i), 0));
   zip_close(archive);
+  return entries;
+}
+
+std::vector<std::string> FolderNames(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
   return names;
 }
 
-TEST(ExportArchive, WritesTheNamedArchiveIntoTheChosenFolder) {
-  ExportFolders folders;
-  int asked = 0;
-  EXPECT_TRUE(ExportArchive(folders.data.string(), [&] {
-    ++asked;
-    return folders.target.string();
-  }));
-  EXPECT_EQ(asked, 1);
-  EXPECT_EQ(EntryNames(folders.target / "Lenvari Archive.zip"),
-            (std::set<std::string>{"globalconfig.cfg", "LV1.LET"}));
+// A data folder and a folder to export into, both empty.
+struct ExportFolders : ::testing::Test {
+  QTemporaryDir root;
+  fs::path data = fs::path(root.path().toStdString()) / "LenvariAcuity4";
+  fs::path target = fs::path(root.path().toStdString()) / "USB Stick";
+  ExportFolders() {
+    fs::create_directories(data);
+    fs::create_directories(target);
+  }
+  bool Export(const fs::path& into) {
+    return ExportArchive(data.string(), [into] { return into.string(); });
+  }
+};
 
-  // Exported into the data folder itself, the archive is not part of itself.
-  EXPECT_TRUE(ExportArchive(folders.data.string(), [&] { return folders.data.string(); }));
-  EXPECT_EQ(EntryNames(folders.data / "Lenvari Archive.zip"),
-            (std::set<std::string>{"globalconfig.cfg", "LV1.LET"}));
-}
-
-TEST(ExportArchive, CancelledChooserWritesNothing) {
-  ExportFolders folders;
-  const fs::path before = fs::current_path();
-  fs::current_path(folders.target);  // "" must not turn into the current folder
-  EXPECT_FALSE(ExportArchive(folders.data.string(), [] { return std::string(); }));
-  fs::current_path(before);
-  EXPECT_TRUE(fs::is_empty(folders.target));
-  EXPECT_FALSE(fs::exists(folders.data / "Lenvari Archive.zip"));
-}
-
-TEST(ExportArchive, CommandAsksFirstAndExportsOnlyOnOk) {
-  ExportFolders folders;
-  int chooserCalls = 0;
-  const auto chooser = [&] {
-    ++chooserCalls;
-    return folders.target.string();
+TEST_F(ExportFolders, ArchiveUnpacksToExactlyTheFilesAndBytesOfTheFolder) {
+  std::string binary;
+  for (int i = 0; i < 70000; ++i) binary += static_cast<char>((i * 7919) >> 3);
+  const std::map<std::string, std::string> files = {
+      {"globalconfig.cfg", "Mirror&:\r\n 0\r\n"},
+      {"LV0.LET", "ABCDEFGH\r\n"},
+      {"1LVGallery.bmp", binary},
+      {"empty.txt", ""},
+      {"sub/deeper/Notes With Spaces.txt", "line\n"},
   };
+  for (const auto& [name, bytes] : files) WriteFile(data / name, bytes);
+  fs::create_directories(data / "empty folder");
 
-  AnsweringBox cancel(kIdCancel);
-  ExportCommand(cancel.Box(), folders.data.string(), chooser);
-  EXPECT_EQ(cancel.asked, 1);
-  EXPECT_EQ(cancel.title, "Lenvari Export to ZIP File");
-  EXPECT_EQ(cancel.style, 1);
-  EXPECT_EQ(cancel.message,
-            "Please select the directory to save the Lenvari Archive.  The file will be named "
-            "'Lenvari Archive.zip' and can be copied back to the Program Data directory to "
-            "migrate your system's configuration to another computer");
-  EXPECT_EQ(chooserCalls, 0);
-  EXPECT_TRUE(fs::is_empty(folders.target));
+  ASSERT_TRUE(Export(target));
+  std::map<std::string, std::string> expected = files;
+  expected["sub/"] = "";
+  expected["sub/deeper/"] = "";
+  expected["empty folder/"] = "";
+  EXPECT_EQ(ReadArchive(target / "Lenvari Archive.zip"), expected);
+  // The temporary file is gone once the archive has its name.
+  EXPECT_EQ(FolderNames(target), std::vector<std::string>{"Lenvari Archive.zip"});
 
-  AnsweringBox ok(kIdOk);
-  ExportCommand(ok.Box(), folders.data.string(), chooser);
-  EXPECT_EQ(chooserCalls, 1);
-  EXPECT_TRUE(fs::exists(folders.target / "Lenvari Archive.zip"));
+  // Exported into the data folder itself, over an older archive, the archive leaves itself out.
+  WriteFile(data / "Lenvari Archive.zip", "an older archive");
+  ASSERT_TRUE(Export(data));
+  ASSERT_TRUE(Export(data));
+  EXPECT_EQ(ReadArchive(data / "Lenvari Archive.zip"), expected);
+}
+
+TEST_F(ExportFolders, EmptyFolderGivesAValidEmptyArchive) {
+  ASSERT_TRUE(Export(target));
+  EXPECT_TRUE(ReadArchive(target / "Lenvari Archive.zip").empty());
+}
+
+TEST_F(ExportFolders, CancelledChooserWritesNothing) {
+  WriteFile(data / "LV1.LET", "CDHKNORSVZ\r\n");
+  const fs::path before = fs::current_path();
+  fs::current_path(target);  // "" must not turn into the current folder
+  EXPECT_FALSE(Export(""));
+  fs::current_path(before);
+  EXPECT_TRUE(fs::is_empty(target));
+  EXPECT_FALSE(fs::exists(data / "Lenvari Archive.zip"));
+
+  // The command asks first and exports only on OK.
+  int asked = 0;
+  const auto box = [&](int answer) {
+    return [&asked, answer](const std::string&, int, const std::string&) {
+      ++asked;
+      return answer;
+    };
+  };
+  ExportCommand(box(kIdCancel), data.string(), [] {
+    ADD_FAILURE() << "the chooser opened after Cancel";
+    return std::string();
+  });
+  EXPECT_EQ(asked, 1);
+  ExportCommand(box(kIdOk), data.string(), [this] { return target.string(); });
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(ReadArchive(target / "Lenvari Archive.zip").size(), 1u);
+}
+
+TEST_F(ExportFolders, FailureLeavesNoPartialFileAndKeepsTheOldArchive) {
+  WriteFile(data / "a.cfg", "a");
+  EXPECT_FALSE(ExportArchive((data / "missing").string(), [this] { return target.string(); }));
+  EXPECT_FALSE(Export(target / "missing"));
+  EXPECT_TRUE(FolderNames(target).empty());
+
+  // A folder in the archive's place: the archive is complete, but it cannot take its name.
+  fs::create_directories(target / "Lenvari Archive.zip" / "inside");
+  EXPECT_FALSE(Export(target));
+  EXPECT_EQ(FolderNames(target), std::vector<std::string>{"Lenvari Archive.zip"});
+  fs::remove_all(target / "Lenvari Archive.zip");
+
+  // A file system nobody may write to, not even root.
+  if (fs::is_directory("/proc/self")) EXPECT_FALSE(Export("/proc/self"));
+
+  if (::geteuid() != 0) {  // root writes and reads whatever the permissions say
+    const fs::path locked = target / "locked";
+    fs::create_directories(locked);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(Export(locked));
+    fs::permissions(locked, fs::perms::owner_all);
+    EXPECT_TRUE(FolderNames(locked).empty());
+
+    // A file that cannot be read fails the whole export; the old archive stays whole.
+    ASSERT_TRUE(Export(target));
+    WriteFile(data / "secret.cfg", "s");
+    fs::permissions(data / "secret.cfg", fs::perms::none);
+    EXPECT_FALSE(Export(target));
+    EXPECT_EQ(ReadArchive(target / "Lenvari Archive.zip"),
+              (std::map<std::string, std::string>{{"a.cfg", "a"}}));
+    EXPECT_EQ(FolderNames(target).size(), 2u);  // the archive and locked
+  }
 }
 
 }  // namespace

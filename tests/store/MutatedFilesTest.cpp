@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <map>
 #include <random>
 
@@ -93,68 +94,57 @@ class MutatedFiles : public testing::Test {
 
 std::map<std::string, std::string> MutatedFiles::files_;
 
-TEST_F(MutatedFiles, SettingsReaderTakesAnyBytes) {
-  Mutator mutator(1001);
-  for (int i = 0; i < kMutations; ++i) {
-    const int n = 1 + i % 10;
-    const std::string text = mutator.Mutate(files_[std::to_string(n) + "lvconfig.cfg"]);
-    Settings settings;
-    Monitors monitors;
-    monitors.CurrentMonitor = 1 + i % 10;
-    ReadSettingsText(settings, monitors, n, text);
-    ASSERT_TRUE(std::isfinite(settings.TimerDelay) && std::isfinite(settings.LabelSize[n]));
-  }
-}
-
-TEST_F(MutatedFiles, MonitorDataReaderTakesAnyBytes) {
-  Mutator mutator(2002);
-  for (int i = 0; i < kMutations; ++i) {
-    Monitors monitors;
-    Settings settings;
-    monitors.CurrentMonitor = 1;
-    ReadMonitorDataText(monitors, settings, mutator.Mutate(files_["lvmonitordata.cfg"]));
-    ASSERT_GE(monitors.CurrentMonitor, 1);
-    ASSERT_LE(monitors.CurrentMonitor, kMaxMonitors);
-    ASSERT_GE(monitors.MonitorRecordCount, 0);
-    ASSERT_LE(monitors.MonitorRecordCount, kMaxMonitors);
-  }
-}
-
-TEST_F(MutatedFiles, PresetReaderAndRecallTakeAnyBytes) {
-  Mutator mutator(3003);
+// Each reader takes mutated copies of its files and must leave what it read within the tables;
+// what it accepted must write and read back unchanged.
+TEST_F(MutatedFiles, EveryReaderTakesAnyBytes) {
   State state = NewState("");
-  for (int i = 0; i < kMutations; ++i) {
-    const int read = ReadPresetText(state.presets, mutator.Mutate(files_["1presets.cfg"]));
-    ASSERT_GE(read, 0);
-    ASSERT_LE(read, kPresetCount * kPresetFields);
-    CompletePresetTable(state.presets, read);
-    int n = i % 38;
-    MemoryPreset(state, "read", n);
-    if (i % 4 != 0) continue;
-    // What was read is written and read back unchanged.
-    Presets again;
-    ASSERT_EQ(ReadPresetText(again, PresetFileText(state.presets)), kPresetCount * kPresetFields);
-    ASSERT_EQ(again.PresetTable, state.presets.PresetTable);
-  }
-}
-
-TEST_F(MutatedFiles, LetterSetReaderTakesAnyBytes) {
-  Mutator mutator(4004);
-  for (int i = 0; i < kMutations; ++i) {
-    const int f = i % 11;
-    LetterSets letters;
-    if (!ReadLetterSetText(letters, f, mutator.Mutate(files_["lv" + std::to_string(f) + ".let"])))
-      continue;
-    ASSERT_GE(letters.NumSizes[f], 1);
-    ASSERT_LE(letters.NumSizes[f], kMaxSizes);
-    ASSERT_GE(letters.NumLetterSets[f], 1);
-    ASSERT_LE(letters.NumLetterSets[f], kMaxLetterSets);
-    // An accepted file is written so that it reads back to the same lines.
-    LetterSets again;
-    ASSERT_TRUE(ReadLetterSetText(again, f, LetterSetFileText(letters, f)));
-    ASSERT_EQ(again.LetterLines[f], letters.LetterLines[f]);
-    ASSERT_EQ(again.LetterSetName[f], letters.LetterSetName[f]);
-    ASSERT_EQ(again.MaxColumns[f], letters.MaxColumns[f]);
+  using Mutated = std::function<std::string(const std::string&)>;  // a copy of the named file
+  const std::function<void(int, const Mutated&)> readers[] = {
+      [](int i, const auto& mutated) {
+        const int n = 1 + i % 10;
+        Settings settings;
+        Monitors monitors;
+        monitors.CurrentMonitor = 1 + i % 10;
+        ReadSettingsText(settings, monitors, n, mutated(std::to_string(n) + "lvconfig.cfg"));
+        ASSERT_TRUE(std::isfinite(settings.TimerDelay) && std::isfinite(settings.LabelSize[n]));
+      },
+      [](int, const auto& mutated) {
+        Monitors monitors;
+        Settings settings;
+        monitors.CurrentMonitor = 1;
+        ReadMonitorDataText(monitors, settings, mutated("lvmonitordata.cfg"));
+        ASSERT_TRUE(monitors.CurrentMonitor >= 1 && monitors.CurrentMonitor <= kMaxMonitors);
+        ASSERT_TRUE(monitors.MonitorRecordCount >= 0 && monitors.MonitorRecordCount <= kMaxMonitors);
+      },
+      [&state](int i, const auto& mutated) {
+        const int read = ReadPresetText(state.presets, mutated("1presets.cfg"));
+        ASSERT_TRUE(read >= 0 && read <= kPresetCount * kPresetFields);
+        CompletePresetTable(state.presets, read);
+        int n = i % 38;
+        MemoryPreset(state, "read", n);
+        if (i % 4 != 0) return;
+        Presets again;
+        ASSERT_EQ(ReadPresetText(again, PresetFileText(state.presets)), kPresetCount * kPresetFields);
+        ASSERT_EQ(again.PresetTable, state.presets.PresetTable);
+      },
+      [](int i, const auto& mutated) {
+        const int f = i % 11;
+        LetterSets letters;
+        if (!ReadLetterSetText(letters, f, mutated("lv" + std::to_string(f) + ".let"))) return;
+        ASSERT_TRUE(letters.NumSizes[f] >= 1 && letters.NumSizes[f] <= kMaxSizes);
+        ASSERT_TRUE(letters.NumLetterSets[f] >= 1 && letters.NumLetterSets[f] <= kMaxLetterSets);
+        LetterSets again;
+        ASSERT_TRUE(ReadLetterSetText(again, f, LetterSetFileText(letters, f)));
+        ASSERT_EQ(again.LetterLines[f], letters.LetterLines[f]);
+        ASSERT_EQ(again.LetterSetName[f], letters.LetterSetName[f]);
+        ASSERT_EQ(again.MaxColumns[f], letters.MaxColumns[f]);
+      },
+  };
+  unsigned seed = 1000;
+  for (const auto& read : readers) {
+    Mutator mutator(++seed);
+    const auto mutated = [&](const std::string& name) { return mutator.Mutate(files_[name]); };
+    for (int i = 0; i < kMutations && !HasFatalFailure(); ++i) read(i, mutated);
   }
 }
 
