@@ -76,21 +76,6 @@ TEST(CalibrationRun, FirstStartLeadsThroughDistanceAndSquareThenNeverAsksAgain) 
   EXPECT_NE(run.output.find("[Calibration Required]"), std::string::npos) << run.output;
 }
 
-TEST(CalibrationRun, MetricDistanceChangesTheSquareTarget) {
-  ProgramRunRequest request;
-  request.calibratedScale = 0;
-  request.keys = "{Enter}";
-  request.answers = "OK;Meters;4;OK";
-  request.hasAnswers = true;
-  const ProgramRunResult run = RunProgram(request);
-  ASSERT_EQ(run.exitCode, 0);
-  EXPECT_NE(run.output.find("measures 5.82 centimeters square"), std::string::npos) << run.output;
-}
-
-}  // namespace lenvari
-
-namespace lenvari {
-
 // Arrows calibrate one axis, so pixels that are not square still give letters of equal
 // physical width and height: a 20/200 E is 5 x 200 units, 1000 units being the calibrated
 // pixel counts of each axis.

@@ -7,28 +7,25 @@
 
 namespace lenvari {
 
-TEST(ProgramRun, EscAsksBeforeEndingAndYesEndsWithZero) {
+TEST(ProgramRun, EscAsksBeforeEndingYesEndsWithZeroAndNoGoesOn) {
   ProgramRunRequest request;
   request.keys = "{Esc}";
   request.answers = "Yes";
   request.hasAnswers = true;
-  const ProgramRunResult run = RunProgram(request);
+  ProgramRunResult run = RunProgram(request);
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_NE(run.output.find("[Quit Lenvari Now?] Do you want to exit?\n"), std::string::npos)
       << run.output;
-}
 
-TEST(ProgramRun, NoGoesOnToTheNextKeyAndTheUsedUpScriptEndsTheRun) {
-  ProgramRunRequest request;
+  // No goes on to the second Esc, which asks again; with no answer left the box takes its
+  // default button (Yes), and the used-up script ends the run.
   request.keys = "{Esc}{Esc}";
   request.answers = "No";
-  request.hasAnswers = true;
-  const ProgramRunResult run = RunProgram(request);
+  run = RunProgram(request);
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(run.exitCode, 0);
-  // The second Esc asks again; with no answer left the box takes its default button (Yes).
-  size_t first = run.output.find("[Quit Lenvari Now?]");
+  const size_t first = run.output.find("[Quit Lenvari Now?]");
   ASSERT_NE(first, std::string::npos);
   EXPECT_NE(run.output.find("[Quit Lenvari Now?]", first + 1), std::string::npos) << run.output;
 }

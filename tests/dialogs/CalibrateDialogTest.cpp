@@ -51,30 +51,23 @@ std::string RunDialog(std::string& distance, std::function<void(QDialog&)> act) 
   return SHOWCALIBRATE(0, distance);
 }
 
-struct RangeMessage {
+// Clicks OK expecting the range message; checks it while the dialog stays open behind it and
+// dismisses it with its OK button. False when no message came.
+bool ClickOkExpectingMessage(QDialog& dialog) {
   bool shown = false;
-  QString title, text;
-  bool dialogStillOpen = false;
-};
-
-// Clicks OK expecting the range message: notes it and dismisses it with its OK button.
-RangeMessage ClickOkExpectingMessage(QDialog& dialog) {
-  RangeMessage seen;
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box) return;
-    seen.shown = true;
-    seen.title = box->windowTitle();
-    seen.text = box->text();
-    seen.dialogStillOpen = dialog.isVisible();
+    shown = true;
+    EXPECT_EQ(box->windowTitle(), " ");
+    EXPECT_EQ(box->text(),
+              "You must enter a valid optical distance (between 1 and 40 feet or 0.3 and 12 meters)");
+    EXPECT_TRUE(dialog.isVisible());
     Click(box->button(QMessageBox::Ok));
   });
   ClickOk(dialog);
-  return seen;
+  return shown;
 }
-
-const char kRangeMessage[] =
-    "You must enter a valid optical distance (between 1 and 40 feet or 0.3 and 12 meters)";
 
 TEST(CalibrateDialog, TwentyFeetOpensWithFeetAndTwenty) {
   for (const std::string start : {" 20 feet", "20 feet"}) {
@@ -101,72 +94,38 @@ TEST(CalibrateDialog, TwentyFeetOpensWithFeetAndTwenty) {
   }
 }
 
-TEST(CalibrateDialog, TwelveAndAHalfMetersIsRefusedAndTwelveAccepted) {
-  std::string distance = " 6 meters";
-  RangeMessage message;
-  bool stillOpen = false;
-  RunDialog(distance, [&](QDialog& d) {
-    EXPECT_TRUE(Meters(d)->isChecked());
-    EXPECT_EQ(Edit(d)->text(), "6");
-    Retype(d, "12.5");
-    message = ClickOkExpectingMessage(d);
-    stillOpen = d.isVisible();
-    Retype(d, "12");
-    ClickOk(d);
-  });
-  EXPECT_TRUE(message.shown);
-  EXPECT_EQ(message.title, " ");
-  EXPECT_EQ(message.text, kRangeMessage);
-  EXPECT_TRUE(message.dialogStillOpen);
-  EXPECT_TRUE(stillOpen);
-  EXPECT_EQ(distance, " 12 meters");
-}
-
-TEST(CalibrateDialog, LimitsAreInclusive) {
+// Each case types a refused distance, then one that is accepted (or cancels when none is).
+TEST(CalibrateDialog, RangeIsCheckedInTheUnitChosenWithInclusiveLimits) {
   struct Case {
     const char* start;
-    const char* typed;
-    bool accepted;
+    const char* refused;  // "" when the first entry is accepted
+    bool meters;          // switch the unit to Meters after typing
+    const char* accepted;
     const char* result;
   };
   const Case cases[] = {
-      {" 20 feet", "40", true, " 40 feet"},       {" 20 feet", "1", true, " 1 feet"},
-      {" 20 feet", "40.01", false, " 20 feet"},   {" 20 feet", "0.99", false, " 20 feet"},
-      {" 6 meters", "0.3", true, " 0.3 meters"},  {" 6 meters", "0.29", false, " 6 meters"},
-      {" 6 meters", "3.50", true, " 3.5 meters"}, {" 6 meters", "abc", false, " 6 meters"},
-      {" 6 meters", "4m", true, " 4 meters"},
+      {" 6 meters", "12.5", false, "12", " 12 meters"},  {" 20 feet", "40", true, "10", " 10 meters"},
+      {" 20 feet", "40.01", false, "40", " 40 feet"},    {" 20 feet", "0.99", false, "1", " 1 feet"},
+      {" 6 meters", "0.29", false, "0.3", " 0.3 meters"}, {" 6 meters", "abc", false, "3.50", " 3.5 meters"},
+      {" 6 meters", "", false, "4m", " 4 meters"},
   };
   for (const Case& c : cases) {
     std::string distance = c.start;
-    RangeMessage message;
+    bool refused = false;
     RunDialog(distance, [&](QDialog& d) {
-      Retype(d, c.typed);
-      if (c.accepted) {
-        ClickOk(d);
-      } else {
-        message = ClickOkExpectingMessage(d);
-        ClickCancel(d);
+      EXPECT_EQ(Meters(d)->isChecked(), std::string(c.start).ends_with("meters"));
+      if (*c.refused) {
+        Retype(d, c.refused);
+        if (c.meters) Click(Meters(d));
+        refused = ClickOkExpectingMessage(d);
+        EXPECT_TRUE(d.isVisible());
       }
+      Retype(d, c.accepted);
+      ClickOk(d);
     });
-    EXPECT_EQ(message.shown, !c.accepted) << c.typed;
-    EXPECT_EQ(distance, c.result) << c.typed;
+    EXPECT_EQ(refused, *c.refused != 0) << c.refused;
+    EXPECT_EQ(distance, c.result) << c.accepted;
   }
-}
-
-TEST(CalibrateDialog, FortyFeetSwitchedToMetersIsRefused) {
-  std::string distance = " 20 feet";
-  RangeMessage message;
-  RunDialog(distance, [&](QDialog& d) {
-    Retype(d, "40");
-    Click(Meters(d));
-    EXPECT_TRUE(Meters(d)->isChecked());
-    EXPECT_FALSE(Feet(d)->isChecked());
-    message = ClickOkExpectingMessage(d);
-    Retype(d, "10");
-    ClickOk(d);
-  });
-  EXPECT_TRUE(message.shown);
-  EXPECT_EQ(distance, " 10 meters");
 }
 
 TEST(CalibrateDialog, CapitalMetersSelectsNoUnit) {
@@ -183,37 +142,30 @@ TEST(CalibrateDialog, CapitalMetersSelectsNoUnit) {
 
   // A distance of nothing is refused even without a unit.
   distance = "far";
-  RangeMessage message;
+  bool refused = false;
   RunDialog(distance, [&](QDialog& d) {
     EXPECT_EQ(Edit(d)->text(), "0");
-    message = ClickOkExpectingMessage(d);
+    refused = ClickOkExpectingMessage(d);
     Click(Feet(d));
     Retype(d, "13");
     ClickOk(d);
   });
-  EXPECT_TRUE(message.shown);
+  EXPECT_TRUE(refused);
   EXPECT_EQ(distance, " 13 feet");
 }
 
 TEST(CalibrateDialog, CancelLeavesTheDistanceAsItWas) {
-  std::string distance = " 20 feet";
-  std::string result = RunDialog(distance, [](QDialog& d) {
-    Retype(d, "7");
-    Click(Meters(d));
-    ClickCancel(d);
-  });
-  EXPECT_EQ(distance, " 20 feet");
-  EXPECT_EQ(result, " 20 feet");
-
-  // Escape cancels as well, and so does a first start whose distance is still empty.
-  distance = "";
-  result = RunDialog(distance, [](QDialog& d) {
-    Retype(d, "20");
-    Click(Feet(d));
-    QTest::keyClick(Edit(d), Qt::Key_Escape);
-  });
-  EXPECT_EQ(distance, "");
-  EXPECT_EQ(result, "");
+  // Cancel, and Escape on a first start whose distance is still empty.
+  for (const std::string start : {" 20 feet", ""}) {
+    std::string distance = start;
+    const std::string result = RunDialog(distance, [&](QDialog& d) {
+      Retype(d, "7");
+      Click(Meters(d));
+      start.empty() ? QTest::keyClick(Edit(d), Qt::Key_Escape) : ClickCancel(d);
+    });
+    EXPECT_EQ(distance, start);
+    EXPECT_EQ(result, start);
+  }
 }
 
 TEST(CalibrateDialog, TabMovesFromTheDistanceToTheUnitAndTheButtons) {
@@ -236,7 +188,7 @@ TEST(CalibrateDialog, TabMovesFromTheDistanceToTheUnitAndTheButtons) {
     EXPECT_EQ(d.focusWidget(), Edit(d));
     // The unit chosen with the arrow counts: 13 meters is out of range.
     Retype(d, "13");
-    EXPECT_TRUE(ClickOkExpectingMessage(d).shown);
+    EXPECT_TRUE(ClickOkExpectingMessage(d));
     // Enter on the focused Cancel button presses Cancel, not the default OK.
     Retype(d, "30");
     Control<QPushButton>(d, 1006)->setFocus();

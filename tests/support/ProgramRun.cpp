@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdio>
 
 namespace lenvari {
 
@@ -24,26 +23,25 @@ std::string FreshFolder(const std::string& tag) {
   return path.toStdString();
 }
 
+namespace {
+
+// frame-NNNN.png or .json of the run's frames folder, 1-based.
+QString FramePath(const std::string& framesDir, int n, const char* extension) {
+  return QString::fromStdString(framesDir) + QString("/frame-%1.").arg(n, 4, 10, QChar('0')) + extension;
+}
+
+}  // namespace
+
 int ProgramRunResult::FrameCount() const {
   int n = 0;
-  char name[32];
-  while (true) {
-    std::snprintf(name, sizeof name, "/frame-%04d.png", n + 1);
-    if (!QFile::exists(QString::fromStdString(framesDir + name))) return n;
-    ++n;
-  }
+  while (QFile::exists(FramePath(framesDir, n + 1, "png"))) ++n;
+  return n;
 }
 
-QImage ProgramRunResult::Frame(int n) const {
-  char name[32];
-  std::snprintf(name, sizeof name, "/frame-%04d.png", n);
-  return QImage(QString::fromStdString(framesDir + name));
-}
+QImage ProgramRunResult::Frame(int n) const { return QImage(FramePath(framesDir, n, "png")); }
 
 QJsonObject ProgramRunResult::FrameState(int n) const {
-  char name[32];
-  std::snprintf(name, sizeof name, "/frame-%04d.json", n);
-  QFile file(QString::fromStdString(framesDir + name));
+  QFile file(FramePath(framesDir, n, "json"));
   if (!file.open(QIODevice::ReadOnly)) return {};
   return QJsonDocument::fromJson(file.readAll()).object();
 }
