@@ -51,11 +51,4 @@ inline double Darkness(const QImage& image, int x, int y) {
   return (255 - qGray(image.pixel(x, y))) / 255.0;
 }
 
-// Coverage-weighted length of dark along a column: the height of what crosses it, in pixels.
-inline double DarkAlongColumn(const QImage& image, int x, int y0, int y1) {
-  double sum = 0;
-  for (int y = y0; y < y1; ++y) sum += Darkness(image, x, y);
-  return sum;
-}
-
 }  // namespace lenvari::testing

@@ -41,21 +41,6 @@ TEST(FieldReading, FollowsTheFieldRules) {
   EXPECT_EQ(RealOf("1e39"), 0.0f);  // beyond single precision
 }
 
-TEST_F(DamagedFiles, ValueWithACommaKeepsItAndTheKeysAfterIt) {
-  State state = Start();
-  state.settings.SelectedVideo = "/videos/eye, chart.mp4";
-  state.settings.TestDistance[1] = "6,1 m";
-  state.settings.LabelColor[1] = "Blue";
-  state.settings.TimerDelay = 3;
-  SaveConfiguration(state);
-  State again = Start();
-  EXPECT_EQ(again.settings.SelectedVideo, "/videos/eye, chart.mp4");
-  EXPECT_EQ(again.settings.TestDistance[1], "6,1 m");
-  EXPECT_EQ(again.settings.LabelColor[1], "Blue");
-  EXPECT_EQ(again.settings.TimerDelay, 3.0f);
-  EXPECT_EQ(again.settings.VideoPlayer, "");
-}
-
 TEST_F(DamagedFiles, HandEditedSettingsKeepEveryKeyThatCanBeRead) {
   State state = NewState(folder);
   ReadSettingsText(state.settings, state.monitors, 1,
@@ -184,9 +169,12 @@ TEST_F(DamagedFiles, LetterSetFilesThatTheTablesCannotHoldAreUnreadable) {
   EXPECT_EQ(FileText(folder, "lv4.let.bak"), "Big\r\n 99 , 3 , 20 \r\n");
 }
 
-TEST_F(DamagedFiles, MixedCaseNamesAreReadAndWrittenInPlace) {
+TEST_F(DamagedFiles, CommasInValuesAndMixedCaseNamesAreReadAndWrittenInPlace) {
   State state = Start();
+  state.settings.SelectedVideo = "/videos/eye, chart.mp4";
+  state.settings.TestDistance[1] = "6,1 m";
   state.settings.LabelColor[1] = "Magenta";
+  state.settings.TimerDelay = 3;
   state.letters.LetterLines[0][1][1] = "u";
   SaveConfiguration(state);
   SaveLetterSets(state.letters, folder);
@@ -196,7 +184,12 @@ TEST_F(DamagedFiles, MixedCaseNamesAreReadAndWrittenInPlace) {
   const size_t files = FileNames(folder).size();
 
   State again = Start();
+  // A comma inside a value keeps the value whole and the keys after it.
+  EXPECT_EQ(again.settings.SelectedVideo, "/videos/eye, chart.mp4");
+  EXPECT_EQ(again.settings.TestDistance[1], "6,1 m");
   EXPECT_EQ(again.settings.LabelColor[1], "Magenta");
+  EXPECT_EQ(again.settings.TimerDelay, 3.0f);
+  EXPECT_EQ(again.settings.VideoPlayer, "");
   EXPECT_EQ(again.letters.LetterLines[0][1][1], "u");
   EXPECT_EQ(FileNames(folder).size(), files);  // no second spelling appeared
   EXPECT_TRUE(fs::exists(fs::path(folder) / "LV0.LET"));

@@ -130,6 +130,13 @@ TEST_F(StoreRestart, SettingsSurviveExactly) {
   EXPECT_NE(FileText(folder, "lvmonitordata.cfg").find("-1280 \r\n 0 \r\n 0 \r\n 1024 \r\n 1234 "),
             std::string::npos);
 
+  // A distance without a number is written as 20 feet: 0 never reaches the settings.
+  state.settings.TestDistance[3] = "0 meters";
+  state.settings.TestDistance[4] = "feet";
+  SaveConfiguration(state);
+  EXPECT_EQ(state.settings.TestDistance[3], "20 feet");
+  EXPECT_EQ(FileText(folder, "4lvconfig.cfg").substr(0, 24), "TestDistance:\r\n20 feet\r\n");
+
   State again = Start();
   const auto fields = [](const Settings& x) {
     return std::tie(x.TimerDelay, x.Mirror, x.LabelSize, x.TestDistance, x.LabelColor,
@@ -142,19 +149,6 @@ TEST_F(StoreRestart, SettingsSurviveExactly) {
   EXPECT_EQ(again.monitors.SavedMonitorRect[2], (MonitorRectangle{0, -1280, 0, 0, 1024}));
   EXPECT_EQ(again.monitors.MasterScaleX[2], 1234);
   EXPECT_EQ(again.monitors.MasterScaleY[2], 1250);
-}
-
-TEST_F(StoreRestart, TestDistanceWithoutANumberIsWrittenAsTwentyFeet) {
-  State state = Start();
-  state.settings.TestDistance[1] = "";
-  state.settings.TestDistance[2] = "feet";
-  state.settings.TestDistance[3] = "0 meters";
-  state.settings.TestDistance[4] = "6 meters";
-  SaveConfiguration(state);
-  EXPECT_EQ(state.settings.TestDistance[1], "20 feet");
-  EXPECT_EQ(state.settings.TestDistance[2], "20 feet");
-  EXPECT_EQ(state.settings.TestDistance[3], "20 feet");
-  EXPECT_EQ(FileText(folder, "4lvconfig.cfg").substr(0, 25), "TestDistance:\r\n6 meters\r\n");
 }
 
 TEST_F(StoreRestart, GlobalsEndAsTheLastFileAndTheOddKeysKeepTheirQuirks) {
@@ -206,13 +200,6 @@ TEST_F(StoreRestart, EditedLetterLineSurvivesARestart) {
   EXPECT_EQ(again.letters.LetterLines[2][1][0], "HOTV2");
 }
 
-TEST(LetterLineEditor, KeepsOnlyAllowedCharactersAndAtMostTen) {
-  EXPECT_EQ(AllowedLetterLine("abc12"), "bc12");
-  EXPECT_EQ(AllowedLetterLine("ABCDEFGHIJKL MNOP"), "ABCDEFGHIJ");
-  EXPECT_EQ(AllowedLetterLine("a,b;c!j-p_.x"), "bcj-p_.");
-  EXPECT_EQ(AllowedLetterLine("xyz lrud"), "");
-}
-
 TEST(LetterLineEditor, AsksTopmostAndRefusesAnEmptyAnswer) {
   QTemporaryDir dir;
   const std::string folder = dir.path().toStdString();
@@ -248,6 +235,12 @@ TEST(LetterLineEditor, AsksTopmostAndRefusesAnEmptyAnswer) {
   chart.SizeNow = 25;
   EXPECT_FALSE(EditLetterLine(letters, chart, folder, host));
   EXPECT_EQ(host.inputs.size(), 2u);
+
+  // Only the allowed characters count, at most ten of them.
+  EXPECT_EQ(AllowedLetterLine("abc12"), "bc12");
+  EXPECT_EQ(AllowedLetterLine("ABCDEFGHIJKL MNOP"), "ABCDEFGHIJ");
+  EXPECT_EQ(AllowedLetterLine("a,b;c!j-p_.x"), "bcj-p_.");
+  EXPECT_EQ(AllowedLetterLine("xyz lrud"), "");
 }
 
 }  // namespace
