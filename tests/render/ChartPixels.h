@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QDir>
 #include <QImage>
+#include <QRect>
 
 #include <memory>
 #include <string>
@@ -49,6 +50,15 @@ inline bool Is(const QColor& c, int r, int g, int b) {
 // How dark a pixel is against white, 0 .. 1 (for black or grey letters on white).
 inline double Darkness(const QImage& image, int x, int y) {
   return (255 - qGray(image.pixel(x, y))) / 255.0;
+}
+
+// Pixels darker than mid-grey inside the rectangle.
+inline int DarkPixels(const QImage& image, const QRect& area) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) count += Darkness(image, x, y) > 0.5;
+  }
+  return count;
 }
 
 }  // namespace lenvari::testing

@@ -73,10 +73,8 @@ class StoreFolderTest : public ::testing::Test {
 
 // Every CR LF of the text as a lone LF.
 inline std::string WithoutCarriageReturns(std::string text) {
-  std::string out;
-  for (char c : text)
-    if (c != '\r') out += c;
-  return out;
+  std::erase(text, '\r');
+  return text;
 }
 
 }  // namespace lenvari
