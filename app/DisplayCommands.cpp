@@ -4,7 +4,7 @@
 #include "app/ShutterKeys.h"
 #include "render/ChartColours.h"
 #include "render/ClockDial.h"
-#include "render/SpecialTargets.h"
+#include "render/TargetShapes.h"
 #include "store/MemoryPresets.h"
 
 namespace lenvari {

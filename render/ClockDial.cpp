@@ -11,7 +11,7 @@
 #include "render/ChartColours.h"
 #include "render/LetterChartBackground.h"
 #include "render/Optotype.h"
-#include "render/SpecialTargets.h"
+#include "render/TargetShapes.h"
 #include "store/State.h"
 
 namespace lenvari {

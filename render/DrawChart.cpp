@@ -11,7 +11,7 @@
 #include "render/LetterChartLayout.h"
 #include "render/ShowImage.h"
 #include "render/SizeLabels.h"
-#include "render/SpecialTargets.h"
+#include "render/TargetShapes.h"
 #include "render/StrongLight.h"
 #include "render/WorthDot.h"
 #include "store/State.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/Canvas.h"
-#include "render/SpecialTargets.h"
+#include "render/TargetShapes.h"
 #include "store/State.h"
 
 namespace lenvari {

@@ -5,7 +5,7 @@
 #include "common/NumberText.h"
 #include "platform/Canvas.h"
 #include "render/LetterChartLayout.h"
-#include "render/SpecialTargets.h"
+#include "render/TargetShapes.h"
 #include "store/State.h"
 
 namespace lenvari {

@@ -1,7 +1,7 @@
 #include "render/LetterChartBackground.h"
 
 #include "render/ChartColours.h"
-#include "render/SpecialTargets.h"
+#include "render/TargetShapes.h"
 #include "store/ChartState.h"
 
 namespace lenvari {

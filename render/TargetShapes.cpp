@@ -1,4 +1,4 @@
-#include "render/SpecialTargets.h"
+#include "render/TargetShapes.h"
 
 #include "store/Settings.h"
 
