@@ -11,6 +11,8 @@
 #include "render/DrawChart.h"
 #include "render/OptotypeShapes.h"
 #include "store/BuiltInLetterSets.h"
+#include "store/BuiltInPresets.h"
+#include "store/MemoryPresets.h"
 #include "store/SettingsFiles.h"
 #include "store/State.h"
 
@@ -36,20 +38,10 @@ State PresetOneState(int width, int height, int smoothing) {
   state.monitors.MasterScaleY[1] = 343;
   SetChartExtent(state.monitors);
   state.settings.SmoothingFlag = smoothing;
-  state.settings.MyRed = static_cast<int>(RgbColour(255, 0, 0));
-  state.settings.MyGreen = static_cast<int>(RgbColour(0, 255, 0));
-  state.settings.MyBlue = static_cast<int>(RgbColour(0, 0, 255));
-  state.settings.MyBlack = 0;
   for (int f = 0; f <= kLetterSetFiles; ++f) FillBuiltInLetterSet(state.letters, f);
-  ChartState& chart = state.chart;
-  chart.SizeNow = 6;
-  chart.Mode = "Letter";
-  chart.LetterSet = 1;
-  chart.Grad = 1;
-  chart.HShutter = 999;
-  chart.VShutter = 999;
-  chart.LetterSetFileNum = 6;
-  chart.CurrentMemory = 1;
+  FillBuiltInPresets(state.presets);
+  state.chart.CurrentMemory = 1;
+  MemoryPreset(state, "read", state.chart.CurrentMemory);
   return state;
 }
 

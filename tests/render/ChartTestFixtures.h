@@ -4,6 +4,8 @@
 
 #include "render/DrawChart.h"
 #include "store/BuiltInLetterSets.h"
+#include "store/BuiltInPresets.h"
+#include "store/MemoryPresets.h"
 #include "store/SettingsFiles.h"
 #include "store/State.h"
 
@@ -22,16 +24,11 @@ inline State MakeChartState(int screenWidth = 1920, int screenHeight = 1080, int
   ApplyDefaultSettings(state.settings, monitors, 1);
   SetChartExtent(monitors);
   for (int f = 0; f <= kLetterSetFiles; ++f) FillBuiltInLetterSet(state.letters, f);
-  ChartState& chart = state.chart;
-  chart.SizeNow = 6;
-  chart.Mode = "Letter";
-  chart.LetterSet = 1;
-  chart.Grad = 1;
-  chart.HShutter = 999;
-  chart.VShutter = 999;
-  chart.LetterSetFileNum = 6;
-  chart.CurrentMemory = 1;
-  chart.ImageNum = 1;
+  FillBuiltInPresets(state.presets);
+  state.chart.CurrentMemory = 1;
+  MemoryPreset(state, "read", state.chart.CurrentMemory);
+  state.chart.ShowMemoryNumber = 0;  // as after the next input
+  state.chart.ImageNum = 1;
   return state;
 }
 
