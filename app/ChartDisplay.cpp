@@ -26,7 +26,6 @@ void OpenChartWindow(ProgramContext& context) {
   const int height = std::max(1, monitors.ScreenHeight[m]);
   context.chartWindow = std::make_unique<CanvasWindow>("", rect[1], rect[2], width, height, true);
   context.chartCanvas = std::make_unique<Canvas>(width, height);
-  context.chartCanvas->SetAntialias(context.state.settings.SmoothingFlag == 1);
   ApplyChartScale(monitors, *context.chartCanvas);
   context.chartWindow->Show();
   context.console.MoveTo(1, monitors.ChartHeight + 1);
@@ -45,7 +44,6 @@ namespace lenvari {
 
 void DrawChartFrame(ProgramContext& context) {
   if (!context.chartCanvas) return;
-  context.chartCanvas->SetAntialias(context.state.settings.SmoothingFlag == 1);
   DrawChart(context.state, context.shapes, *context.chartCanvas);
   PresentChart(context);
 }

@@ -6,6 +6,7 @@
 #include "app/ChartDisplay.h"
 #include "app/InputLoop.h"
 #include "platform/DesktopPixels.h"
+#include "render/CalibrationScreenCheck.h"
 #include "store/DataFolder.h"
 #include "store/LetterSetFiles.h"
 #include "store/MemoryPresets.h"
@@ -48,11 +49,7 @@ void StartUp(ProgramContext& context) {
   state.chart.ImageNum = 1;
   LoadLetterSets(state.letters, state.chart, state.DataPath);
   Monitors& monitors = state.monitors;
-  for (int m = 1; m <= monitors.NumberOfMonitors; ++m) {
-    const auto& r = monitors.MonitorRect[m];
-    monitors.ScreenWidth[m] = std::abs(r[3] - r[1]);
-    monitors.ScreenHeight[m] = std::abs(r[4] - r[2]);
-  }
+  for (int m = 1; m <= monitors.NumberOfMonitors; ++m) MeasureScreen(monitors, m);
   OpenChartWindow(context);
   MemoryPreset(state, "read", state.chart.CurrentMemory);
 }
