@@ -47,6 +47,11 @@ struct ProgramContext {
   VirtualRemoteMailbox VirtualRemoteCommand;
   ScriptedInput script;
 
+  // The control window's place as last seen, when it last changed, and as last saved.
+  WindowPlace controlWindowSeen;
+  double controlWindowMovedAt = 0;
+  WindowPlace controlWindowSaved;
+
   int missingChartWindowPolls = 0;
   int framesWritten = 0;
   // Modifier state read after each wait.

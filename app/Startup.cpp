@@ -4,6 +4,7 @@
 #include <random>
 
 #include "app/ChartDisplay.h"
+#include "app/ControlWindow.h"
 #include "app/InputLoop.h"
 #include "platform/DesktopPixels.h"
 #include "render/CalibrationScreenCheck.h"
@@ -50,6 +51,7 @@ void StartUp(ProgramContext& context) {
   LoadLetterSets(state.letters, state.chart, state.DataPath);
   Monitors& monitors = state.monitors;
   for (int m = 1; m <= monitors.NumberOfMonitors; ++m) MeasureScreen(monitors, m);
+  PlaceControlWindowAtStart(context);
   OpenChartWindow(context);
   MemoryPreset(state, "read", state.chart.CurrentMemory);
 }

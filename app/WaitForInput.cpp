@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/Clock.h"
+#include "app/ControlWindow.h"
 #include "app/ProgramEnd.h"
 #include "common/NumberText.h"
 
@@ -86,6 +87,7 @@ std::string WaitForInput(ProgramContext& context) {
     QThread::msleep(kPollMilliseconds);
     QCoreApplication::processEvents();
     const double now = SecondsSinceMidnight();
+    KeepControlWindowPlace(context, now);
     bool scriptRunning = true;
     if (context.script.active)
       scriptRunning =
@@ -162,8 +164,9 @@ std::string WaitForWindowKeys(ProgramContext& context, CanvasWindow& window) {
     if (input.empty()) input = window.TakeKeys();
     if (input.empty()) input = TranslateRemoteText(context.VirtualRemoteCommand.Take());
     if (!input.empty()) return input;
-    // Closing the window by hand ends its screen as Enter would.
-    if (!window.Exists()) return "\r";
+    // Closing the window by hand leaves its screen as Escape would: a size nobody confirmed is
+    // never stored.
+    if (!window.Exists()) return "\x1b";
     if (context.script.active && !scriptRunning) throw ProgramEnd{0};
   }
 }
