@@ -1,6 +1,7 @@
 #include "app/ControlWindow.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "common/NumberText.h"
 #include "render/SizeLabels.h"
@@ -101,7 +102,9 @@ void KeepControlWindowOffChart(ProgramContext& context) {
   if (!(place == now)) context.console.PlaceControlWindow(place);
 }
 
-void KeepControlWindowPlace(ProgramContext& context, double now) {
+void KeepControlWindowPlace(ProgramContext& context) {
+  const double now = std::chrono::duration<double>(
+                         std::chrono::steady_clock::now().time_since_epoch()).count();
   const WindowPlace place = context.console.ControlWindowPlace();
   if (place.width <= 0 || place.height <= 0) return;
   if (!(place == context.controlWindowSeen)) {

@@ -31,8 +31,8 @@ void PlaceControlWindowAtStart(ProgramContext& context);
 // patient's monitor, and tells the host which monitor that is.
 void KeepControlWindowOffChart(ProgramContext& context);
 // Saves the control window's place once it has stood still for a moment after the examiner
-// moved or resized it. `now` in seconds.
-void KeepControlWindowPlace(ProgramContext& context, double now);
+// moved or resized it.
+void KeepControlWindowPlace(ProgramContext& context);
 
 // One compact status text of the chart state: mode, size in the chosen notation, letter-set
 // file and line, shutters, contrast, preset, mirror, and `typedDigits` while a Snellen

@@ -6,6 +6,7 @@
 #include "app/ChartDisplay.h"
 #include "app/ControlWindow.h"
 #include "app/InputLoop.h"
+#include "app/MonitorWindowCommand.h"
 #include "platform/DesktopPixels.h"
 #include "render/CalibrationScreenCheck.h"
 #include "store/DataFolder.h"
@@ -53,6 +54,7 @@ void StartUp(ProgramContext& context) {
   for (int m = 1; m <= monitors.NumberOfMonitors; ++m) MeasureScreen(monitors, m);
   PlaceControlWindowAtStart(context);
   OpenChartWindow(context);
+  if (state.settings.MonitorWindowFlag == 1) OpenMonitorWindow(context);
   MemoryPreset(state, "read", state.chart.CurrentMemory);
 }
 
