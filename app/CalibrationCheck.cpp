@@ -9,6 +9,7 @@
 #include "store/MemoryPresets.h"
 #include "store/MonitorDataFile.h"
 #include "store/PresetFile.h"
+#include "store/ScreenIdentity.h"
 #include "store/SettingsFiles.h"
 
 namespace lenvari {
@@ -22,9 +23,34 @@ void RecallPresetOneAndDraw(ProgramContext& context) {
   DrawChartFrame(context);
 }
 
+// The "Calibration Required" box naming what changed.
+void ShowMonitorChanged(ConsoleHost& console, const std::string& change) {
+  console.ConsoleMessageBox(change + "\\n\\nCalibration is now required.", kMbIconExclamation,
+                            "Calibration Required");
+}
+
+// A monitor calibrated before its identity was kept takes the present one without asking.
+void AdoptUnknownScreen(State& state, int m) {
+  if (state.screens.Calibrated[m].known || !state.screens.Present[m].known) return;
+  RememberCalibratedScreen(state, m);
+}
+
 }  // namespace
 
-void RunCalibrationScreen(ProgramContext& context) {
+std::string MonitorChangeText(const State& state, int m) {
+  if (m < 1 || m > kMaxMonitors) return "";
+  return ScreenChangeText(state.screens.Calibrated[m], state.screens.Present[m]);
+}
+
+void RememberCalibratedScreen(State& state, int m) {
+  if (m < 1 || m > kMaxMonitors || !state.screens.Present[m].known) return;
+  ScreenRecord record = state.screens.Present[m];
+  record.physicalWidthMm = record.physicalHeightMm = 0;
+  state.screens.Calibrated[m] = record;
+  SaveScreenIdentities(state.DataPath, state.screens.Calibrated);
+}
+
+void RunCalibrationScreen(ProgramContext& context, bool monitorChanged) {
   std::unique_ptr<CanvasWindow> window;
   CalibrationScreenHost host;
   host.closeChartWindow = [&] { CloseChartWindow(context); };
@@ -56,8 +82,17 @@ void RunCalibrationScreen(ProgramContext& context) {
   host.saveConfiguration = [&] {
     StorePresentRectangle(context.state.monitors, context.state.monitors.CurrentMonitor);
     SaveConfiguration(context.state);
+    RememberCalibratedScreen(context.state, context.state.monitors.CurrentMonitor);
   };
-  CalibrateScreen(context.console, context.state.monitors, context.state.settings, host);
+  const int m = context.state.monitors.CurrentMonitor;
+  CalibrationHints hints;
+  hints.monitorChanged = monitorChanged;
+  if (m >= 1 && m <= kMaxMonitors) {
+    const auto square = PhysicalSquare(context.state.screens.Present[m],
+                                       CalibrationSide(context.state.settings.TestDistance[m]));
+    if (square) hints.physical = std::make_pair(square->x, square->y);
+  }
+  CalibrateScreen(context.console, context.state.monitors, context.state.settings, host, hints);
 }
 
 void CheckCalibration(ProgramContext& context) {
@@ -69,12 +104,20 @@ void CheckCalibration(ProgramContext& context) {
     LoadPresetFile(context.state.presets, m, context.state.DataPath);
   CloseChartWindow(context);
   MeasureScreen(monitors, m);
-  if (CalibrationRequired(monitors, m, kMonitorChangeCalibrationMinimum)) {
-    ShowCalibrationRequired(context.console);
+  const bool required = CalibrationRequired(monitors, m, kMonitorChangeCalibrationMinimum);
+  const std::string change = required ? "" : MonitorChangeText(context.state, m);
+  if (required || !change.empty()) {
+    if (required) {
+      ShowCalibrationRequired(context.console);
+    } else {
+      ShowMonitorChanged(context.console, change);
+    }
     context.console.BringToFront();
     context.console.ConsoleTopMost(0);
-    RunCalibrationScreen(context);
+    RunCalibrationScreen(context, !change.empty());
     SaveConfiguration(context.state);
+  } else {
+    AdoptUnknownScreen(context.state, m);
   }
   StorePresentRectangle(monitors, m);
   SaveMonitorData(monitors, context.state.settings, context.state.DataPath);
@@ -84,13 +127,22 @@ void CheckCalibration(ProgramContext& context) {
 bool LoopEntryCalibrationCheck(ProgramContext& context) {
   Monitors& monitors = context.state.monitors;
   const int m = monitors.CurrentMonitor;
-  if (!CalibrationRequired(monitors, m, kLoopEntryCalibrationMinimum)) return false;
-  ShowCalibrationRequired(context.console);
+  const bool required = CalibrationRequired(monitors, m, kLoopEntryCalibrationMinimum);
+  const std::string change = required ? "" : MonitorChangeText(context.state, m);
+  if (!required && change.empty()) {
+    AdoptUnknownScreen(context.state, m);
+    return false;
+  }
+  if (required) {
+    ShowCalibrationRequired(context.console);
+  } else {
+    ShowMonitorChanged(context.console, change);
+  }
   context.console.ConsoleTopMost(0);
   context.console.BringToFront();
   std::string& distance = context.state.settings.TestDistance[m];
   SHOWCALIBRATE(0, distance);
-  RunCalibrationScreen(context);
+  RunCalibrationScreen(context, !change.empty());
   RecallPresetOneAndDraw(context);
   return true;
 }

@@ -5,15 +5,22 @@
 
 namespace lenvari {
 
-// The calibration square on the current monitor, in a window of its own; the scales are saved.
-void RunCalibrationScreen(ProgramContext& context);
+// The calibration square on the current monitor, in a window of its own; the scales are saved
+// and the monitor they were made on is remembered. `monitorChanged`: asked because the monitor
+// is not the one the present scales were made on.
+void RunCalibrationScreen(ProgramContext& context, bool monitorChanged = false);
 
-// After a change of patient monitor: calibration when the resolution changed or a scale is
-// below 10; then the monitor data saved, the chart window reopened, preset 1 recalled and drawn.
+// What the present monitor m has changed since its calibration ("" when nothing), and the
+// remembering of the present monitor as the one calibrated.
+std::string MonitorChangeText(const State& state, int m);
+void RememberCalibratedScreen(State& state, int m);
+
+// After a change of patient monitor: calibration when the resolution changed, a scale is
+// below 10, or the monitor, its display scaling or its rotation is not the calibrated one; then the monitor data saved, the chart window reopened, preset 1 recalled and drawn.
 void CheckCalibration(ProgramContext& context);
 
-// At the entry of the input loop: calibration when the resolution changed or a scale is below
-// 25, with the distance dialog first; then the chart window reopened and preset 1 drawn.
+// At the entry of the input loop: calibration when the resolution changed, a scale is below
+// 25, or the monitor is not the calibrated one, with the distance dialog first; then the chart window reopened and preset 1 drawn.
 // True when it ran (and drew the chart).
 bool LoopEntryCalibrationCheck(ProgramContext& context);
 

@@ -133,6 +133,12 @@ std::string LiveStatusText(const State& state, const std::string& typedDigits) {
                      "  preset " + std::to_string(chart.CurrentMemory) +
                      "  mirror " + (state.settings.Mirror[m] == -1 ? "on" : "off");
   if (!chart.JustOneLetter.empty()) text += "  letter " + chart.JustOneLetter;
+  const ScreenRecord& remembered = state.screens.Calibrated[m];
+  if (remembered.known) {
+    const std::string change = ScreenChangeText(remembered, state.screens.Present[m]);
+    text += change.empty() ? "\ncalibration: made on this monitor"
+                           : "\ncalibration: NOT FOR THIS MONITOR - " + change;
+  }
   if (!typedDigits.empty()) text += "\ntyped: " + typedDigits;
   return text;
 }

@@ -8,20 +8,38 @@
 #include "app/InputLoop.h"
 #include "app/MonitorWindowCommand.h"
 #include "platform/DesktopPixels.h"
+#include "platform/DisplayIdentity.h"
 #include "render/CalibrationScreenCheck.h"
 #include "store/DataFolder.h"
 #include "store/LetterSetFiles.h"
 #include "store/MemoryPresets.h"
+#include "store/ScreenIdentity.h"
 #include "store/SettingsFiles.h"
 
 namespace lenvari {
 
-void EnumerateMonitors(Monitors& monitors) {
+void EnumerateMonitors(Monitors& monitors, ScreenRecords& screens) {
   monitors.NumberOfMonitors = 0;
+  const std::vector<DisplayIdentity> identities = EnumDisplayIdentities();
   for (const DesktopMonitor& m : EnumDisplayMonitors()) {
     if (monitors.NumberOfMonitors == kMaxMonitors) break;
     const int n = ++monitors.NumberOfMonitors;
     monitors.MonitorRect[n] = {0, m.left, m.top, m.right, m.bottom};
+    ScreenRecord& present = screens.Present[n];
+    present = ScreenRecord{};
+    present.known = true;
+    present.widthPx = m.right - m.left;
+    present.heightPx = m.bottom - m.top;
+    present.pixelRatio = m.pixelRatio;
+    if (n - 1 < static_cast<int>(identities.size())) {
+      const DisplayIdentity& identity = identities[n - 1];
+      present.manufacturer = identity.manufacturer;
+      present.model = identity.model;
+      present.serialNumber = identity.serialNumber;
+      present.physicalWidthMm = identity.physicalWidthMm;
+      present.physicalHeightMm = identity.physicalHeightMm;
+      present.rotationDegrees = identity.rotationDegrees;
+    }
   }
 }
 
@@ -43,9 +61,10 @@ void StartUp(ProgramContext& context) {
 
   state.random.seed(context.options.hasSeed ? context.options.seed : std::random_device{}());
 
-  EnumerateMonitors(state.monitors);
+  EnumerateMonitors(state.monitors, state.screens);
   context.shapes = LoadOptotypeShapes();
   LoadConfiguration(state);
+  state.screens.Calibrated = LoadScreenIdentities(state.DataPath);
   CheckMonitorCount(state.monitors, context.console);
   state.chart.CurrentMemory = 1;
   state.chart.ImageNum = 1;

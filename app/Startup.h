@@ -12,6 +12,6 @@ namespace lenvari {
 void StartUp(ProgramContext& context);
 
 // Fills the monitor tables from the desktop: at most ten monitors in desktop order.
-void EnumerateMonitors(Monitors& monitors);
+void EnumerateMonitors(Monitors& monitors, ScreenRecords& screens);
 
 }  // namespace lenvari

@@ -8,6 +8,7 @@
 // layer, and tests hand in a scripted stand-in.
 
 #include <string>
+#include <vector>
 
 namespace lenvari {
 
@@ -47,6 +48,10 @@ class ConsoleHost {
   // Modal box; returns the button pressed (kIdOk, kIdCancel, kIdYes, kIdNo).
   virtual int ConsoleMessageBox(const std::string& message, int style, const std::string& title,
                                 int flags = 0, int reserved = 0) = 0;
+  // Modal box with buttons of the given captions, the first the default; returns the index of
+  // the button pressed, or -1 when the box was closed without one.
+  virtual int ConsoleChoice(const std::string& message, const std::string& title,
+                            const std::vector<std::string>& buttons) = 0;
   // Modal one-line input; returns the text typed, or "" when cancelled.
   virtual std::string ConsoleInputBox(const std::string& prompt, const std::string& title,
                                       const std::string& defaultText) = 0;

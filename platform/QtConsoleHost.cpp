@@ -300,6 +300,22 @@ int QtConsoleHost::ConsoleMessageBox(const std::string& message, int style,
   }
 }
 
+int QtConsoleHost::ConsoleChoice(const std::string& message, const std::string& title,
+                                 const std::vector<std::string>& buttons) {
+  QMessageBox box(QMessageBox::Question, QString::fromStdString(ExpandConsoleText(title)),
+                  QString::fromStdString(ExpandConsoleText(message)));
+  box.setWindowFlags(kModalFrame);
+  std::vector<QPushButton*> pushButtons;
+  for (size_t i = 0; i < buttons.size(); ++i)
+    pushButtons.push_back(box.addButton(QString::fromStdString(buttons[i]),
+                                        i == 0 ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
+  if (!pushButtons.empty()) box.setDefaultButton(pushButtons.front());
+  box.exec();
+  for (size_t i = 0; i < pushButtons.size(); ++i)
+    if (box.clickedButton() == pushButtons[i]) return static_cast<int>(i);
+  return -1;
+}
+
 std::string QtConsoleHost::ConsoleInputBox(const std::string& prompt, const std::string& title,
                                            const std::string& defaultText) {
   QInputDialog dialog;

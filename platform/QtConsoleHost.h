@@ -25,6 +25,8 @@ class QtConsoleHost : public ConsoleHost {
   void ConsoleNormal() override;
   int ConsoleMessageBox(const std::string& message, int style, const std::string& title,
                         int flags, int reserved) override;
+  int ConsoleChoice(const std::string& message, const std::string& title,
+                    const std::vector<std::string>& buttons) override;
   std::string ConsoleInputBox(const std::string& prompt, const std::string& title,
                               const std::string& defaultText) override;
   int MenuDefinition(int number, const std::string& definition) override;

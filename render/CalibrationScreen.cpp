@@ -1,6 +1,7 @@
 #include "render/CalibrationScreen.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "common/Colour.h"
 #include "common/NumberText.h"
@@ -97,8 +98,25 @@ bool ApplyCalibrationKey(const std::string& key, int& scaleX, int& scaleY) {
   return false;
 }
 
+std::string MeasureAgainMessage(int scaleX, int scaleY, int physicalX, int physicalY,
+                                double side) {
+  return "The square is now " + std::to_string(scaleX) + " x " + std::to_string(scaleY) +
+         " pixels. The size this monitor reports makes" + CalibrationSideText(side) +
+         " centimeters " + std::to_string(physicalX) + " x " + std::to_string(physicalY) +
+         " pixels.\\n\\nPlease measure the square again with a ruler, or keep it if your "
+         "measurement is right.";
+}
+
+namespace {
+
+bool FarFrom(int scale, int expected) {
+  return expected > 0 && std::abs(scale - expected) > kPhysicalSizeTolerance * expected;
+}
+
+}  // namespace
+
 bool CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& settings,
-                     const CalibrationScreenHost& host) {
+                     const CalibrationScreenHost& host, const CalibrationHints& hints) {
   const int m = monitors.CurrentMonitor;
   console.ConsoleTopMost(1);
   const double side = CalibrationSide(settings.TestDistance[m]);
@@ -122,7 +140,11 @@ bool CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& s
   // must not be forced to store whatever size the square has when the keys stop.
   const bool canKeepPrevious =
       previousX >= kMinimumCalibrationScale && previousY >= kMinimumCalibrationScale;
-  if (scaleX < kMinimumCalibrationScale || scaleY < kMinimumCalibrationScale) {
+  const bool uncalibrated = scaleX < kMinimumCalibrationScale || scaleY < kMinimumCalibrationScale;
+  if (hints.physical && (uncalibrated || hints.monitorChanged)) {
+    scaleX = hints.physical->first;
+    scaleY = hints.physical->second;
+  } else if (uncalibrated) {
     scaleX = kDefaultCalibrationScale;
     scaleY = kDefaultCalibrationScale;
   }
@@ -138,7 +160,15 @@ bool CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& s
       host.closeCalibrationWindow();
       return false;
     }
-    if (ApplyCalibrationKey(key, scaleX, scaleY)) break;
+    if (!ApplyCalibrationKey(key, scaleX, scaleY)) continue;
+    if (hints.physical && (FarFrom(scaleX, hints.physical->first) ||
+                           FarFrom(scaleY, hints.physical->second))) {
+      const int answer = console.ConsoleChoice(
+          MeasureAgainMessage(scaleX, scaleY, hints.physical->first, hints.physical->second, side),
+          "Calibrate", {"Measure again", "Keep"});
+      if (answer != 1) continue;
+    }
+    break;
   }
 
   host.closeCalibrationWindow();

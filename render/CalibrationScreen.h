@@ -8,6 +8,7 @@
 // windows and input wait and tests fill with fakes.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "store/Monitors.h"
@@ -74,12 +75,29 @@ struct CalibrationScreenHost {
   std::function<void()> rebuildGalleries;
 };
 
+// What is known of the monitor beyond its pixels. `physical`: the square's size in pixels that
+// the monitor's believable reported size implies. `monitorChanged`: the calibration is asked
+// because the monitor is not the one the present scales were made on.
+struct CalibrationHints {
+  std::optional<std::pair<int, int>> physical;
+  bool monitorChanged = false;
+};
+// A confirmed square further than this from the one the reported size implies is asked about.
+constexpr double kPhysicalSizeTolerance = 0.10;
+
+// The question asked then, with the console's line breaks.
+std::string MeasureAgainMessage(int scaleX, int scaleY, int physicalX, int physicalY, double side);
+
 // Runs the calibration of monitor `CurrentMonitor` with its `TestDistance`: the explanation
 // box, the square until Enter or ".", then the new scales are saved. Escape leaves a monitor
 // that had a valid calibration (both scales kMinimumCalibrationScale or more) as it was:
 // previous scales, nothing saved; on a first calibration it is ignored, as there is nothing
 // to go back to. True when a size was confirmed. The caller reopens the chart window afterwards.
+// A believable reported size starts a first calibration (or one on a changed monitor) at the
+// square it implies instead of kDefaultCalibrationScale, and a confirmed square more than
+// kPhysicalSizeTolerance away from it is asked about: "Measure again" goes back to the square,
+// "Keep" stores it.
 bool CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& settings,
-                     const CalibrationScreenHost& host);
+                     const CalibrationScreenHost& host, const CalibrationHints& hints = {});
 
 }  // namespace lenvari

@@ -9,6 +9,7 @@
 #include "store/LetterSets.h"
 #include "store/Monitors.h"
 #include "store/Presets.h"
+#include "store/ScreenIdentity.h"
 #include "store/Settings.h"
 
 namespace lenvari {
@@ -19,6 +20,7 @@ struct State {
   Settings settings;
   LetterSets letters;
   Presets presets;
+  ScreenRecords screens;  // the monitors the calibrations were made on, and the present ones
 
   std::string Version;
   std::string DataPath;        // the data folder, without a trailing separator

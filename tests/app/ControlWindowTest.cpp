@@ -80,8 +80,19 @@ TEST(ControlWindowStatus, ShowsWhatThePatientSeesAndTheDigitsBeingTyped) {
   EXPECT_NE(status.find("contrast 10 %"), std::string::npos) << status;  // grey 90 on white
   EXPECT_NE(status.find("preset 1"), std::string::npos) << status;
   EXPECT_EQ(status.find("typed"), std::string::npos) << status;
+  // Whether the calibration was made on the monitor now in use.
+  ScreenRecords& screens = context.state.screens;
+  screens.Calibrated[1].known = screens.Present[1].known = true;
+  screens.Calibrated[1].model = "U2419H";
+  screens.Present[1].model = "U2419H";
   RunOnePass(context, "]");
-  EXPECT_NE(host.StatusText().find("contrast 20 %"), std::string::npos) << host.StatusText();
+  EXPECT_NE(host.StatusText().find("calibration: made on this monitor"), std::string::npos);
+  screens.Present[1].model = "U2720Q";
+  RunOnePass(context, "]");
+  EXPECT_NE(host.StatusText().find("NOT FOR THIS MONITOR - The patient monitor has changed"),
+            std::string::npos)
+      << host.StatusText();
+  EXPECT_NE(host.StatusText().find("contrast 30 %"), std::string::npos) << host.StatusText();
 
   // "3" starts a typed size; "5" follows; the run's script ends before Enter.
   std::string error;

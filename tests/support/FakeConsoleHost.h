@@ -58,6 +58,16 @@ class FakeConsoleHost : public ConsoleHost {
     if (messageButton != 0) return messageButton;
     return (style & 0x0F) == kMbYesNo ? kIdYes : kIdOk;
   }
+  std::deque<int> choiceAnswers;       // button indexes, one per choice box; then 0
+  int ConsoleChoice(const std::string& message, const std::string& title,
+                    const std::vector<std::string>&) override {
+    calls->push_back("MessageBox " + title);
+    messages.push_back({title, message, 0});
+    if (choiceAnswers.empty()) return 0;
+    const int answer = choiceAnswers.front();
+    choiceAnswers.pop_front();
+    return answer;
+  }
   std::string ConsoleInputBox(const std::string& prompt, const std::string& title,
                               const std::string& defaultText) override {
     calls->push_back("InputBox");

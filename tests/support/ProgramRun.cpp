@@ -106,6 +106,8 @@ ProgramRunResult RunProgram(const ProgramRunRequest& request) {
     environment.insert("DISPLAY", QString::fromStdString(request.x11Display));
   }
   environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+  for (const auto& [name, value] : request.environment)
+    environment.insert(QString::fromStdString(name), QString::fromStdString(value));
   process.setProcessEnvironment(environment);
   process.start(LENVARI_MAIN_PATH, arguments);
   result.finished = process.waitForFinished(request.timeoutSeconds * 1000);

@@ -41,6 +41,8 @@ struct ProgramRunRequest {
   // No window system at all: DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM unset.
   bool withoutDisplay = false;
   int timeoutSeconds = 120;
+  // Extra environment variables of the run (name, value).
+  std::vector<std::pair<std::string, std::string>> environment;
 };
 
 // A new empty folder under the test output folder, named after the test and `tag`.

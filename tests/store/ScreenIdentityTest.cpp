@@ -1,0 +1,100 @@
+// The monitor a calibration was made on: what counts as another monitor, when a reported
+// physical size is believed, and the small file that remembers it.
+
+#include <gtest/gtest.h>
+
+#include "store/DataFolder.h"
+#include "store/ScreenIdentity.h"
+#include "support/ProgramRun.h"
+
+namespace lenvari {
+namespace {
+
+ScreenRecord Screen(const std::string& maker, const std::string& model, const std::string& serial,
+                    double ratio = 1, int rotation = 0) {
+  ScreenRecord r;
+  r.known = true;
+  r.manufacturer = maker;
+  r.model = model;
+  r.serialNumber = serial;
+  r.widthPx = 1920;
+  r.heightPx = 1080;
+  r.pixelRatio = ratio;
+  r.rotationDegrees = rotation;
+  return r;
+}
+
+ScreenRecord Reporting(double widthMm, double heightMm) {
+  ScreenRecord r = Screen("DEL", "U2419H", "");
+  r.physicalWidthMm = widthMm;
+  r.physicalHeightMm = heightMm;
+  return r;
+}
+
+}  // namespace
+
+TEST(ScreenIdentity, AnotherMonitorScalingOrRotationIsAChangeInTheExaminersWords) {
+  const ScreenRecord a = Screen("DEL", "U2419H", "7KX1");
+  EXPECT_EQ(ScreenChangeText(a, a), "");
+  EXPECT_EQ(ScreenChangeText(a, Screen("DEL", "U2720Q", "9ZZ2")),
+            "The patient monitor has changed (was DEL U2419H, now DEL U2720Q).");
+  // Two monitors of one model are told apart by their serial numbers.
+  EXPECT_EQ(ScreenChangeText(a, Screen("DEL", "U2419H", "8AB3")),
+            "The patient monitor has changed (was DEL U2419H serial 7KX1, now DEL U2419H serial "
+            "8AB3).");
+  // A platform that names no monitor leaves only the other checks.
+  EXPECT_EQ(ScreenChangeText(a, Screen("", "", "")), "");
+  EXPECT_EQ(ScreenChangeText(Screen("", "", ""), a), "");
+  EXPECT_EQ(ScreenChangeText(a, Screen("DEL", "U2419H", "7KX1", 2)),
+            "The display scaling of the patient monitor has changed (was 100 %, now 200 %).");
+  EXPECT_EQ(ScreenChangeText(Screen("", "", "", 1.25), Screen("", "", "", 1)),
+            "The display scaling of the patient monitor has changed (was 125 %, now 100 %).");
+  EXPECT_EQ(ScreenChangeText(a, Screen("DEL", "U2419H", "7KX1", 1, 90)),
+            "The patient monitor has been turned (was 0 degrees, now 90 degrees).");
+  // Nothing remembered yet (a folder calibrated before identities were kept): no change.
+  EXPECT_EQ(ScreenChangeText(ScreenRecord{}, Screen("DEL", "U2720Q", "", 2)), "");
+}
+
+TEST(ScreenIdentity, ReportedSizeIsBelievedOnlyWhenItsAspectAndDiagonalMakeSense) {
+  // A 24-inch 16:9 monitor: at 20 feet (8.87 cm) the square is 323 x 324 pixels.
+  const auto square = PhysicalSquare(Reporting(527, 296), 8.87);
+  ASSERT_TRUE(square.has_value());
+  EXPECT_EQ(square->x, 323);  // 88.7 mm x 1920 / 527
+  EXPECT_EQ(square->y, 324);  // 88.7 mm x 1080 / 296
+  EXPECT_TRUE(PlausiblePhysicalSize(Reporting(1660, 934)));   // 75 inches
+  EXPECT_FALSE(PlausiblePhysicalSize(Reporting(160, 90)));    // 7 inches: not a patient monitor
+  EXPECT_FALSE(PlausiblePhysicalSize(Reporting(2900, 1631))); // 131 inches
+  EXPECT_FALSE(PlausiblePhysicalSize(Reporting(527, 200)));   // the wrong shape
+  EXPECT_FALSE(PlausiblePhysicalSize(Reporting(0, 0)));       // not reported
+  EXPECT_FALSE(PhysicalSquare(Reporting(160, 90), 8.87).has_value());
+  // Within 5 % of the pixels' aspect is still believed; beyond it is not.
+  EXPECT_TRUE(PlausiblePhysicalSize(Reporting(527 * 1.04, 296)));
+  EXPECT_FALSE(PlausiblePhysicalSize(Reporting(527 * 1.06, 296)));
+}
+
+TEST(ScreenIdentity, RememberedPerMonitorInAFileOfItsOwn) {
+  PerMonitor<ScreenRecord> calibrated{};
+  calibrated[1] = Screen("DEL", "U2419H", "7KX1", 1.25, 90);
+  calibrated[3] = Screen("", "", "");  // a platform that names nothing
+  const std::string text = ScreenIdentityFileText(calibrated);
+  const std::string start = "Monitor&:\r\n 1 \r\nManufacturer$:\r\nDEL\r\nModel$:\r\nU2419H\r\n";
+  EXPECT_EQ(text.substr(0, start.size()), start);
+  const std::string folder = FreshFolder("data");
+  ASSERT_TRUE(SaveScreenIdentities(folder, calibrated));
+  EXPECT_EQ(ReadWholeFile(folder + "/lvscreenidentity.cfg"), text);
+  const PerMonitor<ScreenRecord> back = LoadScreenIdentities(folder);
+  EXPECT_TRUE(back[1].known);
+  EXPECT_EQ(back[1].model, "U2419H");
+  EXPECT_EQ(back[1].serialNumber, "7KX1");
+  EXPECT_EQ(back[1].widthPx, 1920);
+  EXPECT_DOUBLE_EQ(back[1].pixelRatio, 1.25);
+  EXPECT_EQ(back[1].rotationDegrees, 90);
+  EXPECT_FALSE(back[2].known);
+  EXPECT_TRUE(back[3].known);
+  EXPECT_EQ(back[3].manufacturer, "");
+  EXPECT_EQ(back[3].heightPx, 1080);
+  EXPECT_EQ(ScreenChangeText(back[1], calibrated[1]), "");
+  EXPECT_FALSE(LoadScreenIdentities(FreshFolder("empty"))[1].known);
+}
+
+}  // namespace lenvari
