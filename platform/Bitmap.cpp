@@ -72,6 +72,12 @@ bool Bitmap::Empty() const { return !image_ || image_->isNull(); }
 int Bitmap::Width() const { return Empty() ? 0 : image_->width(); }
 int Bitmap::Height() const { return Empty() ? 0 : image_->height(); }
 
+Bitmap Bitmap::Resized(int width, int height) const {
+  if (Empty() || width < 1 || height < 1) return {};
+  if (width == image_->width() && height == image_->height()) return *this;
+  return FromImage(image_->scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
 bool Bitmap::SaveBmp(const std::string& path) const {
   if (Empty()) return false;
   // Written under a temporary name and renamed over the old file when complete.
