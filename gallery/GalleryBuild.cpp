@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 
 #include "gallery/GalleryCells.h"
 #include "gallery/GalleryDrawing.h"
 #include "gallery/GalleryFiles.h"
 #include "render/DrawChart.h"
-#include "store/DataFolder.h"
 #include "store/MemoryPresets.h"
 #include "store/State.h"
 
@@ -115,45 +113,27 @@ Bitmap UpdatePresetThumbnail(const State& state, const Canvas& chart, const Bitm
   SetChartExtent(monitors);
   const int m = Current(monitors);
   const int n = std::clamp(state.chart.CurrentMemory, 1, kGalleryCells);
-  const std::string snapshotPath = PresetSnapshotPath(state.DataPath, m, n);
-  const bool saved = Bitmap::FromImage(chart.Image()).SaveBmp(snapshotPath);
+  const Bitmap snapshot = Bitmap::FromImage(chart.Image());
+  const bool saved = snapshot.SaveBmp(PresetSnapshotPath(state.DataPath, m, n));
 
   GalleryCanvas updated(monitors);
-  updated.canvas.Clear(kWhite);
+  const double width = updated.canvas.PixelWidth(), height = updated.canvas.PixelHeight();
+  if (gallery.Width() != width || gallery.Height() != height) updated.canvas.Clear(kWhite);
   updated.PixelScale();
-  updated.canvas.StretchBitmap(gallery, {0, 0, static_cast<double>(updated.canvas.PixelWidth()),
-                                         static_cast<double>(updated.canvas.PixelHeight())});
+  updated.canvas.StretchBitmap(gallery, {0, 0, width, height});
   const PixelBox box = CellPixels(n, updated.canvas.PixelWidth(), updated.canvas.PixelHeight());
   const RectF cell{static_cast<double>(box.left), static_cast<double>(box.top),
                    static_cast<double>(box.right), static_cast<double>(box.bottom)};
-  // A snapshot that did not reach the disk leaves the cell empty rather than showing the
-  // preset that was stored there before.
-  updated.canvas.FillBox(cell, kWhite);
+  // The snapshot as written (the file holds exactly these pixels); one that did not reach the
+  // disk leaves the cell empty rather than showing the preset stored there before.
   if (saved) {
-    const std::string name = std::filesystem::path(snapshotPath).stem().string();
-    DrawBitmapFile(state.DataPath, updated.canvas, name, cell);
+    updated.canvas.StretchBitmap(snapshot.Resized(box.Width(), box.Height()), cell);
+  } else {
+    updated.canvas.FillBox(cell, kWhite);
   }
   SetChartScale(updated.canvas, monitors);
   FrameAndLabel(updated.canvas, monitors, n);
   return SaveGallery(updated.canvas, PresetGalleryPath(state.DataPath, m));
-}
-
-bool DrawBitmapFile(const std::string& dataPath, Canvas& canvas, const std::string& name,
-                    RectF target) {
-  const Bitmap bitmap = Bitmap::LoadBmp(ResolveDataFile(dataPath, name + ".bmp"));
-  if (bitmap.Empty()) return false;
-  const PointF a = canvas.ToPixels({target.left, target.top});
-  const PointF b = canvas.ToPixels({target.right, target.bottom});
-  const int width = static_cast<int>(std::lround(std::abs(b.x - a.x)));
-  const int height = static_cast<int>(std::lround(std::abs(b.y - a.y)));
-  // Smooth stretching samples too few pixels below half size; the averaged copy keeps every
-  // stroke of the original.
-  if (width > 0 && height > 0 && (width * 2 < bitmap.Width() || height * 2 < bitmap.Height())) {
-    canvas.StretchBitmap(bitmap.Resized(width, height), target);
-  } else {
-    canvas.StretchBitmap(bitmap, target);
-  }
-  return true;
 }
 
 }  // namespace lenvari

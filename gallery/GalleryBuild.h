@@ -24,14 +24,9 @@ Bitmap BuildPresetGallery(const State& state, const OptotypeShapes& shapes);
 Bitmap BuildImageGallery(const State& state, const OptotypeShapes& shapes);
 
 // After preset `CurrentMemory` was stored with `chart` on the display: saves the display as
-// m + "LVBmap" + n + ".bmp" and paints that snapshot into cell n of `gallery` (an empty cell
-// when it could not be written), then saves m + "LVGallery.bmp". Returns the new picture.
+// m + "LVBmap" + n + ".bmp" and paints that snapshot, reduced by averaging, into cell n of
+// `gallery` (an empty cell when it could not be written), then saves m + "LVGallery.bmp".
+// Returns the new picture.
 Bitmap UpdatePresetThumbnail(const State& state, const Canvas& chart, const Bitmap& gallery);
-
-// Draws the data folder's bitmap `name` + ".bmp" stretched onto `target` (chart units of the
-// canvas), reducing it by averaging when it is drawn much smaller. False when the file is
-// missing or unreadable; nothing is drawn then.
-bool DrawBitmapFile(const std::string& dataPath, Canvas& canvas, const std::string& name,
-                    RectF target);
 
 }  // namespace lenvari
