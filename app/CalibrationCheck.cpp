@@ -8,6 +8,7 @@
 #include "render/CalibrationScreenCheck.h"
 #include "store/MemoryPresets.h"
 #include "store/MonitorDataFile.h"
+#include "store/PresetFile.h"
 #include "store/SettingsFiles.h"
 
 namespace lenvari {
@@ -42,7 +43,10 @@ void RunCalibrationScreen(ProgramContext& context) {
   host.closeCalibrationWindow = [&] {
     if (window) window->Close();
   };
-  host.saveConfiguration = [&] { SaveConfiguration(context.state); };
+  host.saveConfiguration = [&] {
+    StorePresentRectangle(context.state.monitors, context.state.monitors.CurrentMonitor);
+    SaveConfiguration(context.state);
+  };
   // The chart units change with the scale, so both galleries are drawn anew.
   host.rebuildGalleries = [&] {
     RebuildPresetGallery(context.galleries, context.state, context.shapes);
@@ -54,6 +58,10 @@ void RunCalibrationScreen(ProgramContext& context) {
 void CheckCalibration(ProgramContext& context) {
   Monitors& monitors = context.state.monitors;
   const int m = monitors.CurrentMonitor;
+  // The presets shown and stored from now on are those of the monitor switched to; the table
+  // of the previous one must not be recalled here or saved under this monitor's number.
+  if (context.state.presets.LoadedMonitor != m)
+    LoadPresetFile(context.state.presets, m, context.state.DataPath);
   CloseChartWindow(context);
   MeasureScreen(monitors, m);
   if (CalibrationRequired(monitors, m, kMonitorChangeCalibrationMinimum)) {
@@ -63,6 +71,7 @@ void CheckCalibration(ProgramContext& context) {
     RunCalibrationScreen(context);
     SaveConfiguration(context.state);
   }
+  StorePresentRectangle(monitors, m);
   SaveMonitorData(monitors, context.state.settings, context.state.DataPath);
   RecallPresetOneAndDraw(context);
 }
