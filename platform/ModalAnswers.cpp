@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -70,6 +71,25 @@ std::string FileChooserText(const QFileDialog* chooser) {
   const qsizetype open = filter.lastIndexOf('(');
   if (open > 0) filter = filter.left(open).trimmed();
   return OneLine(filter);
+}
+
+// The answers "{Enter}" and "{Esc}" press that key in the window, as the examiner would: Enter
+// presses the button that has the focus or the default one, Esc cancels (a Yes/No box: No).
+bool PressNamedKey(QDialog* dialog, const QString& answer) {
+  Qt::Key key;
+  if (answer == "{Enter}") {
+    key = Qt::Key_Return;
+  } else if (answer == "{Esc}") {
+    key = Qt::Key_Escape;
+  } else {
+    return false;
+  }
+  QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &release);
+  return true;
 }
 
 }  // namespace
@@ -154,6 +174,7 @@ struct ModalAnswers::Impl : QObject {
     }
     const QString answer = QString::fromStdString(answers.front());
     answers.pop_front();
+    if (PressNamedKey(dialog, answer)) return;
     if (auto* chooser = qobject_cast<QFileDialog*>(dialog)) {
       busy = false;  // a refused path opens a warning, answered in its own turn
       AnswerFileChooser(chooser, answer);
