@@ -72,11 +72,11 @@ void AddDisplayOptionsGroup(DialogBuilder& builder, ConfigurationControls& c) {
                  {162, 78, 160, 138}, kDefaultFont);
   c.help[2] = AddHelpButton(builder, 2, 306, 91);
   c.labelSizeList = AddList(builder, kLabelSizeLabelId, "Label Size:", {170, 95, 84, 12},
-                            kLabelSizeListId, {256, 92, 58, 15}, kLabelSizeItems);
+                            kLabelSizeListId, {256, 92, 46, 15}, kLabelSizeItems);
   c.labelColorList = AddList(builder, kLabelColorLabelId, "Label Color:", {170, 113, 84, 12},
-                             kLabelColorListId, {256, 110, 58, 15}, kLabelColorItems);
+                             kLabelColorListId, {256, 110, 46, 15}, kLabelColorItems);
   c.maxRowsList = AddList(builder, kMaxRowsLabelId, "Max Rows Displayed:", {170, 131, 84, 12},
-                          kMaxRowsListId, {256, 128, 58, 15}, NumberItems(10));
+                          kMaxRowsListId, {256, 128, 46, 15}, NumberItems(10));
   c.statusBar = Add<QCheckBox>(builder, kStatusBarId, ControlKind::CheckBox, "Status Bar",
                                {170, 148, 140, 13}, kDefaultFont);
   c.monitorWindow = Add<QCheckBox>(builder, kMonitorWindowId, ControlKind::CheckBox,

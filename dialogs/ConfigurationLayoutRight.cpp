@@ -52,7 +52,7 @@ QSlider* AddBar(DialogBuilder& builder, int labelId, const std::string& caption,
                 int y, QLabel** label = nullptr) {
   auto* bar = static_cast<QSlider*>(AddLabelled(builder, labelId, caption, {104, y + 3, 58, 12},
                                                 kArialFont, barId, ControlKind::TrackBar,
-                                                {164, y, 150, 16}, kArialFont));
+                                                {164, y, 136, 16}, kArialFont));
   bar->setRange(0, 255);
   bar->setPageStep(16);
   if (label) *label = FindControl<QLabel>(*builder.dialog, labelId);
