@@ -84,6 +84,11 @@ void RunCalibrationScreen(ProgramContext& context, bool monitorChanged) {
     SaveConfiguration(context.state);
     RememberCalibratedScreen(context.state, context.state.monitors.CurrentMonitor);
   };
+  // The chart units change with the scale, so both galleries are drawn anew.
+  host.rebuildGalleries = [&] {
+    RebuildPresetGallery(context.galleries, context.state, context.shapes);
+    RebuildImageGallery(context.galleries, context.state, context.shapes);
+  };
   const int m = context.state.monitors.CurrentMonitor;
   CalibrationHints hints;
   hints.monitorChanged = monitorChanged;
