@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/RunOptions.h"
-#include "app/VirtualRemoteMailbox.h"
+#include "common/VirtualRemoteMailbox.h"
 #include "platform/Canvas.h"
 #include "platform/CanvasWindow.h"
 #include "platform/ConsoleHost.h"
@@ -45,6 +45,8 @@ struct ProgramContext {
   std::unique_ptr<Canvas> monitorCanvas;
 
   VirtualRemoteMailbox VirtualRemoteCommand;
+  // Set when the virtual remote was opened; its window closing is then noticed by the wait.
+  bool virtualRemoteStarted = false;
   ScriptedInput script;
 
   int missingChartWindowPolls = 0;

@@ -7,6 +7,7 @@
 
 #include "app/Clock.h"
 #include "app/ProgramEnd.h"
+#include "app/VirtualRemote.h"
 #include "common/NumberText.h"
 
 namespace lenvari {
@@ -139,6 +140,7 @@ std::string WaitForInput(ProgramContext& context) {
         !context.monitorWindow->Exists()) {
       settings.MonitorWindowFlag = 0;
     }
+    WatchVirtualRemote(context);
     if (!input.empty()) break;
     if (context.script.active && !scriptRunning) throw ProgramEnd{0};
   }

@@ -1,9 +1,9 @@
 #pragma once
 // Writes every modal window that appears as one line "[Title] text" on standard output and,
 // in a non-interactive run, answers it through its real widgets: an answer that is a button
-// caption presses that button; any other answer is typed into the window's text field before
-// its OK (default) button is pressed. Without an answer left, a message box takes its default
-// button and any other dialog is cancelled.
+// caption (for a picture button, its accessible name) presses that button; any other answer is
+// typed into the window's text field before its OK (default) button is pressed. Without an
+// answer left, a message box takes its default button and any other dialog is cancelled.
 
 #include <deque>
 #include <memory>
