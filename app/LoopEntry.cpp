@@ -4,6 +4,7 @@
 #include "app/CalibrationCheck.h"
 #include "app/ChartDisplay.h"
 #include "app/Clock.h"
+#include "app/ControlWindow.h"
 #include "app/VirtualRemote.h"
 
 namespace lenvari {
@@ -13,6 +14,7 @@ void RunLoopEntry(ProgramContext& context) {
   ShowAboutBox(context);
   context.state.chart.StartTime = SecondsSinceMidnight();
   if (!LoopEntryCalibrationCheck(context)) DrawChartFrame(context);
+  ShowLiveStatus(context);
   if (context.state.settings.ShowVirtualRemote == 1) StartVirtualRemote(context);
 }
 

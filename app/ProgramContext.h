@@ -49,6 +49,11 @@ struct ProgramContext {
   bool virtualRemoteStarted = false;
   ScriptedInput script;
 
+  // The control window's place as last seen, when it last changed, and as last saved.
+  WindowPlace controlWindowSeen;
+  double controlWindowMovedAt = 0;
+  WindowPlace controlWindowSaved;
+
   int missingChartWindowPolls = 0;
   // While the About box shows: the monotonic time at which the input wait hides it.
   std::optional<double> aboutBoxHideAt;

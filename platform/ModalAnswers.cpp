@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -47,6 +48,25 @@ QPushButton* DefaultButton(QWidget* window) {
     if (Caption(button).compare("OK", Qt::CaseInsensitive) == 0 && button->isVisible())
       return button;
   return nullptr;
+}
+
+// The answers "{Enter}" and "{Esc}" press that key in the window, as the examiner would: Enter
+// presses the button that has the focus or the default one, Esc cancels (a Yes/No box: No).
+bool PressNamedKey(QDialog* dialog, const QString& answer) {
+  Qt::Key key;
+  if (answer == "{Enter}") {
+    key = Qt::Key_Return;
+  } else if (answer == "{Esc}") {
+    key = Qt::Key_Escape;
+  } else {
+    return false;
+  }
+  QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &release);
+  return true;
 }
 
 }  // namespace
@@ -129,6 +149,7 @@ struct ModalAnswers::Impl : QObject {
     }
     const QString answer = QString::fromStdString(answers.front());
     answers.pop_front();
+    if (PressNamedKey(dialog, answer)) return;
     if (QAbstractButton* button = ButtonCaptioned(dialog, answer)) {
       busy = false;  // the click may open a nested box, which is answered in its own turn
       button->click();
