@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 #include "common/VirtualRemoteMailbox.h"
 #include "dialogs/DialogFramework.h"
 #include "dialogs/LenvariDLL.h"
@@ -54,8 +56,10 @@ void Place(QWidget& window, const RemoteArea& area) {
   if (target.isEmpty()) {
     if (const QScreen* screen = QApplication::primaryScreen()) target = screen->availableGeometry();
   }
-  window.move(target.x() + (target.width() - window.width()) / 2,
-              target.y() + (target.height() - window.height()) / 2);
+  // On a monitor too small for it (a 200 % scaled laptop screen) the caption stays on the
+  // monitor, so the examiner can still move and close it.
+  window.move(target.x() + std::max(0, (target.width() - window.width()) / 2),
+              target.y() + std::max(0, (target.height() - window.height()) / 2));
 }
 
 }  // namespace

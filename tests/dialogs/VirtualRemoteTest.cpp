@@ -127,6 +127,11 @@ TEST_F(RemoteFixture, OneWindowCentredOnTheAreaWithKeysWhereThePictureHasThem) {
   EXPECT_TRUE(VirtualRemoteIsOpen());
   window->close();
   EXPECT_FALSE(VirtualRemoteIsOpen());
+
+  // A monitor lower than the remote: its caption stays on the monitor.
+  OpenVirtualRemote(mailbox, {1920, 0, 640, 512});
+  ASSERT_NE(RemoteWindow(), nullptr);
+  EXPECT_EQ(RemoteWindow()->pos(), QPoint(1920 + (640 - 238) / 2, 0));
 }
 
 TEST_F(RemoteFixture, ThePictureIsADarkBodyWithLightKeysAndLabels) {
