@@ -57,6 +57,11 @@ void RunCalibrationScreen(ProgramContext& context) {
     StorePresentRectangle(context.state.monitors, context.state.monitors.CurrentMonitor);
     SaveConfiguration(context.state);
   };
+  // The chart units change with the scale, so both galleries are drawn anew.
+  host.rebuildGalleries = [&] {
+    RebuildPresetGallery(context.galleries, context.state, context.shapes);
+    RebuildImageGallery(context.galleries, context.state, context.shapes);
+  };
   CalibrateScreen(context.console, context.state.monitors, context.state.settings, host);
 }
 

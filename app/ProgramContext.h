@@ -10,6 +10,7 @@
 
 #include "app/RunOptions.h"
 #include "common/VirtualRemoteMailbox.h"
+#include "gallery/GalleryPictures.h"
 #include "platform/Canvas.h"
 #include "platform/CanvasWindow.h"
 #include "platform/ConsoleHost.h"
@@ -43,6 +44,9 @@ struct ProgramContext {
   // The examiner's small copy of the patient display, while it is open.
   std::unique_ptr<CanvasWindow> monitorWindow;
   std::unique_ptr<Canvas> monitorCanvas;
+
+  // The gallery pictures of the current monitor, decoded, between visits.
+  GalleryPictures galleries;
 
   VirtualRemoteMailbox VirtualRemoteCommand;
   // Set when the virtual remote was opened; its window closing is then noticed by the wait.
