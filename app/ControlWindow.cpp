@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 
 #include "common/NumberText.h"
+#include "render/ContrastReadout.h"
 #include "render/SizeLabels.h"
 #include "store/ControlWindowFile.h"
 
@@ -119,6 +121,16 @@ void KeepControlWindowPlace(ProgramContext& context) {
     context.controlWindowSaved = place;
 }
 
+namespace {
+
+// One decimal: "21.6".
+std::string WeberText(int foreground) {
+  const long tenths = std::lround(DrawnWeberContrast(foreground) * 10);
+  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
+}  // namespace
+
 std::string LiveStatusText(const State& state, const std::string& typedDigits) {
   const ChartState& chart = state.chart;
   const int m = std::clamp(state.monitors.CurrentMonitor, 1, kMaxMonitors);
@@ -129,7 +141,8 @@ std::string LiveStatusText(const State& state, const std::string& typedDigits) {
   std::string text = chart.Mode + "  " + size + (chart.SizeNow == 0 ? " (custom)" : "") +
                      "  file " + std::to_string(f) + " line " + std::to_string(chart.LetterSet) +
                      "  columns " + shutter(chart.HShutter) + " rows " + shutter(chart.VShutter) +
-                     "  contrast " + std::to_string(100 - chart.Foreground) + " %" +
+                     "  contrast " + std::to_string(100 - chart.Foreground) + " % (Weber " +
+                     WeberText(chart.Foreground) + " %)" +
                      "  preset " + std::to_string(chart.CurrentMemory) +
                      "  mirror " + (state.settings.Mirror[m] == -1 ? "on" : "off");
   if (!chart.JustOneLetter.empty()) text += "  letter " + chart.JustOneLetter;

@@ -6,8 +6,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
 #include <cstdio>
 
+#include "render/ContrastReadout.h"
 #include "store/DataFolder.h"
 
 namespace lenvari {
@@ -40,6 +42,9 @@ std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow) 
   o["CustomSize"] = file >= 0 && file <= kLetterSetFiles ? state.letters.LetterSize[file][0] : 0.0;
   o["Foreground"] = c.Foreground;
   o["Background"] = c.Background;
+  // What the examiner's contrast level names, and what an sRGB screen shows for its grey.
+  o["NominalContrast"] = 100 - c.Foreground;
+  o["WeberContrast"] = std::round(DrawnWeberContrast(c.Foreground) * 100) / 100;
   o["LetterSetFileNum"] = c.LetterSetFileNum;
   o["DispFlag"] = c.DispFlag;
   o["ImageNum"] = c.ImageNum;
