@@ -6,7 +6,9 @@
 
 #include "common/NumberText.h"
 #include "render/ContrastReadout.h"
+#include "render/LetterChartLayout.h"
 #include "render/SizeLabels.h"
+#include "render/SizeReadout.h"
 #include "store/ControlWindowFile.h"
 
 namespace lenvari {
@@ -146,6 +148,15 @@ std::string LiveStatusText(const State& state, const std::string& typedDigits) {
                      "  preset " + std::to_string(chart.CurrentMemory) +
                      "  mirror " + (state.settings.Mirror[m] == -1 ? "on" : "off");
   if (!chart.JustOneLetter.empty()) text += "  letter " + chart.JustOneLetter;
+  const std::vector<StrokeReadout> rows = RowReadouts(state);
+  if (!rows.empty()) {
+    const long tenths = std::lround(rows.front().errorPercent * 10);
+    text += "  stroke " + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " % off" +
+            (rows.front().beyondTolerance ? " (!)" : "");
+  }
+  if (const double best = BestMeasurableDenominator(state); best > 0)
+    text += "  best " + ShortestNumber(state.letters.SnellenNumerator[SafeFileIndex(f)]) + "/" +
+            ShortestNumber(best);
   if (!typedDigits.empty()) text += "\ntyped: " + typedDigits;
   return text;
 }
