@@ -4,6 +4,7 @@
 #include <QJsonArray>
 
 #include <cmath>
+#include <map>
 
 #include "gallery/MonitorWindowLayout.h"
 #include "gallery/MonitorWindowText.h"
@@ -94,36 +95,41 @@ TEST(MonitorWindowRun, NamesEveryFrameAndKIsStored) {
   EXPECT_EQ(run.MonitorImage(1).size(),
             QSize(At(first, "ClientSize", 0), At(first, "ClientSize", 1)));
 
-  // The flag is already 1 at this start, so "k" closes the window and stores 0; the next "k"
-  // opens it again for the frames that follow.
+  // The flag is 1 at this start: the window opens with the program, "k" closes it and stores
+  // 0, the next "k" opens it again for the frames that follow.
   request.keys = "kkepjwa*dxk";
   run = RunProgram(request);
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   EXPECT_EQ(StoredInteger(request.dataDir, "MonitorWindowFlag&:"), 0);
-  ASSERT_EQ(run.MonitorCount(), 9);
-  const QJsonObject e = run.MonitorState(2);
+  ASSERT_EQ(run.MonitorCount(), 10);
+  std::map<std::string, QJsonObject> byMode;  // the last update of each mode
+  for (int n = 1; n <= run.MonitorCount(); ++n)
+    byMode[run.MonitorState(n)["Mode"].toString().toStdString()] = run.MonitorState(n);
+  const QJsonObject e = byMode["TumblingE"];
   const std::vector<std::string> directions = Lines(e);
   ASSERT_GE(directions.size(), 2u);
   EXPECT_EQ(directions[0], " TumblingE ");
-  // The spelled directions are those of the E's the frame drew (frame 1 is the start, 2 the
-  // second "k").
-  const std::vector<std::string> drawn = Lines(run.FrameState(3), "MonitorText");
+  // The spelled directions are those of the E's the frame drew.
+  std::vector<std::string> drawn;
+  for (int n = 1; n <= run.FrameCount(); ++n)
+    if (run.FrameState(n)["Mode"].toString() == "TumblingE") drawn = Lines(run.FrameState(n), "MonitorText");
   ASSERT_EQ(drawn.size() + 1, directions.size());
   for (size_t i = 0; i < drawn.size(); ++i) EXPECT_EQ(directions[i + 1], "  " + SpellDirections(drawn[i]));
-  EXPECT_NE(directions[1].find("  "), std::string::npos);
   EXPECT_GT(At(e, "ClientSize", 0), w);  // "Up  " is wider than a letter
 
-  bool named = false;
-  for (const std::string& line : Lines(run.MonitorState(3)))
+  bool named = false;  // "p" came after the start's letters
+  for (const std::string& line : Lines(byMode["Letter"]))
     for (const char* name : {"horse ", "bird ", "jeep ", "hand ", "cake ", "phone "})
       named = named || line.find(name) != std::string::npos;
   EXPECT_TRUE(named);
-  const char* captions[] = {" 'Shower Drain' ", "  Worth Dot ", "  Clock Dial ",
-                            "  Strong Light ", "  Fix. Disparity ", "  Image "};
-  for (int i = 0; i < 6; ++i) {
-    const QJsonObject special = run.MonitorState(4 + i);
-    EXPECT_EQ(Lines(special), std::vector<std::string>{captions[i]});
-    EXPECT_EQ(At(special, "ClientSize", 1), h) << captions[i];
+  const std::pair<const char*, const char*> captions[] = {
+      {"JacksonCross", " 'Shower Drain' "}, {"WorthDot", "  Worth Dot "},
+      {"AstigmaticClockDial", "  Clock Dial "}, {"StrongLight", "  Strong Light "},
+      {"Disparity", "  Fix. Disparity "}, {"Image", "  Image "}};
+  for (const auto& [mode, caption] : captions) {
+    const QJsonObject special = byMode[mode];
+    EXPECT_EQ(Lines(special), std::vector<std::string>{caption});
+    EXPECT_EQ(At(special, "ClientSize", 1), h) << caption;
   }
 }
 
