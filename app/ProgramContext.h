@@ -48,6 +48,8 @@ struct ProgramContext {
   ScriptedInput script;
 
   int missingChartWindowPolls = 0;
+  // While the About box shows: the monotonic time at which the input wait hides it.
+  std::optional<double> aboutBoxHideAt;
   int framesWritten = 0;
   int monitorFramesWritten = 0;
   // Modifier state read after each wait.
