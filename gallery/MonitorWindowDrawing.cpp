@@ -1,14 +1,12 @@
 #include "gallery/MonitorWindowDrawing.h"
 
-#include "platform/SampledStretch.h"
-
 namespace lenvari {
 namespace {
 
 void DrawThumbnail(const MonitorWindowLayout& layout, const Canvas* patientDisplay,
                    Canvas& canvas) {
   if (!layout.thumbnail) return;
-  if (patientDisplay) StretchCanvasSampled(*patientDisplay, canvas, layout.thumbnailBox);
+  if (patientDisplay) canvas.StretchCanvasSampled(*patientDisplay, layout.thumbnailBox);
   canvas.SetPenWidth(1);
   canvas.OutlineBox(layout.outlineBox, kMonitorWindowInk);
 }

@@ -31,15 +31,11 @@ std::vector<int> SamplePositions(int sourceSize, double targetStart, double targ
 
 }  // namespace
 
-void StretchCanvasSampled(const Canvas& source, Canvas& destination, RectF target) {
-  const PointF a = destination.ToPixels({target.left, target.top});
-  const PointF b = destination.ToPixels({target.right, target.bottom});
-  const double left = std::min(a.x, b.x), right = std::max(a.x, b.x);
-  const double top = std::min(a.y, b.y), bottom = std::max(a.y, b.y);
-  if (right - left <= 0 || bottom - top <= 0) return;
-
-  const QImage& in = source.Image();
-  QImage& out = destination.Image();
+QRect SampleImageInto(const QImage& in, QImage& out, const QRectF& target) {
+  const QRectF box = target.normalized();
+  const double left = box.left(), right = box.right();
+  const double top = box.top(), bottom = box.bottom();
+  if (right - left <= 0 || bottom - top <= 0 || in.isNull()) return {};
   const QImage converted =
       in.format() == QImage::Format_RGB32 || in.format() == QImage::Format_ARGB32
           ? QImage()
@@ -51,7 +47,7 @@ void StretchCanvasSampled(const Canvas& source, Canvas& destination, RectF targe
   const int x1 = std::min(out.width(), static_cast<int>(std::ceil(right - 0.5)));
   const int y0 = std::max(0, static_cast<int>(std::ceil(top - 0.5)));
   const int y1 = std::min(out.height(), static_cast<int>(std::ceil(bottom - 0.5)));
-  if (x1 <= x0 || y1 <= y0) return;
+  if (x1 <= x0 || y1 <= y0) return {};
 
   int sx = 1, sy = 1;
   const std::vector<int> columns =
@@ -82,6 +78,7 @@ void StretchCanvasSampled(const Canvas& source, Canvas& destination, RectF targe
                             static_cast<int>((blue + half) / count));
     }
   }
+  return QRect(x0, y0, x1 - x0, y1 - y0);
 }
 
 }  // namespace lenvari

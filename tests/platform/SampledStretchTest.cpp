@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "platform/SampledStretch.h"
+#include "platform/Canvas.h"
 
 namespace lenvari {
 
@@ -17,7 +17,7 @@ TEST(SampledStretch, ShrinksSmoothlyIntoItsRectangle) {
   Canvas thumb(300, 200);
   thumb.Clear(RgbColour(10, 20, 30));
   const RectF box = {50, 40, 242, 148};  // 192 x 108: one target pixel covers 20 x 20
-  StretchCanvasSampled(frame, thumb, box);
+  thumb.StretchCanvasSampled(frame, box);
   const QImage& image = thumb.Image();
 
   EXPECT_EQ(QColor(image.pixel(60, 60)), QColor(255, 0, 0));
@@ -39,7 +39,7 @@ TEST(SampledStretch, ShrinksSmoothlyIntoItsRectangle) {
   small.Clear(kWhite);
   small.FillBox({0, 0, 2, 2}, RgbColour(255, 0, 0));
   Canvas big(40, 20);
-  StretchCanvasSampled(small, big, {0, 0, 40, 20});
+  big.StretchCanvasSampled(small, {0, 0, 40, 20});
   EXPECT_EQ(QColor(big.Image().pixel(19, 10)), QColor(255, 0, 0));
   EXPECT_EQ(QColor(big.Image().pixel(20, 10)), QColor(255, 255, 255));
 }
