@@ -97,9 +97,4 @@ void UpdateMonitorWindow(ProgramContext& context) {
     WriteMonitorFrame(context, *context.monitorCanvas, *context.monitorWindow, printed);
 }
 
-void ApplyMonitorWindowTopMost(ProgramContext& context) {
-  if (IsOpen(context))
-    context.monitorWindow->SetTopMost(context.state.settings.AlwaysOnTopFlag == 1);
-}
-
 }  // namespace lenvari

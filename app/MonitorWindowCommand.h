@@ -15,7 +15,5 @@ void CloseMonitorWindow(ProgramContext& context);
 // position the examiner moved it to (saved), the rows or the caption, the thumbnail, and the
 // files of a --frames run. Does nothing while the window is not open.
 void UpdateMonitorWindow(ProgramContext& context);
-// Stay-on-top from `AlwaysOnTopFlag`, after a configuration change; position and size unchanged.
-void ApplyMonitorWindowTopMost(ProgramContext& context);
 
 }  // namespace lenvari
