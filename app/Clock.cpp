@@ -1,5 +1,7 @@
 #include "app/Clock.h"
 
+#include <chrono>
+
 #include <QTime>
 
 namespace lenvari {
@@ -10,6 +12,11 @@ double SecondsBetween(double start, double now) {
   double elapsed = now - start;
   if (elapsed < 0) elapsed += 86400.0;
   return elapsed;
+}
+
+double MonotonicSeconds() {
+  using Clock = std::chrono::steady_clock;
+  return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
 }
 
 }  // namespace lenvari

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 
+#include "app/ProgramEnd.h"
 #include "store/DataFolder.h"
 
 namespace lenvari {
@@ -83,8 +84,14 @@ void WriteFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindo
   char name[32];
   std::snprintf(name, sizeof name, "frame-%04d", context.framesWritten);
   const std::string base = dir + "/" + name;
-  canvas.Image().save(QString::fromStdString(base + ".png"), "PNG");
-  WriteFileAtomically(base + ".json", FrameStateJson(context.state, window));
+  std::string reason;
+  const bool saved = canvas.Image().save(QString::fromStdString(base + ".png"), "PNG");
+  if (!saved) reason = "the picture could not be written";
+  if (saved && WriteFileAtomically(base + ".json", FrameStateJson(context.state, window), &reason))
+    return;
+  // A scripted run whose frames are missing would be judged on pictures it never wrote.
+  std::fprintf(stderr, "LenvariMain: --frames: %s: %s\n", base.c_str(), reason.c_str());
+  throw ProgramEnd{kFrameWriteFailedExitCode};
 }
 
 }  // namespace lenvari

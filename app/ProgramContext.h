@@ -10,6 +10,7 @@
 
 #include "app/RunOptions.h"
 #include "app/VirtualRemoteMailbox.h"
+#include "platform/FolderLock.h"
 #include "platform/Canvas.h"
 #include "platform/CanvasWindow.h"
 #include "platform/ConsoleHost.h"
@@ -24,7 +25,7 @@ namespace lenvari {
 struct ScriptedInput {
   bool active = false;
   std::deque<ScriptStep> steps;
-  double resumeAt = 0;  // seconds since midnight until which a {Wait:S} holds input back
+  double resumeAt = 0;  // `MonotonicSeconds` until which a {Wait:S} holds input back
 };
 
 struct ProgramContext {
@@ -43,6 +44,9 @@ struct ProgramContext {
   // The examiner's small copy of the patient display, while it is open.
   std::unique_ptr<CanvasWindow> monitorWindow;
   std::unique_ptr<Canvas> monitorCanvas;
+
+  // Held while the program runs, so a second start on the same data folder is refused.
+  std::unique_ptr<FolderLock> dataFolderLock;
 
   VirtualRemoteMailbox VirtualRemoteCommand;
   ScriptedInput script;

@@ -88,8 +88,8 @@ std::string WaitForInput(ProgramContext& context) {
     const double now = SecondsSinceMidnight();
     bool scriptRunning = true;
     if (context.script.active)
-      scriptRunning =
-          FeedScript(context, context.chartWindow.get(), context.chartCanvas.get(), now);
+      scriptRunning = FeedScript(context, context.chartWindow.get(), context.chartCanvas.get(),
+                                 MonotonicSeconds());
 
     if (input.empty())
       input = TakeClick(context, context.chartWindow.get(), context.chartCanvas.get());
@@ -157,7 +157,7 @@ std::string WaitForWindowKeys(ProgramContext& context, CanvasWindow& window) {
     QCoreApplication::processEvents();
     bool scriptRunning = true;
     if (context.script.active)
-      scriptRunning = FeedScript(context, &window, nullptr, SecondsSinceMidnight());
+      scriptRunning = FeedScript(context, &window, nullptr, MonotonicSeconds());
     std::string input = context.console.TakeKeys();
     if (input.empty()) input = window.TakeKeys();
     if (input.empty()) input = TranslateRemoteText(context.VirtualRemoteCommand.Take());
