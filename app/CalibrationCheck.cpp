@@ -35,7 +35,7 @@ void RunCalibrationScreen(ProgramContext& context) {
     window->Show();
     window->Activate();
   };
-  host.presentCalibrationWindow = [&](const Canvas& canvas) {
+  host.presentCalibrationWindow = [&](Canvas& canvas) {
     window->Present(canvas);
     if (!context.options.framesDir.empty()) WriteFrame(context, canvas, window.get());
   };

@@ -1,22 +1,22 @@
 #include "app/Clock.h"
 
-#include <chrono>
-
 #include <QTime>
+
+#include <chrono>
 
 namespace lenvari {
 
 double SecondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
+double MonotonicSeconds() {
+  using namespace std::chrono;
+  return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
 double SecondsBetween(double start, double now) {
   double elapsed = now - start;
   if (elapsed < 0) elapsed += 86400.0;
   return elapsed;
-}
-
-double MonotonicSeconds() {
-  using Clock = std::chrono::steady_clock;
-  return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
 }
 
 }  // namespace lenvari

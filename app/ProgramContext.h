@@ -52,6 +52,8 @@ struct ProgramContext {
   ScriptedInput script;
 
   int missingChartWindowPolls = 0;
+  // While the About box shows: the monotonic time at which the input wait hides it.
+  std::optional<double> aboutBoxHideAt;
   int framesWritten = 0;
   // Modifier state read after each wait.
   int AltDown = 0;

@@ -1,13 +1,14 @@
 #include "app/WaitForInput.h"
 
-#include <QCoreApplication>
 #include <QThread>
 
 #include <cmath>
 
+#include "app/AboutBox.h"
 #include "app/Clock.h"
 #include "app/ProgramEnd.h"
 #include "common/NumberText.h"
+#include "platform/EventWait.h"
 
 namespace lenvari {
 namespace {
@@ -82,10 +83,9 @@ std::string WaitForInput(ProgramContext& context) {
   if (chart.TimedRandom == 1) chart.TimedRandomStart = SecondsSinceMidnight();
   std::string input;
   while (true) {
-    QCoreApplication::processEvents();
-    QThread::msleep(kPollMilliseconds);
-    QCoreApplication::processEvents();
-    const double now = SecondsSinceMidnight();
+    WaitForEvents(kPollMilliseconds);
+    // The wall clock costs a time-zone lookup: read it only when something runs on it.
+    const double now = chart.TimedRandom == 1 ? SecondsSinceMidnight() : 0;
     bool scriptRunning = true;
     if (context.script.active)
       scriptRunning = FeedScript(context, context.chartWindow.get(), context.chartCanvas.get(),
@@ -139,6 +139,7 @@ std::string WaitForInput(ProgramContext& context) {
         !context.monitorWindow->Exists()) {
       settings.MonitorWindowFlag = 0;
     }
+    HideAboutBoxWhenDue(context, !input.empty());
     if (!input.empty()) break;
     if (context.script.active && !scriptRunning) throw ProgramEnd{0};
   }
@@ -152,9 +153,7 @@ std::string WaitForInput(ProgramContext& context) {
 
 std::string WaitForWindowKeys(ProgramContext& context, CanvasWindow& window) {
   while (true) {
-    QCoreApplication::processEvents();
-    QThread::msleep(kPollMilliseconds);
-    QCoreApplication::processEvents();
+    WaitForEvents(kPollMilliseconds);
     bool scriptRunning = true;
     if (context.script.active)
       scriptRunning = FeedScript(context, &window, nullptr, MonotonicSeconds());

@@ -22,20 +22,36 @@ class CanvasWidget : public QWidget {
  public:
   CanvasWidget() { setFocusPolicy(Qt::StrongFocus); setAttribute(Qt::WA_OpaquePaintEvent); }
 
-  QImage image;
+  // The canvas's own image, read in place: presenting copies nothing but the changed
+  // rectangle into the window system's buffer.
+  std::weak_ptr<const QImage> image;
   KeyQueue queue;
   bool clickPending = false;
   QPointF click;
   bool closed = false;
 
  protected:
-  void paintEvent(QPaintEvent*) override {
+  void paintEvent(QPaintEvent* event) override {
     QPainter painter(this);
-    if (image.isNull()) {
+    const std::shared_ptr<const QImage> shown = image.lock();
+    if (!shown || shown->isNull()) {
       painter.fillRect(rect(), Qt::black);
       return;
     }
-    painter.drawImage(QPointF(0, 0), image);
+    // One image pixel per device pixel: the widget's logical size is the device size over
+    // the screen's pixel ratio.
+    const qreal ratio = devicePixelRatioF();
+    for (const QRect& area : event->region()) {
+      const QRect source(static_cast<int>(std::floor(area.left() * ratio)),
+                         static_cast<int>(std::floor(area.top() * ratio)),
+                         static_cast<int>(std::ceil(area.width() * ratio)) + 1,
+                         static_cast<int>(std::ceil(area.height() * ratio)) + 1);
+      const QRect clipped = source & shown->rect();
+      if (clipped.isEmpty()) continue;
+      painter.drawImage(QRectF(clipped.left() / ratio, clipped.top() / ratio,
+                               clipped.width() / ratio, clipped.height() / ratio),
+                        *shown, clipped);
+    }
   }
   void keyPressEvent(QKeyEvent* event) override { queue.Receive(*event); }
   void mouseReleaseEvent(QMouseEvent* event) override {
@@ -130,13 +146,24 @@ void CanvasWindow::ActualGeometry(int& left, int& top, int& width, int& height) 
   height = static_cast<int>(std::lround(g.height() * ratio));
 }
 
-void CanvasWindow::Present(const Canvas& canvas) {
-  QImage image = canvas.Image();
-  // One image pixel per device pixel: the widget's logical size is the device size over the
-  // screen's pixel ratio.
-  image.setDevicePixelRatio(impl_->widget.devicePixelRatioF());
-  impl_->widget.image = image;
-  impl_->widget.update();
+void CanvasWindow::Present(Canvas& canvas) {
+  canvas.Image();  // finishes the drawing in progress
+  const Canvas::PixelRect changed = canvas.TakeChangedRect();
+  const std::weak_ptr<const QImage> image = canvas.SharedImage();
+  CanvasWidget& widget = impl_->widget;
+  if (widget.image.owner_before(image) || image.owner_before(widget.image) ||
+      widget.image.expired()) {
+    widget.image = image;
+    widget.update();
+    return;
+  }
+  if (changed.width <= 0 || changed.height <= 0) return;
+  const qreal ratio = widget.devicePixelRatioF();
+  const int left = static_cast<int>(std::floor(changed.left / ratio));
+  const int top = static_cast<int>(std::floor(changed.top / ratio));
+  const int right = static_cast<int>(std::ceil((changed.left + changed.width) / ratio));
+  const int bottom = static_cast<int>(std::ceil((changed.top + changed.height) / ratio));
+  widget.update(QRect(left, top, right - left, bottom - top));
 }
 
 std::string CanvasWindow::TakeKeys() {

@@ -39,8 +39,10 @@ class CanvasWindow {
   // height.
   void ActualGeometry(int& left, int& top, int& width, int& height) const;
 
-  // Shows the canvas's image, one image pixel on one device pixel.
-  void Present(const Canvas& canvas);
+  // Shows the canvas's image, one image pixel on one device pixel. Only what the canvas
+  // changed since the last present is sent to the window system; the window reads the
+  // canvas's image in place, so it shows nothing once the canvas is gone.
+  void Present(Canvas& canvas);
 
   // Every key received since the last call, each key's input string joined in arrival order.
   std::string TakeKeys();

@@ -62,7 +62,7 @@ struct CalibrationScreenHost {
   std::function<void()> closeChartWindow;
   std::function<void(const CalibrationWindowPlacement&)> openCalibrationWindow;
   // Shows the frame in the calibration window (the canvas has the window's client size).
-  std::function<void(const Canvas&)> presentCalibrationWindow;
+  std::function<void(Canvas&)> presentCalibrationWindow;
   // The next input string, as the input loop's wait delivers it.
   std::function<std::string()> waitForInput;
   std::function<void()> closeCalibrationWindow;

@@ -153,7 +153,7 @@ struct Fixture {
       placement = p;
       log.push_back("open " + p.caption);
     };
-    host.presentCalibrationWindow = [this](const Canvas& canvas) {
+    host.presentCalibrationWindow = [this](Canvas& canvas) {
       EXPECT_EQ(canvas.PixelWidth(), placement.clientWidth);
       EXPECT_EQ(canvas.PixelHeight(), placement.clientHeight);
       const Extent box = BlackPixels(canvas.Image(), 40);
