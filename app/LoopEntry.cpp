@@ -4,6 +4,7 @@
 #include "app/CalibrationCheck.h"
 #include "app/ChartDisplay.h"
 #include "app/Clock.h"
+#include "app/ControlWindow.h"
 
 namespace lenvari {
 
@@ -12,6 +13,7 @@ void RunLoopEntry(ProgramContext& context) {
   ShowAboutBox(context);
   context.state.chart.StartTime = SecondsSinceMidnight();
   if (!LoopEntryCalibrationCheck(context)) DrawChartFrame(context);
+  ShowLiveStatus(context);
 }
 
 void PlayClickIfWanted(ProgramContext& context) {

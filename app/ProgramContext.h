@@ -10,7 +10,11 @@
 
 #include "app/RunOptions.h"
 #include "app/VirtualRemoteMailbox.h"
+<<<<<<< HEAD
 #include "platform/FolderLock.h"
+=======
+#include "gallery/GalleryPictures.h"
+>>>>>>> main
 #include "platform/Canvas.h"
 #include "platform/CanvasWindow.h"
 #include "platform/ConsoleHost.h"
@@ -45,11 +49,21 @@ struct ProgramContext {
   std::unique_ptr<CanvasWindow> monitorWindow;
   std::unique_ptr<Canvas> monitorCanvas;
 
+<<<<<<< HEAD
   // Held while the program runs, so a second start on the same data folder is refused.
   std::unique_ptr<FolderLock> dataFolderLock;
+=======
+  // The gallery pictures of the current monitor, decoded, between visits.
+  GalleryPictures galleries;
+>>>>>>> main
 
   VirtualRemoteMailbox VirtualRemoteCommand;
   ScriptedInput script;
+
+  // The control window's place as last seen, when it last changed, and as last saved.
+  WindowPlace controlWindowSeen;
+  double controlWindowMovedAt = 0;
+  WindowPlace controlWindowSaved;
 
   int missingChartWindowPolls = 0;
   // While the About box shows: the monotonic time at which the input wait hides it.

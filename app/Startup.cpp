@@ -4,7 +4,11 @@
 #include <random>
 
 #include "app/ChartDisplay.h"
+<<<<<<< HEAD
 #include "app/FolderMessages.h"
+=======
+#include "app/ControlWindow.h"
+>>>>>>> main
 #include "app/InputLoop.h"
 #include "app/MonitorWindowCommand.h"
 #include "app/ProgramEnd.h"
@@ -72,6 +76,7 @@ void StartUp(ProgramContext& context) {
   ReportUnreadableFiles(context);
   Monitors& monitors = state.monitors;
   for (int m = 1; m <= monitors.NumberOfMonitors; ++m) MeasureScreen(monitors, m);
+  PlaceControlWindowAtStart(context);
   OpenChartWindow(context);
   if (state.settings.MonitorWindowFlag == 1) OpenMonitorWindow(context);
   MemoryPreset(state, "read", state.chart.CurrentMemory);

@@ -7,7 +7,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <cmath>
 
@@ -18,9 +20,30 @@
 namespace lenvari {
 namespace {
 
+constexpr int kPointerHideMilliseconds = 2000;
+
 class CanvasWidget : public QWidget {
  public:
-  CanvasWidget() { setFocusPolicy(Qt::StrongFocus); setAttribute(Qt::WA_OpaquePaintEvent); }
+  CanvasWidget() {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    pointerTimer.setSingleShot(true);
+    pointerTimer.setInterval(kPointerHideMilliseconds);
+    QObject::connect(&pointerTimer, &QTimer::timeout, this, [this] { setCursor(Qt::BlankCursor); });
+  }
+
+  // The patient must not see the mouse pointer on the chart: it goes after a moment without
+  // movement and comes back as soon as the mouse moves.
+  void HidePointerWhenStill(bool on) {
+    hidePointer = on;
+    setMouseTracking(on);
+    if (on) {
+      pointerTimer.start();
+    } else {
+      pointerTimer.stop();
+      unsetCursor();
+    }
+  }
 
   // The canvas's own image, read in place: presenting copies nothing but the changed
   // rectangle into the window system's buffer.
@@ -29,8 +52,15 @@ class CanvasWidget : public QWidget {
   bool clickPending = false;
   QPointF click;
   bool closed = false;
+  bool hidePointer = false;
+  QTimer pointerTimer;
 
  protected:
+  void mouseMoveEvent(QMouseEvent*) override {
+    if (!hidePointer) return;
+    unsetCursor();
+    pointerTimer.start();
+  }
   void paintEvent(QPaintEvent* event) override {
     QPainter painter(this);
     const std::shared_ptr<const QImage> shown = image.lock();
@@ -73,10 +103,21 @@ struct CanvasWindow::Impl {
   CanvasWidget widget;
   int left = 0, top = 0, width = 0, height = 0;
   bool topMost = false;
+  bool fullScreen = false;
+  bool frameAtCorner = false;
 
   void Place() {
     const DesktopPlacement placement = LogicalPlacement(left, top, width, height);
-    widget.setGeometry(placement.x, placement.y, placement.width, placement.height);
+    // The window belongs to the monitor that holds its corner, whatever that monitor's scaling.
+    widget.winId();
+    if (QWindow* handle = widget.windowHandle()) handle->setScreen(ScreenAtDevicePoint(left, top));
+    if (frameAtCorner) {
+      widget.resize(placement.width, placement.height);
+      if (QWindow* handle = widget.windowHandle())
+        handle->setFramePosition(QPoint(placement.x, placement.y));
+    } else {
+      widget.setGeometry(placement.x, placement.y, placement.width, placement.height);
+    }
   }
 };
 
@@ -94,10 +135,24 @@ CanvasWindow::CanvasWindow(const std::string& caption, int left, int top, int wi
 
 CanvasWindow::~CanvasWindow() = default;
 
+void CanvasWindow::SetFullScreen(bool on) {
+  impl_->fullScreen = on;
+  impl_->topMost = on;
+  impl_->widget.setWindowFlag(Qt::WindowStaysOnTopHint, on);
+}
+
+void CanvasWindow::SetFrameAtCorner(bool on) { impl_->frameAtCorner = on; }
+
 void CanvasWindow::Show() {
   impl_->widget.closed = false;
-  impl_->widget.show();
   impl_->Place();
+  if (impl_->fullScreen) {
+    impl_->widget.showFullScreen();
+    impl_->widget.HidePointerWhenStill(true);
+  } else {
+    impl_->widget.show();
+    impl_->Place();
+  }
   impl_->widget.raise();
   impl_->widget.activateWindow();
 }
@@ -113,6 +168,13 @@ void CanvasWindow::MoveTo(int left, int top) {
   if (left == impl_->left && top == impl_->top) return;
   impl_->left = left;
   impl_->top = top;
+  if (impl_->fullScreen && impl_->widget.isVisible()) {
+    // A full-screen window follows its monitor: leave the state, move, take it again.
+    impl_->widget.showNormal();
+    impl_->Place();
+    impl_->widget.showFullScreen();
+    return;
+  }
   impl_->Place();
 }
 
@@ -137,13 +199,11 @@ int CanvasWindow::Height() const { return impl_->height; }
 
 void CanvasWindow::ActualGeometry(int& left, int& top, int& width, int& height) const {
   const QRect g = impl_->widget.geometry();
-  const double ratio = impl_->widget.devicePixelRatioF();
-  // The window's corner is on the monitor whose corner keeps its place; offsets scale.
-  const DesktopPlacement origin = LogicalPlacement(impl_->left, impl_->top, 1, 1);
-  left = impl_->left + static_cast<int>(std::lround((g.x() - origin.x) * ratio));
-  top = impl_->top + static_cast<int>(std::lround((g.y() - origin.y) * ratio));
-  width = static_cast<int>(std::lround(g.width() * ratio));
-  height = static_cast<int>(std::lround(g.height() * ratio));
+  const DesktopPlacement d = DevicePlacement(g.x(), g.y(), g.width(), g.height());
+  left = d.x;
+  top = d.y;
+  width = d.width;
+  height = d.height;
 }
 
 void CanvasWindow::Present(Canvas& canvas) {

@@ -22,6 +22,13 @@ class CanvasWindow {
   CanvasWindow(const CanvasWindow&) = delete;
   CanvasWindow& operator=(const CanvasWindow&) = delete;
 
+  // A full-screen window covers its monitor as the window manager's full-screen, top-most
+  // window (panels and other windows stay below it) and hides the mouse pointer after two
+  // seconds without movement. Set before Show.
+  void SetFullScreen(bool on);
+  // A framed window keeps its whole frame on the monitor: the frame's corner goes where the
+  // client area's would (the client keeps its size). Set before Show.
+  void SetFrameAtCorner(bool on);
   void Show();
   void Close();
   // False once the window has been closed, by the program or by the user.
