@@ -2,11 +2,8 @@
 
 #include "app/ChartDisplay.h"
 #include "app/Clock.h"
-<<<<<<< HEAD
-#include "app/FolderMessages.h"
-=======
 #include "app/ControlWindow.h"
->>>>>>> main
+#include "app/FolderMessages.h"
 #include "app/LoopEntry.h"
 #include "app/ProgramEnd.h"
 #include "app/QuickKeys.h"

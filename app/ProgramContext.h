@@ -10,14 +10,11 @@
 
 #include "app/RunOptions.h"
 #include "app/VirtualRemoteMailbox.h"
-<<<<<<< HEAD
-#include "platform/FolderLock.h"
-=======
 #include "gallery/GalleryPictures.h"
->>>>>>> main
 #include "platform/Canvas.h"
 #include "platform/CanvasWindow.h"
 #include "platform/ConsoleHost.h"
+#include "platform/FolderLock.h"
 #include "platform/KeyScript.h"
 #include "platform/Sound.h"
 #include "render/OptotypeShapes.h"
@@ -49,13 +46,10 @@ struct ProgramContext {
   std::unique_ptr<CanvasWindow> monitorWindow;
   std::unique_ptr<Canvas> monitorCanvas;
 
-<<<<<<< HEAD
   // Held while the program runs, so a second start on the same data folder is refused.
-  std::unique_ptr<FolderLock> dataFolderLock;
-=======
   // The gallery pictures of the current monitor, decoded, between visits.
   GalleryPictures galleries;
->>>>>>> main
+  std::unique_ptr<FolderLock> dataFolderLock;
 
   VirtualRemoteMailbox VirtualRemoteCommand;
   ScriptedInput script;

@@ -4,11 +4,8 @@
 #include <random>
 
 #include "app/ChartDisplay.h"
-<<<<<<< HEAD
-#include "app/FolderMessages.h"
-=======
 #include "app/ControlWindow.h"
->>>>>>> main
+#include "app/FolderMessages.h"
 #include "app/InputLoop.h"
 #include "app/MonitorWindowCommand.h"
 #include "app/ProgramEnd.h"
