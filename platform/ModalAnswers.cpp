@@ -281,15 +281,13 @@ struct ModalAnswers::Impl : QObject {
           box->accept();
         }
       } else {
-        busy = false;  // cancelling may ask a question first
-        dialog->reject();
+        dialog->reject();  // cancelling may ask a question first, answered in its own turn
       }
       return;
     }
     const QString answer = QString::fromStdString(answers.front());
     answers.pop_front();
     // Acting on the dialog may open a nested box, which is answered in its own turn.
-    busy = false;
     if (PressNamedKey(dialog, answer)) return;
     if (auto* chooser = qobject_cast<QFileDialog*>(dialog)) {
       AnswerFileChooser(chooser, answer);
