@@ -45,14 +45,20 @@ TEST(Shell, FolderChooserGivesTheFolderOrNothing) {
   std::filesystem::create_directories(folder / "Target");
   QString title;
   const auto answer = [&title](bool accept, const QString& chosen) {
-    QTimer::singleShot(50, [&title, accept, chosen] {
+    // Polled, not fired once: on a busy machine the chooser may not be up after 50 ms, and a
+    // chooser nobody answers never returns.
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, &title, accept, chosen] {
       auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(dialog, nullptr);
+      if (!dialog || !dialog->isVisible()) return;
+      poll->stop();
+      poll->deleteLater();
       title = dialog->windowTitle();
       if (!accept) return dialog->reject();
       dialog->selectFile(chosen);
       static_cast<QDialog*>(dialog)->accept();
     });
+    poll->start(50);
   };
 
   answer(false, {});
