@@ -161,6 +161,10 @@ bool WriteAll(int fd, const std::string& bytes) {
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* reason) {
+  // A file that already holds these bytes is left alone: every start saves all settings, and
+  // flushing a dozen unchanged files to the disk would hold the first chart back for a second.
+  if (const FileRead present = ReadDataFile(path); present.Read() && present.bytes == bytes)
+    return true;
   const fs::path target(path);
   fs::path temporary = target;
   temporary += ".tmp";

@@ -140,7 +140,7 @@ TEST(DataFolderSafetyRun, StartKilledAtAnyStepOfARebuildLosesNoLetters) {
   const std::string traced = trace.str();
   const size_t renames = Occurrences(traced, "rename(");
   const size_t fsyncs = Occurrences(traced, "fsync(");
-  ASSERT_GT(renames, 12u);
+  ASSERT_GE(renames, 3u);  // unchanged files are not rewritten: a backup, lv3 and lv7 at least
   ASSERT_GE(fsyncs, 2 * renames);
 
   int kills = 0;
@@ -193,7 +193,8 @@ TEST(DataFolderSafetyRun, EverySaveIsFlushedRenamedAndItsFolderFlushed) {
       ++renames, ++pending;
     }
   }
-  EXPECT_GE(renames, 2 * 13 + 11);  // two saves of 13 files, and the 11 letter-set files
+  // The first start writes 13 files and 11 letter sets; the mirror key changes 11 more.
+  EXPECT_GE(renames, 13 + 11 + 11);
   EXPECT_EQ(folderFlushes, renames);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -45,20 +46,22 @@ TEST(Shell, FolderChooserGivesTheFolderOrNothing) {
   std::filesystem::create_directories(folder / "Target");
   QString title;
   const auto answer = [&title](bool accept, const QString& chosen) {
-    // Polled, not fired once: on a busy machine the chooser may not be up after 50 ms, and a
-    // chooser nobody answers never returns.
+    // Waits for the chooser to be up, however slowly a loaded machine shows it.
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, &title, accept, chosen] {
       auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      if (!dialog || !dialog->isVisible()) return;
+      if (!dialog) return;
       poll->stop();
       poll->deleteLater();
       title = dialog->windowTitle();
       if (!accept) return dialog->reject();
+      // Typed into the name field as a user would: the chooser does not fill that field
+      // while it has the focus, and a stale relative name there would be refused.
       dialog->selectFile(chosen);
+      if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(chosen);
       static_cast<QDialog*>(dialog)->accept();
     });
-    poll->start(50);
+    poll->start(20);
   };
 
   answer(false, {});
