@@ -5,6 +5,7 @@
 #include "app/ChartDisplay.h"
 #include "app/Clock.h"
 #include "app/ControlWindow.h"
+#include "app/VirtualRemote.h"
 
 namespace lenvari {
 
@@ -14,6 +15,7 @@ void RunLoopEntry(ProgramContext& context) {
   context.state.chart.StartTime = SecondsSinceMidnight();
   if (!LoopEntryCalibrationCheck(context)) DrawChartFrame(context);
   ShowLiveStatus(context);
+  if (context.state.settings.ShowVirtualRemote == 1) StartVirtualRemote(context);
 }
 
 void PlayClickIfWanted(ProgramContext& context) {

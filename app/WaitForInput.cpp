@@ -8,6 +8,7 @@
 #include "app/Clock.h"
 #include "app/ControlWindow.h"
 #include "app/ProgramEnd.h"
+#include "app/VirtualRemote.h"
 #include "common/NumberText.h"
 #include "platform/EventWait.h"
 
@@ -142,6 +143,7 @@ std::string WaitForInput(ProgramContext& context) {
         !context.monitorWindow->Exists()) {
       settings.MonitorWindowFlag = 0;
     }
+    WatchVirtualRemote(context);
     HideAboutBoxWhenDue(context, !input.empty());
     if (!input.empty()) break;
     if (context.script.active && !scriptRunning) throw ProgramEnd{0};

@@ -21,8 +21,9 @@
 namespace lenvari {
 namespace {
 
+// A picture button has no text; its accessible name is the caption a reader would hear.
 QString Caption(const QAbstractButton* button) {
-  QString text = button->text();
+  QString text = button->text().isEmpty() ? button->accessibleName() : button->text();
   text.remove('&');
   return text.trimmed();
 }
