@@ -4,6 +4,7 @@
 #include "app/CalibrationCheck.h"
 #include "app/ChartDisplay.h"
 #include "app/Clock.h"
+#include "app/MenuDefinitions.h"
 
 namespace lenvari {
 
@@ -11,6 +12,7 @@ void RunLoopEntry(ProgramContext& context) {
   context.console.ConsoleTopMost(1);
   ShowAboutBox(context);
   context.state.chart.StartTime = SecondsSinceMidnight();
+  BuildMenus(context);
   if (!LoopEntryCalibrationCheck(context)) DrawChartFrame(context);
 }
 

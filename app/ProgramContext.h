@@ -49,6 +49,7 @@ struct ProgramContext {
 
   int missingChartWindowPolls = 0;
   int framesWritten = 0;
+  int videoShotsWritten = 0;
   // Modifier state read after each wait.
   int AltDown = 0;
   int CtrlDown = 0;

@@ -3,6 +3,8 @@
 
 #include <memory>
 
+class QMainWindow;
+
 #include "platform/ConsoleHost.h"
 
 namespace lenvari {
@@ -36,10 +38,14 @@ class QtConsoleHost : public ConsoleHost {
   void FlushKeys() override;
   int AltDown() const override;
   int CtrlDown() const override;
-  int TakeMenuCommand() override;
+  MenuChoice TakeMenuChoice() override;
+  bool ChooseMenuItem(int menu, int id) override;
+  void ShowMenuBar(bool shown) override;
 
   // The text screen's current content (for tests).
   std::string ScreenText() const;
+  // The control window itself (for tests that look at it or open its menus).
+  QMainWindow& Window();
 
  private:
   struct Impl;
