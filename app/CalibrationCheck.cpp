@@ -8,6 +8,7 @@
 #include "render/CalibrationScreenCheck.h"
 #include "store/MemoryPresets.h"
 #include "store/MonitorDataFile.h"
+#include "store/PresetFile.h"
 #include "store/SettingsFiles.h"
 
 namespace lenvari {
@@ -42,13 +43,20 @@ void RunCalibrationScreen(ProgramContext& context) {
   host.closeCalibrationWindow = [&] {
     if (window) window->Close();
   };
-  host.saveConfiguration = [&] { SaveConfiguration(context.state); };
+  host.saveConfiguration = [&] {
+    StorePresentRectangle(context.state.monitors, context.state.monitors.CurrentMonitor);
+    SaveConfiguration(context.state);
+  };
   CalibrateScreen(context.console, context.state.monitors, context.state.settings, host);
 }
 
 void CheckCalibration(ProgramContext& context) {
   Monitors& monitors = context.state.monitors;
   const int m = monitors.CurrentMonitor;
+  // The presets shown and stored from now on are those of the monitor switched to; the table
+  // of the previous one must not be recalled here or saved under this monitor's number.
+  if (context.state.presets.LoadedMonitor != m)
+    LoadPresetFile(context.state.presets, m, context.state.DataPath);
   CloseChartWindow(context);
   MeasureScreen(monitors, m);
   if (CalibrationRequired(monitors, m, kMonitorChangeCalibrationMinimum)) {
@@ -58,6 +66,7 @@ void CheckCalibration(ProgramContext& context) {
     RunCalibrationScreen(context);
     SaveConfiguration(context.state);
   }
+  StorePresentRectangle(monitors, m);
   SaveMonitorData(monitors, context.state.settings, context.state.DataPath);
   RecallPresetOneAndDraw(context);
 }

@@ -5,6 +5,7 @@
 
 #include "app/ChartDisplay.h"
 #include "app/InputLoop.h"
+#include "app/MonitorWindowCommand.h"
 #include "platform/DesktopPixels.h"
 #include "render/CalibrationScreenCheck.h"
 #include "store/DataFolder.h"
@@ -51,6 +52,7 @@ void StartUp(ProgramContext& context) {
   Monitors& monitors = state.monitors;
   for (int m = 1; m <= monitors.NumberOfMonitors; ++m) MeasureScreen(monitors, m);
   OpenChartWindow(context);
+  if (state.settings.MonitorWindowFlag == 1) OpenMonitorWindow(context);
   MemoryPreset(state, "read", state.chart.CurrentMemory);
 }
 

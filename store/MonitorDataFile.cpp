@@ -21,17 +21,28 @@ bool ReadInteger(FieldReader& reader, int& value) {
 
 }  // namespace
 
-std::string MonitorDataText(Monitors& monitors, const Settings& settings,
-                            bool refreshSavedRectangles) {
+bool HasStoredRectangle(const Monitors& monitors, int m) {
+  const MonitorRectangle& saved = monitors.SavedMonitorRect[m];
+  return saved[1] != 0 || saved[2] != 0 || saved[3] != 0 || saved[4] != 0;
+}
+
+void StorePresentRectangle(Monitors& monitors, int m) {
+  if (m < 1 || m > kMaxMonitors) return;
+  monitors.SavedMonitorRect[m] = monitors.MonitorRect[m];
+}
+
+std::string MonitorDataText(Monitors& monitors, const Settings& settings) {
   monitors.MonitorRecordCount = std::max(monitors.MonitorRecordCount, monitors.NumberOfMonitors);
   std::string text;
   AppendLine(text, IntegerValue(monitors.CurrentMonitor));
   AppendLine(text, IntegerValue(monitors.MonitorRecordCount));
   for (int n = 1; n <= kMaxMonitors; ++n) {
-    for (int side = 1; side <= 4; ++side) {
-      if (refreshSavedRectangles) monitors.SavedMonitorRect[n][side] = monitors.MonitorRect[n][side];
+    // Scales that arrived without the rectangle they were measured at belong to the present one.
+    const bool calibrated = monitors.MasterScaleX[n] >= 10 && monitors.MasterScaleY[n] >= 10;
+    if (calibrated && !HasStoredRectangle(monitors, n) && n <= monitors.NumberOfMonitors)
+      StorePresentRectangle(monitors, n);
+    for (int side = 1; side <= 4; ++side)
       AppendLine(text, IntegerValue(monitors.SavedMonitorRect[n][side]));
-    }
     AppendLine(text, IntegerValue(monitors.MasterScaleX[n]));
     AppendLine(text, IntegerValue(monitors.MasterScaleY[n]));
     AppendLine(text, IntegerValue(settings.Mirror[n]));
@@ -60,9 +71,8 @@ bool ReadMonitorDataText(Monitors& monitors, Settings& settings, std::string_vie
   return true;
 }
 
-bool SaveMonitorData(Monitors& monitors, const Settings& settings, const std::string& dataPath,
-                     bool refreshSavedRectangles) {
-  const std::string text = MonitorDataText(monitors, settings, refreshSavedRectangles);
+bool SaveMonitorData(Monitors& monitors, const Settings& settings, const std::string& dataPath) {
+  const std::string text = MonitorDataText(monitors, settings);
   return WriteFileAtomically(ResolveDataFile(dataPath, kMonitorDataFile), text);
 }
 

@@ -10,12 +10,16 @@
 
 namespace lenvari {
 
+// Makes monitor m's present desktop rectangle the one its calibration belongs to. Only a
+// calibration and the check of a monitor just switched to do this: a monitor whose resolution
+// changed since must still be seen as changed when the chart moves to it.
+void StorePresentRectangle(Monitors& monitors, int m);
+
 // The file's text: `CurrentMonitor`, the record count, then ten records of seven integer
-// lines (left, top, right, bottom of `MonitorRect`, `MasterScaleX`, `MasterScaleY`, `Mirror`).
-// Raises `MonitorRecordCount` to `NumberOfMonitors` first and copies each `MonitorRect` into
-// `SavedMonitorRect` as its record is written.
-std::string MonitorDataText(Monitors& monitors, const Settings& settings,
-                            bool refreshSavedRectangles = true);
+// lines (left, top, right, bottom of `SavedMonitorRect`, `MasterScaleX`, `MasterScaleY`,
+// `Mirror`). Raises `MonitorRecordCount` to `NumberOfMonitors` first. An attached monitor with
+// scales but no stored rectangle stores its present one.
+std::string MonitorDataText(Monitors& monitors, const Settings& settings);
 
 // Reads the file's text: `CurrentMonitor` (a number outside 1 .. 10 reads as 1), the record
 // count (held within 0 .. 10), then that many records, whose rectangles go to
@@ -24,8 +28,7 @@ bool ReadMonitorDataText(Monitors& monitors, Settings& settings, std::string_vie
 
 // Writes the file through `MonitorDataText`. False when the file could not be written, in
 // which case the previous file is unchanged.
-bool SaveMonitorData(Monitors& monitors, const Settings& settings, const std::string& dataPath,
-                     bool refreshSavedRectangles = true);
+bool SaveMonitorData(Monitors& monitors, const Settings& settings, const std::string& dataPath);
 
 // Reads the file. A missing file changes nothing (the scales stay 0, so calibration will be
 // asked for). A file that cannot be read whole is kept as "lvmonitordata.cfg.bak" and the

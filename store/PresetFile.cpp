@@ -50,6 +50,7 @@ void CompletePresetTable(Presets& presets, int fieldsRead) {
 
 void LoadPresetFile(Presets& presets, int monitor, const std::string& dataPath) {
   const std::string path = ResolveDataFile(dataPath, PresetFileName(monitor));
+  presets.LoadedMonitor = monitor;
   const std::optional<std::string> text = ReadWholeFile(path);
   if (!text) {
     FillBuiltInPresets(presets);

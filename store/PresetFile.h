@@ -25,7 +25,7 @@ void CompletePresetTable(Presets& presets, int fieldsRead);
 
 // Loads monitor m's preset file. A missing file gives the built-in presets; a file that ends
 // early keeps the presets it holds in full, gives the others their built-in content, and is
-// kept as "<m>presets.cfg.bak" before it is rewritten.
+// kept as "<m>presets.cfg.bak" before it is rewritten. The table then belongs to monitor m.
 void LoadPresetFile(Presets& presets, int monitor, const std::string& dataPath);
 
 // Writes monitor m's preset file. False when it could not be written.

@@ -1,6 +1,7 @@
 #include "store/SettingsFiles.h"
 
 #include <optional>
+#include <set>
 
 #include "common/NumberText.h"
 #include "store/DataFolder.h"
@@ -84,28 +85,40 @@ std::optional<KeyTarget> TargetOf(Settings& s, Monitors& m, int n, const std::st
   return std::nullopt;
 }
 
-std::optional<std::string> ReadFile(const std::string& dataPath, const std::string& name) {
-  return ReadWholeFile(ResolveDataFile(dataPath, name));
-}
+// Every key a settings file is written with and read back from; a file without one of them
+// was cut short or damaged. "TimerDelay!" is written for others and never read.
+constexpr const char* kWrittenKeys[] = {
+    "TestDistance:",       "LabelSize!:",          "LabelColor$:",
+    "Mirror&:",            "MaxVShutter&:",        "JacksonCrossTargetSize&:",
+    "WorthDotSize&:",      "WorthDotMode&:",       "AccessibleContrast&:",
+    "StatusBar&:",         "FixDispFusionLock&:",  "AstigMode$:",
+    "AcuityBase&:",        "ShowTestDistance&:",   "SelectedVideo$:",
+    "VideoPlayer$:",       "TimerDelay!:",         "RedGreenOrRedBlue$:",
+    "MyRed&:",             "MyGreen&:",            "MyBlue&:",
+    "MyBlack&:",           "AudioAlert&:",         "MonitorWindowFlag&:",
+    "ThumbnailFlag&:",     "AlwaysOnTopFlag&:",    "MonitorWindowX&:",
+    "MonitorWindowY&:",    "MonitorWindowWidth&:", "MonitorWindowHeight&:",
+    "SmoothingFlag&:",     "ShowVirtualRemote&:"};
 
 }  // namespace
 
-void ApplyDefaultSettings(Settings& s, Monitors& monitors, int n) {
-  if (n >= 1 && n <= kMaxMonitors) {
-    s.TestDistance[n] = "20 feet";
-    s.LabelSize[n] = 10;
-    s.LabelColor[n] = "Blue";
-    s.Mirror[n] = 1;
-    s.MaxVShutter[n] = 4;
-    s.JacksonCrossTargetSize[n] = 30;
-    s.WorthDotSize[n] = 40;
-    s.WorthDotMode[n] = 4;
-    s.AccessibleContrast[n] = 10;
-    s.StatusBar[n] = 1;
-    s.FixDispFusionLock[n] = 1;
-    s.ShowTestDistance[n] = 1;
-  }
-  monitors.CurrentMonitor = 1;
+void ApplyMonitorDefaults(Settings& s, int n) {
+  if (n < 1 || n > kMaxMonitors) return;
+  s.TestDistance[n] = "20 feet";
+  s.LabelSize[n] = 10;
+  s.LabelColor[n] = "Blue";
+  s.Mirror[n] = 1;
+  s.MaxVShutter[n] = 4;
+  s.JacksonCrossTargetSize[n] = 30;
+  s.WorthDotSize[n] = 40;
+  s.WorthDotMode[n] = 4;
+  s.AccessibleContrast[n] = 10;
+  s.StatusBar[n] = 1;
+  s.FixDispFusionLock[n] = 1;
+  s.ShowTestDistance[n] = 1;
+}
+
+void ApplyGlobalDefaults(Settings& s) {
   s.AstigMode = "DialWithLabels";
   s.AcuityBase = 20;
   s.SelectedVideo = DefaultSelectedVideo();
@@ -117,6 +130,17 @@ void ApplyDefaultSettings(Settings& s, Monitors& monitors, int n) {
   s.MyGreen = 65280;
   s.SmoothingFlag = 1;
   s.ShowVirtualRemote = 0;
+}
+
+void ApplyDefaultSettings(Settings& s, Monitors& monitors, int n) {
+  ApplyMonitorDefaults(s, n);
+  monitors.CurrentMonitor = 1;
+  ApplyGlobalDefaults(s);
+}
+
+float ClampedTimerDelay(float seconds) {
+  if (!(seconds >= kShortestTimerDelay)) return kShortestTimerDelay;  // NaN included
+  return seconds > kLongestTimerDelay ? kLongestTimerDelay : seconds;
 }
 
 std::string GlobalConfigText(const std::string& version) {
@@ -145,7 +169,10 @@ std::string SettingsFileText(Settings& s, const Monitors& monitors, int n) {
   AppendSetting(text, "ShowTestDistance&:", IntegerValue(s.ShowTestDistance[n]));
   AppendSetting(text, "SelectedVideo$:", s.SelectedVideo);
   AppendSetting(text, "VideoPlayer$:", s.VideoPlayer);
-  AppendSetting(text, "TimerDelay!:", TimerDelayValue(s.TimerDelay));
+  // "###.#" has no room for a delay of 1000 s or more; the reader would take what it wrote
+  // then for no delay at all.
+  const float delay = ClampedTimerDelay(s.TimerDelay);
+  AppendSetting(text, "TimerDelay!:", TimerDelayValue(delay));
   AppendSetting(text, "RedGreenOrRedBlue$:", s.RedGreenOrRedBlue);
   AppendSetting(text, "MyRed&:", IntegerValue(s.MyRed));
   AppendSetting(text, "MyGreen&:", IntegerValue(s.MyGreen));
@@ -161,25 +188,26 @@ std::string SettingsFileText(Settings& s, const Monitors& monitors, int n) {
   AppendSetting(text, "MonitorWindowHeight&:", IntegerValue(s.MonitorWindowHeight[current]));
   AppendSetting(text, "SmoothingFlag&:", IntegerValue(s.SmoothingFlag));
   // Written for the installations that read it; this program reads "TimerDelay!:" only.
-  AppendSetting(text, "TimerDelay!", RealValue(s.TimerDelay));
+  AppendSetting(text, "TimerDelay!", RealValue(delay));
   AppendSetting(text, "ShowVirtualRemote&:", IntegerValue(s.ShowVirtualRemote));
   return text;
 }
 
-void ReadSettingsText(Settings& s, Monitors& monitors, int n, std::string_view text) {
-  if (n < 1 || n > kMaxMonitors) return;
+bool ReadSettingsText(Settings& s, Monitors& monitors, int n, std::string_view text) {
+  if (n < 1 || n > kMaxMonitors) return false;
   FieldReader reader{text};
   std::string key;
   std::string value;
+  std::set<std::string> given;
   bool haveKey = false;
   while (true) {
     if (!haveKey) {
-      if (!ReadStringField(reader, key)) return;
+      if (!ReadStringField(reader, key)) break;
       key = TrimBlanks(key);
       if (key.empty()) continue;  // a stray empty line must not pair keys with values
     }
     haveKey = false;
-    if (!ReadLineField(reader, value)) return;  // a key without a value sets nothing
+    if (!ReadLineField(reader, value)) break;  // a key without a value sets nothing
     value = TrimBlanks(value);
     // A key standing where its value belongs means the previous key had no value line;
     // pairing them would shift every later key onto a value.
@@ -193,20 +221,34 @@ void ReadSettingsText(Settings& s, Monitors& monitors, int n, std::string_view t
     if (target->text) *target->text = value;
     if (target->integer) *target->integer = IntegerOf(value);
     if (target->real) *target->real = RealOf(value);
+    given.insert(key);
   }
+  s.TimerDelay = ClampedTimerDelay(s.TimerDelay);
+  for (const char* key : kWrittenKeys)
+    if (!given.contains(key)) return false;
+  return true;
 }
 
-bool SaveConfiguration(State& state, bool refreshSavedRectangles) {
+bool SaveConfiguration(State& state) {
   const std::string& folder = state.DataPath;
   bool written = WriteFileAtomically(ResolveDataFile(folder, "globalconfig.cfg"),
                                      GlobalConfigText(state.Version));
-  written &= SaveMonitorData(state.monitors, state.settings, folder, refreshSavedRectangles);
+  written &= SaveMonitorData(state.monitors, state.settings, folder);
   for (int n = 1; n <= kMaxMonitors; ++n) {
     written &= WriteFileAtomically(ResolveDataFile(folder, SettingsFileName(n)),
                                    SettingsFileText(state.settings, state.monitors, n));
   }
-  written &= SavePresetFile(state.presets, MonitorIndex(state.monitors), folder);
+  const int owner = state.presets.LoadedMonitor;
+  written &= SavePresetFile(state.presets,
+                            owner >= 1 && owner <= kMaxMonitors ? owner
+                                                                : MonitorIndex(state.monitors),
+                            folder);
   return written;
+}
+
+int MonitorInUse(const Monitors& monitors) {
+  const int m = monitors.CurrentMonitor;
+  return m >= 1 && m <= monitors.NumberOfMonitors && m <= kMaxMonitors ? m : 1;
 }
 
 void LoadConfiguration(State& state) {
@@ -215,19 +257,22 @@ void LoadConfiguration(State& state) {
   // An unreadable monitor data file has been kept as a backup; the save below rewrites it
   // together with everything else, after the settings files have been read.
   LoadMonitorData(monitors, settings, state.DataPath);
+  // A global that no file gives keeps its default; the last file that gives it wins.
+  ApplyGlobalDefaults(settings);
   for (int n = 1; n <= kMaxMonitors; ++n) {
-    const std::optional<std::string> text = ReadFile(state.DataPath, SettingsFileName(n));
-    if (text) {
-      ReadSettingsText(settings, monitors, n, *text);
-    } else {
-      ApplyDefaultSettings(settings, monitors, n);
-    }
+    // The monitor data file's mirror flag stands unless the settings file gives its own.
+    const int mirror = settings.Mirror[n];
+    ApplyMonitorDefaults(settings, n);
+    if (n <= monitors.MonitorRecordCount) settings.Mirror[n] = mirror;
+    const std::string path = ResolveDataFile(state.DataPath, SettingsFileName(n));
+    const std::optional<std::string> text = ReadWholeFile(path);
+    // A file cut short is completed with defaults by the save below; its bytes are kept.
+    if (text && !ReadSettingsText(settings, monitors, n, *text)) KeepBackup(path);
   }
-  LoadPresetFile(state.presets, MonitorIndex(monitors), state.DataPath);
-  // The rectangles the monitors were calibrated at stay in the file until a calibration or a
-  // change of patient monitor stores the present ones; writing the present ones here would hide
-  // a changed resolution from the check at the start of the input loop.
-  SaveConfiguration(state, false);
+  // The presets of the monitor the chart will really use: a stored patient monitor that is no
+  // longer attached is replaced by monitor 1 right after loading, and its file stays as it is.
+  LoadPresetFile(state.presets, MonitorInUse(monitors), state.DataPath);
+  SaveConfiguration(state);
 }
 
 bool CheckMonitorCount(Monitors& monitors, ConsoleHost& host) {

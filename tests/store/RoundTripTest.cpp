@@ -174,12 +174,14 @@ TEST_F(StoreRestart, GlobalsEndAsTheLastFileAndTheOddKeysKeepTheirQuirks) {
   // The preset file of the current monitor is the one written.
   EXPECT_NE(FileNames(folder).count("2presets.cfg"), 0u);
 
-  // A missing settings file gives that monitor's defaults and resets the globals.
+  // A missing settings file gives that monitor's defaults only: the globals the other files
+  // give and the patient monitor stay.
   std::filesystem::remove(std::filesystem::path(folder) / "10lvconfig.cfg");
   State third = NewState(folder);
   LoadConfiguration(third);
-  EXPECT_EQ(third.settings.AcuityBase, 20);
-  EXPECT_EQ(third.monitors.CurrentMonitor, 1);
+  EXPECT_EQ(third.settings.AcuityBase, 6);
+  EXPECT_EQ(third.monitors.CurrentMonitor, 2);
+  EXPECT_EQ(third.settings.MaxVShutter[10], 4);
 }
 
 TEST_F(StoreRestart, EditedLetterLineSurvivesARestart) {
