@@ -1,13 +1,38 @@
 #include "app/RunOptions.h"
 
 #include <cstdlib>
+#include <string_view>
 
 namespace lenvari {
+namespace {
+
+// Qt's own options: read before Qt starts (to refuse a bad command line without a display),
+// they are passed over here and left to Qt.
+constexpr std::string_view kQtOptionsWithValue[] = {
+    "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-display", "-geometry",
+    "-qwindowgeometry", "-title", "-qwindowtitle", "-qwindowicon", "-name", "-style",
+    "-stylesheet", "-session", "-qmljsdebugger"};
+constexpr std::string_view kQtFlags[] = {"-reverse", "-nograb", "-dograb", "-sync", "-widgetcount"};
+
+int QtOptionLength(std::string_view arg) {
+  if (arg.starts_with("--")) arg.remove_prefix(1);  // Qt takes "--platform" as "-platform"
+  for (std::string_view option : kQtOptionsWithValue)
+    if (arg == option) return 2;
+  for (std::string_view option : kQtFlags)
+    if (arg == option) return 1;
+  return 0;
+}
+
+}  // namespace
 
 RunOptions ParseCommandLine(int argc, char** argv) {
   RunOptions options;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
+    if (const int qtLength = QtOptionLength(arg)) {
+      i += qtLength - 1;
+      continue;
+    }
     auto value = [&](std::string& out) {
       if (i + 1 >= argc) {
         options.error = arg + " needs a value";

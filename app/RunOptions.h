@@ -22,7 +22,7 @@ struct RunOptions {
   bool NonInteractive() const { return hasKeys || hasAnswers; }
 };
 
-// Reads the program's arguments (Qt's own, such as -platform, are already removed).
+// Reads the program's arguments; Qt's own, such as -platform NAME, are passed over.
 RunOptions ParseCommandLine(int argc, char** argv);
 
 std::string HelpText();

@@ -37,7 +37,12 @@ bool DistanceAcceptable(double value, const std::string& unit) {
 }
 
 std::string DistanceText(double value, const std::string& unit) {
-  return (value < 0 ? "" : " ") + DistanceNumberText(value) + " " + unit;
+  // Appended piece by piece: a prepended literal makes GCC 12's optimiser report a false overlap.
+  std::string text = value < 0 ? "" : " ";
+  text += DistanceNumberText(value);
+  text += ' ';
+  text += unit;
+  return text;
 }
 
 }  // namespace lenvari

@@ -33,7 +33,7 @@ std::optional<KeyPress> NamedKey(const std::string& name) {
     if (name == entry.name) return Named(entry.qtKey, entry.text);
   if (name.size() >= 2 && name[0] == 'F' && std::isdigit(static_cast<unsigned char>(name[1]))) {
     const int n = std::atoi(name.c_str() + 1);
-    if (n >= 1 && n <= 12 && name == "F" + std::to_string(n)) return Named(Qt::Key_F1 + n - 1);
+    if (n >= 1 && n <= 12 && name.substr(1) == std::to_string(n)) return Named(Qt::Key_F1 + n - 1);
   }
   return std::nullopt;
 }

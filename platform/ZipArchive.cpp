@@ -26,8 +26,12 @@ fs::path Normalised(const fs::path& path) {
 fs::path TemporaryArchivePath(const fs::path& archivePath) {
   std::random_device entropy;
   const unsigned long tag = (static_cast<unsigned long>(entropy()) << 16) ^ entropy();
-  return archivePath.parent_path() /
-         ("." + archivePath.filename().string() + "." + std::to_string(tag % 0xFFFFFFu) + ".tmp");
+  std::string name = ".";
+  name += archivePath.filename().string();
+  name += '.';
+  name += std::to_string(tag % 0xFFFFFFu);
+  name += ".tmp";
+  return archivePath.parent_path() / name;
 }
 
 std::string EntryName(const fs::path& relative) {

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include "app/ProgramEnd.h"
 #include "app/RunOptions.h"
 #include "app/Startup.h"
+#include "platform/DisplayCheck.h"
 #include "platform/KeyScript.h"
 #include "platform/ModalAnswers.h"
 #include "platform/QtConsoleHost.h"
@@ -43,9 +45,8 @@ int main(int argc, char** argv) {
     std::puts("Lenvari 4.13");
     return 0;
   }
-  qInstallMessageHandler(QuietPlatformNotes);
-  QApplication application(argc, argv);  // takes Qt's own options such as -platform
-  QApplication::setApplicationName("Lenvari Acuity");
+  // A bad command line and a missing display are both told in one line before Qt starts:
+  // Qt would end the program with an abort when it cannot open the display.
   lenvari::RunOptions options = lenvari::ParseCommandLine(argc, argv);
   if (!options.error.empty()) {
     std::fprintf(stderr, "LenvariMain: %s\n", options.error.c_str());
@@ -63,6 +64,20 @@ int main(int argc, char** argv) {
     script.steps.assign(steps->begin(), steps->end());
   }
 
+  const std::string displayProblem = lenvari::DisplayProblem(lenvari::ReadDisplayEnvironment(argc, argv));
+  if (!displayProblem.empty()) {
+    std::fprintf(stderr, "LenvariMain: %s\n", displayProblem.c_str());
+    return 2;
+  }
+  qInstallMessageHandler(QuietPlatformNotes);
+  // The application name is the X11 window class; with the desktop file name it ties the
+  // windows to the menu entry and its icon. Window titles are set one by one.
+  QApplication::setApplicationName(LENVARI_APPLICATION_ID);
+  QApplication::setDesktopFileName(LENVARI_APPLICATION_ID);
+  QApplication application(argc, argv);  // takes Qt's own options such as -platform
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icons/%1.png").arg(size));
+  QApplication::setWindowIcon(icon);
   lenvari::ModalAnswers answers(lenvari::SplitAnswers(options.answers), options.NonInteractive());
   std::unique_ptr<lenvari::QtConsoleHost> console;
   try {

@@ -4,7 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DLENVARI_SANITIZE=ON -DLENVARI_TESTS=ON
-cmake --build build/test -j"$(nproc)"
+bash scripts/build.sh build/test "-DCMAKE_BUILD_TYPE=Debug -DLENVARI_SANITIZE=ON -DLENVARI_TESTS=ON" -j"$(nproc)"
 cd build/test
 ctest --output-on-failure -j2 --timeout 600

@@ -34,7 +34,10 @@ std::string LetterSetFileText(const LetterSets& letters, int f) {
                        "," + IntegerValue(letters.SnellenNumerator[f]));
   for (int j = sizes; j >= 1; --j) {
     std::string row = RealValue(letters.LetterSize[f][j]);
-    for (int s = 1; s <= sets; ++s) row += "," + FieldText(letters.LetterLines[f][s][j]);
+    for (int s = 1; s <= sets; ++s) {
+      row += ',';
+      row += FieldText(letters.LetterLines[f][s][j]);
+    }
     AppendLine(text, row);
   }
   return text;

@@ -20,11 +20,18 @@ std::string DefaultVideoPlayer() {
 
 #else
 
+std::string DefaultSelectedVideoBeside(const std::string& programFolder) {
+  if (programFolder.empty()) return "";
+  std::error_code error;
+  const fs::path video =
+      (fs::path(programFolder).parent_path() / "share" / "lenvari-acuity" / "lenvarivideo.mp4").lexically_normal();
+  return fs::is_regular_file(video, error) ? video.string() : "";
+}
+
 std::string DefaultSelectedVideo() {
   std::error_code error;
-  fs::path folder = fs::read_symlink("/proc/self/exe", error).parent_path();
-  if (error || folder.empty()) folder = fs::current_path(error);
-  return (folder / "lenvarivideo.mp4").string();
+  const fs::path program = fs::read_symlink("/proc/self/exe", error);
+  return error ? "" : DefaultSelectedVideoBeside(program.parent_path().string());
 }
 
 std::string DefaultVideoPlayer() { return ""; }

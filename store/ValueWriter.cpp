@@ -5,7 +5,12 @@
 namespace lenvari {
 
 std::string IntegerValue(long long value) {
-  return (value < 0 ? std::to_string(value) : " " + std::to_string(value)) + " ";
+  // Appended piece by piece: a prepended blank makes GCC 12's optimiser report a false overlap.
+  std::string text;
+  if (value >= 0) text += ' ';
+  text += std::to_string(value);
+  text += ' ';
+  return text;
 }
 
 std::string RealValue(double value) { return NumberText(value) + " "; }

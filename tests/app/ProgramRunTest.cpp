@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QJsonArray>
 
+#include <algorithm>
+
+#include "app/RunOptions.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
@@ -33,6 +36,7 @@ TEST(ProgramRun, EscAsksBeforeEndingYesEndsWithZeroAndNoGoesOn) {
 TEST(ProgramRun, VersionAndHelpNeedNoWindowSystem) {
   ProgramRunRequest request;
   request.hasKeys = false;
+  request.withoutDisplay = true;
   request.extraArguments = {"--version"};
   ProgramRunResult run = RunProgram(request);
   EXPECT_EQ(run.exitCode, 0);
@@ -42,6 +46,56 @@ TEST(ProgramRun, VersionAndHelpNeedNoWindowSystem) {
   EXPECT_EQ(run.exitCode, 0);
   for (const char* option : {"--data-dir", "--keys", "--answers", "--frames", "--seed"})
     EXPECT_NE(run.output.find(option), std::string::npos) << option;
+
+  // The manual page is made from this text: each option is one of its entries, dashes escaped.
+  QFile manual(LENVARI_MAN_PAGE);
+  ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+  const std::string page = manual.readAll().toStdString();
+  for (const char* entry : {".B \\-\\-data\\-dir DIR\n", ".B \\-\\-keys SCRIPT\n",
+                            ".B \\-\\-answers A;B;...\n", ".B \\-\\-frames DIR\n",
+                            ".B \\-\\-seed N\n", ".B \\-\\-version\n", ".B \\-platform NAME\n"})
+    EXPECT_NE(page.find(entry), std::string::npos) << entry;
+  EXPECT_NE(page.find("answers the modal windows in order"), std::string::npos);
+}
+
+TEST(ProgramRun, QtsOwnOptionsArePassedOverNotRefused) {
+  // The command line is read before Qt takes its options out of it.
+  const char* arguments[] = {"LenvariMain", "-platform", "offscreen", "--seed", "7",
+                             "--platform", "xcb", "-reverse", "--data-dir", "/tmp/d"};
+  RunOptions options = ParseCommandLine(10, const_cast<char**>(arguments));
+  EXPECT_EQ(options.error, "");
+  EXPECT_EQ(options.seed, 7u);
+  EXPECT_EQ(options.dataDir, "/tmp/d");
+  const char* wrong[] = {"LenvariMain", "-platform", "offscreen", "-bogus"};
+  EXPECT_EQ(ParseCommandLine(4, const_cast<char**>(wrong)).error, "unknown option \"-bogus\" (see --help)");
+}
+
+TEST(ProgramRun, NoDisplayIsOneLineAndExitCodeTwo) {
+  ProgramRunRequest request;
+  request.withoutDisplay = true;
+  request.keys = "{Esc}";
+  ProgramRunResult run = RunProgram(request);
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.errors,
+            "LenvariMain: no display: neither DISPLAY nor WAYLAND_DISPLAY is set; to run without a "
+            "screen add \"-platform offscreen\" (see the README)\n");
+
+  // A display that was set but has gone away.
+  request.withoutDisplay = false;
+  request.x11Display = ":64999";
+  run = RunProgram(request);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.errors.find("cannot connect to DISPLAY \":64999\""), std::string::npos) << run.errors;
+  EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
+
+  // Without a display a bad command line is still named for what it is.
+  request = {};
+  request.withoutDisplay = true;
+  request.extraArguments = {"--seed", "abc"};
+  run = RunProgram(request);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.errors, "LenvariMain: --seed needs a whole number, not \"abc\"\n");
 }
 
 TEST(ProgramRun, BadCommandLinesAreRefusedWithAMessage) {

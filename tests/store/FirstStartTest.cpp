@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-
 #include <algorithm>
+#include <filesystem>
 #include <map>
 
 #include "StoreTestFolder.h"
@@ -48,8 +47,9 @@ TEST_F(FirstStart, WritesTheSettingsFilesByteForByte) {
 
   EXPECT_EQ(FileText(folder, "globalconfig.cfg"), "Version$:     Lenvari 4.13\r\n");
 
+  // A build folder holds no video, so none is selected.
   const std::string video = DefaultSelectedVideo();
-  EXPECT_EQ(video, QCoreApplication::applicationDirPath().toStdString() + "/lenvarivideo.mp4");
+  EXPECT_EQ(video, "");
   const std::string settings = Lines({
       "TestDistance:", "20 feet", "LabelSize!:", " 10 ", "LabelColor$:", "Blue",
       "Mirror&:", " 1 ", "MaxVShutter&:", " 4 ", "JacksonCrossTargetSize&:", " 30 ",
@@ -131,6 +131,19 @@ TEST_F(FirstStart, SecondStartReadsBackTheSameTablesAndBytes) {
   // The leading blank of the stored numbers is gone after the round trip; the values are not.
   EXPECT_EQ(second.presets.PresetTable, first.presets.PresetTable);
   EXPECT_EQ(second.settings.SelectedVideo, first.settings.SelectedVideo);
+}
+
+TEST_F(FirstStart, DefaultVideoIsTheInstalledOneOrNone) {
+  namespace fs = std::filesystem;
+  const fs::path prefix = fs::path(folder) / "usr";
+  fs::create_directories(prefix / "bin");
+  EXPECT_EQ(DefaultSelectedVideoBeside((prefix / "bin").string()), "");  // nothing installed
+  EXPECT_EQ(DefaultSelectedVideoBeside(""), "");
+
+  const fs::path share = prefix / "share" / "lenvari-acuity";
+  fs::create_directories(share);
+  PutFile(share.string(), "lenvarivideo.mp4", "video");
+  EXPECT_EQ(DefaultSelectedVideoBeside((prefix / "bin").string()), (share / "lenvarivideo.mp4").string());
 }
 
 }  // namespace

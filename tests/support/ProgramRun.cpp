@@ -96,7 +96,9 @@ ProgramRunResult RunProgram(const ProgramRunRequest& request) {
 
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  if (request.x11Display.empty()) {
+  if (request.withoutDisplay) {
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) environment.remove(name);
+  } else if (request.x11Display.empty()) {
     environment.insert("QT_QPA_PLATFORM", QString("offscreen:configfile=") + LENVARI_SCREENS_DIR +
                                               "/" + QString::fromStdString(request.screens));
   } else {

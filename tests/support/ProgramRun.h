@@ -38,6 +38,8 @@ struct ProgramRunRequest {
   int currentMonitor = 1;
   // A real window system instead of the offscreen platform: its display name (":97").
   std::string x11Display;
+  // No window system at all: DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM unset.
+  bool withoutDisplay = false;
   int timeoutSeconds = 120;
 };
 

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "platform/DisplayCheck.h"
+
+namespace lenvari {
+namespace {
+
+bool Mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// A listening socket stands in for a Wayland compositor.
+struct ListeningSocket {
+  int fd = -1;
+  explicit ListeningSocket(const std::string& path) {
+    std::filesystem::remove(path);
+    fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
+    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address));
+    ::listen(fd, 1);
+  }
+  ~ListeningSocket() { ::close(fd); }
+};
+
+TEST(DisplayCheck, PlatformsWithoutAScreenAlwaysPass) {
+  DisplayEnvironment none;  // nothing set at all
+  none.qpaPlatform = "offscreen:configfile=screens.json";
+  EXPECT_EQ(DisplayProblem(none), "");
+  none.qpaPlatform = "xcb";
+  none.platformOption = "minimal";  // the option wins over the environment
+  EXPECT_EQ(DisplayProblem(none), "");
+}
+
+TEST(DisplayCheck, SaysInOneLineWhatIsMissing) {
+  DisplayEnvironment unset;
+  const std::string problem = DisplayProblem(unset);
+  EXPECT_TRUE(Mentions(problem, "neither DISPLAY nor WAYLAND_DISPLAY is set")) << problem;
+  EXPECT_TRUE(Mentions(problem, "-platform offscreen")) << problem;
+  EXPECT_FALSE(Mentions(problem, "\n"));
+
+  DisplayEnvironment x11Asked;
+  x11Asked.platformOption = "xcb";
+  x11Asked.waylandDisplay = "wayland-0";
+  EXPECT_TRUE(Mentions(DisplayProblem(x11Asked), "DISPLAY is not set"));
+
+  // A display number where no server listens (the socket folder has none this high).
+  DisplayEnvironment gone;
+  gone.display = ":64999";
+  EXPECT_TRUE(Mentions(DisplayProblem(gone), "cannot connect to DISPLAY \":64999\""));
+  gone.display = "nonsense";
+  EXPECT_TRUE(Mentions(DisplayProblem(gone), "cannot connect to DISPLAY \"nonsense\""));
+}
+
+TEST(DisplayCheck, AReachableWaylandSocketPasses) {
+  const std::string folder = std::filesystem::temp_directory_path() / ("lenvari-display-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  DisplayEnvironment wayland;
+  wayland.waylandDisplay = "wayland-test";
+  wayland.runtimeDir = folder;
+  EXPECT_TRUE(Mentions(DisplayProblem(wayland), "cannot connect to WAYLAND_DISPLAY \"wayland-test\""));
+  {
+    ListeningSocket compositor(folder + "/wayland-test");
+    EXPECT_EQ(DisplayProblem(wayland), "");
+    wayland.platformOption = "xcb";  // asked for X11, which is not there
+    EXPECT_TRUE(Mentions(DisplayProblem(wayland), "DISPLAY is not set"));
+  }
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace lenvari
