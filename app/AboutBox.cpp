@@ -1,15 +1,11 @@
 #include "app/AboutBox.h"
 
-#include <QCoreApplication>
-#include <QThread>
-
 #include "app/Clock.h"
 
 namespace lenvari {
 namespace {
 
 constexpr double kShownSeconds = 3;
-constexpr int kPollMilliseconds = 10;
 
 }  // namespace
 
@@ -22,15 +18,17 @@ void ShowAboutBox(ProgramContext& context) {
   const std::string keys = context.console.TakeKeys();
   if (!keys.empty() && keys[0] == ' ') return;
   context.console.SplashBoxShow(AboutText(context.state.Version));
-  if (!context.script.active) {
-    // A key typed into the chart window ends the wait and is kept for the first pass.
-    const double start = SecondsSinceMidnight();
-    while (SecondsBetween(start, SecondsSinceMidnight()) < kShownSeconds) {
-      if (context.chartWindow && context.chartWindow->HasKeys()) break;
-      QCoreApplication::processEvents();
-      QThread::msleep(kPollMilliseconds);
-    }
+  if (context.script.active) {
+    context.console.SplashBoxHide();
+    return;
   }
+  context.aboutBoxHideAt = MonotonicSeconds() + kShownSeconds;
+}
+
+void HideAboutBoxWhenDue(ProgramContext& context, bool inputArrived) {
+  if (!context.aboutBoxHideAt) return;
+  if (!inputArrived && MonotonicSeconds() < *context.aboutBoxHideAt) return;
+  context.aboutBoxHideAt.reset();
   context.console.SplashBoxHide();
 }
 

@@ -10,8 +10,11 @@ namespace lenvari {
 // The box's text, with the console host's line-break and tab sequences.
 std::string AboutText(const std::string& version);
 
-// Shows the box for a short while or until a key; a space typed before it skips it. A scripted
-// run shows it without waiting.
+// Shows the box on the examiner's side; a space typed before it skips it. The box does not
+// hold the chart back: the input wait hides it after a few seconds or at the first input. A
+// scripted run shows it without waiting.
 void ShowAboutBox(ProgramContext& context);
+// Hides the box once its time is up, or at once when `inputArrived`.
+void HideAboutBoxWhenDue(ProgramContext& context, bool inputArrived);
 
 }  // namespace lenvari

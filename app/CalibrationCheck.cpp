@@ -32,20 +32,35 @@ void RunCalibrationScreen(ProgramContext& context) {
     window = std::make_unique<CanvasWindow>(placement.caption, placement.left, placement.top,
                                             placement.clientWidth, placement.clientHeight,
                                             false);
+    window->SetFrameAtCorner(true);
     window->Show();
     window->Activate();
   };
-  host.presentCalibrationWindow = [&](const Canvas& canvas) {
+  host.presentCalibrationWindow = [&](Canvas& canvas) {
     window->Present(canvas);
     if (!context.options.framesDir.empty()) WriteFrame(context, canvas, window.get());
   };
-  host.waitForInput = [&] { return WaitForWindowKeys(context, *window); };
+  host.waitForInput = [&] {
+    const std::string input = WaitForWindowKeys(context, *window);
+    // Closed by hand: that is Escape, and where Escape cannot end the calibration the square
+    // must come back.
+    if (!window->Exists()) {
+      window->Show();
+      window->Activate();
+    }
+    return input;
+  };
   host.closeCalibrationWindow = [&] {
     if (window) window->Close();
   };
   host.saveConfiguration = [&] {
     StorePresentRectangle(context.state.monitors, context.state.monitors.CurrentMonitor);
     SaveConfiguration(context.state);
+  };
+  // The chart units change with the scale, so both galleries are drawn anew.
+  host.rebuildGalleries = [&] {
+    RebuildPresetGallery(context.galleries, context.state, context.shapes);
+    RebuildImageGallery(context.galleries, context.state, context.shapes);
   };
   CalibrateScreen(context.console, context.state.monitors, context.state.settings, host);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/ControlWindow.h"
 #include "app/FrameOutput.h"
 #include "common/NumberText.h"
 #include "render/DrawChart.h"
@@ -25,10 +26,11 @@ void OpenChartWindow(ProgramContext& context) {
   const int width = std::max(1, monitors.ScreenWidth[m]);
   const int height = std::max(1, monitors.ScreenHeight[m]);
   context.chartWindow = std::make_unique<CanvasWindow>("", rect[1], rect[2], width, height, true);
+  context.chartWindow->SetFullScreen(true);
   context.chartCanvas = std::make_unique<Canvas>(width, height);
   ApplyChartScale(monitors, *context.chartCanvas);
   context.chartWindow->Show();
-  context.console.MoveTo(1, monitors.ChartHeight + 1);
+  KeepControlWindowOffChart(context);
 }
 
 void PresentChart(ProgramContext& context) {

@@ -10,7 +10,7 @@ namespace lenvari {
 void ApplyChartScale(Monitors& monitors, Canvas& canvas);
 
 // Closes the chart window if one is open and opens a frameless one exactly covering the
-// current monitor, with its canvas; moves the console below the chart.
+// current monitor, with its canvas; the control window moves only if it stands on that monitor.
 void OpenChartWindow(ProgramContext& context);
 void CloseChartWindow(ProgramContext& context);
 

@@ -2,8 +2,6 @@
 
 #include "app/ChartDisplay.h"
 #include "app/ShutterKeys.h"
-#include "render/ChartColours.h"
-#include "render/ClockDial.h"
 #include "render/TargetShapes.h"
 #include "store/MemoryPresets.h"
 
@@ -21,14 +19,9 @@ bool AstigmaticDialKey(ProgramContext& context) {
     state.chart.Mode = "AstigmaticClockDial";
     return true;
   }
-  // Drawing the dial clears the mask and the red/green overlay; the copy brings them back.
+  // "a" on the dial redraws it once. Drawing the dial clears the mask and the red/green
+  // overlay either way; the temporary copy is still taken, as the commands that read it expect.
   TempStateCopy(state, "TWrite");
-  if (context.chartCanvas) {
-    DrawClockDial(state, context.shapes, *context.chartCanvas,
-                  ForegroundColorOf(state.chart.Foreground));
-    PresentChart(context);
-  }
-  TempStateCopy(state, "TRead");
   DrawChartFrame(context);
   return false;
 }

@@ -1,10 +1,41 @@
 #include "app/ImageGalleryCommand.h"
 
+#include "app/GalleryHost.h"
+#include "gallery/FileSelection.h"
+#include "gallery/GalleryCells.h"
+#include "gallery/GalleryPictures.h"
+#include "gallery/ImageImport.h"
+#include "platform/ConsoleHost.h"
+
 namespace lenvari {
+namespace {
 
-// The gallery window and the import are not there yet: the chart shows the current slot.
-void OpenImageGallery(ProgramContext&) {}
+std::string VisitImageGallery(ProgramContext& context, const std::string& mode) {
+  if (!context.chartCanvas) return kGalleryEscaped;
+  const Bitmap& picture = ImageGalleryPicture(context.galleries, context.state, context.shapes);
+  return ImageGallery(context.state, *context.chartCanvas, picture, mode,
+                      MakeGalleryVisitHost(context));
+}
 
-void AddGalleryImages(ProgramContext&) {}
+}  // namespace
+
+void OpenImageGallery(ProgramContext& context) { VisitImageGallery(context, ""); }
+
+void AddGalleryImages(ProgramContext& context) {
+  AddImagesHost host;
+  host.messageBox = [&context](const std::string& text, const std::string& title) {
+    context.console.ConsoleMessageBox(text, kMbOk, title);
+  };
+  host.selectImage = [] {
+    std::string folder, file;
+    return SELECTBMP(folder, file);
+  };
+  host.chooseSlot = [&context] { return VisitImageGallery(context, "write"); };
+  host.rebuildImageGallery = [&context] {
+    RebuildImageGallery(context.galleries, context.state, context.shapes);
+  };
+  AddImages(context.state, host);
+  if (context.chartWindow) context.chartWindow->Activate();
+}
 
 }  // namespace lenvari

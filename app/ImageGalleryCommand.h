@@ -9,7 +9,7 @@ namespace lenvari {
 // Shows the gallery and sets `ImageNum` to the slot chosen.
 void OpenImageGallery(ProgramContext& context);
 
-// Lets the examiner pick picture files and copies them into free image slots.
+// Lets the examiner pick a picture file and a slot, and copies the picture into that slot.
 void AddGalleryImages(ProgramContext& context);
 
 }  // namespace lenvari

@@ -2,6 +2,7 @@
 
 #include "app/ChartDisplay.h"
 #include "app/Clock.h"
+#include "app/ControlWindow.h"
 #include "app/LoopEntry.h"
 #include "app/ProgramEnd.h"
 #include "app/QuickKeys.h"
@@ -21,9 +22,10 @@ bool KeepsPointer(const std::string& input) {
 
 void ExitConfirmation(ProgramContext& context) {
   context.console.BringToFront();
-  const int answer = context.console.ConsoleMessageBox("Do you want to exit?",
-                                                       kMbYesNo | kMbIconQuestion,
-                                                       "Quit Lenvari Now?", 0, 0);
+  // "No" is the default: Enter pressed right after Esc (Enter is also the next-preset key)
+  // must not end an examination by accident.
+  const int answer = context.console.ConsoleMessageBox(
+      "Do you want to exit?", kMbYesNo | kMbIconQuestion | kMbDefButton2, "Quit Lenvari Now?", 0, 0);
   if (answer == kIdYes) throw ProgramEnd{0};
   context.console.ConsoleTopMost(0);
 }
@@ -35,13 +37,17 @@ void RunOnePass(ProgramContext& context, const std::string& input) {
   context.console.FlushKeys();
   if (chart.PointerMode != 0 && !KeepsPointer(input)) chart.PointerMode = 0;
   const DispatchResult result = DispatchQuickKey(context, input);
-  if (result.endPass) return;
+  if (result.endPass) {
+    ShowLiveStatus(context);
+    return;
+  }
   if (result.redraw) {
     const auto& rect = context.state.monitors.MonitorRect[context.state.monitors.CurrentMonitor];
     if (context.chartWindow) context.chartWindow->MoveTo(rect[1], rect[2]);
     DrawChartFrame(context);
     chart.RandomFlag = 0;
   }
+  ShowLiveStatus(context);
 }
 
 void RunInputLoop(ProgramContext& context) {

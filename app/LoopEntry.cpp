@@ -4,6 +4,7 @@
 #include "app/CalibrationCheck.h"
 #include "app/ChartDisplay.h"
 #include "app/Clock.h"
+#include "app/ControlWindow.h"
 #include "app/MenuDefinitions.h"
 
 namespace lenvari {
@@ -14,6 +15,7 @@ void RunLoopEntry(ProgramContext& context) {
   context.state.chart.StartTime = SecondsSinceMidnight();
   BuildMenus(context);
   if (!LoopEntryCalibrationCheck(context)) DrawChartFrame(context);
+  ShowLiveStatus(context);
 }
 
 void PlayClickIfWanted(ProgramContext& context) {

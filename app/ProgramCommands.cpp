@@ -71,8 +71,6 @@ void QuickKeyListKey(ProgramContext& context) {
   context.console.ConsoleTopMost(1);
   ShowQuickKeyList(context);
   context.console.ConsoleTopMost(0);
-  const Monitors& monitors = context.state.monitors;
-  context.console.MoveTo(0, monitors.ScreenHeight[monitors.CurrentMonitor] + 1);
 }
 
 void MirrorKey(ProgramContext& context) {

@@ -10,6 +10,7 @@
 
 #include "app/RunOptions.h"
 #include "app/VirtualRemoteMailbox.h"
+#include "gallery/GalleryPictures.h"
 #include "platform/Canvas.h"
 #include "platform/CanvasWindow.h"
 #include "platform/ConsoleHost.h"
@@ -44,10 +45,20 @@ struct ProgramContext {
   std::unique_ptr<CanvasWindow> monitorWindow;
   std::unique_ptr<Canvas> monitorCanvas;
 
+  // The gallery pictures of the current monitor, decoded, between visits.
+  GalleryPictures galleries;
+
   VirtualRemoteMailbox VirtualRemoteCommand;
   ScriptedInput script;
 
+  // The control window's place as last seen, when it last changed, and as last saved.
+  WindowPlace controlWindowSeen;
+  double controlWindowMovedAt = 0;
+  WindowPlace controlWindowSaved;
+
   int missingChartWindowPolls = 0;
+  // While the About box shows: the monotonic time at which the input wait hides it.
+  std::optional<double> aboutBoxHideAt;
   int framesWritten = 0;
   int videoShotsWritten = 0;
   // Modifier state read after each wait.

@@ -121,7 +121,8 @@ void ShowSettingsDump(ProgramContext& context) {
   WaitForInput(context);
   console.Print(SettingsDumpSecondPage(context.state, environment));
   WaitForInput(context);
-  console.MoveTo(context.state.monitors.ChartHeight, 0);
+  // The key that ends the dump also takes the text screen away again.
+  console.ClearScreen();
 }
 
 }  // namespace lenvari

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/ChartDisplay.h"
+#include "app/ControlWindow.h"
 #include "app/WaitForInput.h"
 #include "common/NumberText.h"
 
@@ -47,6 +48,8 @@ void ApplySnellenEntry(ChartState& chart, LetterSets& letters, const std::string
 void DirectSnellenEntry(ProgramContext& context, const std::string& first) {
   std::string buffer = first;
   while (true) {
+    // The digits never reach the patient's screen; the examiner sees them in the control window.
+    ShowLiveStatus(context, buffer);
     const std::string next = WaitForInput(context);
     switch (NextSnellenEntryStep(buffer, next)) {
       case SnellenEntryStep::Append:

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "app/ChartDisplay.h"
+#include "app/ControlWindow.h"
 #include "app/InputLoop.h"
 #include "app/MonitorWindowCommand.h"
 #include "platform/DesktopPixels.h"
@@ -51,6 +52,7 @@ void StartUp(ProgramContext& context) {
   LoadLetterSets(state.letters, state.chart, state.DataPath);
   Monitors& monitors = state.monitors;
   for (int m = 1; m <= monitors.NumberOfMonitors; ++m) MeasureScreen(monitors, m);
+  PlaceControlWindowAtStart(context);
   OpenChartWindow(context);
   if (state.settings.MonitorWindowFlag == 1) OpenMonitorWindow(context);
   MemoryPreset(state, "read", state.chart.CurrentMemory);

@@ -1,15 +1,17 @@
 #include "app/WaitForInput.h"
 
-#include <QCoreApplication>
 #include <QThread>
 
 #include <cmath>
 #include <cstdio>
 
+#include "app/AboutBox.h"
 #include "app/Clock.h"
+#include "app/ControlWindow.h"
 #include "app/MenuCommands.h"
 #include "app/ProgramEnd.h"
 #include "common/NumberText.h"
+#include "platform/EventWait.h"
 
 namespace lenvari {
 namespace {
@@ -88,10 +90,11 @@ std::string WaitForInput(ProgramContext& context) {
   if (chart.TimedRandom == 1) chart.TimedRandomStart = SecondsSinceMidnight();
   std::string input;
   while (true) {
-    QCoreApplication::processEvents();
-    QThread::msleep(kPollMilliseconds);
-    QCoreApplication::processEvents();
-    const double now = SecondsSinceMidnight();
+    WaitForEvents(kPollMilliseconds);
+    // The wall clock costs a time-zone lookup: read it only when something runs on it.
+    const double now =
+        context.script.active || chart.TimedRandom == 1 ? SecondsSinceMidnight() : 0;
+    KeepControlWindowPlace(context);
     bool scriptRunning = true;
     if (context.script.active)
       scriptRunning =
@@ -155,6 +158,7 @@ std::string WaitForInput(ProgramContext& context) {
         !context.monitorWindow->Exists()) {
       settings.MonitorWindowFlag = 0;
     }
+    HideAboutBoxWhenDue(context, !input.empty());
     if (!input.empty()) break;
     if (context.script.active && !scriptRunning) throw ProgramEnd{0};
   }
@@ -168,9 +172,7 @@ std::string WaitForInput(ProgramContext& context) {
 
 std::string WaitForWindowKeys(ProgramContext& context, CanvasWindow& window) {
   while (true) {
-    QCoreApplication::processEvents();
-    QThread::msleep(kPollMilliseconds);
-    QCoreApplication::processEvents();
+    WaitForEvents(kPollMilliseconds);
     bool scriptRunning = true;
     if (context.script.active)
       scriptRunning = FeedScript(context, &window, nullptr, SecondsSinceMidnight());
@@ -178,8 +180,9 @@ std::string WaitForWindowKeys(ProgramContext& context, CanvasWindow& window) {
     if (input.empty()) input = window.TakeKeys();
     if (input.empty()) input = TranslateRemoteText(context.VirtualRemoteCommand.Take());
     if (!input.empty()) return input;
-    // Closing the window by hand ends its screen as Enter would.
-    if (!window.Exists()) return "\r";
+    // Closing the window by hand leaves its screen as Escape would: a size nobody confirmed is
+    // never stored.
+    if (!window.Exists()) return "\x1b";
     if (context.script.active && !scriptRunning) throw ProgramEnd{0};
   }
 }

@@ -5,11 +5,14 @@
 #include <QImageReader>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
 namespace lenvari {
 namespace {
+
+constexpr qsizetype kBmpHeaderBytes = 54;
 
 QImage ReadImage(const std::string& path, const char* format) {
   QImageReader reader(QString::fromStdString(path), format);
@@ -72,13 +75,58 @@ bool Bitmap::Empty() const { return !image_ || image_->isNull(); }
 int Bitmap::Width() const { return Empty() ? 0 : image_->width(); }
 int Bitmap::Height() const { return Empty() ? 0 : image_->height(); }
 
+Bitmap Bitmap::Resized(int width, int height) const {
+  if (Empty() || width < 1 || height < 1) return {};
+  if (width == image_->width() && height == image_->height()) return *this;
+  return FromImage(image_->scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
 bool Bitmap::SaveBmp(const std::string& path) const {
   if (Empty()) return false;
+  // Bottom-up rows of blue, green, red, each padded to four bytes, after the 14-byte file
+  // header and the 40-byte information header: the layout every viewer reads. Built in one
+  // block, as a display-size picture is written on every store.
+  const QImage rgb = image_->convertToFormat(QImage::Format_RGB32);
+  const qsizetype width = rgb.width(), height = rgb.height();
+  const qsizetype stride = (width * 3 + 3) / 4 * 4;
+  const qsizetype pixelBytes = stride * height;
+  if (pixelBytes + kBmpHeaderBytes > 0x7FFFFFFF) return false;
+  QByteArray bytes(kBmpHeaderBytes + pixelBytes, '\0');
+  char* out = bytes.data();
+  const auto put16 = [&out](qsizetype at, std::uint32_t value) {
+    out[at] = static_cast<char>(value & 0xFF);
+    out[at + 1] = static_cast<char>((value >> 8) & 0xFF);
+  };
+  const auto put32 = [&put16](qsizetype at, std::uint32_t value) {
+    put16(at, value & 0xFFFF);
+    put16(at + 2, value >> 16);
+  };
+  out[0] = 'B';
+  out[1] = 'M';
+  put32(2, static_cast<std::uint32_t>(bytes.size()));
+  put32(10, kBmpHeaderBytes);
+  put32(14, 40);
+  put32(18, static_cast<std::uint32_t>(width));
+  put32(22, static_cast<std::uint32_t>(height));
+  put16(26, 1);
+  put16(28, 24);
+  put32(34, static_cast<std::uint32_t>(pixelBytes));
+  put32(38, static_cast<std::uint32_t>(std::max(0, rgb.dotsPerMeterX())));
+  put32(42, static_cast<std::uint32_t>(std::max(0, rgb.dotsPerMeterY())));
+  for (qsizetype y = 0; y < height; ++y) {
+    const auto* source = reinterpret_cast<const QRgb*>(rgb.constScanLine(static_cast<int>(height - 1 - y)));
+    auto* row = reinterpret_cast<unsigned char*>(out + kBmpHeaderBytes + y * stride);
+    for (qsizetype x = 0; x < width; ++x) {
+      const QRgb p = source[x];
+      row[3 * x] = static_cast<unsigned char>(qBlue(p));
+      row[3 * x + 1] = static_cast<unsigned char>(qGreen(p));
+      row[3 * x + 2] = static_cast<unsigned char>(qRed(p));
+    }
+  }
   // Written under a temporary name and renamed over the old file when complete.
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) return false;
-  const QImage rgb = image_->convertToFormat(QImage::Format_RGB888);
-  if (!rgb.save(&file, "BMP")) {
+  if (file.write(bytes) != bytes.size()) {
     file.cancelWriting();
     return false;
   }

@@ -25,6 +25,9 @@ class Bitmap {
   bool Empty() const;
   int Width() const;
   int Height() const;
+  // The picture resampled to the pixel size given, each new pixel the average of the pixels it
+  // covers (a halftone reduction: thin strokes stay visible in a small copy).
+  Bitmap Resized(int width, int height) const;
   // Writes a 24-bit Windows bitmap; false when the file could not be written.
   bool SaveBmp(const std::string& path) const;
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "platform/Bitmap.h"
 
@@ -22,7 +23,9 @@ constexpr size_t kMaxPolygonPoints = 1024;
 }  // namespace
 
 struct Canvas::Impl {
-  QImage image;
+  // Shared with the windows that show this canvas, so they read it without a copy and notice
+  // when it is gone.
+  std::shared_ptr<QImage> image = std::make_shared<QImage>();
   RectF scale;
   bool antialias = false;
   double penWidth = 0;
@@ -34,9 +37,31 @@ struct Canvas::Impl {
   // of the drawing); it is closed whenever the image itself is handed out.
   std::unique_ptr<QPainter> painter;
 
+  // What was drawn since the last clear (ink), what changed since a window last took it, and
+  // the ink since the last mark. Outside `ink` the image is all `background`.
+  QRect ink;
+  QRect changed;
+  QRect markedInk;
+  Colour background = kWhite;
+  bool backgroundKnown = false;
+  std::string snapshotKey;
+  QImage snapshot;
+  QRect snapshotRect;
+
+  // Antialiased edges reach about a pixel past the geometry; two keep every touched pixel in.
+  void AddInk(const QRectF& area, double extra = 0) {
+    const double margin = 2 + extra;
+    const QRect pixels =
+        area.normalized().adjusted(-margin, -margin, margin, margin).toAlignedRect() &
+        image->rect();
+    ink |= pixels;
+    changed |= pixels;
+    markedInk |= pixels;
+  }
+
   QPainter& Painter() {
     if (!painter) {
-      painter = std::make_unique<QPainter>(&image);
+      painter = std::make_unique<QPainter>(image.get());
       painter->setRenderHint(QPainter::Antialiasing, antialias);
       painter->setRenderHint(QPainter::TextAntialiasing, antialias);
       painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -45,8 +70,8 @@ struct Canvas::Impl {
   }
   void EndPainting() { painter.reset(); }
 
-  double Sx() const { return image.width() / (scale.right - scale.left); }
-  double Sy() const { return image.height() / (scale.bottom - scale.top); }
+  double Sx() const { return image->width() / (scale.right - scale.left); }
+  double Sy() const { return image->height() / (scale.bottom - scale.top); }
   QPointF Px(PointF p) const { return {(p.x - scale.left) * Sx(), (p.y - scale.top) * Sy()}; }
   QRectF PxRect(RectF r) const {
     return QRectF(Px({r.left, r.top}), Px({r.right, r.bottom})).normalized();
@@ -54,18 +79,20 @@ struct Canvas::Impl {
 };
 
 Canvas::Canvas(int pixelWidth, int pixelHeight) : impl_(std::make_unique<Impl>()) {
-  impl_->image = QImage(std::max(1, pixelWidth), std::max(1, pixelHeight), QImage::Format_RGB32);
-  impl_->image.fill(Qt::white);
-  impl_->scale = {0, 0, static_cast<double>(impl_->image.width()),
-                  static_cast<double>(impl_->image.height())};
+  *impl_->image = QImage(std::max(1, pixelWidth), std::max(1, pixelHeight), QImage::Format_RGB32);
+  impl_->image->fill(Qt::white);
+  impl_->backgroundKnown = true;
+  impl_->changed = impl_->image->rect();
+  impl_->scale = {0, 0, static_cast<double>(impl_->image->width()),
+                  static_cast<double>(impl_->image->height())};
   impl_->font = QFont("Arial");
   impl_->font.setPixelSize(16);
 }
 
 Canvas::~Canvas() = default;
 
-int Canvas::PixelWidth() const { return impl_->image.width(); }
-int Canvas::PixelHeight() const { return impl_->image.height(); }
+int Canvas::PixelWidth() const { return impl_->image->width(); }
+int Canvas::PixelHeight() const { return impl_->image->height(); }
 
 void Canvas::SetScale(double left, double top, double right, double bottom) {
   if (right == left || bottom == top) return;  // a degenerate window would divide by zero
@@ -97,13 +124,26 @@ void Canvas::SetAntialias(bool on) {
 bool Canvas::Antialias() const { return impl_->antialias; }
 
 void Canvas::Clear(Colour colour) {
-  impl_->EndPainting();
-  impl_->image.fill(ToQColor(colour));
+  Impl& d = *impl_;
+  if (d.backgroundKnown && d.background == colour) {
+    // Outside the last ink the image already has this colour: a chart that changes a few
+    // letters per key clears only where they were.
+    if (!d.ink.isEmpty()) d.Painter().fillRect(d.ink, ToQColor(colour));
+    d.changed |= d.ink;
+  } else {
+    d.EndPainting();
+    d.image->fill(ToQColor(colour));
+    d.changed = d.image->rect();
+  }
+  d.background = colour;
+  d.backgroundKnown = true;
+  d.ink = QRect();
 }
 
 void Canvas::FillBox(RectF box, Colour colour, int roundingPercent) {
   QPainter& p = impl_->Painter();
   const QRectF r = impl_->PxRect(box);
+  impl_->AddInk(r);
   p.setPen(Qt::NoPen);
   p.setBrush(ToQColor(colour));
   if (roundingPercent <= 0) {
@@ -122,6 +162,7 @@ void Canvas::OutlineBox(RectF box, Colour colour, int roundingPercent) {
   QPen pen(ToQColor(colour));
   pen.setWidthF(std::max(1.0, impl_->penWidth));
   pen.setJoinStyle(Qt::MiterJoin);
+  impl_->AddInk(r, pen.widthF());
   p.setPen(pen);
   p.setBrush(Qt::NoBrush);
   if (roundingPercent <= 0) {
@@ -153,6 +194,8 @@ void Canvas::FillPolygonOutlined(const std::vector<PointF>& points, Colour fill,
   } else {
     p.setPen(Qt::NoPen);
   }
+  // A mitre join can reach several pen widths past a sharp corner.
+  impl_->AddInk(polygon.boundingRect(), impl_->penWidth * 5);
   p.setBrush(ToQColor(fill));
   p.drawPolygon(polygon, Qt::WindingFill);
 }
@@ -162,6 +205,7 @@ void Canvas::DrawLine(PointF from, PointF to, Colour colour) {
   QPen pen(ToQColor(colour));
   pen.setWidthF(std::max(1.0, impl_->penWidth));
   p.setPen(pen);
+  impl_->AddInk(QRectF(impl_->Px(from), impl_->Px(to)), pen.widthF());
   p.drawLine(impl_->Px(from), impl_->Px(to));
 }
 
@@ -203,12 +247,16 @@ void Canvas::PrintText(double x, double y, const std::string& text) {
   const QString qtext = QString::fromStdString(text);
   const QPointF topLeft = impl_->Px({x, y});
   QFontMetricsF metrics(impl_->font);
+  const QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
+  impl_->AddInk(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(qtext), metrics.height())) |
+                    metrics.boundingRect(qtext).translated(baseline),
+                metrics.maxWidth() / 4);
   if (impl_->textOpaque) {
     p.fillRect(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(qtext), metrics.height())),
                ToQColor(impl_->textBackground));
   }
   p.setPen(ToQColor(impl_->textColour));
-  p.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), qtext);
+  p.drawText(baseline, qtext);
 }
 
 void Canvas::StretchBitmap(const Bitmap& bitmap, RectF target) {
@@ -226,6 +274,7 @@ void Canvas::StretchBitmapPart(const Bitmap& bitmap, RectF source, RectF target)
   const bool mirrorX = b.x() < a.x();
   const bool mirrorY = b.y() < a.y();
   const QRectF dest = QRectF(a, b).normalized();
+  impl_->AddInk(dest);
   p.save();
   p.setRenderHint(QPainter::SmoothPixmapTransform, true);
   p.translate(dest.center());
@@ -238,20 +287,49 @@ void Canvas::StretchBitmapPart(const Bitmap& bitmap, RectF source, RectF target)
 void Canvas::StretchCanvas(const Canvas& other, RectF target) {
   const QImage& source = other.Image();
   QPainter& p = impl_->Painter();
+  impl_->AddInk(impl_->PxRect(target));
   p.save();
   p.setRenderHint(QPainter::SmoothPixmapTransform, true);
   p.drawImage(impl_->PxRect(target), source);
   p.restore();
 }
 
-const QImage& Canvas::Image() const {
-  impl_->EndPainting();
-  return impl_->image;
+Canvas::PixelRect Canvas::TakeChangedRect() {
+  const QRect r = impl_->changed;
+  impl_->changed = QRect();
+  if (r.isEmpty()) return {};
+  return {r.left(), r.top(), r.width(), r.height()};
 }
 
-QImage& Canvas::Image() {
+void Canvas::MarkAllChanged() { impl_->changed = impl_->image->rect(); }
+
+void Canvas::MarkInk() { impl_->markedInk = QRect(); }
+
+void Canvas::KeepInkSnapshot(const std::string& key) {
+  Impl& d = *impl_;
+  d.EndPainting();
+  d.snapshotKey = key;
+  d.snapshotRect = d.markedInk;
+  d.snapshot = d.markedInk.isEmpty() ? QImage() : d.image->copy(d.markedInk);
+}
+
+bool Canvas::RestoreInkSnapshot(const std::string& key) {
+  Impl& d = *impl_;
+  if (d.snapshotKey != key || d.snapshot.isNull()) return false;
+  QPainter& p = d.Painter();
+  p.save();
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(d.snapshotRect.topLeft(), d.snapshot);
+  p.restore();
+  d.AddInk(d.snapshotRect, -2);
+  return true;
+}
+
+std::weak_ptr<const QImage> Canvas::SharedImage() const { return impl_->image; }
+
+const QImage& Canvas::Image() const {
   impl_->EndPainting();
-  return impl_->image;
+  return *impl_->image;
 }
 
 }  // namespace lenvari

@@ -84,8 +84,27 @@ class Canvas {
   // Copies another canvas's whole image onto the rectangle in units (thumbnails).
   void StretchCanvas(const Canvas& other, RectF target);
 
+  // Pixel rectangle (left, top, width, height) in image pixels; empty when width is 0.
+  struct PixelRect {
+    int left = 0, top = 0, width = 0, height = 0;
+  };
+  // Everything drawn or cleared since the last call, as one rectangle: what a window showing
+  // this canvas has to refresh. A clear in a new colour covers the whole image.
+  PixelRect TakeChangedRect();
+  // Marks the whole image as changed (a window newly showing the canvas).
+  void MarkAllChanged();
+
+  // Keeps a copy of the pixels drawn since `MarkInk` under `key`, replacing any earlier copy,
+  // and puts such a copy back at its place. A picture that is expensive to draw and often
+  // repeated (the clock dial) is drawn once and then copied; the key names everything its
+  // pixels depend on.
+  void MarkInk();
+  void KeepInkSnapshot(const std::string& key);
+  bool RestoreInkSnapshot(const std::string& key);
+
   const QImage& Image() const;
-  QImage& Image();
+  // The image itself, for a window that shows it without copying; expires with the canvas.
+  std::weak_ptr<const QImage> SharedImage() const;
 
  private:
   struct Impl;

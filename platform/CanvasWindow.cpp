@@ -7,7 +7,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <cmath>
 
@@ -18,24 +20,68 @@
 namespace lenvari {
 namespace {
 
+constexpr int kPointerHideMilliseconds = 2000;
+
 class CanvasWidget : public QWidget {
  public:
-  CanvasWidget() { setFocusPolicy(Qt::StrongFocus); setAttribute(Qt::WA_OpaquePaintEvent); }
+  CanvasWidget() {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    pointerTimer.setSingleShot(true);
+    pointerTimer.setInterval(kPointerHideMilliseconds);
+    QObject::connect(&pointerTimer, &QTimer::timeout, this, [this] { setCursor(Qt::BlankCursor); });
+  }
 
-  QImage image;
+  // The patient must not see the mouse pointer on the chart: it goes after a moment without
+  // movement and comes back as soon as the mouse moves.
+  void HidePointerWhenStill(bool on) {
+    hidePointer = on;
+    setMouseTracking(on);
+    if (on) {
+      pointerTimer.start();
+    } else {
+      pointerTimer.stop();
+      unsetCursor();
+    }
+  }
+
+  // The canvas's own image, read in place: presenting copies nothing but the changed
+  // rectangle into the window system's buffer.
+  std::weak_ptr<const QImage> image;
   KeyQueue queue;
   bool clickPending = false;
   QPointF click;
   bool closed = false;
+  bool hidePointer = false;
+  QTimer pointerTimer;
 
  protected:
-  void paintEvent(QPaintEvent*) override {
+  void mouseMoveEvent(QMouseEvent*) override {
+    if (!hidePointer) return;
+    unsetCursor();
+    pointerTimer.start();
+  }
+  void paintEvent(QPaintEvent* event) override {
     QPainter painter(this);
-    if (image.isNull()) {
+    const std::shared_ptr<const QImage> shown = image.lock();
+    if (!shown || shown->isNull()) {
       painter.fillRect(rect(), Qt::black);
       return;
     }
-    painter.drawImage(QPointF(0, 0), image);
+    // One image pixel per device pixel: the widget's logical size is the device size over
+    // the screen's pixel ratio.
+    const qreal ratio = devicePixelRatioF();
+    for (const QRect& area : event->region()) {
+      const QRect source(static_cast<int>(std::floor(area.left() * ratio)),
+                         static_cast<int>(std::floor(area.top() * ratio)),
+                         static_cast<int>(std::ceil(area.width() * ratio)) + 1,
+                         static_cast<int>(std::ceil(area.height() * ratio)) + 1);
+      const QRect clipped = source & shown->rect();
+      if (clipped.isEmpty()) continue;
+      painter.drawImage(QRectF(clipped.left() / ratio, clipped.top() / ratio,
+                               clipped.width() / ratio, clipped.height() / ratio),
+                        *shown, clipped);
+    }
   }
   void keyPressEvent(QKeyEvent* event) override { queue.Receive(*event); }
   void mouseReleaseEvent(QMouseEvent* event) override {
@@ -57,10 +103,21 @@ struct CanvasWindow::Impl {
   CanvasWidget widget;
   int left = 0, top = 0, width = 0, height = 0;
   bool topMost = false;
+  bool fullScreen = false;
+  bool frameAtCorner = false;
 
   void Place() {
     const DesktopPlacement placement = LogicalPlacement(left, top, width, height);
-    widget.setGeometry(placement.x, placement.y, placement.width, placement.height);
+    // The window belongs to the monitor that holds its corner, whatever that monitor's scaling.
+    widget.winId();
+    if (QWindow* handle = widget.windowHandle()) handle->setScreen(ScreenAtDevicePoint(left, top));
+    if (frameAtCorner) {
+      widget.resize(placement.width, placement.height);
+      if (QWindow* handle = widget.windowHandle())
+        handle->setFramePosition(QPoint(placement.x, placement.y));
+    } else {
+      widget.setGeometry(placement.x, placement.y, placement.width, placement.height);
+    }
   }
 };
 
@@ -78,10 +135,24 @@ CanvasWindow::CanvasWindow(const std::string& caption, int left, int top, int wi
 
 CanvasWindow::~CanvasWindow() = default;
 
+void CanvasWindow::SetFullScreen(bool on) {
+  impl_->fullScreen = on;
+  impl_->topMost = on;
+  impl_->widget.setWindowFlag(Qt::WindowStaysOnTopHint, on);
+}
+
+void CanvasWindow::SetFrameAtCorner(bool on) { impl_->frameAtCorner = on; }
+
 void CanvasWindow::Show() {
   impl_->widget.closed = false;
-  impl_->widget.show();
   impl_->Place();
+  if (impl_->fullScreen) {
+    impl_->widget.showFullScreen();
+    impl_->widget.HidePointerWhenStill(true);
+  } else {
+    impl_->widget.show();
+    impl_->Place();
+  }
   impl_->widget.raise();
   impl_->widget.activateWindow();
 }
@@ -97,6 +168,13 @@ void CanvasWindow::MoveTo(int left, int top) {
   if (left == impl_->left && top == impl_->top) return;
   impl_->left = left;
   impl_->top = top;
+  if (impl_->fullScreen && impl_->widget.isVisible()) {
+    // A full-screen window follows its monitor: leave the state, move, take it again.
+    impl_->widget.showNormal();
+    impl_->Place();
+    impl_->widget.showFullScreen();
+    return;
+  }
   impl_->Place();
 }
 
@@ -121,22 +199,31 @@ int CanvasWindow::Height() const { return impl_->height; }
 
 void CanvasWindow::ActualGeometry(int& left, int& top, int& width, int& height) const {
   const QRect g = impl_->widget.geometry();
-  const double ratio = impl_->widget.devicePixelRatioF();
-  // The window's corner is on the monitor whose corner keeps its place; offsets scale.
-  const DesktopPlacement origin = LogicalPlacement(impl_->left, impl_->top, 1, 1);
-  left = impl_->left + static_cast<int>(std::lround((g.x() - origin.x) * ratio));
-  top = impl_->top + static_cast<int>(std::lround((g.y() - origin.y) * ratio));
-  width = static_cast<int>(std::lround(g.width() * ratio));
-  height = static_cast<int>(std::lround(g.height() * ratio));
+  const DesktopPlacement d = DevicePlacement(g.x(), g.y(), g.width(), g.height());
+  left = d.x;
+  top = d.y;
+  width = d.width;
+  height = d.height;
 }
 
-void CanvasWindow::Present(const Canvas& canvas) {
-  QImage image = canvas.Image();
-  // One image pixel per device pixel: the widget's logical size is the device size over the
-  // screen's pixel ratio.
-  image.setDevicePixelRatio(impl_->widget.devicePixelRatioF());
-  impl_->widget.image = image;
-  impl_->widget.update();
+void CanvasWindow::Present(Canvas& canvas) {
+  canvas.Image();  // finishes the drawing in progress
+  const Canvas::PixelRect changed = canvas.TakeChangedRect();
+  const std::weak_ptr<const QImage> image = canvas.SharedImage();
+  CanvasWidget& widget = impl_->widget;
+  if (widget.image.owner_before(image) || image.owner_before(widget.image) ||
+      widget.image.expired()) {
+    widget.image = image;
+    widget.update();
+    return;
+  }
+  if (changed.width <= 0 || changed.height <= 0) return;
+  const qreal ratio = widget.devicePixelRatioF();
+  const int left = static_cast<int>(std::floor(changed.left / ratio));
+  const int top = static_cast<int>(std::floor(changed.top / ratio));
+  const int right = static_cast<int>(std::ceil((changed.left + changed.width) / ratio));
+  const int bottom = static_cast<int>(std::ceil((changed.top + changed.height) / ratio));
+  widget.update(QRect(left, top, right - left, bottom - top));
 }
 
 std::string CanvasWindow::TakeKeys() {

@@ -22,6 +22,13 @@ class CanvasWindow {
   CanvasWindow(const CanvasWindow&) = delete;
   CanvasWindow& operator=(const CanvasWindow&) = delete;
 
+  // A full-screen window covers its monitor as the window manager's full-screen, top-most
+  // window (panels and other windows stay below it) and hides the mouse pointer after two
+  // seconds without movement. Set before Show.
+  void SetFullScreen(bool on);
+  // A framed window keeps its whole frame on the monitor: the frame's corner goes where the
+  // client area's would (the client keeps its size). Set before Show.
+  void SetFrameAtCorner(bool on);
   void Show();
   void Close();
   // False once the window has been closed, by the program or by the user.
@@ -39,8 +46,10 @@ class CanvasWindow {
   // height.
   void ActualGeometry(int& left, int& top, int& width, int& height) const;
 
-  // Shows the canvas's image, one image pixel on one device pixel.
-  void Present(const Canvas& canvas);
+  // Shows the canvas's image, one image pixel on one device pixel. Only what the canvas
+  // changed since the last present is sent to the window system; the window reads the
+  // canvas's image in place, so it shows nothing once the canvas is gone.
+  void Present(Canvas& canvas);
 
   // Every key received since the last call, each key's input string joined in arrival order.
   std::string TakeKeys();

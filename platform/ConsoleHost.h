@@ -18,6 +18,8 @@ constexpr int kMbYesNo = 0x4;
 constexpr int kMbIconQuestion = 0x20;
 constexpr int kMbIconExclamation = 0x30;
 constexpr int kMbIconInformation = 0x40;
+// The second button is the default one (Enter presses it).
+constexpr int kMbDefButton2 = 0x100;
 // Button identifiers returned.
 constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
@@ -28,6 +30,13 @@ constexpr int kIdNo = 7;
 struct MenuChoice {
   int menu = 0;
   int id = 0;
+};
+
+// A window's client area on the desktop in device pixels (the window manager adds its frame
+// around it).
+struct WindowPlace {
+  int left = 0, top = 0, width = 0, height = 0;
+  bool operator==(const WindowPlace&) const = default;
 };
 
 class ConsoleHost {
@@ -58,10 +67,20 @@ class ConsoleHost {
   // The 80 x 25 text screen.
   virtual void Print(const std::string& text) = 0;  // text as it stands; "\n" ends a line
   virtual void ClearScreen() = 0;
-  // Brings the console window to the front.
+  // Gives the console window the keyboard focus. It is raised only where that cannot cover
+  // the chart (when it is on another monitor than the patient's).
   virtual void BringToFront() = 0;
-  // Moves the console window to a desktop position, keeping its size.
-  virtual void MoveTo(int x, int y) = 0;
+
+  // The examiner's control window stays where the examiner puts it. The program places it once
+  // at start (from where it was left last time) and again only when a change of patient
+  // monitor leaves it on the patient's monitor.
+  virtual WindowPlace ControlWindowPlace() const = 0;
+  virtual void PlaceControlWindow(const WindowPlace& place) = 0;
+  // The patient monitor's device rectangle: the control window never covers the chart there,
+  // and the About splash is shown on it.
+  virtual void SetPatientMonitor(int left, int top, int right, int bottom) = 0;
+  // The compact live status of what the patient sees, always visible in the control window.
+  virtual void ShowStatus(const std::string& text) = 0;
 
   // Keys typed into the console and not yet taken, each key's input string joined in
   // arrival order; taking them empties the buffer.

@@ -5,7 +5,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -46,6 +48,48 @@ QPushButton* DefaultButton(QWidget* window) {
     if (Caption(button).compare("OK", Qt::CaseInsensitive) == 0 && button->isVisible())
       return button;
   return nullptr;
+}
+
+// A file chooser is answered by the path of the file to choose; an empty answer or "Cancel"
+// cancels it. A path the chooser refuses (no such file) leaves it open behind its own warning,
+// to be answered again.
+void AnswerFileChooser(QFileDialog* chooser, const QString& answer) {
+  if (answer.trimmed().isEmpty() || answer.trimmed().compare("Cancel", Qt::CaseInsensitive) == 0) {
+    chooser->reject();
+    return;
+  }
+  // The chooser leaves its name field alone while the field has the focus, so the path is
+  // typed there as a user would.
+  chooser->selectFile(answer);
+  if (auto* name = chooser->findChild<QLineEdit*>("fileNameEdit")) name->setText(answer);
+  static_cast<QDialog*>(chooser)->accept();
+}
+
+// The chooser's line names what it offers: the filter in use.
+std::string FileChooserText(const QFileDialog* chooser) {
+  QString filter = chooser->selectedNameFilter();
+  const qsizetype open = filter.lastIndexOf('(');
+  if (open > 0) filter = filter.left(open).trimmed();
+  return OneLine(filter);
+}
+
+// The answers "{Enter}" and "{Esc}" press that key in the window, as the examiner would: Enter
+// presses the button that has the focus or the default one, Esc cancels (a Yes/No box: No).
+bool PressNamedKey(QDialog* dialog, const QString& answer) {
+  Qt::Key key;
+  if (answer == "{Enter}") {
+    key = Qt::Key_Return;
+  } else if (answer == "{Esc}") {
+    key = Qt::Key_Escape;
+  } else {
+    return false;
+  }
+  QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &release);
+  return true;
 }
 
 }  // namespace
@@ -97,6 +141,8 @@ struct ModalAnswers::Impl : QObject {
     std::string text;
     if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
       text = OneLine(box->text());
+    } else if (auto* chooser = qobject_cast<QFileDialog*>(dialog)) {
+      text = FileChooserText(chooser);
     } else if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
       text = OneLine(input->labelText());
     } else {
@@ -128,6 +174,12 @@ struct ModalAnswers::Impl : QObject {
     }
     const QString answer = QString::fromStdString(answers.front());
     answers.pop_front();
+    if (PressNamedKey(dialog, answer)) return;
+    if (auto* chooser = qobject_cast<QFileDialog*>(dialog)) {
+      busy = false;  // a refused path opens a warning, answered in its own turn
+      AnswerFileChooser(chooser, answer);
+      return;
+    }
     if (QAbstractButton* button = ButtonCaptioned(dialog, answer)) {
       busy = false;  // the click may open a nested box, which is answered in its own turn
       button->click();

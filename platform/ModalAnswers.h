@@ -2,8 +2,9 @@
 // Writes every modal window that appears as one line "[Title] text" on standard output and,
 // in a non-interactive run, answers it through its real widgets: an answer that is a button
 // caption presses that button; any other answer is typed into the window's text field before
-// its OK (default) button is pressed. Without an answer left, a message box takes its default
-// button and any other dialog is cancelled.
+// its OK (default) button is pressed; a file chooser is answered by the path of the file to
+// choose (an empty answer or "Cancel" cancels it). Without an answer left, a message box takes
+// its default button and any other dialog is cancelled.
 
 #include <deque>
 #include <memory>

@@ -1,7 +1,9 @@
 #include "platform/QtConsoleHost.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +12,10 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpacerItem>
+#include <QVBoxLayout>
+#include <QWindow>
 
 #include <cstdio>
 #include <deque>
@@ -23,14 +29,36 @@
 namespace lenvari {
 namespace {
 
+// The frame of every modal window: a title and a close button, nothing to shrink or enlarge.
+constexpr Qt::WindowFlags kModalFrame = Qt::Dialog | Qt::CustomizeWindowHint |
+                                        Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                        Qt::WindowStaysOnTopHint;
+// Room beside a title for the frame's icon, close button and margins, in logical pixels.
+constexpr int kTitleAllowance = 140;
+
 // The text screen: typed keys go to the input queue, not into the text.
 class TextScreen : public QPlainTextEdit {
  public:
+  explicit TextScreen(KeyQueue& queue) : queue_(queue) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override { queue_.Receive(*event); }
+  // Tab must reach the queue, not move the focus.
+  bool focusNextPrevChild(bool) override { return false; }
+
+ private:
+  KeyQueue& queue_;
+};
+
+// The control window's body: it takes the keyboard focus, so keys typed while the text screen
+// is hidden reach the queue as well.
+class KeyPanel : public QWidget {
+ public:
   KeyQueue queue;
+  KeyPanel() { setFocusPolicy(Qt::StrongFocus); }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override { queue.Receive(*event); }
-  // Tab must reach the queue, not move the focus.
   bool focusNextPrevChild(bool) override { return false; }
 };
 
@@ -44,12 +72,79 @@ QMessageBox::Icon IconOf(int style) {
   }
 }
 
+int TitleWidth(const QWidget* window) {
+  QFont font = QApplication::font();
+  font.setBold(true);  // window managers draw titles bold more often than not
+  return QFontMetrics(font).horizontalAdvance(window->windowTitle()) + kTitleAllowance;
+}
+
+// Places every modal window of the program as it is first shown. A message box computes its
+// size while it is being shown, so until it is first painted a change of size centres it again.
+class ModalPlacer : public QObject {
+ public:
+  std::function<QRect()> examinerScreen;  // logical rectangle of the examiner's monitor
+
+  bool eventFilter(QObject* object, QEvent* event) override {
+    auto* dialog = qobject_cast<QDialog*>(object);
+    if (!dialog || !dialog->isWindow()) return false;
+    switch (event->type()) {
+      case QEvent::Show:
+        if (!dialog->property("lenvariPlaced").toBool()) {
+          dialog->setProperty("lenvariPlaced", true);
+          FitTitle(dialog);
+          if (QWindow* handle = dialog->windowHandle())
+            handle->setFlags((handle->flags() & ~Qt::WindowType_Mask) | kModalFrame);
+          Centre(dialog);
+        }
+        break;
+      case QEvent::Resize:
+        if (dialog->property("lenvariPlaced").toBool() &&
+            !dialog->property("lenvariPainted").toBool())
+          Centre(dialog);
+        break;
+      case QEvent::Paint:
+        dialog->setProperty("lenvariPainted", true);
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+
+ private:
+  static void FitTitle(QDialog* dialog) {
+    const int wanted = TitleWidth(dialog);
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+      // The box sizes itself from its layout when shown; a spacer as wide as the title makes
+      // that size wide enough.
+      if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, std::max(1, grid->columnCount()));
+      return;
+    }
+    if (dialog->width() < wanted) dialog->resize(wanted, dialog->height());
+  }
+
+  void Centre(QDialog* dialog) const {
+    const QRect screen = examinerScreen ? examinerScreen() : QRect();
+    if (screen.isEmpty()) return;
+    if (QWindow* handle = dialog->windowHandle())
+      for (QScreen* s : QGuiApplication::screens())
+        if (s->geometry() == screen) handle->setScreen(s);
+    const QSize size = dialog->size();
+    dialog->move(screen.center().x() - size.width() / 2, screen.center().y() - size.height() / 2);
+  }
+};
+
 }  // namespace
 
 struct QtConsoleHost::Impl {
   QMainWindow window;
+  KeyPanel* panel = nullptr;
+  QLabel* status = nullptr;
   TextScreen* screen = nullptr;
   QLabel* splash = nullptr;
+  ModalPlacer placer;
   std::map<int, std::vector<MenuItemDefinition>> menus;
   struct PlacedAction {
     int menu, id;
@@ -58,6 +153,38 @@ struct QtConsoleHost::Impl {
   std::vector<PlacedAction> actions;  // every command item on the bar, in build order
   std::deque<MenuChoice> chosen;
   QAction* showMenuBar = nullptr;     // the text screen's way back to a hidden menu bar
+  int patientLeft = 0, patientTop = 0, patientRight = 0, patientBottom = 0;
+  bool topMost = false;
+  QSize sizeBeforeText;  // the examiner's size while the text screen enlarges the window
+
+  // Logical rectangle of the monitor holding the control window's centre.
+  QRect ExaminerScreen() const {
+    if (QScreen* s = QGuiApplication::screenAt(window.geometry().center())) return s->geometry();
+    if (QScreen* s = window.screen()) return s->geometry();
+    return {};
+  }
+
+  bool SharesPatientMonitor() const {
+    const QPoint c = window.geometry().center();
+    const DesktopPlacement d = DevicePlacement(c.x(), c.y(), 0, 0);
+    return d.x >= patientLeft && d.x < patientRight && d.y >= patientTop && d.y < patientBottom;
+  }
+
+  void ShowTextScreen() {
+    if (screen->isVisible()) return;
+    sizeBeforeText = window.size();
+    screen->show();
+  }
+
+  void HideTextScreen() {
+    if (!screen->isVisible()) return;
+    screen->hide();
+    // The minimum size the text screen imposed goes only once the layouts have been redone.
+    panel->layout()->activate();
+    window.layout()->activate();
+    if (sizeBeforeText.isValid()) window.resize(sizeBeforeText);
+    sizeBeforeText = QSize();
+  }
 
   void RebuildMenuBar() {
     QMenuBar* bar = window.menuBar();
@@ -101,31 +228,50 @@ struct QtConsoleHost::Impl {
 };
 
 QtConsoleHost::QtConsoleHost() : impl_(std::make_unique<Impl>()) {
-  impl_->screen = new TextScreen;
+  impl_->panel = new KeyPanel;
+  auto* layout = new QVBoxLayout(impl_->panel);
+  layout->setContentsMargins(8, 6, 8, 6);
+  impl_->status = new QLabel;
+  impl_->status->setWordWrap(true);
+  impl_->status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  impl_->status->setTextFormat(Qt::PlainText);
+  QFont statusFont = impl_->status->font();
+  statusFont.setPointSizeF(statusFont.pointSizeF() * 1.25);
+  impl_->status->setFont(statusFont);
+  layout->addWidget(impl_->status);
+  impl_->screen = new TextScreen(impl_->panel->queue);
   impl_->screen->setReadOnly(true);
   impl_->screen->setLineWrapMode(QPlainTextEdit::NoWrap);
   QFont font("Courier New");
   font.setStyleHint(QFont::Monospace);
   font.setPixelSize(14);
   impl_->screen->setFont(font);
-  impl_->window.setCentralWidget(impl_->screen);
-  // With the menu bar hidden, the text screen's context menu brings it back.
-  impl_->showMenuBar = new QAction("Show Menu", impl_->screen);
+  impl_->screen->hide();
+  layout->addWidget(impl_->screen, 1);
+  impl_->window.setCentralWidget(impl_->panel);
+  // With the menu bar hidden, the window's context menu brings it back.
+  impl_->showMenuBar = new QAction("Show Menu", impl_->panel);
   impl_->showMenuBar->setVisible(false);
-  impl_->screen->addAction(impl_->showMenuBar);
-  impl_->screen->setContextMenuPolicy(Qt::ActionsContextMenu);
+  for (QWidget* part : {static_cast<QWidget*>(impl_->panel), static_cast<QWidget*>(impl_->screen)}) {
+    part->addAction(impl_->showMenuBar);
+    part->setContextMenuPolicy(Qt::ActionsContextMenu);
+  }
   QObject::connect(impl_->showMenuBar, &QAction::triggered,
                    [impl = impl_.get()] { impl->SetMenuBarShown(true); });
   impl_->window.setWindowTitle("Lenvari Acuity");
+  impl_->placer.examinerScreen = [this] { return impl_->ExaminerScreen(); };
+  qApp->installEventFilter(&impl_->placer);
   Console80x(25);
 }
 
-QtConsoleHost::~QtConsoleHost() = default;
-
-void QtConsoleHost::InitConsoleTools(int, int, int, int, int& flag, int) {
-  flag = 0;
-  impl_->window.show();
+QtConsoleHost::~QtConsoleHost() {
+  if (qApp) qApp->removeEventFilter(&impl_->placer);
+  delete impl_->splash;
 }
+
+// The window is shown once it has its place (PlaceControlWindow), so it never flashes up where
+// the window system would have put it.
+void QtConsoleHost::InitConsoleTools(int, int, int, int, int& flag, int) { flag = 0; }
 
 void QtConsoleHost::Console80x(int lines) {
   const QFontMetrics metrics(impl_->screen->font());
@@ -140,13 +286,10 @@ void QtConsoleHost::ConsoleTitle(const std::string& title) {
   impl_->window.setWindowTitle(QString::fromStdString(title));
 }
 
-void QtConsoleHost::ConsoleTopMost(int on) {
-  const bool wanted = on != 0;
-  if (impl_->window.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == wanted) return;
-  const bool visible = impl_->window.isVisible();
-  impl_->window.setWindowFlag(Qt::WindowStaysOnTopHint, wanted);
-  if (visible) impl_->window.show();
-}
+// The control window is never made top-most: on the patient's monitor it would cover the chart,
+// and on the examiner's it would cover the monitor window and the remote. Modal windows are
+// top-most by themselves.
+void QtConsoleHost::ConsoleTopMost(int on) { impl_->topMost = on != 0; }
 
 void QtConsoleHost::ConsoleWindow(int) {
   if (!impl_->window.isVisible()) impl_->window.show();
@@ -158,13 +301,24 @@ int QtConsoleHost::ConsoleMessageBox(const std::string& message, int style,
                                      const std::string& title, int, int) {
   QMessageBox box(IconOf(style), QString::fromStdString(ExpandConsoleText(title)),
                   QString::fromStdString(ExpandConsoleText(message)));
+  box.setWindowFlags(kModalFrame);
+  QMessageBox::StandardButton first = QMessageBox::Ok, second = QMessageBox::NoButton;
   switch (style & 0x0F) {
-    case 1: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case 3: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
-    case 4: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case 1:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      second = QMessageBox::Cancel;
+      break;
+    case 3:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      first = QMessageBox::Yes, second = QMessageBox::No;
+      break;
+    case 4:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      first = QMessageBox::Yes, second = QMessageBox::No;
+      break;
     default: box.setStandardButtons(QMessageBox::Ok); break;
   }
-  box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  box.setDefaultButton((style & kMbDefButton2) && second != QMessageBox::NoButton ? second : first);
   switch (box.exec()) {
     case QMessageBox::Ok: return kIdOk;
     case QMessageBox::Yes: return kIdYes;
@@ -176,11 +330,11 @@ int QtConsoleHost::ConsoleMessageBox(const std::string& message, int style,
 std::string QtConsoleHost::ConsoleInputBox(const std::string& prompt, const std::string& title,
                                            const std::string& defaultText) {
   QInputDialog dialog;
+  dialog.setWindowFlags(kModalFrame);
   dialog.setWindowTitle(QString::fromStdString(ExpandConsoleText(title)));
   dialog.setLabelText(QString::fromStdString(ExpandConsoleText(prompt)));
   dialog.setTextValue(QString::fromStdString(defaultText));
   dialog.setInputMode(QInputDialog::TextInput);
-  dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
   if (dialog.exec() != QDialog::Accepted) return "";
   return dialog.textValue().toStdString();
 }
@@ -195,15 +349,31 @@ int QtConsoleHost::MenuDefinition(int number, const std::string& definition) {
 
 void QtConsoleHost::OnTimer(int, int) {}
 
+// The splash is shown on the patient's monitor, above the chart: a window the window manager
+// does not stack, so a full-screen chart with the focus cannot cover it.
 void QtConsoleHost::SplashBoxShow(const std::string& text) {
   if (!impl_->splash) {
-    impl_->splash = new QLabel(&impl_->window, Qt::SplashScreen | Qt::WindowStaysOnTopHint);
+    impl_->splash = new QLabel(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTopHint |
+                                            Qt::X11BypassWindowManagerHint |
+                                            Qt::FramelessWindowHint);
     impl_->splash->setAlignment(Qt::AlignCenter);
     impl_->splash->setMargin(24);
+    impl_->splash->setFrameStyle(QFrame::Box | QFrame::Plain);
+    impl_->splash->setAutoFillBackground(true);
   }
   impl_->splash->setText(QString::fromStdString(ExpandConsoleText(text)));
   impl_->splash->adjustSize();
+  const DesktopPlacement patient =
+      LogicalPlacement(impl_->patientLeft, impl_->patientTop,
+                       impl_->patientRight - impl_->patientLeft,
+                       impl_->patientBottom - impl_->patientTop);
+  if (patient.width > 0 && patient.height > 0) {
+    const QSize size = impl_->splash->size();
+    impl_->splash->move(patient.x + (patient.width - size.width()) / 2,
+                        patient.y + (patient.height - size.height()) / 2);
+  }
   impl_->splash->show();
+  impl_->splash->raise();
   std::string line = ExpandConsoleText(text);
   for (char& c : line)
     if (c == '\n') c = ' ';
@@ -232,34 +402,64 @@ void QtConsoleHost::VirtualKey(const std::string& keys) {
 void QtConsoleHost::Print(const std::string& text) {
   std::fputs(text.c_str(), stdout);
   std::fflush(stdout);
+  impl_->ShowTextScreen();
   QTextCursor cursor = impl_->screen->textCursor();
   cursor.movePosition(QTextCursor::End);
   cursor.insertText(QString::fromStdString(text));
   impl_->screen->setTextCursor(cursor);
 }
 
-void QtConsoleHost::ClearScreen() { impl_->screen->clear(); }
-
-void QtConsoleHost::BringToFront() {
-  impl_->window.show();
-  impl_->window.raise();
-  impl_->window.activateWindow();
+void QtConsoleHost::ClearScreen() {
+  impl_->screen->clear();
+  impl_->HideTextScreen();
 }
 
-void QtConsoleHost::MoveTo(int x, int y) {
-  const DesktopPlacement p = LogicalPlacement(x, y, 1, 1);
-  impl_->window.move(p.x, p.y);
+void QtConsoleHost::BringToFront() {
+  QMainWindow& window = impl_->window;
+  if (!window.isVisible()) window.show();
+  if (!impl_->SharesPatientMonitor()) window.raise();
+  window.activateWindow();
+  impl_->panel->setFocus();
+}
+
+WindowPlace QtConsoleHost::ControlWindowPlace() const {
+  const QMainWindow& window = impl_->window;
+  const QSize size = impl_->sizeBeforeText.isValid() ? impl_->sizeBeforeText : window.size();
+  const QPoint corner = window.geometry().topLeft();
+  const DesktopPlacement d = DevicePlacement(corner.x(), corner.y(), size.width(), size.height());
+  return {d.x, d.y, d.width, d.height};
+}
+
+void QtConsoleHost::PlaceControlWindow(const WindowPlace& place) {
+  QMainWindow& window = impl_->window;
+  const DesktopPlacement p = LogicalPlacement(place.left, place.top, place.width, place.height);
+  window.winId();  // the native window must exist to be given its monitor
+  if (QWindow* handle = window.windowHandle())
+    handle->setScreen(ScreenAtDevicePoint(place.left, place.top));
+  window.setGeometry(p.x, p.y, std::max(1, p.width), std::max(1, p.height));
+  if (!window.isVisible()) window.show();
+}
+
+void QtConsoleHost::SetPatientMonitor(int left, int top, int right, int bottom) {
+  impl_->patientLeft = left;
+  impl_->patientTop = top;
+  impl_->patientRight = right;
+  impl_->patientBottom = bottom;
+}
+
+void QtConsoleHost::ShowStatus(const std::string& text) {
+  impl_->status->setText(QString::fromStdString(text));
 }
 
 std::string QtConsoleHost::TakeKeys() {
   std::string keys;
-  keys.swap(impl_->screen->queue.keys);
+  keys.swap(impl_->panel->queue.keys);
   return keys;
 }
 
-void QtConsoleHost::FlushKeys() { impl_->screen->queue.keys.clear(); }
-int QtConsoleHost::AltDown() const { return impl_->screen->queue.altDown; }
-int QtConsoleHost::CtrlDown() const { return impl_->screen->queue.ctrlDown; }
+void QtConsoleHost::FlushKeys() { impl_->panel->queue.keys.clear(); }
+int QtConsoleHost::AltDown() const { return impl_->panel->queue.altDown; }
+int QtConsoleHost::CtrlDown() const { return impl_->panel->queue.ctrlDown; }
 
 MenuChoice QtConsoleHost::TakeMenuChoice() {
   if (impl_->chosen.empty()) return {};
@@ -286,5 +486,7 @@ QMainWindow& QtConsoleHost::Window() { return impl_->window; }
 std::string QtConsoleHost::ScreenText() const {
   return impl_->screen->toPlainText().toStdString();
 }
+
+std::string QtConsoleHost::StatusText() const { return impl_->status->text().toStdString(); }
 
 }  // namespace lenvari

@@ -1,5 +1,9 @@
 #pragma once
-// The console host as a Qt main window: the examiner's control window.
+// The console host as a Qt main window: the examiner's control window. It shows the menu bar, a
+// compact live status of the chart and, while a text screen is printed, the 80 x 25 text
+// screen. It places every modal window the program opens (message boxes, input boxes, the
+// dialog library's dialogs) centred on the examiner's monitor, above the chart, wide enough for
+// its title, with only a close button in its frame.
 
 #include <memory>
 
@@ -33,7 +37,10 @@ class QtConsoleHost : public ConsoleHost {
   void Print(const std::string& text) override;
   void ClearScreen() override;
   void BringToFront() override;
-  void MoveTo(int x, int y) override;
+  WindowPlace ControlWindowPlace() const override;
+  void PlaceControlWindow(const WindowPlace& place) override;
+  void SetPatientMonitor(int left, int top, int right, int bottom) override;
+  void ShowStatus(const std::string& text) override;
   std::string TakeKeys() override;
   void FlushKeys() override;
   int AltDown() const override;
@@ -42,8 +49,10 @@ class QtConsoleHost : public ConsoleHost {
   bool ChooseMenuItem(int menu, int id) override;
   void ShowMenuBar(bool shown) override;
 
-  // The text screen's current content (for tests).
+  // What the window shows, for tests: the text screen's content (empty while it is hidden) and
+  // the live status line.
   std::string ScreenText() const;
+  std::string StatusText() const;
   // The control window itself (for tests that look at it or open its menus).
   QMainWindow& Window();
 

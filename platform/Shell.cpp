@@ -4,12 +4,15 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QUrl>
 #include <QWidget>
+
+#include "platform/FileDialog.h"
 
 namespace lenvari {
 
@@ -65,9 +68,9 @@ std::string QtFileFilter(const std::string& filter) {
 
 std::string ChooseOpenFile(const std::string& title, const std::string& filter,
                            const std::string& start) {
-  const QString chosen = QFileDialog::getOpenFileName(
-      nullptr, Q(title), start.empty() ? QDir::homePath() : Q(start), Q(QtFileFilter(filter)));
-  return chosen.isEmpty() ? std::string() : QDir::toNativeSeparators(chosen).toStdString();
+  const QFileInfo info(start.empty() ? QDir::homePath() : Q(start));
+  if (info.isDir()) return OpenFileDialog(title, filter, info.filePath().toStdString(), "");
+  return OpenFileDialog(title, filter, info.path().toStdString(), info.fileName().toStdString());
 }
 
 bool CloseWindowByTitle(const std::string& title) {

@@ -49,8 +49,14 @@ std::string CalibrationPrompt(double side) {
          " centimeters square, then press <Enter>.";
 }
 
+std::string CalibrationKeysLine(bool canKeepPrevious) {
+  std::string line = "Arrows change one side, '+' and '-' both.";
+  if (canKeepPrevious) line += "  <Esc> keeps the previous calibration.";
+  return line;
+}
+
 void DrawCalibrationScreen(Canvas& canvas, int screenWidth, int screenHeight, int scaleX,
-                           int scaleY, double side) {
+                           int scaleY, double side, bool canKeepPrevious) {
   canvas.SetScale(0, 0, canvas.PixelWidth(), canvas.PixelHeight());
   canvas.Clear(kWhite);
   // Hard edges: the examiner measures the square with a ruler, so no grey fringe.
@@ -65,6 +71,7 @@ void DrawCalibrationScreen(Canvas& canvas, int screenWidth, int screenHeight, in
   canvas.SetTextColour(kPromptColour);
   canvas.SetTextBackground(kWhite, false);
   canvas.PrintText(0, 0, CalibrationPrompt(side));
+  canvas.PrintText(0, canvas.TextHeight(), CalibrationKeysLine(canKeepPrevious));
   canvas.SetAntialias(false);
 }
 
@@ -90,7 +97,7 @@ bool ApplyCalibrationKey(const std::string& key, int& scaleX, int& scaleY) {
   return false;
 }
 
-void CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& settings,
+bool CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& settings,
                      const CalibrationScreenHost& host) {
   const int m = monitors.CurrentMonitor;
   console.ConsoleTopMost(1);
@@ -110,19 +117,34 @@ void CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& s
 
   int& scaleX = monitors.MasterScaleX[m];
   int& scaleY = monitors.MasterScaleY[m];
+  const int previousX = scaleX, previousY = scaleY;
+  // An examiner who opened the screen by mistake, or who finds the old square still right,
+  // must not be forced to store whatever size the square has when the keys stop.
+  const bool canKeepPrevious =
+      previousX >= kMinimumCalibrationScale && previousY >= kMinimumCalibrationScale;
   if (scaleX < kMinimumCalibrationScale || scaleY < kMinimumCalibrationScale) {
     scaleX = kDefaultCalibrationScale;
     scaleY = kDefaultCalibrationScale;
   }
   for (;;) {
-    DrawCalibrationScreen(canvas, screenWidth, screenHeight, scaleX, scaleY, side);
+    DrawCalibrationScreen(canvas, screenWidth, screenHeight, scaleX, scaleY, side,
+                          canKeepPrevious);
     host.presentCalibrationWindow(canvas);
-    if (ApplyCalibrationKey(host.waitForInput(), scaleX, scaleY)) break;
+    const std::string key = host.waitForInput();
+    if (key == kCalibrationEscape) {
+      if (!canKeepPrevious) continue;
+      scaleX = previousX;
+      scaleY = previousY;
+      host.closeCalibrationWindow();
+      return false;
+    }
+    if (ApplyCalibrationKey(key, scaleX, scaleY)) break;
   }
 
   host.closeCalibrationWindow();
   host.saveConfiguration();
   if (host.rebuildGalleries) host.rebuildGalleries();
+  return true;
 }
 
 }  // namespace lenvari

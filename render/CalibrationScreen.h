@@ -33,14 +33,18 @@ std::string CalibrationSideText(double side);
 // The explanation shown in the console's message box before the square appears (with the
 // console host's backslash-n line breaks).
 std::string CalibrationMessage(double side);
-// The red line at the top of the calibration window.
+// The red lines at the top of the calibration window: what to do, and what the keys do.
 std::string CalibrationPrompt(double side);
+std::string CalibrationKeysLine(bool canKeepPrevious);
 
 // One frame of the calibration window: white, the black square of scaleX x scaleY pixels
 // centred on the screen of screenWidth x screenHeight pixels, and the prompt line. The canvas
 // is in plain pixels (the window's client area, origin top left).
 void DrawCalibrationScreen(Canvas& canvas, int screenWidth, int screenHeight, int scaleX,
-                           int scaleY, double side);
+                           int scaleY, double side, bool canKeepPrevious = false);
+
+// The input that leaves the calibration as it was.
+inline constexpr const char* kCalibrationEscape = "\x1b";
 
 // Acts on one input string: arrows (and the remote's "!", "@", "#", "$") change one axis,
 // "+" / "-" both, by one pixel, never below 1. Returns true for Enter or ".", which end the
@@ -62,7 +66,7 @@ struct CalibrationScreenHost {
   std::function<void()> closeChartWindow;
   std::function<void(const CalibrationWindowPlacement&)> openCalibrationWindow;
   // Shows the frame in the calibration window (the canvas has the window's client size).
-  std::function<void(const Canvas&)> presentCalibrationWindow;
+  std::function<void(Canvas&)> presentCalibrationWindow;
   // The next input string, as the input loop's wait delivers it.
   std::function<std::string()> waitForInput;
   std::function<void()> closeCalibrationWindow;
@@ -71,9 +75,11 @@ struct CalibrationScreenHost {
 };
 
 // Runs the calibration of monitor `CurrentMonitor` with its `TestDistance`: the explanation
-// box, the square until Enter or ".", then the new scales are saved. There is no cancel. The
-// caller reopens the chart window afterwards.
-void CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& settings,
+// box, the square until Enter or ".", then the new scales are saved. Escape leaves a monitor
+// that had a valid calibration (both scales kMinimumCalibrationScale or more) as it was:
+// previous scales, nothing saved; on a first calibration it is ignored, as there is nothing
+// to go back to. True when a size was confirmed. The caller reopens the chart window afterwards.
+bool CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& settings,
                      const CalibrationScreenHost& host);
 
 }  // namespace lenvari

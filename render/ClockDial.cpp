@@ -123,6 +123,22 @@ void DrawClockDial(State& state, const OptotypeShapes& shapes, Canvas& canvas,
   DrawLetterChartBackground(canvas, chart, {}, state.monitors.ChartWidth, state.monitors.ChartHeight);
 
   const double chartHeight = state.monitors.ChartHeight;
+  // The dial's long antialiased bars are the slowest picture of the chart; the same dial is
+  // copied from the one drawn last time. The key holds everything its pixels depend on.
+  const bool labels = settings.AstigMode != "DialNoLabels";
+  const int mirror = settings.Mirror[m] == -1 ? -1 : 1;
+  const RectF window = canvas.Scale();
+  const std::string key = "dial " + std::to_string(canvas.PixelWidth()) + "x" +
+                          std::to_string(canvas.PixelHeight()) + " " +
+                          std::to_string(window.left) + " " + std::to_string(window.top) + " " +
+                          std::to_string(window.right) + " " + std::to_string(window.bottom) +
+                          " " + std::to_string(chartHeight) + " " +
+                          std::to_string(foregroundColor) + " " + std::to_string(mirror) +
+                          (labels ? " labels " : " plain ") + chart.Mode + " " +
+                          std::to_string(canvas.PenWidth()) + (canvas.Antialias() ? " aa" : "");
+  if (canvas.RestoreInkSnapshot(key)) return;
+  canvas.MarkInk();
+
   const double u = chartHeight / 100;
   const double rIn = static_cast<double>(RoundHalfEven(0.1 * chartHeight));
   const double rOut = static_cast<double>(RoundHalfEven(0.4 * chartHeight));
@@ -141,9 +157,8 @@ void DrawClockDial(State& state, const OptotypeShapes& shapes, Canvas& canvas,
   canvas.FillPolygon(HubOutline(u, rIn), kWhite);
   canvas.SetPenWidth(pen);
 
-  if (settings.AstigMode != "DialNoLabels") {
-    DrawHourLabels(state, shapes, canvas, rOut, settings.Mirror[m] == -1 ? -1 : 1);
-  }
+  if (labels) DrawHourLabels(state, shapes, canvas, rOut, mirror);
+  canvas.KeepInkSnapshot(key);
 }
 
 }  // namespace lenvari

@@ -45,6 +45,7 @@ TEST(MenuScreen, OpenSizeMenuOnTheXServer) {
   BuildMenus(context);
   int flag = 0;
   console.InitConsoleTools(0, 0, 0, 0, flag, 0);
+  console.Window().show();
   console.Print("Lenvari Acuity\n");
   QMainWindow& window = console.Window();
   window.move(40, 40);

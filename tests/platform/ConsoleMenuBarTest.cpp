@@ -42,6 +42,7 @@ TEST(ConsoleMenuBar, ChoicesKeepTheirMenuAndAHiddenBarComesBack) {
 
   int flag = 0;
   host.InitConsoleTools(0, 0, 0, 0, flag, 0);
+  host.Window().show();
   EXPECT_TRUE(bar->isVisible());
   host.ShowMenuBar(false);
   EXPECT_FALSE(bar->isVisible());

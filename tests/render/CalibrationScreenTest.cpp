@@ -73,7 +73,7 @@ TEST(CalibrationScreen, SquareHasTheScalesInPixelsCentredOnTheScreen) {
   EXPECT_NEAR((square.left + square.right + 1) / 2.0, 960, 0.5);
   EXPECT_NEAR((square.top + square.bottom + 1) / 2.0, 540, 0.5);
 
-  // The prompt is red, on the first line only.
+  // The prompt is red, on two lines: the size to reach, then what the keys do.
   int redTop = image.height(), redBottom = -1, redRight = -1;
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
@@ -86,8 +86,8 @@ TEST(CalibrationScreen, SquareHasTheScalesInPixelsCentredOnTheScreen) {
     }
   }
   EXPECT_LT(redTop, 8);
-  EXPECT_GT(redBottom, 10);
-  EXPECT_LT(redBottom, 30);  // 16 points = 21 pixels of font height
+  EXPECT_GT(redBottom, 30);
+  EXPECT_LT(redBottom, 52);  // 16 points = 21 pixels of font height, twice
   EXPECT_GT(redRight, 400);  // one long line
 
   // Non-square pixels get a rectangle; an odd height puts the centre between pixels.
@@ -153,7 +153,7 @@ struct Fixture {
       placement = p;
       log.push_back("open " + p.caption);
     };
-    host.presentCalibrationWindow = [this](const Canvas& canvas) {
+    host.presentCalibrationWindow = [this](Canvas& canvas) {
       EXPECT_EQ(canvas.PixelWidth(), placement.clientWidth);
       EXPECT_EQ(canvas.PixelHeight(), placement.clientHeight);
       const Extent box = BlackPixels(canvas.Image(), 40);
@@ -216,6 +216,26 @@ TEST(CalibrateScreen, KeepsACalibratedScaleAndResetsAnUncalibratedOne) {
   CalibrateScreen(g.console, g.monitors, g.settings, g.host);
   EXPECT_EQ(g.frames.front(), std::make_pair(343, 343));
   EXPECT_EQ(g.monitors.MasterScaleX[2], 343);
+}
+
+TEST(CalibrateScreen, EscapeKeepsAValidCalibrationAndIsIgnoredOnAFirstOne) {
+  Fixture f;
+  f.monitors.MasterScaleX[2] = 400;
+  f.monitors.MasterScaleY[2] = 390;
+  f.keys = {"+", "+", std::string("\0H", 2), kCalibrationEscape, "+"};
+  EXPECT_FALSE(CalibrateScreen(f.console, f.monitors, f.settings, f.host));
+  EXPECT_EQ(f.monitors.MasterScaleX[2], 400);
+  EXPECT_EQ(f.monitors.MasterScaleY[2], 390);
+  EXPECT_EQ(f.log.back(), "close calibration");  // nothing saved, galleries as they were
+  EXPECT_EQ(f.keys.size(), 1u);
+
+  Fixture g;
+  g.monitors.MasterScaleX[2] = 24;  // never validly calibrated
+  g.monitors.MasterScaleY[2] = 400;
+  g.keys = {"+", kCalibrationEscape, "+", "\r"};
+  EXPECT_TRUE(CalibrateScreen(g.console, g.monitors, g.settings, g.host));
+  EXPECT_EQ(g.monitors.MasterScaleX[2], 345);
+  EXPECT_EQ(g.log.back(), "galleries");
 }
 
 TEST(CalibrationCheck, ResolutionChangeOrSmallScalesRequireCalibration) {

@@ -31,7 +31,9 @@ class FakeConsoleHost : public ConsoleHost {
   std::string printed;
   std::string keys;                    // typed into the console, taken by the input wait
   int topMost = 0;
-  int movedX = 0, movedY = 0;
+  WindowPlace place;
+  int placements = 0;                  // calls of PlaceControlWindow
+  std::string status;                  // the last live status shown
   std::vector<std::pair<int, std::string>> menus;
 
   void InitConsoleTools(int, int, int, int, int& flag, int) override { flag = 0; }
@@ -78,7 +80,10 @@ class FakeConsoleHost : public ConsoleHost {
   void Print(const std::string& text) override { printed += text; }
   void ClearScreen() override {}
   void BringToFront() override { calls->push_back("Front"); }
-  void MoveTo(int x, int y) override { movedX = x, movedY = y; }
+  WindowPlace ControlWindowPlace() const override { return place; }
+  void PlaceControlWindow(const WindowPlace& p) override { place = p, ++placements; }
+  void SetPatientMonitor(int, int, int, int) override {}
+  void ShowStatus(const std::string& text) override { status = text; }
   std::string TakeKeys() override {
     std::string taken;
     taken.swap(keys);

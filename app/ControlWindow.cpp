@@ -1,0 +1,144 @@
+#include "app/ControlWindow.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "common/NumberText.h"
+#include "render/SizeLabels.h"
+#include "store/ControlWindowFile.h"
+
+namespace lenvari {
+namespace {
+
+constexpr double kStillSeconds = 0.5;
+
+struct Box {
+  int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+Box MonitorBox(const Monitors& monitors, int m) {
+  const auto& r = monitors.MonitorRect[m];
+  return {r[1], r[2], r[3], r[4]};
+}
+
+bool Holds(const Box& box, int x, int y) {
+  return x >= box.left && x < box.right && y >= box.top && y < box.bottom;
+}
+
+// The room a client area may take on a monitor, its frame kept on it too.
+Box ClientRoom(const Box& box) {
+  return {box.left + kFrameBorderAllowance, box.top + kFrameTitleAllowance,
+          box.right - kFrameBorderAllowance, box.bottom - kFrameBorderAllowance};
+}
+
+bool FitsWhole(const Box& box, const WindowPlace& place) {
+  const Box room = ClientRoom(box);
+  return place.left >= room.left && place.top >= room.top &&
+         place.left + place.width <= room.right && place.top + place.height <= room.bottom;
+}
+
+}  // namespace
+
+WindowPlace ChooseControlWindowPlace(const Monitors& monitors,
+                                     const std::optional<WindowPlace>& wanted) {
+  const int count = std::clamp(monitors.NumberOfMonitors, 0, kMaxMonitors);
+  std::vector<Box> allowed;
+  for (int m = 1; m <= count; ++m)
+    if (count == 1 || m != monitors.CurrentMonitor) allowed.push_back(MonitorBox(monitors, m));
+  if (allowed.empty()) return wanted.value_or(WindowPlace{0, 0, kDefaultControlWidth, kDefaultControlHeight});
+
+  if (wanted)
+    for (const Box& box : allowed)
+      if (FitsWhole(box, *wanted)) return *wanted;
+
+  Box target = allowed.front();
+  bool cornerOnTarget = false;
+  if (wanted)
+    for (const Box& box : allowed)
+      if (Holds(box, wanted->left, wanted->top)) target = box, cornerOnTarget = true;
+
+  WindowPlace place;
+  const Box room = ClientRoom(target);
+  const int roomWidth = std::max(1, room.right - room.left);
+  const int roomHeight = std::max(1, room.bottom - room.top);
+  place.width = std::min(wanted ? wanted->width : kDefaultControlWidth, roomWidth);
+  place.height = std::min(wanted ? wanted->height : kDefaultControlHeight, roomHeight);
+  if (cornerOnTarget) {
+    place.left = std::clamp(wanted->left, room.left, room.left + roomWidth - place.width);
+    place.top = std::clamp(wanted->top, room.top, room.top + roomHeight - place.height);
+  } else {
+    place.left = room.left + (roomWidth - place.width) / 2;
+    place.top = room.top + (roomHeight - place.height) / 2;
+  }
+  return place;
+}
+
+namespace {
+
+void TellPatientMonitor(ProgramContext& context) {
+  const Monitors& monitors = context.state.monitors;
+  const int m = std::clamp(monitors.CurrentMonitor, 1, kMaxMonitors);
+  const auto& r = monitors.MonitorRect[m];
+  context.console.SetPatientMonitor(r[1], r[2], r[3], r[4]);
+}
+
+}  // namespace
+
+void PlaceControlWindowAtStart(ProgramContext& context) {
+  TellPatientMonitor(context);
+  std::optional<WindowPlace> wanted;
+  if (const auto stored = LoadControlWindowPlace(context.state.DataPath))
+    wanted = WindowPlace{stored->left, stored->top, stored->width, stored->height};
+  const WindowPlace place = ChooseControlWindowPlace(context.state.monitors, wanted);
+  context.console.PlaceControlWindow(place);
+  context.controlWindowSaved = wanted ? *wanted : WindowPlace{};
+  context.controlWindowSeen = context.console.ControlWindowPlace();
+}
+
+void KeepControlWindowOffChart(ProgramContext& context) {
+  TellPatientMonitor(context);
+  const WindowPlace now = context.console.ControlWindowPlace();
+  const WindowPlace place = ChooseControlWindowPlace(context.state.monitors, now);
+  if (!(place == now)) context.console.PlaceControlWindow(place);
+}
+
+void KeepControlWindowPlace(ProgramContext& context) {
+  const double now = std::chrono::duration<double>(
+                         std::chrono::steady_clock::now().time_since_epoch()).count();
+  const WindowPlace place = context.console.ControlWindowPlace();
+  if (place.width <= 0 || place.height <= 0) return;
+  if (!(place == context.controlWindowSeen)) {
+    context.controlWindowSeen = place;
+    context.controlWindowMovedAt = now;
+    return;
+  }
+  if (place == context.controlWindowSaved || now - context.controlWindowMovedAt < kStillSeconds)
+    return;
+  if (SaveControlWindowPlace(context.state.DataPath,
+                             {place.left, place.top, place.width, place.height}))
+    context.controlWindowSaved = place;
+}
+
+std::string LiveStatusText(const State& state, const std::string& typedDigits) {
+  const ChartState& chart = state.chart;
+  const int m = std::clamp(state.monitors.CurrentMonitor, 1, kMaxMonitors);
+  const int f = chart.LetterSetFileNum;
+  std::string size = SideLabelValue(state.letters, f, chart.SizeNow, state.settings.AcuityBase, 1);
+  size = size.substr(1);  // the sign place
+  auto shutter = [](int value) { return value == 999 ? std::string("all") : std::to_string(value); };
+  std::string text = chart.Mode + "  " + size + (chart.SizeNow == 0 ? " (custom)" : "") +
+                     "  file " + std::to_string(f) + " line " + std::to_string(chart.LetterSet) +
+                     "  columns " + shutter(chart.HShutter) + " rows " + shutter(chart.VShutter) +
+                     "  contrast " + std::to_string(100 - chart.Foreground) + " %" +
+                     "  preset " + std::to_string(chart.CurrentMemory) +
+                     "  mirror " + (state.settings.Mirror[m] == -1 ? "on" : "off");
+  if (!chart.JustOneLetter.empty()) text += "  letter " + chart.JustOneLetter;
+  if (!typedDigits.empty()) text += "\ntyped: " + typedDigits;
+  return text;
+}
+
+void ShowLiveStatus(ProgramContext& context, const std::string& typedDigits) {
+  context.console.ShowStatus(LiveStatusText(context.state, typedDigits));
+}
+
+}  // namespace lenvari

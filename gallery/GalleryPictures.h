@@ -1,0 +1,45 @@
+#pragma once
+// The two gallery pictures of the current monitor, kept decoded between visits so that opening
+// a gallery only paints them. The files in the data folder stay the record: a picture is read
+// again when its file has changed since, and rebuilt when the file is missing, unreadable or
+// not the display's present size (a folder calibrated by hand or copied from another computer).
+
+#include <string>
+
+#include "platform/Bitmap.h"
+
+namespace lenvari {
+
+struct State;
+struct OptotypeShapes;
+
+// One picture and the file it was read from or written to.
+struct GalleryPicture {
+  std::string path;
+  long long fileStamp = -1;  // the file's modification time and size when last seen
+  long long fileSize = -1;
+  Bitmap bitmap;
+};
+
+struct GalleryPictures {
+  GalleryPicture preset;
+  GalleryPicture image;
+};
+
+// The picture of the preset gallery, ready to paint: the one in memory while its file is
+// unchanged, else the file, else a new build.
+const Bitmap& PresetGalleryPicture(GalleryPictures& pictures, const State& state,
+                                   const OptotypeShapes& shapes);
+const Bitmap& ImageGalleryPicture(GalleryPictures& pictures, const State& state,
+                                  const OptotypeShapes& shapes);
+
+// Builds the gallery anew (after a calibration, a stored preset, an import) and keeps it.
+void RebuildPresetGallery(GalleryPictures& pictures, const State& state,
+                          const OptotypeShapes& shapes);
+void RebuildImageGallery(GalleryPictures& pictures, const State& state,
+                         const OptotypeShapes& shapes);
+
+// Records a picture just written to `path`.
+void RememberPicture(GalleryPicture& picture, const std::string& path, Bitmap bitmap);
+
+}  // namespace lenvari

@@ -1,0 +1,12 @@
+#pragma once
+// Waiting for the window system: the input wait sleeps until the next event arrives or its
+// polling tick is due, whichever comes first, so a key is read the moment it arrives instead of
+// at the end of a fixed sleep.
+
+namespace lenvari {
+
+// Delivers every pending event, then blocks until another event arrives or `maxMilliseconds`
+// have passed, and delivers what arrived.
+void WaitForEvents(int maxMilliseconds);
+
+}  // namespace lenvari

@@ -1,0 +1,98 @@
+// The examiner's control window: where it goes on the monitors present, and the live status it
+// shows of the chart while the examiner works.
+
+#include <gtest/gtest.h>
+
+#include "app/ChartDisplay.h"
+#include "app/ControlWindow.h"
+#include "app/InputLoop.h"
+#include "app/ProgramEnd.h"
+#include "platform/KeyScript.h"
+#include "platform/QtConsoleHost.h"
+#include "render/ChartTestFixtures.h"
+#include "support/ProgramRun.h"
+
+namespace lenvari {
+namespace {
+
+// The patient's 1920 x 1080 monitor at 0,0 and the examiner's 1280 x 1024 to its right.
+Monitors TwoMonitors(int patient) {
+  Monitors m;
+  m.NumberOfMonitors = 2;
+  m.CurrentMonitor = patient;
+  m.MonitorRect[1] = {0, 0, 0, 1920, 1080};
+  m.MonitorRect[2] = {0, 1920, 0, 3200, 1024};
+  return m;
+}
+
+}  // namespace
+
+TEST(ControlWindowPlace, GoesOnAMonitorThatIsNotThePatientsAndKeepsTheExaminersPlace) {
+  // No place yet: centred on the examiner's monitor, whichever of the two is the patient's.
+  const WindowPlace first = ChooseControlWindowPlace(TwoMonitors(1), std::nullopt);
+  EXPECT_EQ(first.width, kDefaultControlWidth);
+  EXPECT_EQ(first.height, kDefaultControlHeight);
+  const int roomWidth = 1280 - 2 * kFrameBorderAllowance;
+  const int roomHeight = 1024 - kFrameTitleAllowance - kFrameBorderAllowance;
+  EXPECT_EQ(first.left, 1920 + kFrameBorderAllowance + (roomWidth - kDefaultControlWidth) / 2);
+  EXPECT_EQ(first.top, kFrameTitleAllowance + (roomHeight - kDefaultControlHeight) / 2);
+  EXPECT_LT(ChooseControlWindowPlace(TwoMonitors(2), std::nullopt).left + kDefaultControlWidth, 1920);
+
+  // Where the examiner put it, wholly on their monitor: kept exactly.
+  const WindowPlace put{2000, 700, 900, 200};
+  EXPECT_EQ(ChooseControlWindowPlace(TwoMonitors(1), put), put);
+  // Sticking out past the bottom right: pulled back onto the monitor, size kept.
+  const WindowPlace out = ChooseControlWindowPlace(TwoMonitors(1), WindowPlace{2800, 900, 700, 300});
+  EXPECT_EQ(out.left + 700 + kFrameBorderAllowance, 3200);
+  EXPECT_EQ(out.top + 300 + kFrameBorderAllowance, 1024);
+  EXPECT_EQ(out.width, 700);
+  // Left on what is now the patient's monitor (after a change of patient monitor): it moves to
+  // the other one, keeping its size.
+  const WindowPlace moved = ChooseControlWindowPlace(TwoMonitors(2), put);
+  EXPECT_LT(moved.left + moved.width, 1920);
+  EXPECT_EQ(moved.width, 900);
+  // Larger than the examiner's monitor: made to fit.
+  const WindowPlace huge = ChooseControlWindowPlace(TwoMonitors(1), WindowPlace{1920, 0, 3000, 2000});
+  EXPECT_EQ(huge.left, 1920 + kFrameBorderAllowance);
+  EXPECT_EQ(huge.top, kFrameTitleAllowance);
+  EXPECT_EQ(huge.width, roomWidth);
+  EXPECT_EQ(huge.height, roomHeight);
+
+  // One monitor: the window shares it with the chart, which stays above it.
+  Monitors one = TwoMonitors(1);
+  one.NumberOfMonitors = 1;
+  const WindowPlace shared = ChooseControlWindowPlace(one, WindowPlace{100, 900, 760, 260});
+  EXPECT_EQ(shared.left, 100);
+  EXPECT_EQ(shared.top, 1080 - kFrameBorderAllowance - 260);
+}
+
+TEST(ControlWindowStatus, ShowsWhatThePatientSeesAndTheDigitsBeingTyped) {
+  QtConsoleHost host;
+  ProgramContext context(host);
+  context.state = testing::MakeChartState(1920, 1080, 400);
+  context.state.DataPath = FreshFolder("data");
+  context.state.monitors.MonitorRect[1] = {0, 0, 0, 1920, 1080};
+  OpenChartWindow(context);
+
+  RunOnePass(context, "[");
+  const std::string status = host.StatusText();
+  EXPECT_NE(status.find("Letter  20/"), std::string::npos) << status;
+  EXPECT_NE(status.find("contrast 10 %"), std::string::npos) << status;  // grey 90 on white
+  EXPECT_NE(status.find("preset 1"), std::string::npos) << status;
+  EXPECT_EQ(status.find("typed"), std::string::npos) << status;
+  RunOnePass(context, "]");
+  EXPECT_NE(host.StatusText().find("contrast 20 %"), std::string::npos) << host.StatusText();
+
+  // "3" starts a typed size; "5" follows; the run's script ends before Enter.
+  std::string error;
+  const auto steps = ParseKeyScript("5", error);
+  ASSERT_TRUE(steps) << error;
+  context.script.active = true;
+  context.script.steps.assign(steps->begin(), steps->end());
+  EXPECT_THROW(RunOnePass(context, "3"), ProgramEnd);
+  EXPECT_NE(host.StatusText().find("typed: 35"), std::string::npos) << host.StatusText();
+  // Nothing of it reached the patient's chart.
+  EXPECT_EQ(context.state.chart.SizeNow, testing::MakeChartState(1920, 1080, 400).chart.SizeNow);
+}
+
+}  // namespace lenvari

@@ -1,0 +1,152 @@
+// The galleries through the real program: fresh calibrated folders, key scripts, answers for
+// the import's windows, and the files and frames the runs leave.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/ProgramRun.h"
+
+namespace lenvari {
+namespace {
+
+ProgramRunResult RunGallery(const std::string& dataDir, const std::string& keys,
+                     const std::string& answers = "") {
+  ProgramRunRequest request;
+  request.dataDir = dataDir;
+  request.keys = keys;
+  request.hasAnswers = !answers.empty();
+  request.answers = answers;
+  ProgramRunResult run = RunProgram(request);
+  EXPECT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+  return run;
+}
+
+QImage Picture(const std::string& path) {
+  return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Cell(const QImage& picture, int n) {
+  const int w = picture.width() / 6, h = picture.height() / 6;
+  return picture.copy((n - 1) % 6 * w, (n - 1) / 6 * h, w, h);
+}
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+int Memory(const ProgramRunResult& run, int frame) {
+  return run.FrameState(frame)["CurrentMemory"].toInt();
+}
+
+TEST(GalleryRun, PresetGalleryOpensOnAFreshFolderAndChoosesByKeysClicksAndRemote) {
+  const std::string data = FreshFolder("data");
+  ProgramRunResult run = RunGallery(data, "y{Right}{Enter}");
+  // The gallery frame: grey frames on the cell edges of the 1920 x 1080 display.
+  ASSERT_EQ(run.FrameCount(), 5);
+  EXPECT_EQ(run.Frame(2).pixelColor(320, 270), QColor(128, 128, 128));
+  EXPECT_EQ(run.Frame(2).pixelColor(320, 90), QColor(255, 0, 0));  // cell 1 selected
+  EXPECT_EQ(Picture(data + "/1lvgallery.bmp").size(), QSize(1920, 1080));
+  EXPECT_EQ(Memory(run, 5), 2);
+
+  // A click in the lower-right sixth chooses 36, in the top-left 1; the remote's m7 chooses 7.
+  run = RunGallery(data, "y{Click:2300,1300}y{Click:-2300,-1300}y{Remote:m7}");
+  ASSERT_EQ(run.FrameCount(), 10);
+  EXPECT_EQ(Memory(run, 4), 36);
+  EXPECT_EQ(Memory(run, 7), 1);
+  EXPECT_EQ(Memory(run, 10), 7);
+}
+
+TEST(GalleryRun, StoringThroughTheGalleryChangesOnlyThatCellAndSurvivesARestart) {
+  const std::string data = FreshFolder("data");
+  RunGallery(data, "y{Esc}");
+  const QImage before = Picture(data + "/1lvgallery.bmp");
+  const std::string presets = ReadBytes(data + "/1presets.cfg");
+  ASSERT_FALSE(presets.empty());
+
+  // Ctrl+Y and Esc store nothing and keep the preset number.
+  ProgramRunResult run = RunGallery(data, "{F3}{Ctrl+Y}{Right}{Esc}");
+  EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), 3);
+  EXPECT_EQ(ReadBytes(data + "/1presets.cfg"), presets);
+  EXPECT_FALSE(std::filesystem::exists(data + "/1lvbmap3.bmp"));
+  EXPECT_EQ(Picture(data + "/1lvgallery.bmp"), before);
+
+  // The cross-cylinder target stored in cell 8 (second row, second column).
+  run = RunGallery(data, "j{Ctrl+Y}{Right}{Down}{Enter}");
+  EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), 8);
+  EXPECT_EQ(Picture(data + "/1lvbmap8.bmp").size(), QSize(1920, 1080));
+  const QImage after = Picture(data + "/1lvgallery.bmp");
+  for (int n = 1; n <= 36; ++n) EXPECT_EQ(Cell(before, n) == Cell(after, n), n != 8) << n;
+
+  run = RunGallery(data, "y{Down}{Right}{Enter}");
+  EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), 8);
+  EXPECT_EQ(run.LastState()["Mode"].toString(), "JacksonCross");
+}
+
+TEST(GalleryRun, ImportedPictureFillsTheChosenSlotAndShowsInImageMode) {
+  const std::string data = FreshFolder("data");
+  const std::string pictures = FreshFolder("pictures");
+  QImage halves(300, 200, QImage::Format_RGB32);
+  halves.fill(Qt::blue);
+  for (int y = 0; y < 200; ++y)
+    for (int x = 0; x < 150; ++x) halves.setPixelColor(x, y, Qt::red);
+  const std::string png = pictures + "/Halves.PNG";
+  ASSERT_TRUE(halves.save(QString::fromStdString(png), "PNG"));
+
+  // Esc in the slot choice: no slot file, the image number as it was.
+  ProgramRunResult run = RunGallery(data, "{Tab}{Right}{Esc}", "OK;" + png);
+  EXPECT_TRUE(QDir(QString::fromStdString(data)).entryList({"lvimg*"}).isEmpty());
+  EXPECT_EQ(run.LastState()["ImageNum"].toInt(), 1);
+
+  run = RunGallery(data, "{Tab}{Right}{Right}{Right}{Right}{Enter}", "OK;" + png);
+  EXPECT_NE(run.output.find("[Add Images] Adding images to your image gallery is a two step "
+                            "process."),
+            std::string::npos)
+      << run.output;
+  EXPECT_NE(run.output.find("[Lenvari Acuity - Select Image File] Image Files"),
+            std::string::npos)
+      << run.output;
+  EXPECT_EQ(Picture(data + "/lvimg5.bmp"), halves);
+  EXPECT_EQ(run.LastState()["Mode"].toString(), "Image");
+  EXPECT_EQ(run.LastState()["ImageNum"].toInt(), 5);
+  const QImage shown = run.Frame(run.FrameCount());
+  EXPECT_EQ(shown.pixelColor(960 - 300, 540), QColor(Qt::red));
+  EXPECT_EQ(shown.pixelColor(960 + 300, 540), QColor(Qt::blue));
+  // The rebuilt image gallery shows the picture in cell 5.
+  const QImage cell5 = Cell(Picture(data + "/1imagegallery.bmp"), 5);
+  EXPECT_EQ(cell5.pixelColor(cell5.width() / 2 - 40, cell5.height() / 2), QColor(Qt::red));
+
+  // "x" in Image mode steps the slot and wraps 36 -> 1; "i" and a cell show that image.
+  run = RunGallery(data, "i{Click:2300,1300}x");
+  ASSERT_EQ(run.FrameCount(), 5);
+  EXPECT_EQ(run.FrameState(4)["ImageNum"].toInt(), 36);
+  EXPECT_EQ(run.FrameState(5)["ImageNum"].toInt(), 1);
+  run = RunGallery(data, "i{Click:1000,-1000}");
+  EXPECT_EQ(run.LastState()["ImageNum"].toInt(), 5);
+  EXPECT_EQ(run.Frame(run.FrameCount()).pixelColor(960 + 300, 540), QColor(Qt::blue));
+}
+
+TEST(GalleryRun, ACalibrationRebuildsBothGalleriesAtTheNewDisplaySize) {
+  const std::string data = FreshFolder("data");
+  RunGallery(data, "y{Esc}i{Esc}");
+  ASSERT_EQ(Picture(data + "/1imagegallery.bmp").size(), QSize(1920, 1080));
+  ProgramRunRequest request;
+  request.dataDir = data;
+  request.screens = "small-monitor.json";
+  request.keys = "{Enter}";
+  request.answers = "OK;OK;OK";
+  request.hasAnswers = true;
+  const ProgramRunResult run = RunProgram(request);
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_EQ(Picture(data + "/1lvgallery.bmp").size(), QSize(1600, 900));
+  EXPECT_EQ(Picture(data + "/1imagegallery.bmp").size(), QSize(1600, 900));
+}
+
+}  // namespace
+}  // namespace lenvari

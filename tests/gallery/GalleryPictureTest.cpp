@@ -1,0 +1,149 @@
+// The gallery pictures: built from the presets and the image slots, one cell changed by a
+// store, kept in memory while their files are unchanged, rebuilt when the files are not fit.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include <filesystem>
+#include <fstream>
+
+#include "gallery/GalleryBuild.h"
+#include "gallery/GalleryFiles.h"
+#include "gallery/GalleryPictures.h"
+#include "gallery/GalleryTestFolder.h"
+
+namespace lenvari {
+namespace {
+
+using namespace lenvari::testing;
+
+const QColor kGrey(128, 128, 128), kYellow(255, 255, 0), kRed(255, 0, 0), kBlackPixel(0, 0, 0);
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+int Le32(const std::string& bytes, size_t offset) {
+  int value = 0;
+  for (int i = 3; i >= 0; --i) value = value * 256 + static_cast<unsigned char>(bytes[offset + i]);
+  return value;
+}
+
+TEST(GalleryPicture, PresetGalleryIsADisplaySizeBitmapOfFramedNumberedThumbnails) {
+  GalleryTestFolder t;
+  const ChartState before = t.state.chart;
+  const QImage picture = BuildPresetGallery(t.state, t.shapes).Image().convertToFormat(
+      QImage::Format_RGB32);
+
+  // The file: a plain 24-bit bitmap of the display's size under the monitor's name.
+  const std::string bytes = ReadBytes(t.Path("1lvgallery.bmp"));
+  ASSERT_GT(bytes.size(), 54u);
+  EXPECT_EQ(bytes.substr(0, 2), "BM");
+  EXPECT_EQ(Le32(bytes, 18), 1920);
+  EXPECT_EQ(Le32(bytes, 22), 1080);
+  EXPECT_EQ(Le32(bytes, 28) & 0xFFFF, 24);
+  EXPECT_EQ(QImage(QString::fromStdString(t.Path("1lvgallery.bmp"))).convertToFormat(
+                QImage::Format_RGB32),
+            picture);
+
+  // The presets were recalled into a copy: the examiner's chart is as it was.
+  EXPECT_EQ(t.state.chart.CurrentMemory, before.CurrentMemory);
+  EXPECT_EQ(t.state.chart.Mode, before.Mode);
+  EXPECT_EQ(t.state.chart.SizeNow, before.SizeNow);
+
+  // Grey frames 8 pixels wide (1920 / 250) on the cell edges, a number in every cell, and a
+  // chart in every thumbnail (preset 1 is a letter chart: dark strokes in its cell).
+  EXPECT_EQ(RunAlongRow(picture, 30, 300, 340, kGrey), 8);
+  EXPECT_EQ(RunAlongRow(picture, 1000, 1580, 1620, kGrey), 8);
+  for (int n = 1; n <= 36; ++n) {
+    const QImage cell = CellOf(picture, n);
+    const QImage corner = cell.copy(cell.width() - 60, cell.height() - 40, 60, 40);
+    EXPECT_GT(CountColour(corner, kYellow, 40), 20) << "label of cell " << n;
+  }
+  EXPECT_GT(CountColour(CellOf(picture, 1).copy(20, 20, 280, 120), kBlackPixel, 60), 50);
+}
+
+TEST(GalleryPicture, ImageGalleryShowsEachSlotAsImageModeDoesAndEmptySlotsBlack) {
+  GalleryTestFolder t;
+  QImage red(300, 100, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  // Written under another letter case, as a copied folder may have it.
+  ASSERT_TRUE(red.save(QString::fromStdString(t.Path("LVimg3.bmp")), "BMP"));
+  const QImage picture = BuildImageGallery(t.state, t.shapes).Image();
+  EXPECT_TRUE(std::filesystem::exists(t.Path("1imagegallery.bmp")));
+  const QImage slot3 = CellOf(picture, 3), slot4 = CellOf(picture, 4);
+  EXPECT_EQ(slot3.pixelColor(slot3.width() / 2, slot3.height() / 2), kRed);
+  EXPECT_EQ(slot4.pixelColor(slot4.width() / 2, slot4.height() / 2), kBlackPixel);
+  // The 3:1 picture fills the width of the 16:9 cell and is centred: black above and below.
+  EXPECT_EQ(slot3.pixelColor(slot3.width() / 2, 20), kBlackPixel);
+  EXPECT_EQ(slot3.pixelColor(slot3.width() / 2, 45), kRed);
+  EXPECT_EQ(slot3.pixelColor(40, slot3.height() / 2), kRed);
+}
+
+TEST(GalleryPicture, AStoredPresetChangesOnlyItsOwnCellAndLeavesItsSnapshot) {
+  GalleryTestFolder t;
+  const Bitmap gallery = BuildPresetGallery(t.state, t.shapes);
+  Canvas chart(1920, 1080);
+  SetChartScale(chart, t.state.monitors);
+  t.state.chart.Mode = "WorthDot";
+  DrawChart(t.state, t.shapes, chart);
+  t.state.chart.CurrentMemory = 8;
+  const QImage before = gallery.Image().convertToFormat(QImage::Format_RGB32);
+  const QImage after =
+      UpdatePresetThumbnail(t.state, chart, gallery).Image().convertToFormat(QImage::Format_RGB32);
+  for (int n = 1; n <= 36; ++n)
+    EXPECT_EQ(CellOf(before, n) == CellOf(after, n), n != 8) << "cell " << n;
+  EXPECT_EQ(QImage(QString::fromStdString(t.Path("1lvgallery.bmp"))).convertToFormat(
+                QImage::Format_RGB32),
+            after);
+  const QImage snapshot(QString::fromStdString(t.Path("1lvbmap8.bmp")));
+  EXPECT_EQ(snapshot.size(), QSize(1920, 1080));
+  EXPECT_EQ(snapshot.convertToFormat(QImage::Format_RGB32), chart.Image().convertToFormat(
+                                                                QImage::Format_RGB32));
+
+  // A snapshot that cannot be written leaves an empty cell, not the preset stored before.
+  std::filesystem::create_directory(t.Path("1lvbmap9.bmp"));
+  t.state.chart.CurrentMemory = 9;
+  const QImage cell9 = CellOf(UpdatePresetThumbnail(t.state, chart, Bitmap::FromImage(after))
+                                  .Image(), 9);
+  const QImage inside = cell9.copy(12, 12, cell9.width() - 80, cell9.height() - 50);
+  EXPECT_EQ(CountColour(inside, QColor(255, 255, 255), 0), inside.width() * inside.height());
+}
+
+TEST(GalleryPicture, KeptInMemoryWhileTheFileIsUnchangedAndRebuiltWhenItIsNotFit) {
+  GalleryTestFolder t;
+  GalleryPictures pictures;
+  const std::string path = t.Path("1lvgallery.bmp");
+  // No file yet: built on the spot.
+  EXPECT_EQ(PresetGalleryPicture(pictures, t.state, t.shapes).Width(), 1920);
+  ASSERT_TRUE(std::filesystem::exists(path));
+  const auto written = std::filesystem::last_write_time(path);
+  EXPECT_EQ(PresetGalleryPicture(pictures, t.state, t.shapes).Height(), 1080);
+  EXPECT_EQ(std::filesystem::last_write_time(path), written);
+
+  // A file of another display's size (calibrated elsewhere) is rebuilt at this one's.
+  QImage small(800, 600, QImage::Format_RGB32);
+  small.fill(Qt::green);
+  ASSERT_TRUE(small.save(QString::fromStdString(path), "BMP"));
+  EXPECT_EQ(PresetGalleryPicture(pictures, t.state, t.shapes).Width(), 1920);
+  EXPECT_EQ(QImage(QString::fromStdString(path)).size(), QSize(1920, 1080));
+
+  // A damaged file is rebuilt too; a good file written by someone else is read as it is.
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << "BM not really";
+  EXPECT_EQ(PresetGalleryPicture(pictures, t.state, t.shapes).Height(), 1080);
+  QImage other(1920, 1080, QImage::Format_RGB32);
+  other.fill(Qt::blue);
+  std::filesystem::remove(path);
+  ASSERT_TRUE(other.save(QString::fromStdString(t.Path("1LVGallery.bmp")), "BMP"));
+  EXPECT_EQ(PresetGalleryPicture(pictures, t.state, t.shapes).Image().pixelColor(5, 5),
+            QColor(Qt::blue));
+
+  // The image gallery is checked the same way.
+  EXPECT_EQ(ImageGalleryPicture(pictures, t.state, t.shapes).Width(), 1920);
+  EXPECT_TRUE(std::filesystem::exists(t.Path("1imagegallery.bmp")));
+}
+
+}  // namespace
+}  // namespace lenvari

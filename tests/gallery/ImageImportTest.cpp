@@ -1,0 +1,133 @@
+// Pictures copied into the image slots: same pixels as a 24-bit bitmap, the original and the
+// slot untouched whenever the picture cannot be read, and the import's two steps.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <filesystem>
+#include <fstream>
+
+#include "gallery/GalleryCells.h"
+#include "gallery/GalleryTestFolder.h"
+#include "gallery/ImageImport.h"
+
+namespace lenvari {
+namespace {
+
+using namespace lenvari::testing;
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+QImage Pattern(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) image.setPixelColor(x, y, QColor(x * 7 % 256, y * 13 % 256, 90));
+  return image;
+}
+
+TEST(ImageImport, ConvertedPicturesKeepTheirPixelsAndBadOnesChangeNothing) {
+  GalleryTestFolder t;
+  const QImage pattern = Pattern(123, 45);
+  // Upper-case extensions are pictures too.
+  const std::string png = t.Path("Photo.PNG"), gif = t.Path("drawing.Gif");
+  ASSERT_TRUE(pattern.save(QString::fromStdString(png), "PNG"));
+  ASSERT_TRUE(pattern.save(QString::fromStdString(t.Path("scan.tif")), "TIFF"));
+  const std::string original = ReadBytes(png);
+  const std::string slot = t.Path("lvimg5.bmp");
+
+  EXPECT_EQ(SaveAsBmp(png, slot), kImageOk);
+  EXPECT_EQ(ReadBytes(png), original);
+  const std::string bytes = ReadBytes(slot);
+  ASSERT_GT(bytes.size(), 54u);
+  EXPECT_EQ(static_cast<unsigned char>(bytes[28]), 24);  // bits per pixel
+  EXPECT_EQ(QImage(QString::fromStdString(slot)).convertToFormat(QImage::Format_RGB32), pattern);
+  EXPECT_EQ(SaveAsBmp(t.Path("scan.tif"), t.Path("lvimg6.bmp")), kImageOk);
+  EXPECT_EQ(QImage(QString::fromStdString(t.Path("lvimg6.bmp"))).size(), QSize(123, 45));
+
+  // A corrupt file, an unknown format and a missing file leave the slot byte for byte.
+  std::ofstream(gif, std::ios::binary) << "GIF89a but nothing after it";
+  std::ofstream(t.Path("notes.txt")) << "not a picture";
+  EXPECT_EQ(SaveAsBmp(gif, slot), kImageUnknownFormat);
+  EXPECT_EQ(SaveAsBmp(t.Path("notes.txt"), slot), kImageUnknownFormat);
+  EXPECT_EQ(SaveAsBmp(t.Path("missing.png"), slot), kImageFileNotFound);
+  EXPECT_EQ(ReadBytes(slot), bytes);
+
+  // Blank names do nothing; only bitmaps are written.
+  EXPECT_EQ(SaveAsBmp("  ", slot), kImageOk);
+  EXPECT_EQ(SaveAsBmp(png, " "), kImageOk);
+  std::string printed;
+  EXPECT_EQ(ConvertImageFile(png, t.Path("x.jpg"), "image/jpeg",
+                             [&](const std::string& line) { printed += line; }),
+            kImageNoEncoder);
+  EXPECT_EQ(printed, "Encoder not installed");
+  EXPECT_FALSE(std::filesystem::exists(t.Path("x.jpg")));
+  // Nothing half-written is left beside the slots.
+  for (const auto& entry : std::filesystem::directory_iterator(t.folder))
+    EXPECT_EQ(entry.path().filename().string().find(".bmp."), std::string::npos)
+        << entry.path();
+}
+
+struct ImportRecord {
+  std::vector<std::string> boxes;
+  int rebuilds = 0;
+};
+
+AddImagesHost FakeHost(ImportRecord& record, std::string file, std::string slotAnswer) {
+  AddImagesHost host;
+  host.messageBox = [&record](const std::string& text, const std::string& title) {
+    record.boxes.push_back("[" + title + "] " + text);
+  };
+  host.selectImage = [file] { return file; };
+  host.chooseSlot = [slotAnswer] { return slotAnswer; };
+  host.rebuildImageGallery = [&record] { ++record.rebuilds; };
+  return host;
+}
+
+TEST(ImageImport, TheTwoStepsFillTheChosenSlotOrLeaveItAlone) {
+  GalleryTestFolder t;
+  const std::string png = t.Path("child.png");
+  ASSERT_TRUE(Pattern(64, 48).save(QString::fromStdString(png), "PNG"));
+  t.state.chart.ImageNum = 5;
+
+  ImportRecord done;
+  EXPECT_TRUE(AddImages(t.state, FakeHost(done, png, kGalleryChosen)));
+  ASSERT_EQ(done.boxes.size(), 1u);
+  EXPECT_EQ(done.boxes[0].rfind("[Add Images] Adding images to your image gallery is a two step "
+                                "process.",
+                                0),
+            0u);
+  EXPECT_EQ(done.rebuilds, 1);
+  EXPECT_EQ(QImage(QString::fromStdString(t.Path("lvimg5.bmp"))).size(), QSize(64, 48));
+
+  // Esc in the slot choice: nothing written, nothing rebuilt.
+  t.state.chart.ImageNum = 6;
+  ImportRecord escaped;
+  EXPECT_FALSE(AddImages(t.state, FakeHost(escaped, png, kGalleryEscaped)));
+  EXPECT_FALSE(std::filesystem::exists(t.Path("lvimg6.bmp")));
+  EXPECT_EQ(escaped.rebuilds, 0);
+
+  // A cancelled chooser leaves the slot; the gallery is rebuilt all the same.
+  const std::string before = ReadBytes(t.Path("lvimg5.bmp"));
+  t.state.chart.ImageNum = 5;
+  ImportRecord cancelled;
+  EXPECT_TRUE(AddImages(t.state, FakeHost(cancelled, "", kGalleryChosen)));
+  EXPECT_EQ(ReadBytes(t.Path("lvimg5.bmp")), before);
+  EXPECT_EQ(cancelled.boxes.size(), 1u);
+  EXPECT_EQ(cancelled.rebuilds, 1);
+
+  // A picture that cannot be read says so under the import's title and keeps the slot.
+  std::ofstream(t.Path("broken.jpg"), std::ios::binary) << "\xFF\xD8\xFF garbage";
+  ImportRecord broken;
+  EXPECT_TRUE(AddImages(t.state, FakeHost(broken, t.Path("broken.jpg"), kGalleryChosen)));
+  ASSERT_EQ(broken.boxes.size(), 2u);
+  EXPECT_EQ(broken.boxes[1].rfind("[Add Images] ", 0), 0u);
+  EXPECT_NE(broken.boxes[1].find("broken.jpg"), std::string::npos);
+  EXPECT_EQ(ReadBytes(t.Path("lvimg5.bmp")), before);
+}
+
+}  // namespace
+}  // namespace lenvari

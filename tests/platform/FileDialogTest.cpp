@@ -1,0 +1,68 @@
+// The open-file chooser as a scripted run meets it: answered by a path, cancelled by an empty
+// answer or "Cancel", and offering upper- and lower-case file names alike.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/FileDialog.h"
+#include "platform/ModalAnswers.h"
+#include "support/ProgramRun.h"
+
+namespace lenvari {
+namespace {
+
+constexpr const char* kFilter = "Image Files (*.JPG, *.BMP)|*.JPG;*.BMP|";
+
+TEST(FileDialog, PatternsIgnoreLetterCase) {
+  EXPECT_EQ(CaseBlindPattern("*.Jpg"), "*.[Jj][Pp][Gg]");
+  EXPECT_EQ(CaseBlindPattern("*.MP4"), "*.[Mm][Pp]4");
+  EXPECT_EQ(CaseBlindPattern("*"), "*");
+}
+
+TEST(FileDialog, ScriptedAnswersChooseAFileOrCancel) {
+  const std::string folder = FreshFolder("chooser");
+  std::ofstream(folder + "/photo.jpg") << "x";
+  std::ofstream(folder + "/Scan.BMP") << "x";
+
+  // The chooser starts in the folder given and filters by the first entry, in either case.
+  QStringList offered;
+  QString title;
+  QTimer::singleShot(100, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    title = dialog->windowTitle();
+    offered = dialog->directory().entryList(dialog->nameFilters().front().section('(', 1)
+                                                .chopped(1)
+                                                .split(' '),
+                                            QDir::Files);
+    dialog->reject();
+  });
+  EXPECT_EQ(OpenFileDialog("Pick", kFilter, folder, ""), "");
+  EXPECT_EQ(title, "Pick");
+  offered.sort(Qt::CaseInsensitive);
+  EXPECT_EQ(offered, QStringList({"photo.jpg", "Scan.BMP"}));
+
+  {
+    ModalAnswers answers({folder + "/Scan.BMP"}, true);
+    EXPECT_EQ(OpenFileDialog("Pick", kFilter, folder, ""), folder + "/Scan.BMP");
+  }
+  {
+    ModalAnswers answers({""}, true);
+    EXPECT_EQ(OpenFileDialog("Pick", kFilter, folder, "photo.jpg"), "");
+  }
+  {
+    // A file that does not exist is refused with a warning; the next answer cancels.
+    ModalAnswers answers({folder + "/missing.jpg", "OK", "Cancel"}, true);
+    EXPECT_EQ(OpenFileDialog("Pick", kFilter, folder, ""), "");
+    EXPECT_EQ(answers.AnswersLeft(), 0u);
+  }
+}
+
+}  // namespace
+}  // namespace lenvari
