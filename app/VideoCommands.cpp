@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "app/WaitForInput.h"
+#include "gallery/FileSelection.h"
 #include "platform/VideoPlayer.h"
 #include "store/DataFolder.h"
 
@@ -97,6 +98,11 @@ void PlaySelectedVideo(ProgramContext& context) {
   }
 }
 
-std::string SelectVideo(ProgramContext&) { return ""; }
+std::string SelectVideo(ProgramContext& context) {
+  const std::filesystem::path current(context.state.settings.SelectedVideo);
+  std::string folder = current.parent_path().string();
+  std::string file = current.filename().string();
+  return SELECTVIDEO(folder, file);
+}
 
 }  // namespace lenvari

@@ -103,6 +103,31 @@ TEST(VideoRun, NoSelectionAndAMissingFileAreToldAndDrawNothing) {
   EXPECT_EQ(run.FrameCount(), 1);
 }
 
+TEST(VideoRun, TheChosenVideoIsKeptAndACancelledChooserKeepsTheOldOne) {
+  const std::string folder = FreshFolder("videos");
+  const std::string chosen = folder + "/Story Time.MP4";
+  std::ofstream(chosen) << "a video";
+  const std::string dir = PreparedFolder("data", "one-monitor.json", 1, folder + "/old.mp4", "");
+  ProgramRunRequest request;
+  request.dataDir = dir;
+  request.keys = "{Ctrl+V}";
+  request.answers = chosen;
+  request.hasAnswers = true;
+  ProgramRunResult run = RunProgram(request);
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_NE(run.output.find("[Lenvari Acuity - Select Video File]"), std::string::npos)
+      << run.output;
+  for (int n : {1, 10})
+    EXPECT_NE(ReadText(dir + "/" + std::to_string(n) + "lvconfig.cfg")
+                  .find("SelectedVideo$:\r\n" + chosen + "\r\n"),
+              std::string::npos);
+  request.answers = "Cancel";
+  run = RunProgram(request);
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_NE(ReadText(dir + "/1lvconfig.cfg").find("SelectedVideo$:\r\n" + chosen + "\r\n"),
+            std::string::npos);
+}
+
 TEST(VideoRun, AnOutsidePlayerGetsTheQuotedPathAndEndsWithTheNextKey) {
   // A long path with a blank in it: the whole path is one argument.
   const QString folder =
