@@ -1,8 +1,94 @@
 #include "app/ConfigurationCommand.h"
 
-namespace lenvari {
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
 
-// The dialog is not there yet: the settings stay as they are.
-void RunConfigurationDialog(ProgramContext&) {}
+#include "app/CalibrationCheck.h"
+#include "app/ChartDisplay.h"
+#include "app/MonitorWindowCommand.h"
+#include "app/VirtualRemoteCommand.h"
+#include "dialogs/LenvariDLL.h"
+#include "store/MemoryPresets.h"
+#include "store/SettingsFiles.h"
+
+namespace lenvari {
+namespace {
+
+// The settings of the run, handed to the dialog as its arguments; it writes them back on Save
+// and Calibrate only. Returns 1 for Calibrate.
+int ShowConfiguration(State& state) {
+  Settings& s = state.settings;
+  Monitors& monitors = state.monitors;
+  return SHOWCONFIGURATION(0, s.AcuityBase, s.ShowTestDistance, s.Mirror, monitors.CurrentMonitor,
+                           s.LabelSize, s.LabelColor, s.MaxVShutter, s.StatusBar, s.TestDistance,
+                           s.AstigMode, s.JacksonCrossTargetSize, s.AccessibleContrast,
+                           s.WorthDotSize, s.FixDispFusionLock, s.RedGreenOrRedBlue, s.WorthDotMode,
+                           s.MyRed, s.MyBlue, s.MyGreen, s.MyBlack, s.AudioAlert, s.SelectedVideo,
+                           s.VideoPlayer, monitors.NumberOfMonitors, s.MonitorWindowFlag,
+                           s.ThumbnailFlag, s.AlwaysOnTopFlag, s.SmoothingFlag, s.TimerDelay,
+                           s.ShowVirtualRemote);
+}
+
+// The examiner asked for a calibration: the square on the patient monitor, then the chart
+// again from preset 1.
+void CalibrateFromConfiguration(ProgramContext& context, bool monitorChanged) {
+  if (monitorChanged) CheckCalibration(context);
+  context.console.BringToFront();
+  RunCalibrationScreen(context);
+  OpenChartWindow(context);
+  context.state.chart.CurrentMemory = 1;
+  MemoryPreset(context.state, "read", context.state.chart.CurrentMemory);
+  if (context.chartWindow) context.chartWindow->Activate();
+  DrawChartFrame(context);
+}
+
+// Windows keep being served while the program waits.
+void PauseMilliseconds(int milliseconds) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < milliseconds) {
+    QCoreApplication::processEvents();
+    QThread::msleep(10);
+  }
+}
+
+// The examiner's windows follow the flags the dialog left: the monitor window opened or
+// closed, the virtual remote started or closed, the monitor window's stacking.
+void ApplyWindowChoices(ProgramContext& context, int monitorWindowBefore, int remoteBefore) {
+  const Settings& settings = context.state.settings;
+  if (settings.MonitorWindowFlag != monitorWindowBefore) {
+    if (settings.MonitorWindowFlag == 0) {
+      CloseMonitorWindow(context);
+    } else {
+      OpenMonitorWindow(context);
+    }
+  }
+  // The remote's window needs a moment to close by itself before it is looked for.
+  PauseMilliseconds(1000);
+  if (settings.ShowVirtualRemote == 0) {
+    CloseVirtualRemote(context);
+  } else if (remoteBefore == 0) {
+    StartVirtualRemote(context);
+  }
+  if (context.monitorWindow) context.monitorWindow->SetTopMost(settings.AlwaysOnTopFlag == 1);
+}
+
+}  // namespace
+
+void RunConfigurationDialog(ProgramContext& context) {
+  State& state = context.state;
+  const int monitorBefore = state.monitors.CurrentMonitor;
+  const int monitorWindowBefore = state.settings.MonitorWindowFlag;
+  const int remoteBefore = state.settings.ShowVirtualRemote;
+
+  const int result = ShowConfiguration(state);
+  const bool monitorChanged = state.monitors.CurrentMonitor != monitorBefore;
+  if (result == 1) CalibrateFromConfiguration(context, monitorChanged);
+  if (monitorChanged) CheckCalibration(context);
+  ApplyWindowChoices(context, monitorWindowBefore, remoteBefore);
+  SaveConfiguration(state);
+  DrawChartFrame(context);
+}
 
 }  // namespace lenvari

@@ -84,8 +84,10 @@ std::string HelpText() {
          "                     (characters as themselves, {{ for a brace, {Enter} {Esc} {F1}\n"
          "                     {Ctrl+A} {Alt+S} {Click:X,Y} {Remote:TEXT} {Burst:TEXT}\n"
          "                     {Wait:S} and the other named inputs of the README)\n"
-         "  --answers A;B;...  answers the modal windows in order: a button caption to press,\n"
-         "                     or a text to type before OK\n"
+         "  --answers A;B;...  answers the modal windows in order: a button, radio button or\n"
+         "                     check box caption to press, caption=value for a list, edit box\n"
+         "                     or track bar, ?N for the N-th help button, or a text to type\n"
+         "                     before OK (see the README)\n"
          "  --frames DIR       writes every frame of the patient display as PNG and JSON\n"
          "  --seed N           makes every random draw repeatable\n"
          "  -platform NAME     the window system platform, for example offscreen\n";

@@ -34,9 +34,32 @@ QRect DialogUnitsToPixels(const DialogUnitBase& base, int x, int y, int width, i
   return QRect(horizontal(x), vertical(y), horizontal(width), vertical(height));
 }
 
+namespace {
+
+// Faces with the letter widths of the faces the dialogs were laid out with.
+QStringList FacesFor(const std::string& face) {
+  if (face == "Arial") return {"Arial", "Liberation Sans"};
+  if (face == "Arial Narrow") return {"Arial Narrow", "Liberation Sans Narrow"};
+  return {QString::fromStdString(face)};
+}
+
+// A dialog whose cancelling can be refused.
+class CheckedDialog : public QDialog {
+ public:
+  using QDialog::QDialog;
+  std::function<bool()> cancelCheck;
+
+  void reject() override {
+    if (cancelCheck && !cancelCheck()) return;
+    QDialog::reject();
+  }
+};
+
+}  // namespace
+
 QFont ResolveFont(const FontSpec& form, const QFont& dialogFont) {
   QFont font = dialogFont;
-  if (!form.face.empty()) font.setFamily(QString::fromStdString(form.face));
+  if (!form.face.empty() && form.face != "MS Sans Serif") font.setFamilies(FacesFor(form.face));
   if (form.points > 0) font.setPointSize(form.points);
   font.setBold(form.bold);
   return font;
@@ -44,8 +67,10 @@ QFont ResolveFont(const FontSpec& form, const QFont& dialogFont) {
 
 DialogBuilder BeginDialog(const DialogSpec& form) {
   DialogBuilder builder;
-  builder.dialog = std::make_unique<QDialog>(
-      nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (form.systemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (form.topMost) flags |= Qt::WindowStaysOnTopHint;
+  builder.dialog = std::make_unique<CheckedDialog>(nullptr, flags);
   QDialog& dialog = *builder.dialog;
   dialog.setWindowTitle(QString::fromStdString(form.title));
   dialog.setModal(true);
@@ -142,15 +167,33 @@ QWidget* AddControl(DialogBuilder& builder, const ControlSpec& form) {
   return control;
 }
 
+void SetCancelCheck(QDialog& dialog, std::function<bool()> check) {
+  if (auto* checked = dynamic_cast<CheckedDialog*>(&dialog)) checked->cancelCheck = std::move(check);
+}
+
+namespace {
+
+bool ShowAndRun(QDialog& dialog) {
+  dialog.show();
+  dialog.raise();
+  dialog.activateWindow();
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace
+
 bool RunModal(QDialog& dialog) {
   if (const QScreen* screen = dialog.screen()) {
     const QRect available = screen->availableGeometry();
     dialog.move(available.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
   }
-  dialog.show();
-  dialog.raise();
-  dialog.activateWindow();
-  return dialog.exec() == QDialog::Accepted;
+  return ShowAndRun(dialog);
+}
+
+bool RunModalAt(QDialog& dialog, QPoint topLeft) {
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    dialog.move(screen->availableGeometry().topLeft() + topLeft);
+  return ShowAndRun(dialog);
 }
 
 void ShowDialogMessage(QWidget* parent, const std::string& title, const std::string& text) {

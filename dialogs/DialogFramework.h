@@ -7,9 +7,11 @@
 // Results go back to the caller only after the dialog has ended with OK or Save; the dialogs
 // keep their working values in locals of the export that runs them.
 
+#include <functional>
 #include <memory>
 #include <string>
 
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -58,6 +60,8 @@ struct DialogSpec {
   int width = 0, height = 0;  // client area, in `units`
   LayoutUnits units = LayoutUnits::Pixels;
   FontSpec font;  // the dialog font: its metrics define the dialog units
+  bool systemMenu = false;  // a close box in the caption, which cancels like Escape
+  bool topMost = false;     // kept above every other window
 };
 
 // The dialog-unit base of a font: one horizontal unit is a quarter of the average width of
@@ -70,6 +74,9 @@ DialogUnitBase DialogUnitBaseOf(const QFont& font);
 QRect DialogUnitsToPixels(const DialogUnitBase& base, int x, int y, int width, int height);
 
 // The font a control form asks for, resolved against the dialog's default face and size.
+// Faces the dialogs were drawn with but that a machine may lack fall back to a face with the
+// same letter widths ("Arial" to "Liberation Sans", "Arial Narrow" to "Liberation Sans
+// Narrow"); "MS Sans Serif" is the platform's default face.
 QFont ResolveFont(const FontSpec& form, const QFont& dialogFont);
 
 // A dialog under construction. Owns the window until it is run.
@@ -80,8 +87,12 @@ struct DialogBuilder {
   QButtonGroup* radioGroup = nullptr;  // the group the next radio button joins
 };
 
-// The empty dialog: modal frame with caption and no system menu, client size from the form.
+// The empty dialog: modal frame with caption, client size from the form.
 DialogBuilder BeginDialog(const DialogSpec& form);
+
+// Asked whenever the dialog is about to be cancelled (Escape, the close box, a Cancel button
+// wired to `QDialog::reject`, or a program ending it); returning false keeps it open.
+void SetCancelCheck(QDialog& dialog, std::function<bool()> check);
 
 // Adds one control; returns the widget (a QPushButton, QCheckBox, QRadioButton, QLabel,
 // QLineEdit, QComboBox, QGroupBox, QSlider or QFrame by kind).
@@ -97,6 +108,9 @@ Widget* FindControl(QWidget& dialog, int id) {
 // until it is ended. Enter presses the default button, Escape cancels. Returns true when the
 // dialog was accepted.
 bool RunModal(QDialog& dialog);
+// The same, with the dialog's top-left corner at `topLeft` of the primary screen's work area
+// (pixels from its corner).
+bool RunModalAt(QDialog& dialog, QPoint topLeft);
 
 // A validation message from inside a dialog: no icon, an OK button, modal to the application.
 // The dialog stays open behind it.

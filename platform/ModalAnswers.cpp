@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QAbstractSlider>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -48,6 +49,93 @@ QPushButton* DefaultButton(QWidget* window) {
     if (Caption(button).compare("OK", Qt::CaseInsensitive) == 0 && button->isVisible())
       return button;
   return nullptr;
+}
+
+// --- Answers that reach a dialog's controls: "?N" and "caption=value". ---
+
+// Captions compare without letter case, blanks at either end or a closing colon, so
+// "Label Size=20/20" finds the list captioned "Label Size:".
+bool SameCaption(QString caption, QString wanted) {
+  caption = caption.remove('&').trimmed();
+  wanted = wanted.trimmed();
+  if (caption.endsWith(':') && !wanted.endsWith(':')) caption.chop(1);
+  return caption.compare(wanted, Qt::CaseInsensitive) == 0;
+}
+
+// The control a caption names: the buddy of a label with that text, or a control whose
+// accessible name it is.
+QWidget* ControlCaptioned(QWidget* window, const QString& caption) {
+  for (QLabel* label : window->findChildren<QLabel*>()) {
+    if (label->buddy() && label->isVisible() && SameCaption(label->text(), caption))
+      return label->buddy();
+  }
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    if (widget->isVisible() && !widget->accessibleName().isEmpty() &&
+        SameCaption(widget->accessibleName(), caption))
+      return widget;
+  }
+  return nullptr;
+}
+
+// Chooses the list item whose text is `value`, types `value` into an edit box or moves a
+// track bar to it. False when the control takes no such value.
+bool SetControlValue(QWidget* control, const QString& value) {
+  if (!control->isEnabled()) return false;
+  if (auto* list = qobject_cast<QComboBox*>(control)) {
+    int item = list->findText(value, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (item < 0) item = list->findText(value, Qt::MatchFixedString);
+    if (item < 0) return false;
+    list->setCurrentIndex(item);
+    return true;
+  }
+  if (auto* field = qobject_cast<QLineEdit*>(control)) {
+    if (field->isReadOnly()) return false;
+    field->setFocus();
+    field->selectAll();
+    field->insert(value);
+    return true;
+  }
+  if (auto* bar = qobject_cast<QAbstractSlider*>(control)) {
+    bool number = false;
+    const int position = value.trimmed().toInt(&number);
+    if (!number) return false;
+    bar->setValue(position);
+    return true;
+  }
+  return false;
+}
+
+// The n-th help button ("?") of a window, counted from 1 in the order the buttons were made.
+QAbstractButton* HelpButton(QWidget* window, int n) {
+  int seen = 0;
+  for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+    if (button->isVisible() && Caption(button) == "?" && ++seen == n) return button;
+  }
+  return nullptr;
+}
+
+enum class ControlAnswer { NotForAControl, Done, Clicked };
+
+// Answers "?N" and "caption=value"; an answer that names no control is left to the other rules.
+ControlAnswer AnswerControl(QWidget* window, const QString& answer) {
+  if (answer.startsWith('?') && answer.size() > 1) {
+    bool number = false;
+    const int n = answer.mid(1).toInt(&number);
+    if (number) {
+      QAbstractButton* help = HelpButton(window, n);
+      if (!help) return ControlAnswer::NotForAControl;
+      help->click();
+      return ControlAnswer::Clicked;
+    }
+  }
+  const qsizetype equals = answer.indexOf('=');
+  if (equals <= 0) return ControlAnswer::NotForAControl;
+  QWidget* control = ControlCaptioned(window, answer.left(equals));
+  if (!control) return ControlAnswer::NotForAControl;
+  if (!SetControlValue(control, answer.mid(equals + 1))) {
+    std::fprintf(stderr, "answer \"%s\" does not fit its control\n", answer.toUtf8().constData());
+  }
+  return ControlAnswer::Done;
 }
 
 // A file chooser is answered by the path of the file to choose; an empty answer or "Cancel"
@@ -168,23 +256,27 @@ struct ModalAnswers::Impl : QObject {
           box->accept();
         }
       } else {
+        busy = false;  // cancelling may ask a question first
         dialog->reject();
       }
       return;
     }
     const QString answer = QString::fromStdString(answers.front());
     answers.pop_front();
+    // Acting on the dialog may open a nested box, which is answered in its own turn.
+    busy = false;
     if (PressNamedKey(dialog, answer)) return;
     if (auto* chooser = qobject_cast<QFileDialog*>(dialog)) {
-      busy = false;  // a refused path opens a warning, answered in its own turn
       AnswerFileChooser(chooser, answer);
       return;
     }
     if (QAbstractButton* button = ButtonCaptioned(dialog, answer)) {
-      busy = false;  // the click may open a nested box, which is answered in its own turn
       button->click();
       return;
     }
+    if (!qobject_cast<QInputDialog*>(dialog) &&
+        AnswerControl(dialog, answer) != ControlAnswer::NotForAControl)
+      return;
     if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
       input->setTextValue(answer);
       input->accept();

@@ -1,0 +1,146 @@
+#pragma once
+// Runs the configuration dialog on a set of settings and drives it through its real widgets.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "dialogs/ConfigurationControls.h"
+#include "dialogs/LenvariDLL.h"
+
+namespace lenvari {
+
+// The caller's side of the dialog: every argument, with the defaults of a fresh installation
+// on two monitors.
+struct ConfigurationArguments {
+  int AcuityBase = 20;
+  LenvariMonitorTable<int> ShowTestDistance{};
+  LenvariMonitorTable<int> Mirror{};
+  int CurrentMonitor = 1;
+  LenvariMonitorTable<float> LabelSize{};
+  LenvariMonitorTable<std::string> LabelColor;
+  LenvariMonitorTable<int> MaxVShutter{};
+  LenvariMonitorTable<int> StatusBar{};
+  LenvariMonitorTable<std::string> TestDistance;
+  std::string AstigMode = "DialWithLabels";
+  LenvariMonitorTable<int> JacksonCrossTargetSize{};
+  LenvariMonitorTable<int> AccessibleContrast{};
+  LenvariMonitorTable<int> WorthDotSize{};
+  LenvariMonitorTable<int> FixDispFusionLock{};
+  std::string RedGreenOrRedBlue = "RedGreen";
+  LenvariMonitorTable<int> WorthDotMode{};
+  int MyRed = 255, MyBlue = 16711680, MyGreen = 65280, MyBlack = 0;
+  int AudioAlert = 0;
+  std::string SelectedVideo;
+  std::string VideoPlayer = "player";
+  int NumberOfMonitors = 2;
+  int MonitorWindowFlag = 0, ThumbnailFlag = 0, AlwaysOnTopFlag = 0, SmoothingFlag = 1;
+  float TimerDelay = 2;
+  int ShowVirtualRemote = 0;
+
+  ConfigurationArguments() {
+    for (int m = 1; m <= 10; ++m) {
+      ShowTestDistance[m] = 1;
+      Mirror[m] = 1;
+      LabelSize[m] = 10;
+      LabelColor[m] = "Blue";
+      MaxVShutter[m] = 4;
+      StatusBar[m] = 1;
+      TestDistance[m] = "20 feet";
+      JacksonCrossTargetSize[m] = 30;
+      AccessibleContrast[m] = 10;
+      WorthDotSize[m] = 40;
+      FixDispFusionLock[m] = 1;
+      WorthDotMode[m] = 4;
+    }
+  }
+
+  bool operator==(const ConfigurationArguments&) const = default;
+
+  // Runs the dialog; `act` drives it once its loop runs and must end it. Returns the result.
+  int Run(std::function<void(QDialog&)> act) {
+    QTimer::singleShot(0, [act] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!dialog) {
+        ADD_FAILURE() << "no modal dialog";
+        return;
+      }
+      act(*dialog);
+      if (dialog->isVisible()) {
+        ADD_FAILURE() << "the dialog was left open";
+        dialog->done(QDialog::Rejected);
+      }
+    });
+    return SHOWCONFIGURATION(0, AcuityBase, ShowTestDistance, Mirror, CurrentMonitor, LabelSize,
+                             LabelColor, MaxVShutter, StatusBar, TestDistance, AstigMode,
+                             JacksonCrossTargetSize, AccessibleContrast, WorthDotSize,
+                             FixDispFusionLock, RedGreenOrRedBlue, WorthDotMode, MyRed, MyBlue,
+                             MyGreen, MyBlack, AudioAlert, SelectedVideo, VideoPlayer,
+                             NumberOfMonitors, MonitorWindowFlag, ThumbnailFlag, AlwaysOnTopFlag,
+                             SmoothingFlag, TimerDelay, ShowVirtualRemote);
+  }
+};
+
+template <class Widget>
+Widget* Control(QDialog& dialog, int id) {
+  auto* widget = dialog.findChild<Widget*>(QString::number(id));
+  EXPECT_NE(widget, nullptr) << id;
+  return widget;
+}
+
+// Clicks a button where its caption or box is: a check box or radio button takes clicks only
+// on its box and text, not on the rest of its area.
+inline void Click(QDialog& dialog, int id) {
+  QAbstractButton* button = Control<QAbstractButton>(dialog, id);
+  const bool pushButton = qobject_cast<QPushButton*>(button) != nullptr;
+  QTest::mouseClick(button, Qt::LeftButton, {},
+                    pushButton ? button->rect().center() : QPoint(6, button->height() / 2));
+}
+
+// Chooses the item of a list by its text, as the examiner would from the drop-down.
+inline void Choose(QDialog& dialog, int id, const char* item) {
+  QComboBox* list = Control<QComboBox>(dialog, id);
+  const int index = list->findText(item);
+  ASSERT_GE(index, 0) << item;
+  list->setCurrentIndex(index);
+}
+
+inline QString Chosen(QDialog& dialog, int id) { return Control<QComboBox>(dialog, id)->currentText(); }
+inline bool Checked(QDialog& dialog, int id) {
+  return Control<QAbstractButton>(dialog, id)->isChecked();
+}
+
+inline void TypeDistance(QDialog& dialog, const char* text) {
+  QLineEdit* edit = Control<QLineEdit>(dialog, kDistanceEditId);
+  edit->selectAll();
+  QTest::keyClicks(edit, text);
+}
+
+// Arms a check of the next message box to appear: `check` sees it and must close it.
+// Returns a flag that tells whether a box came.
+inline std::shared_ptr<bool> ExpectMessage(std::function<void(QMessageBox&)> check) {
+  auto shown = std::make_shared<bool>(false);
+  QTimer::singleShot(0, [shown, check] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    *shown = true;
+    check(*box);
+  });
+  return shown;
+}
+
+}  // namespace lenvari

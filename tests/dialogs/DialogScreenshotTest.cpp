@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <QThread>
+
+#include "support/ProgramRun.h"
+
+namespace lenvari {
+namespace {
+
+struct Shot {
+  int exitCode = -1;
+  std::string report;  // one line per caption cut off or controls overlapping
+  QImage picture;
+};
+
+// Runs the screenshot helper on a platform ("offscreen" or "xcb" on `display`) at a font
+// resolution; the picture goes to the test output.
+Shot TakeShot(const QString& platform, const QString& display, int dpi, const char* dialog) {
+  const QString path = QString(LENVARI_TEST_OUTPUT_DIR) + QString("/%1-%2-%3.png")
+                                                              .arg(dialog, platform)
+                                                              .arg(dpi);
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", platform);
+  environment.insert("QT_FONT_DPI", QString::number(dpi));
+  if (!display.isEmpty()) environment.insert("DISPLAY", display);
+  environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+  QProcess process;
+  process.setProcessEnvironment(environment);
+  process.start(LENVARI_DIALOGSHOT_PATH, {path, dialog});
+  Shot shot;
+  if (!process.waitForFinished(60000)) {
+    process.kill();
+    process.waitForFinished();
+    return shot;
+  }
+  shot.exitCode = process.exitCode();
+  shot.report = process.readAllStandardOutput().toStdString();
+  shot.picture = QImage(path);
+  return shot;
+}
+
+// Every caption fits its control and no two controls overlap, at 96 and at 144 dots per inch;
+// the window keeps the proportions of its 587 x 355 units as the fonts grow.
+TEST(DialogScreenshot, EveryCaptionFitsAtNormalAndLargeFonts) {
+  QSize sizes[2];
+  int n = 0;
+  for (int dpi : {96, 144}) {
+    const Shot shot = TakeShot("offscreen", "", dpi, "configuration");
+    EXPECT_EQ(shot.exitCode, 0) << dpi << "\n" << shot.report;
+    ASSERT_FALSE(shot.picture.isNull()) << dpi;
+    sizes[n++] = shot.picture.size();
+    const Shot dual = TakeShot("offscreen", "", dpi, "dual");
+    EXPECT_EQ(dual.exitCode, 0) << dpi << "\n" << dual.report;
+  }
+  EXPECT_NEAR(static_cast<double>(sizes[1].width()) / sizes[0].width(), 1.5, 0.12);
+  EXPECT_NEAR(static_cast<double>(sizes[1].height()) / sizes[0].height(), 1.5, 0.12);
+}
+
+// The same under a real X server, with the screenshot taken from the screen.
+TEST(DialogScreenshot, RealWindowSystemShowsTheWholeDialog) {
+  const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+  if (xvfb.isEmpty()) GTEST_SKIP() << "Xvfb is not installed";
+  QProcess server;
+  const QString display = ":93";
+  server.start(xvfb, {display, "-screen", "0", "1920x1080x24", "-nolisten", "tcp"});
+  ASSERT_TRUE(server.waitForStarted());
+  QThread::msleep(700);  // the server needs a moment before it takes clients
+  for (int dpi : {96, 144}) {
+    const Shot shot = TakeShot("xcb", display, dpi, "configuration");
+    EXPECT_EQ(shot.exitCode, 0) << dpi << "\n" << shot.report;
+    ASSERT_FALSE(shot.picture.isNull()) << dpi;
+    // The picture holds the dialog's painted face, not an empty screen.
+    int grey = 0;
+    for (int y = 0; y < shot.picture.height(); y += 4)
+      for (int x = 0; x < shot.picture.width(); x += 4)
+        grey += qGray(shot.picture.pixel(x, y)) > 200;
+    EXPECT_GT(grey, shot.picture.width() * shot.picture.height() / 32) << dpi;
+  }
+  server.terminate();
+  server.waitForFinished();
+}
+
+}  // namespace
+}  // namespace lenvari

@@ -1,0 +1,77 @@
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "dialogs/LenvariDLL.h"
+
+namespace {
+
+template <class Widget>
+Widget* Control(QDialog& dialog, int id) {
+  auto* widget = dialog.findChild<Widget*>(QString::number(id));
+  EXPECT_NE(widget, nullptr) << id;
+  return widget;
+}
+
+void Retype(QDialog& d, int id, const char* text) {
+  QLineEdit* edit = Control<QLineEdit>(d, id);
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClicks(edit, text);
+}
+
+void RunDualInput(std::string& first, std::string& second, std::function<void(QDialog&)> act) {
+  QTimer::singleShot(0, [act] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    act(*dialog);
+    if (dialog->isVisible()) {
+      ADD_FAILURE() << "the dialog was left open";
+      dialog->reject();
+    }
+  });
+  SHOWDIALOG_DUALINPUT(0, "Two Numbers", "Width:", first, "Height:", second);
+}
+
+TEST(DualInputDialog, OkReadsBothBoxesAndCancelKeepsBothValues) {
+  std::string first = "12", second = "7";
+  RunDualInput(first, second, [](QDialog& d) {
+    EXPECT_EQ(d.windowTitle(), "Two Numbers");
+    EXPECT_EQ(Control<QLabel>(d, 1339)->text(), "Width:");
+    EXPECT_EQ(Control<QLabel>(d, 1340)->text(), "Height:");
+    EXPECT_EQ(Control<QLineEdit>(d, 1341)->text(), "12");
+    EXPECT_EQ(Control<QLineEdit>(d, 1342)->text(), "7");
+    EXPECT_EQ(Control<QPushButton>(d, 1343)->text(), "OK");
+    // Both boxes are as wide as each other and the window, 250 units, holds them with a margin.
+    const QRect box = Control<QLineEdit>(d, 1341)->geometry();
+    EXPECT_EQ(box.width(), Control<QLineEdit>(d, 1342)->width());
+    EXPECT_NEAR(static_cast<double>(box.width()) / d.width(), 214.0 / 250, 0.02);
+    EXPECT_NEAR(static_cast<double>(box.x()) / d.width(), 20.0 / 250, 0.01);
+    // Placed at a fixed point of the screen rather than centred.
+    const QPoint corner = d.screen()->availableGeometry().topLeft();
+    EXPECT_NEAR(static_cast<double>(d.x() - corner.x()) / d.width(), 229.0 / 250, 0.02);
+    Retype(d, 1341, "99");
+    Retype(d, 1342, "");
+    QTest::mouseClick(Control<QPushButton>(d, 1344), Qt::LeftButton);  // Cancel
+  });
+  EXPECT_EQ(first, "12");
+  EXPECT_EQ(second, "7");
+
+  RunDualInput(first, second, [](QDialog& d) {
+    Retype(d, 1341, "any text");
+    Retype(d, 1342, "");
+    QTest::keyClick(Control<QLineEdit>(d, 1342), Qt::Key_Return);  // Enter presses OK
+  });
+  EXPECT_EQ(first, "any text");
+  EXPECT_EQ(second, "");
+}
+
+}  // namespace
