@@ -7,7 +7,7 @@
 #include "app/CalibrationCheck.h"
 #include "app/ChartDisplay.h"
 #include "app/MonitorWindowCommand.h"
-#include "app/VirtualRemoteCommand.h"
+#include "app/VirtualRemote.h"
 #include "dialogs/LenvariDLL.h"
 #include "store/MemoryPresets.h"
 #include "store/SettingsFiles.h"

@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 
 #include "common/NumberText.h"
+#include "render/ContrastReadout.h"
+#include "render/LetterChartLayout.h"
 #include "render/SizeLabels.h"
+#include "render/SizeReadout.h"
 #include "store/ControlWindowFile.h"
 
 namespace lenvari {
@@ -119,6 +123,16 @@ void KeepControlWindowPlace(ProgramContext& context) {
     context.controlWindowSaved = place;
 }
 
+namespace {
+
+// One decimal: "21.6".
+std::string WeberText(int foreground) {
+  const long tenths = std::lround(DrawnWeberContrast(foreground) * 10);
+  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
+}  // namespace
+
 std::string LiveStatusText(const State& state, const std::string& typedDigits) {
   const ChartState& chart = state.chart;
   const int m = std::clamp(state.monitors.CurrentMonitor, 1, kMaxMonitors);
@@ -129,10 +143,20 @@ std::string LiveStatusText(const State& state, const std::string& typedDigits) {
   std::string text = chart.Mode + "  " + size + (chart.SizeNow == 0 ? " (custom)" : "") +
                      "  file " + std::to_string(f) + " line " + std::to_string(chart.LetterSet) +
                      "  columns " + shutter(chart.HShutter) + " rows " + shutter(chart.VShutter) +
-                     "  contrast " + std::to_string(100 - chart.Foreground) + " %" +
+                     "  contrast " + std::to_string(100 - chart.Foreground) + " % (Weber " +
+                     WeberText(chart.Foreground) + " %)" +
                      "  preset " + std::to_string(chart.CurrentMemory) +
                      "  mirror " + (state.settings.Mirror[m] == -1 ? "on" : "off");
   if (!chart.JustOneLetter.empty()) text += "  letter " + chart.JustOneLetter;
+  const std::vector<StrokeReadout> rows = RowReadouts(state);
+  if (!rows.empty()) {
+    const long tenths = std::lround(rows.front().errorPercent * 10);
+    text += "  stroke " + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " % off" +
+            (rows.front().beyondTolerance ? " (!)" : "");
+  }
+  if (const double best = BestMeasurableDenominator(state); best > 0)
+    text += "  best " + ShortestNumber(state.letters.SnellenNumerator[SafeFileIndex(f)]) + "/" +
+            ShortestNumber(best);
   if (!typedDigits.empty()) text += "\ntyped: " + typedDigits;
   return text;
 }

@@ -6,8 +6,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
 #include <cstdio>
 
+#include "common/NumberText.h"
+#include "render/ContrastReadout.h"
+#include "render/LetterChartLayout.h"
+#include "render/SizeReadout.h"
 #include "store/DataFolder.h"
 
 namespace lenvari {
@@ -40,6 +45,9 @@ std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow) 
   o["CustomSize"] = file >= 0 && file <= kLetterSetFiles ? state.letters.LetterSize[file][0] : 0.0;
   o["Foreground"] = c.Foreground;
   o["Background"] = c.Background;
+  // What the examiner's contrast level names, and what an sRGB screen shows for its grey.
+  o["NominalContrast"] = 100 - c.Foreground;
+  o["WeberContrast"] = std::round(DrawnWeberContrast(c.Foreground) * 100) / 100;
   o["LetterSetFileNum"] = c.LetterSetFileNum;
   o["DispFlag"] = c.DispFlag;
   o["ImageNum"] = c.ImageNum;
@@ -72,6 +80,24 @@ std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow) 
     start = end + 1;
   }
   o["MonitorText"] = lines;
+  // Each drawn row's stroke as it should be and as it comes out in light; a readout only.
+  auto hundredths = [](double value) { return std::round(value * 100) / 100; };
+  const std::string numerator =
+      ShortestNumber(state.letters.SnellenNumerator[SafeFileIndex(c.LetterSetFileNum)]);
+  QJsonArray rows;
+  for (const StrokeReadout& r : RowReadouts(state)) {
+    QJsonObject row;
+    row["Snellen"] = QString::fromStdString(numerator + "/" + ShortestNumber(r.denominator));
+    row["IdealStrokePixels"] = hundredths(r.idealPixels);
+    row["EffectiveStrokePixels"] = hundredths(r.effectivePixels);
+    row["ErrorPercent"] = hundredths(r.errorPercent);
+    row["BeyondTolerance"] = r.beyondTolerance;
+    rows.append(row);
+  }
+  o["StrokeReadout"] = rows;
+  const double best = BestMeasurableDenominator(state);
+  o["BestMeasurableAcuity"] =
+      best > 0 ? QString::fromStdString(numerator + "/" + ShortestNumber(best)) : QString();
   if (chartWindow) o["ChartWindowGeometry"] = WindowGeometry(*chartWindow);
   return QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString();
 }

@@ -6,6 +6,7 @@
 #include "app/Clock.h"
 #include "app/ControlWindow.h"
 #include "app/MenuDefinitions.h"
+#include "app/VirtualRemote.h"
 
 namespace lenvari {
 
@@ -16,6 +17,7 @@ void RunLoopEntry(ProgramContext& context) {
   BuildMenus(context);
   if (!LoopEntryCalibrationCheck(context)) DrawChartFrame(context);
   ShowLiveStatus(context);
+  if (context.state.settings.ShowVirtualRemote == 1) StartVirtualRemote(context);
 }
 
 void PlayClickIfWanted(ProgramContext& context) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/RunOptions.h"
-#include "app/VirtualRemoteMailbox.h"
+#include "common/VirtualRemoteMailbox.h"
 #include "gallery/GalleryPictures.h"
 #include "platform/Canvas.h"
 #include "platform/CanvasWindow.h"
@@ -49,6 +49,8 @@ struct ProgramContext {
   GalleryPictures galleries;
 
   VirtualRemoteMailbox VirtualRemoteCommand;
+  // Set when the virtual remote was opened; its window closing is then noticed by the wait.
+  bool virtualRemoteStarted = false;
   ScriptedInput script;
 
   // The control window's place as last seen, when it last changed, and as last saved.

@@ -1,8 +1,9 @@
 #include "app/QuickKeyList.h"
 
+#include "dialogs/LenvariDLL.h"
+
 namespace lenvari {
 
-// The dialog is not there yet.
-void ShowQuickKeyList(ProgramContext&) {}
+void ShowQuickKeyList(ProgramContext&) { SHOWQUICKKEYS(0); }
 
 }  // namespace lenvari

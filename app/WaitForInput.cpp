@@ -10,6 +10,7 @@
 #include "app/ControlWindow.h"
 #include "app/MenuCommands.h"
 #include "app/ProgramEnd.h"
+#include "app/VirtualRemote.h"
 #include "common/NumberText.h"
 #include "platform/EventWait.h"
 
@@ -158,6 +159,7 @@ std::string WaitForInput(ProgramContext& context) {
         !context.monitorWindow->Exists()) {
       settings.MonitorWindowFlag = 0;
     }
+    WatchVirtualRemote(context);
     HideAboutBoxWhenDue(context, !input.empty());
     if (!input.empty()) break;
     if (context.script.active && !scriptRunning) throw ProgramEnd{0};

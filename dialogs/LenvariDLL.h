@@ -7,6 +7,10 @@
 
 #include "dialogs/Export.h"
 
+namespace lenvari {
+class VirtualRemoteMailbox;
+}
+
 // The acuity text converted to `base` notation: 20 = 20-foot fraction, 6 = 6-metre fraction,
 // anything else decimal.
 LENVARI_DLL_EXPORT std::string CONVERTACUITY(const std::string& acuity, const int& base);
@@ -49,3 +53,11 @@ LENVARI_DLL_EXPORT void SHOWDIALOG_DUALINPUT(int parentWindow, const std::string
                                              std::string& firstValue,
                                              const std::string& secondPrompt,
                                              std::string& secondValue);
+
+// The reference card of the quick keys, with the way to the remote help. Returns when it is
+// closed with OK, Enter or Escape. `parentWindow` is 0.
+LENVARI_DLL_EXPORT void SHOWQUICKKEYS(int parentWindow);
+
+// The virtual remote: each button press writes its code into `mailbox`, the main program's,
+// which must outlive the window. Returns when the window is closed. `parentWindow` is 0.
+LENVARI_DLL_EXPORT void SHOWVIRTUAL_REMOTE(int parentWindow, lenvari::VirtualRemoteMailbox& mailbox);

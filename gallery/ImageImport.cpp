@@ -38,9 +38,12 @@ bool AddImages(State& state, const AddImagesHost& host) {
   const int status = SaveAsBmp(source, target);
   if (status != kImageOk) {
     const std::string name = std::filesystem::path(source).filename().string();
-    host.messageBox("The picture \"" + name + "\" could not be read, so image " +
-                        std::to_string(state.chart.ImageNum) +
-                        " was left as it was.  (status " + std::to_string(status) + ")",
+    const std::string slot = "image " + std::to_string(state.chart.ImageNum);
+    const std::string what = status == kImageWriteFailed
+                                 ? "\"" + name + "\" could not be written as " + slot
+                                 : "The picture \"" + name + "\" could not be read";
+    host.messageBox(what + ", so " + slot + " was left as it was.  (status " +
+                        std::to_string(status) + ")",
                     kAddImagesTitle);
   }
   host.rebuildImageGallery();

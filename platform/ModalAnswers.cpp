@@ -21,8 +21,9 @@
 namespace lenvari {
 namespace {
 
+// A picture button has no text; its accessible name is the caption a reader would hear.
 QString Caption(const QAbstractButton* button) {
-  QString text = button->text();
+  QString text = button->text().isEmpty() ? button->accessibleName() : button->text();
   text.remove('&');
   return text.trimmed();
 }
@@ -58,7 +59,8 @@ QPushButton* DefaultButton(QWidget* window) {
 bool SameCaption(QString caption, QString wanted) {
   caption = caption.remove('&').trimmed();
   wanted = wanted.trimmed();
-  if (caption.endsWith(':') && !wanted.endsWith(':')) caption.chop(1);
+  if (caption.endsWith(':')) caption.chop(1);
+  if (wanted.endsWith(':')) wanted.chop(1);
   return caption.compare(wanted, Qt::CaseInsensitive) == 0;
 }
 
@@ -75,6 +77,13 @@ QWidget* ControlCaptioned(QWidget* window, const QString& caption) {
       return widget;
   }
   return nullptr;
+}
+
+// Whether any control of the window is reached by a caption.
+bool ControlCaptionsIn(QWidget* window) {
+  for (QLabel* label : window->findChildren<QLabel*>())
+    if (label->buddy()) return true;
+  return false;
 }
 
 // Chooses the list item whose text is `value`, types `value` into an edit box or moves a
@@ -131,7 +140,14 @@ ControlAnswer AnswerControl(QWidget* window, const QString& answer) {
   const qsizetype equals = answer.indexOf('=');
   if (equals <= 0) return ControlAnswer::NotForAControl;
   QWidget* control = ControlCaptioned(window, answer.left(equals));
-  if (!control) return ControlAnswer::NotForAControl;
+  if (!control) {
+    // A dialog with captioned controls takes a misspelt caption as a mistake to report rather
+    // than as text for whatever box has the focus (which would then be saved).
+    if (!ControlCaptionsIn(window)) return ControlAnswer::NotForAControl;
+    std::fprintf(stderr, "answer \"%s\" names no control of \"%s\"\n",
+                 answer.toUtf8().constData(), window->windowTitle().toUtf8().constData());
+    return ControlAnswer::Done;
+  }
   if (!SetControlValue(control, answer.mid(equals + 1))) {
     std::fprintf(stderr, "answer \"%s\" does not fit its control\n", answer.toUtf8().constData());
   }

@@ -9,6 +9,7 @@
 #include "common/NumberText.h"
 #include "platform/Canvas.h"
 #include "render/ChartColours.h"
+#include "render/ClockDialLabels.h"
 #include "render/LetterChartBackground.h"
 #include "render/Optotype.h"
 #include "render/TargetShapes.h"
@@ -53,52 +54,14 @@ std::vector<PointF> HubOutline(double u, double rIn) {
   return points;
 }
 
-struct DigitPlace {
-  int step = 0;
-  int offset = 0;
-};
-
-// Where a character of a two-digit hour stands relative to the label point.
-DigitPlace PlaceOf(int hour, bool mirrored, char character) {
-  if (hour == 10) {
-    if (!mirrored) return {170, -150};
-    return character == '1' ? DigitPlace{90, 60} : DigitPlace{90, -10};
-  }
-  if (hour == 11) return {90, -50};
-  if (hour == 12) {
-    if (!mirrored) return {170, -130};
-    return character == '1' ? DigitPlace{90, 30} : DigitPlace{90, -50};
-  }
-  return {0, 0};
-}
-
-std::string HourText(int hour, bool mirrored) {
-  if (mirrored && hour == 10) return " 01";
-  if (mirrored && hour == 11) return " 11";
-  if (mirrored && hour == 12) return " 21";
-  std::string text = std::to_string(hour);
-  return std::string(3 - std::min<size_t>(3, text.size()), ' ') + text;
-}
-
 void DrawHourLabels(State& state, const OptotypeShapes& shapes, Canvas& canvas, double rOut,
-                    int mirror) {
-  const double rL = static_cast<double>(RoundHalfEven(1.13 * rOut));
+                    double u, int mirror) {
   const bool mirrored = mirror == -1;
-  int hour = mirrored ? 12 : 0;
-  for (int k = 0; k < 12; ++k) {
-    const double a = (-60 + 30 * k) * 0.017453;
-    const double x = std::cos(a) * rL, y = std::sin(a) * rL;
-    hour += mirror;
-    if (hour == 0) hour = 12;
-    const std::string text = HourText(hour, mirrored);
-    for (int position = 2; position <= 3; ++position) {
-      const char character = text[static_cast<size_t>(position - 1)];
-      if (character == ' ') continue;
-      const DigitPlace place = PlaceOf(hour, mirrored, character);
-      std::string key = character == '1' ? "SIMPLE1" : std::string(1, character);
-      DrawOptotype(canvas, shapes, key, kPureBlue, x + place.step * (position - 2) + place.offset,
-                   y, 40, mirror, state.chart.Mode, state.chart.LastDirection, state.random);
-    }
+  const HourLabelLayout layout = PlaceHourLabels(canvas.Scale(), rOut, u, mirrored);
+  for (const HourCharacter& c : HourCharacters(layout, mirrored)) {
+    std::string key = c.character == '1' ? "SIMPLE1" : std::string(1, c.character);
+    DrawOptotype(canvas, shapes, key, kPureBlue, c.x, c.y, layout.size, mirror, state.chart.Mode,
+                 state.chart.LastDirection, state.random);
   }
 }
 
@@ -157,7 +120,7 @@ void DrawClockDial(State& state, const OptotypeShapes& shapes, Canvas& canvas,
   canvas.FillPolygon(HubOutline(u, rIn), kWhite);
   canvas.SetPenWidth(pen);
 
-  if (labels) DrawHourLabels(state, shapes, canvas, rOut, mirror);
+  if (labels) DrawHourLabels(state, shapes, canvas, rOut, u, mirror);
   canvas.KeepInkSnapshot(key);
 }
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake g++ qt6-base-dev qt6-image-formats-plugins libzip-dev libgtest-dev
           libbenchmark-dev libasound2-dev fonts-liberation fonts-liberation2 xvfb xauth ccache
-          qt6-svg-dev qt6-multimedia-dev xdotool x11-utils x11-xserver-utils imagemagick openbox
+          qt6-svg-dev qt6-multimedia-dev xdotool wmctrl x11-utils x11-xserver-utils imagemagick openbox
           xserver-xorg-core xserver-xorg-video-dummy desktop-file-utils appstream dpkg-dev
           ffmpeg)
 missing=()

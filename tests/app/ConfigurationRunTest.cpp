@@ -110,6 +110,12 @@ TEST(ConfigurationRun, CancelAsksAfterAnEditAndLeavesTheFilesAlone) {
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   EXPECT_FALSE(Printed(run, "Discard all configuration changes?"));
   EXPECT_EQ(FolderFiles(folder.request.dataDir), folder.before);
+
+  // A misspelt caption is reported, not typed into the distance box and saved.
+  run = folder.Run("{Ctrl+C}", "Lable Size=20/20;Save");
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_NE(run.errors.find("names no control"), std::string::npos) << run.errors;
+  EXPECT_EQ(FolderFiles(folder.request.dataDir), folder.before);
 }
 
 TEST(ConfigurationRun, EditsForTwoMonitorsAreBothSavedAndTheChartMoves) {

@@ -77,7 +77,11 @@ TEST(ControlWindowStatus, ShowsWhatThePatientSeesAndTheDigitsBeingTyped) {
   RunOnePass(context, "[");
   const std::string status = host.StatusText();
   EXPECT_NE(status.find("Letter  20/"), std::string::npos) << status;
-  EXPECT_NE(status.find("contrast 10 %"), std::string::npos) << status;  // grey 90 on white
+  // Grey 229 on white, named 10 %, is a Weber contrast of 21.6 % on an sRGB screen.
+  EXPECT_NE(status.find("contrast 10 % (Weber 21.6 %)"), std::string::npos) << status;
+  // The top row's stroke error in light and the smallest size drawn within 5 %.
+  EXPECT_NE(status.find(" % off"), std::string::npos) << status;
+  EXPECT_NE(status.find("  best 20/"), std::string::npos) << status;
   EXPECT_NE(status.find("preset 1"), std::string::npos) << status;
   EXPECT_EQ(status.find("typed"), std::string::npos) << status;
   RunOnePass(context, "]");

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
 #include "app/AboutBox.h"
 #include "app/ChartModeKeys.h"
 #include "app/MemoryKeys.h"
@@ -81,9 +85,21 @@ TEST(QuickKeyDispatch, UnknownInputsChangeNothing) {
 
 TEST(QuickKeyDispatch, RowsThatTalkToTheExaminer) {
   Bench bench;
-  // "q" ends the pass and leaves the control window where the examiner put it.
+  // "q" shows the quick-key list over a top-most console, ends the pass and leaves the
+  // control window where the examiner put it.
   bench.chart.DispFlag = 1;
+  std::string shown;
+  int topMostWhileShown = 0;
+  QTimer::singleShot(0, [&] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      shown = dialog->windowTitle().toStdString();
+      topMostWhileShown = bench.console.topMost;
+      dialog->close();
+    }
+  });
   const DispatchResult list = bench.Key("q");
+  EXPECT_EQ(shown, "Lenvari Acuity Quick Keys");
+  EXPECT_EQ(topMostWhileShown, 1);
   EXPECT_TRUE(list.endPass);
   EXPECT_FALSE(list.redraw);
   EXPECT_EQ(bench.chart.DispFlag, 0);

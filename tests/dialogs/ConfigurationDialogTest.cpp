@@ -356,6 +356,8 @@ TEST(ConfigurationDialog, SelectVideoReplacesTheFileOnlyWhenOneIsChosen) {
         EXPECT_EQ(chooser->windowTitle(), "Lenvari Acuity - Select Video File");
         EXPECT_EQ(chooser->directory().absolutePath().toStdString(), folder);
         EXPECT_EQ(chooser->fileMode(), QFileDialog::ExistingFile);
+        EXPECT_TRUE(chooser->selectedNameFilter().startsWith(
+            "Video Files (*.MP4, *.MOV, *.WMV, *.MPG, *.AVI)"));
         if (!choose) {
           chooser->reject();
           return;

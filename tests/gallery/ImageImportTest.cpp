@@ -127,6 +127,15 @@ TEST(ImageImport, TheTwoStepsFillTheChosenSlotOrLeaveItAlone) {
   EXPECT_EQ(broken.boxes[1].rfind("[Add Images] ", 0), 0u);
   EXPECT_NE(broken.boxes[1].find("broken.jpg"), std::string::npos);
   EXPECT_EQ(ReadBytes(t.Path("lvimg5.bmp")), before);
+
+  // A slot that cannot be written is reported as such.
+  std::filesystem::create_directory(t.Path("lvimg7.bmp"));
+  t.state.chart.ImageNum = 7;
+  ImportRecord unwritable;
+  EXPECT_TRUE(AddImages(t.state, FakeHost(unwritable, png, kGalleryChosen)));
+  ASSERT_EQ(unwritable.boxes.size(), 2u);
+  EXPECT_NE(unwritable.boxes[1].find("could not be written as image 7"), std::string::npos)
+      << unwritable.boxes[1];
 }
 
 }  // namespace

@@ -33,9 +33,13 @@ TEST(FileDialog, ScriptedAnswersChooseAFileOrCancel) {
   // The chooser starts in the folder given and filters by the first entry, in either case.
   QStringList offered;
   QString title;
-  QTimer::singleShot(100, [&] {
+  // Waits for the chooser to be up, however slowly a loaded machine shows it.
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [&, poll] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
+    if (!dialog) return;
+    poll->stop();
+    poll->deleteLater();
     title = dialog->windowTitle();
     offered = dialog->directory().entryList(dialog->nameFilters().front().section('(', 1)
                                                 .chopped(1)
@@ -43,6 +47,7 @@ TEST(FileDialog, ScriptedAnswersChooseAFileOrCancel) {
                                             QDir::Files);
     dialog->reject();
   });
+  poll->start(20);
   EXPECT_EQ(OpenFileDialog("Pick", kFilter, folder, ""), "");
   EXPECT_EQ(title, "Pick");
   offered.sort(Qt::CaseInsensitive);

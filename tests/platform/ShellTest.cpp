@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -45,14 +46,22 @@ TEST(Shell, FolderChooserGivesTheFolderOrNothing) {
   std::filesystem::create_directories(folder / "Target");
   QString title;
   const auto answer = [&title](bool accept, const QString& chosen) {
-    QTimer::singleShot(50, [&title, accept, chosen] {
+    // Waits for the chooser to be up, however slowly a loaded machine shows it.
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, &title, accept, chosen] {
       auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(dialog, nullptr);
+      if (!dialog) return;
+      poll->stop();
+      poll->deleteLater();
       title = dialog->windowTitle();
       if (!accept) return dialog->reject();
+      // Typed into the name field as a user would: the chooser does not fill that field
+      // while it has the focus, and a stale relative name there would be refused.
       dialog->selectFile(chosen);
+      if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(chosen);
       static_cast<QDialog*>(dialog)->accept();
     });
+    poll->start(20);
   };
 
   answer(false, {});

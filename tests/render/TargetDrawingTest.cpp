@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <numbers>
+#include <string>
 
 #include "platform/Bitmap.h"
 #include "render/ChartPixels.h"
@@ -187,6 +189,58 @@ TEST(TargetDrawing, ClockDialSpokesHubAndMirroredHours) {
   SaveFrame(*arrow, "target-clockdial-rotatingarrow");
   EXPECT_GT(DarkPixels(arrow->Image(), QRect(0, 0, 400, 40)), 100);
   EXPECT_TRUE(Is(PixelAtUnits(*arrow, (rIn + rOut) / 2, 0), 255, 255, 255));
+}
+
+// Hour labels grow no larger than the band between the spokes' ends and the frame's edge: at
+// every scale each label is drawn whole and no label pixel touches a spoke.
+TEST(TargetDrawing, ClockDialHoursStayOnScreenAndOffTheSpokes) {
+  for (int scale : {250, 517, 800}) {
+    for (int mirror : {1, -1}) {
+      State state = MakeChartState(1920, 1080, scale);
+      state.chart.Mode = "AstigmaticClockDial";
+      state.settings.SmoothingFlag = 0;
+      state.settings.Mirror[1] = mirror;
+      auto frame = RenderFrame(state);
+      SaveFrame(*frame, "target-clockdial-scale-" + std::to_string(scale) + (mirror < 0 ? "-mirrored" : ""));
+      const QImage& image = frame->Image();
+      auto blue = [&](int x, int y) { return image.pixel(x, y) == qRgb(0, 0, 255); };
+      auto dark = [&](int x, int y) { return qRed(image.pixel(x, y)) < 128 && qBlue(image.pixel(x, y)) < 128; };
+      int onEdge = 0, touching = 0;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+          if (!blue(x, y)) continue;
+          if (x == 0 || y == 0 || x == image.width() - 1 || y == image.height() - 1) ++onEdge;
+          for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+              const int nx = x + dx, ny = y + dy;
+              if (nx >= 0 && ny >= 0 && nx < image.width() && ny < image.height() && dark(nx, ny)) ++touching;
+            }
+        }
+      }
+      EXPECT_EQ(onEdge, 0) << "scale " << scale << " mirror " << mirror;
+      EXPECT_EQ(touching, 0) << "scale " << scale << " mirror " << mirror;
+
+      // Every hour is there: blue beyond the spokes' ends in each of the twelve directions.
+      const double rOut = std::nearbyint(0.4 * state.monitors.ChartHeight);
+      const PointF centre = frame->ToPixels({0, 0});
+      const PointF end = frame->ToPixels({rOut, 0});
+      const double rOutPixels = end.x - centre.x;
+      int hoursSeen = 0;
+      for (int hour = 0; hour < 12; ++hour) {
+        const double a = hour * std::numbers::pi / 6;
+        bool seen = false;
+        for (double r = rOutPixels; r < rOutPixels * 1.4 && !seen; r += 1) {
+          for (double da = -0.12; da <= 0.12 && !seen; da += 0.01) {
+            const int x = static_cast<int>(centre.x + r * std::cos(a + da));
+            const int y = static_cast<int>(centre.y + r * std::sin(a + da));
+            seen = x >= 0 && y >= 0 && x < image.width() && y < image.height() && blue(x, y);
+          }
+        }
+        hoursSeen += seen;
+      }
+      EXPECT_EQ(hoursSeen, 12) << "scale " << scale;
+    }
+  }
 }
 
 void WriteBmp(const QString& path, int width, int height) {

@@ -1,4 +1,4 @@
-#include "app/VirtualRemoteMailbox.h"
+#include "common/VirtualRemoteMailbox.h"
 
 namespace lenvari {
 
@@ -22,5 +22,15 @@ std::string VirtualRemoteMailbox::Take() {
 }
 
 bool VirtualRemoteMailbox::Empty() const { return slot_.load() == 0; }
+
+std::array<unsigned char, 5> VirtualRemoteMailbox::Bytes() const {
+  std::uint64_t packed = slot_.load();
+  std::array<unsigned char, 5> bytes{};
+  for (unsigned char& byte : bytes) {
+    byte = static_cast<unsigned char>(packed & 0xFF);
+    packed >>= 8;
+  }
+  return bytes;
+}
 
 }  // namespace lenvari

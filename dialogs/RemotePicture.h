@@ -1,0 +1,17 @@
+#pragma once
+// The picture of the remote's body as a widget: drawn at the widget's top-left corner in its
+// full 239 x 660 pixels, whatever the widget's size.
+
+#include <QWidget>
+
+namespace lenvari {
+
+class RemotePicture : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace lenvari

@@ -1,0 +1,25 @@
+#pragma once
+// The virtual remote as a window beside the chart: it stays open while the input loop runs and
+// hands every button press to the main program through the mailbox. Qt builds widgets on the
+// GUI thread only, so the window lives there without a loop of its own; the input wait pumps
+// its events. At most one exists: it is found again by its title, "Virtual Remote".
+
+#include "dialogs/Export.h"
+
+namespace lenvari {
+
+class VirtualRemoteMailbox;
+
+// A desktop area in the window system's logical coordinates.
+struct RemoteArea {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+
+// Shows the virtual remote centred on `area` (on the primary screen when the area is empty),
+// above other windows and in the foreground. Already shown: it is only brought to the front.
+LENVARI_DLL_EXPORT void OpenVirtualRemote(VirtualRemoteMailbox& mailbox, const RemoteArea& area);
+
+// Whether the virtual remote's window is there (not yet closed).
+LENVARI_DLL_EXPORT bool VirtualRemoteIsOpen();
+
+}  // namespace lenvari

@@ -1,0 +1,87 @@
+#include "render/SizeReadout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "render/ContrastReadout.h"
+#include "render/LetterChartLayout.h"
+
+namespace lenvari {
+namespace {
+
+constexpr int kPositions = 100;
+
+// The width in pixels that a stroke from `left` to `left + width` gives as light: each pixel adds
+// how much darker than white it is.
+double EffectiveWidth(double left, double width, bool smoothing) {
+  const double right = left + width;
+  double sum = 0;
+  for (int i = static_cast<int>(std::floor(left)); i < static_cast<int>(std::ceil(right)); ++i) {
+    if (!smoothing) {
+      const double centre = i + 0.5;
+      sum += centre >= left && centre < right ? 1 : 0;
+      continue;
+    }
+    const double coverage = std::max(0.0, std::min<double>(i + 1, right) - std::max<double>(i, left));
+    const int value = 255 - static_cast<int>(std::lround(255 * coverage));  // written as a grey
+    sum += 1 - SrgbLuminance(value);
+  }
+  return sum;
+}
+
+int CurrentMonitorOf(const State& state) { return std::clamp(state.monitors.CurrentMonitor, 1, kMaxMonitors); }
+
+double PixelsPerUnit(const State& state) { return state.monitors.MasterScaleY[CurrentMonitorOf(state)] / 1000.0; }
+
+bool DrawsLetterRows(const std::string& mode) {
+  return mode != "AstigmaticClockDial" && mode != "WorthDot" && mode != "Disparity" &&
+         mode != "JacksonCross" && mode != "StrongLight" && mode != "Image";
+}
+
+}  // namespace
+
+StrokeReadout ReadStroke(double denominator, double idealPixels, bool smoothing) {
+  StrokeReadout readout;
+  readout.denominator = denominator;
+  readout.idealPixels = idealPixels;
+  if (idealPixels <= 0) return readout;
+  double effective = 0, error = 0;
+  for (int k = 0; k < kPositions; ++k) {
+    const double width = EffectiveWidth(static_cast<double>(k) / kPositions, idealPixels, smoothing);
+    effective += width;
+    error += std::abs(width - idealPixels) / idealPixels;
+  }
+  readout.effectivePixels = effective / kPositions;
+  readout.errorPercent = 100 * error / kPositions;
+  readout.beyondTolerance = readout.errorPercent > kStrokeTolerancePercent;
+  return readout;
+}
+
+std::vector<StrokeReadout> RowReadouts(const State& state) {
+  std::vector<StrokeReadout> rows;
+  const ChartState& chart = state.chart;
+  if (!DrawsLetterRows(chart.Mode)) return rows;
+  const int f = SafeFileIndex(chart.LetterSetFileNum);
+  const bool smoothing = state.settings.SmoothingFlag != 0;
+  int s = chart.SizeNow;
+  for (int row = 1; row <= chart.RowsShown && s >= 0; ++row) {
+    const double d = LetterDenominator(state.letters, f, s);
+    rows.push_back(ReadStroke(d, d * PixelsPerUnit(state), smoothing));
+    if (chart.Grad != 0) s -= 1;
+  }
+  return rows;
+}
+
+double BestMeasurableDenominator(const State& state) {
+  const int f = SafeFileIndex(state.chart.LetterSetFileNum);
+  const bool smoothing = state.settings.SmoothingFlag != 0;
+  double best = 0;
+  for (int s = 1; s <= state.letters.NumSizes[f]; ++s) {
+    const double d = LetterDenominator(state.letters, f, s);
+    if (d <= 0 || ReadStroke(d, d * PixelsPerUnit(state), smoothing).beyondTolerance) continue;
+    if (best == 0 || d < best) best = d;
+  }
+  return best;
+}
+
+}  // namespace lenvari

@@ -1,0 +1,98 @@
+// The virtual remote seen from the program: started once, read by the input wait, and its
+// closing noticed without touching the settings file.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "app/ChartDisplay.h"
+#include "app/VirtualRemote.h"
+#include "app/WaitForInput.h"
+#include "dialogs/VirtualRemoteWindow.h"
+#include "platform/KeyTranslation.h"
+#include "support/FakeConsoleHost.h"
+
+namespace lenvari {
+namespace {
+
+int RemoteWindows() {
+  int n = 0;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    n += window->isVisible() && window->windowTitle() == "Virtual Remote";
+  return n;
+}
+
+QAbstractButton* RemoteKey(const QString& label) {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (!window->isVisible() || window->windowTitle() != "Virtual Remote") continue;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+      if (button->accessibleName() == label) return button;
+  }
+  ADD_FAILURE() << "no remote key " << label.toStdString();
+  return nullptr;
+}
+
+struct RemoteFixture : testing::Test {
+  FakeConsoleHost console;
+  ProgramContext context{console};
+
+  void SetUp() override {
+    Monitors& m = context.state.monitors;
+    m.NumberOfMonitors = 1;
+    m.CurrentMonitor = 1;
+    m.MonitorRect[1] = {0, 0, 0, 1920, 1080};
+    m.ScreenWidth[1] = 1920;
+    m.ScreenHeight[1] = 1080;
+    m.MasterScaleX[1] = m.MasterScaleY[1] = 400;
+    OpenChartWindow(context);
+    context.state.settings.ShowVirtualRemote = 1;
+  }
+  void TearDown() override {
+    CloseVirtualRemote(context);
+    QApplication::processEvents();
+  }
+  void Type(char c) { context.chartWindow->InjectKey(CharacterKey(c)); }
+};
+
+}  // namespace
+
+TEST_F(RemoteFixture, ButtonsReachTheWaitAndTheLastPressWins) {
+  StartVirtualRemote(context);
+  StartVirtualRemote(context);  // the configuration's apply step while it is shown
+  EXPECT_EQ(RemoteWindows(), 1);
+  QTest::mouseClick(RemoteKey("M5"), Qt::LeftButton);
+  EXPECT_EQ(WaitForInput(context), std::string(1, static_cast<char>(205)));
+  EXPECT_EQ(console.ownCalls, std::vector<std::string>({"Front"}));
+  // Two presses between two reads: only the second arrives.
+  QTest::mouseClick(RemoteKey("Size +"), Qt::LeftButton);
+  QTest::mouseClick(RemoteKey("Pseudo Random"), Qt::LeftButton);
+  EXPECT_EQ(WaitForInput(context), " ");
+  Type('x');
+  EXPECT_EQ(WaitForInput(context), "x");
+  EXPECT_EQ(context.state.settings.ShowVirtualRemote, 1);
+}
+
+TEST_F(RemoteFixture, ClosingTheWindowClearsTheSettingOnlyForARemoteThatWasStarted) {
+  // Wanted but never started (the wait runs before the loop entry starts it): left alone.
+  Type('a');
+  EXPECT_EQ(WaitForInput(context), "a");
+  EXPECT_EQ(context.state.settings.ShowVirtualRemote, 1);
+
+  StartVirtualRemote(context);
+  CloseVirtualRemote(context);
+  EXPECT_EQ(RemoteWindows(), 0);
+  Type('b');
+  EXPECT_EQ(WaitForInput(context), "b");
+  EXPECT_EQ(context.state.settings.ShowVirtualRemote, 0);
+  // Closing again, with no window there, does nothing.
+  CloseVirtualRemote(context);
+  // Started again (the configuration turned it back on): a new window, watched again.
+  context.state.settings.ShowVirtualRemote = 1;
+  StartVirtualRemote(context);
+  EXPECT_EQ(RemoteWindows(), 1);
+  EXPECT_TRUE(VirtualRemoteIsOpen());
+}
+
+}  // namespace lenvari

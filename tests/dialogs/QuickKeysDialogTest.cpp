@@ -1,0 +1,174 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "dialogs/LenvariDLL.h"
+
+namespace lenvari {
+namespace {
+
+// Runs `act` on the modal window on top once the event loop has shown it.
+void WhenModal(std::function<void(QDialog&)> act) {
+  QTimer::singleShot(0, [act] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) {
+      ADD_FAILURE() << "no modal window";
+      return;
+    }
+    act(*dialog);
+  });
+}
+
+QStringList LabelTexts(QDialog& dialog) {
+  QStringList texts;
+  for (QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
+  return texts;
+}
+
+// Every label shows its whole text on one line inside its own box.
+void ExpectLabelsFit(QDialog& dialog) {
+  for (QLabel* label : dialog.findChildren<QLabel*>()) {
+    const QFontMetrics metrics(label->font());
+    EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width())
+        << label->text().toStdString();
+    EXPECT_LE(metrics.height(), label->height() + 2) << label->text().toStdString();
+    EXPECT_TRUE(dialog.rect().contains(label->geometry())) << label->text().toStdString();
+  }
+}
+
+QAbstractButton* KeyNamed(QDialog& dialog, const QString& name) {
+  for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+    if (button->accessibleName() == name) return button;
+  ADD_FAILURE() << "no key " << name.toStdString();
+  return nullptr;
+}
+
+}  // namespace
+
+TEST(QuickKeysDialog, SevenGroupsInTwoColumnsAndEveryPairFits) {
+  bool ran = false;
+  WhenModal([&](QDialog& d) {
+    ran = true;
+    EXPECT_EQ(d.windowTitle(), "Lenvari Acuity Quick Keys");
+    EXPECT_TRUE(d.windowFlags() & Qt::WindowStaysOnTopHint);
+    QStringList captions;
+    QList<int> lefts;
+    for (QGroupBox* frame : d.findChildren<QGroupBox*>()) {
+      captions << frame->title();
+      lefts << frame->x();
+    }
+    EXPECT_EQ(captions, QStringList({" Shutter Control ", " Size Control ", " Optotype Control ",
+                                     " Memory Functions ", " Special Tests ", " Multimedia ",
+                                     " Program Control "}));
+    ASSERT_EQ(lefts.size(), 7);
+    for (int i : {1, 2}) EXPECT_EQ(lefts[i], lefts[0]);
+    for (int i : {4, 5, 6}) EXPECT_EQ(lefts[i], lefts[3]);
+    EXPECT_GT(lefts[3], d.width() / 2 - 10);
+    // Frames of a column stack without overlapping, and all fit in the window.
+    const QList<QGroupBox*> frames = d.findChildren<QGroupBox*>();
+    for (int i : {1, 2, 4, 5, 6}) EXPECT_GT(frames[i]->y(), frames[i - 1]->geometry().bottom());
+    for (QGroupBox* frame : frames) EXPECT_TRUE(d.rect().contains(frame->geometry()));
+
+    const QStringList texts = LabelTexts(d);
+    EXPECT_EQ(texts.size(), 2 * 43);
+    EXPECT_EQ(texts.mid(0, 2), QStringList({"Up or Down Arrow Keys",
+                                            "Increase or decrease number of rows"}));
+    EXPECT_TRUE(texts.contains("Show or Hide Monitor Window (\"Kopy\")"));
+    EXPECT_TRUE(texts.contains("+  or  - "));
+    EXPECT_TRUE(texts.contains(" [   or   ] "));
+    EXPECT_EQ(texts.back(), "Configuration");
+    ExpectLabelsFit(d);
+
+    auto* ok = d.findChild<QPushButton*>("1");
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(d.focusWidget(), ok);
+    EXPECT_GT(ok->x(), d.width() / 2);
+    auto* remote = d.findChild<QPushButton*>("1002");
+    ASSERT_NE(remote, nullptr);
+    EXPECT_EQ(remote->text(), "Display Wireless Remote Functions");
+    EXPECT_LE(QFontMetrics(remote->font()).horizontalAdvance(remote->text()), remote->width());
+    EXPECT_GT(ok->y(), frames[6]->geometry().bottom());
+    EXPECT_GT(remote->y(), frames[2]->geometry().bottom());
+    QTest::keyClick(&d, Qt::Key_Return);
+    EXPECT_FALSE(d.isVisible());
+  });
+  SHOWQUICKKEYS(0);
+  EXPECT_TRUE(ran);
+}
+
+TEST(QuickKeysDialog, RemoteHelpOpensOverTheListExplainsAKeyAndReturns) {
+  std::vector<std::string> seen;
+  WhenModal([&](QDialog& list) {
+    WhenModal([&](QDialog& help) {
+      seen.push_back(help.windowTitle().toStdString());
+      EXPECT_EQ(help.size(), QSize(665, 680));
+      const QStringList texts = LabelTexts(help);
+      ASSERT_EQ(texts.size(), 29);
+      EXPECT_EQ(texts[0],
+                "Image Gallery - Display thumbnails of images to select for patient display");
+      EXPECT_EQ(texts[2],
+                "Preset Gallery - DIsplay thumbnails of presets to select for patient display");
+      EXPECT_EQ(texts[4], "Random - Randomize letters (true random))");
+      EXPECT_EQ(texts[27], "M1 - M12 - Display memory presets 1 - 12");
+      EXPECT_EQ(texts[28], "(Click on any button for details)");
+      ExpectLabelsFit(help);
+      // A half line between groups: the first line of a group is 24 pixels below the last
+      // line of the one before, lines within a group 16.
+      const QList<QLabel*> labels = help.findChildren<QLabel*>();
+      EXPECT_EQ(labels[1]->y() - labels[0]->y(), 16);
+      EXPECT_EQ(labels[3]->y() - labels[2]->y(), 24);
+      EXPECT_EQ(labels[0]->x(), 264);
+      EXPECT_EQ(labels[0]->height(), 16);
+
+      // The keys lie where the picture has them, moved with it to 6,8; a rocker is one key.
+      EXPECT_EQ(KeyNamed(help, "W4D")->geometry(), QRect(30, 193, 38, 37));
+      EXPECT_EQ(KeyNamed(help, "Size")->geometry(), QRect(38, 97, 48, 76));
+      EXPECT_EQ(help.findChildren<QAbstractButton*>().size(), 43);
+
+      WhenModal([&](QDialog& box) {
+        seen.push_back(box.windowTitle().toStdString());
+        auto* message = qobject_cast<QMessageBox*>(&box);
+        ASSERT_NE(message, nullptr);
+        EXPECT_TRUE(message->text().startsWith(
+            "Letter Set\n\nPressing this button will change to the next sequential letter "
+            "set.\n\n1 - Sloan Letters, 5 letters per line, 3 pseudo-random sets\n2 - HOTV, 1 "
+            "set only\n"));
+        EXPECT_TRUE(message->text().contains(
+            "\n10 - 'Just for Fun' messages, 5 pseudo-random sets\n"));
+        box.accept();
+      });
+      QTest::mouseClick(KeyNamed(help, "Letter Set"), Qt::LeftButton);
+      WhenModal([&](QDialog& box) {
+        EXPECT_EQ(qobject_cast<QMessageBox*>(&box)->text(),
+                  "M1 - M12\n\nThese buttons allow you to select any of the first twelve memory "
+                  "presets. Pressing and holding any of these buttons will save the current "
+                  "display in that memory location.");
+        box.accept();
+      });
+      QTest::mouseClick(KeyNamed(help, "M7"), Qt::LeftButton);
+      EXPECT_TRUE(help.isVisible());
+      help.close();
+    });
+    QTest::mouseClick(list.findChild<QPushButton*>("1002"), Qt::LeftButton);
+    EXPECT_TRUE(list.isVisible());
+    EXPECT_EQ(LabelTexts(list).size(), 2 * 43);
+    seen.push_back("back");
+    QTest::mouseClick(list.findChild<QPushButton*>("1"), Qt::LeftButton);
+    EXPECT_FALSE(list.isVisible());
+  });
+  SHOWQUICKKEYS(0);
+  EXPECT_EQ(seen, std::vector<std::string>({"Lenvari Acuity Remote",
+                                            "Lenvari Acuity Remote Details", "back"}));
+}
+
+}  // namespace lenvari

@@ -1,0 +1,184 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <string>
+
+#include "common/VirtualRemoteMailbox.h"
+#include "dialogs/VirtualRemoteWindow.h"
+
+namespace lenvari {
+namespace {
+
+QWidget* RemoteWindow() {
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->isVisible() && window->windowTitle() == "Virtual Remote") return window;
+  return nullptr;
+}
+
+QAbstractButton* Key(QWidget& window, const QString& label) {
+  for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+    if (button->accessibleName() == label) return button;
+  ADD_FAILURE() << "no key " << label.toStdString();
+  return nullptr;
+}
+
+std::array<unsigned char, 5> Expected(const std::string& code) {
+  std::array<unsigned char, 5> bytes{};
+  for (size_t i = 0; i < code.size(); ++i) bytes[i] = static_cast<unsigned char>(code[i]);
+  return bytes;
+}
+
+double Luminance(QRgb pixel) {
+  return 0.299 * qRed(pixel) + 0.587 * qGreen(pixel) + 0.114 * qBlue(pixel);
+}
+
+struct RemoteFixture : testing::Test {
+  VirtualRemoteMailbox mailbox;
+  QWidget* window = nullptr;
+
+  void SetUp() override {
+    OpenVirtualRemote(mailbox, {100, 50, 1000, 800});
+    window = RemoteWindow();
+    ASSERT_NE(window, nullptr);
+  }
+  void TearDown() override {
+    if (QWidget* open = RemoteWindow()) open->close();
+    QApplication::processEvents();
+  }
+  std::array<unsigned char, 5> Click(const QString& label) {
+    QTest::mouseClick(Key(*window, label), Qt::LeftButton);
+    const auto bytes = mailbox.Bytes();
+    mailbox.Take();
+    return bytes;
+  }
+};
+
+}  // namespace
+
+TEST_F(RemoteFixture, EveryKeyWritesItsCodeZeroFilledToFiveBytes) {
+  const std::pair<const char*, std::string> keys[] = {
+      {"Image Gallery", "i"}, {"Video", "v"}, {"Preset Gallery", "y"}, {"Size +", "+"},
+      {"Size -", "-"}, {"Preset +", "\r"}, {"Preset -", "'"}, {"Random", "r"},
+      {"Pseudo Random", " "}, {"W4D", "w"}, {"Clock", "a"}, {"JCC", "j"}, {"Disparity", "d"},
+      {"Tumb E/C", "e"}, {"HOTV", "h"}, {"Pictures", "p"}, {"Letter Set", "l"}, {"R/G", "b"},
+      {"Gradient", "g"}, {"Mask", "m"}, {"Pointer", "u"}, {"Strong", "*"}, {"Blank", "z"},
+      {"Up", "!"}, {"Row", "="}, {"Contrast +", "]"}, {"Left", "#"}, {"Center", "."},
+      {"Right", "$"}, {"Contrast -", "["}, {"Column", "/"}, {"Down", "@"}, {"Full Open", "|"},
+      {"M1", "m1"}, {"M2", "m2"}, {"M3", "m3"}, {"M4", "m4"}, {"M5", "m5"}, {"M6", "m6"},
+      {"M7", "m7"}, {"M8", "m8"}, {"M9", "m9"}, {"M10", "m10"}, {"M11", "m11"},
+      {"M12", "m12"}};
+  for (const auto& [label, code] : keys) EXPECT_EQ(Click(label), Expected(code)) << label;
+  EXPECT_EQ(window->findChildren<QAbstractButton*>().size(), std::size(keys));
+  const std::array<unsigned char, 5> m10 = {'m', '1', '0', 0, 0};
+  EXPECT_EQ(Click("M10"), m10);
+}
+
+TEST_F(RemoteFixture, DoubleClickOnImageGalleryWritesTabAndEnterPressesAKey) {
+  // A double click as the window system delivers it: a click, then a press that is also a
+  // double click, then the release.
+  QAbstractButton* gallery = Key(*window, "Image Gallery");
+  QTest::mouseClick(gallery, Qt::LeftButton);
+  QTest::mouseDClick(gallery, Qt::LeftButton);
+  QTest::mouseRelease(gallery, Qt::LeftButton);
+  EXPECT_EQ(mailbox.Take(), "\t");
+  QTest::mouseClick(gallery, Qt::LeftButton);
+  EXPECT_EQ(mailbox.Take(), "i");
+  // A double click elsewhere is two clicks.
+  QTest::mouseClick(Key(*window, "Video"), Qt::LeftButton);
+  QTest::mouseDClick(Key(*window, "Video"), Qt::LeftButton);
+  QTest::mouseRelease(Key(*window, "Video"), Qt::LeftButton);
+  EXPECT_EQ(mailbox.Take(), "v");
+  QAbstractButton* pointer = Key(*window, "Pointer");
+  pointer->setFocus();
+  QTest::keyClick(pointer, Qt::Key_Return);
+  EXPECT_EQ(mailbox.Take(), "u");
+  // A second press before the first is read replaces it.
+  QTest::mouseClick(Key(*window, "M5"), Qt::LeftButton);
+  QTest::mouseClick(Key(*window, "HOTV"), Qt::LeftButton);
+  EXPECT_EQ(mailbox.Take(), "h");
+  EXPECT_TRUE(mailbox.Empty());
+}
+
+TEST_F(RemoteFixture, OneWindowCentredOnTheAreaWithKeysWhereThePictureHasThem) {
+  EXPECT_EQ(window->size(), QSize(238, 656));
+  EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+  // Centred on the area it was given, up to the window frame's own margins.
+  const QPoint offCentre = window->frameGeometry().center() - QRect(100, 50, 1000, 800).center();
+  EXPECT_LE(std::abs(offCentre.x()), 16);
+  EXPECT_LE(std::abs(offCentre.y()), 16);
+  EXPECT_EQ(Key(*window, "Pointer")->geometry(), QRect(179, 294, 38, 37));
+  EXPECT_EQ(Key(*window, "M5")->geometry(), QRect(25, 548, 35, 18));
+  EXPECT_EQ(Key(*window, "Size -")->geometry(), QRect(32, 127, 47, 38));
+
+  // Opening it again brings the same window forward instead of a second one.
+  OpenVirtualRemote(mailbox, {});
+  int remotes = 0;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    remotes += w->isVisible() && w->windowTitle() == "Virtual Remote";
+  EXPECT_EQ(remotes, 1);
+  EXPECT_TRUE(VirtualRemoteIsOpen());
+  window->close();
+  EXPECT_FALSE(VirtualRemoteIsOpen());
+
+  // A monitor lower than the remote: its caption stays on the monitor.
+  OpenVirtualRemote(mailbox, {1920, 0, 640, 512});
+  ASSERT_NE(RemoteWindow(), nullptr);
+  EXPECT_EQ(RemoteWindow()->pos(), QPoint(1920 + (640 - 238) / 2, 0));
+}
+
+TEST_F(RemoteFixture, ThePictureIsADarkBodyWithLightKeysAndLabels) {
+  const QImage shot = window->grab().toImage();
+  // Keys are light, the body between them dark.
+  EXPECT_GT(Luminance(shot.pixel(179 + 19, 294 + 18)), 150);  // Pointer
+  EXPECT_GT(Luminance(shot.pixel(54, 60)), 150);              // Image Gallery
+  EXPECT_LT(Luminance(shot.pixel(68, 230)), 70);              // between W4D and Tumb E/C
+  // The labels above the keys and the name at the foot are printed light on the body.
+  const auto lightPixels = [&](QRect area) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x) n += Luminance(shot.pixel(x, y)) > 160;
+    return n;
+  };
+  EXPECT_GT(lightPixels({24, 173, 38, 10}), 10);   // "W4D"
+  EXPECT_GT(lightPixels({60, 620, 120, 18}), 60);  // "Lenvari Acuity"
+  EXPECT_EQ(lightPixels({6, 160, 8, 300}), 0);    // the body's left margin
+}
+
+TEST(RemoteArtwork, EveryImageIsAVectorOfItsKeysSize) {
+  const std::pair<const char*, QSize> images[] = {
+      {"remote", {239, 660}},       {"key-oval", {49, 20}},     {"key-memory", {35, 18}},
+      {"key-round", {38, 37}},      {"key-up", {37, 37}},       {"key-left", {37, 37}},
+      {"key-right", {37, 37}},      {"key-down", {37, 37}},     {"rocker-upper", {48, 37}},
+      {"rocker-lower", {48, 37}},   {"rocker-whole", {48, 76}}};
+  for (const auto& [name, size] : images) {
+    QSvgRenderer renderer(QString(":/remote/%1.svg").arg(name));
+    ASSERT_TRUE(renderer.isValid()) << name;
+    EXPECT_EQ(renderer.defaultSize(), size) << name;
+  }
+  // At twice the size (a 200 % display) an edge stays sharp: across the round key's outline
+  // at most two device pixels blend face and background.
+  QImage twice(76, 74, QImage::Format_ARGB32_Premultiplied);
+  twice.fill(Qt::transparent);
+  QPainter painter(&twice);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QSvgRenderer(QString(":/remote/key-round.svg")).render(&painter, QRectF(0, 0, 76, 74));
+  painter.end();
+  int blended = 0;
+  for (int x = 0; x < 38; ++x) {
+    const int alpha = qAlpha(twice.pixel(x, 37));
+    blended += alpha > 20 && alpha < 235;
+  }
+  EXPECT_LE(blended, 2);
+  EXPECT_EQ(qAlpha(twice.pixel(38, 37)), 255);
+  EXPECT_EQ(qAlpha(twice.pixel(0, 0)), 0);
+}
+
+}  // namespace lenvari

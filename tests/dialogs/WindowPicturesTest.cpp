@@ -1,0 +1,116 @@
+// The three remote-related windows drawn at 100 % and 200 % display scaling: written to the
+// test output for a person to look at, and measured so that a doubled display doubles every
+// stroke and letter instead of drawing the small picture into a corner or blurring it.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "common/VirtualRemoteMailbox.h"
+#include "dialogs/LenvariDLL.h"
+#include "dialogs/VirtualRemoteWindow.h"
+
+namespace lenvari {
+namespace {
+
+QImage Render(QWidget& window, int ratio) {
+  QImage image(window.size() * ratio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::white);
+  window.render(&image);
+  return image;
+}
+
+// Pixels darker than mid grey, and pixels that are neither near black nor near white.
+struct Ink {
+  long dark = 0;
+  long blended = 0;
+};
+Ink Measure(const QImage& image, QRect area) {
+  Ink ink;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const int grey = qGray(image.pixel(x, y));
+      ink.dark += grey < 128;
+      ink.blended += grey > 40 && grey < 215;
+    }
+  }
+  return ink;
+}
+
+std::string Save(const QImage& image, const std::string& name) {
+  const QString folder = QString(LENVARI_TEST_OUTPUT_DIR) + "/window-pictures";
+  QDir().mkpath(folder);
+  const QString path = folder + "/" + QString::fromStdString(name) + ".png";
+  image.save(path);
+  return path.toStdString();
+}
+
+// Both renderings saved; the dark ink of `area` (in window pixels) grows about four times at
+// twice the scale (text hinting keeps it from being exact).
+void ExpectScalesCleanly(QWidget& window, const std::string& name, QRect area) {
+  const QImage once = Render(window, 1);
+  const QImage twice = Render(window, 2);
+  Save(once, name + "-96dpi");
+  Save(twice, name + "-192dpi");
+  const Ink small = Measure(once, area);
+  const Ink large = Measure(twice, QRect(area.topLeft() * 2, area.size() * 2));
+  ASSERT_GT(small.dark, 100) << name;
+  const double ratio = static_cast<double>(large.dark) / small.dark;
+  EXPECT_NEAR(ratio, 4.0, 0.8) << name;
+  // Edges stay sharp: the blended border pixels grow with the outline's length (twice), not
+  // with the area (four times) as an enlarged bitmap's would.
+  EXPECT_LT(static_cast<double>(large.blended) / small.blended, 3.0) << name;
+}
+
+void WhenModal(std::function<void(QDialog&)> act) {
+  QTimer::singleShot(0, [act] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) act(*dialog);
+  });
+}
+
+}  // namespace
+
+TEST(WindowPictures, QuickKeysRemoteHelpAndVirtualRemoteAtOneAndTwoTimesScale) {
+  WhenModal([](QDialog& list) {
+    ExpectScalesCleanly(list, "quick-keys", list.rect());
+    WhenModal([](QDialog& help) {
+      ExpectScalesCleanly(help, "remote-help-lines", QRect(264, 40, 395, 520));
+      help.close();
+    });
+    list.findChild<QAbstractButton*>("1002")->click();
+    list.accept();
+  });
+  SHOWQUICKKEYS(0);
+
+  VirtualRemoteMailbox mailbox;
+  OpenVirtualRemote(mailbox, {});
+  QWidget* remote = nullptr;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->isVisible() && window->windowTitle() == "Virtual Remote") remote = window;
+  ASSERT_NE(remote, nullptr);
+  // The labels and keys of the key rows, where light print on the dark body carries the
+  // information; measured inverted so the print counts as ink. (The keys' shading blends by
+  // design, so only the text windows are held to sharp edges here.)
+  QImage once = Render(*remote, 1);
+  QImage twice = Render(*remote, 2);
+  Save(once, "virtual-remote-96dpi");
+  Save(twice, "virtual-remote-192dpi");
+  once.invertPixels();
+  twice.invertPixels();
+  const QRect rows(10, 170, 218, 330);
+  const Ink small = Measure(once, rows);
+  const Ink large = Measure(twice, QRect(rows.topLeft() * 2, rows.size() * 2));
+  EXPECT_NEAR(static_cast<double>(large.dark) / small.dark, 4.0, 0.8);
+  remote->close();
+}
+
+}  // namespace lenvari
