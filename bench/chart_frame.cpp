@@ -3,11 +3,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <QImage>
 
 #include <memory>
 
 #include "platform/Canvas.h"
+#include "platform/CanvasWindow.h"
 #include "render/DrawChart.h"
 #include "render/OptotypeShapes.h"
 #include "store/BuiltInLetterSets.h"
@@ -81,6 +83,55 @@ BENCHMARK_CAPTURE(TargetFrame, Disparity, "Disparity")->Unit(benchmark::kMillise
 BENCHMARK_CAPTURE(TargetFrame, StrongLight, "StrongLight")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(TargetFrame, ClockDial, "AstigmaticClockDial")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
+// The special targets on a 4K patient monitor, each drawn again as a key redraws it.
+void TargetFrame4K(benchmark::State& bench, const char* mode) {
+  State state = PresetOneState(3840, 2160, 1);
+  state.chart.Mode = mode;
+  RunFrames(bench, state, 3840, 2160);
+}
+BENCHMARK_CAPTURE(TargetFrame4K, JacksonCross, "JacksonCross")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(TargetFrame4K, WorthDot, "WorthDot")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(TargetFrame4K, Disparity, "Disparity")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(TargetFrame4K, StrongLight, "StrongLight")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(TargetFrame4K, ClockDial, "AstigmaticClockDial")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The dial as "a" shows it after a letter chart at 4K: the dial drawn over the letters' place
+// (from its kept copy after the first time), the letter chart drawn untimed in between.
+void BM_ClockDialAfterLetters4K(benchmark::State& bench) {
+  State state = PresetOneState(3840, 2160, 1);
+  Canvas canvas(3840, 2160);
+  SetChartScale(canvas, state.monitors);
+  for (auto _ : bench) {
+    bench.PauseTiming();
+    state.chart.Mode = "Letter";
+    DrawChart(state, Shapes(), canvas);
+    canvas.TakeChangedRects();
+    bench.ResumeTiming();
+    state.chart.Mode = "AstigmaticClockDial";
+    DrawChart(state, Shapes(), canvas);
+    benchmark::DoNotOptimize(canvas.Image().constBits());
+  }
+}
+BENCHMARK(BM_ClockDialAfterLetters4K)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// What the running program pays per key at 4K: the chart changes size (a new set of rows),
+// is drawn, presented to its window and flushed to the window system.
+void BM_LetterFramePresented(benchmark::State& bench) {
+  State state = PresetOneState(3840, 2160, 1);
+  Canvas canvas(3840, 2160);
+  SetChartScale(canvas, state.monitors);
+  CanvasWindow window("", 0, 0, 3840, 2160, true);
+  window.Show();
+  const int size = state.chart.SizeNow;
+  for (auto _ : bench) {
+    state.chart.SizeNow = state.chart.SizeNow == size ? size + 1 : size;
+    DrawChart(state, Shapes(), canvas);
+    window.Present(canvas);
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(BM_LetterFramePresented)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
 // A gallery cell: the reduced frame of a preset on a small canvas with the chart's unit window.
 void BM_Thumbnail(benchmark::State& bench) {
   State state = PresetOneState(1920, 1080, 1);
@@ -97,4 +148,11 @@ BENCHMARK(BM_Thumbnail)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAg
 }  // namespace
 }  // namespace lenvari
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  // The presented-frame benchmark needs a window system; the offscreen one serves.
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -39,14 +40,20 @@ struct Canvas::Impl {
 
   // What was drawn since the last clear (ink), what changed since a window last took it, and
   // the ink since the last mark. Outside `ink` the image is all `background`.
-  QRect ink;
-  QRect changed;
+  QRegion ink;
+  QRegion changed;
   QRect markedInk;
   Colour background = kWhite;
   bool backgroundKnown = false;
   std::string snapshotKey;
   QImage snapshot;
   QRect snapshotRect;
+  // A clear waits until something is drawn, so that a kept picture put back on the very
+  // pixels it already covers costs nothing (the dial drawn again).
+  QRegion pendingClear;
+  Colour pendingColour = kWhite;
+  // The key of the kept picture when it is all the ink there is.
+  std::string inkIsSnapshot;
 
   // Antialiased edges reach about a pixel past the geometry; two keep every touched pixel in.
   void AddInk(const QRectF& area, double extra = 0) {
@@ -57,9 +64,21 @@ struct Canvas::Impl {
     ink |= pixels;
     changed |= pixels;
     markedInk |= pixels;
+    inkIsSnapshot.clear();
   }
 
   QPainter& Painter() {
+    QPainter& p = OpenPainter();
+    if (!pendingClear.isEmpty()) {
+      QRegion area;
+      area.swap(pendingClear);
+      for (const QRect& r : area) p.fillRect(r, ToQColor(pendingColour));
+      changed |= area;
+    }
+    return p;
+  }
+
+  QPainter& OpenPainter() {
     if (!painter) {
       painter = std::make_unique<QPainter>(image.get());
       painter->setRenderHint(QPainter::Antialiasing, antialias);
@@ -82,7 +101,7 @@ Canvas::Canvas(int pixelWidth, int pixelHeight) : impl_(std::make_unique<Impl>()
   *impl_->image = QImage(std::max(1, pixelWidth), std::max(1, pixelHeight), QImage::Format_RGB32);
   impl_->image->fill(Qt::white);
   impl_->backgroundKnown = true;
-  impl_->changed = impl_->image->rect();
+  impl_->changed = QRegion(impl_->image->rect());
   impl_->scale = {0, 0, static_cast<double>(impl_->image->width()),
                   static_cast<double>(impl_->image->height())};
   impl_->font = QFont("Arial");
@@ -128,16 +147,18 @@ void Canvas::Clear(Colour colour) {
   if (d.backgroundKnown && d.background == colour) {
     // Outside the last ink the image already has this colour: a chart that changes a few
     // letters per key clears only where they were.
-    if (!d.ink.isEmpty()) d.Painter().fillRect(d.ink, ToQColor(colour));
-    d.changed |= d.ink;
+    d.pendingClear |= d.ink;
+    d.pendingColour = colour;
   } else {
     d.EndPainting();
     d.image->fill(ToQColor(colour));
-    d.changed = d.image->rect();
+    d.changed = QRegion(d.image->rect());
+    d.pendingClear = QRegion();
+    d.inkIsSnapshot.clear();
   }
   d.background = colour;
   d.backgroundKnown = true;
-  d.ink = QRect();
+  d.ink = QRegion();
 }
 
 void Canvas::FillBox(RectF box, Colour colour, int roundingPercent) {
@@ -294,40 +315,52 @@ void Canvas::StretchCanvas(const Canvas& other, RectF target) {
   p.restore();
 }
 
-Canvas::PixelRect Canvas::TakeChangedRect() {
-  const QRect r = impl_->changed;
-  impl_->changed = QRect();
-  if (r.isEmpty()) return {};
-  return {r.left(), r.top(), r.width(), r.height()};
+std::vector<Canvas::PixelRect> Canvas::TakeChangedRects() {
+  std::vector<PixelRect> rects;
+  for (const QRect& r : impl_->changed) rects.push_back({r.left(), r.top(), r.width(), r.height()});
+  impl_->changed = QRegion();
+  return rects;
 }
 
-void Canvas::MarkAllChanged() { impl_->changed = impl_->image->rect(); }
+void Canvas::MarkAllChanged() { impl_->changed = QRegion(impl_->image->rect()); }
 
 void Canvas::MarkInk() { impl_->markedInk = QRect(); }
 
 void Canvas::KeepInkSnapshot(const std::string& key) {
   Impl& d = *impl_;
+  d.Painter();
   d.EndPainting();
   d.snapshotKey = key;
   d.snapshotRect = d.markedInk;
   d.snapshot = d.markedInk.isEmpty() ? QImage() : d.image->copy(d.markedInk);
+  // Outside the drawn pixels the rectangle holds background, so it may count as ink whole.
+  d.ink |= d.snapshotRect;
+  if (d.ink == QRegion(d.snapshotRect)) d.inkIsSnapshot = key;
 }
 
 bool Canvas::RestoreInkSnapshot(const std::string& key) {
   Impl& d = *impl_;
   if (d.snapshotKey != key || d.snapshot.isNull()) return false;
+  if (d.inkIsSnapshot == key && d.ink.isEmpty() && d.pendingClear == QRegion(d.snapshotRect)) {
+    // The picture is still on the screen, untouched: the clear that waits is not needed.
+    d.pendingClear = QRegion();
+    d.ink = QRegion(d.snapshotRect);
+    return true;
+  }
   QPainter& p = d.Painter();
   p.save();
   p.setCompositionMode(QPainter::CompositionMode_Source);
   p.drawImage(d.snapshotRect.topLeft(), d.snapshot);
   p.restore();
   d.AddInk(d.snapshotRect, -2);
+  if (d.ink == QRegion(d.snapshotRect)) d.inkIsSnapshot = key;
   return true;
 }
 
 std::weak_ptr<const QImage> Canvas::SharedImage() const { return impl_->image; }
 
 const QImage& Canvas::Image() const {
+  if (!impl_->pendingClear.isEmpty()) impl_->Painter();
   impl_->EndPainting();
   return *impl_->image;
 }

@@ -88,9 +88,9 @@ class Canvas {
   struct PixelRect {
     int left = 0, top = 0, width = 0, height = 0;
   };
-  // Everything drawn or cleared since the last call, as one rectangle: what a window showing
-  // this canvas has to refresh. A clear in a new colour covers the whole image.
-  PixelRect TakeChangedRect();
+  // Everything drawn or cleared since the last call, as rectangles that do not overlap: what a
+  // window showing this canvas has to refresh. A clear in a new colour covers the whole image.
+  std::vector<PixelRect> TakeChangedRects();
   // Marks the whole image as changed (a window newly showing the canvas).
   void MarkAllChanged();
 

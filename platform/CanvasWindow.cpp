@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -208,7 +209,7 @@ void CanvasWindow::ActualGeometry(int& left, int& top, int& width, int& height) 
 
 void CanvasWindow::Present(Canvas& canvas) {
   canvas.Image();  // finishes the drawing in progress
-  const Canvas::PixelRect changed = canvas.TakeChangedRect();
+  const std::vector<Canvas::PixelRect> changed = canvas.TakeChangedRects();
   const std::weak_ptr<const QImage> image = canvas.SharedImage();
   CanvasWidget& widget = impl_->widget;
   if (widget.image.owner_before(image) || image.owner_before(widget.image) ||
@@ -217,13 +218,16 @@ void CanvasWindow::Present(Canvas& canvas) {
     widget.update();
     return;
   }
-  if (changed.width <= 0 || changed.height <= 0) return;
   const qreal ratio = widget.devicePixelRatioF();
-  const int left = static_cast<int>(std::floor(changed.left / ratio));
-  const int top = static_cast<int>(std::floor(changed.top / ratio));
-  const int right = static_cast<int>(std::ceil((changed.left + changed.width) / ratio));
-  const int bottom = static_cast<int>(std::ceil((changed.top + changed.height) / ratio));
-  widget.update(QRect(left, top, right - left, bottom - top));
+  QRegion region;
+  for (const Canvas::PixelRect& r : changed) {
+    const int left = static_cast<int>(std::floor(r.left / ratio));
+    const int top = static_cast<int>(std::floor(r.top / ratio));
+    const int right = static_cast<int>(std::ceil((r.left + r.width) / ratio));
+    const int bottom = static_cast<int>(std::ceil((r.top + r.height) / ratio));
+    region += QRect(left, top, right - left, bottom - top);
+  }
+  if (!region.isEmpty()) widget.update(region);
 }
 
 std::string CanvasWindow::TakeKeys() {

@@ -86,6 +86,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 }
 
 bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
+  // A file that already holds these bytes is left alone: every start saves all settings, and
+  // flushing a dozen unchanged files to the disk would hold the first chart back for a second.
+  if (const std::optional<std::string> present = ReadWholeFile(path); present && *present == bytes)
+    return true;
   const fs::path target(path);
   fs::path temporary = target;
   temporary += ".tmp";
