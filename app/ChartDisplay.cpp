@@ -4,6 +4,7 @@
 
 #include "app/ControlWindow.h"
 #include "app/FrameOutput.h"
+#include "app/MonitorWindowCommand.h"
 #include "common/NumberText.h"
 #include "render/DrawChart.h"
 
@@ -38,6 +39,7 @@ void PresentChart(ProgramContext& context) {
   context.chartWindow->Present(*context.chartCanvas);
   if (!context.options.framesDir.empty())
     WriteFrame(context, *context.chartCanvas, context.chartWindow.get());
+  if (context.state.settings.MonitorWindowFlag == 1) UpdateMonitorWindow(context);
 }
 
 }  // namespace lenvari

@@ -114,3 +114,36 @@ void WriteFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindo
 }
 
 }  // namespace lenvari
+
+namespace lenvari {
+
+void WriteMonitorFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindow& window,
+                       const std::vector<std::string>& printed) {
+  const std::string& dir = context.options.framesDir;
+  QDir().mkpath(QString::fromStdString(dir));
+  ++context.monitorFramesWritten;
+  char name[32];
+  std::snprintf(name, sizeof name, "monitor-%04d", context.monitorFramesWritten);
+  const std::string base = dir + "/" + name;
+  canvas.Image().save(QString::fromStdString(base + ".png"), "PNG");
+
+  const Settings& settings = context.state.settings;
+  const int m = context.state.monitors.CurrentMonitor;
+  int left = 0, top = 0, width = 0, height = 0;
+  window.ActualGeometry(left, top, width, height);
+  QJsonObject o;
+  o["Position"] = QJsonArray{left, top};
+  o["ClientSize"] = QJsonArray{width, height};
+  if (m >= 1 && m <= kMaxMonitors) {
+    o["StoredPosition"] = QJsonArray{settings.MonitorWindowX[m], settings.MonitorWindowY[m]};
+    o["StoredSize"] = QJsonArray{settings.MonitorWindowWidth[m], settings.MonitorWindowHeight[m]};
+  }
+  o["Mode"] = QString::fromStdString(context.state.chart.Mode);
+  QJsonArray lines;
+  for (const std::string& line : printed) lines.append(QString::fromStdString(line));
+  o["Lines"] = lines;
+  WriteFileAtomically(base + ".json",
+                      QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString());
+}
+
+}  // namespace lenvari

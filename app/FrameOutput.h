@@ -4,12 +4,19 @@
 // RowsShown, ChartWidth, ChartHeight, the current monitor's scales and the MonitorText lines).
 
 #include <string>
+#include <vector>
 
 #include "app/ProgramContext.h"
 
 namespace lenvari {
 
 void WriteFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindow* window);
+
+// Every monitor-window update as monitor-NNNN.png (its client area at its real pixel size) and
+// monitor-NNNN.json: the window's position and client size as the window system has them, the
+// stored position and size, and the texts printed, top to bottom.
+void WriteMonitorFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindow& window,
+                       const std::vector<std::string>& printed);
 
 // The JSON text describing the state behind a frame, with the chart window's real geometry.
 std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow);

@@ -62,6 +62,7 @@ struct ProgramContext {
   // While the About box shows: the monotonic time at which the input wait hides it.
   std::optional<double> aboutBoxHideAt;
   int framesWritten = 0;
+  int monitorFramesWritten = 0;
   int videoShotsWritten = 0;
   // Modifier state read after each wait.
   int AltDown = 0;

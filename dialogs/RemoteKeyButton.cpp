@@ -1,5 +1,6 @@
 #include "dialogs/RemoteKeyButton.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,7 +26,9 @@ void RemoteKeyButton::paintEvent(QPaintEvent*) {
     shape.addRoundedRect(area.adjusted(1, 1, -1, -1), area.height() / 2, area.height() / 2);
     painter.fillPath(shape, QColor(0, 0, 0, 90));
   }
-  if (hasFocus()) {
+  // The window gives its first key the focus when it opens; only a key the examiner tabbed to
+  // is marked, so the picture is not disfigured by an outline nobody asked for.
+  if (hasFocus() && focusFromKeyboard_) {
     painter.setPen(QPen(QColor(255, 210, 80), 1.5, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(area.adjusted(1, 1, -1, -1), area.height() / 2, area.height() / 2);
@@ -38,6 +41,12 @@ void RemoteKeyButton::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QAbstractButton::keyPressEvent(event);
+}
+
+void RemoteKeyButton::focusInEvent(QFocusEvent* event) {
+  focusFromKeyboard_ =
+      event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+  QAbstractButton::focusInEvent(event);
 }
 
 void RemoteKeyButton::mousePressEvent(QMouseEvent* event) {

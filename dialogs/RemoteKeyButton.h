@@ -1,6 +1,6 @@
 #pragma once
 // One key of the remote's picture as a flat push button: its key image, darkened while held
-// down and outlined while it has the keyboard focus. A click or Enter presses it.
+// down and outlined while the keyboard has moved the focus to it. A click or Enter presses it.
 
 #include <QAbstractButton>
 
@@ -22,10 +22,12 @@ class RemoteKeyButton : public QAbstractButton {
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   RemoteImage image_;
   bool doubleClicking_ = false;
+  bool focusFromKeyboard_ = false;
 };
 
 }  // namespace lenvari

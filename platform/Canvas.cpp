@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/Bitmap.h"
+#include "platform/SampledStretch.h"
 
 namespace lenvari {
 namespace {
@@ -313,6 +314,13 @@ void Canvas::StretchCanvas(const Canvas& other, RectF target) {
   p.setRenderHint(QPainter::SmoothPixmapTransform, true);
   p.drawImage(impl_->PxRect(target), source);
   p.restore();
+}
+
+void Canvas::StretchCanvasSampled(const Canvas& other, RectF target) {
+  const QImage& source = other.Image();
+  impl_->EndPainting();
+  const QRect written = SampleImageInto(source, *impl_->image, impl_->PxRect(target));
+  if (!written.isEmpty()) impl_->AddInk(written, -2);
 }
 
 std::vector<Canvas::PixelRect> Canvas::TakeChangedRects() {

@@ -83,6 +83,10 @@ class Canvas {
   void StretchBitmapPart(const Bitmap& bitmap, RectF source, RectF target);
   // Copies another canvas's whole image onto the rectangle in units (thumbnails).
   void StretchCanvas(const Canvas& other, RectF target);
+  // The same copy, each pixel the mean of a grid of samples over the source pixels it covers:
+  // a smooth reduction that costs the rectangle's size, not the source's (a live thumbnail of a
+  // large frame).
+  void StretchCanvasSampled(const Canvas& other, RectF target);
 
   // Pixel rectangle (left, top, width, height) in image pixels; empty when width is 0.
   struct PixelRect {

@@ -179,6 +179,17 @@ void CanvasWindow::MoveTo(int left, int top) {
   impl_->Place();
 }
 
+void CanvasWindow::Resize(int width, int height) {
+  width = std::max(1, width);
+  height = std::max(1, height);
+  if (width == impl_->width && height == impl_->height) return;
+  impl_->width = width;
+  impl_->height = height;
+  const double ratio = impl_->widget.devicePixelRatioF();
+  impl_->widget.resize(static_cast<int>(std::lround(width / ratio)),
+                       static_cast<int>(std::lround(height / ratio)));
+}
+
 void CanvasWindow::SetTopMost(bool on) {
   if (on == impl_->topMost) return;
   impl_->topMost = on;

@@ -34,6 +34,9 @@ class CanvasWindow {
   // False once the window has been closed, by the program or by the user.
   bool Exists() const;
   void MoveTo(int left, int top);
+  // A new client size in device pixels; the window stays where it stands, even if it was moved
+  // since it was placed.
+  void Resize(int width, int height);
   void SetTopMost(bool on);
   void Activate();
   // Device-pixel geometry as placed.

@@ -227,8 +227,7 @@ TEST(StoredSettingsRun, TimerDelayOutOfRangeIsClampedAndWrittenSoItReadsBack) {
 }
 
 // The window itself is the monitor window's own business; the start only has to open it.
-// Enabled once the monitor window writes its frames.
-TEST(StoredSettingsRun, DISABLED_StoredMonitorWindowFlagOpensTheWindowAtStart) {
+TEST(StoredSettingsRun, StoredMonitorWindowFlagOpensTheWindowAtStart) {
   const std::string data = StartedFolder("two-monitors.json", 2);
   for (int n = 1; n <= 10; ++n) {
     const std::string path = data + "/" + std::to_string(n) + "lvconfig.cfg";

@@ -25,9 +25,17 @@ std::string FreshFolder(const std::string& tag) {
 
 namespace {
 
-// frame-NNNN.png or .json of the run's frames folder, 1-based.
-QString FramePath(const std::string& framesDir, int n, const char* extension) {
-  return QString::fromStdString(framesDir) + QString("/frame-%1.").arg(n, 4, 10, QChar('0')) + extension;
+// frame-NNNN.png or .json (or monitor-NNNN...) of the run's frames folder, 1-based.
+QString FramePath(const std::string& framesDir, int n, const char* extension,
+                  const char* prefix = "frame") {
+  return QString::fromStdString(framesDir) +
+         QString("/%1-%2.").arg(prefix).arg(n, 4, 10, QChar('0')) + extension;
+}
+
+QJsonObject ReadJson(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QJsonDocument::fromJson(file.readAll()).object();
 }
 
 }  // namespace
@@ -41,9 +49,21 @@ int ProgramRunResult::FrameCount() const {
 QImage ProgramRunResult::Frame(int n) const { return QImage(FramePath(framesDir, n, "png")); }
 
 QJsonObject ProgramRunResult::FrameState(int n) const {
-  QFile file(FramePath(framesDir, n, "json"));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return QJsonDocument::fromJson(file.readAll()).object();
+  return ReadJson(FramePath(framesDir, n, "json"));
+}
+
+int ProgramRunResult::MonitorCount() const {
+  int n = 0;
+  while (QFile::exists(FramePath(framesDir, n + 1, "png", "monitor"))) ++n;
+  return n;
+}
+
+QImage ProgramRunResult::MonitorImage(int n) const {
+  return QImage(FramePath(framesDir, n, "png", "monitor"));
+}
+
+QJsonObject ProgramRunResult::MonitorState(int n) const {
+  return ReadJson(FramePath(framesDir, n, "json", "monitor"));
 }
 
 namespace {

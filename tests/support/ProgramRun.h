@@ -20,6 +20,10 @@ struct ProgramRunResult {
   QImage Frame(int n) const;        // frame-NNNN.png, 1-based
   QJsonObject FrameState(int n) const;
   QJsonObject LastState() const { return FrameState(FrameCount()); }
+  // The monitor window's updates: monitor-NNNN.png and .json, 1-based.
+  int MonitorCount() const;
+  QImage MonitorImage(int n) const;
+  QJsonObject MonitorState(int n) const;
 };
 
 struct ProgramRunRequest {

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QWidget>
+
+#include "app/ChartDisplay.h"
+#include "app/MonitorWindowCommand.h"
+#include "app/WaitForInput.h"
+#include "platform/KeyScript.h"
+#include "store/SettingsFiles.h"
+#include "support/FakeConsoleHost.h"
+#include "support/ProgramRun.h"
+
+namespace lenvari {
+namespace {
+
+QWidget* MonitorWidget() {
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (widget->windowTitle() == "Lenvari Monitor Display" && widget->isVisible()) return widget;
+  return nullptr;
+}
+
+struct MonitorWindowFixture : ::testing::Test {
+  FakeConsoleHost console;
+  ProgramContext context{console};
+
+  void SetUp() override {
+    State& state = context.state;
+    state.DataPath = FreshFolder("data");
+    Monitors& m = state.monitors;
+    m.NumberOfMonitors = 1;
+    m.CurrentMonitor = 1;
+    m.MonitorRect[1] = {0, 0, 0, 1920, 1080};
+    m.ScreenWidth[1] = 1920;
+    m.ScreenHeight[1] = 1080;
+    m.MasterScaleX[1] = m.MasterScaleY[1] = 400;
+    ApplyDefaultSettings(state.settings, m, 1);
+    state.settings.MonitorWindowX[1] = 300;
+    state.settings.MonitorWindowY[1] = 200;
+    OpenChartWindow(context);
+    state.settings.MonitorWindowFlag = 1;
+    OpenMonitorWindow(context);
+  }
+  void TearDown() override { CloseMonitorWindow(context); }
+};
+
+}  // namespace
+
+TEST_F(MonitorWindowFixture, MovedWindowIsStoredAndSavedAtTheNextUpdate) {
+  Settings& s = context.state.settings;
+  QWidget* widget = MonitorWidget();
+  ASSERT_NE(widget, nullptr);
+  EXPECT_EQ(widget->geometry().topLeft(), QPoint(300, 200));
+  EXPECT_EQ(widget->size(), QSize(s.MonitorWindowWidth[1], s.MonitorWindowHeight[1]));
+
+  widget->move(640, 480);  // the frame's corner; the client area may sit inside a frame
+  QApplication::processEvents();
+  const QPoint moved = widget->geometry().topLeft();
+  ASSERT_NE(moved, QPoint(300, 200));
+  EXPECT_EQ(s.MonitorWindowX[1], 300);  // nothing happens until the next frame
+  UpdateMonitorWindow(context);
+  EXPECT_EQ(s.MonitorWindowX[1], moved.x());
+  EXPECT_EQ(s.MonitorWindowY[1], moved.y());
+  State reloaded;
+  reloaded.DataPath = context.state.DataPath;
+  reloaded.monitors = context.state.monitors;
+  LoadConfiguration(reloaded);
+  EXPECT_EQ(reloaded.settings.MonitorWindowX[1], moved.x());
+  EXPECT_EQ(reloaded.settings.MonitorWindowY[1], moved.y());
+  // Growing for rows keeps the window where the examiner put it.
+  context.state.MonitorText = "20/40      A B C\r20/30      D E F\r20/25      G H I\r";
+  UpdateMonitorWindow(context);
+  EXPECT_EQ(widget->geometry().topLeft(), moved);
+  EXPECT_GT(widget->height(), s.MonitorWindowHeight[1]);
+}
+
+TEST_F(MonitorWindowFixture, ClicksAndKeysArriveLikeTheChartWindowsAndClosingByHandIsNoticed) {
+  UpdateMonitorWindow(context);
+  // A click in the window's own units: pixels from its top-left corner.
+  context.monitorWindow->InjectClick(37, 21);
+  EXPECT_EQ(WaitForInput(context), "MouseEvent");
+  EXPECT_EQ(context.state.chart.MouseX, 37);
+  EXPECT_EQ(context.state.chart.MouseY, 21);
+  for (char c : std::string("+")) context.monitorWindow->InjectKey(CharacterKey(c));
+  EXPECT_EQ(WaitForInput(context), "+");
+  // Its keys come after the console's and before the chart window's.
+  console.keys = "a";
+  context.monitorWindow->InjectKey(CharacterKey('b'));
+  context.chartWindow->InjectKey(CharacterKey('c'));
+  EXPECT_EQ(WaitForInput(context), "a");
+  EXPECT_EQ(WaitForInput(context), "b");
+  EXPECT_EQ(WaitForInput(context), "c");
+
+  // Closed by the window manager: the flag goes in memory only, and updates leave it alone.
+  MonitorWidget()->close();
+  context.chartWindow->InjectKey(CharacterKey('d'));
+  EXPECT_EQ(WaitForInput(context), "d");
+  EXPECT_EQ(context.state.settings.MonitorWindowFlag, 0);
+  UpdateMonitorWindow(context);
+  EXPECT_EQ(MonitorWidget(), nullptr);
+  State reloaded;
+  reloaded.DataPath = context.state.DataPath;
+  reloaded.monitors = context.state.monitors;
+  LoadConfiguration(reloaded);
+  EXPECT_EQ(reloaded.settings.MonitorWindowFlag, 1);
+}
+
+}  // namespace lenvari

@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+
+#include <cmath>
+#include <map>
+
+#include "gallery/MonitorWindowLayout.h"
+#include "gallery/MonitorWindowText.h"
+#include "support/ProgramRun.h"
+
+namespace lenvari {
+namespace {
+
+// The value line after `key` in the data folder's settings file of monitor 1.
+std::string StoredSetting(const std::string& dataDir, const std::string& key) {
+  QFile file(QString::fromStdString(dataDir + "/1lvconfig.cfg"));
+  if (!file.open(QIODevice::ReadOnly)) return "";
+  const QStringList lines = QString(file.readAll()).split("\r\n");
+  for (int i = 0; i + 1 < lines.size(); ++i)
+    if (lines[i].trimmed() == QString::fromStdString(key)) return lines[i + 1].trimmed().toStdString();
+  return "";
+}
+
+int StoredInteger(const std::string& dataDir, const std::string& key) {
+  return std::stoi(StoredSetting(dataDir, key));
+}
+
+// Global settings are read from every monitor's file, the last one winning: change them all.
+void ChangeSetting(const std::string& dataDir, const std::string& key, int value) {
+  for (int n = 1; n <= 10; ++n) {
+    QFile file(QString::fromStdString(dataDir) + QString("/%1lvconfig.cfg").arg(n));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringList lines = QString(file.readAll()).split("\r\n");
+    file.close();
+    for (int i = 0; i + 1 < lines.size(); ++i)
+      if (lines[i].trimmed() == QString::fromStdString(key)) lines[i + 1] = QString(" %1 ").arg(value);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(lines.join("\r\n").toUtf8());
+  }
+}
+
+std::vector<std::string> Lines(const QJsonObject& state, const char* key = "Lines") {
+  std::vector<std::string> lines;
+  for (const QJsonValue& v : state[key].toArray()) lines.push_back(v.toString().toStdString());
+  return lines;
+}
+
+int At(const QJsonObject& state, const char* key, int index) {
+  return state[key].toArray()[index].toInt();
+}
+
+// Pearson correlation of the grey levels of two images of one size.
+double Correlation(const QImage& a, const QImage& b) {
+  double sa = 0, sb = 0, saa = 0, sbb = 0, sab = 0;
+  const double n = a.width() * a.height();
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const double p = qGray(a.pixel(x, y)), q = qGray(b.pixel(x, y));
+      sa += p, sb += q, saa += p * p, sbb += q * q, sab += p * q;
+    }
+  }
+  return (n * sab - sa * sb) / std::sqrt((n * saa - sa * sa) * (n * sbb - sb * sb));
+}
+
+}  // namespace
+
+// "k" on a fresh folder, then every kind of frame the window names, then "k" again.
+TEST(MonitorWindowRun, NamesEveryFrameAndKIsStored) {
+  ProgramRunRequest request;
+  request.dataDir = FreshFolder("data");
+  request.keys = "k";
+  ProgramRunResult run = RunProgram(request);
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_EQ(StoredInteger(request.dataDir, "MonitorWindowFlag&:"), 1);
+  ASSERT_EQ(run.MonitorCount(), 1);
+  QJsonObject first = run.MonitorState(1);
+  const int w = StoredInteger(request.dataDir, "MonitorWindowWidth&:");
+  const int h = StoredInteger(request.dataDir, "MonitorWindowHeight&:");
+  EXPECT_GT(w, 100);
+  EXPECT_EQ(h, static_cast<int>(std::floor(1080.0 * w / 1920)));
+  EXPECT_EQ(At(first, "StoredSize", 0), w);
+  EXPECT_EQ(At(first, "StoredSize", 1), h);
+  // Built-in preset 1: four rows; the window grows for them and stores nothing of it.
+  const std::vector<std::string> rows = Lines(first);
+  ASSERT_EQ(rows.size(), 4u);
+  const char* labels[] = {"  20/40 ", "  20/30 ", "  20/25 ", "  20/20 "};
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(rows[i].substr(0, 8), labels[i]);
+    EXPECT_EQ(rows[i].size(), 22u) << rows[i];  // label, five blanks, five letters
+  }
+  EXPECT_EQ(At(first, "ClientSize", 0), w);
+  EXPECT_GT(At(first, "ClientSize", 1), h);
+  EXPECT_EQ(run.MonitorImage(1).size(),
+            QSize(At(first, "ClientSize", 0), At(first, "ClientSize", 1)));
+
+  // The flag is 1 at this start: the window opens with the program, "k" closes it and stores
+  // 0, the next "k" opens it again for the frames that follow.
+  request.keys = "kkepjwa*dxk";
+  run = RunProgram(request);
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_EQ(StoredInteger(request.dataDir, "MonitorWindowFlag&:"), 0);
+  ASSERT_EQ(run.MonitorCount(), 10);
+  std::map<std::string, QJsonObject> byMode;  // the last update of each mode
+  for (int n = 1; n <= run.MonitorCount(); ++n)
+    byMode[run.MonitorState(n)["Mode"].toString().toStdString()] = run.MonitorState(n);
+  const QJsonObject e = byMode["TumblingE"];
+  const std::vector<std::string> directions = Lines(e);
+  ASSERT_GE(directions.size(), 2u);
+  EXPECT_EQ(directions[0], " TumblingE ");
+  // The spelled directions are those of the E's the frame drew.
+  std::vector<std::string> drawn;
+  for (int n = 1; n <= run.FrameCount(); ++n)
+    if (run.FrameState(n)["Mode"].toString() == "TumblingE") drawn = Lines(run.FrameState(n), "MonitorText");
+  ASSERT_EQ(drawn.size() + 1, directions.size());
+  for (size_t i = 0; i < drawn.size(); ++i) EXPECT_EQ(directions[i + 1], "  " + SpellDirections(drawn[i]));
+  EXPECT_GT(At(e, "ClientSize", 0), w);  // "Up  " is wider than a letter
+
+  bool named = false;  // "p" came after the start's letters
+  for (const std::string& line : Lines(byMode["Letter"]))
+    for (const char* name : {"horse ", "bird ", "jeep ", "hand ", "cake ", "phone "})
+      named = named || line.find(name) != std::string::npos;
+  EXPECT_TRUE(named);
+  const std::pair<const char*, const char*> captions[] = {
+      {"JacksonCross", " 'Shower Drain' "}, {"WorthDot", "  Worth Dot "},
+      {"AstigmaticClockDial", "  Clock Dial "}, {"StrongLight", "  Strong Light "},
+      {"Disparity", "  Fix. Disparity "}, {"Image", "  Image "}};
+  for (const auto& [mode, caption] : captions) {
+    const QJsonObject special = byMode[mode];
+    EXPECT_EQ(Lines(special), std::vector<std::string>{caption});
+    EXPECT_EQ(At(special, "ClientSize", 1), h) << caption;
+  }
+}
+
+// Stored settings edited between runs: the thumbnail, a minimised position, six rows.
+TEST(MonitorWindowRun, ThumbnailMinimisedPositionAndSixRows) {
+  ProgramRunRequest request;
+  request.dataDir = FreshFolder("data");
+  request.keys = "";
+  ASSERT_EQ(RunProgram(request).exitCode, 0);
+  ChangeSetting(request.dataDir, "ThumbnailFlag&:", 1);
+  ChangeSetting(request.dataDir, "MonitorWindowX&:", -32000);
+  ChangeSetting(request.dataDir, "MonitorWindowY&:", 40);
+  ChangeSetting(request.dataDir, "MaxVShutter&:", 8);
+  request.keys = "k";
+  const ProgramRunResult run = RunProgram(request);
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  ASSERT_EQ(run.MonitorCount(), 1);
+  const QJsonObject state = run.MonitorState(1);
+  EXPECT_EQ(At(state, "Position", 0), 0);
+  EXPECT_EQ(At(state, "Position", 1), 40);
+  EXPECT_EQ(StoredInteger(request.dataDir, "MonitorWindowX&:"), 0);
+  const int w = At(state, "StoredSize", 0);
+  const int h = At(state, "StoredSize", 1);
+  EXPECT_EQ(h, 2 * static_cast<int>(std::floor(1080.0 * w / 1920)));
+  EXPECT_EQ(StoredInteger(request.dataDir, "MonitorWindowHeight&:"), h);
+
+  // Six rows grow the window below its two thumbnail-high areas; the stored height stays.
+  ASSERT_EQ(Lines(state).size(), 6u);
+  const int height = At(state, "ClientSize", 1);
+  EXPECT_GT(height, h);
+
+  // The lower part is the frame, shrunk: compare it with the frame scaled down.
+  const QImage window = run.MonitorImage(1);
+  const int a = static_cast<int>(std::lround(0.05 * w));
+  const double t = 1080.0 * w / 1920;
+  const QRect box(a + 1, static_cast<int>(std::ceil(a + height - t)) + 1, w - 2 * a - 2,
+                  static_cast<int>(t) - 2 * a - 2);
+  const QImage thumbnail = window.copy(box);
+  const QImage frame = run.Frame(run.FrameCount());
+  const QImage expected = frame.scaled(w - 2 * a, static_cast<int>(std::round(t)) - 2 * a,
+                                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                              .copy(1, 1, box.width(), box.height());
+  EXPECT_GT(Correlation(thumbnail, expected), 0.85);
+  int dark = 0;
+  for (int y = 0; y < thumbnail.height(); ++y)
+    for (int x = 0; x < thumbnail.width(); ++x) dark += qGray(thumbnail.pixel(x, y)) < 128;
+  EXPECT_GT(dark, 20);
+}
+
+}  // namespace lenvari

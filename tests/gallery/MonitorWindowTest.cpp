@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "gallery/MonitorWindowDrawing.h"
+#include "gallery/MonitorWindowLayout.h"
+#include "gallery/MonitorWindowText.h"
+#include "render/ChartPixels.h"
+#include "render/ChartTestFixtures.h"
+
+namespace lenvari {
+namespace {
+
+using testing::DarkPixels;
+
+const char kCr = '\r';
+
+std::string Rows(std::initializer_list<std::string> rows) {
+  std::string text;
+  for (const std::string& row : rows) text += row + kCr;
+  return text;
+}
+
+double SampleWidth() {
+  Canvas measuring(1, 1);
+  SelectMonitorWindowFont(measuring);
+  return measuring.TextWidth(kMonitorWindowSample);
+}
+
+// Mean grey of a rectangle of an image.
+double MeanGrey(const QImage& image, const QRect& area) {
+  double sum = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) sum += qGray(image.pixel(x, y));
+  return sum / (area.width() * area.height());
+}
+
+}  // namespace
+
+TEST(MonitorWindowText, RowsAreSpelledOutForTheModeShown) {
+  // Letters: rows up to the first empty piece, picture keys named, blanks kept.
+  MonitorWindowText letters =
+      MonitorWindowTextOf("Letter", Rows({"20/40      N C K", "20/30      e b j"}) + kCr + "X");
+  ASSERT_EQ(letters.lines.size(), 2u);
+  EXPECT_EQ(letters.lines[0], "20/40      N C K");
+  EXPECT_EQ(letters.lines[1], "20/30      horse  bird  jeep ");
+  EXPECT_EQ(SpellPictureNames("hcp"), "hand cake phone ");
+  EXPECT_TRUE(letters.heading.empty());
+  EXPECT_TRUE(letters.caption.empty());
+
+  // Tumbling E and Landolt C: a heading and the directions spelled out.
+  const MonitorWindowText e = MonitorWindowTextOf("TumblingE", Rows({"20/40      U D L R"}));
+  EXPECT_EQ(e.heading, " TumblingE ");
+  ASSERT_EQ(e.lines.size(), 1u);
+  EXPECT_EQ(e.lines[0], "20/40      Up   Dn   Lt   Rt  ");
+  EXPECT_EQ(MonitorWindowTextOf("LandoltC", "").heading, " LandoltC ");
+  EXPECT_TRUE(MonitorWindowTextOf("LandoltC", "").lines.empty());
+
+  // Special tests: their caption only, whatever text the last letter chart left.
+  const std::pair<const char*, const char*> captions[] = {
+      {"JacksonCross", " 'Shower Drain' "}, {"WorthDot", "  Worth Dot "},
+      {"AstigmaticClockDial", "  Clock Dial "}, {"StrongLight", "  Strong Light "},
+      {"Disparity", "  Fix. Disparity "}, {"Image", "  Image "}};
+  for (const auto& [mode, caption] : captions) {
+    const MonitorWindowText special = MonitorWindowTextOf(mode, Rows({"20/40      N C K"}));
+    EXPECT_EQ(special.caption, caption) << mode;
+    EXPECT_TRUE(special.lines.empty()) << mode;
+  }
+}
+
+TEST(MonitorWindowLayout, StoredSizeFollowsTheSampleLineAndThumbnail) {
+  State state = testing::MakeChartState(1920, 1080);
+  Settings& s = state.settings;
+  const double sample = SampleWidth();
+  const int w = static_cast<int>(std::lround(sample));
+  const int t = static_cast<int>(std::floor(1080.0 * w / 1920));
+  ASSERT_GT(w, 100);
+
+  // Nothing stored yet, absurd, negative: all become the sample line's size.
+  for (const auto& [width, height] : {std::pair{0, 0}, {99999, 99999}, {-5, -7}}) {
+    s.MonitorWindowWidth[1] = width;
+    s.MonitorWindowHeight[1] = height;
+    EXPECT_TRUE(CheckMonitorWindowSize(s, state.monitors, sample));
+    EXPECT_EQ(s.MonitorWindowWidth[1], w);
+    EXPECT_EQ(s.MonitorWindowHeight[1], t);
+  }
+  // The thumbnail doubles the height, and turning it off halves it again.
+  s.ThumbnailFlag = 1;
+  EXPECT_TRUE(CheckMonitorWindowSize(s, state.monitors, sample));
+  EXPECT_EQ(s.MonitorWindowHeight[1], 2 * t);
+  EXPECT_FALSE(CheckMonitorWindowSize(s, state.monitors, sample));
+  s.ThumbnailFlag = 0;
+  EXPECT_TRUE(CheckMonitorWindowSize(s, state.monitors, sample));
+  EXPECT_EQ(s.MonitorWindowHeight[1], t);
+}
+
+TEST(MonitorWindowLayout, PositionIsMadeReachable) {
+  State state = testing::MakeChartState(1920, 1080);
+  Monitors& monitors = state.monitors;
+  monitors.NumberOfMonitors = 2;
+  monitors.MonitorRect[1] = {0, 0, 0, 1280, 720};
+  monitors.MonitorRect[2] = {0, 1280, 0, 3200, 1080};
+  Settings& s = state.settings;
+  s.MonitorWindowWidth[1] = 200;
+  s.MonitorWindowHeight[1] = 112;
+  struct Case { int x, y, expectX, expectY; };
+  const Case cases[] = {
+      {-32000, 300, 0, 300},    // minimised on one axis
+      {-32000, -32000, 0, 0},
+      {3000, 900, 3000, 900},   // on the second monitor
+      {1200, 700, 1200, 700},   // partly off the first monitor, still reachable
+      {5000, 100, 0, 0},        // a monitor that is no longer there
+      {-400, -300, 0, 0},
+  };
+  for (const Case& c : cases) {
+    s.MonitorWindowX[1] = c.x;
+    s.MonitorWindowY[1] = c.y;
+    PlaceMonitorWindowOnDesktop(s, monitors);
+    EXPECT_EQ(s.MonitorWindowX[1], c.expectX) << c.x << "," << c.y;
+    EXPECT_EQ(s.MonitorWindowY[1], c.expectY) << c.x << "," << c.y;
+  }
+}
+
+TEST(MonitorWindowLayout, RowsGrowTheWindowWithoutChangingTheStoredSize) {
+  State state = testing::MakeChartState(1920, 1080);
+  Settings& s = state.settings;
+  CheckMonitorWindowSize(s, state.monitors, SampleWidth());
+  const int w = s.MonitorWindowWidth[1], h = s.MonitorWindowHeight[1];
+  Canvas measuring(1, 1);
+  SelectMonitorWindowFont(measuring);
+  const double line = measuring.TextHeight();
+
+  const std::string six = Rows({"20/40      D S R K N", "20/30      C K Z O H", "20/25      O N R K D",
+                                "20/20      K Z V D C", "20/15      V S H Z O", "20/10      N V O S H"});
+  MonitorWindowLayout layout =
+      LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf("Letter", six), measuring);
+  EXPECT_EQ(layout.height, std::max(h, static_cast<int>(std::ceil(h / 2.0 + line * 9.5))));
+  EXPECT_GT(layout.height, h);
+  EXPECT_EQ(layout.width, w);
+  EXPECT_EQ(s.MonitorWindowHeight[1], h);
+
+  // The heading of the tumbling E takes a line more; a special test and an empty text keep
+  // the stored size.
+  layout = LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf("TumblingE", six), measuring);
+  EXPECT_EQ(layout.height, static_cast<int>(std::ceil(h / 2.0 + line * 10.5)));
+  for (const char* mode : {"WorthDot", "Letter"}) {
+    layout = LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf(mode, mode[0] == 'W' ? six : ""),
+                                 measuring);
+    EXPECT_EQ(layout.height, h) << mode;
+    EXPECT_EQ(layout.width, w) << mode;
+  }
+  // A long row widens it.
+  const std::string wide = Rows({"20/400     horse bird jeep hand cake phone horse"});
+  layout = LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf("Letter", wide), measuring);
+  EXPECT_GT(layout.width, w);
+}
+
+TEST(MonitorWindowDrawing, ThumbnailIsACopyOfThePatientDisplay) {
+  State state = testing::MakeChartState(1920, 1080);
+  const std::unique_ptr<Canvas> frame = testing::RenderFrame(state);
+  Settings& s = state.settings;
+  s.ThumbnailFlag = 1;
+  CheckMonitorWindowSize(s, state.monitors, SampleWidth());
+  Canvas measuring(1, 1);
+  SelectMonitorWindowFont(measuring);
+  const MonitorWindowText text = MonitorWindowTextOf(state.chart.Mode, state.MonitorText);
+  const MonitorWindowLayout layout = LayOutMonitorWindow(s, state.monitors, text, measuring);
+  Canvas canvas(layout.width, layout.height);
+  const std::vector<std::string> printed = DrawMonitorWindow(layout, text, frame.get(), canvas);
+  testing::SaveFrame(canvas, "monitor-window-thumbnail");
+
+  ASSERT_EQ(printed.size(), text.lines.size());
+  EXPECT_EQ(printed[0].substr(0, 7), "  20/40");
+  const QImage& image = canvas.Image();
+  // Text ink in the upper part, where the rows are printed.
+  EXPECT_GT(DarkPixels(image, QRect(0, 0, layout.width, static_cast<int>(layout.lineHeight * 2))), 40);
+
+  // The thumbnail against the frame scaled down by the image library's own averaging filter.
+  const RectF box = layout.thumbnailBox;
+  const QRect area(static_cast<int>(std::ceil(box.left - 0.5)), static_cast<int>(std::ceil(box.top - 0.5)),
+                   static_cast<int>(std::ceil(box.right - 0.5)) - static_cast<int>(std::ceil(box.left - 0.5)),
+                   static_cast<int>(std::ceil(box.bottom - 0.5)) - static_cast<int>(std::ceil(box.top - 0.5)));
+  const QImage expected =
+      frame->Image().scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  double sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;
+  const double n = area.width() * area.height();
+  for (int y = 0; y < area.height(); ++y) {
+    for (int x = 0; x < area.width(); ++x) {
+      const double a = qGray(image.pixel(area.left() + x, area.top() + y));
+      const double b = qGray(expected.pixel(x, y));
+      sx += a, sy += b, sxx += a * a, syy += b * b, sxy += a * b;
+    }
+  }
+  const double correlation =
+      (n * sxy - sx * sy) / std::sqrt((n * sxx - sx * sx) * (n * syy - sy * sy));
+  EXPECT_GT(correlation, 0.9);
+  // The white chart stays white away from the letters, inside the light grey window.
+  EXPECT_GT(MeanGrey(image, QRect(area.left() + 1, area.top() + 1, 3, 3)), 250);
+  EXPECT_LT(MeanGrey(image, QRect(0, layout.height - 2, 2, 2)), 240);
+  // The frame around it.
+  const int outlineX = static_cast<int>(layout.outlineBox.left);
+  EXPECT_LT(MeanGrey(image, QRect(outlineX, area.top() + area.height() / 2, 1, 1)), 128);
+}
+
+}  // namespace lenvari
