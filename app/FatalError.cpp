@@ -36,7 +36,8 @@ int HandleFatalError(ConsoleHost* console, int errorNumber, int waitMilliseconds
     std::fflush(stdout);
   }
   QThread::msleep(static_cast<unsigned long>(waitMilliseconds));
-  return 0;
+  // A run that died must not look like one that ended normally to whoever started it.
+  return kFatalErrorExitCode;
 }
 
 }  // namespace lenvari

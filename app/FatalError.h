@@ -10,8 +10,10 @@ namespace lenvari {
 // The error number shown for an escaped error.
 int RuntimeErrorNumber(const std::exception_ptr& error);
 
+constexpr int kFatalErrorExitCode = 70;  // the BSD "internal software error" status
+
 // Restores the console, prints "runtime error #" with the number, waits `waitMilliseconds`
-// (5000 in the program) and returns the exit code, 0.
+// (5000 in the program) and returns the exit code, `kFatalErrorExitCode`.
 int HandleFatalError(ConsoleHost* console, int errorNumber, int waitMilliseconds);
 
 }  // namespace lenvari

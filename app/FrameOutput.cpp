@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/ProgramEnd.h"
 #include "common/NumberText.h"
 #include "render/ContrastReadout.h"
 #include "render/LetterChartLayout.h"
@@ -109,8 +110,14 @@ void WriteFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindo
   char name[32];
   std::snprintf(name, sizeof name, "frame-%04d", context.framesWritten);
   const std::string base = dir + "/" + name;
-  canvas.Image().save(QString::fromStdString(base + ".png"), "PNG");
-  WriteFileAtomically(base + ".json", FrameStateJson(context.state, window));
+  std::string reason;
+  const bool saved = canvas.Image().save(QString::fromStdString(base + ".png"), "PNG");
+  if (!saved) reason = "the picture could not be written";
+  if (saved && WriteFileAtomically(base + ".json", FrameStateJson(context.state, window), &reason))
+    return;
+  // A scripted run whose frames are missing would be judged on pictures it never wrote.
+  std::fprintf(stderr, "LenvariMain: --frames: %s: %s\n", base.c_str(), reason.c_str());
+  throw ProgramEnd{kFrameWriteFailedExitCode};
 }
 
 }  // namespace lenvari

@@ -3,6 +3,7 @@
 #include "app/ChartDisplay.h"
 #include "app/Clock.h"
 #include "app/ControlWindow.h"
+#include "app/FolderMessages.h"
 #include "app/LoopEntry.h"
 #include "app/ProgramEnd.h"
 #include "app/QuickKeys.h"
@@ -52,11 +53,13 @@ void RunOnePass(ProgramContext& context, const std::string& input) {
 
 void RunInputLoop(ProgramContext& context) {
   RunLoopEntry(context);
+  ReportSaveFailure(context);
   while (true) {
     if (context.state.settings.MonitorWindowFlag == 0) context.console.ConsoleWindow(0);
     const std::string input = WaitForInput(context);
     PlayClickIfWanted(context);
     RunOnePass(context, input);
+    ReportSaveFailure(context);
   }
 }
 

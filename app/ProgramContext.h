@@ -14,6 +14,7 @@
 #include "platform/Canvas.h"
 #include "platform/CanvasWindow.h"
 #include "platform/ConsoleHost.h"
+#include "platform/FolderLock.h"
 #include "platform/KeyScript.h"
 #include "platform/Sound.h"
 #include "render/OptotypeShapes.h"
@@ -25,7 +26,7 @@ namespace lenvari {
 struct ScriptedInput {
   bool active = false;
   std::deque<ScriptStep> steps;
-  double resumeAt = 0;  // seconds since midnight until which a {Wait:S} holds input back
+  double resumeAt = 0;  // `MonotonicSeconds` until which a {Wait:S} holds input back
 };
 
 struct ProgramContext {
@@ -45,8 +46,10 @@ struct ProgramContext {
   std::unique_ptr<CanvasWindow> monitorWindow;
   std::unique_ptr<Canvas> monitorCanvas;
 
+  // Held while the program runs, so a second start on the same data folder is refused.
   // The gallery pictures of the current monitor, decoded, between visits.
   GalleryPictures galleries;
+  std::unique_ptr<FolderLock> dataFolderLock;
 
   VirtualRemoteMailbox VirtualRemoteCommand;
   // Set when the virtual remote was opened; its window closing is then noticed by the wait.

@@ -4,6 +4,11 @@
 
 namespace lenvari {
 
+// A start refused because another run uses the same data folder.
+constexpr int kDataFolderInUseExitCode = 4;
+// A scripted run that could not write a frame it was asked for.
+constexpr int kFrameWriteFailedExitCode = 3;
+
 struct ProgramEnd {
   int exitCode = 0;
 };

@@ -1,6 +1,7 @@
 #include "app/RunOptions.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <string_view>
 
 namespace lenvari {
@@ -46,13 +47,18 @@ RunOptions ParseCommandLine(int argc, char** argv) {
     } else if (arg == "--version") {
       options.version = true;
     } else if (arg == "--data-dir") {
-      value(options.dataDir);
+      // An empty name would quietly mean the real data folder of this computer.
+      if (value(options.dataDir) && options.dataDir.empty())
+        options.error = "--data-dir needs a folder name";
     } else if (arg == "--keys") {
       options.hasKeys = value(options.keys);
     } else if (arg == "--answers") {
       options.hasAnswers = value(options.answers);
     } else if (arg == "--frames") {
-      value(options.framesDir);
+      // Start-up makes the data folder the current one; the frames belong where the run began.
+      std::error_code error;
+      if (value(options.framesDir) && !options.framesDir.empty())
+        options.framesDir = std::filesystem::absolute(options.framesDir, error).string();
     } else if (arg == "--seed") {
       std::string text;
       if (value(text)) {

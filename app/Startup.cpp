@@ -5,8 +5,10 @@
 
 #include "app/ChartDisplay.h"
 #include "app/ControlWindow.h"
+#include "app/FolderMessages.h"
 #include "app/InputLoop.h"
 #include "app/MonitorWindowCommand.h"
+#include "app/ProgramEnd.h"
 #include "platform/DesktopPixels.h"
 #include "render/CalibrationScreenCheck.h"
 #include "store/DataFolder.h"
@@ -25,6 +27,23 @@ void EnumerateMonitors(Monitors& monitors) {
   }
 }
 
+namespace {
+
+// Two programs on one data folder would each save over the other's changes. A folder that
+// cannot be locked at all (no lock file can be made there) is left to the save messages.
+void TakeDataFolder(ProgramContext& context) {
+  std::string reason;
+  context.dataFolderLock = FolderLock::Take(context.state.DataPath, reason);
+  if (context.dataFolderLock || reason != "in use") return;
+  context.console.ConsoleMessageBox(
+      "Lenvari Acuity is already running with the data folder " + context.state.DataPath +
+          ".\\n\\nUse the program that is running; this second start ends now.",
+      kMbIconExclamation, "Lenvari Acuity");
+  throw ProgramEnd{kDataFolderInUseExitCode};
+}
+
+}  // namespace
+
 void StartUp(ProgramContext& context) {
   State& state = context.state;
   state.Version = "Lenvari 4.13";
@@ -40,6 +59,7 @@ void StartUp(ProgramContext& context) {
   context.console.Console80x(25);
   context.console.ConsoleToolBar(0, 5);
   context.console.ConsoleTitle("Lenvari Acuity");
+  TakeDataFolder(context);
 
   state.random.seed(context.options.hasSeed ? context.options.seed : std::random_device{}());
 
@@ -50,6 +70,7 @@ void StartUp(ProgramContext& context) {
   state.chart.CurrentMemory = 1;
   state.chart.ImageNum = 1;
   LoadLetterSets(state.letters, state.chart, state.DataPath);
+  ReportUnreadableFiles(context);
   Monitors& monitors = state.monitors;
   for (int m = 1; m <= monitors.NumberOfMonitors; ++m) MeasureScreen(monitors, m);
   PlaceControlWindowAtStart(context);

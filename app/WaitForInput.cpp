@@ -93,13 +93,12 @@ std::string WaitForInput(ProgramContext& context) {
   while (true) {
     WaitForEvents(kPollMilliseconds);
     // The wall clock costs a time-zone lookup: read it only when something runs on it.
-    const double now =
-        context.script.active || chart.TimedRandom == 1 ? SecondsSinceMidnight() : 0;
+    const double now = chart.TimedRandom == 1 ? SecondsSinceMidnight() : 0;
     KeepControlWindowPlace(context);
     bool scriptRunning = true;
     if (context.script.active)
-      scriptRunning =
-          FeedScript(context, context.chartWindow.get(), context.chartCanvas.get(), now);
+      scriptRunning = FeedScript(context, context.chartWindow.get(), context.chartCanvas.get(),
+                                 MonotonicSeconds());
 
     if (input.empty())
       input = TakeClick(context, context.chartWindow.get(), context.chartCanvas.get());
@@ -177,7 +176,7 @@ std::string WaitForWindowKeys(ProgramContext& context, CanvasWindow& window) {
     WaitForEvents(kPollMilliseconds);
     bool scriptRunning = true;
     if (context.script.active)
-      scriptRunning = FeedScript(context, &window, nullptr, SecondsSinceMidnight());
+      scriptRunning = FeedScript(context, &window, nullptr, MonotonicSeconds());
     std::string input = context.console.TakeKeys();
     if (input.empty()) input = window.TakeKeys();
     if (input.empty()) input = TranslateRemoteText(context.VirtualRemoteCommand.Take());

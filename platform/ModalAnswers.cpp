@@ -214,7 +214,6 @@ std::deque<std::string> SplitAnswers(const std::string& text) {
 struct ModalAnswers::Impl : QObject {
   std::deque<std::string> answers;
   bool answering = false;
-  bool busy = false;
 
   bool eventFilter(QObject* object, QEvent* event) override {
     if (event->type() != QEvent::Show) return false;
@@ -230,15 +229,26 @@ struct ModalAnswers::Impl : QObject {
       auto* timer = new QTimer(dialog);
       QPointer<QDialog> guard(dialog);
       QObject::connect(timer, &QTimer::timeout, dialog, [this, guard] {
-        if (!guard || busy || !guard->isVisible()) return;
+        if (!guard || !guard->isVisible()) return;
         if (QApplication::activeModalWidget() != guard) return;
-        busy = true;
-        Answer(guard);
-        busy = false;
+        AnswerUnlessAnswering(guard);
       });
       timer->start(20);
     }
     return false;
+  }
+
+  // An answer may open another window from inside it (OK on a dialog whose entry is refused,
+  // a button that asks again) and wait there: that window is on top and answered in its own
+  // turn. Only a second answer to the same dialog while its first is still running is held
+  // back, so nested windows at any depth never wait for each other.
+  void AnswerUnlessAnswering(QDialog* dialog) {
+    constexpr const char* kAnswering = "lenvariAnswering";
+    if (dialog->property(kAnswering).toBool()) return;
+    dialog->setProperty(kAnswering, true);
+    QPointer<QDialog> guard(dialog);
+    Answer(dialog);
+    if (guard) guard->setProperty(kAnswering, false);
   }
 
   void Announce(QDialog* dialog) {
@@ -272,15 +282,13 @@ struct ModalAnswers::Impl : QObject {
           box->accept();
         }
       } else {
-        busy = false;  // cancelling may ask a question first
-        dialog->reject();
+        dialog->reject();  // cancelling may ask a question first, answered in its own turn
       }
       return;
     }
     const QString answer = QString::fromStdString(answers.front());
     answers.pop_front();
     // Acting on the dialog may open a nested box, which is answered in its own turn.
-    busy = false;
     if (PressNamedKey(dialog, answer)) return;
     if (auto* chooser = qobject_cast<QFileDialog*>(dialog)) {
       AnswerFileChooser(chooser, answer);

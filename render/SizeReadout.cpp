@@ -11,9 +11,10 @@ namespace {
 
 constexpr int kPositions = 100;
 
-// The width in pixels that a stroke from `left` to `left + width` gives as light: each pixel adds
-// how much darker than white it is.
-double EffectiveWidth(double left, double width, bool smoothing) {
+// The width in pixels that a stroke of grey `grey` from `left` to `left + width` on white gives as
+// light: each pixel adds how much darker than white it is, as a share of a fully covered pixel.
+double EffectiveWidth(double left, double width, bool smoothing, int grey) {
+  const double full = 1 - SrgbLuminance(grey);
   const double right = left + width;
   double sum = 0;
   for (int i = static_cast<int>(std::floor(left)); i < static_cast<int>(std::ceil(right)); ++i) {
@@ -23,8 +24,8 @@ double EffectiveWidth(double left, double width, bool smoothing) {
       continue;
     }
     const double coverage = std::max(0.0, std::min<double>(i + 1, right) - std::max<double>(i, left));
-    const int value = 255 - static_cast<int>(std::lround(255 * coverage));  // written as a grey
-    sum += 1 - SrgbLuminance(value);
+    const int value = 255 - static_cast<int>(std::lround((255 - grey) * coverage));  // written as a grey
+    sum += (1 - SrgbLuminance(value)) / full;
   }
   return sum;
 }
@@ -40,14 +41,14 @@ bool DrawsLetterRows(const std::string& mode) {
 
 }  // namespace
 
-StrokeReadout ReadStroke(double denominator, double idealPixels, bool smoothing) {
+StrokeReadout ReadStroke(double denominator, double idealPixels, bool smoothing, int grey) {
   StrokeReadout readout;
   readout.denominator = denominator;
   readout.idealPixels = idealPixels;
-  if (idealPixels <= 0) return readout;
+  if (idealPixels <= 0 || grey < 0 || grey >= 255) return readout;
   double effective = 0, error = 0;
   for (int k = 0; k < kPositions; ++k) {
-    const double width = EffectiveWidth(static_cast<double>(k) / kPositions, idealPixels, smoothing);
+    const double width = EffectiveWidth(static_cast<double>(k) / kPositions, idealPixels, smoothing, grey);
     effective += width;
     error += std::abs(width - idealPixels) / idealPixels;
   }
@@ -63,10 +64,11 @@ std::vector<StrokeReadout> RowReadouts(const State& state) {
   if (!DrawsLetterRows(chart.Mode)) return rows;
   const int f = SafeFileIndex(chart.LetterSetFileNum);
   const bool smoothing = state.settings.SmoothingFlag != 0;
+  const int grey = std::clamp(chart.Foreground, 0, 100) * 255 / 100;  // as the chart draws it
   int s = chart.SizeNow;
   for (int row = 1; row <= chart.RowsShown && s >= 0; ++row) {
     const double d = LetterDenominator(state.letters, f, s);
-    rows.push_back(ReadStroke(d, d * PixelsPerUnit(state), smoothing));
+    rows.push_back(ReadStroke(d, d * PixelsPerUnit(state), smoothing, grey));
     if (chart.Grad != 0) s -= 1;
   }
   return rows;

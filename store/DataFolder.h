@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lenvari {
 
@@ -18,16 +19,40 @@ std::string GetDataFolder(const std::string& product, const std::string& program
 // gets the lower-case name.
 std::string ResolveDataFile(const std::string& folder, const std::string& name);
 
+// What reading a data file found. "Missing" and "unreadable" are told apart: a missing file
+// may be created from defaults, but a file that exists and cannot be read (no permission, an
+// I/O error, a folder under that name) still holds the examiner's data and must not be
+// replaced.
+struct FileRead {
+  enum class Status { Missing, Unreadable, Read };
+  Status status = Status::Missing;
+  std::string bytes;   // the content when read
+  std::string reason;  // why it could not be read
+  bool Read() const { return status == Status::Read; }
+};
+FileRead ReadDataFile(const std::string& path);
+
 // Reads a whole file; nothing when it is missing or unreadable.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
-// Writes the bytes to a temporary file in the same folder and renames it over `path`, so a
-// crash or a full disk during the write leaves the previous file whole. False on failure,
-// in which case nothing at `path` has changed.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+// Writes the bytes to a temporary file in the same folder, flushes it to the disk, renames it
+// over `path` and flushes the folder, so a crash, a power cut or a full disk leaves the
+// previous file or the new one whole. False on failure, with the reason in `reason`; nothing at
+// `path` has changed then.
+bool WriteFileAtomically(const std::string& path, const std::string& bytes,
+                         std::string* reason = nullptr);
 
-// Copies an existing file to `path` + ".bak" (replacing an older backup), so data about to be
-// rebuilt from defaults can still be recovered.
-void KeepBackup(const std::string& path);
+// How many backups of one file are kept; older ones are removed when a new one is made.
+constexpr int kBackupGenerations = 5;
+
+// Keeps a copy of an existing file as `path` + "." + the local date and time + ".bak"
+// ("lv3.let.2026-12-07-031500.bak", with ".2", ".3" .. before ".bak" when that name is
+// taken), written like any save, so no backup is ever overwritten. A file whose content is
+// `replacement` is not copied (nothing would be lost). Returns the backup's path, or empty
+// when none was made.
+std::string KeepBackup(const std::string& path, const std::string* replacement = nullptr);
+
+// The backups kept of `path`, oldest first.
+std::vector<std::string> BackupsOf(const std::string& path);
 
 }  // namespace lenvari

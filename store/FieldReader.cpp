@@ -1,5 +1,7 @@
 #include "store/FieldReader.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <limits>
 
@@ -42,7 +44,7 @@ void EndField(FieldReader& r) {
 void ReadQuoted(FieldReader& r, std::string& field) {
   ++r.pos;
   while (!AtEnd(r) && Peek(r) != '"' && !IsLineEnd(Peek(r))) {
-    if (Peek(r) != '\t') field += Peek(r);
+    if (Peek(r) != '\t' && field.size() < kLongestField) field += Peek(r);
     ++r.pos;
   }
   if (!AtEnd(r) && Peek(r) == '"') ++r.pos;
@@ -58,7 +60,7 @@ bool ReadStringField(FieldReader& r, std::string& field) {
     ReadQuoted(r, field);
   } else {
     while (!AtEnd(r) && Peek(r) != ',' && !IsLineEnd(Peek(r))) {
-      if (Peek(r) != '\t') field += Peek(r);
+      if (Peek(r) != '\t' && field.size() < kLongestField) field += Peek(r);
       ++r.pos;
     }
   }
@@ -72,7 +74,9 @@ bool ReadNumberField(FieldReader& r, double& value) {
   if (AtEnd(r)) return false;
   const std::size_t start = r.pos;
   while (!AtEnd(r) && Peek(r) != ' ' && Peek(r) != ',' && !IsLineEnd(Peek(r))) ++r.pos;
-  value = LeadingNumber(std::string(r.bytes.substr(start, r.pos - start)));
+  // No number needs more characters than this; a longer field is not copied whole.
+  constexpr std::size_t kLongestNumber = 64;
+  value = LeadingNumber(std::string(r.bytes.substr(start, std::min(r.pos - start, kLongestNumber))));
   EndField(r);
   return true;
 }
@@ -87,7 +91,7 @@ bool ReadLineField(FieldReader& r, std::string& field) {
     while (!AtEnd(r) && !IsLineEnd(Peek(r))) ++r.pos;
   } else {
     while (!AtEnd(r) && !IsLineEnd(Peek(r))) {
-      if (Peek(r) != '\t') field += Peek(r);
+      if (Peek(r) != '\t' && field.size() < kLongestField) field += Peek(r);
       ++r.pos;
     }
   }
@@ -110,5 +114,17 @@ float RealOf(double value) {
 }
 
 float RealOf(const std::string& text) { return RealOf(LeadingNumber(text)); }
+
+int ClampedInteger(int value, int lo, int hi) { return std::clamp(value, lo, hi); }
+
+int StoredInteger(int value) {
+  return ClampedInteger(value, -kLargestStoredInteger, kLargestStoredInteger);
+}
+
+float StoredReal(float value) {
+  constexpr float kLargest = static_cast<float>(kLargestStoredInteger);
+  if (!(value == value)) return 0;  // NaN
+  return std::clamp(value, -kLargest, kLargest);
+}
 
 }  // namespace lenvari

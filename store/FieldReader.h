@@ -34,6 +34,22 @@ bool ReadNumberField(FieldReader& reader, double& value);
 // the writer puts exactly one value on each line. False when the data ends before a field.
 bool ReadLineField(FieldReader& reader, std::string& field);
 
+// The longest field kept: a full path of any system fits, and no legitimate value comes near
+// it. The rest of a longer field is skipped, and the fields after it are read as usual.
+constexpr std::size_t kLongestField = 4096;
+
+// The largest magnitude a stored integer is held to when it is read (desktop coordinates,
+// scales, sizes and counts are far below it), so no arithmetic on a value read from a file can
+// overflow.
+constexpr int kLargestStoredInteger = 1000000;
+
+// `value` held within lo .. hi.
+int ClampedInteger(int value, int lo, int hi);
+// `value` held within -kLargestStoredInteger .. kLargestStoredInteger.
+int StoredInteger(int value);
+// `value` held within the same range; NaN becomes 0.
+float StoredReal(float value);
+
 // Conversions of a field's text the way every reader here converts them: the leading number,
 // 0 when there is none; integers rounded to the nearest (ties to even) and held within the
 // 32-bit range; reals in single precision, 0 for a value single precision cannot hold.

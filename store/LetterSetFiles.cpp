@@ -12,13 +12,20 @@
 namespace lenvari {
 namespace {
 
-// A field that the reader could only have taken from double quotes (one holding a comma or
-// starting with a blank) goes back into them; written bare it would split into two fields
-// and make the whole file unreadable at the next start.
+// A field that the reader could only have taken from double quotes (one holding a comma,
+// starting with a blank or with a double quote) goes back into them; written bare it would
+// split into two fields or lose its end, and make the whole file unreadable at the next start.
+// The format has no way to write a double quote inside quotes, so such a field loses its
+// double quotes; the reader could never have given it one.
 std::string FieldText(const std::string& text) {
-  const bool needsQuotes = text.find(',') != std::string::npos || text.starts_with(' ');
-  if (!needsQuotes || text.find('"') != std::string::npos) return text;
-  return '"' + text + '"';
+  const bool needsQuotes = text.find_first_of(",\r\n") != std::string::npos ||
+                           text.starts_with(' ') || text.starts_with('\t') ||
+                           text.starts_with('"');
+  if (!needsQuotes) return text;
+  std::string quoted = "\"";
+  for (char c : text)
+    if (c != '"' && c != '\r' && c != '\n') quoted += c;
+  return quoted + '"';
 }
 
 }  // namespace
@@ -59,12 +66,12 @@ bool ReadLetterSetText(LetterSets& letters, int f, std::string_view text) {
   letters.LetterSetName[f] = name;
   letters.NumSizes[f] = numSizes;
   letters.NumLetterSets[f] = numSets;
-  letters.SnellenNumerator[f] = IntegerOf(numerator);
+  letters.SnellenNumerator[f] = StoredInteger(IntegerOf(numerator));
   letters.MaxColumns[f] = 0;
   for (int j = letters.NumSizes[f]; j >= 1; --j) {
     double denominator = 0;
     if (!ReadNumberField(reader, denominator)) return false;
-    letters.LetterSize[f][j] = RealOf(denominator);
+    letters.LetterSize[f][j] = StoredReal(RealOf(denominator));
     for (int s = 1; s <= letters.NumLetterSets[f]; ++s) {
       std::string line;
       if (!ReadStringField(reader, line)) return false;
@@ -77,11 +84,12 @@ bool ReadLetterSetText(LetterSets& letters, int f, std::string_view text) {
   return true;
 }
 
-bool SaveLetterSets(const LetterSets& letters, const std::string& dataPath) {
+bool SaveLetterSets(const LetterSets& letters, const std::string& dataPath, std::string* reason) {
   bool written = true;
   for (int f = 0; f <= kLetterSetFiles; ++f) {
+    if (!letters.FileUnreadable[f].empty()) continue;  // still holds what it held
     written &= WriteFileAtomically(ResolveDataFile(dataPath, LetterSetFileName(f)),
-                                   LetterSetFileText(letters, f));
+                                   LetterSetFileText(letters, f), reason);
   }
   return written;
 }
@@ -89,18 +97,27 @@ bool SaveLetterSets(const LetterSets& letters, const std::string& dataPath) {
 bool LoadLetterSets(LetterSets& letters, ChartState& chart, const std::string& dataPath) {
   chart.LetterSet = 1;
   bool allRead = true;
-  for (int f = 0; f <= kLetterSetFiles && allRead; ++f) {
-    const std::optional<std::string> text =
-        ReadWholeFile(ResolveDataFile(dataPath, LetterSetFileName(f)));
-    allRead = text && ReadLetterSetText(letters, f, *text);
+  for (int f = 0; f <= kLetterSetFiles; ++f) {
+    const FileRead read = ReadDataFile(ResolveDataFile(dataPath, LetterSetFileName(f)));
+    letters.FileUnreadable[f] = read.status == FileRead::Status::Unreadable ? read.reason : "";
+    if (read.status == FileRead::Status::Unreadable) {
+      FillBuiltInLetterSet(letters, f);  // for this run only
+      continue;
+    }
+    if (!read.Read() || !ReadLetterSetText(letters, f, read.bytes)) allRead = false;
   }
   if (allRead) return true;
-  // The rebuild replaces every file; letters an examiner typed stay in the backups.
+  // The rebuild replaces every file but those that could not be read. Each one whose content
+  // differs is copied aside under a name of its own before it is replaced, so a start killed
+  // half-way and started again finds the built-in content in place and copies nothing over.
   for (int f = 0; f <= kLetterSetFiles; ++f) {
-    KeepBackup(ResolveDataFile(dataPath, LetterSetFileName(f)));
+    if (!letters.FileUnreadable[f].empty()) continue;
     FillBuiltInLetterSet(letters, f);
+    const std::string path = ResolveDataFile(dataPath, LetterSetFileName(f));
+    const std::string text = LetterSetFileText(letters, f);
+    KeepBackup(path, &text);
+    WriteFileAtomically(path, text);
   }
-  SaveLetterSets(letters, dataPath);
   return false;
 }
 

@@ -22,12 +22,15 @@ std::string LetterSetFileText(const LetterSets& letters, int f);
 // fewer than 1 or more than 20 sizes, or fewer than 1 or more than 8 letter sets.
 bool ReadLetterSetText(LetterSets& letters, int f, std::string_view text);
 
-// Writes all eleven files. False when any could not be written.
-bool SaveLetterSets(const LetterSets& letters, const std::string& dataPath);
+// Writes all eleven files, but not one that could not be read at start. False when any could
+// not be written.
+bool SaveLetterSets(const LetterSets& letters, const std::string& dataPath,
+                    std::string* reason = nullptr);
 
-// Start-up load; `LetterSet` becomes 1. When any file is missing or unreadable, every file
-// that exists is kept as a backup ("lv3.let.bak") and all eleven are rebuilt from the
-// built-in content and rewritten. False when it rebuilt them.
+// Start-up load; `LetterSet` becomes 1. A file that exists but cannot be read gives the
+// built-in content for this run and is left alone. When any file is missing or cannot be
+// parsed, all the others are rebuilt from the built-in content and rewritten, each kept as a
+// backup first unless it already holds that content. False when it rebuilt them.
 bool LoadLetterSets(LetterSets& letters, ChartState& chart, const std::string& dataPath);
 
 }  // namespace lenvari

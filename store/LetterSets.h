@@ -21,6 +21,8 @@ struct LetterSets {
              kLetterSetFiles + 1>
       LetterLines;
   std::array<int, kLetterSetFiles + 1> SnellenNumerator{};
+  // Why file f could not be read (empty: it could). Such a file is never written over.
+  std::array<std::string, kLetterSetFiles + 1> FileUnreadable{};
 };
 
 }  // namespace lenvari

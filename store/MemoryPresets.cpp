@@ -33,23 +33,27 @@ std::array<std::string, kCopiedFields> FirstFields(State& state) {
           NumberText(c.LetterSetFileNum)};
 }
 
+// A preset's numbers held within the stored-integer range: the keys step them by one.
+int FieldInteger(const std::string& text) { return StoredInteger(IntegerOf(text)); }
+float FieldReal(const std::string& text) { return StoredReal(RealOf(text)); }
+
 void Recall(State& state, const Fields& f) {
   ChartState& c = state.chart;
-  c.SizeNow = IntegerOf(f[0]);
+  c.SizeNow = FieldInteger(f[0]);
   c.Mode = f[1];
-  c.LetterSet = IntegerOf(f[2]);
-  c.Grad = IntegerOf(f[3]);
-  c.RG = IntegerOf(f[4]);
-  c.HShutter = IntegerOf(f[5]);
-  c.VShutter = IntegerOf(f[6]);
-  c.Mask = IntegerOf(f[7]);
+  c.LetterSet = FieldInteger(f[2]);
+  c.Grad = FieldInteger(f[3]);
+  c.RG = FieldInteger(f[4]);
+  c.HShutter = FieldInteger(f[5]);
+  c.VShutter = FieldInteger(f[6]);
+  c.Mask = FieldInteger(f[7]);
   c.JustOneLetter = f[8];
-  c.LetterSetFileNum = IntegerOf(f[12]);
-  if (float* custom = CustomSize(state.letters, c.LetterSetFileNum)) *custom = RealOf(f[9]);
-  c.Foreground = IntegerOf(f[10]);
-  c.Background = IntegerOf(f[11]);
-  c.DispFlag = IntegerOf(f[14]);
-  if (c.Mode == "Image") c.ImageNum = IntegerOf(f[15]);
+  c.LetterSetFileNum = FieldInteger(f[12]);
+  if (float* custom = CustomSize(state.letters, c.LetterSetFileNum)) *custom = FieldReal(f[9]);
+  c.Foreground = FieldInteger(f[10]);
+  c.Background = FieldInteger(f[11]);
+  c.DispFlag = FieldInteger(f[14]);
+  if (c.Mode == "Image") c.ImageNum = FieldInteger(f[15]);
   c.ShowMemoryNumber = 1;
 }
 
@@ -87,20 +91,20 @@ void TempStateCopy(State& state, const std::string& action) {
     SaveConfiguration(state);
   } else if (action == "TRead") {
     ChartState& c = state.chart;
-    c.SizeNow = IntegerOf(temp[0][0]);
+    c.SizeNow = FieldInteger(temp[0][0]);
     c.Mode = temp[1][0];
-    c.LetterSet = IntegerOf(temp[2][0]);
-    c.Grad = IntegerOf(temp[3][0]);
-    c.RG = IntegerOf(temp[4][0]);
-    c.HShutter = IntegerOf(temp[5][0]);
-    c.VShutter = IntegerOf(temp[6][0]);
-    c.Mask = IntegerOf(temp[7][0]);
+    c.LetterSet = FieldInteger(temp[2][0]);
+    c.Grad = FieldInteger(temp[3][0]);
+    c.RG = FieldInteger(temp[4][0]);
+    c.HShutter = FieldInteger(temp[5][0]);
+    c.VShutter = FieldInteger(temp[6][0]);
+    c.Mask = FieldInteger(temp[7][0]);
     c.JustOneLetter = temp[8][0];
     if (float* custom = CustomSize(state.letters, c.LetterSetFileNum))
-      *custom = RealOf(temp[9][0]);
-    c.Foreground = IntegerOf(temp[10][0]);
-    c.Background = IntegerOf(temp[11][0]);
-    c.LetterSetFileNum = IntegerOf(temp[12][0]);
+      *custom = FieldReal(temp[9][0]);
+    c.Foreground = FieldInteger(temp[10][0]);
+    c.Background = FieldInteger(temp[11][0]);
+    c.LetterSetFileNum = FieldInteger(temp[12][0]);
   }
 }
 

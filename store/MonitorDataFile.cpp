@@ -12,10 +12,12 @@ namespace {
 
 constexpr const char* kMonitorDataFile = "lvmonitordata.cfg";
 
+// Coordinates and scales far beyond any desktop are held within the stored-integer range, so
+// the size and scale arithmetic on them cannot overflow.
 bool ReadInteger(FieldReader& reader, int& value) {
   double number = 0;
   const bool read = ReadNumberField(reader, number);
-  value = IntegerOf(number);
+  value = StoredInteger(IntegerOf(number));
   return read;
 }
 
@@ -71,17 +73,25 @@ bool ReadMonitorDataText(Monitors& monitors, Settings& settings, std::string_vie
   return true;
 }
 
-bool SaveMonitorData(Monitors& monitors, const Settings& settings, const std::string& dataPath) {
+bool SaveMonitorData(Monitors& monitors, const Settings& settings, const std::string& dataPath,
+                     std::string* reason) {
   const std::string text = MonitorDataText(monitors, settings);
-  return WriteFileAtomically(ResolveDataFile(dataPath, kMonitorDataFile), text);
+  // The calibrations in a file that could not be read are still in it.
+  if (!monitors.DataFileUnreadable.empty()) return true;
+  return WriteFileAtomically(ResolveDataFile(dataPath, kMonitorDataFile), text, reason);
 }
 
 bool LoadMonitorData(Monitors& monitors, Settings& settings, const std::string& dataPath) {
   const std::string path = ResolveDataFile(dataPath, kMonitorDataFile);
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) return true;
-  const std::optional<std::string> text = ReadWholeFile(path);
-  if (text && ReadMonitorDataText(monitors, settings, *text)) return true;
+  const FileRead read = ReadDataFile(path);
+  monitors.DataFileUnreadable.clear();
+  if (read.status == FileRead::Status::Missing) return true;
+  if (read.status == FileRead::Status::Unreadable) {
+    // Uncalibrated in memory for this run; the file keeps its calibrations for the next.
+    monitors.DataFileUnreadable = read.reason;
+    return false;
+  }
+  if (ReadMonitorDataText(monitors, settings, read.bytes)) return true;
   // The calibrations in it are lost to the program; the copy lets them be recovered by hand.
   KeepBackup(path);
   for (int n = 1; n <= std::min(monitors.NumberOfMonitors, kMaxMonitors); ++n) {

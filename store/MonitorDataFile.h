@@ -28,10 +28,13 @@ bool ReadMonitorDataText(Monitors& monitors, Settings& settings, std::string_vie
 
 // Writes the file through `MonitorDataText`. False when the file could not be written, in
 // which case the previous file is unchanged.
-bool SaveMonitorData(Monitors& monitors, const Settings& settings, const std::string& dataPath);
+// A file that could not be read at start is left as it is (true).
+bool SaveMonitorData(Monitors& monitors, const Settings& settings, const std::string& dataPath,
+                     std::string* reason = nullptr);
 
 // Reads the file. A missing file changes nothing (the scales stay 0, so calibration will be
-// asked for). A file that cannot be read whole is kept as "lvmonitordata.cfg.bak" and the
+// asked for). A file that exists but cannot be read changes nothing either and is noted in
+// `DataFileUnreadable`, so no save replaces it. A file that cannot be parsed whole is kept as a backup (`KeepBackup`) and the
 // scales of the monitors present are set to 0 and their mirror flags to 1; it returns false
 // then, and the caller rewrites the files (`LoadConfiguration` does so as its last step).
 bool LoadMonitorData(Monitors& monitors, Settings& settings, const std::string& dataPath);

@@ -3,6 +3,7 @@
 // index 0 is never used.
 
 #include <array>
+#include <string>
 
 namespace lenvari {
 
@@ -23,6 +24,8 @@ struct Monitors {
   PerMonitor<int> ScreenHeight{};
   PerMonitor<int> MasterScaleX{};
   PerMonitor<int> MasterScaleY{};
+  // Why the monitor data file could not be read (empty: it could). It is never written over then.
+  std::string DataFileUnreadable;
   int ChartWidth = 0;   // chart extent in chart units, set when the chart window opens
   int ChartHeight = 0;
 };

@@ -51,21 +51,25 @@ void CompletePresetTable(Presets& presets, int fieldsRead) {
 void LoadPresetFile(Presets& presets, int monitor, const std::string& dataPath) {
   const std::string path = ResolveDataFile(dataPath, PresetFileName(monitor));
   presets.LoadedMonitor = monitor;
-  const std::optional<std::string> text = ReadWholeFile(path);
-  if (!text) {
+  const FileRead read = ReadDataFile(path);
+  presets.FileUnreadable = read.status == FileRead::Status::Unreadable ? read.reason : "";
+  if (!read.Read()) {
     FillBuiltInPresets(presets);
     return;
   }
-  const int fieldsRead = ReadPresetText(presets, *text);
+  const int fieldsRead = ReadPresetText(presets, read.bytes);
   if (fieldsRead < kFileFields) {
     KeepBackup(path);
     CompletePresetTable(presets, fieldsRead);
   }
 }
 
-bool SavePresetFile(const Presets& presets, int monitor, const std::string& dataPath) {
+bool SavePresetFile(const Presets& presets, int monitor, const std::string& dataPath,
+                    std::string* reason) {
+  // The presets stored in a file that could not be read are still in it.
+  if (monitor == presets.LoadedMonitor && !presets.FileUnreadable.empty()) return true;
   return WriteFileAtomically(ResolveDataFile(dataPath, PresetFileName(monitor)),
-                             PresetFileText(presets));
+                             PresetFileText(presets), reason);
 }
 
 }  // namespace lenvari

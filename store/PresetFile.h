@@ -23,12 +23,15 @@ int ReadPresetText(Presets& presets, std::string_view text);
 // that are missing are cleared.
 void CompletePresetTable(Presets& presets, int fieldsRead);
 
-// Loads monitor m's preset file. A missing file gives the built-in presets; a file that ends
+// Loads monitor m's preset file. A missing file gives the built-in presets, and so does one
+// that cannot be read, which is noted in `FileUnreadable` and never written over; a file that ends
 // early keeps the presets it holds in full, gives the others their built-in content, and is
-// kept as "<m>presets.cfg.bak" before it is rewritten. The table then belongs to monitor m.
+// kept as a backup (`KeepBackup`) before it is rewritten. The table then belongs to monitor m.
 void LoadPresetFile(Presets& presets, int monitor, const std::string& dataPath);
 
-// Writes monitor m's preset file. False when it could not be written.
-bool SavePresetFile(const Presets& presets, int monitor, const std::string& dataPath);
+// Writes monitor m's preset file. False when it could not be written. The file the table was
+// loaded from is left as it is when it could not be read.
+bool SavePresetFile(const Presets& presets, int monitor, const std::string& dataPath,
+                    std::string* reason = nullptr);
 
 }  // namespace lenvari

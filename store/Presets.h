@@ -15,6 +15,8 @@ struct Presets {
   // The monitor whose preset file the table was loaded from (0: none yet). A save writes the
   // table back to that file only, so presets never land in another monitor's file.
   int LoadedMonitor = 0;
+  // Why that file could not be read (empty: it could). Such a file is never written over.
+  std::string FileUnreadable;
 };
 
 }  // namespace lenvari

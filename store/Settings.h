@@ -42,6 +42,9 @@ struct Settings {
   int SmoothingFlag = 0;
   int ShowVirtualRemote = 0;
   std::string Version;
+
+  // Why settings file n could not be read (empty: it could). Such a file is never written over.
+  PerMonitor<std::string> FileUnreadable{};
 };
 
 }  // namespace lenvari

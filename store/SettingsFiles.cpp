@@ -100,6 +100,29 @@ constexpr const char* kWrittenKeys[] = {
     "MonitorWindowY&:",    "MonitorWindowWidth&:", "MonitorWindowHeight&:",
     "SmoothingFlag&:",     "ShowVirtualRemote&:"};
 
+// Values a file can give that no arithmetic downstream is ready for are held to what the
+// program can use: percentages within 0 .. 100, colours within 24 bits, everything else
+// within the stored-integer range.
+void HoldReadValuesInRange(Settings& s, Monitors& m, int n) {
+  constexpr int kLargestColour = 0xFFFFFF;
+  s.TimerDelay = ClampedTimerDelay(s.TimerDelay);
+  s.AccessibleContrast[n] = ClampedInteger(s.AccessibleContrast[n], 0, 100);
+  for (int* value : {&s.Mirror[n], &s.MaxVShutter[n], &s.JacksonCrossTargetSize[n],
+                     &s.WorthDotSize[n], &s.WorthDotMode[n], &s.StatusBar[n],
+                     &s.FixDispFusionLock[n], &s.ShowTestDistance[n], &s.MonitorWindowX[n],
+                     &s.MonitorWindowY[n], &s.AcuityBase, &s.AudioAlert, &s.MonitorWindowFlag,
+                     &s.ThumbnailFlag, &s.AlwaysOnTopFlag, &s.SmoothingFlag, &s.ShowVirtualRemote,
+                     &m.ScreenWidth[n], &m.ScreenHeight[n]})
+    *value = StoredInteger(*value);
+  for (int k = 1; k <= kMaxMonitors; ++k) {
+    s.MonitorWindowWidth[k] = StoredInteger(s.MonitorWindowWidth[k]);
+    s.MonitorWindowHeight[k] = StoredInteger(s.MonitorWindowHeight[k]);
+  }
+  for (int* colour : {&s.MyRed, &s.MyGreen, &s.MyBlue, &s.MyBlack})
+    *colour = ClampedInteger(*colour, 0, kLargestColour);
+  s.LabelSize[n] = StoredReal(s.LabelSize[n]);
+}
+
 }  // namespace
 
 void ApplyMonitorDefaults(Settings& s, int n) {
@@ -223,7 +246,7 @@ bool ReadSettingsText(Settings& s, Monitors& monitors, int n, std::string_view t
     if (target->real) *target->real = RealOf(value);
     given.insert(key);
   }
-  s.TimerDelay = ClampedTimerDelay(s.TimerDelay);
+  HoldReadValuesInRange(s, monitors, n);
   for (const char* key : kWrittenKeys)
     if (!given.contains(key)) return false;
   return true;
@@ -231,18 +254,27 @@ bool ReadSettingsText(Settings& s, Monitors& monitors, int n, std::string_view t
 
 bool SaveConfiguration(State& state) {
   const std::string& folder = state.DataPath;
-  bool written = WriteFileAtomically(ResolveDataFile(folder, "globalconfig.cfg"),
-                                     GlobalConfigText(state.Version));
-  written &= SaveMonitorData(state.monitors, state.settings, folder);
+  std::string reason;
+  const auto note = [&](bool written) {
+    if (!written && state.SaveFailure.empty())
+      state.SaveFailure = folder + ": " + (reason.empty() ? "the file could not be written" : reason);
+    return written;
+  };
+  bool written = note(WriteFileAtomically(ResolveDataFile(folder, "globalconfig.cfg"),
+                                          GlobalConfigText(state.Version), &reason));
+  written &= note(SaveMonitorData(state.monitors, state.settings, folder, &reason));
   for (int n = 1; n <= kMaxMonitors; ++n) {
-    written &= WriteFileAtomically(ResolveDataFile(folder, SettingsFileName(n)),
-                                   SettingsFileText(state.settings, state.monitors, n));
+    // A file that could not be read still holds what it held; defaults must not replace it.
+    if (!state.settings.FileUnreadable[n].empty()) continue;
+    written &= note(WriteFileAtomically(ResolveDataFile(folder, SettingsFileName(n)),
+                                        SettingsFileText(state.settings, state.monitors, n),
+                                        &reason));
   }
   const int owner = state.presets.LoadedMonitor;
-  written &= SavePresetFile(state.presets,
-                            owner >= 1 && owner <= kMaxMonitors ? owner
-                                                                : MonitorIndex(state.monitors),
-                            folder);
+  written &= note(SavePresetFile(state.presets,
+                                 owner >= 1 && owner <= kMaxMonitors ? owner
+                                                                     : MonitorIndex(state.monitors),
+                                 folder, &reason));
   return written;
 }
 
@@ -265,9 +297,10 @@ void LoadConfiguration(State& state) {
     ApplyMonitorDefaults(settings, n);
     if (n <= monitors.MonitorRecordCount) settings.Mirror[n] = mirror;
     const std::string path = ResolveDataFile(state.DataPath, SettingsFileName(n));
-    const std::optional<std::string> text = ReadWholeFile(path);
+    const FileRead read = ReadDataFile(path);
+    settings.FileUnreadable[n] = read.status == FileRead::Status::Unreadable ? read.reason : "";
     // A file cut short is completed with defaults by the save below; its bytes are kept.
-    if (text && !ReadSettingsText(settings, monitors, n, *text)) KeepBackup(path);
+    if (read.Read() && !ReadSettingsText(settings, monitors, n, read.bytes)) KeepBackup(path);
   }
   // The presets of the monitor the chart will really use: a stored patient monitor that is no
   // longer attached is replaced by monitor 1 right after loading, and its file stays as it is.

@@ -24,6 +24,10 @@ struct State {
   std::string DataPath;        // the data folder, without a trailing separator
   std::string MasterDataPath;  // the same folder, found by the same call
   std::string MonitorText;     // text lines of the current frame, each ended by CR
+  // The first save of this run that failed: the folder and the reason (empty: none failed).
+  // The examiner is told once; what was changed stays in memory.
+  std::string SaveFailure;
+  bool SaveFailureShown = false;
 
   std::mt19937 random{12345};  // every random draw; seeded by --seed or at start
 };

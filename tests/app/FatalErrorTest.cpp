@@ -10,7 +10,7 @@ namespace lenvari {
 
 TEST(FatalError, PrintsTheNumberOnTheRestoredConsoleAndEndsWithZero) {
   FakeConsoleHost console;
-  EXPECT_EQ(HandleFatalError(&console, 9, 0), 0);
+  EXPECT_EQ(HandleFatalError(&console, 9, 0), kFatalErrorExitCode);
   EXPECT_EQ(console.printed, "runtime error # 9\n");
   EXPECT_EQ(RuntimeErrorNumber(std::make_exception_ptr(std::bad_alloc())), 7);
   EXPECT_EQ(RuntimeErrorNumber(std::make_exception_ptr(std::out_of_range("x"))), 9);

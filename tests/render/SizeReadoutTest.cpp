@@ -26,6 +26,12 @@ TEST(SizeReadout, SmoothedThinStrokesReadTooWideAndSnappedOnesMissByWholePixels)
   EXPECT_NEAR(snapped.effectivePixels, 2.5, 1e-9);
   EXPECT_NEAR(snapped.errorPercent, 20.0, 1e-9);
   EXPECT_NEAR(ReadStroke(10, 3, false).errorPercent, 0.0, 1e-9);
+
+  // Near white the curve is almost straight: the "10 %" grey's edges lose little light.
+  const StrokeReadout grey = ReadStroke(10, 2.11, true, 229);
+  EXPECT_NEAR(grey.errorPercent, 1.25, 0.05);
+  EXPECT_FALSE(grey.beyondTolerance);
+  EXPECT_EQ(ReadStroke(10, 2.11, true, 255).effectivePixels, 0.0);
 }
 
 TEST(SizeReadout, RowsAndBestAcuityFollowTheCalibration) {

@@ -88,8 +88,8 @@ TEST_F(DamagedFiles, FilesWithoutCarriageReturnsReadTheSame) {
   EXPECT_EQ(withLf.presets.PresetTable, withCrLf.presets.PresetTable);
   EXPECT_EQ(withLf.letters.LetterLines, withCrLf.letters.LetterLines);
   EXPECT_EQ(withLf.letters.LetterLines[3][1][15], "EXTRA");
-  EXPECT_FALSE(fs::exists(fs::path(folder) / "1presets.cfg.bak"));
-  EXPECT_FALSE(fs::exists(fs::path(folder) / "lv3.let.bak"));
+  EXPECT_EQ(BackupText(folder, "1presets.cfg"), "<none>");
+  EXPECT_EQ(BackupText(folder, "lv3.let"), "<none>");
 }
 
 TEST_F(DamagedFiles, TruncatedPresetFileKeepsThePresetsItHolds) {
@@ -111,7 +111,7 @@ TEST_F(DamagedFiles, TruncatedPresetFileKeepsThePresetsItHolds) {
   EXPECT_EQ(again.presets.PresetTable[3][9], "12.5");
   EXPECT_EQ(again.presets.PresetTable[3][0], "0");
   EXPECT_EQ(again.presets.PresetTable[30][0], "7");  // built-in again: it was cut short
-  EXPECT_EQ(FileText(folder, "1presets.cfg.bak"), whole.substr(0, cut));
+  EXPECT_EQ(BackupText(folder, "1presets.cfg"), whole.substr(0, cut));
   const std::string rewritten = FileText(folder, "1presets.cfg");
   EXPECT_EQ(std::count(rewritten.begin(), rewritten.end(), '\n'), 756);
 
@@ -135,11 +135,11 @@ TEST_F(DamagedFiles, MissingLetterSetFileRebuildsAllAndKeepsTheOthersAsBackups) 
 
   State again = Start();
   EXPECT_EQ(again.letters.LetterLines[3][1][15], "E");  // built-in content again
-  EXPECT_EQ(FileText(folder, "lv3.let.bak"), edited);   // the examiner's letters kept
+  EXPECT_EQ(BackupText(folder, "lv3.let"), edited);   // the examiner's letters kept
+  // Only the file that differed from the built-in content needed a copy.
   int backups = 0;
-  for (const std::string& name : FileNames(folder)) backups += name.ends_with(".let.bak");
-  EXPECT_EQ(backups, 10);
-  EXPECT_FALSE(fs::exists(fs::path(folder) / "lv7.let.bak"));
+  for (const std::string& name : FileNames(folder)) backups += name.ends_with(".bak");
+  EXPECT_EQ(backups, 1);
   EXPECT_TRUE(fs::exists(fs::path(folder) / "lv7.let"));
   EXPECT_EQ(again.chart.LetterSet, 1);
 }
@@ -166,7 +166,7 @@ TEST_F(DamagedFiles, LetterSetFilesThatTheTablesCannotHoldAreUnreadable) {
   PutFile(folder, "lv4.let", "Big\r\n 99 , 3 , 20 \r\n");
   State again = Start();
   EXPECT_EQ(again.letters.NumSizes[4], 17);
-  EXPECT_EQ(FileText(folder, "lv4.let.bak"), "Big\r\n 99 , 3 , 20 \r\n");
+  EXPECT_EQ(BackupText(folder, "lv4.let"), "Big\r\n 99 , 3 , 20 \r\n");
 }
 
 TEST_F(DamagedFiles, CommasInValuesAndMixedCaseNamesAreReadAndWrittenInPlace) {
@@ -207,7 +207,7 @@ TEST_F(DamagedFiles, UnreadableMonitorDataKeepsABackupAndTheSettings) {
   PutFile(folder, "lvmonitordata.cfg", " 1 \r\n 2 \r\n 0 \r\n 0 \r\n 1920 \r\n");
 
   State again = Start();
-  EXPECT_EQ(FileText(folder, "lvmonitordata.cfg.bak"), " 1 \r\n 2 \r\n 0 \r\n 0 \r\n 1920 \r\n");
+  EXPECT_EQ(BackupText(folder, "lvmonitordata.cfg"), " 1 \r\n 2 \r\n 0 \r\n 0 \r\n 1920 \r\n");
   EXPECT_EQ(again.monitors.MasterScaleX[1], 0);  // calibration will be asked for
   EXPECT_EQ(again.monitors.MasterScaleY[1], 0);
   EXPECT_EQ(again.settings.LabelSize[1], 17.0f);  // the settings files were not overwritten
@@ -254,4 +254,35 @@ TEST(MonitorData, RecordCountsOutsideTheTablesAndMonitorsNoLongerAttached) {
 }
 
 }  // namespace
+}  // namespace lenvari
+
+namespace lenvari {
+
+TEST(LetterSetWriting, EveryTextTheTablesHoldIsWrittenSoTheNextStartReadsIt) {
+  const std::string base = "Two\r\n 1 , 2 , 20 \r\n 40 ,AB,CD\r\n";
+  // A text the reader can give comes back exactly; one it cannot (a double quote that would
+  // open or close a quoted field, a line end) comes back without what the format cannot hold,
+  // and from then on unchanged.
+  const std::pair<std::string, std::string> cases[] = {
+      {"\"AB", "AB"},         {"A,\"B", "A,B"},   {" lead", "lead"},  {"x\"y", "x\"y"},
+      {"\"", ""},             {"A\r\nB", "AB"},   {"a,b", "a,b"},     {"\"q\",r", "q,r"},
+      {"\ttab", "tab"},       {"plain", "plain"}};
+  for (const auto& [text, readBack] : cases) {
+    LetterSets letters;
+    ASSERT_TRUE(ReadLetterSetText(letters, 2, base));
+    letters.LetterLines[2][1][1] = text;
+    letters.LetterSetName[2] = text;
+    const std::string written = LetterSetFileText(letters, 2);
+    LetterSets again;
+    ASSERT_TRUE(ReadLetterSetText(again, 2, written)) << text << "\n" << written;
+    EXPECT_EQ(again.LetterLines[2][1][1], readBack) << written;
+    EXPECT_EQ(again.LetterLines[2][2][1], "CD") << written;  // the next field is untouched
+    EXPECT_EQ(LetterSetFileText(again, 2), LetterSetFileText(again, 2));
+    LetterSets third;
+    ASSERT_TRUE(ReadLetterSetText(third, 2, LetterSetFileText(again, 2)));
+    EXPECT_EQ(third.LetterLines, again.LetterLines) << text;
+    EXPECT_EQ(third.LetterSetName, again.LetterSetName) << text;
+  }
+}
+
 }  // namespace lenvari

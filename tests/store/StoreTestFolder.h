@@ -9,6 +9,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "support/FakeConsoleHost.h"
 #include "store/DataFolder.h"
@@ -55,6 +56,12 @@ inline std::set<std::string> FileNames(const std::string& folder) {
   for (const auto& entry : std::filesystem::directory_iterator(folder))
     names.insert(entry.path().filename().string());
   return names;
+}
+
+// The newest backup kept of `name`, "<none>" when there is none.
+inline std::string BackupText(const std::string& folder, const std::string& name) {
+  const std::vector<std::string> kept = BackupsOf((std::filesystem::path(folder) / name).string());
+  return kept.empty() ? "<none>" : ReadWholeFile(kept.back()).value_or("<unreadable>");
 }
 
 // A test that owns a temporary data folder and starts the store on it as often as it likes.

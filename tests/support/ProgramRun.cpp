@@ -9,8 +9,18 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace lenvari {
+namespace {
+
+constexpr unsigned kUnprivilegedId = 65534;
+
+}  // namespace
 
 std::string FreshFolder(const std::string& tag) {
   static std::atomic<int> counter{0};
@@ -114,6 +124,28 @@ ProgramRunResult RunProgram(const ProgramRunRequest& request) {
   if (request.hasAnswers) arguments << "--answers" << QString::fromStdString(request.answers);
   for (const auto& extra : request.extraArguments) arguments << QString::fromStdString(extra);
 
+  QString program = LENVARI_MAIN_PATH;
+#ifndef _WIN32
+  if (request.unprivileged && ::geteuid() == 0) {
+    for (const std::string& folder : {dataDir, result.framesDir}) {
+      std::error_code error;
+      ::chown(folder.c_str(), kUnprivilegedId, kUnprivilegedId);
+      for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error))
+        ::lchown(entry.path().c_str(), kUnprivilegedId, kUnprivilegedId);
+    }
+    arguments.prepend(program);
+    arguments = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", "--"} + arguments;
+    program = "setpriv";
+  }
+#endif
+  if (!request.wrapper.empty()) {
+    QStringList wrapped;
+    for (size_t i = 1; i < request.wrapper.size(); ++i)
+      wrapped << QString::fromStdString(request.wrapper[i]);
+    arguments = wrapped + QStringList{program} + arguments;
+    program = QString::fromStdString(request.wrapper.front());
+  }
+
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   if (request.withoutDisplay) {
@@ -127,7 +159,7 @@ ProgramRunResult RunProgram(const ProgramRunRequest& request) {
   }
   environment.insert("ASAN_OPTIONS", "detect_leaks=0");
   process.setProcessEnvironment(environment);
-  process.start(LENVARI_MAIN_PATH, arguments);
+  process.start(program, arguments);
   result.finished = process.waitForFinished(request.timeoutSeconds * 1000);
   if (!result.finished) process.kill(), process.waitForFinished();
   result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;

@@ -45,6 +45,12 @@ struct ProgramRunRequest {
   // No window system at all: DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM unset.
   bool withoutDisplay = false;
   int timeoutSeconds = 120;
+  // A command the program is started under (strace with its options, say); empty: none.
+  std::vector<std::string> wrapper;
+  // Runs the program as an unprivileged user (uid and gid 65534, when the tests run as root,
+  // which reads every file whatever its permissions); the data and frame folders are handed to
+  // that user first, keeping each file's mode.
+  bool unprivileged = false;
 };
 
 // A new empty folder under the test output folder, named after the test and `tag`.
