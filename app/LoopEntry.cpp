@@ -5,6 +5,7 @@
 #include "app/ChartDisplay.h"
 #include "app/Clock.h"
 #include "app/ControlWindow.h"
+#include "app/MenuDefinitions.h"
 #include "app/VirtualRemote.h"
 
 namespace lenvari {
@@ -13,6 +14,7 @@ void RunLoopEntry(ProgramContext& context) {
   context.console.ConsoleTopMost(1);
   ShowAboutBox(context);
   context.state.chart.StartTime = SecondsSinceMidnight();
+  BuildMenus(context);
   if (!LoopEntryCalibrationCheck(context)) DrawChartFrame(context);
   ShowLiveStatus(context);
   if (context.state.settings.ShowVirtualRemote == 1) StartVirtualRemote(context);

@@ -66,6 +66,7 @@ struct ProgramContext {
   std::optional<double> aboutBoxHideAt;
   int framesWritten = 0;
   int monitorFramesWritten = 0;
+  int videoShotsWritten = 0;
   // Modifier state read after each wait.
   int AltDown = 0;
   int CtrlDown = 0;

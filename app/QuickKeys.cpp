@@ -11,6 +11,7 @@
 #include "app/ImageGalleryCommand.h"
 #include "app/InputLoop.h"
 #include "app/MemoryKeys.h"
+#include "app/MenuCommands.h"
 #include "app/ProgramCommands.h"
 #include "app/SettingsDump.h"
 #include "app/ShutterKeys.h"
@@ -215,6 +216,8 @@ const std::vector<QuickKeyRow>& QuickKeyTable() {
        }},
       {Keys({Ctrl('Z')}), Redraw::No, [](Pass& p) { ExportKey(p.context); }},
       {Keys({"k"}), Redraw::No, [](Pass& p) { p.result.redraw = MonitorWindowKey(p.context); }},
+      {IsMenuCommandInput, Redraw::No,
+       [](Pass& p) { p.result.redraw = RunMenuCommand(p.context, p.input); }},
   };
   return table;
 }

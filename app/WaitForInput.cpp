@@ -3,10 +3,12 @@
 #include <QThread>
 
 #include <cmath>
+#include <cstdio>
 
 #include "app/AboutBox.h"
 #include "app/Clock.h"
 #include "app/ControlWindow.h"
+#include "app/MenuCommands.h"
 #include "app/ProgramEnd.h"
 #include "app/VirtualRemote.h"
 #include "common/NumberText.h"
@@ -45,6 +47,10 @@ bool FeedScript(ProgramContext& context, CanvasWindow* window, Canvas* canvas, d
       break;
     case ScriptStep::Kind::Remote:
       context.VirtualRemoteCommand.Write(step.text);
+      break;
+    case ScriptStep::Kind::Menu:
+      if (!context.console.ChooseMenuItem(step.menu, step.id))
+        std::fprintf(stderr, "LenvariMain: --keys: no menu item %d/%d\n", step.menu, step.id);
       break;
     case ScriptStep::Kind::Wait:
       script.resumeAt = now + step.seconds;
@@ -103,6 +109,16 @@ std::string WaitForInput(ProgramContext& context) {
       if (!input.empty()) {
         context.AltDown = context.console.AltDown();
         context.CtrlDown = context.console.CtrlDown();
+      }
+    }
+    if (input.empty()) {
+      // A menu item arrives as the input of the quick key its label names, or as its own.
+      const MenuChoice choice = context.console.TakeMenuChoice();
+      if (choice.id != 0) {
+        const MenuItemInput item = MenuInput(choice.menu, choice.id);
+        input = item.input;
+        context.AltDown = 0;
+        context.CtrlDown = item.ctrl ? 1 : 0;
       }
     }
     if (input.empty() && settings.MonitorWindowFlag == 1 && context.monitorWindow) {

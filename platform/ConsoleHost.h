@@ -27,6 +27,12 @@ constexpr int kIdCancel = 2;
 constexpr int kIdYes = 6;
 constexpr int kIdNo = 7;
 
+// A chosen menu item: the number of the menu it sits in and its command id (0: none).
+struct MenuChoice {
+  int menu = 0;
+  int id = 0;
+};
+
 // A window's client area on the desktop in device pixels (the window manager adds its frame
 // around it).
 struct WindowPlace {
@@ -89,8 +95,13 @@ class ConsoleHost {
   // Modifier state of the last key taken: count of Alt keys held, count of Ctrl keys held.
   virtual int AltDown() const = 0;
   virtual int CtrlDown() const = 0;
-  // The command id of a menu item chosen since the last call, or 0.
-  virtual int TakeMenuCommand() = 0;
+  // The menu items chosen and not yet taken, oldest first; taking one removes it.
+  virtual MenuChoice TakeMenuChoice() = 0;
+  // Chooses the item with command id `id` of menu `menu` as a click on it would (menu 0: the
+  // lowest-numbered menu holding that id). False when the menu bar has no such item.
+  virtual bool ChooseMenuItem(int menu, int id) = 0;
+  // Hides or shows the menu bar; while it is hidden the window offers a way to show it again.
+  virtual void ShowMenuBar(bool shown) = 0;
 };
 
 // Expands the host's escape sequences: backslash-n and backslash-e become line breaks,

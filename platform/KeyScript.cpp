@@ -98,6 +98,16 @@ std::optional<std::vector<ScriptStep>> ParseKeyScript(const std::string& script,
       step.text = argument.substr(0, 4);  // the mailbox holds four characters
     } else if (colon != std::string::npos && head == "Burst") {
       for (char b : argument) step.keys.push_back(CharacterKey(b));
+    } else if (colon != std::string::npos && head == "Menu") {
+      const size_t slash = argument.find('/');
+      step.kind = ScriptStep::Kind::Menu;
+      if (slash != std::string::npos) step.menu = static_cast<int>(LeadingNumber(argument));
+      const size_t idAt = slash == std::string::npos ? 0 : slash + 1;
+      step.id = static_cast<int>(LeadingNumber(argument.substr(idAt)));
+      if (step.id <= 0) {
+        error = "{Menu:N} needs a command id";
+        return std::nullopt;
+      }
     } else if (colon != std::string::npos && head == "Wait") {
       step.kind = ScriptStep::Kind::Wait;
       step.seconds = LeadingNumber(argument);

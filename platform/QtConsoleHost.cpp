@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <deque>
 #include <map>
 
 #include "platform/DesktopPixels.h"
@@ -145,7 +146,13 @@ struct QtConsoleHost::Impl {
   QLabel* splash = nullptr;
   ModalPlacer placer;
   std::map<int, std::vector<MenuItemDefinition>> menus;
-  std::vector<int> chosenCommands;
+  struct PlacedAction {
+    int menu, id;
+    QAction* action;
+  };
+  std::vector<PlacedAction> actions;  // every command item on the bar, in build order
+  std::deque<MenuChoice> chosen;
+  QAction* showMenuBar = nullptr;     // the text screen's way back to a hidden menu bar
   int patientLeft = 0, patientTop = 0, patientRight = 0, patientBottom = 0;
   bool topMost = false;
   QSize sizeBeforeText;  // the examiner's size while the text screen enlarges the window
@@ -182,12 +189,14 @@ struct QtConsoleHost::Impl {
   void RebuildMenuBar() {
     QMenuBar* bar = window.menuBar();
     bar->clear();
+    actions.clear();
     auto bar1 = menus.find(1);
     if (bar1 == menus.end()) return;
-    for (const auto& item : bar1->second) AddItem(bar, nullptr, item, 0);
+    for (const auto& item : bar1->second) AddItem(bar, nullptr, 1, item, 0);
   }
 
-  void AddItem(QMenuBar* bar, QMenu* menu, const MenuItemDefinition& item, int depth) {
+  void AddItem(QMenuBar* bar, QMenu* menu, int number, const MenuItemDefinition& item,
+               int depth) {
     using Kind = MenuItemDefinition::Kind;
     const QString label = QString::fromStdString(item.text) +
                           (item.hint.empty() ? "" : "\t" + QString::fromStdString(item.hint));
@@ -200,12 +209,21 @@ struct QtConsoleHost::Impl {
       QMenu* sub = menu ? menu->addMenu(label) : bar->addMenu(label);
       auto found = menus.find(item.number);
       if (found != menus.end() && depth < 8)
-        for (const auto& child : found->second) AddItem(nullptr, sub, child, depth + 1);
+        for (const auto& child : found->second)
+          AddItem(nullptr, sub, item.number, child, depth + 1);
       return;
     }
     QAction* action = menu ? menu->addAction(label) : bar->addAction(label);
     const int id = item.number;
-    QObject::connect(action, &QAction::triggered, [this, id] { chosenCommands.push_back(id); });
+    // The same id may sit in two menus, so the choice keeps the menu it was made in.
+    QObject::connect(action, &QAction::triggered,
+                     [this, number, id] { chosen.push_back({number, id}); });
+    actions.push_back({number, id, action});
+  }
+
+  void SetMenuBarShown(bool shown) {
+    window.menuBar()->setVisible(shown);
+    showMenuBar->setVisible(!shown);
   }
 };
 
@@ -231,6 +249,15 @@ QtConsoleHost::QtConsoleHost() : impl_(std::make_unique<Impl>()) {
   impl_->screen->hide();
   layout->addWidget(impl_->screen, 1);
   impl_->window.setCentralWidget(impl_->panel);
+  // With the menu bar hidden, the window's context menu brings it back.
+  impl_->showMenuBar = new QAction("Show Menu", impl_->panel);
+  impl_->showMenuBar->setVisible(false);
+  for (QWidget* part : {static_cast<QWidget*>(impl_->panel), static_cast<QWidget*>(impl_->screen)}) {
+    part->addAction(impl_->showMenuBar);
+    part->setContextMenuPolicy(Qt::ActionsContextMenu);
+  }
+  QObject::connect(impl_->showMenuBar, &QAction::triggered,
+                   [impl = impl_.get()] { impl->SetMenuBarShown(true); });
   impl_->window.setWindowTitle("Lenvari Acuity");
   impl_->placer.examinerScreen = [this] { return impl_->ExaminerScreen(); };
   qApp->installEventFilter(&impl_->placer);
@@ -450,12 +477,27 @@ void QtConsoleHost::FlushKeys() { impl_->panel->queue.keys.clear(); }
 int QtConsoleHost::AltDown() const { return impl_->panel->queue.altDown; }
 int QtConsoleHost::CtrlDown() const { return impl_->panel->queue.ctrlDown; }
 
-int QtConsoleHost::TakeMenuCommand() {
-  if (impl_->chosenCommands.empty()) return 0;
-  const int id = impl_->chosenCommands.front();
-  impl_->chosenCommands.erase(impl_->chosenCommands.begin());
-  return id;
+MenuChoice QtConsoleHost::TakeMenuChoice() {
+  if (impl_->chosen.empty()) return {};
+  const MenuChoice choice = impl_->chosen.front();
+  impl_->chosen.pop_front();
+  return choice;
 }
+
+bool QtConsoleHost::ChooseMenuItem(int menu, int id) {
+  const Impl::PlacedAction* best = nullptr;
+  for (const auto& placed : impl_->actions) {
+    if (placed.id != id || (menu != 0 && placed.menu != menu)) continue;
+    if (!best || placed.menu < best->menu) best = &placed;
+  }
+  if (!best) return false;
+  best->action->trigger();
+  return true;
+}
+
+void QtConsoleHost::ShowMenuBar(bool shown) { impl_->SetMenuBarShown(shown); }
+
+QMainWindow& QtConsoleHost::Window() { return impl_->window; }
 
 std::string QtConsoleHost::ScreenText() const {
   return impl_->screen->toPlainText().toStdString();

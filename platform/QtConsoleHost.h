@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class QMainWindow;
+
 #include "platform/ConsoleHost.h"
 
 namespace lenvari {
@@ -45,12 +47,16 @@ class QtConsoleHost : public ConsoleHost {
   void FlushKeys() override;
   int AltDown() const override;
   int CtrlDown() const override;
-  int TakeMenuCommand() override;
+  MenuChoice TakeMenuChoice() override;
+  bool ChooseMenuItem(int menu, int id) override;
+  void ShowMenuBar(bool shown) override;
 
   // What the window shows, for tests: the text screen's content (empty while it is hidden) and
   // the live status line.
   std::string ScreenText() const;
   std::string StatusText() const;
+  // The control window itself (for tests that look at it or open its menus).
+  QMainWindow& Window();
 
  private:
   struct Impl;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/ChartDisplay.h"
+#include "app/MenuCommands.h"
+#include "app/MenuDefinitions.h"
 #include "app/ProgramEnd.h"
 #include "app/WaitForInput.h"
 #include "platform/KeyScript.h"
@@ -105,6 +107,28 @@ TEST_F(WaitFixture, TimedRandomizeFiresAndAnyOtherInputStopsIt) {
   Type("+");
   EXPECT_EQ(WaitForInput(context), "+");
   EXPECT_EQ(context.state.chart.TimedRandom, 0);
+}
+
+TEST_F(WaitFixture, MenuItemsOfAScriptArriveAsTheirInputs) {
+  BuildMenus(context);
+  std::string error;
+  auto steps = ParseKeyScript("{Menu:300}{Menu:110}{Menu:11/180}{Menu:2/180}{Menu:801}+", error);
+  ASSERT_TRUE(steps) << error;
+  context.script.active = true;
+  context.script.steps.assign(steps->begin(), steps->end());
+  EXPECT_EQ(WaitForInput(context), "-");
+  EXPECT_EQ(context.CtrlDown, 0);
+  EXPECT_EQ(WaitForInput(context), std::string("\0D", 2));  // F10 with Ctrl held: store 10
+  EXPECT_EQ(context.CtrlDown, 1);
+  const std::string recall30 = WaitForInput(context);
+  const std::string webPage = WaitForInput(context);
+  EXPECT_TRUE(IsMenuCommandInput(recall30));
+  EXPECT_TRUE(IsMenuCommandInput(webPage));
+  EXPECT_NE(recall30, webPage);
+  // An item without an action gives no input: the next key is the next input.
+  EXPECT_EQ(WaitForInput(context), "+");
+  EXPECT_EQ(context.CtrlDown, 0);
+  EXPECT_FALSE(ParseKeyScript("{Menu:}", error));
 }
 
 TEST_F(WaitFixture, AClosedChartWindowEndsTheProgramAfterFivePolls) {

@@ -102,7 +102,30 @@ class FakeConsoleHost : public ConsoleHost {
   void FlushKeys() override { keys.clear(); }
   int AltDown() const override { return 0; }
   int CtrlDown() const override { return 0; }
-  int TakeMenuCommand() override { return 0; }
+  // Menu items are chosen by number alone: any id of a defined menu text counts.
+  std::deque<MenuChoice> chosenMenuItems;
+  bool menuBarShown = true;
+  MenuChoice TakeMenuChoice() override {
+    if (chosenMenuItems.empty()) return {};
+    const MenuChoice choice = chosenMenuItems.front();
+    chosenMenuItems.pop_front();
+    return choice;
+  }
+  bool ChooseMenuItem(int menu, int id) override {
+    for (const auto& [number, text] : menus) {
+      if (menu != 0 && number != menu) continue;
+      const std::string mark = "=" + std::to_string(id);
+      for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + 1)) {
+        const size_t end = at + mark.size();
+        if (end == text.size() || text[end] == '|' || text[end] == '-') {
+          chosenMenuItems.push_back({number, id});
+          return true;
+        }
+      }
+    }
+    return false;
+  }
+  void ShowMenuBar(bool shown) override { menuBarShown = shown; }
 };
 
 }  // namespace lenvari

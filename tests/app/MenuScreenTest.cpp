@@ -1,0 +1,117 @@
+// The menu bar as an examiner sees it: the console window on a real X server with its "Size"
+// menu open, kept as a screenshot in the test output.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QThread>
+
+#include "app/MenuDefinitions.h"
+#include "platform/QtConsoleHost.h"
+#include "support/ProgramRun.h"
+
+namespace lenvari {
+namespace {
+
+constexpr const char* kShotVariable = "LENVARI_MENU_SHOT";
+
+void Settle(int milliseconds) {
+  for (int waited = 0; waited < milliseconds; waited += 20) {
+    QApplication::processEvents();
+    QThread::msleep(20);
+  }
+}
+
+bool Dark(QRgb pixel) { return qGray(pixel) < 110; }
+
+}  // namespace
+
+// Runs in a child process on the X server the test below starts.
+TEST(MenuScreen, OpenSizeMenuOnTheXServer) {
+  const QByteArray shot = qgetenv(kShotVariable);
+  if (shot.isEmpty()) GTEST_SKIP() << "runs only inside ConsoleWithTheSizeMenuOpen";
+  ASSERT_EQ(QGuiApplication::platformName(), "xcb");
+  QtConsoleHost console;
+  ProgramContext context(console);
+  context.state.settings.AcuityBase = 20;
+  BuildMenus(context);
+  int flag = 0;
+  console.InitConsoleTools(0, 0, 0, 0, flag, 0);
+  console.Window().show();
+  console.Print("Lenvari Acuity\n");
+  QMainWindow& window = console.Window();
+  window.move(40, 40);
+  Settle(500);
+
+  QMenuBar* bar = window.menuBar();
+  QAction* size = nullptr;
+  for (QAction* action : bar->actions())
+    if (action->text() == "Size") size = action;
+  ASSERT_NE(size, nullptr);
+  ASSERT_NE(size->menu(), nullptr);
+  bar->setActiveAction(size);  // as a click on the title does
+  Settle(800);
+  QMenu* menu = size->menu();
+  ASSERT_TRUE(menu->isVisible());
+
+  const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+  ASSERT_TRUE(screen.save(QString::fromUtf8(shot)));
+  // The menu opens right under its title in the bar.
+  const QRect title(bar->mapToGlobal(bar->actionGeometry(size).topLeft()),
+                    bar->actionGeometry(size).size());
+  const QRect popup = menu->geometry();
+  EXPECT_NEAR(popup.top(), title.bottom() + 1, 3);
+  EXPECT_NEAR(popup.left(), title.left(), 3);
+  // Its items are drawn: one band of dark text per item (17), none of them empty.
+  int bands = 0;
+  bool inText = false;
+  for (int y = popup.top() + 2; y < popup.bottom() - 2; ++y) {
+    bool dark = false;
+    for (int x = popup.left() + 4; x < popup.right() - 4 && !dark; ++x)
+      dark = Dark(screen.pixel(x, y));
+    if (dark && !inText) ++bands;
+    inText = dark;
+  }
+  EXPECT_EQ(bands, 17);
+  console.ShowMenuBar(false);
+}
+
+TEST(MenuScreen, ConsoleWithTheSizeMenuOpen) {
+  const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+  if (xvfb.isEmpty()) GTEST_SKIP() << "Xvfb is not installed";
+  QProcess server;
+  // The server picks a free display and writes its number on its standard output.
+  server.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+  ASSERT_TRUE(server.waitForStarted());
+  ASSERT_TRUE(server.waitForReadyRead(10000));
+  const QString display = ":" + QString::fromUtf8(server.readAllStandardOutput()).trimmed();
+
+  const QString shot = QString::fromStdString(FreshFolder("shot")) + "/console-size-menu.png";
+  QProcess child;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "xcb");
+  environment.insert("DISPLAY", display);
+  environment.insert(kShotVariable, shot);
+  environment.insert("ASAN_OPTIONS", "detect_leaks=0");  // the desktop bus library keeps a buffer
+  child.setProcessEnvironment(environment);
+  child.setProcessChannelMode(QProcess::MergedChannels);
+  child.start(QCoreApplication::applicationFilePath(),
+              {"--gtest_filter=MenuScreen.OpenSizeMenuOnTheXServer"});
+  const bool finished = child.waitForFinished(60000);
+  const std::string output = child.readAll().toStdString();
+  server.terminate();
+  server.waitForFinished();
+  ASSERT_TRUE(finished) << output;
+  EXPECT_EQ(child.exitCode(), 0) << output;
+  EXPECT_FALSE(QImage(shot).isNull()) << output;
+}
+
+}  // namespace lenvari
