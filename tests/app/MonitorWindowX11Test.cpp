@@ -24,8 +24,12 @@ struct Xvfb {
     const QString xvfb = QStandardPaths::findExecutable("Xvfb");
     if (xvfb.isEmpty()) return false;
     server.start(xvfb, {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
-    if (!server.waitForStarted() || !server.waitForReadyRead(10000)) return false;
-    display = ":" + QString(server.readAllStandardOutput()).trimmed();
+    if (!server.waitForStarted()) return false;
+    // The display number arrives as one line once the server accepts clients; a partial read
+    // would name another display.
+    while (!server.canReadLine())
+      if (!server.waitForReadyRead(10000)) return false;
+    display = ":" + QString(server.readLine()).trimmed();
     return display.size() > 1;
   }
   ~Xvfb() {
