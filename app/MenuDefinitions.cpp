@@ -37,7 +37,9 @@ std::string MenuLabel(std::string name) {
 std::string SaveMenu() {
   std::vector<std::string> items;
   for (int n = 1; n <= 12; ++n) {
-    const std::string key = "F" + std::to_string(n);
+    // Appended, not prepended: GCC 12's optimiser reports a false overlap for "F" + text.
+    std::string key = "F";
+    key += std::to_string(n);
     items.push_back(Item("Save to " + key + kTab + "[Ctrl+" + key + "]", 100 + n));
   }
   items.insert(items.end(), {"-", Item("Save using Gallery View", 137), "^"});
@@ -51,7 +53,8 @@ std::string SaveMenu() {
 std::string RecallMenu() {
   std::vector<std::string> items;
   for (int n = 1; n <= 12; ++n) {
-    const std::string key = "F" + std::to_string(n);
+    std::string key = "F";
+    key += std::to_string(n);
     items.push_back(Item("Load from " + key + kTab + "[" + key + "]", 150 + n));
   }
   items.insert(items.end(), {"-", Item("Load using Gallery View", 187), "^"});
