@@ -3,16 +3,13 @@
 #include <QFile>
 #include <QImage>
 
+#include "store/DataFolder.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
 namespace {
 
-std::string ReadText(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return "";
-  return file.readAll().toStdString();
-}
+std::string ReadText(const std::string& path) { return ReadWholeFile(path).value_or(""); }
 
 // Height of the black run in the middle column of an image.
 int BlackRunHeight(const QImage& image) {

@@ -6,16 +6,13 @@
 
 #include <map>
 
+#include "store/DataFolder.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
 namespace {
 
-std::string ReadFile(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return "";
-  return file.readAll().toStdString();
-}
+std::string ReadFile(const std::string& path) { return ReadWholeFile(path).value_or(""); }
 
 // The value line under a key line of a settings file.
 std::string ValueOf(const std::string& text, const std::string& key) {

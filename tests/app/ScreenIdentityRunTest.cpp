@@ -8,16 +8,13 @@
 #include <QFile>
 #include <QImage>
 
+#include "store/DataFolder.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
 namespace {
 
-std::string ReadText(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return "";
-  return file.readAll().toStdString();
-}
+std::string ReadText(const std::string& path) { return ReadWholeFile(path).value_or(""); }
 
 // An identity file for one screen; returns its path.
 std::string IdentityFile(const std::string& model, double widthMm = 0, double heightMm = 0) {

@@ -11,16 +11,13 @@
 
 #include <thread>
 
+#include "store/DataFolder.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
 namespace {
 
-std::string ReadFile(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return "";
-  return file.readAll().toStdString();
-}
+std::string ReadFile(const std::string& path) { return ReadWholeFile(path).value_or(""); }
 
 void WriteFile(const std::string& path, const std::string& text) {
   QFile file(QString::fromStdString(path));
