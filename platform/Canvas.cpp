@@ -68,8 +68,11 @@ struct Canvas::Impl {
   // The key of the kept picture when it is all the ink there is.
   std::string inkIsSnapshot;
 
-  // Smoothed shapes are first drawn as coverage into `mask` (all zero outside a shape being
-  // drawn) and then written through the display's transfer curve.
+  // Smoothed shapes are first drawn as coverage into `mask` (transparent, all zero, outside a
+  // shape being drawn), whose top-left pixel stands for the shape's area's, and then written
+  // through the display's transfer curve. It grows to the largest area drawn. (The image
+  // library hands the spans of 8-bit targets to its thread pool, which costs far more than
+  // filling them for shapes of letter size; 32-bit white is drawn in place.)
   QImage mask;
   std::unique_ptr<QPainter> maskPainter;
   std::unique_ptr<TransferCurve> curve;
@@ -103,7 +106,8 @@ struct Canvas::Impl {
       return;
     }
     if (area.isEmpty()) return;
-    QPainter& m = MaskPainter();
+    QPainter& m = MaskPainter(area.size());
+    m.setTransform(QTransform::fromTranslate(-area.left(), -area.top()));
     m.setClipRect(area);
     m.setPen(CoveragePen(pen));
     m.setBrush(CoverageBrush(brush));
@@ -111,12 +115,13 @@ struct Canvas::Impl {
     WriteCoverage(area, colour);
   }
 
-  QPainter& MaskPainter() {
+  QPainter& MaskPainter(QSize size) {
+    if (mask.width() < size.width() || mask.height() < size.height()) {
+      maskPainter.reset();
+      mask = QImage(mask.size().expandedTo(size), QImage::Format_ARGB32_Premultiplied);
+      mask.fill(0);
+    }
     if (!maskPainter) {
-      if (mask.size() != image->size()) {
-        mask = QImage(image->size(), QImage::Format_Alpha8);
-        mask.fill(0);
-      }
       maskPainter = std::make_unique<QPainter>(&mask);
       maskPainter->setRenderHint(QPainter::Antialiasing, antialias);
       maskPainter->setRenderHint(QPainter::TextAntialiasing, antialias);
@@ -136,32 +141,32 @@ struct Canvas::Impl {
     const TransferCurve& c = *curve;
     const int red = RedOf(colour), green = GreenOf(colour), blue = BlueOf(colour);
     const QRgb full = qRgb(red, green, blue);
-    uchar* maskBits = mask.bits();
+    uchar* maskBits = mask.bits();  // only this canvas holds it: no copy
     uchar* imageBits = image->bits();
     const qsizetype maskStride = mask.bytesPerLine(), imageStride = image->bytesPerLine();
     const int width = area.width();
     for (int y = area.top(); y <= area.bottom(); ++y) {
-      uchar* cover = maskBits + y * maskStride + area.left();
+      QRgb* cover = reinterpret_cast<QRgb*>(maskBits + (y - area.top()) * maskStride);
       QRgb* pixel = reinterpret_cast<QRgb*>(imageBits + y * imageStride) + area.left();
       int x = 0;
       int carryRed = 0, carryGreen = 0, carryBlue = 0;
       while (x < width) {
-        // Whole runs of eight untouched or fully covered pixels, the bulk of any shape.
-        if (x + 8 <= width) {
-          std::uint64_t eight;
-          std::memcpy(&eight, cover + x, 8);
-          if (eight == 0) {
+        // Whole runs of four untouched or fully covered pixels, the bulk of any shape.
+        if (x + 4 <= width) {
+          std::uint64_t four[2];
+          std::memcpy(four, cover + x, sizeof four);
+          if ((four[0] | four[1]) == 0) {
             carryRed = carryGreen = carryBlue = 0;
-            x += 8;
+            x += 4;
             continue;
           }
-          if (eight == ~std::uint64_t{0}) {
-            std::fill(pixel + x, pixel + x + 8, full);
-            x += 8;
+          if ((four[0] & four[1]) == ~std::uint64_t{0}) {
+            std::fill(pixel + x, pixel + x + 4, full);
+            x += 4;
             continue;
           }
         }
-        const int a = cover[x];
+        const int a = qAlpha(cover[x]);
         if (a == 255) {
           pixel[x] = full;
         } else if (a == 0) {
@@ -173,7 +178,7 @@ struct Canvas::Impl {
         }
         ++x;
       }
-      std::memset(cover, 0, static_cast<size_t>(width));
+      std::fill(cover, cover + width, QRgb{0});
     }
   }
 
