@@ -129,6 +129,10 @@ TEST_F(WaitFixture, MenuItemsOfAScriptArriveAsTheirInputs) {
   EXPECT_EQ(WaitForInput(context), "+");
   EXPECT_EQ(context.CtrlDown, 0);
   EXPECT_FALSE(ParseKeyScript("{Menu:}", error));
+  // Numbers no int holds are refused, not converted (found by fuzzing).
+  EXPECT_FALSE(ParseKeyScript("{Menu:2/18888888888888888888}", error));
+  EXPECT_FALSE(ParseKeyScript("{Menu:1e30/180}", error));
+  EXPECT_EQ(error, "{Menu:M/N} needs a menu number");
 }
 
 TEST_F(WaitFixture, AClosedChartWindowEndsTheProgramAfterFivePolls) {
