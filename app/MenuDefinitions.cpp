@@ -34,33 +34,21 @@ std::string MenuLabel(std::string name) {
   return name;
 }
 
-std::string SaveMenu() {
+// The save and recall menus: F1..F12 by name with their keys, the gallery, then 13..36 in two
+// more columns. Only the words, the key's modifier and the first item number differ.
+std::string PresetMenu(const std::string& verb, const std::string& modifier,
+                       const std::string& galleryItem, int firstId) {
   std::vector<std::string> items;
   for (int n = 1; n <= 12; ++n) {
     // Appended, not prepended: GCC 12's optimiser reports a false overlap for "F" + text.
     std::string key = "F";
     key += std::to_string(n);
-    items.push_back(Item("Save to " + key + kTab + "[Ctrl+" + key + "]", 100 + n));
+    items.push_back(Item(verb + " " + key + kTab + "[" + modifier + key + "]", firstId + n));
   }
-  items.insert(items.end(), {"-", Item("Save using Gallery View", 137), "^"});
+  items.insert(items.end(), {"-", Item(galleryItem, firstId + 37), "^"});
   for (int n = 13; n <= 36; ++n) {
     if (n == 25) items.push_back("^");
-    items.push_back(Item(std::to_string(n), 100 + n));
-  }
-  return Join(items);
-}
-
-std::string RecallMenu() {
-  std::vector<std::string> items;
-  for (int n = 1; n <= 12; ++n) {
-    std::string key = "F";
-    key += std::to_string(n);
-    items.push_back(Item("Load from " + key + kTab + "[" + key + "]", 150 + n));
-  }
-  items.insert(items.end(), {"-", Item("Load using Gallery View", 187), "^"});
-  for (int n = 13; n <= 36; ++n) {
-    if (n == 25) items.push_back("^");
-    items.push_back(Item(std::to_string(n), 150 + n));
+    items.push_back(Item(std::to_string(n), firstId + n));
   }
   return Join(items);
 }
@@ -119,8 +107,8 @@ std::vector<MenuText> MenuDefinitions(const LetterSets& letters, int acuityBase)
   for (int percent : {3, 5, 10, 20, 30, 40, 50})
     contrast.push_back(Item(std::to_string(percent) + "%", 900 + percent));
   menus.push_back({9, Join(contrast)});
-  menus.push_back({10, SaveMenu()});
-  menus.push_back({11, RecallMenu()});
+  menus.push_back({10, PresetMenu("Save to", "Ctrl+", "Save using Gallery View", 100)});
+  menus.push_back({11, PresetMenu("Load from", "", "Load using Gallery View", 150)});
   menus.push_back({12, Join({Item("Basic Quick Key List", 1001),
                              Item("Complete Quick-Key List", 1002), Item("About", 1003)})});
   std::vector<std::string> labels = {Item("No Labels", 1400)};

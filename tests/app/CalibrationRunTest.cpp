@@ -1,87 +1,58 @@
+// Calibration through the real program: the first start's questions and square, the scale it
+// stores for each axis, and a new resolution that asks again.
+
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QImage>
 
-#include "store/DataFolder.h"
+#include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
-namespace {
-
-std::string ReadText(const std::string& path) { return ReadWholeFile(path).value_or(""); }
-
-// Height of the black run in the middle column of an image.
-int BlackRunHeight(const QImage& image) {
-  const int x = image.width() / 2;
-  int top = -1, bottom = -1;
-  for (int y = 0; y < image.height(); ++y) {
-    if (qGray(image.pixel(x, y)) < 128) {
-      if (top < 0) top = y;
-      bottom = y;
-    }
-  }
-  return top < 0 ? 0 : bottom - top + 1;
-}
-
-}  // namespace
 
 TEST(CalibrationRun, FirstStartLeadsThroughDistanceAndSquareThenNeverAsksAgain) {
   const std::string data = FreshFolder("data");
-  ProgramRunRequest request;
+  ProgramRunRequest request = ScriptRequest("+++++{Enter}", data, "OK;OK;OK");
   request.calibratedScale = 0;
-  request.dataDir = data;
-  request.keys = "+++++{Enter}";
-  request.answers = "OK;OK;OK";
-  request.hasAnswers = true;
   ProgramRunResult run = RunProgram(request);
   ASSERT_EQ(run.exitCode, 0) << run.errors;
-  EXPECT_NE(run.output.find("[Calibration Required] It appears that this is either a new "
-                            "installation or your screen resolution has changed. Calibration "
-                            "is now required."),
-            std::string::npos)
+  EXPECT_TRUE(Printed(run, "[Calibration Required] It appears that this is either a new installation "
+                           "or your screen resolution has changed. Calibration is now required."))
       << run.output;
-  EXPECT_NE(run.output.find("[Calibrate Lenvari Acuity]"), std::string::npos);
-  EXPECT_NE(run.output.find("measures 8.87 centimeters square"), std::string::npos);
+  EXPECT_TRUE(Printed(run, "[Calibrate Lenvari Acuity]"));
+  EXPECT_TRUE(Printed(run, "measures 8.87 centimeters square"));
   // The square starts at 343 x 343 pixels and grows one pixel per "+".
   ASSERT_GE(run.FrameCount(), 7);
   EXPECT_EQ(BlackRunHeight(run.Frame(1)), 343);
   EXPECT_EQ(BlackRunHeight(run.Frame(6)), 348);
-  const QJsonObject chart = run.LastState();
-  EXPECT_EQ(chart["MasterScaleX"].toInt(), 348);
-  EXPECT_EQ(chart["MasterScaleY"].toInt(), 348);
-  EXPECT_EQ(run.LastState()["ChartHeight"].toInt(), 3103);  // 1080 x 1000 / 348
-  const std::string monitorData = ReadText(data + "/lvmonitordata.cfg");
-  EXPECT_NE(monitorData.find("\r\n 348 \r\n 348 \r\n"), std::string::npos) << monitorData;
+  ExpectFrame(run, run.FrameCount(), {{"MasterScaleX", 348}, {"MasterScaleY", 348},
+                                      {"ChartHeight", 3103}});  // 1080 x 1000 / 348
+  EXPECT_NE(ReadText(data + "/lvmonitordata.cfg").find("\r\n 348 \r\n 348 \r\n"), std::string::npos);
 
   // A second start asks nothing and draws at the stored scale.
   request.keys = "";
   request.hasAnswers = false;
   run = RunProgram(request);
   ASSERT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.output.find("Calibration Required"), std::string::npos) << run.output;
+  EXPECT_FALSE(Printed(run, "Calibration Required")) << run.output;
   ASSERT_EQ(run.FrameCount(), 1);
   EXPECT_EQ(run.LastState()["MasterScaleY"].toInt(), 348);
 
   // Another resolution for the same monitor demands calibration again.
+  request = ScriptRequest("{Enter}", data, "OK;OK;OK");
   request.screens = "small-monitor.json";
-  request.keys = "{Enter}";
-  request.answers = "OK;OK;OK";
-  request.hasAnswers = true;
   run = RunProgram(request);
   ASSERT_EQ(run.exitCode, 0);
-  EXPECT_NE(run.output.find("[Calibration Required]"), std::string::npos) << run.output;
+  EXPECT_TRUE(Printed(run, "[Calibration Required]")) << run.output;
 }
 
 // Arrows calibrate one axis, so pixels that are not square still give letters of equal
 // physical width and height: a 20/200 E is 5 x 200 units, 1000 units being the calibrated
 // pixel counts of each axis.
 TEST(CalibrationRun, EachAxisKeepsItsOwnScaleAndLettersFollowIt) {
-  ProgramRunRequest request;
+  ProgramRunRequest request = ScriptRequest(
+      "+++++{Right}{Right}{Right}{Right}{Right}{Right}{Right}{Enter}E200{Enter}", "", "OK;OK;OK");
   request.calibratedScale = 0;
-  request.keys = "+++++{Right}{Right}{Right}{Right}{Right}{Right}{Right}{Enter}E200{Enter}";
-  request.answers = "OK;OK;OK";
-  request.hasAnswers = true;
   const ProgramRunResult run = RunProgram(request);
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   const QJsonObject state = run.LastState();

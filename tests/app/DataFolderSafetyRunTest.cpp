@@ -8,18 +8,16 @@
 #include <QJsonObject>
 #include <QProcess>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <regex>
-#include <sstream>
-#include <string>
 #include <thread>
-#include <vector>
-#include <chrono>
-#include <cstdlib>
 
 #include "store/DataFolder.h"
+#include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
@@ -27,34 +25,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadText(const std::string& path) {
-  return ReadWholeFile(path).value_or("<missing>");
-}
-
-void PutText(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
-
-size_t Occurrences(const std::string& text, const std::string& part) {
-  size_t count = 0;
-  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-    ++count;
-  return count;
-}
-
 // A folder as the first start leaves it, with a letter line of lv3.let typed by the examiner.
 std::string FolderWithCustomLetters(const std::string& custom) {
-  ProgramRunRequest request;
-  request.dataDir = FreshFolder("data");
-  request.keys = "";
-  RunProgram(request);
-  const std::string path = request.dataDir + "/lv3.let";
+  const std::string data = StartedFolder();
+  const std::string path = data + "/lv3.let";
   std::string text = ReadText(path);
   const size_t line = text.find("\r\n", text.find("\r\n") + 2) + 2;  // the first size line
   const size_t comma = text.find(',', line);
   text.replace(comma + 1, text.find_first_of(",\r", comma + 1) - comma - 1, custom);
   PutText(path, text);
-  return request.dataDir;
+  return data;
 }
 
 // Whether the text is in the file or in one of its backups.
@@ -78,14 +58,6 @@ std::string PresetFileText(const PresetFields& presets) {
   return text;
 }
 
-// The settings file text with the value line after `key` replaced.
-std::string WithValue(std::string text, const std::string& key, const std::string& value) {
-  const size_t at = text.find(key + "\r\n");
-  if (at == std::string::npos) return text;
-  const size_t start = at + key.size() + 2;
-  return text.replace(start, text.find("\r\n", start) - start, value);
-}
-
 void CopyFolder(const std::string& from, const std::string& to) {
   fs::remove_all(to);
   fs::copy(from, to, fs::copy_options::recursive);
@@ -101,16 +73,14 @@ TEST(DataFolderSafetyRun, UnreadableFilesAreNamedOnceAndNeverWrittenOver) {
   fs::permissions(data + "/lv3.let", fs::perms::none);
   fs::remove(data + "/lv7.let");  // and a missing one, which rebuilds the letter sets
 
-  ProgramRunRequest request;
-  request.dataDir = data;
-  request.keys = "{Ctrl+F2}{Ctrl+R}";  // saves of every file
+  ProgramRunRequest request = ScriptRequest("{Ctrl+F2}{Ctrl+R}", data);  // saves of every file
   request.unprivileged = true;
   const ProgramRunResult run = RunProgram(request);
   ASSERT_EQ(run.exitCode, 0) << run.errors << run.output;
   EXPECT_EQ(Occurrences(run.output, "[Lenvari Acuity] These files could not be read:"), 1u)
       << run.output;
-  EXPECT_NE(run.output.find("/1presets.cfg: Permission denied"), std::string::npos);
-  EXPECT_NE(run.output.find("/lv3.let: Permission denied"), std::string::npos);
+  EXPECT_TRUE(Printed(run, "/1presets.cfg: Permission denied"));
+  EXPECT_TRUE(Printed(run, "/lv3.let: Permission denied"));
   // The chart ran on the built-in presets meanwhile; the files are as they were.
   EXPECT_EQ(run.FrameState(1)["SizeNow"].toInt(), 6);
   fs::permissions(data + "/1presets.cfg", fs::perms::owner_read | fs::perms::owner_write);
@@ -119,7 +89,7 @@ TEST(DataFolderSafetyRun, UnreadableFilesAreNamedOnceAndNeverWrittenOver) {
   EXPECT_EQ(ReadText(data + "/lv3.let"), letters);
   EXPECT_TRUE(BackupsOf(data + "/1presets.cfg").empty());
   EXPECT_NE(ReadText(data + "/lv7.let"), "<missing>");     // the others were rebuilt
-  EXPECT_NE(ReadText(data + "/1lvconfig.cfg").find("Mirror&:\r\n-1 "), std::string::npos);
+  EXPECT_EQ(Setting(data, 1, "Mirror&:"), "-1 ");
 }
 
 TEST(DataFolderSafetyRun, StartKilledAtAnyStepOfARebuildLosesNoLetters) {
@@ -130,14 +100,10 @@ TEST(DataFolderSafetyRun, StartKilledAtAnyStepOfARebuildLosesNoLetters) {
   const std::string work = FreshFolder("work");
   const std::string log = FreshFolder("log") + "/trace";
   CopyFolder(prepared, work);
-  ProgramRunRequest request;
-  request.dataDir = work;
-  request.keys = "";
+  ProgramRunRequest request = ScriptRequest("", work);
   request.wrapper = {"strace", "-f", "-qq", "-o", log, "-e", "trace=rename,fsync"};
   ASSERT_EQ(RunProgram(request).exitCode, 0);
-  std::stringstream trace;
-  trace << ReadText(log);
-  const std::string traced = trace.str();
+  const std::string traced = ReadText(log);
   const size_t renames = Occurrences(traced, "rename(");
   const size_t fsyncs = Occurrences(traced, "fsync(");
   ASSERT_GE(renames, 3u);  // unchanged files are not rewritten: a backup, lv3 and lv7 at least
@@ -156,7 +122,7 @@ TEST(DataFolderSafetyRun, StartKilledAtAnyStepOfARebuildLosesNoLetters) {
       ASSERT_EQ(again.exitCode, 0) << call << " " << k;
       ASSERT_TRUE(KeptSomewhere(work + "/lv3.let", "MINE")) << "killed at " << call << " " << k;
       // Every file is whole: the start after the kill read them all.
-      EXPECT_EQ(again.output.find("could not be read"), std::string::npos);
+      EXPECT_FALSE(Printed(again, "could not be read"));
     }
   }
   EXPECT_EQ(kills, static_cast<int>(renames + fsyncs));
@@ -164,9 +130,7 @@ TEST(DataFolderSafetyRun, StartKilledAtAnyStepOfARebuildLosesNoLetters) {
 
 TEST(DataFolderSafetyRun, EverySaveIsFlushedRenamedAndItsFolderFlushed) {
   if (std::system("strace -V > /dev/null 2>&1") != 0) GTEST_SKIP() << "strace is not installed";
-  ProgramRunRequest request;
-  request.dataDir = FreshFolder("data");
-  request.keys = "{Ctrl+R}";
+  ProgramRunRequest request = ScriptRequest("{Ctrl+R}", FreshFolder("data"));
   const std::string log = FreshFolder("log") + "/trace";
   request.wrapper = {"strace", "-f", "-qq", "-o", log, "-e", "trace=openat,fsync,rename,close"};
   ASSERT_EQ(RunProgram(request).exitCode, 0);
@@ -202,31 +166,20 @@ TEST(DataFolderSafetyRun, EverySaveIsFlushedRenamedAndItsFolderFlushed) {
 TEST(DataFolderSafetyRun, FailedSavesAreSaidOnceAndAFatalErrorIsNoSuccess) {
   const std::string notAFolder = FreshFolder("file") + "/data";
   PutText(notAFolder, "a file where the data folder should be");
-  ProgramRunRequest request;
-  request.dataDir = notAFolder;
+  ProgramRunRequest request = ScriptRequest("{Enter}{Ctrl+R}{Ctrl+R}", notAFolder, "OK;OK");
   request.calibratedScale = 0;
-  request.keys = "{Enter}{Ctrl+R}{Ctrl+R}";
-  request.answers = "OK;OK";
-  request.hasAnswers = true;
   const ProgramRunResult run = RunProgram(request);
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   EXPECT_EQ(Occurrences(run.output, "] The settings could not be saved in " + notAFolder), 1u)
       << run.output;
-  EXPECT_NE(run.output.find("Not a directory"), std::string::npos);
+  EXPECT_TRUE(Printed(run, "Not a directory"));
   EXPECT_EQ(ReadText(notAFolder), "a file where the data folder should be");
 }
 
 TEST(DataFolderSafetyRun, ExtremeValuesAndHugeFieldsAreHeldWhenRead) {
-  ProgramRunRequest request;
-  request.dataDir = FreshFolder("data");
-  request.keys = "";
-  RunProgram(request);
-  const std::string data = request.dataDir;
-  for (int n = 1; n <= 10; ++n) {
-    const std::string path = data + "/" + std::to_string(n) + "lvconfig.cfg";
-    std::string text = WithValue(ReadText(path), "AccessibleContrast&:", "-2147483648");
-    PutText(path, WithValue(text, "MaxVShutter&:", "2147483647"));
-  }
+  const std::string data = StartedFolder();
+  SetSetting(data, "AccessibleContrast&:", "-2147483648");
+  SetSetting(data, "MaxVShutter&:", "2147483647");
   std::string monitorData = ReadText(data + "/lvmonitordata.cfg");
   monitorData.replace(monitorData.find(" 0 \r\n 0 \r\n 1920 \r\n 1080 "), 22,
                       "-2147483648 \r\n 0 \r\n 2147483647 \r\n 1080 ");
@@ -241,47 +194,14 @@ TEST(DataFolderSafetyRun, ExtremeValuesAndHugeFieldsAreHeldWhenRead) {
 
   // The resolution reads as changed (the rectangle is held, not wrapped), so the start asks
   // for a calibration first.
-  request.keys = "{Enter}x{F2} {Right}{Up}{Left}{Down}[s{F3}";
-  request.answers = "OK;OK";
-  request.hasAnswers = true;
-  const ProgramRunResult run = RunProgram(request);
+  const ProgramRunResult run =
+      RunProgram(ScriptRequest("{Enter}x{F2} {Right}{Up}{Left}{Down}[s{F3}", data, "OK;OK"));
   ASSERT_TRUE(run.finished);
   ASSERT_EQ(run.exitCode, 0) << run.errors.substr(0, 4000);
-  EXPECT_NE(run.output.find("[Calibration Required]"), std::string::npos);
+  EXPECT_TRUE(Printed(run, "[Calibration Required]"));
   const QJsonObject last = run.LastState();
   EXPECT_EQ(last["JustOneLetter"].toString().size(), 4096);
   EXPECT_EQ(last["SizeNow"].toInt(), 6);
-}
-
-TEST(DataFolderSafetyRun, CommandLineRefusesAnEmptyDataFolderAndKeepsFramesWhereTheRunBegan) {
-  ProgramRunRequest request;
-  request.extraArguments = {"--data-dir", ""};
-  request.keys = "";
-  ProgramRunResult run = RunProgram(request);
-  EXPECT_EQ(run.exitCode, 2);
-  EXPECT_NE(run.errors.find("--data-dir needs a folder name"), std::string::npos) << run.errors;
-
-  // A relative frames folder is taken from where the program was started, not from the data
-  // folder it changes into.
-  const std::string start = FreshFolder("start");
-  const fs::path before = fs::current_path();
-  fs::current_path(start);
-  request.extraArguments = {"--frames", "relative-frames"};
-  request.dataDir = FreshFolder("data");
-  run = RunProgram(request);
-  fs::current_path(before);
-  EXPECT_EQ(run.exitCode, 0) << run.errors;
-  EXPECT_TRUE(fs::exists(start + "/relative-frames/frame-0001.png"));
-  EXPECT_FALSE(fs::exists(request.dataDir + "/relative-frames"));
-
-  // A frame that cannot be written ends the run with a message and a failure code.
-  const std::string blocked = FreshFolder("blocked") + "/frames";
-  PutText(blocked, "a file where the frames should go");
-  request.extraArguments = {"--frames", blocked};
-  run = RunProgram(request);
-  EXPECT_EQ(run.exitCode, 3);
-  EXPECT_NE(run.errors.find("--frames: " + blocked + "/frame-0001"), std::string::npos)
-      << run.errors;
 }
 
 TEST(DataFolderSafetyRun, SecondStartOnAFolderInUseIsRefusedAndAKilledOneLeavesNoLock) {
@@ -299,14 +219,10 @@ TEST(DataFolderSafetyRun, SecondStartOnAFolderInUseIsRefusedAndAKilledOneLeavesN
   for (int i = 0; i < 600 && !fs::exists(data + "/lv10.let"); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
 
-  ProgramRunRequest second;
-  second.dataDir = data;
-  second.keys = "";
+  const ProgramRunRequest second = ScriptRequest("", data);
   const ProgramRunResult refused = RunProgram(second);
   EXPECT_EQ(refused.exitCode, 4);
-  EXPECT_NE(refused.output.find("[Lenvari Acuity] Lenvari Acuity is already running with the "
-                                "data folder " + data),
-            std::string::npos)
+  EXPECT_TRUE(Printed(refused, "[Lenvari Acuity] Lenvari Acuity is already running with the data folder " + data))
       << refused.output;
   EXPECT_EQ(refused.FrameCount(), 0);
   EXPECT_EQ(first.state(), QProcess::Running);

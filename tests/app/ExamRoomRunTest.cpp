@@ -1,75 +1,37 @@
 // The program run as an examiner runs it, on the offscreen platform: the exit question that an
-// Enter right after Esc must not answer with "Yes", windows on the monitor they are meant for
-// whatever the monitors' scaling, and a calibration screen that Escape leaves as it was.
+// Enter right after Esc must not answer with "Yes", and windows on the monitor they are meant
+// for whatever the monitors' scaling.
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QJsonArray>
 
+#include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
-namespace {
 
-std::string IntegerLine(int value) {
-  return (value < 0 ? "" : " ") + std::to_string(value) + " \r\n";
-}
-
-struct MonitorRecord {
-  int left, top, right, bottom, scale;
-};
-
-// A monitor data file for the given monitors (the rest empty).
-std::string MonitorData(int current, const std::vector<MonitorRecord>& records) {
-  std::string text = IntegerLine(current) + IntegerLine(static_cast<int>(records.size()));
-  for (size_t n = 0; n < 10; ++n) {
-    const MonitorRecord r = n < records.size() ? records[n] : MonitorRecord{0, 0, 0, 0, 0};
-    for (int v : {r.left, r.top, r.right, r.bottom, r.scale, r.scale, 1}) text += IntegerLine(v);
+// Esc asks before the program ends. Only Yes ends it; an Enter or Esc typed right after must
+// not answer the box, and No goes on to the next Esc, which asks again.
+TEST(ExamRoomRun, EscAsksAndOnlyYesEndsTheExamination) {
+  const struct {
+    const char* keys;
+    const char* answers;
+    int memory;  // the Enter key goes on to the next preset
+    size_t asked;
+  } cases[] = {{"{Esc}{Enter}", "{Enter}", 2, 1}, {"{Esc}{Enter}", "{Esc}", 2, 1},
+               {"{Esc}{Enter}", "Yes", 1, 1}, {"{Esc}{Esc}", "No", 1, 2}};
+  for (const auto& c : cases) {
+    const ProgramRunResult run = RunProgram(ScriptRequest(c.keys, "", c.answers));
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(Occurrences(run.output, "[Quit Lenvari Now?] Do you want to exit?\n"), c.asked) << c.answers;
+    EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), c.memory) << c.answers;
   }
-  return text;
-}
-
-void WriteText(const std::string& path, const std::string& text) {
-  QFile file(QString::fromStdString(path));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(text.data(), static_cast<qint64>(text.size()));
-}
-
-std::string ReadText(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return "";
-  return file.readAll().toStdString();
-}
-
-}  // namespace
-
-TEST(ExamRoomRun, EnterRightAfterEscDoesNotEndTheExaminationButYesDoes) {
-  ProgramRunRequest request;
-  request.keys = "{Esc}{Enter}";
-  request.answers = "{Enter}";
-  request.hasAnswers = true;
-  ProgramRunResult run = RunProgram(request);
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
-  EXPECT_NE(run.output.find("[Quit Lenvari Now?] Do you want to exit?"), std::string::npos);
-  // The Enter key went on to the next preset.
-  EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), 2);
-
-  request.answers = "{Esc}";
-  run = RunProgram(request);
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
-  EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), 2);
-
-  request.answers = "Yes";
-  run = RunProgram(request);
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
-  EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), 1);  // ended before the Enter
 }
 
 TEST(ExamRoomRun, ChartWindowCoversThePatientMonitorExactlyBesideAScaledOne) {
-  ProgramRunRequest request;
+  ProgramRunRequest request = ScriptRequest("{Ctrl+A}");
   request.screens = "two-monitors-scaled.json";
-  request.keys = "{Ctrl+A}";
   const ProgramRunResult run = RunProgram(request);
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   ASSERT_GE(run.FrameCount(), 2);
@@ -86,43 +48,6 @@ TEST(ExamRoomRun, ChartWindowCoversThePatientMonitorExactlyBesideAScaledOne) {
   EXPECT_EQ(after["MonitorRect"].toArray(), (QJsonArray{2560, 0, 4480, 1080}));
   EXPECT_EQ(after["ChartWindowGeometry"].toArray(), (QJsonArray{2560, 0, 1920, 1080}));
   EXPECT_EQ(run.Frame(run.FrameCount()).size(), QSize(1920, 1080));
-}
-
-TEST(ExamRoomRun, EscapeLeavesAValidCalibrationAsItWasButCannotSkipTheFirst) {
-  // Monitor 2 was calibrated at 400 when it had 1600 x 900 pixels; now it has 1920 x 1080, so
-  // switching to it asks for the calibration again.
-  const std::string data = FreshFolder("data");
-  const std::string before =
-      MonitorData(1, {{0, 0, 1280, 720, 400}, {1280, 0, 2880, 900, 400}});
-  WriteText(data + "/lvmonitordata.cfg", before);
-  ProgramRunRequest request;
-  request.dataDir = data;
-  request.screens = "two-monitors.json";
-  request.keys = "{Ctrl+A}+++{Esc}";
-  request.answers = "OK;OK";
-  request.hasAnswers = true;
-  ProgramRunResult run = RunProgram(request);
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
-  EXPECT_NE(run.output.find("[Calibration Required]"), std::string::npos) << run.output;
-  EXPECT_EQ(run.LastState()["CurrentMonitor"].toInt(), 2);
-  EXPECT_EQ(run.LastState()["MasterScaleX"].toInt(), 400);
-  const std::string after = ReadText(data + "/lvmonitordata.cfg");
-  const std::string monitor2Scales = IntegerLine(400) + IntegerLine(400) + IntegerLine(1);
-  // Both records still hold 400 x 400 (only the stored rectangle took the present one).
-  size_t first = after.find(monitor2Scales);
-  ASSERT_NE(first, std::string::npos) << after;
-  EXPECT_NE(after.find(monitor2Scales, first + 1), std::string::npos) << after;
-  EXPECT_EQ(after.find(IntegerLine(403)), std::string::npos) << after;
-
-  // A first calibration has nothing to go back to: Escape is ignored, Enter stores.
-  ProgramRunRequest fresh;
-  fresh.calibratedScale = 0;
-  fresh.keys = "+{Esc}+{Enter}";
-  fresh.answers = "OK;OK;OK";
-  fresh.hasAnswers = true;
-  run = RunProgram(fresh);
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
-  EXPECT_EQ(run.LastState()["MasterScaleX"].toInt(), 345);
 }
 
 }  // namespace lenvari

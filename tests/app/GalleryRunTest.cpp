@@ -7,21 +7,16 @@
 #include <QImage>
 
 #include <filesystem>
-#include <fstream>
 
+#include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
 namespace {
 
 ProgramRunResult RunGallery(const std::string& dataDir, const std::string& keys,
-                     const std::string& answers = "") {
-  ProgramRunRequest request;
-  request.dataDir = dataDir;
-  request.keys = keys;
-  request.hasAnswers = !answers.empty();
-  request.answers = answers;
-  ProgramRunResult run = RunProgram(request);
+                            std::optional<std::string> answers = std::nullopt) {
+  ProgramRunResult run = RunProgram(ScriptRequest(keys, dataDir, answers));
   EXPECT_TRUE(run.finished);
   EXPECT_EQ(run.exitCode, 0) << run.errors;
   return run;
@@ -34,11 +29,6 @@ QImage Picture(const std::string& path) {
 QImage Cell(const QImage& picture, int n) {
   const int w = picture.width() / 6, h = picture.height() / 6;
   return picture.copy((n - 1) % 6 * w, (n - 1) / 6 * h, w, h);
-}
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 int Memory(const ProgramRunResult& run, int frame) {
@@ -67,13 +57,13 @@ TEST(GalleryRun, StoringThroughTheGalleryChangesOnlyThatCellAndSurvivesARestart)
   const std::string data = FreshFolder("data");
   RunGallery(data, "y{Esc}");
   const QImage before = Picture(data + "/1lvgallery.bmp");
-  const std::string presets = ReadBytes(data + "/1presets.cfg");
-  ASSERT_FALSE(presets.empty());
+  const std::string presets = ReadText(data + "/1presets.cfg");
+  ASSERT_NE(presets, "<missing>");
 
   // Ctrl+Y and Esc store nothing and keep the preset number.
   ProgramRunResult run = RunGallery(data, "{F3}{Ctrl+Y}{Right}{Esc}");
   EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), 3);
-  EXPECT_EQ(ReadBytes(data + "/1presets.cfg"), presets);
+  EXPECT_EQ(ReadText(data + "/1presets.cfg"), presets);
   EXPECT_FALSE(std::filesystem::exists(data + "/1lvbmap3.bmp"));
   EXPECT_EQ(Picture(data + "/1lvgallery.bmp"), before);
 
@@ -105,13 +95,9 @@ TEST(GalleryRun, ImportedPictureFillsTheChosenSlotAndShowsInImageMode) {
   EXPECT_EQ(run.LastState()["ImageNum"].toInt(), 1);
 
   run = RunGallery(data, "{Tab}{Right}{Right}{Right}{Right}{Enter}", "OK;" + png);
-  EXPECT_NE(run.output.find("[Add Images] Adding images to your image gallery is a two step "
-                            "process."),
-            std::string::npos)
+  EXPECT_TRUE(Printed(run, "[Add Images] Adding images to your image gallery is a two step process."))
       << run.output;
-  EXPECT_NE(run.output.find("[Lenvari Acuity - Select Image File] Image Files"),
-            std::string::npos)
-      << run.output;
+  EXPECT_TRUE(Printed(run, "[Lenvari Acuity - Select Image File] Image Files")) << run.output;
   EXPECT_EQ(Picture(data + "/lvimg5.bmp"), halves);
   EXPECT_EQ(run.LastState()["Mode"].toString(), "Image");
   EXPECT_EQ(run.LastState()["ImageNum"].toInt(), 5);
@@ -136,12 +122,8 @@ TEST(GalleryRun, ACalibrationRebuildsBothGalleriesAtTheNewDisplaySize) {
   const std::string data = FreshFolder("data");
   RunGallery(data, "y{Esc}i{Esc}");
   ASSERT_EQ(Picture(data + "/1imagegallery.bmp").size(), QSize(1920, 1080));
-  ProgramRunRequest request;
-  request.dataDir = data;
+  ProgramRunRequest request = ScriptRequest("{Enter}", data, "OK;OK;OK");
   request.screens = "small-monitor.json";
-  request.keys = "{Enter}";
-  request.answers = "OK;OK;OK";
-  request.hasAnswers = true;
   const ProgramRunResult run = RunProgram(request);
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   EXPECT_EQ(Picture(data + "/1lvgallery.bmp").size(), QSize(1600, 900));

@@ -11,12 +11,12 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QThread>
 
 #include "app/MenuDefinitions.h"
 #include "platform/QtConsoleHost.h"
 #include "support/ProgramRun.h"
+#include "support/XServer.h"
 
 namespace lenvari {
 namespace {
@@ -85,33 +85,22 @@ TEST(MenuScreen, OpenSizeMenuOnTheXServer) {
 }
 
 TEST(MenuScreen, ConsoleWithTheSizeMenuOpen) {
-  const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-  if (xvfb.isEmpty()) GTEST_SKIP() << "Xvfb is not installed";
-  QProcess server;
-  // The server picks a free display and writes its number on its standard output.
-  server.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-  ASSERT_TRUE(server.waitForStarted());
-  ASSERT_TRUE(server.waitForReadyRead(10000));
-  const QString display = ":" + QString::fromUtf8(server.readAllStandardOutput()).trimmed();
-
+  XServer server({"1024x768"});
+  if (!server.problem().isEmpty()) GTEST_SKIP() << server.problem().toStdString();
   const QString shot = QString::fromStdString(FreshFolder("shot")) + "/console-size-menu.png";
   QProcess child;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("QT_QPA_PLATFORM", "xcb");
-  environment.insert("DISPLAY", display);
+  environment.insert("DISPLAY", server.display());
   environment.insert(kShotVariable, shot);
   environment.insert("ASAN_OPTIONS", "detect_leaks=0");  // the desktop bus library keeps a buffer
   child.setProcessEnvironment(environment);
   child.setProcessChannelMode(QProcess::MergedChannels);
   child.start(QCoreApplication::applicationFilePath(),
               {"--gtest_filter=MenuScreen.OpenSizeMenuOnTheXServer"});
-  const bool finished = child.waitForFinished(60000);
-  const std::string output = child.readAll().toStdString();
-  server.terminate();
-  server.waitForFinished();
-  ASSERT_TRUE(finished) << output;
-  EXPECT_EQ(child.exitCode(), 0) << output;
-  EXPECT_FALSE(QImage(shot).isNull()) << output;
+  ASSERT_TRUE(child.waitForFinished(60000)) << child.readAll().toStdString();
+  EXPECT_EQ(child.exitCode(), 0) << child.readAll().toStdString();
+  EXPECT_FALSE(QImage(shot).isNull());
 }
 
 }  // namespace lenvari

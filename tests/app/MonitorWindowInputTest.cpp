@@ -3,13 +3,11 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "app/ChartDisplay.h"
 #include "app/MonitorWindowCommand.h"
 #include "app/WaitForInput.h"
 #include "platform/KeyScript.h"
 #include "store/SettingsFiles.h"
-#include "support/FakeConsoleHost.h"
-#include "support/ProgramRun.h"
+#include "support/ChartWindowFixture.h"
 
 namespace lenvari {
 namespace {
@@ -20,25 +18,13 @@ QWidget* MonitorWidget() {
   return nullptr;
 }
 
-struct MonitorWindowFixture : ::testing::Test {
-  FakeConsoleHost console;
-  ProgramContext context{console};
-
+struct MonitorWindowFixture : ChartWindowFixture {
   void SetUp() override {
-    State& state = context.state;
-    state.DataPath = FreshFolder("data");
-    Monitors& m = state.monitors;
-    m.NumberOfMonitors = 1;
-    m.CurrentMonitor = 1;
-    m.MonitorRect[1] = {0, 0, 0, 1920, 1080};
-    m.ScreenWidth[1] = 1920;
-    m.ScreenHeight[1] = 1080;
-    m.MasterScaleX[1] = m.MasterScaleY[1] = 400;
-    ApplyDefaultSettings(state.settings, m, 1);
-    state.settings.MonitorWindowX[1] = 300;
-    state.settings.MonitorWindowY[1] = 200;
-    OpenChartWindow(context);
-    state.settings.MonitorWindowFlag = 1;
+    ChartWindowFixture::SetUp();
+    ApplyDefaultSettings(context.state.settings, context.state.monitors, 1);
+    context.state.settings.MonitorWindowX[1] = 300;
+    context.state.settings.MonitorWindowY[1] = 200;
+    context.state.settings.MonitorWindowFlag = 1;
     OpenMonitorWindow(context);
   }
   void TearDown() override { CloseMonitorWindow(context); }
@@ -81,7 +67,7 @@ TEST_F(MonitorWindowFixture, ClicksAndKeysArriveLikeTheChartWindowsAndClosingByH
   EXPECT_EQ(WaitForInput(context), "MouseEvent");
   EXPECT_EQ(context.state.chart.MouseX, 37);
   EXPECT_EQ(context.state.chart.MouseY, 21);
-  for (char c : std::string("+")) context.monitorWindow->InjectKey(CharacterKey(c));
+  context.monitorWindow->InjectKey(CharacterKey('+'));
   EXPECT_EQ(WaitForInput(context), "+");
   // Its keys come after the console's and before the chart window's.
   console.keys = "a";

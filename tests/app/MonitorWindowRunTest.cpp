@@ -1,6 +1,8 @@
+// The monitor window through the real program: what it names for each kind of frame, the
+// size it stores and grows by, and the thumbnail of the chart.
+
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QJsonArray>
 
 #include <cmath>
@@ -8,37 +10,14 @@
 
 #include "gallery/MonitorWindowLayout.h"
 #include "gallery/MonitorWindowText.h"
+#include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
 namespace {
 
-// The value line after `key` in the data folder's settings file of monitor 1.
-std::string StoredSetting(const std::string& dataDir, const std::string& key) {
-  QFile file(QString::fromStdString(dataDir + "/1lvconfig.cfg"));
-  if (!file.open(QIODevice::ReadOnly)) return "";
-  const QStringList lines = QString(file.readAll()).split("\r\n");
-  for (int i = 0; i + 1 < lines.size(); ++i)
-    if (lines[i].trimmed() == QString::fromStdString(key)) return lines[i + 1].trimmed().toStdString();
-  return "";
-}
-
 int StoredInteger(const std::string& dataDir, const std::string& key) {
-  return std::stoi(StoredSetting(dataDir, key));
-}
-
-// Global settings are read from every monitor's file, the last one winning: change them all.
-void ChangeSetting(const std::string& dataDir, const std::string& key, int value) {
-  for (int n = 1; n <= 10; ++n) {
-    QFile file(QString::fromStdString(dataDir) + QString("/%1lvconfig.cfg").arg(n));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QStringList lines = QString(file.readAll()).split("\r\n");
-    file.close();
-    for (int i = 0; i + 1 < lines.size(); ++i)
-      if (lines[i].trimmed() == QString::fromStdString(key)) lines[i + 1] = QString(" %1 ").arg(value);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(lines.join("\r\n").toUtf8());
-  }
+  return std::stoi(Setting(dataDir, 1, key));
 }
 
 std::vector<std::string> Lines(const QJsonObject& state, const char* key = "Lines") {
@@ -68,9 +47,7 @@ double Correlation(const QImage& a, const QImage& b) {
 
 // "k" on a fresh folder, then every kind of frame the window names, then "k" again.
 TEST(MonitorWindowRun, NamesEveryFrameAndKIsStored) {
-  ProgramRunRequest request;
-  request.dataDir = FreshFolder("data");
-  request.keys = "k";
+  ProgramRunRequest request = ScriptRequest("k", FreshFolder("data"));
   ProgramRunResult run = RunProgram(request);
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   EXPECT_EQ(StoredInteger(request.dataDir, "MonitorWindowFlag&:"), 1);
@@ -135,15 +112,11 @@ TEST(MonitorWindowRun, NamesEveryFrameAndKIsStored) {
 
 // Stored settings edited between runs: the thumbnail, a minimised position, six rows.
 TEST(MonitorWindowRun, ThumbnailMinimisedPositionAndSixRows) {
-  ProgramRunRequest request;
-  request.dataDir = FreshFolder("data");
-  request.keys = "";
-  ASSERT_EQ(RunProgram(request).exitCode, 0);
-  ChangeSetting(request.dataDir, "ThumbnailFlag&:", 1);
-  ChangeSetting(request.dataDir, "MonitorWindowX&:", -32000);
-  ChangeSetting(request.dataDir, "MonitorWindowY&:", 40);
-  ChangeSetting(request.dataDir, "MaxVShutter&:", 8);
-  request.keys = "k";
+  const ProgramRunRequest request = ScriptRequest("k", StartedFolder());
+  SetSetting(request.dataDir, "ThumbnailFlag&:", " 1 ");
+  SetSetting(request.dataDir, "MonitorWindowX&:", " -32000 ");
+  SetSetting(request.dataDir, "MonitorWindowY&:", " 40 ");
+  SetSetting(request.dataDir, "MaxVShutter&:", " 8 ");
   const ProgramRunResult run = RunProgram(request);
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   ASSERT_EQ(run.MonitorCount(), 1);

@@ -1,37 +1,18 @@
+// The program's command line and what each frame reports, through the real program.
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QJsonArray>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "app/RunOptions.h"
+#include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
-
-TEST(ProgramRun, EscAsksBeforeEndingYesEndsWithZeroAndNoGoesOn) {
-  ProgramRunRequest request;
-  request.keys = "{Esc}";
-  request.answers = "Yes";
-  request.hasAnswers = true;
-  ProgramRunResult run = RunProgram(request);
-  ASSERT_TRUE(run.finished);
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_NE(run.output.find("[Quit Lenvari Now?] Do you want to exit?\n"), std::string::npos)
-      << run.output;
-
-  // No goes on to the second Esc, which asks again; with no answer left the box takes its
-  // default button (Yes), and the used-up script ends the run.
-  request.keys = "{Esc}{Esc}";
-  request.answers = "No";
-  run = RunProgram(request);
-  ASSERT_TRUE(run.finished);
-  EXPECT_EQ(run.exitCode, 0);
-  const size_t first = run.output.find("[Quit Lenvari Now?]");
-  ASSERT_NE(first, std::string::npos);
-  EXPECT_NE(run.output.find("[Quit Lenvari Now?]", first + 1), std::string::npos) << run.output;
-}
 
 TEST(ProgramRun, VersionAndHelpNeedNoWindowSystem) {
   ProgramRunRequest request;
@@ -45,17 +26,15 @@ TEST(ProgramRun, VersionAndHelpNeedNoWindowSystem) {
   run = RunProgram(request);
   EXPECT_EQ(run.exitCode, 0);
   for (const char* option : {"--data-dir", "--keys", "--answers", "--frames", "--seed"})
-    EXPECT_NE(run.output.find(option), std::string::npos) << option;
+    EXPECT_TRUE(Printed(run, option)) << option;
 
   // The manual page is made from this text: each option is one of its entries, dashes escaped.
-  QFile manual(LENVARI_MAN_PAGE);
-  ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
-  const std::string page = manual.readAll().toStdString();
+  const std::string page = ReadText(LENVARI_MAN_PAGE);
   for (const char* entry : {".B \\-\\-data\\-dir DIR\n", ".B \\-\\-keys SCRIPT\n",
                             ".B \\-\\-answers A;B;...\n", ".B \\-\\-frames DIR\n",
-                            ".B \\-\\-seed N\n", ".B \\-\\-version\n", ".B \\-platform NAME\n"})
+                            ".B \\-\\-seed N\n", ".B \\-\\-version\n", ".B \\-platform NAME\n",
+                            "answers the modal windows in order"})
     EXPECT_NE(page.find(entry), std::string::npos) << entry;
-  EXPECT_NE(page.find("answers the modal windows in order"), std::string::npos);
 }
 
 TEST(ProgramRun, QtsOwnOptionsArePassedOverNotRefused) {
@@ -70,97 +49,61 @@ TEST(ProgramRun, QtsOwnOptionsArePassedOverNotRefused) {
   EXPECT_EQ(ParseCommandLine(4, const_cast<char**>(wrong)).error, "unknown option \"-bogus\" (see --help)");
 }
 
-TEST(ProgramRun, NoDisplayIsOneLineAndExitCodeTwo) {
-  ProgramRunRequest request;
-  request.withoutDisplay = true;
-  request.keys = "{Esc}";
+// Exit code 2 and one line on standard error, before any window: a bad command line is named
+// for what it is even without a display.
+TEST(ProgramRun, BadCommandLinesAndNoDisplayAreRefusedInOneLine) {
+  const struct {
+    std::vector<std::string> arguments;
+    std::string keys;
+    bool display;
+    std::string error;
+  } cases[] = {
+      {{}, "{Esc}", false,
+       "LenvariMain: no display: neither DISPLAY nor WAYLAND_DISPLAY is set; to run without a screen "
+       "add \"-platform offscreen\" (see the README)\n"},
+      {{"--seed", "abc"}, "", false, "LenvariMain: --seed needs a whole number, not \"abc\"\n"},
+      {{"--seed", "abc"}, "", true, "LenvariMain: --seed needs a whole number, not \"abc\"\n"},
+      {{"--data-dir", ""}, "", true, "--data-dir needs a folder name"},
+      {{}, "{Nonsense}", true, "unknown key {Nonsense}"},
+  };
+  for (const auto& c : cases) {
+    ProgramRunRequest request = ScriptRequest(c.keys);
+    request.withoutDisplay = !c.display;
+    request.extraArguments = c.arguments;
+    const ProgramRunResult run = RunProgram(request);
+    EXPECT_EQ(run.exitCode, 2) << c.error;
+    EXPECT_NE(run.errors.find(c.error), std::string::npos) << run.errors;
+    EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
+  }
+}
+
+TEST(ProgramRun, FramesGoWhereTheRunBeganAndAFrameNotWrittenIsAFailure) {
+  // A relative frames folder is taken from where the program was started, not from the data
+  // folder it changes into.
+  const std::string start = FreshFolder("start");
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(start);
+  ProgramRunRequest request = ScriptRequest("", FreshFolder("data"));
+  request.extraArguments = {"--frames", "relative-frames"};
   ProgramRunResult run = RunProgram(request);
-  ASSERT_TRUE(run.finished);
-  EXPECT_EQ(run.exitCode, 2);
-  EXPECT_EQ(run.errors,
-            "LenvariMain: no display: neither DISPLAY nor WAYLAND_DISPLAY is set; to run without a "
-            "screen add \"-platform offscreen\" (see the README)\n");
+  std::filesystem::current_path(before);
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_TRUE(std::filesystem::exists(start + "/relative-frames/frame-0001.png"));
+  EXPECT_FALSE(std::filesystem::exists(request.dataDir + "/relative-frames"));
 
-  // A display that was set but has gone away.
-  request.withoutDisplay = false;
-  request.x11Display = ":64999";
+  // A frame that cannot be written ends the run with a message and a failure code.
+  const std::string blocked = FreshFolder("blocked") + "/frames";
+  PutText(blocked, "a file where the frames should go");
+  request.extraArguments = {"--frames", blocked};
   run = RunProgram(request);
-  EXPECT_EQ(run.exitCode, 2);
-  EXPECT_NE(run.errors.find("cannot connect to DISPLAY \":64999\""), std::string::npos) << run.errors;
-  EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
-
-  // Without a display a bad command line is still named for what it is.
-  request = {};
-  request.withoutDisplay = true;
-  request.extraArguments = {"--seed", "abc"};
-  run = RunProgram(request);
-  EXPECT_EQ(run.exitCode, 2);
-  EXPECT_EQ(run.errors, "LenvariMain: --seed needs a whole number, not \"abc\"\n");
-}
-
-TEST(ProgramRun, BadCommandLinesAreRefusedWithAMessage) {
-  ProgramRunRequest request;
-  request.keys = "{Nonsense}";
-  ProgramRunResult run = RunProgram(request);
-  EXPECT_EQ(run.exitCode, 2);
-  EXPECT_NE(run.errors.find("unknown key {Nonsense}"), std::string::npos) << run.errors;
-  request.keys = "";
-  request.extraArguments = {"--seed", "abc"};
-  run = RunProgram(request);
-  EXPECT_EQ(run.exitCode, 2);
-}
-
-TEST(ProgramRun, ScaledDisplayStillDrawsInRealPixels) {
-  ProgramRunRequest request;
-  request.screens = "scaled-monitor.json";  // 1280 x 720 logical at a pixel ratio of 2
-  request.keys = "";
-  const ProgramRunResult run = RunProgram(request);
-  ASSERT_EQ(run.exitCode, 0);
-  ASSERT_GE(run.FrameCount(), 1);
-  EXPECT_EQ(run.Frame(1).size(), QSize(2560, 1440));
-  const QJsonObject state = run.LastState();
-  EXPECT_EQ(state["ScreenWidth"].toInt(), 2560);
-  EXPECT_EQ(state["ScreenHeight"].toInt(), 1440);
-  const QJsonArray window = state["ChartWindowGeometry"].toArray();
-  EXPECT_EQ(window[2].toInt(), 2560);
-  EXPECT_EQ(window[3].toInt(), 1440);
-}
-
-TEST(ProgramRun, ChartWindowCoversTheCurrentMonitor) {
-  ProgramRunRequest request;
-  request.screens = "two-monitors.json";
-  request.currentMonitor = 2;  // the patient monitor is the second one, right of the desk's
-  request.keys = "";
-  request.dataDir = FreshFolder("data");
-  // The first run writes every settings file; the stored patient monitor counts from then on.
-  ASSERT_EQ(RunProgram(request).exitCode, 0);
-  QFile monitorData(QString::fromStdString(request.dataDir + "/lvmonitordata.cfg"));
-  ASSERT_TRUE(monitorData.open(QIODevice::ReadWrite));
-  monitorData.write(" 2 ");  // the stored patient monitor is the first line
-  monitorData.close();
-  const ProgramRunResult run = RunProgram(request);
-  ASSERT_EQ(run.exitCode, 0);
-  ASSERT_GE(run.FrameCount(), 1);
-  const QJsonObject state = run.LastState();
-  EXPECT_EQ(state["NumberOfMonitors"].toInt(), 2);
-  EXPECT_EQ(state["CurrentMonitor"].toInt(), 2);
-  EXPECT_EQ(state["ChartWidth"].toInt(), 4800);  // 1920 pixels at scale 400
-  EXPECT_EQ(state["ChartHeight"].toInt(), 2700);
-  const QJsonArray rect = state["MonitorRect"].toArray();
-  const QJsonArray window = state["ChartWindowGeometry"].toArray();
-  EXPECT_EQ(window[0].toInt(), rect[0].toInt());
-  EXPECT_EQ(window[1].toInt(), rect[1].toInt());
-  EXPECT_EQ(window[2].toInt(), rect[2].toInt() - rect[0].toInt());
-  EXPECT_EQ(window[3].toInt(), rect[3].toInt() - rect[1].toInt());
-  EXPECT_EQ(run.Frame(1).width(), rect[2].toInt() - rect[0].toInt());
-  EXPECT_EQ(run.Frame(1).height(), rect[3].toInt() - rect[1].toInt());
+  EXPECT_EQ(run.exitCode, 3);
+  EXPECT_NE(run.errors.find("--frames: " + blocked + "/frame-0001"), std::string::npos) << run.errors;
 }
 
 TEST(ProgramRun, FramesReportEachRowsStrokeAndTheBestMeasurableAcuity) {
   // Built-in preset 1 on 1920 x 1080 calibrated at 250 pixels per 1000 units.
-  ProgramRunRequest request;
+  ProgramRunRequest request = ScriptRequest("");
   request.calibratedScale = 250;
-  request.keys = "";
   ProgramRunResult run = RunProgram(request);
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   const QJsonObject state = run.LastState();

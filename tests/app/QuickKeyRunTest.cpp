@@ -5,47 +5,24 @@
 
 #include <QJsonArray>
 
-#include <fstream>
-#include <utility>
-#include <vector>
-
 #include "support/ProgramRun.h"
 
 namespace lenvari {
 namespace {
 
-ProgramRunResult RunKeys(const std::string& keys, const std::string& dataDir = "",
-                         const std::string& answers = "") {
-  ProgramRunRequest request;
-  request.dataDir = dataDir;
-  request.keys = keys;
-  request.hasAnswers = !answers.empty();
-  request.answers = answers;
-  return RunProgram(request);
-}
-
-using Expected = std::vector<std::pair<const char*, QJsonValue>>;
-
-// Checks the named fields of frame n's chart state.
-void ExpectFrame(const ProgramRunResult& run, int n, const Expected& expected) {
-  const QJsonObject state = run.FrameState(n);
-  ASSERT_FALSE(state.isEmpty()) << "no frame " << n;
-  for (const auto& [name, value] : expected)
-    EXPECT_EQ(state[name], value) << "frame " << n << ": " << name;
+ProgramRunResult RunKeys(const std::string& keys, const std::string& dataDir = "") {
+  ProgramRunResult run = RunProgram(ScriptRequest(keys, dataDir));
+  EXPECT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+  return run;
 }
 
 QJsonArray MonitorText(const ProgramRunResult& run, int n) {
   return run.FrameState(n)["MonitorText"].toArray();
 }
 
-void ExpectFinished(const ProgramRunResult& run) {
-  ASSERT_TRUE(run.finished);
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
-}
-
 TEST(QuickKeyRun, OptotypeModesSpecialTargetsAndChartToggles) {
   const ProgramRunResult run = RunKeys("j^l^^^^eecphlxxd*waa{Alt+L}bmgK");
-  ExpectFinished(run);
   ASSERT_EQ(run.FrameCount(), 26);
   ExpectFrame(run, 1, {{"Mode", "Letter"}, {"LetterSetFileNum", 6}, {"SizeNow", 6}});
   // The cross-cylinder target finds its size 30 in the file; "^" leaves a special target be.
@@ -89,9 +66,8 @@ TEST(QuickKeyRun, ShuttersPointerInDirectAndMirroredRoomsAndSleep) {
   const ProgramRunResult run = RunKeys(
       "/=.|{Down}{Up}{Alt+Down}{Alt+Up}{End}{Home}{Left}{Right}{Right}#$ "
       "u{Right}{Left}{Left}+{Ctrl+R}u{Left}{Right}{Right}z");
-  ExpectFinished(run);
   ASSERT_EQ(run.FrameCount(), 28);
-  const Expected shutters[] = {
+  const FrameFields shutters[] = {
       {{"HShutter", 999}, {"VShutter", 999}},  // start: preset 1
       {{"HShutter", 1}, {"VShutter", 999}},    // "/"
       {{"HShutter", 999}, {"VShutter", 1}},    // "="
@@ -133,7 +109,6 @@ TEST(QuickKeyRun, SizeKeysAndTypedSnellenSizes) {
   // File 6 has the sizes 10, 15, 20, 25, 30, 40, 50, 60, 70, 80, 100, 200, 400 (1 .. 13).
   const ProgramRunResult run =
       RunKeys("+-{PgUp}{PgDn}40{Enter}35{Enter}+35{Enter}-5{Enter}4x35{Enter}{Up}g12345");
-  ExpectFinished(run);
   ASSERT_EQ(run.FrameCount(), 15);
   ExpectFrame(run, 2, {{"SizeNow", 7}});
   ExpectFrame(run, 3, {{"SizeNow", 6}, {"RowsShown", 4}});
@@ -161,7 +136,6 @@ TEST(QuickKeyRun, MemoryKeysRemoteInputsAndStoredPresetsSurviveARestart) {
       "+m{Ctrl+F3}%{F3}{Backspace}{Backspace}{Backspace}{Enter}{Burst:ControlRemoteF12}"
       "{Remote:m5}",
       data);
-  ExpectFinished(run);
   ASSERT_EQ(run.FrameCount(), 12);
   ExpectFrame(run, 4, {{"CurrentMemory", 3}, {"SizeNow", 7}, {"Mask", 1}});  // Ctrl+F3
   ExpectFrame(run, 5, {{"CurrentMemory", 1}, {"SizeNow", 6}, {"Mask", 0},
@@ -178,35 +152,13 @@ TEST(QuickKeyRun, MemoryKeysRemoteInputsAndStoredPresetsSurviveARestart) {
 
   // Built-in preset 12 has Foreground 90; the stored one and preset 3 come back after a restart.
   run = RunKeys("{F3}{F12}", data);
-  ExpectFinished(run);
   ASSERT_EQ(run.FrameCount(), 3);
   ExpectFrame(run, 2, {{"CurrentMemory", 3}, {"SizeNow", 7}, {"Mask", 1}});
   ExpectFrame(run, 3, {{"CurrentMemory", 12}, {"SizeNow", 6}, {"Foreground", 0}});
 }
 
-TEST(QuickKeyRun, ReceiverWordTypedSlowlyIsDispatchedKeyByKey) {
-  const std::string data = FreshFolder("data");
-  const ProgramRunResult run = RunKeys("ControlRemoteF12", data);
-  ExpectFinished(run);
-  // "C", "t", "r", "l", "R", "e", "m", "t", "e" and "F" redraw; "o" and "n" match no row; the
-  // "1" starts a size entry that the end of the script leaves unfinished.
-  ASSERT_EQ(run.FrameCount(), 11);
-  ExpectFrame(run, 2, {{"JustOneLetter", "C"}});
-  ExpectFrame(run, 3, {{"TimedRandom", 1}});
-  ExpectFrame(run, 4, {{"TimedRandom", 0}});
-  ExpectFrame(run, 11, {{"JustOneLetter", "F"}, {"Mode", "Letter"}, {"CurrentMemory", 1},
-                        {"Mask", 1}});
-  // Preset 12 is still the built-in one (Foreground 90 in field 10).
-  std::ifstream presets(data + "/1presets.cfg", std::ios::binary);
-  std::string line;
-  for (int n = 1; n <= 11 * 21 + 11 && std::getline(presets, line); ++n) {
-  }
-  EXPECT_EQ(line, "90\r");
-}
-
 TEST(QuickKeyRun, TimedRandomizeUnmatchedInputsSettingsDumpAndContrastLadder) {
   const ProgramRunResult run = RunKeys("t{Wait:3}+o{Ctrl+W}ab{Ctrl+A}[[[[]]]]]]]");
-  ExpectFinished(run);
   // "t" shuffles and starts the clock, which shuffles again after TimerDelay (2 s); "+" stops
   // it. "o" matches nothing, the dump redraws nothing and its two keys are not carried out.
   ASSERT_EQ(run.FrameCount(), 15);
@@ -223,32 +175,22 @@ TEST(QuickKeyRun, TimedRandomizeUnmatchedInputsSettingsDumpAndContrastLadder) {
   EXPECT_NEAR(run.FrameState(7)["WeberContrast"].toDouble(), 6.99, 0.005);
   EXPECT_EQ(run.FrameState(15)["WeberContrast"].toDouble(), 100.0);
 
-  const char* lines[] = {
-      "\n Current Settings\n Testing Distance : 20 feet\n Current Memory # :  1\n"
-      " SizeNow&         :  7\n Mode$            : Letter\n LetterSet&       :  1\n"
-      " Grad&            :  1\n RG&              :  0\n HShutter         :  999\n"
-      " VShutter&        :  999\n Mask&            :  0\n JustOneLetter$   : \n"
-      " LetterSize!      :  50\n Foreground&      :  0\n Background&      :  63\n"
-      " WorthDot Size    :  40\n WorthDot Mode    :  4\n Smoothing Flag   :  1\n"
-      "PRESS A KEY FOR MORE\n LetterSetFileNum&:  6\n LetterSetName$   : ETDRS Standard\n"
-      " MaxVShutter&     :  4\n DispFlag&        :  0\n Master Scale X   :  400\n"
-      " Master Scale Y   :  400\n Current Run Time : ",
-      " minutes\n Data Path        : ",
-      "\n Acuity Base      :  20\n Accessible Contst:  10\n Foreground       :  0\n"
-      " Virtual Desktop  :  0     ",
-      " Number of Monitors: 1\n",
-      " ShowVirtualRemote&   :  0\n 1    0,  0,  1920,  1080\n",
-      "[Lenvari Acuity] Only one monitor detected.  Unable to change to alternate monitor.",
-  };
-  size_t at = run.output.find("Compiled on: ");
+  // The dump's first page, under the build's date and time (the second page has a test of
+  // its own).
+  const size_t at = run.output.find("\nComplie time: ", run.output.find("Compiled on: "));
   ASSERT_NE(at, std::string::npos) << run.output;
-  at = run.output.find("\nComplie time: ", at);
-  ASSERT_NE(at, std::string::npos) << run.output;
-  for (const char* text : lines) {
-    const size_t found = run.output.find(text, at);
-    ASSERT_NE(found, std::string::npos) << text << "\n--- in ---\n" << run.output.substr(at);
-    at = found + 1;
-  }
+  EXPECT_NE(run.output.find(
+                "\n Current Settings\n Testing Distance : 20 feet\n Current Memory # :  1\n"
+                " SizeNow&         :  7\n Mode$            : Letter\n LetterSet&       :  1\n"
+                " Grad&            :  1\n RG&              :  0\n HShutter         :  999\n"
+                " VShutter&        :  999\n Mask&            :  0\n JustOneLetter$   : \n"
+                " LetterSize!      :  50\n Foreground&      :  0\n Background&      :  63\n"
+                " WorthDot Size    :  40\n WorthDot Mode    :  4\n Smoothing Flag   :  1\n"
+                "PRESS A KEY FOR MORE\n LetterSetFileNum&:  6\n LetterSetName$   : ETDRS Standard\n"
+                " MaxVShutter&     :  4\n DispFlag&        :  0\n Master Scale X   :  400\n"
+                " Master Scale Y   :  400\n Current Run Time : ", at),
+            std::string::npos)
+      << run.output.substr(at);
 }
 
 }  // namespace

@@ -7,12 +7,10 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "app/ChartDisplay.h"
 #include "app/VirtualRemote.h"
 #include "app/WaitForInput.h"
 #include "dialogs/VirtualRemoteWindow.h"
-#include "platform/KeyTranslation.h"
-#include "support/FakeConsoleHost.h"
+#include "support/ChartWindowFixture.h"
 
 namespace lenvari {
 namespace {
@@ -34,26 +32,15 @@ QAbstractButton* RemoteKey(const QString& label) {
   return nullptr;
 }
 
-struct RemoteFixture : testing::Test {
-  FakeConsoleHost console;
-  ProgramContext context{console};
-
+struct RemoteFixture : ChartWindowFixture {
   void SetUp() override {
-    Monitors& m = context.state.monitors;
-    m.NumberOfMonitors = 1;
-    m.CurrentMonitor = 1;
-    m.MonitorRect[1] = {0, 0, 0, 1920, 1080};
-    m.ScreenWidth[1] = 1920;
-    m.ScreenHeight[1] = 1080;
-    m.MasterScaleX[1] = m.MasterScaleY[1] = 400;
-    OpenChartWindow(context);
+    ChartWindowFixture::SetUp();
     context.state.settings.ShowVirtualRemote = 1;
   }
   void TearDown() override {
     CloseVirtualRemote(context);
     QApplication::processEvents();
   }
-  void Type(char c) { context.chartWindow->InjectKey(CharacterKey(c)); }
 };
 
 }  // namespace
@@ -69,21 +56,21 @@ TEST_F(RemoteFixture, ButtonsReachTheWaitAndTheLastPressWins) {
   QTest::mouseClick(RemoteKey("Size +"), Qt::LeftButton);
   QTest::mouseClick(RemoteKey("Pseudo Random"), Qt::LeftButton);
   EXPECT_EQ(WaitForInput(context), " ");
-  Type('x');
+  Type("x");
   EXPECT_EQ(WaitForInput(context), "x");
   EXPECT_EQ(context.state.settings.ShowVirtualRemote, 1);
 }
 
 TEST_F(RemoteFixture, ClosingTheWindowClearsTheSettingOnlyForARemoteThatWasStarted) {
   // Wanted but never started (the wait runs before the loop entry starts it): left alone.
-  Type('a');
+  Type("a");
   EXPECT_EQ(WaitForInput(context), "a");
   EXPECT_EQ(context.state.settings.ShowVirtualRemote, 1);
 
   StartVirtualRemote(context);
   CloseVirtualRemote(context);
   EXPECT_EQ(RemoteWindows(), 0);
-  Type('b');
+  Type("b");
   EXPECT_EQ(WaitForInput(context), "b");
   EXPECT_EQ(context.state.settings.ShowVirtualRemote, 0);
   // Closing again, with no window there, does nothing.

@@ -1,36 +1,16 @@
+// Input reaching the program's wait: keys, bursts, remote buttons, clicks, the randomize
+// timer, and a chart window that is gone.
+
 #include <gtest/gtest.h>
 
-#include "app/ChartDisplay.h"
-#include "app/MenuCommands.h"
-#include "app/MenuDefinitions.h"
 #include "app/ProgramEnd.h"
 #include "app/WaitForInput.h"
 #include "platform/KeyScript.h"
-#include "support/FakeConsoleHost.h"
+#include "support/ChartWindowFixture.h"
 
 namespace lenvari {
-namespace {
 
-struct WaitFixture : testing::Test {
-  FakeConsoleHost console;
-  ProgramContext context{console};
-
-  void SetUp() override {
-    Monitors& m = context.state.monitors;
-    m.NumberOfMonitors = 1;
-    m.CurrentMonitor = 1;
-    m.MonitorRect[1] = {0, 0, 0, 1920, 1080};
-    m.ScreenWidth[1] = 1920;
-    m.ScreenHeight[1] = 1080;
-    m.MasterScaleX[1] = m.MasterScaleY[1] = 400;
-    OpenChartWindow(context);
-  }
-  void Type(const std::string& text) {
-    for (char c : text) context.chartWindow->InjectKey(CharacterKey(c));
-  }
-};
-
-}  // namespace
+using WaitFixture = ChartWindowFixture;
 
 TEST_F(WaitFixture, ChartScaleFollowsTheCalibration) {
   EXPECT_EQ(context.state.monitors.ChartWidth, 4800);
@@ -107,32 +87,6 @@ TEST_F(WaitFixture, TimedRandomizeFiresAndAnyOtherInputStopsIt) {
   Type("+");
   EXPECT_EQ(WaitForInput(context), "+");
   EXPECT_EQ(context.state.chart.TimedRandom, 0);
-}
-
-TEST_F(WaitFixture, MenuItemsOfAScriptArriveAsTheirInputs) {
-  BuildMenus(context);
-  std::string error;
-  auto steps = ParseKeyScript("{Menu:300}{Menu:110}{Menu:11/180}{Menu:2/180}{Menu:801}+", error);
-  ASSERT_TRUE(steps) << error;
-  context.script.active = true;
-  context.script.steps.assign(steps->begin(), steps->end());
-  EXPECT_EQ(WaitForInput(context), "-");
-  EXPECT_EQ(context.CtrlDown, 0);
-  EXPECT_EQ(WaitForInput(context), std::string("\0D", 2));  // F10 with Ctrl held: store 10
-  EXPECT_EQ(context.CtrlDown, 1);
-  const std::string recall30 = WaitForInput(context);
-  const std::string webPage = WaitForInput(context);
-  EXPECT_TRUE(IsMenuCommandInput(recall30));
-  EXPECT_TRUE(IsMenuCommandInput(webPage));
-  EXPECT_NE(recall30, webPage);
-  // An item without an action gives no input: the next key is the next input.
-  EXPECT_EQ(WaitForInput(context), "+");
-  EXPECT_EQ(context.CtrlDown, 0);
-  EXPECT_FALSE(ParseKeyScript("{Menu:}", error));
-  // Numbers no int holds are refused, not converted (found by fuzzing).
-  EXPECT_FALSE(ParseKeyScript("{Menu:2/18888888888888888888}", error));
-  EXPECT_FALSE(ParseKeyScript("{Menu:1e30/180}", error));
-  EXPECT_EQ(error, "{Menu:M/N} needs a menu number");
 }
 
 TEST_F(WaitFixture, AClosedChartWindowEndsTheProgramAfterFivePolls) {

@@ -71,6 +71,17 @@ struct ConfigurationArguments {
 
   bool operator==(const ConfigurationArguments&) const = default;
 
+  // The library's export on these arguments.
+  int Call() {
+    return SHOWCONFIGURATION(0, AcuityBase, ShowTestDistance, Mirror, CurrentMonitor, LabelSize,
+                             LabelColor, MaxVShutter, StatusBar, TestDistance, AstigMode,
+                             JacksonCrossTargetSize, AccessibleContrast, WorthDotSize,
+                             FixDispFusionLock, RedGreenOrRedBlue, WorthDotMode, MyRed, MyBlue,
+                             MyGreen, MyBlack, AudioAlert, SelectedVideo, VideoPlayer,
+                             NumberOfMonitors, MonitorWindowFlag, ThumbnailFlag, AlwaysOnTopFlag,
+                             SmoothingFlag, TimerDelay, ShowVirtualRemote);
+  }
+
   // Runs the dialog; `act` drives it once its loop runs and must end it. Returns the result.
   int Run(std::function<void(QDialog&)> act) {
     QTimer::singleShot(0, [act] {
@@ -85,13 +96,7 @@ struct ConfigurationArguments {
         dialog->done(QDialog::Rejected);
       }
     });
-    return SHOWCONFIGURATION(0, AcuityBase, ShowTestDistance, Mirror, CurrentMonitor, LabelSize,
-                             LabelColor, MaxVShutter, StatusBar, TestDistance, AstigMode,
-                             JacksonCrossTargetSize, AccessibleContrast, WorthDotSize,
-                             FixDispFusionLock, RedGreenOrRedBlue, WorthDotMode, MyRed, MyBlue,
-                             MyGreen, MyBlack, AudioAlert, SelectedVideo, VideoPlayer,
-                             NumberOfMonitors, MonitorWindowFlag, ThumbnailFlag, AlwaysOnTopFlag,
-                             SmoothingFlag, TimerDelay, ShowVirtualRemote);
+    return Call();
   }
 };
 

@@ -3,10 +3,9 @@
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QStandardPaths>
-#include <QThread>
 
 #include "support/ProgramRun.h"
+#include "support/XServer.h"
 
 namespace lenvari {
 namespace {
@@ -62,13 +61,9 @@ TEST(DialogScreenshot, EveryCaptionFitsAtNormalAndLargeFonts) {
 
 // The same under a real X server, with the screenshot taken from the screen.
 TEST(DialogScreenshot, RealWindowSystemShowsTheWholeDialog) {
-  const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-  if (xvfb.isEmpty()) GTEST_SKIP() << "Xvfb is not installed";
-  QProcess server;
-  const QString display = ":93";
-  server.start(xvfb, {display, "-screen", "0", "1920x1080x24", "-nolisten", "tcp"});
-  ASSERT_TRUE(server.waitForStarted());
-  QThread::msleep(700);  // the server needs a moment before it takes clients
+  const XServer server({"1920x1080"});
+  if (!server.problem().isEmpty()) GTEST_SKIP() << server.problem().toStdString();
+  const QString display = server.display();
   for (int dpi : {96, 144}) {
     const Shot shot = TakeShot("xcb", display, dpi, "configuration");
     EXPECT_EQ(shot.exitCode, 0) << dpi << "\n" << shot.report;
@@ -80,8 +75,6 @@ TEST(DialogScreenshot, RealWindowSystemShowsTheWholeDialog) {
         grey += qGray(shot.picture.pixel(x, y)) > 200;
     EXPECT_GT(grey, shot.picture.width() * shot.picture.height() / 32) << dpi;
   }
-  server.terminate();
-  server.waitForFinished();
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "support/ProgramRun.h"
 
+#include "support/DataFolderText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -8,6 +10,7 @@
 #include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <atomic>
 #include <filesystem>
 
@@ -50,64 +53,43 @@ QJsonObject ReadJson(const QString& path) {
 
 }  // namespace
 
-int ProgramRunResult::FrameCount() const {
+static int CountFiles(const std::string& framesDir, const char* prefix) {
   int n = 0;
-  while (QFile::exists(FramePath(framesDir, n + 1, "png"))) ++n;
+  while (QFile::exists(FramePath(framesDir, n + 1, "png", prefix))) ++n;
   return n;
 }
 
+int ProgramRunResult::FrameCount() const { return CountFiles(framesDir, "frame"); }
 QImage ProgramRunResult::Frame(int n) const { return QImage(FramePath(framesDir, n, "png")); }
-
-QJsonObject ProgramRunResult::FrameState(int n) const {
-  return ReadJson(FramePath(framesDir, n, "json"));
-}
-
-int ProgramRunResult::MonitorCount() const {
-  int n = 0;
-  while (QFile::exists(FramePath(framesDir, n + 1, "png", "monitor"))) ++n;
-  return n;
-}
-
+QJsonObject ProgramRunResult::FrameState(int n) const { return ReadJson(FramePath(framesDir, n, "json")); }
+int ProgramRunResult::MonitorCount() const { return CountFiles(framesDir, "monitor"); }
 QImage ProgramRunResult::MonitorImage(int n) const {
   return QImage(FramePath(framesDir, n, "png", "monitor"));
 }
-
 QJsonObject ProgramRunResult::MonitorState(int n) const {
   return ReadJson(FramePath(framesDir, n, "json", "monitor"));
 }
 
 namespace {
 
-std::string IntegerLine(int value) {
-  return (value < 0 ? "" : " ") + std::to_string(value) + " \r\n";
-}
-
 // The monitor data file of a folder calibrated on the monitors of a screen file.
 void SeedCalibration(const ProgramRunRequest& request, const std::string& dataDir) {
-  const QString path = QString::fromStdString(dataDir) + "/lvmonitordata.cfg";
-  if (request.calibratedScale <= 0 || QFile::exists(path)) return;
+  if (request.calibratedScale <= 0 || QFile::exists(QString::fromStdString(dataDir) + "/lvmonitordata.cfg"))
+    return;
   QFile screensFile(QString(LENVARI_SCREENS_DIR) + "/" + QString::fromStdString(request.screens));
   QJsonArray screens;
   if (screensFile.open(QIODevice::ReadOnly))
     screens = QJsonDocument::fromJson(screensFile.readAll()).object()["screens"].toArray();
-  std::string text = IntegerLine(request.currentMonitor) + IntegerLine(screens.size());
-  for (int n = 0; n < 10; ++n) {
-    int rect[4] = {0, 0, 0, 0};
-    int scale = 0;
-    if (n < screens.size()) {
-      const QJsonObject s = screens[n].toObject();
-      const double ratio = s["dpr"].toDouble(1);
-      rect[0] = s["x"].toInt();
-      rect[1] = s["y"].toInt();
-      rect[2] = rect[0] + static_cast<int>(s["width"].toInt() * ratio);
-      rect[3] = rect[1] + static_cast<int>(s["height"].toInt() * ratio);
-      scale = request.calibratedScale;
-    }
-    for (int v : rect) text += IntegerLine(v);
-    text += IntegerLine(scale) + IntegerLine(scale) + IntegerLine(1);
+  std::vector<std::array<int, 4>> rects;
+  for (const QJsonValue& value : screens) {
+    const QJsonObject s = value.toObject();
+    const double ratio = s["dpr"].toDouble(1);
+    const int x = s["x"].toInt(), y = s["y"].toInt();
+    rects.push_back({x, y, x + static_cast<int>(s["width"].toInt() * ratio),
+                     y + static_cast<int>(s["height"].toInt() * ratio)});
   }
-  QFile out(path);
-  if (out.open(QIODevice::WriteOnly)) out.write(text.data(), static_cast<qint64>(text.size()));
+  PutText(dataDir + "/lvmonitordata.cfg",
+          MonitorDataText(request.currentMonitor, rects, request.calibratedScale));
 }
 
 }  // namespace
@@ -168,6 +150,26 @@ ProgramRunResult RunProgram(const ProgramRunRequest& request) {
   result.output = process.readAllStandardOutput().toStdString();
   result.errors = process.readAllStandardError().toStdString();
   return result;
+}
+
+ProgramRunRequest ScriptRequest(const std::string& keys, const std::string& dataDir,
+                                std::optional<std::string> answers) {
+  ProgramRunRequest request;
+  request.keys = keys;
+  request.dataDir = dataDir;
+  request.hasAnswers = answers.has_value();
+  request.answers = answers.value_or("");
+  return request;
+}
+
+void ExpectFrame(const ProgramRunResult& run, int n, const FrameFields& expected) {
+  const QJsonObject state = run.FrameState(n);
+  ASSERT_FALSE(state.isEmpty()) << "no frame " << n;
+  for (const auto& [name, value] : expected) EXPECT_EQ(state[name], value) << "frame " << n << ": " << name;
+}
+
+bool Printed(const ProgramRunResult& run, const std::string& text) {
+  return run.output.find(text) != std::string::npos;
 }
 
 }  // namespace lenvari

@@ -2,10 +2,13 @@
 // Runs the real program non-interactively and collects what it leaves: exit code, standard
 // output, and the frames it wrote.
 
-#include <QJsonObject>
 #include <QImage>
+#include <QJsonObject>
+#include <QJsonValue>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lenvari {
@@ -59,5 +62,16 @@ struct ProgramRunRequest {
 std::string FreshFolder(const std::string& tag);
 
 ProgramRunResult RunProgram(const ProgramRunRequest& request);
+
+// A run of `keys` on `dataDir` (a fresh folder when empty), answering its boxes with `answers`
+// when given (with none given the program is told of no answers at all).
+ProgramRunRequest ScriptRequest(const std::string& keys, const std::string& dataDir = "",
+                                std::optional<std::string> answers = std::nullopt);
+
+// Checks the named fields of frame n's chart state.
+using FrameFields = std::vector<std::pair<const char*, QJsonValue>>;
+void ExpectFrame(const ProgramRunResult& run, int n, const FrameFields& expected);
+
+bool Printed(const ProgramRunResult& run, const std::string& text);
 
 }  // namespace lenvari

@@ -1,0 +1,90 @@
+#include "support/DataFolderText.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "store/DataFolder.h"
+#include "support/ProgramRun.h"
+
+namespace lenvari {
+
+std::string ReadText(const std::string& path) { return ReadWholeFile(path).value_or("<missing>"); }
+
+void PutText(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+  EXPECT_TRUE(out.good()) << path;
+}
+
+std::string ValueOf(const std::string& text, const std::string& key) {
+  const size_t at = text.find(key + "\r\n");
+  if (at == std::string::npos) return "<missing>";
+  const size_t start = at + key.size() + 2;
+  return text.substr(start, text.find("\r\n", start) - start);
+}
+
+std::string WithValue(std::string text, const std::string& key, const std::string& value) {
+  const size_t at = text.find(key + "\r\n");
+  EXPECT_NE(at, std::string::npos) << key;
+  if (at == std::string::npos) return text;
+  const size_t start = at + key.size() + 2;
+  return text.replace(start, text.find("\r\n", start) - start, value);
+}
+
+static std::string SettingsPath(const std::string& dataDir, int monitor) {
+  return dataDir + "/" + std::to_string(monitor) + "lvconfig.cfg";
+}
+
+std::string Setting(const std::string& dataDir, int monitor, const std::string& key) {
+  return ValueOf(ReadText(SettingsPath(dataDir, monitor)), key);
+}
+
+void SetSetting(const std::string& dataDir, const std::string& key, const std::string& value) {
+  for (int n = 1; n <= 10; ++n) {
+    const std::string path = SettingsPath(dataDir, n);
+    PutText(path, WithValue(ReadText(path), key, value));
+  }
+}
+
+size_t Occurrences(const std::string& text, const std::string& part) {
+  size_t count = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
+std::string MonitorDataText(int current, const std::vector<std::array<int, 4>>& rects, int scale) {
+  const auto line = [](int value) { return (value < 0 ? "" : " ") + std::to_string(value) + " \r\n"; };
+  std::string text = line(current) + line(static_cast<int>(rects.size()));
+  for (size_t n = 0; n < 10; ++n) {
+    const std::array<int, 4> r = n < rects.size() ? rects[n] : std::array<int, 4>{};
+    const int s = n < rects.size() ? scale : 0;
+    for (int v : {r[0], r[1], r[2], r[3], s, s, 1}) text += line(v);
+  }
+  return text;
+}
+
+std::string StartedFolder(const std::string& screens, int currentMonitor) {
+  ProgramRunRequest request;
+  request.dataDir = FreshFolder("data");
+  request.screens = screens;
+  request.currentMonitor = currentMonitor;
+  request.keys = "";
+  const ProgramRunResult run = RunProgram(request);
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+  return request.dataDir;
+}
+
+int BlackRunHeight(const QImage& image) {
+  const int x = image.width() / 2;
+  int top = -1, bottom = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    if (qGray(image.pixel(x, y)) < 128) {
+      if (top < 0) top = y;
+      bottom = y;
+    }
+  }
+  return top < 0 ? 0 : bottom - top + 1;
+}
+
+}  // namespace lenvari

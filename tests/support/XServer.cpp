@@ -1,0 +1,135 @@
+#include "support/XServer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <unistd.h>
+
+namespace lenvari {
+namespace {
+
+// A display number with neither a lock nor a socket; parallel test programs start their search
+// at different numbers.
+QString FreeDisplay() {
+  for (int i = 0; i < 60; ++i) {
+    const int n = 140 + (static_cast<int>(::getpid()) + i) % 60;
+    if (!QFile::exists(QString("/tmp/.X%1-lock").arg(n)) &&
+        !QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)))
+      return QString(":%1").arg(n);
+  }
+  return {};
+}
+
+}  // namespace
+
+QString XServer::MissingTool(const QStringList& tools) {
+  for (const QString& tool : tools)
+    if (QStandardPaths::findExecutable(tool).isEmpty()) return tool + " is not installed";
+  return {};
+}
+
+XServer::XServer(const QStringList& sizes, bool windowManager, bool dummyDriver)
+    : dummy_(dummyDriver || sizes.size() > 1) {
+  QStringList tools{dummy_ ? "Xorg" : "Xvfb"};
+  if (dummy_) tools << "xrandr";
+  if (windowManager) tools << "openbox";
+  problem_ = MissingTool(tools);
+  if (dummy_ && problem_.isEmpty() && !QFile::exists("/usr/lib/xorg/modules/drivers/dummy_drv.so"))
+    problem_ = "the X server's dummy video driver is not installed";
+  if (!problem_.isEmpty()) return;
+
+  if (dummy_) {
+    display_ = FreeDisplay();
+    QProcess start;
+    start.start(QString(LENVARI_SUPPORT_DIR) + "/xdummy",
+                QStringList{"start", display_} + sizes + (windowManager ? QStringList{"--wm"} : QStringList{}));
+    if (display_.isEmpty() || !start.waitForFinished(30000) || start.exitCode() != 0)
+      problem_ = "the X server did not start", display_.clear();
+    return;
+  }
+  // The server writes its display number as one line once it takes clients.
+  server_.start(QStandardPaths::findExecutable("Xvfb"),
+                {"-displayfd", "1", "-screen", "0", sizes.value(0) + "x24", "-nolisten", "tcp"});
+  while (server_.waitForStarted() && !server_.canReadLine())
+    if (!server_.waitForReadyRead(10000)) break;
+  display_ = server_.canReadLine() ? ":" + QString(server_.readLine()).trimmed() : QString();
+  if (display_.size() < 2) {
+    problem_ = "Xvfb did not start", display_.clear();
+    return;
+  }
+  if (windowManager) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", display_);
+    windowManager_.setProcessEnvironment(environment);
+    windowManager_.start("openbox", {"--sm-disable"});
+    QThread::msleep(500);
+  }
+}
+
+XServer::~XServer() {
+  if (dummy_ && !display_.isEmpty()) {
+    QProcess stop;
+    stop.start(QString(LENVARI_SUPPORT_DIR) + "/xdummy", {"stop", display_});
+    stop.waitForFinished(10000);
+  }
+  for (QProcess* process : {&windowManager_, &server_}) {
+    if (process->state() == QProcess::NotRunning) continue;
+    process->terminate();
+    if (!process->waitForFinished(10000)) process->kill(), process->waitForFinished();
+  }
+}
+
+QString XServer::Tool(const QString& program, const QStringList& arguments) const {
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("DISPLAY", display_);
+  process.setProcessEnvironment(environment);
+  process.start(program, arguments);
+  process.waitForFinished(20000);
+  return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+void XServer::Screenshot(const QString& path) const {
+  QDir().mkpath(QFileInfo(path).path());
+  Tool("import", {"-window", "root", path});
+}
+
+QStringList XServer::Stacking() const {
+  QStringList ids;
+  for (const QString& id : Tool("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"})
+                               .section('#', 1)
+                               .split(',', Qt::SkipEmptyParts))
+    ids << id.trimmed();
+  return ids;
+}
+
+QString XServer::Name(const QString& id) const {
+  QString name = Tool("xprop", {"-id", id, "WM_NAME"}).section('=', 1).trimmed();
+  if (name.size() >= 2 && name.startsWith('"') && name.endsWith('"')) name = name.mid(1, name.size() - 2);
+  return name;
+}
+
+XWindow XServer::Geometry(const QString& id) const {
+  XWindow info;
+  info.id = id;
+  for (const QString& line : Tool("xwininfo", {"-id", id}).split('\n')) {
+    const int value = line.section(':', 1).trimmed().toInt();
+    if (line.contains("Absolute upper-left X")) info.x = value;
+    if (line.contains("Absolute upper-left Y")) info.y = value;
+    if (line.trimmed().startsWith("Width:")) info.width = value;
+    if (line.trimmed().startsWith("Height:")) info.height = value;
+  }
+  return info;
+}
+
+std::optional<XWindow> XServer::Window(const QString& name) const {
+  for (const QString& id : Stacking())
+    if (Name(id) == name) return Geometry(id);
+  return std::nullopt;
+}
+
+}  // namespace lenvari
