@@ -10,10 +10,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "platform/Bitmap.h"
 #include "platform/SampledStretch.h"
+#include "platform/TransferCurve.h"
 
 namespace lenvari {
 namespace {
@@ -21,6 +23,16 @@ namespace {
 QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 constexpr size_t kMaxPolygonPoints = 1024;
+
+// The same pen or brush in opaque white: what a shape covers, drawn into a coverage mask.
+QPen CoveragePen(QPen pen) {
+  if (pen.style() != Qt::NoPen) pen.setColor(Qt::white);
+  return pen;
+}
+QBrush CoverageBrush(QBrush brush) {
+  if (brush.style() != Qt::NoBrush) brush.setColor(Qt::white);
+  return brush;
+}
 
 }  // namespace
 
@@ -56,8 +68,19 @@ struct Canvas::Impl {
   // The key of the kept picture when it is all the ink there is.
   std::string inkIsSnapshot;
 
+  // Smoothed shapes are first drawn as coverage into `mask` (transparent, all zero, outside a
+  // shape being drawn), whose top-left pixel stands for the shape's area's, and then written
+  // through the display's transfer curve. It grows to the largest area drawn. (The image
+  // library hands the spans of 8-bit targets to its thread pool, which costs far more than
+  // filling them for shapes of letter size; 32-bit white is drawn in place.)
+  QImage mask;
+  std::unique_ptr<QPainter> maskPainter;
+  std::unique_ptr<TransferCurve> curve;
+  double gamma = 0;
+
   // Antialiased edges reach about a pixel past the geometry; two keep every touched pixel in.
-  void AddInk(const QRectF& area, double extra = 0) {
+  // Returns the pixels counted.
+  QRect AddInk(const QRectF& area, double extra = 0) {
     const double margin = 2 + extra;
     const QRect pixels =
         area.normalized().adjusted(-margin, -margin, margin, margin).toAlignedRect() &
@@ -66,6 +89,97 @@ struct Canvas::Impl {
     changed |= pixels;
     markedInk |= pixels;
     inkIsSnapshot.clear();
+    return pixels;
+  }
+
+  bool InLight() const { return antialias; }
+
+  // Draws a shape in `colour` inside `area` (its counted ink): straight onto the image, or
+  // smoothed as coverage mixed with what is underneath in light.
+  template <class Shape>
+  void Put(const QRect& area, Colour colour, const QPen& pen, const QBrush& brush, Shape&& shape) {
+    QPainter& p = Painter();
+    if (!InLight()) {
+      p.setPen(pen);
+      p.setBrush(brush);
+      shape(p);
+      return;
+    }
+    if (area.isEmpty()) return;
+    QPainter& m = MaskPainter(area.size());
+    m.setTransform(QTransform::fromTranslate(-area.left(), -area.top()));
+    m.setClipRect(area);
+    m.setPen(CoveragePen(pen));
+    m.setBrush(CoverageBrush(brush));
+    shape(m);
+    WriteCoverage(area, colour);
+  }
+
+  QPainter& MaskPainter(QSize size) {
+    if (mask.width() < size.width() || mask.height() < size.height()) {
+      maskPainter.reset();
+      mask = QImage(mask.size().expandedTo(size), QImage::Format_ARGB32_Premultiplied);
+      mask.fill(0);
+    }
+    if (!maskPainter) {
+      maskPainter = std::make_unique<QPainter>(&mask);
+      maskPainter->setRenderHint(QPainter::Antialiasing, antialias);
+      maskPainter->setRenderHint(QPainter::TextAntialiasing, antialias);
+    }
+    return *maskPainter;
+  }
+
+  // Mixes `colour` into the image over `area` by the mask's coverage, in light, per channel,
+  // and leaves the mask all zero there again. Fully covered pixels get `colour` exactly and
+  // uncovered ones keep their value; along a row, each covered run's rounding is carried from
+  // one edge to the next, so a stroke's light across it is right to half an 8-bit step.
+  void WriteCoverage(const QRect& area, Colour colour) {
+    if (!curve) curve = std::make_unique<TransferCurve>(gamma);
+    // The painter draws straight into the image's memory; writing there too is safe as long as
+    // no copy of the image shares that memory (a copy would split it from the painter's).
+    if (!image->isDetached()) EndPainting();
+    const TransferCurve& c = *curve;
+    const int red = RedOf(colour), green = GreenOf(colour), blue = BlueOf(colour);
+    const QRgb full = qRgb(red, green, blue);
+    uchar* maskBits = mask.bits();  // only this canvas holds it: no copy
+    uchar* imageBits = image->bits();
+    const qsizetype maskStride = mask.bytesPerLine(), imageStride = image->bytesPerLine();
+    const int width = area.width();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      QRgb* cover = reinterpret_cast<QRgb*>(maskBits + (y - area.top()) * maskStride);
+      QRgb* pixel = reinterpret_cast<QRgb*>(imageBits + y * imageStride) + area.left();
+      int x = 0;
+      int carryRed = 0, carryGreen = 0, carryBlue = 0;
+      while (x < width) {
+        // Whole runs of four untouched or fully covered pixels, the bulk of any shape.
+        if (x + 4 <= width) {
+          std::uint64_t four[2];
+          std::memcpy(four, cover + x, sizeof four);
+          if ((four[0] | four[1]) == 0) {
+            carryRed = carryGreen = carryBlue = 0;
+            x += 4;
+            continue;
+          }
+          if ((four[0] & four[1]) == ~std::uint64_t{0}) {
+            std::fill(pixel + x, pixel + x + 4, full);
+            x += 4;
+            continue;
+          }
+        }
+        const int a = qAlpha(cover[x]);
+        if (a == 255) {
+          pixel[x] = full;
+        } else if (a == 0) {
+          carryRed = carryGreen = carryBlue = 0;
+        } else {
+          const QRgb under = pixel[x];
+          pixel[x] = qRgb(c.Mix(a, red, qRed(under), carryRed), c.Mix(a, green, qGreen(under), carryGreen),
+                          c.Mix(a, blue, qBlue(under), carryBlue));
+        }
+        ++x;
+      }
+      std::fill(cover, cover + width, QRgb{0});
+    }
   }
 
   QPainter& Painter() {
@@ -135,13 +249,23 @@ double Canvas::UnitsPerPixelY() const { return 1.0 / impl_->Sy(); }
 
 void Canvas::SetAntialias(bool on) {
   impl_->antialias = on;
-  if (impl_->painter) {
-    impl_->painter->setRenderHint(QPainter::Antialiasing, on);
-    impl_->painter->setRenderHint(QPainter::TextAntialiasing, on);
+  for (QPainter* p : {impl_->painter.get(), impl_->maskPainter.get()}) {
+    if (!p) continue;
+    p->setRenderHint(QPainter::Antialiasing, on);
+    p->setRenderHint(QPainter::TextAntialiasing, on);
   }
 }
 
 bool Canvas::Antialias() const { return impl_->antialias; }
+
+void Canvas::SetTransferGamma(double gamma) {
+  gamma = gamma > 0 ? gamma : 0;
+  if (gamma == impl_->gamma) return;
+  impl_->gamma = gamma;
+  impl_->curve.reset();
+}
+
+double Canvas::TransferGamma() const { return impl_->gamma; }
 
 void Canvas::Clear(Colour colour) {
   Impl& d = *impl_;
@@ -162,39 +286,35 @@ void Canvas::Clear(Colour colour) {
   d.ink = QRegion();
 }
 
-void Canvas::FillBox(RectF box, Colour colour, int roundingPercent) {
-  QPainter& p = impl_->Painter();
-  const QRectF r = impl_->PxRect(box);
-  impl_->AddInk(r);
-  p.setPen(Qt::NoPen);
-  p.setBrush(ToQColor(colour));
+namespace {
+
+// A box with its corners rounded by that percentage of its width and height, so full rounding
+// is the inscribed ellipse whatever the box's proportions.
+void DrawBox(QPainter& p, const QRectF& r, int roundingPercent) {
   if (roundingPercent <= 0) {
     p.drawRect(r);
   } else {
-    // The corner is an ellipse of that percentage of the box's width and height, so full
-    // rounding is the inscribed ellipse whatever the box's proportions.
     const double percent = std::min(roundingPercent, 100);
     p.drawRoundedRect(r, percent, percent, Qt::RelativeSize);
   }
 }
 
+}  // namespace
+
+void Canvas::FillBox(RectF box, Colour colour, int roundingPercent) {
+  const QRectF r = impl_->PxRect(box);
+  const QRect area = impl_->AddInk(r);
+  impl_->Put(area, colour, Qt::NoPen, ToQColor(colour),
+             [&](QPainter& p) { DrawBox(p, r, roundingPercent); });
+}
+
 void Canvas::OutlineBox(RectF box, Colour colour, int roundingPercent) {
-  QPainter& p = impl_->Painter();
   const QRectF r = impl_->PxRect(box);
   QPen pen(ToQColor(colour));
   pen.setWidthF(std::max(1.0, impl_->penWidth));
   pen.setJoinStyle(Qt::MiterJoin);
-  impl_->AddInk(r, pen.widthF());
-  p.setPen(pen);
-  p.setBrush(Qt::NoBrush);
-  if (roundingPercent <= 0) {
-    p.drawRect(r);
-  } else {
-    // The corner is an ellipse of that percentage of the box's width and height, so full
-    // rounding is the inscribed ellipse whatever the box's proportions.
-    const double percent = std::min(roundingPercent, 100);
-    p.drawRoundedRect(r, percent, percent, Qt::RelativeSize);
-  }
+  const QRect area = impl_->AddInk(r, pen.widthF());
+  impl_->Put(area, colour, pen, Qt::NoBrush, [&](QPainter& p) { DrawBox(p, r, roundingPercent); });
 }
 
 void Canvas::FillPolygon(const std::vector<PointF>& points, Colour colour) {
@@ -207,28 +327,30 @@ void Canvas::FillPolygonOutlined(const std::vector<PointF>& points, Colour fill,
   const size_t count = std::min(points.size(), kMaxPolygonPoints);
   polygon.reserve(static_cast<qsizetype>(count));
   for (size_t i = 0; i < count; ++i) polygon << impl_->Px(points[i]);
-  QPainter& p = impl_->Painter();
+  QPen pen(Qt::NoPen);
   if (impl_->penWidth > 0) {
-    QPen pen(ToQColor(penColour));
+    pen = QPen(ToQColor(penColour));
     pen.setWidthF(impl_->penWidth);
     pen.setJoinStyle(Qt::MiterJoin);
-    p.setPen(pen);
-  } else {
-    p.setPen(Qt::NoPen);
   }
   // A mitre join can reach several pen widths past a sharp corner.
-  impl_->AddInk(polygon.boundingRect(), impl_->penWidth * 5);
-  p.setBrush(ToQColor(fill));
-  p.drawPolygon(polygon, Qt::WindingFill);
+  const QRect area = impl_->AddInk(polygon.boundingRect(), impl_->penWidth * 5);
+  auto shape = [&](QPainter& p) { p.drawPolygon(polygon, Qt::WindingFill); };
+  if (impl_->InLight() && pen.style() != Qt::NoPen && penColour != fill) {
+    // Mixed in light one colour at a time: the fill, then the outline over it.
+    impl_->Put(area, fill, Qt::NoPen, ToQColor(fill), shape);
+    impl_->Put(area, penColour, pen, Qt::NoBrush, shape);
+    return;
+  }
+  impl_->Put(area, fill, pen, ToQColor(fill), shape);
 }
 
 void Canvas::DrawLine(PointF from, PointF to, Colour colour) {
-  QPainter& p = impl_->Painter();
   QPen pen(ToQColor(colour));
   pen.setWidthF(std::max(1.0, impl_->penWidth));
-  p.setPen(pen);
-  impl_->AddInk(QRectF(impl_->Px(from), impl_->Px(to)), pen.widthF());
-  p.drawLine(impl_->Px(from), impl_->Px(to));
+  const QPointF a = impl_->Px(from), b = impl_->Px(to);
+  const QRect area = impl_->AddInk(QRectF(a, b), pen.widthF());
+  impl_->Put(area, colour, pen, Qt::NoBrush, [&](QPainter& p) { p.drawLine(a, b); });
 }
 
 void Canvas::SetPenWidth(double pixels) { impl_->penWidth = std::max(0.0, pixels); }
@@ -264,21 +386,21 @@ double Canvas::TextHeight() const {
 }
 
 void Canvas::PrintText(double x, double y, const std::string& text) {
-  QPainter& p = impl_->Painter();
-  p.setFont(impl_->font);
   const QString qtext = QString::fromStdString(text);
   const QPointF topLeft = impl_->Px({x, y});
   QFontMetricsF metrics(impl_->font);
   const QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
-  impl_->AddInk(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(qtext), metrics.height())) |
-                    metrics.boundingRect(qtext).translated(baseline),
-                metrics.maxWidth() / 4);
+  const QRectF box(topLeft, QSizeF(metrics.horizontalAdvance(qtext), metrics.height()));
+  const QRect area =
+      impl_->AddInk(box | metrics.boundingRect(qtext).translated(baseline), metrics.maxWidth() / 4);
   if (impl_->textOpaque) {
-    p.fillRect(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(qtext), metrics.height())),
-               ToQColor(impl_->textBackground));
+    impl_->Put(area, impl_->textBackground, Qt::NoPen, ToQColor(impl_->textBackground),
+               [&](QPainter& p) { p.fillRect(box, p.brush()); });
   }
-  p.setPen(ToQColor(impl_->textColour));
-  p.drawText(baseline, qtext);
+  impl_->Put(area, impl_->textColour, ToQColor(impl_->textColour), Qt::NoBrush, [&](QPainter& p) {
+    p.setFont(impl_->font);
+    p.drawText(baseline, qtext);
+  });
 }
 
 void Canvas::StretchBitmap(const Bitmap& bitmap, RectF target) {

@@ -45,8 +45,14 @@ class Canvas {
   double UnitsPerPixelY() const;
 
   // Antialiasing of polygons, boxes and text (smoothing); off draws hard pixel edges.
+  // Smoothed edges are mixed with what lies under them in light, not in 8-bit values, so that a
+  // pixel half covered gives half the light of the difference and strokes keep their width.
   void SetAntialias(bool on);
   bool Antialias() const;
+  // The display's transfer curve for that mixing: a pure power `gamma` (a measured display)
+  // when above 0, otherwise sRGB.
+  void SetTransferGamma(double gamma);
+  double TransferGamma() const;
 
   void Clear(Colour colour);
   // Box between two corners; corners rounded by 0 .. 100 % of the half width and half height

@@ -61,6 +61,41 @@ GlyphOutline Polygon(const std::vector<int>& xy);
 // The outline turned by 180 degrees (every point negated).
 GlyphOutline Turned(const GlyphOutline& outline);
 
+// Outlines traced along the edges of several strokes. Strokes laid edge to edge, or one
+// overlapping another, do not make one clean shape: a joint whose two cut edges differ by a
+// rounded unit leaves a hairline seam, two strokes meeting at an angle leave a notch, and
+// coverage drawn twice darkens an edge. So a glyph made of strokes follows each stroke's edge up
+// to where it meets the next stroke's edge and goes on along that one; points stay exact until
+// the finished path is rounded to whole units.
+struct DesignPoint {
+  double x = 0;
+  double y = 0;
+};
+using DesignPath = std::vector<DesignPoint>;
+
+// The points AppendArc would give, before rounding.
+DesignPath ArcPath(double cx, double cy, double rx, double ry, double from, double to,
+                   double step = 5);
+// The inner edge of EvenBand(cx, cy, ax, ay, width, ...), from angle `from` to angle `to`.
+DesignPath EvenArcPath(double cx, double cy, double ax, double ay, double width, double from,
+                       double to, double step = 5);
+// The point of that inner edge at angle `degrees`.
+DesignPoint EvenArcPoint(double cx, double cy, double ax, double ay, double width,
+                         double degrees);
+// `path` up to the point where it first crosses `next`, then `next` on from there. Without a
+// crossing, `next` simply follows.
+DesignPath JoinAtCrossing(const DesignPath& path, const DesignPath& next);
+// The same with the corner at the crossing rounded off: a curve from `reach` units before the
+// crossing along `path` to `reach` units after it along `next`, bent towards the crossing.
+DesignPath RoundedJoin(const DesignPath& path, const DesignPath& next, double reach);
+// The straight edge from `from` to `to`, lengthened a little at both ends so that it crosses
+// the edges it joins.
+DesignPath Beyond(DesignPoint from, DesignPoint to);
+// `path` with `more` appended.
+void Extend(DesignPath& path, const DesignPath& more);
+// The path rounded to whole units, as a loop running clockwise.
+GlyphOutline SolidPath(const DesignPath& path);
+
 }  // namespace lenvari
 
 namespace lenvari {

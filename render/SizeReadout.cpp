@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "render/ContrastReadout.h"
+#include "platform/TransferCurve.h"
 #include "render/LetterChartLayout.h"
 
 namespace lenvari {
@@ -13,10 +13,14 @@ constexpr int kPositions = 100;
 
 // The width in pixels that a stroke of grey `grey` from `left` to `left + width` on white gives as
 // light: each pixel adds how much darker than white it is, as a share of a fully covered pixel.
-double EffectiveWidth(double left, double width, bool smoothing, int grey) {
-  const double full = 1 - SrgbLuminance(grey);
+// Smoothed, the canvas gets each pixel's coverage in 8 bits and mixes the grey into white in
+// light, paying each edge's rounding back at the next edge; unsmoothed, a pixel is the stroke's
+// when its centre is inside.
+double EffectiveWidth(double left, double width, bool smoothing, int grey, const TransferCurve& curve) {
+  const double full = 1 - curve.Light(grey);
   const double right = left + width;
   double sum = 0;
+  int carry = 0;
   for (int i = static_cast<int>(std::floor(left)); i < static_cast<int>(std::ceil(right)); ++i) {
     if (!smoothing) {
       const double centre = i + 0.5;
@@ -24,8 +28,8 @@ double EffectiveWidth(double left, double width, bool smoothing, int grey) {
       continue;
     }
     const double coverage = std::max(0.0, std::min<double>(i + 1, right) - std::max<double>(i, left));
-    const int value = 255 - static_cast<int>(std::lround((255 - grey) * coverage));  // written as a grey
-    sum += (1 - SrgbLuminance(value)) / full;
+    const int value = curve.Mix(static_cast<int>(std::lround(255 * coverage)), grey, 255, carry);
+    sum += (1 - curve.Light(value)) / full;
   }
   return sum;
 }
@@ -46,9 +50,10 @@ StrokeReadout ReadStroke(double denominator, double idealPixels, bool smoothing,
   readout.denominator = denominator;
   readout.idealPixels = idealPixels;
   if (idealPixels <= 0 || grey < 0 || grey >= 255) return readout;
+  static const TransferCurve srgb;  // the curve every canvas mixes through unless told otherwise
   double effective = 0, error = 0;
   for (int k = 0; k < kPositions; ++k) {
-    const double width = EffectiveWidth(static_cast<double>(k) / kPositions, idealPixels, smoothing, grey);
+    const double width = EffectiveWidth(static_cast<double>(k) / kPositions, idealPixels, smoothing, grey, srgb);
     effective += width;
     error += std::abs(width - idealPixels) / idealPixels;
   }

@@ -1,9 +1,8 @@
 #pragma once
 // How exactly the rows come out on the screen: for each drawn row the critical detail (the
 // stroke, one fifth of the letter) it should have, the width it has as light on the screen, and
-// the difference. A smoothed edge pixel written as a grey value gives less than its share of
-// light, so a thin dark stroke looks wider than it is; unsmoothed strokes snap to whole pixels.
-// The readout only measures: it never changes a size.
+// the difference. Smoothed edges are mixed in light, so what is left is 8-bit rounding;
+// unsmoothed strokes snap to whole pixels. The readout only measures: it never changes a size.
 
 #include <string>
 #include <vector>

@@ -197,9 +197,14 @@ TEST(MonitorWindowDrawing, ThumbnailIsACopyOfThePatientDisplay) {
   // The white chart stays white away from the letters, inside the light grey window.
   EXPECT_GT(MeanGrey(image, QRect(area.left() + 1, area.top() + 1, 3, 3)), 250);
   EXPECT_LT(MeanGrey(image, QRect(0, layout.height - 2, 2, 2)), 240);
-  // The frame around it.
+  // The frame around it: a one-pixel pen centred on a pixel edge, half in each of the two
+  // pixels, which together lack as much light as one pixel of ink.
   const int outlineX = static_cast<int>(layout.outlineBox.left);
-  EXPECT_LT(MeanGrey(image, QRect(outlineX, area.top() + area.height() / 2, 1, 1)), 128);
+  auto light = [](double v) { return std::pow((v / 255 + 0.055) / 1.055, 2.4); };
+  double lacking = 0;
+  for (int x : {outlineX - 1, outlineX})
+    lacking += 1 - light(MeanGrey(image, QRect(x, area.top() + area.height() / 2, 1, 1))) / light(236);
+  EXPECT_NEAR(lacking, 1, 0.05);
 }
 
 }  // namespace lenvari

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRect>
 
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -47,9 +48,12 @@ inline bool Is(const QColor& c, int r, int g, int b) {
   return c.red() == r && c.green() == g && c.blue() == b;
 }
 
-// How dark a pixel is against white, 0 .. 1 (for black or grey letters on white).
+// How dark a pixel is against white, 0 .. 1 (for black letters on white): the share of
+// white's light it lacks on an sRGB screen, which for a smoothed edge pixel is how much of it
+// the letter covers.
 inline double Darkness(const QImage& image, int x, int y) {
-  return (255 - qGray(image.pixel(x, y))) / 255.0;
+  const double v = qGray(image.pixel(x, y)) / 255.0;
+  return 1 - (v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
 }
 
 // Pixels darker than mid-grey inside the rectangle.

@@ -1,0 +1,187 @@
+// Smoothed strokes measured in light: the width a stroke shows on an sRGB display (the sum over a
+// profile across it of how much light each pixel lacks, as a share of a fully covered pixel)
+// against the width it was drawn at.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/Canvas.h"
+#include "render/ChartColours.h"
+#include "render/ChartPixels.h"
+#include "render/Optotype.h"
+
+namespace lenvari {
+namespace {
+
+double Light(int value) {
+  const double v = value / 255.0;
+  return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
+// Ink on a background, read in the channel that carries the difference.
+struct Pair {
+  const char* name;
+  Colour ink, background;
+  int channel;  // 0 red, 1 green, 2 blue
+};
+
+const Pair kPairs[] = {{"black on white", kBlack, kWhite, 0},
+                       {"contrast 10 %", ForegroundColorOf(90), kWhite, 1},
+                       {"contrast 50 %", ForegroundColorOf(50), kWhite, 2},
+                       {"black on the red half", kBlack, kPureRed, 0},
+                       {"black on the green half", kBlack, kPureGreen, 1}};
+
+int PixelChannel(QRgb rgb, int channel) { return channel == 0 ? qRed(rgb) : channel == 1 ? qGreen(rgb) : qBlue(rgb); }
+int Channel(Colour c, int channel) { return channel == 0 ? RedOf(c) : channel == 1 ? GreenOf(c) : BlueOf(c); }
+
+// The stroke's width in light along one row of the image.
+double WidthInLight(const QImage& image, int row, const Pair& pair) {
+  const double background = Light(Channel(pair.background, pair.channel));
+  const double full = 1 - Light(Channel(pair.ink, pair.channel)) / background;
+  double sum = 0;
+  for (int x = 0; x < image.width(); ++x)
+    sum += (1 - Light(PixelChannel(image.pixel(x, row), pair.channel)) / background) / full;
+  return sum;
+}
+
+const double kWidths[] = {1.5, 1.8, 2.11, 2.5, 3.3, 4.6, 6.3, 9.7, 14.2, 20};
+
+// The largest difference, as a share of the width, over every width and ten sub-pixel offsets
+// of a stroke drawn by `draw` (at left edge x, of width w) and read along `row`.
+double WorstError(const Pair& pair, int row,
+                  const std::function<QImage(double x, double w)>& draw, std::string* where) {
+  double worst = 0;
+  for (double w : kWidths) {
+    for (int k = 0; k < 10; ++k) {
+      const double x = 10 + k / 10.0;
+      const double error = std::abs(WidthInLight(draw(x, w), row, pair) - w) / w;
+      if (error > worst) {
+        worst = error;
+        *where = std::to_string(w) + " px at +" + std::to_string(k / 10.0);
+      }
+    }
+  }
+  return worst;
+}
+
+QImage CanvasBar(const Pair& pair, double x, double w, bool smoothing) {
+  Canvas canvas(48, 8);
+  canvas.SetAntialias(smoothing);
+  canvas.Clear(pair.background);
+  canvas.FillBox({x, -4, x + w, 12}, pair.ink);
+  return canvas.Image().copy();
+}
+
+// What smoothing wrote before: each edge pixel's coverage put straight into its 8-bit value.
+QImage ValueMixedBar(const Pair& pair, double x, double w) {
+  QImage image(48, 8, QImage::Format_RGB32);
+  image.fill(QColor(RedOf(pair.background), GreenOf(pair.background), BlueOf(pair.background)));
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(RedOf(pair.ink), GreenOf(pair.ink), BlueOf(pair.ink)));
+  p.drawRect(QRectF(x, -4, w, 16));
+  return image;
+}
+
+TEST(LinearLightSmoothing, BarsAndLetterStrokesKeepTheirWidthInLightForEveryColourPair) {
+  for (const Pair& pair : kPairs) {
+    std::string where;
+    const double bars = WorstError(pair, 4, [&](double x, double w) { return CanvasBar(pair, x, w, true); }, &where);
+    EXPECT_LT(bars, 0.02) << pair.name << ", bar " << where;
+
+    // The stem of a Sloan L, a stroke as wide as the letter's size, read across its middle.
+    const double letters = WorstError(pair, 60, [&](double x, double w) {
+      Canvas canvas(160, 120);
+      canvas.SetAntialias(true);
+      canvas.Clear(pair.background);
+      std::string key = "L";
+      int direction = 0;
+      std::mt19937 random(1);
+      DrawOptotype(canvas, testing::Shapes(), key, pair.ink, x + 2.5 * w, 60, w, 1, "", direction, random);
+      return canvas.Image().copy();
+    }, &where);
+    EXPECT_LT(letters, 0.02) << pair.name << ", letter stroke " << where;
+  }
+}
+
+TEST(LinearLightSmoothing, CoverageWrittenAsValuesMakesDarkStrokesTooWide) {
+  // The same bars with each edge pixel's coverage written straight as its value: a half covered
+  // pixel on an sRGB screen gives about a fifth of the light, so dark strokes read far too wide.
+  // Only near white, where the curve is almost straight, does that writing pass.
+  for (const Pair& pair : kPairs) {
+    std::string where;
+    const double worst = WorstError(pair, 4, [&](double x, double w) { return ValueMixedBar(pair, x, w); }, &where);
+    if (pair.ink == ForegroundColorOf(90)) {
+      EXPECT_LT(worst, 0.05) << pair.name;
+    } else {
+      EXPECT_GT(worst, 0.10) << pair.name << ", worst at " << where;
+    }
+  }
+}
+
+TEST(LinearLightSmoothing, InnerPixelsKeepTheirValuesAndUnsmoothedDrawingIsUnchanged) {
+  for (const Pair& pair : kPairs) {
+    const QImage bar = CanvasBar(pair, 10.3, 6.4, true);
+    for (int x = 11; x <= 15; ++x)
+      EXPECT_EQ(bar.pixel(x, 4) & 0xFFFFFF, qRgb(RedOf(pair.ink), GreenOf(pair.ink), BlueOf(pair.ink)) & 0xFFFFFF);
+    for (int x : {0, 9, 17, 47}) EXPECT_EQ(bar.pixel(x, 4), ValueMixedBar(pair, 10.3, 6.4).pixel(x, 4));
+  }
+  // A fully covered letter pixel is still floor(Foreground x 255 / 100), also in text.
+  Canvas text(120, 60);
+  text.SetAntialias(true);
+  text.Clear(kWhite);
+  text.SetFontPixels("Arial", 50, true);
+  text.SetTextColour(ForegroundColorOf(90));
+  text.PrintText(5, 0, "HIT");
+  int inner = 0, between = 0;
+  for (int y = 0; y < 60; ++y) {
+    for (int x = 0; x < 120; ++x) {
+      const int v = qGreen(text.Image().pixel(x, y));
+      inner += v == 229;
+      between += v > 229 && v < 255;
+      ASSERT_GE(v, 229);
+    }
+  }
+  EXPECT_GT(inner, 300);
+  EXPECT_GT(between, 20);
+
+  // Without smoothing every op writes whole pixels exactly as a plain aliased painter does.
+  Canvas hard(64, 64);
+  hard.SetAntialias(false);
+  hard.Clear(kWhite);
+  hard.FillBox({3.3, 4.6, 30.2, 20.7}, kBlack, 40);
+  hard.SetPenWidth(2.5);
+  hard.FillPolygonOutlined({{40, 5}, {60, 30}, {35, 40}}, kPureRed, kPureGreen);
+  hard.DrawLine({2, 60}, {60, 45}, kPureBlue);
+  QImage reference(64, 64, QImage::Format_RGB32);
+  reference.fill(Qt::white);
+  {
+    QPainter p(&reference);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawRoundedRect(QRectF(QPointF(3.3, 4.6), QPointF(30.2, 20.7)), 40, 40, Qt::RelativeSize);
+    QPen pen(Qt::green);
+    pen.setWidthF(2.5);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::red);
+    p.drawPolygon(QPolygonF({QPointF(40, 5), QPointF(60, 30), QPointF(35, 40)}), Qt::WindingFill);
+    pen.setColor(Qt::blue);
+    p.setPen(pen);
+    p.drawLine(QPointF(2, 60), QPointF(60, 45));
+  }
+  EXPECT_EQ(hard.Image(), reference);
+}
+
+}  // namespace
+}  // namespace lenvari
