@@ -1,10 +1,17 @@
 // Writes the seed corpora of the harnesses into the folder named on the command line: the
-// files a first start writes, one folder per reader.
+// files a first start writes, one folder per reader, and pictures of the shapes a picture
+// slot meets.
 
+#include <QColor>
+#include <QImage>
+
+#include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <fstream>
 #include <string>
 
+#include "platform/Bitmap.h"
 #include "store/BuiltInLetterSets.h"
 #include "store/BuiltInPresets.h"
 #include "store/LetterSetFiles.h"
@@ -20,6 +27,76 @@ namespace {
 void Put(const fs::path& folder, const std::string& name, const std::string& text) {
   fs::create_directories(folder);
   std::ofstream(folder / name, std::ios::binary) << text;
+}
+
+// A picture the program writes itself: 24 bits, bottom-up rows, padded to four bytes.
+std::string WrittenPicture(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(40 * x, 60 * y, (x * y) & 0xFF));
+  return Bitmap::FromImage(image).BmpBytes();
+}
+
+void Put16(std::string& bytes, std::uint32_t value) {
+  bytes += static_cast<char>(value & 0xFF);
+  bytes += static_cast<char>((value >> 8) & 0xFF);
+}
+
+void Put32(std::string& bytes, std::uint32_t value) {
+  Put16(bytes, value & 0xFFFF);
+  Put16(bytes, value >> 16);
+}
+
+// A bitmap file of another writer: headers for the given shape, then the palette and pixels.
+std::string OtherPicture(std::int32_t width, std::int32_t height, int bits, int compression,
+                         const std::string& palette, const std::string& pixels) {
+  std::string bytes = "BM";
+  const auto offset = static_cast<std::uint32_t>(54 + palette.size());
+  Put32(bytes, static_cast<std::uint32_t>(offset + pixels.size()));
+  Put32(bytes, 0);
+  Put32(bytes, offset);
+  Put32(bytes, 40);
+  Put32(bytes, static_cast<std::uint32_t>(width));
+  Put32(bytes, static_cast<std::uint32_t>(height));
+  Put16(bytes, 1);
+  Put16(bytes, static_cast<std::uint32_t>(bits));
+  Put32(bytes, static_cast<std::uint32_t>(compression));
+  Put32(bytes, static_cast<std::uint32_t>(pixels.size()));
+  Put32(bytes, 2835);
+  Put32(bytes, 2835);
+  Put32(bytes, static_cast<std::uint32_t>(palette.size() / 4));
+  Put32(bytes, 0);
+  return bytes + palette + pixels;
+}
+
+std::string Bytes(std::initializer_list<int> values) {
+  std::string bytes;
+  for (int v : values) bytes += static_cast<char>(v);
+  return bytes;
+}
+
+void PutPictures(const fs::path& folder) {
+  Put(folder, "1x1.bmp", WrittenPicture(1, 1));
+  Put(folder, "3x2.bmp", WrittenPicture(3, 2));
+  Put(folder, "7x5.bmp", WrittenPicture(7, 5));
+  Put(folder, "1x9.bmp", WrittenPicture(1, 9));
+  // Rows stored top-down (a negative height).
+  Put(folder, "topdown.bmp",
+      OtherPicture(2, -2, 24, 0, "", Bytes({0, 0, 255, 255, 0, 0, 0, 0,  //
+                                            0, 255, 0, 0, 255, 255, 0, 0})));
+  // One, four and eight bits a pixel, with a palette of black, grey, white and red.
+  const std::string palette = Bytes({0, 0, 0, 0, 128, 128, 128, 0, 255, 255, 255, 0, 0, 0, 255, 0});
+  Put(folder, "1bit.bmp",
+      OtherPicture(9, 2, 1, 0, palette.substr(0, 8), Bytes({0xaa, 0x80, 0, 0, 0x55, 0, 0, 0})));
+  Put(folder, "4bit.bmp",
+      OtherPicture(3, 2, 4, 0, palette, Bytes({0x01, 0x20, 0, 0, 0x32, 0x10, 0, 0})));
+  Put(folder, "8bit.bmp", OtherPicture(2, 2, 8, 0, palette, Bytes({1, 2, 0, 0, 3, 0, 0, 0})));
+  // Run-length coded: two runs, an end of line, a literal run, the end of the picture.
+  Put(folder, "rle8.bmp",
+      OtherPicture(4, 2, 8, 1, palette, Bytes({2, 1, 2, 2, 0, 0, 0, 4, 3, 2, 1, 0, 0, 1})));
+  // Thirty-two bits a pixel.
+  Put(folder, "32bit.bmp",
+      OtherPicture(2, 1, 32, 0, "", Bytes({0x10, 0x20, 0x30, 0, 0x40, 0x50, 0x60, 0})));
 }
 
 }  // namespace
@@ -42,6 +119,7 @@ int main(int argc, char** argv) {
     FillBuiltInLetterSet(state.letters, f);
     Put(root / "lettersets", "lv" + std::to_string(f) + ".let", LetterSetFileText(state.letters, f));
   }
+  PutPictures(root / "bmp");
   Put(root / "keyscript", "keys", "+m{Ctrl+F3}%{F3}{Backspace}{Enter}{Wait:1}{Click:10,-20}"
                                   "{Remote:m5}{Burst:ControlRemoteF12}{Menu:2/105}{{x");
   return 0;

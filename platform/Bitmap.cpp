@@ -48,49 +48,17 @@ bool CompleteBitmapFile(const QByteArray& bytes) {
          static_cast<std::uint64_t>(bytes.size());
 }
 
-}  // namespace
-
-Bitmap::Bitmap() = default;
-Bitmap::~Bitmap() = default;
-Bitmap::Bitmap(const Bitmap&) = default;
-Bitmap& Bitmap::operator=(const Bitmap&) = default;
-
-Bitmap Bitmap::Load(const std::string& path) { return FromImage(ReadImage(path, nullptr)); }
-
-Bitmap Bitmap::LoadBmp(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray bytes = file.readAll();
-  if (!CompleteBitmapFile(bytes)) return {};
-  return FromImage(QImage::fromData(bytes, "BMP"));
-}
-
-Bitmap Bitmap::FromImage(const QImage& image) {
-  Bitmap bitmap;
-  if (!image.isNull()) bitmap.image_ = std::make_shared<QImage>(image);
-  return bitmap;
-}
-
-bool Bitmap::Empty() const { return !image_ || image_->isNull(); }
-int Bitmap::Width() const { return Empty() ? 0 : image_->width(); }
-int Bitmap::Height() const { return Empty() ? 0 : image_->height(); }
-
-Bitmap Bitmap::Resized(int width, int height) const {
-  if (Empty() || width < 1 || height < 1) return {};
-  if (width == image_->width() && height == image_->height()) return *this;
-  return FromImage(image_->scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-}
-
-bool Bitmap::SaveBmp(const std::string& path) const {
-  if (Empty()) return false;
-  // Bottom-up rows of blue, green, red, each padded to four bytes, after the 14-byte file
-  // header and the 40-byte information header: the layout every viewer reads. Built in one
-  // block, as a display-size picture is written on every store.
-  const QImage rgb = image_->convertToFormat(QImage::Format_RGB32);
+// Bottom-up rows of blue, green, red, each padded to four bytes, after the 14-byte file
+// header and the 40-byte information header: the layout every viewer reads. Built in one
+// block, as a display-size picture is written on every store. Empty when there is no picture
+// or it is too large for the format.
+QByteArray BmpFileBytes(const QImage& image) {
+  if (image.isNull()) return {};
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
   const qsizetype width = rgb.width(), height = rgb.height();
   const qsizetype stride = (width * 3 + 3) / 4 * 4;
   const qsizetype pixelBytes = stride * height;
-  if (pixelBytes + kBmpHeaderBytes > 0x7FFFFFFF) return false;
+  if (pixelBytes + kBmpHeaderBytes > 0x7FFFFFFF) return {};
   QByteArray bytes(kBmpHeaderBytes + pixelBytes, '\0');
   char* out = bytes.data();
   const auto put16 = [&out](qsizetype at, std::uint32_t value) {
@@ -111,8 +79,14 @@ bool Bitmap::SaveBmp(const std::string& path) const {
   put16(26, 1);
   put16(28, 24);
   put32(34, static_cast<std::uint32_t>(pixelBytes));
-  put32(38, static_cast<std::uint32_t>(std::max(0, rgb.dotsPerMeterX())));
-  put32(42, static_cast<std::uint32_t>(std::max(0, rgb.dotsPerMeterY())));
+  // A picture read with no resolution or a negative one is given 96 dots an inch: a 0 written
+  // would be read back as whatever the reading machine's screen has.
+  constexpr int kUsualDotsPerMeter = 3780;
+  const auto resolution = [](int dotsPerMeter) {
+    return static_cast<std::uint32_t>(dotsPerMeter > 0 ? dotsPerMeter : kUsualDotsPerMeter);
+  };
+  put32(38, resolution(rgb.dotsPerMeterX()));
+  put32(42, resolution(rgb.dotsPerMeterY()));
   for (qsizetype y = 0; y < height; ++y) {
     const auto* source = reinterpret_cast<const QRgb*>(rgb.constScanLine(static_cast<int>(height - 1 - y)));
     auto* row = reinterpret_cast<unsigned char*>(out + kBmpHeaderBytes + y * stride);
@@ -123,6 +97,56 @@ bool Bitmap::SaveBmp(const std::string& path) const {
       row[3 * x + 2] = static_cast<unsigned char>(qRed(p));
     }
   }
+  return bytes;
+}
+
+}  // namespace
+
+Bitmap::Bitmap() = default;
+Bitmap::~Bitmap() = default;
+Bitmap::Bitmap(const Bitmap&) = default;
+Bitmap& Bitmap::operator=(const Bitmap&) = default;
+
+Bitmap Bitmap::Load(const std::string& path) { return FromImage(ReadImage(path, nullptr)); }
+
+Bitmap Bitmap::LoadBmp(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.readAll();
+  return FromBmpBytes(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
+Bitmap Bitmap::FromBmpBytes(std::string_view view) {
+  const auto size = static_cast<qsizetype>(view.size());
+  const QByteArray bytes = QByteArray::fromRawData(view.data(), size);
+  if (!CompleteBitmapFile(bytes)) return {};
+  return FromImage(QImage::fromData(bytes, "BMP"));
+}
+
+Bitmap Bitmap::FromImage(const QImage& image) {
+  Bitmap bitmap;
+  if (!image.isNull()) bitmap.image_ = std::make_shared<QImage>(image);
+  return bitmap;
+}
+
+bool Bitmap::Empty() const { return !image_ || image_->isNull(); }
+int Bitmap::Width() const { return Empty() ? 0 : image_->width(); }
+int Bitmap::Height() const { return Empty() ? 0 : image_->height(); }
+
+Bitmap Bitmap::Resized(int width, int height) const {
+  if (Empty() || width < 1 || height < 1) return {};
+  if (width == image_->width() && height == image_->height()) return *this;
+  return FromImage(image_->scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+std::string Bitmap::BmpBytes() const {
+  const QByteArray bytes = BmpFileBytes(Image());
+  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+bool Bitmap::SaveBmp(const std::string& path) const {
+  const QByteArray bytes = BmpFileBytes(Image());
+  if (bytes.isEmpty()) return false;
   // Written under a temporary name and renamed over the old file when complete.
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) return false;

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class QImage;
 
@@ -20,6 +21,8 @@ class Bitmap {
   // Reads only a Windows bitmap file (the format the image slots are stored in); a file whose
   // pixel rows are cut short stays empty rather than showing invented rows.
   static Bitmap LoadBmp(const std::string& path);
+  // The same from a file's bytes.
+  static Bitmap FromBmpBytes(std::string_view bytes);
   static Bitmap FromImage(const QImage& image);
 
   bool Empty() const;
@@ -30,6 +33,8 @@ class Bitmap {
   Bitmap Resized(int width, int height) const;
   // Writes a 24-bit Windows bitmap; false when the file could not be written.
   bool SaveBmp(const std::string& path) const;
+  // The bytes SaveBmp writes; empty for an empty bitmap or one too large for the format.
+  std::string BmpBytes() const;
 
   const QImage& Image() const;
 

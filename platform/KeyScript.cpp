@@ -38,6 +38,15 @@ std::optional<KeyPress> NamedKey(const std::string& name) {
   return std::nullopt;
 }
 
+// A menu or command number of a script, or nothing for a number no menu can have (a huge one
+// would not fit an int).
+std::optional<int> MenuNumber(const std::string& text) {
+  const double value = LeadingNumber(text);
+  constexpr double kLargest = 1e9;
+  if (!(value >= 0 && value <= kLargest)) return std::nullopt;
+  return static_cast<int>(value);
+}
+
 }  // namespace
 
 KeyPress CharacterKey(char c) {
@@ -101,9 +110,14 @@ std::optional<std::vector<ScriptStep>> ParseKeyScript(const std::string& script,
     } else if (colon != std::string::npos && head == "Menu") {
       const size_t slash = argument.find('/');
       step.kind = ScriptStep::Kind::Menu;
-      if (slash != std::string::npos) step.menu = static_cast<int>(LeadingNumber(argument));
+      const std::optional<int> menu = slash == std::string::npos ? 0 : MenuNumber(argument);
+      if (!menu) {
+        error = "{Menu:M/N} needs a menu number";
+        return std::nullopt;
+      }
+      step.menu = *menu;
       const size_t idAt = slash == std::string::npos ? 0 : slash + 1;
-      step.id = static_cast<int>(LeadingNumber(argument.substr(idAt)));
+      step.id = MenuNumber(argument.substr(idAt)).value_or(0);
       if (step.id <= 0) {
         error = "{Menu:N} needs a command id";
         return std::nullopt;

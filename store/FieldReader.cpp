@@ -18,6 +18,13 @@ void SkipBlanks(FieldReader& r) {
   while (!AtEnd(r) && Peek(r) == ' ') ++r.pos;
 }
 
+// Before a text field tabs go with the blanks: a tab is dropped from every text anyway, and a
+// double quote after one must open a quoted text as it would without it, or the field would
+// begin with a quote that no writer can put back.
+void SkipBlanksAndTabs(FieldReader& r) {
+  while (!AtEnd(r) && (Peek(r) == ' ' || Peek(r) == '\t')) ++r.pos;
+}
+
 // Consumes one line end: CR LF, a lone CR or a lone LF.
 void ConsumeLineEnd(FieldReader& r) {
   if (AtEnd(r)) return;
@@ -54,7 +61,7 @@ void ReadQuoted(FieldReader& r, std::string& field) {
 
 bool ReadStringField(FieldReader& r, std::string& field) {
   field.clear();
-  SkipBlanks(r);
+  SkipBlanksAndTabs(r);
   if (AtEnd(r)) return false;
   if (Peek(r) == '"') {
     ReadQuoted(r, field);
@@ -83,7 +90,7 @@ bool ReadNumberField(FieldReader& r, double& value) {
 
 bool ReadLineField(FieldReader& r, std::string& field) {
   field.clear();
-  SkipBlanks(r);
+  SkipBlanksAndTabs(r);
   if (AtEnd(r)) return false;
   if (Peek(r) == '"') {
     ReadQuoted(r, field);

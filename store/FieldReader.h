@@ -2,12 +2,13 @@
 // Reading the data folder's text files as a stream of fields: the one reading rule shared by
 // the settings files, the monitor data file, the preset files and the letter-set files.
 //
-// Blanks before a field are skipped. A string field that begins with a double quote runs to
-// the next double quote (or the end of its line); otherwise it runs to the next comma or the
-// end of the line, keeping blanks and dropping tabs. A numeric field runs to the next blank,
-// comma or end of line and is worth its leading number, 0 if there is none. After a field,
-// blanks and tabs are skipped, then one comma or one line end is consumed. CR LF, a lone LF and
-// a lone CR all end a line, so files edited on another system read the same.
+// Blanks before a field are skipped, and so are tabs before a string field. A string field
+// that begins with a double quote runs to the next double quote (or the end of its line);
+// otherwise it runs to the next comma or the end of the line, keeping blanks and dropping tabs.
+// A numeric field runs to the next blank, comma or end of line and is worth its leading
+// number, 0 if there is none. After a field, blanks and tabs are skipped, then one comma or one
+// line end is consumed. CR LF, a lone LF and a lone CR all end a line, so files edited on
+// another system read the same.
 //
 // Every read either consumes at least one byte or reports the end of the data, so no byte
 // sequence can make a reader loop forever.

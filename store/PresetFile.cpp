@@ -13,6 +13,9 @@ namespace {
 constexpr int kStoredFields = 16;  // fields 0 .. 15 are written by a store; the rest are spare
 constexpr int kFileFields = kPresetCount * kPresetFields;
 
+// Mode, JustOneLetter and the spare fields hold text; the others hold numbers.
+bool IsTextField(int k) { return k == 1 || k == 8 || k >= kStoredFields; }
+
 }  // namespace
 
 std::string PresetFileName(int monitor) { return std::to_string(monitor) + "presets.cfg"; }
@@ -20,7 +23,11 @@ std::string PresetFileName(int monitor) { return std::to_string(monitor) + "pres
 std::string PresetFileText(const Presets& presets) {
   std::string text;
   for (int n = 1; n <= kPresetCount; ++n)
-    for (int k = 0; k < kPresetFields; ++k) AppendLine(text, presets.PresetTable[n][k]);
+    for (int k = 0; k < kPresetFields; ++k) {
+      const std::string& field = presets.PresetTable[n][k];
+      // A number is written as a store gives it, leading blank included (" 40").
+      AppendLine(text, IsTextField(k) ? LineText(field) : field);
+    }
   return text;
 }
 
@@ -31,6 +38,9 @@ int ReadPresetText(Presets& presets, std::string_view text) {
     // One field per line: a comma typed into a text field stays in it instead of shifting
     // every later field of the file.
     if (!ReadLineField(reader, field)) return i;
+    // Blanks before a number mean nothing, also when it stood in double quotes; kept, they
+    // would be written without the quotes and then read as another text.
+    if (!IsTextField(i % kPresetFields)) field.erase(0, field.find_first_not_of(' '));
     presets.PresetTable[1 + i / kPresetFields][i % kPresetFields] = field;
   }
   return kFileFields;

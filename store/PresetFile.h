@@ -1,6 +1,8 @@
 #pragma once
 // The preset file of a monitor ("1presets.cfg" for monitor 1): the 21 fields of preset 1,
-// then those of preset 2 and so on to preset 36, one field per line, 756 lines.
+// then those of preset 2 and so on to preset 36, one field per line, 756 lines. A text field
+// (Mode, JustOneLetter, the spare fields) that begins with a blank or a double quote is
+// written in double quotes, so it reads back as it was.
 
 #include <string>
 #include <string_view>

@@ -105,7 +105,7 @@ constexpr const char* kWrittenKeys[] = {
 // within the stored-integer range.
 void HoldReadValuesInRange(Settings& s, Monitors& m, int n) {
   constexpr int kLargestColour = 0xFFFFFF;
-  s.TimerDelay = ClampedTimerDelay(s.TimerDelay);
+  s.TimerDelay = StoredTimerDelay(s.TimerDelay);
   s.AccessibleContrast[n] = ClampedInteger(s.AccessibleContrast[n], 0, 100);
   for (int* value : {&s.Mirror[n], &s.MaxVShutter[n], &s.JacksonCrossTargetSize[n],
                      &s.WorthDotSize[n], &s.WorthDotMode[n], &s.StatusBar[n],
@@ -161,9 +161,11 @@ void ApplyDefaultSettings(Settings& s, Monitors& monitors, int n) {
   ApplyGlobalDefaults(s);
 }
 
-float ClampedTimerDelay(float seconds) {
+float StoredTimerDelay(float seconds) {
   if (!(seconds >= kShortestTimerDelay)) return kShortestTimerDelay;  // NaN included
-  return seconds > kLongestTimerDelay ? kLongestTimerDelay : seconds;
+  if (seconds > kLongestTimerDelay) return kLongestTimerDelay;
+  // Rounded as the "###.#" writer rounds, so what is used is what the next start reads.
+  return static_cast<float>(static_cast<double>(RoundHalfEven(seconds * 10.0)) / 10.0);
 }
 
 std::string GlobalConfigText(const std::string& version) {
@@ -194,7 +196,7 @@ std::string SettingsFileText(Settings& s, const Monitors& monitors, int n) {
   AppendSetting(text, "VideoPlayer$:", s.VideoPlayer);
   // "###.#" has no room for a delay of 1000 s or more; the reader would take what it wrote
   // then for no delay at all.
-  const float delay = ClampedTimerDelay(s.TimerDelay);
+  const float delay = StoredTimerDelay(s.TimerDelay);
   AppendSetting(text, "TimerDelay!:", TimerDelayValue(delay));
   AppendSetting(text, "RedGreenOrRedBlue$:", s.RedGreenOrRedBlue);
   AppendSetting(text, "MyRed&:", IntegerValue(s.MyRed));

@@ -13,10 +13,11 @@
 
 namespace lenvari {
 
-// The delay of timed randomize is held within 0.1 .. 999.9 seconds, what "###.#" can write.
+// The delay of timed randomize is held within 0.1 .. 999.9 seconds and to tenths, what "###.#"
+// can write: a finer delay would run as given until the next start read it back rounded.
 constexpr float kShortestTimerDelay = 0.1f;
 constexpr float kLongestTimerDelay = 999.9f;
-float ClampedTimerDelay(float seconds);
+float StoredTimerDelay(float seconds);
 
 // The defaults of monitor n's per-monitor settings and of every global setting;
 // `CurrentMonitor` becomes 1. `MyBlack`, the flags for audio, monitor window, thumbnails and
@@ -41,7 +42,7 @@ std::string SettingsFileText(Settings& settings, const Monitors& monitors, int n
 // `CurrentMonitor`; "Version$:" goes to `Settings::Version`. A value line runs to the end of
 // its line, commas included. A key without a value (at the end of the text, or followed
 // directly by another key) is ignored, and an empty line where a key is expected is skipped.
-// A `TimerDelay` outside 0.1 .. 999.9 is clamped. True when the text held every key the
+// A `TimerDelay` is held as `StoredTimerDelay` holds it. True when the text held every key the
 // file is written with.
 bool ReadSettingsText(Settings& settings, Monitors& monitors, int n, std::string_view text);
 

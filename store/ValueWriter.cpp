@@ -17,6 +17,15 @@ std::string RealValue(double value) { return NumberText(value) + " "; }
 
 std::string TimerDelayValue(double value) { return FormatWithMask(value, "###.#"); }
 
+std::string LineText(const std::string& text) {
+  const bool quoted = text.starts_with(' ') || text.starts_with('"');
+  std::string line = quoted ? "\"" : "";
+  for (char c : text)
+    if (c != '\r' && c != '\n' && !(quoted && c == '"')) line += c;
+  if (quoted) line += '"';
+  return line;
+}
+
 void AppendLine(std::string& out, const std::string& text) {
   out += text;
   out += "\r\n";

@@ -16,6 +16,12 @@ std::string RealValue(double value);
 // The value of "TimerDelay!:": right-aligned in five characters with one decimal ("  2.0").
 std::string TimerDelayValue(double value);
 
+// A text on a line of its own, written so the line reader gives it back: one that begins with
+// a blank or a double quote goes into double quotes (without its own double quotes, which the
+// format cannot hold there and the reader never gives there), and line ends, which would split
+// it and shift every later line, are dropped.
+std::string LineText(const std::string& text);
+
 // Appends `text` and the line end.
 void AppendLine(std::string& out, const std::string& text);
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QJsonArray>
 
 #include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
@@ -14,8 +15,7 @@ TEST(CalibrationRun, FirstStartLeadsThroughDistanceAndSquareThenNeverAsksAgain) 
   const std::string data = FreshFolder("data");
   ProgramRunRequest request = ScriptRequest("+++++{Enter}", data, "OK;OK;OK");
   request.calibratedScale = 0;
-  ProgramRunResult run = RunProgram(request);
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  ProgramRunResult run = RunWell(request);
   EXPECT_TRUE(Printed(run, "[Calibration Required] It appears that this is either a new installation "
                            "or your screen resolution has changed. Calibration is now required."))
       << run.output;
@@ -32,17 +32,18 @@ TEST(CalibrationRun, FirstStartLeadsThroughDistanceAndSquareThenNeverAsksAgain) 
   // A second start asks nothing and draws at the stored scale.
   request.keys = "";
   request.hasAnswers = false;
-  run = RunProgram(request);
-  ASSERT_EQ(run.exitCode, 0);
+  run = RunWell(request);
   EXPECT_FALSE(Printed(run, "Calibration Required")) << run.output;
   ASSERT_EQ(run.FrameCount(), 1);
   EXPECT_EQ(run.LastState()["MasterScaleY"].toInt(), 348);
+  // The frame reports each row's stroke as drawn at that scale (the readout has its own test).
+  EXPECT_EQ(run.LastState()["StrokeReadout"].toArray().size(), run.LastState()["RowsShown"].toInt());
+  EXPECT_TRUE(run.LastState()["BestMeasurableAcuity"].toString().startsWith("20/"));
 
   // Another resolution for the same monitor demands calibration again.
   request = ScriptRequest("{Enter}", data, "OK;OK;OK");
   request.screens = "small-monitor.json";
-  run = RunProgram(request);
-  ASSERT_EQ(run.exitCode, 0);
+  run = RunWell(request);
   EXPECT_TRUE(Printed(run, "[Calibration Required]")) << run.output;
 }
 
@@ -53,8 +54,7 @@ TEST(CalibrationRun, EachAxisKeepsItsOwnScaleAndLettersFollowIt) {
   ProgramRunRequest request = ScriptRequest(
       "+++++{Right}{Right}{Right}{Right}{Right}{Right}{Right}{Enter}E200{Enter}", "", "OK;OK;OK");
   request.calibratedScale = 0;
-  const ProgramRunResult run = RunProgram(request);
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  const ProgramRunResult run = RunWell(request);
   const QJsonObject state = run.LastState();
   ASSERT_EQ(state["MasterScaleX"].toInt(), 355);
   ASSERT_EQ(state["MasterScaleY"].toInt(), 348);

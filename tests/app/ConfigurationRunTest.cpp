@@ -33,9 +33,7 @@ struct ConfigurationRun {
   ProgramRunResult Run(const std::string& keys, const std::string& answers) {
     ProgramRunRequest request = ScriptRequest(keys, dataDir, answers);
     request.screens = screens;
-    ProgramRunResult run = RunProgram(request);
-    EXPECT_EQ(run.exitCode, 0) << run.errors;
-    return run;
+    return RunWell(request);
   }
 };
 

@@ -168,8 +168,7 @@ TEST(DataFolderSafetyRun, FailedSavesAreSaidOnceAndAFatalErrorIsNoSuccess) {
   PutText(notAFolder, "a file where the data folder should be");
   ProgramRunRequest request = ScriptRequest("{Enter}{Ctrl+R}{Ctrl+R}", notAFolder, "OK;OK");
   request.calibratedScale = 0;
-  const ProgramRunResult run = RunProgram(request);
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  const ProgramRunResult run = RunWell(request);
   EXPECT_EQ(Occurrences(run.output, "] The settings could not be saved in " + notAFolder), 1u)
       << run.output;
   EXPECT_TRUE(Printed(run, "Not a directory"));

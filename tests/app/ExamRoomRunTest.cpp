@@ -22,8 +22,7 @@ TEST(ExamRoomRun, EscAsksAndOnlyYesEndsTheExamination) {
   } cases[] = {{"{Esc}{Enter}", "{Enter}", 2, 1}, {"{Esc}{Enter}", "{Esc}", 2, 1},
                {"{Esc}{Enter}", "Yes", 1, 1}, {"{Esc}{Esc}", "No", 1, 2}};
   for (const auto& c : cases) {
-    const ProgramRunResult run = RunProgram(ScriptRequest(c.keys, "", c.answers));
-    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    const ProgramRunResult run = RunWell(ScriptRequest(c.keys, "", c.answers));
     EXPECT_EQ(Occurrences(run.output, "[Quit Lenvari Now?] Do you want to exit?\n"), c.asked) << c.answers;
     EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), c.memory) << c.answers;
   }
@@ -32,8 +31,7 @@ TEST(ExamRoomRun, EscAsksAndOnlyYesEndsTheExamination) {
 TEST(ExamRoomRun, ChartWindowCoversThePatientMonitorExactlyBesideAScaledOne) {
   ProgramRunRequest request = ScriptRequest("{Ctrl+A}");
   request.screens = "two-monitors-scaled.json";
-  const ProgramRunResult run = RunProgram(request);
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  const ProgramRunResult run = RunWell(request);
   ASSERT_GE(run.FrameCount(), 2);
   // A fresh folder starts on monitor 1: here the examiner's monitor at 200 %, all of its
   // 2560 x 1440 device pixels.

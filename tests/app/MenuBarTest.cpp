@@ -112,9 +112,7 @@ TEST(MenuBar, ItemsChosenInTheProgramActLikeTheirKeys) {
   ProgramRunRequest request = ScriptRequest("{Menu:304}{Menu:503}{Menu:1672}{Menu:108}{Menu:201}"
                                             "{Menu:158}{Menu:11/180}{Menu:702}{Menu:1/1000}",
                                             FreshFolder("data"));
-  ProgramRunResult run = RunProgram(request);
-  ASSERT_TRUE(run.finished);
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  ProgramRunResult run = RunWell(request);
   EXPECT_FALSE(Printed(run, "ERROR IN MENU")) << run.output;
   EXPECT_EQ(run.errors.find("no menu item"), std::string::npos) << run.errors;
   ASSERT_EQ(run.FrameCount(), 9);
@@ -135,8 +133,7 @@ TEST(MenuBar, ItemsChosenInTheProgramActLikeTheirKeys) {
 
   // Preset 8 survives a restart.
   request.keys = "{Menu:158}";
-  run = RunProgram(request);
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  run = RunWell(request);
   ASSERT_EQ(run.FrameCount(), 2);
   ExpectFrame(run, 2, {{"JustOneLetter", "H"}, {"LetterSetFileNum", 3}});
 }

@@ -24,9 +24,7 @@ TEST(MonitorWindowX11, ChartCoversTheMonitorAndTheMonitorWindowTakesItsStoredPla
   request.screens = "";
   request.calibratedScale = 0;
   request.x11Display = x.display().toStdString();
-  ProgramRunResult run = RunProgram(request);
-  ASSERT_TRUE(run.finished);
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  ProgramRunResult run = RunWell(request);
   ASSERT_GE(run.FrameCount(), 2);
   EXPECT_EQ(run.LastState()["ChartWindowGeometry"].toArray(), (QJsonArray{0, 0, 1280, 1024}));
   EXPECT_EQ(run.Frame(run.FrameCount()).size(), QSize(1280, 1024));

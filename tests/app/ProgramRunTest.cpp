@@ -1,9 +1,6 @@
-// The program's command line and what each frame reports, through the real program.
+// The program's command line through the real program.
 
 #include <gtest/gtest.h>
-
-#include <QFile>
-#include <QJsonArray>
 
 #include <algorithm>
 #include <filesystem>
@@ -98,41 +95,6 @@ TEST(ProgramRun, FramesGoWhereTheRunBeganAndAFrameNotWrittenIsAFailure) {
   run = RunProgram(request);
   EXPECT_EQ(run.exitCode, 3);
   EXPECT_NE(run.errors.find("--frames: " + blocked + "/frame-0001"), std::string::npos) << run.errors;
-}
-
-TEST(ProgramRun, FramesReportEachRowsStrokeAndTheBestMeasurableAcuity) {
-  // Built-in preset 1 on 1920 x 1080 calibrated at 250 pixels per 1000 units.
-  ProgramRunRequest request = ScriptRequest("");
-  request.calibratedScale = 250;
-  ProgramRunResult run = RunProgram(request);
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
-  const QJsonObject state = run.LastState();
-  const QJsonArray rows = state["StrokeReadout"].toArray();
-  ASSERT_EQ(rows.size(), state["RowsShown"].toInt());
-  ASSERT_GE(rows.size(), 2);
-  const QJsonObject top = rows[0].toObject();
-  EXPECT_EQ(top["Snellen"].toString(), "20/40");
-  EXPECT_DOUBLE_EQ(top["IdealStrokePixels"].toDouble(), 10.0);
-  EXPECT_NEAR(top["EffectiveStrokePixels"].toDouble(), 10.0, 0.01);  // edges mixed in light
-  EXPECT_LT(top["ErrorPercent"].toDouble(), 0.1);
-  EXPECT_FALSE(top["BeyondTolerance"].toBool());
-  // The rows below shrink; their thin strokes are reported with their true error.
-  for (int i = 1; i < rows.size(); ++i) {
-    const QJsonObject row = rows[i].toObject();
-    EXPECT_LT(row["IdealStrokePixels"].toDouble(), rows[i - 1].toObject()["IdealStrokePixels"].toDouble());
-    EXPECT_EQ(row["BeyondTolerance"].toBool(), row["ErrorPercent"].toDouble() > 5) << i;
-  }
-  // Every size of the file is drawn within the tolerance, down to its smallest.
-  EXPECT_EQ(state["BestMeasurableAcuity"].toString(), "20/10");
-
-  // At 20/10 the 2.5 px strokes are off by their 8-bit rounding only.
-  request.keys = "10{Enter}";
-  run = RunProgram(request);
-  const QJsonObject ten = run.LastState()["StrokeReadout"].toArray()[0].toObject();
-  EXPECT_EQ(ten["Snellen"].toString(), "20/10");
-  EXPECT_DOUBLE_EQ(ten["IdealStrokePixels"].toDouble(), 2.5);
-  EXPECT_NEAR(ten["ErrorPercent"].toDouble(), 0.09, 0.01);
-  EXPECT_FALSE(ten["BeyondTolerance"].toBool());
 }
 
 }  // namespace lenvari

@@ -11,10 +11,7 @@ namespace lenvari {
 namespace {
 
 ProgramRunResult RunKeys(const std::string& keys, const std::string& dataDir = "") {
-  ProgramRunResult run = RunProgram(ScriptRequest(keys, dataDir));
-  EXPECT_TRUE(run.finished);
-  EXPECT_EQ(run.exitCode, 0) << run.errors;
-  return run;
+  return RunWell(ScriptRequest(keys, dataDir));
 }
 
 QJsonArray MonitorText(const ProgramRunResult& run, int n) {
@@ -169,11 +166,10 @@ TEST(QuickKeyRun, TimedRandomizeUnmatchedInputsSettingsDumpAndContrastLadder) {
   // The contrast ladder at AccessibleContrast 10: down to 97 and no further, then back to black.
   const int ladder[] = {90, 95, 97, 97, 95, 90, 80, 70, 60, 50, 0};
   for (int i = 0; i < 11; ++i) ExpectFrame(run, 5 + i, {{"Foreground", ladder[i]}});
-  // Each frame names its level and the Weber contrast its grey has on white on an sRGB screen.
+  // Each frame names its level and the Weber contrast of its grey (worked out in the readout's
+  // own test).
   EXPECT_EQ(run.FrameState(5)["NominalContrast"].toInt(), 10);
   EXPECT_NEAR(run.FrameState(5)["WeberContrast"].toDouble(), 21.65, 0.005);
-  EXPECT_NEAR(run.FrameState(7)["WeberContrast"].toDouble(), 6.99, 0.005);
-  EXPECT_EQ(run.FrameState(15)["WeberContrast"].toDouble(), 100.0);
 
   // The dump's first page, under the build's date and time (the second page has a test of
   // its own).

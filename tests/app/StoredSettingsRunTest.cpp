@@ -58,9 +58,7 @@ ProgramRunResult Start(const std::string& data, const std::string& keys,
   ProgramRunRequest request = ScriptRequest(keys, data);
   request.screens = screens;
   request.currentMonitor = currentMonitor;
-  ProgramRunResult run = RunProgram(request);
-  EXPECT_EQ(run.exitCode, 0) << run.errors;
-  return run;
+  return RunWell(request);
 }
 
 }  // namespace
@@ -111,8 +109,7 @@ TEST(StoredSettingsRun, OtherMonitorsResolutionChangeSurvivesSavesUntilSwitchedT
             std::string::npos);
   ProgramRunRequest request = ScriptRequest("{Ctrl+A}{Enter}", data, "OK");
   request.screens = "two-monitors-patient-resized.json";
-  const ProgramRunResult run = RunProgram(request);
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  const ProgramRunResult run = RunWell(request);
   EXPECT_TRUE(Printed(run, "[Calibration Required]")) << run.output;
   EXPECT_NE(ReadText(data + "/lvmonitordata.cfg").find(" 1280 \r\n 0 \r\n 2880 \r\n 900 \r\n"),
             std::string::npos);

@@ -37,9 +37,7 @@ ProgramRunResult RunWith(const std::string& dataDir, const std::string& keys,
   ProgramRunRequest request = ScriptRequest(keys, dataDir);
   request.screens = screens;
   request.currentMonitor = monitor;
-  ProgramRunResult run = RunProgram(request);
-  EXPECT_EQ(run.exitCode, 0) << run.errors;
-  return run;
+  return RunWell(request);
 }
 
 // Running, as opposed to ended (an ended process may linger as a zombie until it is reaped).
@@ -67,12 +65,10 @@ TEST(VideoRun, TheChosenVideoIsKeptAndACancelledChooserKeepsTheOldOne) {
   const std::string chosen = folder + "/Story Time.MP4";
   PutText(chosen, "a video");
   const std::string dir = PreparedFolder("one-monitor.json", 1, folder + "/old.mp4", "");
-  ProgramRunResult run = RunProgram(ScriptRequest("{Ctrl+V}", dir, chosen));
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  ProgramRunResult run = RunWell(ScriptRequest("{Ctrl+V}", dir, chosen));
   EXPECT_TRUE(Printed(run, "[Lenvari Acuity - Select Video File]")) << run.output;
   for (int n : {1, 10}) EXPECT_EQ(Setting(dir, n, "SelectedVideo$:"), chosen);
-  run = RunProgram(ScriptRequest("{Ctrl+V}", dir, "Cancel"));
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  RunWell(ScriptRequest("{Ctrl+V}", dir, "Cancel"));
   EXPECT_EQ(Setting(dir, 1, "SelectedVideo$:"), chosen);
 }
 

@@ -37,11 +37,8 @@ TEST_F(WaitFixture, ABurstArrivesWholeAndSeparateKeysOneByOne) {
   EXPECT_EQ(WaitForInput(context), "a");
   Type("b");
   EXPECT_EQ(WaitForInput(context), "b");
-  // Console keys come before chart-window keys.
-  console.keys = "c";
-  Type("d");
-  EXPECT_EQ(WaitForInput(context), "c");
-  EXPECT_EQ(WaitForInput(context), "d");
+  // (The order of the console's, the monitor window's and the chart window's keys is the
+  // monitor window's input test.)
 }
 
 TEST_F(WaitFixture, NamedKeysBecomeTheirInputStrings) {

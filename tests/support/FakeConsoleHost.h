@@ -25,8 +25,7 @@ class FakeConsoleHost : public ConsoleHost {
   // may point this at a log of its own to interleave other events.
   std::vector<std::string> ownCalls;
   std::vector<std::string>* calls = &ownCalls;
-  std::deque<int> messageAnswers;      // button ids, one per box; then `messageButton`
-  int messageButton = 0;               // 0: OK, or Yes for a Yes/No box
+  std::deque<int> messageAnswers;      // button ids, one per box; then OK, or Yes for Yes/No
   std::deque<std::string> inputAnswers;  // one per input box; "" once used up
   std::string printed;
   std::string keys;                    // typed into the console, taken by the input wait
@@ -55,18 +54,13 @@ class FakeConsoleHost : public ConsoleHost {
       messageAnswers.pop_front();
       return answer;
     }
-    if (messageButton != 0) return messageButton;
     return (style & 0x0F) == kMbYesNo ? kIdYes : kIdOk;
   }
-  std::deque<int> choiceAnswers;       // button indexes, one per choice box; then 0
   int ConsoleChoice(const std::string& message, const std::string& title,
                     const std::vector<std::string>&) override {
     calls->push_back("MessageBox " + title);
     messages.push_back({title, message, 0});
-    if (choiceAnswers.empty()) return 0;
-    const int answer = choiceAnswers.front();
-    choiceAnswers.pop_front();
-    return answer;
+    return 0;  // the first button
   }
   std::string ConsoleInputBox(const std::string& prompt, const std::string& title,
                               const std::string& defaultText) override {
@@ -102,30 +96,10 @@ class FakeConsoleHost : public ConsoleHost {
   void FlushKeys() override { keys.clear(); }
   int AltDown() const override { return 0; }
   int CtrlDown() const override { return 0; }
-  // Menu items are chosen by number alone: any id of a defined menu text counts.
-  std::deque<MenuChoice> chosenMenuItems;
-  bool menuBarShown = true;
-  MenuChoice TakeMenuChoice() override {
-    if (chosenMenuItems.empty()) return {};
-    const MenuChoice choice = chosenMenuItems.front();
-    chosenMenuItems.pop_front();
-    return choice;
-  }
-  bool ChooseMenuItem(int menu, int id) override {
-    for (const auto& [number, text] : menus) {
-      if (menu != 0 && number != menu) continue;
-      const std::string mark = "=" + std::to_string(id);
-      for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + 1)) {
-        const size_t end = at + mark.size();
-        if (end == text.size() || text[end] == '|' || text[end] == '-') {
-          chosenMenuItems.push_back({number, id});
-          return true;
-        }
-      }
-    }
-    return false;
-  }
-  void ShowMenuBar(bool shown) override { menuBarShown = shown; }
+  // No menu item is ever chosen: the tests that choose them run the real program.
+  MenuChoice TakeMenuChoice() override { return {}; }
+  bool ChooseMenuItem(int, int) override { return false; }
+  void ShowMenuBar(bool) override {}
 };
 
 }  // namespace lenvari

@@ -152,6 +152,13 @@ ProgramRunResult RunProgram(const ProgramRunRequest& request) {
   return result;
 }
 
+ProgramRunResult RunWell(const ProgramRunRequest& request) {
+  ProgramRunResult run = RunProgram(request);
+  EXPECT_TRUE(run.finished) << request.keys;
+  EXPECT_EQ(run.exitCode, 0) << request.keys << "\n" << run.errors;
+  return run;
+}
+
 ProgramRunRequest ScriptRequest(const std::string& keys, const std::string& dataDir,
                                 std::optional<std::string> answers) {
   ProgramRunRequest request;

@@ -62,6 +62,8 @@ struct ProgramRunRequest {
 std::string FreshFolder(const std::string& tag);
 
 ProgramRunResult RunProgram(const ProgramRunRequest& request);
+// The same, checking that the program ended by itself with exit code 0.
+ProgramRunResult RunWell(const ProgramRunRequest& request);
 
 // A run of `keys` on `dataDir` (a fresh folder when empty), answering its boxes with `answers`
 // when given (with none given the program is told of no answers at all).
