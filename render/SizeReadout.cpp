@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/TransferCurve.h"
+#include "render/ContrastReadout.h"
 #include "render/LetterChartLayout.h"
 
 namespace lenvari {
@@ -45,15 +46,17 @@ bool DrawsLetterRows(const std::string& mode) {
 
 }  // namespace
 
-StrokeReadout ReadStroke(double denominator, double idealPixels, bool smoothing, int grey) {
+namespace {
+
+StrokeReadout ReadStrokeThrough(const TransferCurve& curve, double denominator, double idealPixels,
+                                bool smoothing, int grey) {
   StrokeReadout readout;
   readout.denominator = denominator;
   readout.idealPixels = idealPixels;
   if (idealPixels <= 0 || grey < 0 || grey >= 255) return readout;
-  static const TransferCurve srgb;  // the curve every canvas mixes through unless told otherwise
   double effective = 0, error = 0;
   for (int k = 0; k < kPositions; ++k) {
-    const double width = EffectiveWidth(static_cast<double>(k) / kPositions, idealPixels, smoothing, grey, srgb);
+    const double width = EffectiveWidth(static_cast<double>(k) / kPositions, idealPixels, smoothing, grey, curve);
     effective += width;
     error += std::abs(width - idealPixels) / idealPixels;
   }
@@ -63,17 +66,38 @@ StrokeReadout ReadStroke(double denominator, double idealPixels, bool smoothing,
   return readout;
 }
 
+// The curve the chart's canvas mixes through on this display.
+TransferCurve DisplayCurve(const State& state) { return TransferCurve(state.display.DisplayGamma); }
+
+// The letters' grey as drawn: the rung's grey, or with luminance-true contrast the darker of
+// the two values its dither mixes (the edges are mixed from that value).
+int DrawnGrey(const State& state) {
+  const int foreground = state.chart.Foreground;
+  const double light = ForegroundLight(foreground, state.display);
+  if (light >= 0) return DitherLight(light, state.display.DisplayGamma).low;
+  return std::clamp(foreground, 0, 100) * 255 / 100;
+}
+
+}  // namespace
+
+StrokeReadout ReadStroke(double denominator, double idealPixels, bool smoothing, int grey, double gamma) {
+  static const TransferCurve srgb;  // the curve every canvas mixes through unless told otherwise
+  if (gamma <= 0) return ReadStrokeThrough(srgb, denominator, idealPixels, smoothing, grey);
+  return ReadStrokeThrough(TransferCurve(gamma), denominator, idealPixels, smoothing, grey);
+}
+
 std::vector<StrokeReadout> RowReadouts(const State& state) {
   std::vector<StrokeReadout> rows;
   const ChartState& chart = state.chart;
   if (!DrawsLetterRows(chart.Mode)) return rows;
   const int f = SafeFileIndex(chart.LetterSetFileNum);
   const bool smoothing = state.settings.SmoothingFlag != 0;
-  const int grey = std::clamp(chart.Foreground, 0, 100) * 255 / 100;  // as the chart draws it
+  const int grey = DrawnGrey(state);
+  const TransferCurve curve = DisplayCurve(state);
   int s = chart.SizeNow;
   for (int row = 1; row <= chart.RowsShown && s >= 0; ++row) {
     const double d = LetterDenominator(state.letters, f, s);
-    rows.push_back(ReadStroke(d, d * PixelsPerUnit(state), smoothing, grey));
+    rows.push_back(ReadStrokeThrough(curve, d, d * PixelsPerUnit(state), smoothing, grey));
     if (chart.Grad != 0) s -= 1;
   }
   return rows;
@@ -82,10 +106,12 @@ std::vector<StrokeReadout> RowReadouts(const State& state) {
 double BestMeasurableDenominator(const State& state) {
   const int f = SafeFileIndex(state.chart.LetterSetFileNum);
   const bool smoothing = state.settings.SmoothingFlag != 0;
+  const TransferCurve curve = DisplayCurve(state);
   double best = 0;
   for (int s = 1; s <= state.letters.NumSizes[f]; ++s) {
     const double d = LetterDenominator(state.letters, f, s);
-    if (d <= 0 || ReadStroke(d, d * PixelsPerUnit(state), smoothing).beyondTolerance) continue;
+    if (d <= 0 || ReadStrokeThrough(curve, d, d * PixelsPerUnit(state), smoothing, 0).beyondTolerance)
+      continue;
     if (best == 0 || d < best) best = d;
   }
   return best;

@@ -23,11 +23,13 @@ struct StrokeReadout {
 };
 
 // A stroke of 8-bit grey `grey` (0 = black), `idealPixels` wide on white, drawn smoothed or not,
-// over 100 sub-pixel positions. White on white has no stroke to read: all zero.
-StrokeReadout ReadStroke(double denominator, double idealPixels, bool smoothing, int grey = 0);
+// over 100 sub-pixel positions, on a display of that measured gamma (0: sRGB). White on white
+// has no stroke to read: all zero.
+StrokeReadout ReadStroke(double denominator, double idealPixels, bool smoothing, int grey = 0,
+                         double gamma = 0);
 
-// The rows of the letter chart as last drawn, in the chart's grey (none in a special-target or
-// image mode).
+// The rows of the letter chart as last drawn, in the chart's grey on the display's curve (none
+// in a special-target or image mode).
 std::vector<StrokeReadout> RowReadouts(const State& state);
 
 // The smallest size of the current letter-set file drawn within the tolerance; 0 when none is.
