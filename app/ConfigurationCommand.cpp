@@ -4,11 +4,14 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <string>
+
 #include "app/CalibrationCheck.h"
 #include "app/ChartDisplay.h"
 #include "app/MonitorWindowCommand.h"
 #include "app/VirtualRemote.h"
 #include "dialogs/LenvariDLL.h"
+#include "store/DisplayFile.h"
 #include "store/MemoryPresets.h"
 #include "store/SettingsFiles.h"
 
@@ -27,7 +30,7 @@ int ShowConfiguration(State& state) {
                            s.MyRed, s.MyBlue, s.MyGreen, s.MyBlack, s.AudioAlert, s.SelectedVideo,
                            s.VideoPlayer, monitors.NumberOfMonitors, s.MonitorWindowFlag,
                            s.ThumbnailFlag, s.AlwaysOnTopFlag, s.SmoothingFlag, s.TimerDelay,
-                           s.ShowVirtualRemote);
+                           s.ShowVirtualRemote, &state.display.LuminanceContrast);
 }
 
 // The examiner asked for a calibration: the square on the patient monitor, then the chart
@@ -81,6 +84,7 @@ void RunConfigurationDialog(ProgramContext& context) {
   const int monitorBefore = state.monitors.CurrentMonitor;
   const int monitorWindowBefore = state.settings.MonitorWindowFlag;
   const int remoteBefore = state.settings.ShowVirtualRemote;
+  const DisplayOptions displayBefore = state.display;
 
   const int result = ShowConfiguration(state);
   const bool monitorChanged = state.monitors.CurrentMonitor != monitorBefore;
@@ -88,6 +92,11 @@ void RunConfigurationDialog(ProgramContext& context) {
   if (monitorChanged) CheckCalibration(context);
   ApplyWindowChoices(context, monitorWindowBefore, remoteBefore);
   SaveConfiguration(state);
+  // Its own file, written only when changed, so a folder that never used it stays as it was.
+  std::string reason;
+  if (!(state.display == displayBefore) &&
+      !SaveDisplayOptions(state.DataPath, state.display, &reason) && state.SaveFailure.empty())
+    state.SaveFailure = state.DataPath + ": " + (reason.empty() ? "the file could not be written" : reason);
   DrawChartFrame(context);
 }
 

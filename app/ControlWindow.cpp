@@ -126,8 +126,8 @@ void KeepControlWindowPlace(ProgramContext& context) {
 namespace {
 
 // One decimal: "21.6".
-std::string WeberText(int foreground) {
-  const long tenths = std::lround(DrawnWeberContrast(foreground) * 10);
+std::string WeberText(int foreground, const DisplayOptions& display) {
+  const long tenths = std::lround(DrawnWeberContrast(foreground, display) * 10);
   return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
 }
 
@@ -144,7 +144,7 @@ std::string LiveStatusText(const State& state, const std::string& typedDigits) {
                      "  file " + std::to_string(f) + " line " + std::to_string(chart.LetterSet) +
                      "  columns " + shutter(chart.HShutter) + " rows " + shutter(chart.VShutter) +
                      "  contrast " + std::to_string(100 - chart.Foreground) + " % (Weber " +
-                     WeberText(chart.Foreground) + " %)" +
+                     WeberText(chart.Foreground, state.display) + " %)" +
                      "  preset " + std::to_string(chart.CurrentMemory) +
                      "  mirror " + (state.settings.Mirror[m] == -1 ? "on" : "off");
   if (!chart.JustOneLetter.empty()) text += "  letter " + chart.JustOneLetter;

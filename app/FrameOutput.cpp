@@ -48,7 +48,8 @@ std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow) 
   o["Background"] = c.Background;
   // What the examiner's contrast level names, and what an sRGB screen shows for its grey.
   o["NominalContrast"] = 100 - c.Foreground;
-  o["WeberContrast"] = std::round(DrawnWeberContrast(c.Foreground) * 100) / 100;
+  o["WeberContrast"] = std::round(DrawnWeberContrast(c.Foreground, state.display) * 100) / 100;
+  o["LuminanceContrast"] = state.display.LuminanceContrast;
   o["LetterSetFileNum"] = c.LetterSetFileNum;
   o["DispFlag"] = c.DispFlag;
   o["ImageNum"] = c.ImageNum;

@@ -84,6 +84,7 @@ void StartUp(ProgramContext& context) {
   EnumerateMonitors(state.monitors, state.screens);
   context.shapes = LoadOptotypeShapes();
   LoadConfiguration(state);
+  state.display = LoadDisplayOptions(state.DataPath);
   state.screens.Calibrated = LoadScreenIdentities(state.DataPath);
   CheckMonitorCount(state.monitors, context.console);
   state.chart.CurrentMemory = 1;

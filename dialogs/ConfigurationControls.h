@@ -44,6 +44,7 @@ enum ConfigurationControlId {
   kThumbnailId,
   kAlwaysOnTopId,
   kSmoothingId,
+  kLuminanceContrastId,
   // Calibration
   kCalibrationFrameId,
   kDistanceLabelId,
@@ -120,6 +121,7 @@ struct ConfigurationControls {
   QCheckBox* thumbnail = nullptr;
   QCheckBox* alwaysOnTop = nullptr;
   QCheckBox* smoothing = nullptr;
+  QCheckBox* luminanceContrast = nullptr;
   QLineEdit* distanceEdit = nullptr;
   QRadioButton* feetRadio = nullptr;
   QRadioButton* metersRadio = nullptr;

@@ -83,7 +83,7 @@ int SHOWCONFIGURATION(int parentWindow, int& AcuityBase, LenvariMonitorTable<int
                       int& MyBlack, int& AudioAlert, std::string& SelectedVideo,
                       std::string& VideoPlayer, int NumberOfMonitors, int& MonitorWindowFlag,
                       int& ThumbnailFlag, int& AlwaysOnTopFlag, int& SmoothingFlag,
-                      float& TimerDelay, int& ShowVirtualRemote) {
+                      float& TimerDelay, int& ShowVirtualRemote, int* LuminanceContrast) {
   using namespace lenvari;
   (void)parentWindow;  // the dialog is always a top-level window of its own
   ApplicationScope application;
@@ -95,7 +95,8 @@ int SHOWCONFIGURATION(int parentWindow, int& AcuityBase, LenvariMonitorTable<int
          RedGreenOrRedBlue, WorthDotMode,   MyRed,         MyBlue,            MyGreen,
          MyBlack,         AudioAlert,       SelectedVideo, VideoPlayer,       NumberOfMonitors,
          MonitorWindowFlag, ThumbnailFlag,  AlwaysOnTopFlag, SmoothingFlag,   TimerDelay,
-         ShowVirtualRemote});
+         ShowVirtualRemote,
+         LuminanceContrast ? (*LuminanceContrast == 1 ? 1 : 0) : -1});
     RunConfigurationWindow(work);
     if (!work.save) return 0;
 
@@ -131,6 +132,7 @@ int SHOWCONFIGURATION(int parentWindow, int& AcuityBase, LenvariMonitorTable<int
     SmoothingFlag = v.SmoothingFlag;
     TimerDelay = v.TimerDelay;
     ShowVirtualRemote = v.ShowVirtualRemote;
+    if (LuminanceContrast) *LuminanceContrast = v.LuminanceContrast;
     return work.calibrate ? 1 : 0;
   } catch (const std::exception& error) {
     ShowTrappedError(Describe(error));

@@ -30,7 +30,11 @@ const HelpTopic kHelpTexts[kHelpTopics] = {
      "monitor shows.  Include Thumbnail adds a small picture of the chart to it, and Always On "
      "Top keeps it above your other windows.\n\n"
      "Smoothing draws letter edges without jagged steps.  On a slow computer it may slow "
-     "drawing down; turn it off if the chart lags behind the keys."},
+     "drawing down; turn it off if the chart lags behind the keys.\n\n"
+     "Luminance-True Contrast draws each contrast level at the luminance it names (10 % "
+     "contrast is 90 % of the background's light), mixing two neighbouring grey values in a "
+     "fine pattern where the screen has no grey that exact.  Off, the levels keep their usual "
+     "grey values."},
     {"Calibration Help",
      "To perform the calibration procedure, you will need a measuring tape to measure the "
      "optical distance from the spectacle plane to the surface of the display monitor.\n\n"

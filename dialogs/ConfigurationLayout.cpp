@@ -71,23 +71,26 @@ void AddDisplayOptionsGroup(DialogBuilder& builder, ConfigurationControls& c) {
   Add<QGroupBox>(builder, kDisplayFrameId, ControlKind::GroupFrame, "Display Options   ",
                  {162, 78, 160, 138}, kDefaultFont);
   c.help[2] = AddHelpButton(builder, 2, 306, 91);
-  c.labelSizeList = AddList(builder, kLabelSizeLabelId, "Label Size:", {170, 95, 84, 12},
-                            kLabelSizeListId, {256, 92, 46, 15}, kLabelSizeItems);
-  c.labelColorList = AddList(builder, kLabelColorLabelId, "Label Color:", {170, 113, 84, 12},
-                             kLabelColorListId, {256, 110, 46, 15}, kLabelColorItems);
-  c.maxRowsList = AddList(builder, kMaxRowsLabelId, "Max Rows Displayed:", {170, 131, 84, 12},
-                          kMaxRowsListId, {256, 128, 46, 15}, NumberItems(10));
+  c.labelSizeList = AddList(builder, kLabelSizeLabelId, "Label Size:", {170, 94, 84, 12},
+                            kLabelSizeListId, {256, 91, 46, 15}, kLabelSizeItems);
+  c.labelColorList = AddList(builder, kLabelColorLabelId, "Label Color:", {170, 111, 84, 12},
+                             kLabelColorListId, {256, 108, 46, 15}, kLabelColorItems);
+  c.maxRowsList = AddList(builder, kMaxRowsLabelId, "Max Rows Displayed:", {170, 128, 84, 12},
+                          kMaxRowsListId, {256, 125, 46, 15}, NumberItems(10));
   c.statusBar = Add<QCheckBox>(builder, kStatusBarId, ControlKind::CheckBox, "Status Bar",
-                               {170, 148, 140, 13}, kDefaultFont);
+                               {170, 143, 140, 13}, kDefaultFont);
   c.monitorWindow = Add<QCheckBox>(builder, kMonitorWindowId, ControlKind::CheckBox,
-                                   "Show Monitor Window", {170, 163, 140, 13}, kDefaultFont);
+                                   "Show Monitor Window", {170, 157, 140, 13}, kDefaultFont);
   c.thumbnail = Add<QCheckBox>(builder, kThumbnailId, ControlKind::CheckBox, "Include Thumbnail",
-                               {180, 178, 78, 13}, kArialFont);
+                               {180, 171, 78, 13}, kArialFont);
   c.alwaysOnTop = Add<QCheckBox>(builder, kAlwaysOnTopId, ControlKind::CheckBox, "Always On Top",
-                                 {260, 178, 58, 13}, kNarrowFont);
+                                 {260, 171, 58, 13}, kNarrowFont);
   c.smoothing = Add<QCheckBox>(builder, kSmoothingId, ControlKind::CheckBox,
-                               "*Enable Smoothing (anti-aliasing)", {170, 195, 148, 13},
+                               "*Enable Smoothing (anti-aliasing)", {170, 185, 148, 13},
                                kArialFont);
+  c.luminanceContrast = Add<QCheckBox>(builder, kLuminanceContrastId, ControlKind::CheckBox,
+                                       "*Luminance-True Contrast", {170, 199, 148, 13},
+                                       kArialFont);
 }
 
 void AddCalibrationGroup(DialogBuilder& builder, ConfigurationControls& c) {

@@ -96,6 +96,7 @@ void ConnectDisplayOptions(ConfigurationSession& s) {
   OnToggled(s, c.thumbnail, [&](bool on) { v.ThumbnailFlag = on ? 1 : 0; });
   OnToggled(s, c.alwaysOnTop, [&](bool on) { v.AlwaysOnTopFlag = on ? 1 : 0; });
   OnToggled(s, c.smoothing, [&](bool on) { v.SmoothingFlag = on ? 1 : 0; });
+  OnToggled(s, c.luminanceContrast, [&](bool on) { v.LuminanceContrast = on ? 1 : 0; });
 }
 
 void ConnectCalibration(ConfigurationSession& s) {

@@ -80,6 +80,8 @@ void ShowAllSettings(ConfigurationSession& s) {
   c.thumbnail->setEnabled(v.MonitorWindowFlag != 0);
   c.alwaysOnTop->setEnabled(v.MonitorWindowFlag != 0);
   c.smoothing->setChecked(v.SmoothingFlag != 0);
+  c.luminanceContrast->setChecked(v.LuminanceContrast == 1);
+  c.luminanceContrast->setEnabled(v.LuminanceContrast >= 0);
   c.astigmatismList->setCurrentIndex(
       TextItem(kAstigmatismItems, AstigmatismItemText(v.AstigMode)));
   c.timerDelayList->setCurrentIndex(TimerDelayItem(v.TimerDelay));

@@ -35,6 +35,8 @@ struct ConfigurationValues {
   int MonitorWindowFlag = 0, ThumbnailFlag = 0, AlwaysOnTopFlag = 0, SmoothingFlag = 0;
   float TimerDelay = 2;
   int ShowVirtualRemote = 0;
+  // Contrast levels drawn at their true luminance; -1 when the caller keeps no such option.
+  int LuminanceContrast = -1;
 };
 
 // The values while the dialog is open: the colours as three intensities 0 .. 255, whether

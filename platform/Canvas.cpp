@@ -77,6 +77,10 @@ struct Canvas::Impl {
   std::unique_ptr<QPainter> maskPainter;
   std::unique_ptr<TransferCurve> curve;
   double gamma = 0;
+  // The ink drawn as a light of its own, dithered (none while `inkLight` is below 0).
+  Colour inkColour = kBlack;
+  double inkLight = -1;
+  DitheredValue inkDither;
 
   // Antialiased edges reach about a pixel past the geometry; two keep every touched pixel in.
   // Returns the pixels counted.
@@ -92,14 +96,15 @@ struct Canvas::Impl {
     return pixels;
   }
 
-  bool InLight() const { return antialias; }
+  bool Dithered(Colour colour) const { return inkLight >= 0 && colour == inkColour; }
+  bool InLight(Colour colour) const { return antialias || Dithered(colour); }
 
   // Draws a shape in `colour` inside `area` (its counted ink): straight onto the image, or
   // smoothed as coverage mixed with what is underneath in light.
   template <class Shape>
   void Put(const QRect& area, Colour colour, const QPen& pen, const QBrush& brush, Shape&& shape) {
     QPainter& p = Painter();
-    if (!InLight()) {
+    if (!InLight(colour)) {
       p.setPen(pen);
       p.setBrush(brush);
       shape(p);
@@ -139,6 +144,10 @@ struct Canvas::Impl {
     // no copy of the image shares that memory (a copy would split it from the painter's).
     if (!image->isDetached()) EndPainting();
     const TransferCurve& c = *curve;
+    if (Dithered(colour)) {
+      WriteDitheredCoverage(area);
+      return;
+    }
     const int red = RedOf(colour), green = GreenOf(colour), blue = BlueOf(colour);
     const QRgb full = qRgb(red, green, blue);
     uchar* maskBits = mask.bits();  // only this canvas holds it: no copy
@@ -179,6 +188,34 @@ struct Canvas::Impl {
         ++x;
       }
       std::fill(cover, cover + width, QRgb{0});
+    }
+  }
+
+  // The same for the ink with a light of its own: each pixel's ink is the dither's low or high
+  // value by its place in the image's 8 x 8 cells, so the pattern stays put whatever is drawn.
+  void WriteDitheredCoverage(const QRect& area) {
+    const TransferCurve& c = *curve;
+    const DitheredValue d = inkDither;
+    uchar* maskBits = mask.bits();
+    uchar* imageBits = image->bits();
+    const qsizetype maskStride = mask.bytesPerLine(), imageStride = image->bytesPerLine();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      QRgb* cover = reinterpret_cast<QRgb*>(maskBits + (y - area.top()) * maskStride);
+      QRgb* pixel = reinterpret_cast<QRgb*>(imageBits + y * imageStride) + area.left();
+      int carryRed = 0, carryGreen = 0, carryBlue = 0;
+      for (int x = 0; x < area.width(); ++x) {
+        const int a = qAlpha(cover[x]);
+        if (a == 0) {
+          carryRed = carryGreen = carryBlue = 0;
+          continue;
+        }
+        const int ink = DitherTakesHigh(area.left() + x, y, d.highCount) ? d.high : d.low;
+        const QRgb under = pixel[x];
+        pixel[x] = a == 255 ? qRgb(ink, ink, ink)
+                            : qRgb(c.Mix(a, ink, qRed(under), carryRed), c.Mix(a, ink, qGreen(under), carryGreen),
+                                   c.Mix(a, ink, qBlue(under), carryBlue));
+      }
+      std::fill(cover, cover + area.width(), QRgb{0});
     }
   }
 
@@ -263,6 +300,13 @@ void Canvas::SetTransferGamma(double gamma) {
   if (gamma == impl_->gamma) return;
   impl_->gamma = gamma;
   impl_->curve.reset();
+  if (impl_->inkLight >= 0) impl_->inkDither = DitherLight(impl_->inkLight, gamma);
+}
+
+void Canvas::SetInkLight(Colour ink, double light) {
+  impl_->inkColour = ink;
+  impl_->inkLight = light < 0 ? -1 : std::min(light, 1.0);
+  if (impl_->inkLight >= 0) impl_->inkDither = DitherLight(impl_->inkLight, impl_->gamma);
 }
 
 double Canvas::TransferGamma() const { return impl_->gamma; }
@@ -336,7 +380,8 @@ void Canvas::FillPolygonOutlined(const std::vector<PointF>& points, Colour fill,
   // A mitre join can reach several pen widths past a sharp corner.
   const QRect area = impl_->AddInk(polygon.boundingRect(), impl_->penWidth * 5);
   auto shape = [&](QPainter& p) { p.drawPolygon(polygon, Qt::WindingFill); };
-  if (impl_->InLight() && pen.style() != Qt::NoPen && penColour != fill) {
+  if ((impl_->InLight(fill) || impl_->InLight(penColour)) && pen.style() != Qt::NoPen &&
+      penColour != fill) {
     // Mixed in light one colour at a time: the fill, then the outline over it.
     impl_->Put(area, fill, Qt::NoPen, ToQColor(fill), shape);
     impl_->Put(area, penColour, pen, Qt::NoBrush, shape);

@@ -53,6 +53,11 @@ class Canvas {
   // when above 0, otherwise sRGB.
   void SetTransferGamma(double gamma);
   double TransferGamma() const;
+  // Every shape in the grey `ink` is drawn at the light `light` (0 .. 1 of white's) instead,
+  // smoothed or not: where that light falls between two 8-bit values, each pixel takes one of
+  // them by an 8 x 8 ordered dither, so the light averaged over a cell is the one asked for. A
+  // light below 0 draws `ink` as itself again.
+  void SetInkLight(Colour ink, double light);
 
   void Clear(Colour colour);
   // Box between two corners; corners rounded by 0 .. 100 % of the half width and half height

@@ -12,6 +12,25 @@ namespace lenvari {
 // Light as a fraction of the full range in 16 bits (0 .. 65535).
 constexpr int kLightSteps = 65535;
 
+// The light of an 8-bit value as a fraction of the full range: a pure power `gamma` when above
+// 0 (a measured display), otherwise the sRGB curve.
+double DisplayLight(int value, double gamma);
+
+// A light between two neighbouring 8-bit values, drawn as an 8 x 8 ordered dither: `high` in
+// `highCount` of the 64 places of each cell, `low` in the others.
+struct DitheredValue {
+  int low = 0, high = 0;
+  int highCount = 0;  // 0 .. 63
+  bool operator==(const DitheredValue&) const = default;
+};
+inline constexpr int kDitherCell = 8;
+DitheredValue DitherLight(double light, double gamma);
+// The light of a dithered value averaged over its cell.
+double DitheredLight(const DitheredValue& value, double gamma);
+// Whether the pixel (x, y) of the image takes the high value: its place in the cell's ordered
+// (Bayer) pattern, 0 .. 63, against the count.
+bool DitherTakesHigh(int x, int y, int highCount);
+
 class TransferCurve {
  public:
   // `gamma` above 0 is a pure power curve (a measured display); otherwise the sRGB curve.

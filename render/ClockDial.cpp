@@ -98,7 +98,9 @@ void DrawClockDial(State& state, const OptotypeShapes& shapes, Canvas& canvas,
                           " " + std::to_string(chartHeight) + " " +
                           std::to_string(foregroundColor) + " " + std::to_string(mirror) +
                           (labels ? " labels " : " plain ") + chart.Mode + " " +
-                          std::to_string(canvas.PenWidth()) + (canvas.Antialias() ? " aa" : "");
+                          std::to_string(canvas.PenWidth()) + (canvas.Antialias() ? " aa" : "") +
+                          " light " + std::to_string(state.display.LuminanceContrast) + " " +
+                          std::to_string(state.display.DisplayGamma);
   if (canvas.RestoreInkSnapshot(key)) return;
   canvas.MarkInk();
 

@@ -5,6 +5,7 @@
 #include "common/NumberText.h"
 #include "render/ChartColours.h"
 #include "render/ClockDial.h"
+#include "render/ContrastReadout.h"
 #include "render/FixationDisparity.h"
 #include "render/JacksonCross.h"
 #include "render/LetterChart.h"
@@ -91,6 +92,8 @@ void SetChartScale(Canvas& canvas, const Monitors& monitors) {
 void DrawChart(State& state, const OptotypeShapes& shapes, Canvas& canvas) {
   const Colour foregroundColor = PrepareFrame(state);
   canvas.SetAntialias(state.settings.SmoothingFlag == 1);
+  canvas.SetTransferGamma(state.display.DisplayGamma);
+  canvas.SetInkLight(foregroundColor, ForegroundLight(state.chart.Foreground, state.display));
   DrawFrameContent(state, shapes, canvas, foregroundColor);
   if (!IsSpecialTargetMode(state.chart.Mode)) DrawSizeLabels(state, shapes, canvas);
 }

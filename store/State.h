@@ -6,6 +6,7 @@
 #include <string>
 
 #include "store/ChartState.h"
+#include "store/DisplayFile.h"
 #include "store/LetterSets.h"
 #include "store/Monitors.h"
 #include "store/Presets.h"
@@ -21,6 +22,7 @@ struct State {
   LetterSets letters;
   Presets presets;
   ScreenRecords screens;  // the monitors the calibrations were made on, and the present ones
+  DisplayOptions display;  // how the patient's screen makes light of values
 
   std::string Version;
   std::string DataPath;        // the data folder, without a trailing separator

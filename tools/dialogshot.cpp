@@ -141,6 +141,7 @@ int main(int argc, char** argv) {
   }
   lenvari::Settings s;
   lenvari::Monitors monitors;
+  int luminanceContrast = 0;
   for (int n = 1; n <= 10; ++n) lenvari::ApplyDefaultSettings(s, monitors, n);
   monitors.NumberOfMonitors = 2;
   SHOWCONFIGURATION(0, s.AcuityBase, s.ShowTestDistance, s.Mirror, monitors.CurrentMonitor,
@@ -149,6 +150,7 @@ int main(int argc, char** argv) {
                     s.FixDispFusionLock, s.RedGreenOrRedBlue, s.WorthDotMode, s.MyRed, s.MyBlue,
                     s.MyGreen, s.MyBlack, s.AudioAlert, s.SelectedVideo, s.VideoPlayer,
                     monitors.NumberOfMonitors, s.MonitorWindowFlag, s.ThumbnailFlag,
-                    s.AlwaysOnTopFlag, s.SmoothingFlag, s.TimerDelay, s.ShowVirtualRemote);
+                    s.AlwaysOnTopFlag, s.SmoothingFlag, s.TimerDelay, s.ShowVirtualRemote,
+                    &luminanceContrast);
   return faults;
 }

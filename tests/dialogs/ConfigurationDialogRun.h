@@ -51,6 +51,7 @@ struct ConfigurationArguments {
   int MonitorWindowFlag = 0, ThumbnailFlag = 0, AlwaysOnTopFlag = 0, SmoothingFlag = 1;
   float TimerDelay = 2;
   int ShowVirtualRemote = 0;
+  int* LuminanceContrast = nullptr;  // the program's own option, when it is passed
 
   ConfigurationArguments() {
     for (int m = 1; m <= 10; ++m) {
@@ -79,7 +80,7 @@ struct ConfigurationArguments {
                              FixDispFusionLock, RedGreenOrRedBlue, WorthDotMode, MyRed, MyBlue,
                              MyGreen, MyBlack, AudioAlert, SelectedVideo, VideoPlayer,
                              NumberOfMonitors, MonitorWindowFlag, ThumbnailFlag, AlwaysOnTopFlag,
-                             SmoothingFlag, TimerDelay, ShowVirtualRemote);
+                             SmoothingFlag, TimerDelay, ShowVirtualRemote, LuminanceContrast);
   }
 
   // Runs the dialog; `act` drives it once its loop runs and must end it. Returns the result.

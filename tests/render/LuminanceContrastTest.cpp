@@ -1,0 +1,132 @@
+// Luminance-true contrast: a contrast level drawn at the light it names, dithered between two
+// 8-bit values, measured over the dither cells of rendered pictures.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <cmath>
+#include <map>
+
+#include "platform/Canvas.h"
+#include "platform/TransferCurve.h"
+#include "render/ChartColours.h"
+#include "render/ChartPixels.h"
+#include "render/ChartTestFixtures.h"
+#include "render/ContrastReadout.h"
+
+namespace lenvari {
+namespace {
+
+double Light(int value, double gamma) {
+  const double v = value / 255.0;
+  if (gamma > 0) return std::pow(v, gamma);
+  return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
+// The light of the 8 x 8 cell at (left, top), averaged; below 0 when the cell is not wholly
+// inside the ink: it holds white, or other values than the dither's, or not its number of high
+// ones (a smoothed edge pixel that happens to have the high value).
+double CellLight(const QImage& image, int left, int top, double gamma, const DitheredValue& d) {
+  double sum = 0;
+  int high = 0;
+  for (int y = top; y < top + 8; ++y) {
+    for (int x = left; x < left + 8; ++x) {
+      const int v = qGreen(image.pixel(x, y));
+      if (v < d.low || v > d.high || v == 255) return -1;
+      high += v == d.high && d.high != d.low;
+      sum += Light(v, gamma);
+    }
+  }
+  return high == d.highCount ? sum / 64 : -1;
+}
+
+const int kLevels[] = {0, 50, 60, 70, 80, 90, 95, 97, 98, 99};  // Foreground: 100 % .. 1 % contrast
+
+TEST(LuminanceContrast, EveryLevelsLightOverADitherCellIsTheLightItNames) {
+  for (double gamma : {0.0, 2.2}) {
+    for (int foreground : kLevels) {
+      if (foreground == 0) continue;
+      const double target = foreground / 100.0;
+      const DitheredValue d = DitherLight(target, gamma);
+      for (bool smoothing : {false, true}) {
+        Canvas canvas(64, 40);
+        canvas.SetAntialias(smoothing);
+        canvas.SetTransferGamma(gamma);
+        canvas.Clear(kWhite);
+        canvas.SetInkLight(ForegroundColorOf(foreground), target);
+        canvas.FillBox({3.4, 2.7, 60.2, 37.5}, ForegroundColorOf(foreground));
+        const QImage& image = canvas.Image();
+        int cells = 0;
+        for (int top = 0; top + 8 <= 40; top += 8) {
+          for (int left = 0; left + 8 <= 64; left += 8) {
+            const double light = CellLight(image, left, top, gamma, d);
+            if (light < 0) continue;
+            ++cells;
+            EXPECT_LT(std::abs(std::log10(light / target)), 0.02) << foreground << " gamma " << gamma;
+            // Far finer than that: the Weber contrast is the level's own to a hundredth of a
+            // percent, where one 8-bit step near white is almost a whole percent.
+            EXPECT_NEAR(100 * (1 - light), 100 - foreground, 0.01) << foreground << " gamma " << gamma;
+          }
+        }
+        EXPECT_EQ(cells, 6 * 3) << foreground;  // every cell wholly inside the box was measured
+      }
+    }
+  }
+  // Each count of high places is that many places of every cell.
+  for (int count = 0; count < 64; ++count) {
+    int high = 0;
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x) high += DitherTakesHigh(x + 16, y + 8, count);
+    EXPECT_EQ(high, count);
+  }
+}
+
+TEST(LuminanceContrast, ChartFramesDrawTheLevelsLightOnlyWithTheOptionOn) {
+  State state = testing::MakeChartState();
+  state.chart.Grad = 0;  // one row of large letters
+  for (int foreground : kLevels) {
+    state.chart.Foreground = foreground;
+    const int grey = foreground * 255 / 100;
+    // Off (the default): every letter pixel inside a stroke is the rung's grey, none darker.
+    state.display = {};
+    std::unique_ptr<Canvas> off = testing::RenderFrame(state);
+    std::map<int, int> counts;
+    const QImage& image = off->Image();
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (const QRgb p = image.pixel(x, y); qRed(p) == qGreen(p) && qGreen(p) == qBlue(p)) ++counts[qGreen(p)];
+    EXPECT_EQ(counts.begin()->first, grey) << foreground;
+    EXPECT_GT(counts[grey], 5000) << foreground;
+    EXPECT_NEAR(DrawnWeberContrast(foreground, state.display), 100 * (1 - Light(grey, 0)), 1e-9);
+
+    // On: the cells inside the strokes have the level's light, and the readout says so.
+    if (foreground == 0) continue;
+    state.display.LuminanceContrast = 1;
+    std::unique_ptr<Canvas> on = testing::RenderFrame(state);
+    const DitheredValue d = DitherLight(foreground / 100.0, 0);
+    int cells = 0;
+    for (int top = 0; top + 8 <= on->PixelHeight(); top += 8) {
+      for (int left = 0; left + 8 <= on->PixelWidth(); left += 8) {
+        const double light = CellLight(on->Image(), left, top, 0, d);
+        if (light < 0) continue;
+        ++cells;
+        ASSERT_LT(std::abs(std::log10(light / (foreground / 100.0))), 0.02) << foreground;
+        ASSERT_NEAR(100 * (1 - light), DrawnWeberContrast(foreground, state.display), 0.005);
+      }
+    }
+    EXPECT_GT(cells, 50) << foreground;
+    EXPECT_NEAR(DrawnWeberContrast(foreground, state.display), 100 - foreground, 0.01);
+
+    // The pattern belongs to the screen's pixels: a frame drawn over the last one (only where
+    // letters were) is the frame drawn afresh.
+    state.chart.Foreground = 90;
+    std::unique_ptr<Canvas> reused = testing::RenderFrame(state);
+    state.chart.Foreground = foreground;
+    DrawChart(state, testing::Shapes(), *reused);
+    EXPECT_TRUE(reused->Image() == on->Image()) << foreground;
+  }
+}
+
+}  // namespace
+}  // namespace lenvari
