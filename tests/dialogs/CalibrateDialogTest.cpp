@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -6,21 +5,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "dialogs/LenvariDLL.h"
+#include "tests/dialogs/DialogDriving.h"
 
 namespace {
 
-template <class Widget>
-Widget* Control(QDialog& dialog, int id) {
-  auto* widget = dialog.findChild<Widget*>(QString::number(id));
-  EXPECT_NE(widget, nullptr) << id;
-  return widget;
-}
+using lenvari::Control;
+using lenvari::ExpectMessage;
+using lenvari::WhenModal;
 
 QLineEdit* Edit(QDialog& d) { return Control<QLineEdit>(d, 1004); }
 QRadioButton* Feet(QDialog& d) { return Control<QRadioButton>(d, 1001); }
@@ -36,37 +32,22 @@ void Retype(QDialog& d, const char* text) {
 
 // Runs the dialog on `distance`; `act` drives it once its modal loop runs and must end it.
 std::string RunDialog(std::string& distance, std::function<void(QDialog&)> act) {
-  QTimer::singleShot(0, [act] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog) {
-      ADD_FAILURE() << "no modal dialog";
-      return;
-    }
-    act(*dialog);
-    if (dialog->isVisible()) {
-      ADD_FAILURE() << "the dialog was left open";
-      dialog->reject();
-    }
-  });
+  WhenModal(std::move(act));
   return SHOWCALIBRATE(0, distance);
 }
 
 // Clicks OK expecting the range message; checks it while the dialog stays open behind it and
 // dismisses it with its OK button. False when no message came.
 bool ClickOkExpectingMessage(QDialog& dialog) {
-  bool shown = false;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    shown = true;
-    EXPECT_EQ(box->windowTitle(), " ");
-    EXPECT_EQ(box->text(),
+  const auto shown = ExpectMessage([&](QMessageBox& box) {
+    EXPECT_EQ(box.windowTitle(), " ");
+    EXPECT_EQ(box.text(),
               "You must enter a valid optical distance (between 1 and 40 feet or 0.3 and 12 meters)");
     EXPECT_TRUE(dialog.isVisible());
-    Click(box->button(QMessageBox::Ok));
+    Click(box.button(QMessageBox::Ok));
   });
   ClickOk(dialog);
-  return shown;
+  return *shown;
 }
 
 TEST(CalibrateDialog, TwentyFeetOpensWithFeetAndTwenty) {

@@ -21,6 +21,7 @@
 
 #include "dialogs/ConfigurationControls.h"
 #include "dialogs/LenvariDLL.h"
+#include "tests/dialogs/DialogDriving.h"
 
 namespace lenvari {
 
@@ -85,28 +86,10 @@ struct ConfigurationArguments {
 
   // Runs the dialog; `act` drives it once its loop runs and must end it. Returns the result.
   int Run(std::function<void(QDialog&)> act) {
-    QTimer::singleShot(0, [act] {
-      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      if (!dialog) {
-        ADD_FAILURE() << "no modal dialog";
-        return;
-      }
-      act(*dialog);
-      if (dialog->isVisible()) {
-        ADD_FAILURE() << "the dialog was left open";
-        dialog->done(QDialog::Rejected);
-      }
-    });
+    WhenModal(std::move(act));
     return Call();
   }
 };
-
-template <class Widget>
-Widget* Control(QDialog& dialog, int id) {
-  auto* widget = dialog.findChild<Widget*>(QString::number(id));
-  EXPECT_NE(widget, nullptr) << id;
-  return widget;
-}
 
 // Clicks a button where its caption or box is: a check box or radio button takes clicks only
 // on its box and text, not on the rest of its area.
@@ -134,19 +117,6 @@ inline void TypeDistance(QDialog& dialog, const char* text) {
   QLineEdit* edit = Control<QLineEdit>(dialog, kDistanceEditId);
   edit->selectAll();
   QTest::keyClicks(edit, text);
-}
-
-// Arms a check of the next message box to appear: `check` sees it and must close it.
-// Returns a flag that tells whether a box came.
-inline std::shared_ptr<bool> ExpectMessage(std::function<void(QMessageBox&)> check) {
-  auto shown = std::make_shared<bool>(false);
-  QTimer::singleShot(0, [shown, check] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    *shown = true;
-    check(*box);
-  });
-  return shown;
 }
 
 }  // namespace lenvari

@@ -1,25 +1,20 @@
-#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "dialogs/LenvariDLL.h"
+#include "tests/dialogs/DialogDriving.h"
 
 namespace {
 
-template <class Widget>
-Widget* Control(QDialog& dialog, int id) {
-  auto* widget = dialog.findChild<Widget*>(QString::number(id));
-  EXPECT_NE(widget, nullptr) << id;
-  return widget;
-}
+using lenvari::Control;
+using lenvari::WhenModal;
 
 void Retype(QDialog& d, int id, const char* text) {
   QLineEdit* edit = Control<QLineEdit>(d, id);
@@ -29,15 +24,7 @@ void Retype(QDialog& d, int id, const char* text) {
 }
 
 void RunDualInput(std::string& first, std::string& second, std::function<void(QDialog&)> act) {
-  QTimer::singleShot(0, [act] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    act(*dialog);
-    if (dialog->isVisible()) {
-      ADD_FAILURE() << "the dialog was left open";
-      dialog->reject();
-    }
-  });
+  WhenModal(std::move(act));
   SHOWDIALOG_DUALINPUT(0, "Two Numbers", "Width:", first, "Height:", second);
 }
 

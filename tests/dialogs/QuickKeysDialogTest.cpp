@@ -13,21 +13,10 @@
 #include <functional>
 
 #include "dialogs/LenvariDLL.h"
+#include "tests/dialogs/DialogDriving.h"
 
 namespace lenvari {
 namespace {
-
-// Runs `act` on the modal window on top once the event loop has shown it.
-void WhenModal(std::function<void(QDialog&)> act) {
-  QTimer::singleShot(0, [act] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog) {
-      ADD_FAILURE() << "no modal window";
-      return;
-    }
-    act(*dialog);
-  });
-}
 
 QStringList LabelTexts(QDialog& dialog) {
   QStringList texts;

@@ -17,6 +17,7 @@
 #include "common/VirtualRemoteMailbox.h"
 #include "dialogs/LenvariDLL.h"
 #include "dialogs/VirtualRemoteWindow.h"
+#include "tests/dialogs/DialogDriving.h"
 
 namespace lenvari {
 namespace {
@@ -69,12 +70,6 @@ void ExpectScalesCleanly(QWidget& window, const std::string& name, QRect area) {
   // Edges stay sharp: the blended border pixels grow with the outline's length (twice), not
   // with the area (four times) as an enlarged bitmap's would.
   EXPECT_LT(static_cast<double>(large.blended) / small.blended, 3.0) << name;
-}
-
-void WhenModal(std::function<void(QDialog&)> act) {
-  QTimer::singleShot(0, [act] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) act(*dialog);
-  });
 }
 
 }  // namespace
