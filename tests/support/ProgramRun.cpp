@@ -19,11 +19,6 @@
 #endif
 
 namespace lenvari {
-namespace {
-
-constexpr unsigned kUnprivilegedId = 65534;
-
-}  // namespace
 
 std::string FreshFolder(const std::string& tag) {
   static std::atomic<int> counter{0};
@@ -109,14 +104,12 @@ ProgramRunResult RunProgram(const ProgramRunRequest& request) {
   QString program = LENVARI_MAIN_PATH;
 #ifndef _WIN32
   if (request.unprivileged && ::geteuid() == 0) {
-    for (const std::string& folder : {dataDir, result.framesDir}) {
-      std::error_code error;
-      ::chown(folder.c_str(), kUnprivilegedId, kUnprivilegedId);
-      for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error))
-        ::lchown(entry.path().c_str(), kUnprivilegedId, kUnprivilegedId);
-    }
+    // Root stays root but loses the capabilities that skip permission checks, so a file the
+    // test made unreadable is unreadable to the program too, while every folder root owns
+    // (the build tree under a private home included) stays reachable.
+    const QString caps = "-dac_override,-dac_read_search";
     arguments.prepend(program);
-    arguments = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", "--"} + arguments;
+    arguments = QStringList{"--inh-caps=" + caps, "--bounding-set=" + caps, "--"} + arguments;
     program = "setpriv";
   }
 #endif

@@ -52,9 +52,8 @@ struct ProgramRunRequest {
   std::vector<std::pair<std::string, std::string>> environment;
   // A command the program is started under (strace with its options, say); empty: none.
   std::vector<std::string> wrapper;
-  // Runs the program as an unprivileged user (uid and gid 65534, when the tests run as root,
-  // which reads every file whatever its permissions); the data and frame folders are handed to
-  // that user first, keeping each file's mode.
+  // Runs the program without the power to read or write past file permissions (root, as the
+  // tests may run, otherwise reads every file whatever its mode).
   bool unprivileged = false;
 };
 
