@@ -9,9 +9,6 @@
 
 namespace lenvari {
 
-// The light of an 8-bit sRGB value as a fraction of white's (the sRGB transfer curve).
-double SrgbLuminance(int value);
-
 // Weber contrast in percent, (L_white - L) / L_white, of `Foreground` drawn on white (L averaged
 // over a dither cell), on a display with the options' curve.
 double DrawnWeberContrast(int foreground, const DisplayOptions& display = {});

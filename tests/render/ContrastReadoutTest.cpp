@@ -3,16 +3,18 @@
 #include <gtest/gtest.h>
 
 #include "render/ChartColours.h"
+#include "platform/TransferCurve.h"
 #include "render/ContrastReadout.h"
 
 namespace lenvari {
 namespace {
 
 TEST(ContrastReadout, WeberContrastOfTheDrawnGreys) {
-  EXPECT_DOUBLE_EQ(SrgbLuminance(255), 1.0);
-  EXPECT_DOUBLE_EQ(SrgbLuminance(0), 0.0);
-  EXPECT_NEAR(SrgbLuminance(128), 0.2158, 0.0001);  // half the value is a fifth of the light
-  EXPECT_NEAR(SrgbLuminance(10), 10 / 255.0 / 12.92, 1e-9);  // the straight foot of the curve
+  // The sRGB curve (gamma 0): half the value is a fifth of the light; a straight foot.
+  EXPECT_DOUBLE_EQ(DisplayLight(255, 0), 1.0);
+  EXPECT_DOUBLE_EQ(DisplayLight(0, 0), 0.0);
+  EXPECT_NEAR(DisplayLight(128, 0), 0.2158, 0.0001);
+  EXPECT_NEAR(DisplayLight(10, 0), 10 / 255.0 / 12.92, 1e-9);
 
   EXPECT_DOUBLE_EQ(DrawnWeberContrast(0), 100.0);
   EXPECT_DOUBLE_EQ(DrawnWeberContrast(100), 0.0);
