@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "app/ControlWindow.h"
 #include "platform/Canvas.h"
 #include "platform/CanvasWindow.h"
 #include "render/DrawChart.h"
@@ -144,6 +145,17 @@ void BM_Thumbnail(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_Thumbnail)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The control window's live status after every key, with its stroke readout and best acuity,
+// at 4K where the strokes are widest.
+void BM_LiveStatus(benchmark::State& bench) {
+  State state = PresetOneState(3840, 2160, 1);
+  Canvas canvas(3840, 2160);
+  SetChartScale(canvas, state.monitors);
+  DrawChart(state, Shapes(), canvas);
+  for (auto _ : bench) benchmark::DoNotOptimize(LiveStatusText(state, ""));
+}
+BENCHMARK(BM_LiveStatus)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace lenvari

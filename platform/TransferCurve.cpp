@@ -45,8 +45,10 @@ bool DitherTakesHigh(int x, int y, int highCount) {
 
 TransferCurve::TransferCurve(double gamma) : gamma_(gamma > 0 ? gamma : 0), encode_(kLightSteps + 1) {
   auto light = [this](double v) { return gamma_ > 0 ? std::pow(v, gamma_) : SrgbLight(v); };
-  for (int v = 0; v < 256; ++v)
+  for (int v = 0; v < 256; ++v) {
+    light_[static_cast<size_t>(v)] = DisplayLight(v, gamma_);
     decode_[static_cast<size_t>(v)] = static_cast<std::uint16_t>(std::lround(light(v / 255.0) * kLightSteps));
+  }
   // Value v is nearest for every light between the lights of v - 1/2 and v + 1/2: filling by
   // these bounds rounds in value exactly, with one power per value instead of one per entry.
   size_t next = 0;
@@ -56,7 +58,5 @@ TransferCurve::TransferCurve(double gamma) : gamma_(gamma > 0 ? gamma : 0), enco
     for (; next < end; ++next) encode_[next] = static_cast<std::uint8_t>(v);
   }
 }
-
-double TransferCurve::Light(int value) const { return DisplayLight(value, gamma_); }
 
 }  // namespace lenvari

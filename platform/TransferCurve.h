@@ -3,7 +3,9 @@
 // light, not in values, so that a half-covered pixel gives half of the difference in light and a
 // stroke looks as wide as it is.
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -37,8 +39,9 @@ class TransferCurve {
   explicit TransferCurve(double gamma = 0);
 
   double Gamma() const { return gamma_; }
-  // Light of an 8-bit value as a fraction of the full range.
-  double Light(int value) const;
+  // Light of an 8-bit value as a fraction of the full range (looked up: the stroke readout asks
+  // for it once per pixel of every row after each key).
+  double Light(int value) const { return light_[static_cast<std::size_t>(std::clamp(value, 0, 255))]; }
   // Light of an 8-bit value in 16 bits.
   std::uint16_t Decode(int value) const { return decode_[static_cast<unsigned>(value) & 0xFF]; }
   // The nearest 8-bit value for a light in 16 bits (nearest in value, as the display shows it).
@@ -59,6 +62,7 @@ class TransferCurve {
 
  private:
   double gamma_ = 0;
+  std::array<double, 256> light_{};
   std::array<std::uint16_t, 256> decode_{};
   std::vector<std::uint8_t> encode_;
 };

@@ -8,7 +8,7 @@
 
 namespace lenvari {
 
-TEST(FatalError, PrintsTheNumberOnTheRestoredConsoleAndEndsWithZero) {
+TEST(FatalError, PrintsTheNumberOnTheRestoredConsoleAndEndsAsAFailure) {
   FakeConsoleHost console;
   EXPECT_EQ(HandleFatalError(&console, 9, 0), kFatalErrorExitCode);
   EXPECT_EQ(console.printed, "runtime error # 9\n");
