@@ -37,6 +37,8 @@ struct ConfigurationValues {
   int ShowVirtualRemote = 0;
   // Contrast levels drawn at their true luminance; -1 when the caller keeps no such option.
   int LuminanceContrast = -1;
+
+  bool operator==(const ConfigurationValues&) const = default;
 };
 
 // The values while the dialog is open: the colours as three intensities 0 .. 255, whether

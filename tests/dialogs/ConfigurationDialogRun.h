@@ -20,6 +20,7 @@
 #include <string>
 
 #include "dialogs/ConfigurationControls.h"
+#include "dialogs/ConfigurationValues.h"
 #include "dialogs/LenvariDLL.h"
 #include "tests/dialogs/DialogDriving.h"
 
@@ -27,34 +28,16 @@ namespace lenvari {
 
 // The caller's side of the dialog: every argument, with the defaults of a fresh installation
 // on two monitors.
-struct ConfigurationArguments {
-  int AcuityBase = 20;
-  LenvariMonitorTable<int> ShowTestDistance{};
-  LenvariMonitorTable<int> Mirror{};
-  int CurrentMonitor = 1;
-  LenvariMonitorTable<float> LabelSize{};
-  LenvariMonitorTable<std::string> LabelColor;
-  LenvariMonitorTable<int> MaxVShutter{};
-  LenvariMonitorTable<int> StatusBar{};
-  LenvariMonitorTable<std::string> TestDistance;
-  std::string AstigMode = "DialWithLabels";
-  LenvariMonitorTable<int> JacksonCrossTargetSize{};
-  LenvariMonitorTable<int> AccessibleContrast{};
-  LenvariMonitorTable<int> WorthDotSize{};
-  LenvariMonitorTable<int> FixDispFusionLock{};
-  std::string RedGreenOrRedBlue = "RedGreen";
-  LenvariMonitorTable<int> WorthDotMode{};
-  int MyRed = 255, MyBlue = 16711680, MyGreen = 65280, MyBlack = 0;
-  int AudioAlert = 0;
-  std::string SelectedVideo;
-  std::string VideoPlayer = "player";
-  int NumberOfMonitors = 2;
-  int MonitorWindowFlag = 0, ThumbnailFlag = 0, AlwaysOnTopFlag = 0, SmoothingFlag = 1;
-  float TimerDelay = 2;
-  int ShowVirtualRemote = 0;
-  int* LuminanceContrast = nullptr;  // the program's own option, when it is passed
+struct ConfigurationArguments : ConfigurationValues {
+  int* luminanceOption = nullptr;  // the program's own option, when it is passed
 
   ConfigurationArguments() {
+    AstigMode = "DialWithLabels";
+    RedGreenOrRedBlue = "RedGreen";
+    MyRed = 255, MyBlue = 16711680, MyGreen = 65280, MyBlack = 0;
+    VideoPlayer = "player";
+    NumberOfMonitors = 2;
+    SmoothingFlag = 1;
     for (int m = 1; m <= 10; ++m) {
       ShowTestDistance[m] = 1;
       Mirror[m] = 1;
@@ -81,7 +64,7 @@ struct ConfigurationArguments {
                              FixDispFusionLock, RedGreenOrRedBlue, WorthDotMode, MyRed, MyBlue,
                              MyGreen, MyBlack, AudioAlert, SelectedVideo, VideoPlayer,
                              NumberOfMonitors, MonitorWindowFlag, ThumbnailFlag, AlwaysOnTopFlag,
-                             SmoothingFlag, TimerDelay, ShowVirtualRemote, LuminanceContrast);
+                             SmoothingFlag, TimerDelay, ShowVirtualRemote, luminanceOption);
   }
 
   // Runs the dialog; `act` drives it once its loop runs and must end it. Returns the result.

@@ -7,7 +7,7 @@ namespace lenvari {
 TEST(ConfigurationDialog, LuminanceContrastBoxEditsTheOptionOnSaveOnly) {
   int option = 0;
   ConfigurationArguments args;
-  args.LuminanceContrast = &option;
+  args.luminanceOption = &option;
   args.Run([](QDialog& d) {
     EXPECT_TRUE(Control<QCheckBox>(d, kLuminanceContrastId)->isEnabled());
     EXPECT_FALSE(Control<QCheckBox>(d, kLuminanceContrastId)->isChecked());
