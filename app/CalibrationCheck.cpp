@@ -9,6 +9,7 @@
 #include "store/MemoryPresets.h"
 #include "store/MonitorDataFile.h"
 #include "store/PresetFile.h"
+#include "store/DataFolder.h"
 #include "store/ScreenIdentity.h"
 #include "store/SettingsFiles.h"
 
@@ -39,7 +40,16 @@ void AdoptUnknownScreen(State& state, int m) {
 
 std::string MonitorChangeText(const State& state, int m) {
   if (m < 1 || m > kMaxMonitors) return "";
-  return ScreenChangeText(state.screens.Calibrated[m], state.screens.Present[m]);
+  const ScreenRecord& present = state.screens.Present[m];
+  // With the record of the calibrated monitor lost, a monitor that names itself may well be
+  // another one: only a calibration can tell.
+  if (state.screens.IdentityUnknown && !state.screens.Calibrated[m].known && present.known &&
+      HasIdentity(present))
+    return "It is not known which monitor the calibration was made on (" +
+           std::string(kScreenIdentityFileName) +
+           " could not be read), and the patient monitor is now " + ScreenName(present, present) +
+           ".";
+  return ScreenChangeText(state.screens.Calibrated[m], present);
 }
 
 void RememberCalibratedScreen(State& state, int m) {
@@ -47,7 +57,13 @@ void RememberCalibratedScreen(State& state, int m) {
   ScreenRecord record = state.screens.Present[m];
   record.physicalWidthMm = record.physicalHeightMm = 0;
   state.screens.Calibrated[m] = record;
-  SaveScreenIdentities(state.DataPath, state.screens.Calibrated);
+  // A file that could not be read keeps what it holds; a damaged one was kept as a backup at
+  // start.
+  if (state.OwnFilesUnreadable.contains(kScreenIdentityFileName)) return;
+  const std::string path = ResolveDataFile(state.DataPath, kScreenIdentityFileName);
+  std::string reason;
+  if (!WriteFileAtomically(path, ScreenIdentityFileText(state.screens.Calibrated), &reason))
+    NoteSaveFailure(state.saveFailures, path, reason);
 }
 
 void RunCalibrationScreen(ProgramContext& context, bool monitorChanged) {
@@ -86,8 +102,10 @@ void RunCalibrationScreen(ProgramContext& context, bool monitorChanged) {
   };
   // The chart units change with the scale, so both galleries are drawn anew.
   host.rebuildGalleries = [&] {
-    RebuildPresetGallery(context.galleries, context.state, context.shapes);
-    RebuildImageGallery(context.galleries, context.state, context.shapes);
+    RebuildPresetGallery(context.galleries, context.state, context.shapes,
+                         &context.state.saveFailures);
+    RebuildImageGallery(context.galleries, context.state, context.shapes,
+                        &context.state.saveFailures);
   };
   const int m = context.state.monitors.CurrentMonitor;
   CalibrationHints hints;

@@ -11,6 +11,7 @@
 #include "app/MonitorWindowCommand.h"
 #include "app/VirtualRemote.h"
 #include "dialogs/LenvariDLL.h"
+#include "store/DataFolder.h"
 #include "store/DisplayFile.h"
 #include "store/MemoryPresets.h"
 #include "store/SettingsFiles.h"
@@ -93,10 +94,11 @@ void RunConfigurationDialog(ProgramContext& context) {
   ApplyWindowChoices(context, monitorWindowBefore, remoteBefore);
   SaveConfiguration(state);
   // Its own file, written only when changed, so a folder that never used it stays as it was.
+  // One that could not be read at start keeps what it holds.
   std::string reason;
-  if (!(state.display == displayBefore) &&
-      !SaveDisplayOptions(state.DataPath, state.display, &reason) && state.SaveFailure.empty())
-    state.SaveFailure = state.DataPath + ": " + (reason.empty() ? "the file could not be written" : reason);
+  if (!(state.display == displayBefore) && !state.OwnFilesUnreadable.contains(kDisplayFileName) &&
+      !SaveDisplayOptions(state.DataPath, state.display, &reason))
+    NoteSaveFailure(state.saveFailures, ResolveDataFile(state.DataPath, kDisplayFileName), reason);
   DrawChartFrame(context);
 }
 

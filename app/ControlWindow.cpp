@@ -10,6 +10,7 @@
 #include "render/SizeLabels.h"
 #include "render/SizeReadout.h"
 #include "store/ControlWindowFile.h"
+#include "store/DataFolder.h"
 
 namespace lenvari {
 namespace {
@@ -37,8 +38,11 @@ Box ClientRoom(const Box& box) {
 
 bool FitsWhole(const Box& box, const WindowPlace& place) {
   const Box room = ClientRoom(box);
+  // In 64 bits: a place read from a file or reported by the window system may lie near the
+  // end of the integer range.
   return place.left >= room.left && place.top >= room.top &&
-         place.left + place.width <= room.right && place.top + place.height <= room.bottom;
+         static_cast<long long>(place.left) + place.width <= room.right &&
+         static_cast<long long>(place.top) + place.height <= room.bottom;
 }
 
 }  // namespace
@@ -118,9 +122,15 @@ void KeepControlWindowPlace(ProgramContext& context) {
   }
   if (place == context.controlWindowSaved || now - context.controlWindowMovedAt < kStillSeconds)
     return;
-  if (SaveControlWindowPlace(context.state.DataPath,
-                             {place.left, place.top, place.width, place.height}))
-    context.controlWindowSaved = place;
+  // A file that could not be read keeps what it holds.
+  if (context.state.OwnFilesUnreadable.contains(kControlWindowFileName)) return;
+  // Tried once per place: a folder that cannot take it is said once, not at every poll.
+  context.controlWindowSaved = place;
+  std::string reason;
+  if (!SaveControlWindowPlace(context.state.DataPath,
+                              {place.left, place.top, place.width, place.height}, &reason))
+    NoteSaveFailure(context.state.saveFailures,
+                    ResolveDataFile(context.state.DataPath, kControlWindowFileName), reason);
 }
 
 namespace {

@@ -12,7 +12,8 @@ namespace {
 
 std::string VisitImageGallery(ProgramContext& context, const std::string& mode) {
   if (!context.chartCanvas) return kGalleryEscaped;
-  const Bitmap& picture = ImageGalleryPicture(context.galleries, context.state, context.shapes);
+  const Bitmap& picture = ImageGalleryPicture(context.galleries, context.state, context.shapes,
+                                              &context.state.saveFailures);
   return ImageGallery(context.state, *context.chartCanvas, picture, mode,
                       MakeGalleryVisitHost(context));
 }
@@ -32,7 +33,8 @@ void AddGalleryImages(ProgramContext& context) {
   };
   host.chooseSlot = [&context] { return VisitImageGallery(context, "write"); };
   host.rebuildImageGallery = [&context] {
-    RebuildImageGallery(context.galleries, context.state, context.shapes);
+    RebuildImageGallery(context.galleries, context.state, context.shapes,
+                        &context.state.saveFailures);
   };
   AddImages(context.state, host);
   if (context.chartWindow) context.chartWindow->Activate();

@@ -9,7 +9,8 @@ namespace lenvari {
 
 std::string OpenPresetGallery(ProgramContext& context) {
   if (!context.chartCanvas) return kGalleryCancelled;
-  const Bitmap& picture = PresetGalleryPicture(context.galleries, context.state, context.shapes);
+  const Bitmap& picture = PresetGalleryPicture(context.galleries, context.state, context.shapes, 0,
+                                               &context.state.saveFailures);
   return PresetGallery(context.state, *context.chartCanvas, picture,
                        MakeGalleryVisitHost(context));
 }
@@ -20,8 +21,9 @@ void BuildPresetThumbnail(ProgramContext& context, int n) {
   state.chart.CurrentMemory = n;
   // The snapshot is the chart as the display shows it once stored; the pass presents it after.
   DrawChart(state, context.shapes, *context.chartCanvas);
-  const Bitmap& gallery = PresetGalleryPicture(context.galleries, state, context.shapes);
-  Bitmap updated = UpdatePresetThumbnail(state, *context.chartCanvas, gallery);
+  const Bitmap& gallery =
+      PresetGalleryPicture(context.galleries, state, context.shapes, n, &state.saveFailures);
+  Bitmap updated = UpdatePresetThumbnail(state, *context.chartCanvas, gallery, &state.saveFailures);
   RememberPicture(context.galleries.preset,
                   PresetGalleryPath(state.DataPath, state.monitors.CurrentMonitor),
                   std::move(updated));

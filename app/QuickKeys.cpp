@@ -212,7 +212,8 @@ const std::vector<QuickKeyRow>& QuickKeyTable() {
        [](Pass& p) {
          ProgramContext& context = p.context;
          EditLetterLine(context.state.letters, context.state.chart, context.state.DataPath,
-                        context.console, [&context] { DrawChartFrame(context); });
+                        context.console, [&context] { DrawChartFrame(context); },
+                        &context.state.saveFailures);
        }},
       {Keys({Ctrl('Z')}), Redraw::No, [](Pass& p) { ExportKey(p.context); }},
       {Keys({"k"}), Redraw::No, [](Pass& p) { p.result.redraw = MonitorWindowKey(p.context); }},

@@ -12,9 +12,11 @@
 #include "platform/DesktopPixels.h"
 #include "platform/DisplayIdentity.h"
 #include "render/CalibrationScreenCheck.h"
+#include "store/ControlWindowFile.h"
 #include "store/DataFolder.h"
 #include "store/LetterSetFiles.h"
 #include "store/MemoryPresets.h"
+#include "store/OwnFiles.h"
 #include "store/ScreenIdentity.h"
 #include "store/SettingsFiles.h"
 
@@ -48,16 +50,54 @@ void EnumerateMonitors(Monitors& monitors, ScreenRecords& screens) {
 namespace {
 
 // Two programs on one data folder would each save over the other's changes. A folder that
-// cannot be locked at all (no lock file can be made there) is left to the save messages.
+// cannot be locked at all (no lock file can be made there) is said, and the start goes on.
 void TakeDataFolder(ProgramContext& context) {
   std::string reason;
   context.dataFolderLock = FolderLock::Take(context.state.DataPath, reason);
-  if (context.dataFolderLock || reason != "in use") return;
+  if (context.dataFolderLock) {
+    // Holding the lock, no other run can be saving here: a temporary file of a save that is
+    // older than this moment was left by a run that ended before its save did.
+    RemoveLeftoversOfSaves(context.state.DataPath, std::filesystem::file_time_type::clock::now());
+    return;
+  }
+  if (reason != "in use") {
+    context.console.ConsoleMessageBox(
+        "The data folder " + context.state.DataPath + " could not be locked (" +
+            (std::filesystem::path(context.state.DataPath) / kFolderLockFileName).string() +
+            ": " + reason +
+            ").\n\nA second Lenvari Acuity started on this folder would not be refused, and "
+            "the two would save over each other's changes.",
+        kMbIconExclamation, "Lenvari Acuity");
+    return;
+  }
   context.console.ConsoleMessageBox(
       "Lenvari Acuity is already running with the data folder " + context.state.DataPath +
           ".\\n\\nUse the program that is running; this second start ends now.",
       kMbIconExclamation, "Lenvari Acuity");
   throw ProgramEnd{kDataFolderInUseExitCode};
+}
+
+// This program's own files: the display's light, the monitors the calibrations were made on,
+// and whether the control window's place can be kept.
+void LoadOwnFiles(State& state) {
+  std::string unreadable;
+  state.display = LoadDisplayOptions(state.DataPath, &unreadable);
+  if (!unreadable.empty()) state.OwnFilesUnreadable[kDisplayFileName] = unreadable;
+  LoadControlWindowPlace(state.DataPath, &unreadable);
+  if (!unreadable.empty()) state.OwnFilesUnreadable[kControlWindowFileName] = unreadable;
+
+  const IdentityFileRead identities = ReadScreenIdentityFile(state.DataPath);
+  state.screens.Calibrated = identities.records;
+  state.screens.IdentityUnknown = identities.damaged || !identities.unreadable.empty();
+  if (!identities.unreadable.empty())
+    state.OwnFilesUnreadable[kScreenIdentityFileName] = identities.unreadable;
+  if (identities.damaged) {
+    // Kept before the next calibration replaces it.
+    const std::string backup = KeepBackup(identities.path);
+    state.FilesSetAside.push_back(
+        identities.path + " is damaged, so it is not known which monitor the calibration was "
+        "made on" + (backup.empty() ? "." : "; what it held is kept in " + backup + "."));
+  }
 }
 
 }  // namespace
@@ -84,8 +124,7 @@ void StartUp(ProgramContext& context) {
   EnumerateMonitors(state.monitors, state.screens);
   context.shapes = LoadOptotypeShapes();
   LoadConfiguration(state);
-  state.display = LoadDisplayOptions(state.DataPath);
-  state.screens.Calibrated = LoadScreenIdentities(state.DataPath);
+  LoadOwnFiles(state);
   CheckMonitorCount(state.monitors, context.console);
   state.chart.CurrentMemory = 1;
   state.chart.ImageNum = 1;

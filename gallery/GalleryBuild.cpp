@@ -6,8 +6,10 @@
 #include "gallery/GalleryCells.h"
 #include "gallery/GalleryDrawing.h"
 #include "gallery/GalleryFiles.h"
+#include "gallery/GalleryIndex.h"
 #include "render/DrawChart.h"
 #include "store/MemoryPresets.h"
+#include "store/SaveFailures.h"
 #include "store/State.h"
 
 namespace lenvari {
@@ -63,58 +65,99 @@ void FrameAndLabel(Canvas& canvas, const Monitors& monitors, int n) {
   DrawCellLabel(canvas, monitors, n);
 }
 
-Bitmap SaveGallery(Canvas& canvas, const std::string& path) {
+// The picture first, then the index of what its cells show: the index never claims a cell
+// that the picture on the disk does not hold.
+Bitmap SaveGallery(Canvas& canvas, const std::string& path, const std::string& indexPath,
+                   const CellStamps& stamps, SaveFailures* failures) {
   canvas.SetPenWidth(1);
   Bitmap picture = Bitmap::FromImage(canvas.Image());
-  picture.SaveBmp(path);
+  std::string reason;
+  if (!picture.SaveBmp(path, &reason)) {
+    if (failures) NoteSaveFailure(*failures, path, reason);
+  } else if (!WriteGalleryIndex(indexPath, stamps, &reason) && failures) {
+    NoteSaveFailure(*failures, indexPath, reason);
+  }
   return picture;
 }
 
+// Draws `cells` over `base` (over white when there is none) and saves the picture and its
+// index.
 template <class DrawCell>
-Bitmap BuildGallery(State& work, const std::string& path, DrawCell drawCell) {
+Bitmap DrawGallery(State& work, const Bitmap* base, const std::vector<int>& cells,
+                   const std::string& path, const std::string& indexPath,
+                   const CellStamps& stamps, SaveFailures* failures, DrawCell drawCell) {
   SetChartExtent(work.monitors);
   GalleryCanvas gallery(work.monitors);
   gallery.canvas.Clear(kWhite);
-  for (int n = 1; n <= kGalleryCells; ++n) {
+  if (base) {
+    gallery.PixelScale();
+    gallery.canvas.StretchBitmap(*base, {0, 0, static_cast<double>(gallery.canvas.PixelWidth()),
+                                         static_cast<double>(gallery.canvas.PixelHeight())});
+  }
+  for (int n : cells) {
     drawCell(n, gallery);
     SetChartScale(gallery.canvas, work.monitors);
     FrameAndLabel(gallery.canvas, work.monitors, n);
   }
-  return SaveGallery(gallery.canvas, path);
+  return SaveGallery(gallery.canvas, path, indexPath, stamps, failures);
+}
+
+std::vector<int> AllCells() {
+  std::vector<int> cells;
+  for (int n = 1; n <= kGalleryCells; ++n) cells.push_back(n);
+  return cells;
 }
 
 }  // namespace
 
-Bitmap BuildPresetGallery(const State& state, const OptotypeShapes& shapes) {
+Bitmap RedrawPresetCells(const State& state, const OptotypeShapes& shapes, const Bitmap* gallery,
+                         const std::vector<int>& cells, SaveFailures* failures) {
   State work = state;
   const int m = Current(work.monitors);
-  return BuildGallery(work, PresetGalleryPath(work.DataPath, m),
-                      [&](int n, GalleryCanvas& gallery) {
-                        int preset = n;
-                        MemoryPreset(work, "read", preset);
-                        SetChartExtent(work.monitors);
-                        DrawThumbnail(work, shapes, gallery, n);
-                      });
+  return DrawGallery(work, gallery, cells, PresetGalleryPath(work.DataPath, m),
+                     PresetGalleryIndexPath(work.DataPath, m), PresetCellStamps(state), failures,
+                     [&](int n, GalleryCanvas& canvas) {
+                       int preset = n;
+                       MemoryPreset(work, "read", preset);
+                       SetChartExtent(work.monitors);
+                       DrawThumbnail(work, shapes, canvas, n);
+                     });
 }
 
-Bitmap BuildImageGallery(const State& state, const OptotypeShapes& shapes) {
+Bitmap RedrawImageCells(const State& state, const OptotypeShapes& shapes, const Bitmap* gallery,
+                        const std::vector<int>& cells, SaveFailures* failures) {
   State work = state;
   const int m = Current(work.monitors);
-  return BuildGallery(work, ImageGalleryPath(work.DataPath, m),
-                      [&](int n, GalleryCanvas& gallery) {
-                        work.chart.Mode = "Image";
-                        work.chart.ImageNum = n;
-                        DrawThumbnail(work, shapes, gallery, n);
-                      });
+  return DrawGallery(work, gallery, cells, ImageGalleryPath(work.DataPath, m),
+                     ImageGalleryIndexPath(work.DataPath, m), ImageCellStamps(state), failures,
+                     [&](int n, GalleryCanvas& canvas) {
+                       work.chart.Mode = "Image";
+                       work.chart.ImageNum = n;
+                       DrawThumbnail(work, shapes, canvas, n);
+                     });
 }
 
-Bitmap UpdatePresetThumbnail(const State& state, const Canvas& chart, const Bitmap& gallery) {
+Bitmap BuildPresetGallery(const State& state, const OptotypeShapes& shapes,
+                          SaveFailures* failures) {
+  return RedrawPresetCells(state, shapes, nullptr, AllCells(), failures);
+}
+
+Bitmap BuildImageGallery(const State& state, const OptotypeShapes& shapes,
+                         SaveFailures* failures) {
+  return RedrawImageCells(state, shapes, nullptr, AllCells(), failures);
+}
+
+Bitmap UpdatePresetThumbnail(const State& state, const Canvas& chart, const Bitmap& gallery,
+                             SaveFailures* failures) {
   Monitors monitors = state.monitors;
   SetChartExtent(monitors);
   const int m = Current(monitors);
   const int n = std::clamp(state.chart.CurrentMemory, 1, kGalleryCells);
   const Bitmap snapshot = Bitmap::FromImage(chart.Image());
-  const bool saved = snapshot.SaveBmp(PresetSnapshotPath(state.DataPath, m, n));
+  const std::string snapshotPath = PresetSnapshotPath(state.DataPath, m, n);
+  std::string reason;
+  const bool saved = snapshot.SaveBmp(snapshotPath, &reason);
+  if (!saved && failures) NoteSaveFailure(*failures, snapshotPath, reason);
 
   GalleryCanvas updated(monitors);
   const double width = updated.canvas.PixelWidth(), height = updated.canvas.PixelHeight();
@@ -133,7 +176,10 @@ Bitmap UpdatePresetThumbnail(const State& state, const Canvas& chart, const Bitm
   }
   SetChartScale(updated.canvas, monitors);
   FrameAndLabel(updated.canvas, monitors, n);
-  return SaveGallery(updated.canvas, PresetGalleryPath(state.DataPath, m));
+  CellStamps stamps = PresetCellStamps(state);
+  if (!saved) stamps[n].clear();  // drawn again at the next visit
+  return SaveGallery(updated.canvas, PresetGalleryPath(state.DataPath, m),
+                     PresetGalleryIndexPath(state.DataPath, m), stamps, failures);
 }
 
 }  // namespace lenvari

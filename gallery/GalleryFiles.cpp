@@ -16,6 +16,14 @@ std::string ImageGalleryPath(const std::string& dataPath, int m) {
   return ResolveDataFile(dataPath, std::to_string(m) + "ImageGallery.bmp");
 }
 
+std::string PresetGalleryIndexPath(const std::string& dataPath, int m) {
+  return ResolveDataFile(dataPath, std::to_string(m) + "LVGallery.idx");
+}
+
+std::string ImageGalleryIndexPath(const std::string& dataPath, int m) {
+  return ResolveDataFile(dataPath, std::to_string(m) + "ImageGallery.idx");
+}
+
 std::string ImageSlotPath(const std::string& dataPath, int n) {
   return ResolveDataFile(dataPath, "LVimg" + std::to_string(n) + ".bmp");
 }

@@ -12,6 +12,9 @@ std::string PresetGalleryPath(const std::string& dataPath, int m);
 std::string PresetSnapshotPath(const std::string& dataPath, int m, int n);
 // m + "ImageGallery.bmp": the image gallery of monitor m.
 std::string ImageGalleryPath(const std::string& dataPath, int m);
+// m + "LVGallery.idx" and m + "ImageGallery.idx": what each cell of the gallery was drawn from.
+std::string PresetGalleryIndexPath(const std::string& dataPath, int m);
+std::string ImageGalleryIndexPath(const std::string& dataPath, int m);
 // "LVimg" + n + ".bmp": image slot n, shared by every monitor.
 std::string ImageSlotPath(const std::string& dataPath, int n);
 

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "gallery/GalleryBuild.h"
 #include "gallery/GalleryFiles.h"
+#include "gallery/GalleryIndex.h"
 #include "store/State.h"
 
 namespace lenvari {
@@ -31,19 +33,27 @@ bool DisplaySize(const Bitmap& bitmap, const State& state) {
          bitmap.Height() == state.monitors.ScreenHeight[m];
 }
 
-template <class Build>
-const Bitmap& Picture(GalleryPicture& picture, const std::string& path, const State& state,
-                      Build build) {
+// A picture of the display's size is trusted cell by cell: a cell whose index stamp is not
+// that of the preset or slot it stands for (a crash came between the files, or the index is
+// missing) is drawn again, and the picture and index saved, before the gallery is shown.
+template <class Stamps, class Redraw>
+const Bitmap& Picture(GalleryPicture& picture, const std::string& path,
+                      const std::string& indexPath, const State& state, Stamps stamps,
+                      Redraw redraw, int cellAboutToChange = 0) {
   const FileStamp stamp = StampOf(path);
   const bool unchanged = picture.path == path && stamp.time == picture.fileStamp &&
                          stamp.size == picture.fileSize && stamp.time != -1;
-  if (unchanged && DisplaySize(picture.bitmap, state)) return picture.bitmap;
-  Bitmap read = Bitmap::LoadBmp(path);
-  if (DisplaySize(read, state)) {
+  if (!unchanged || !DisplaySize(picture.bitmap, state)) {
+    Bitmap read = Bitmap::LoadBmp(path);
+    if (!DisplaySize(read, state)) {
+      RememberPicture(picture, path, redraw(nullptr, std::vector<int>{}));
+      return picture.bitmap;
+    }
     picture = {path, stamp.time, stamp.size, std::move(read)};
-  } else {
-    RememberPicture(picture, path, build());
   }
+  std::vector<int> stale = StaleCells(ReadGalleryIndex(indexPath), stamps());
+  std::erase(stale, cellAboutToChange);
+  if (!stale.empty()) RememberPicture(picture, path, redraw(&picture.bitmap, stale));
   return picture.bitmap;
 }
 
@@ -55,28 +65,42 @@ void RememberPicture(GalleryPicture& picture, const std::string& path, Bitmap bi
 }
 
 const Bitmap& PresetGalleryPicture(GalleryPictures& pictures, const State& state,
-                                   const OptotypeShapes& shapes) {
-  const std::string path = PresetGalleryPath(state.DataPath, state.monitors.CurrentMonitor);
-  return Picture(pictures.preset, path, state, [&] { return BuildPresetGallery(state, shapes); });
+                                   const OptotypeShapes& shapes, int cellAboutToChange,
+                                   SaveFailures* failures) {
+  const int m = state.monitors.CurrentMonitor;
+  return Picture(pictures.preset, PresetGalleryPath(state.DataPath, m),
+                 PresetGalleryIndexPath(state.DataPath, m), state,
+                 [&] { return PresetCellStamps(state); },
+                 [&](const Bitmap* base, const std::vector<int>& cells) {
+                   return base ? RedrawPresetCells(state, shapes, base, cells, failures)
+                               : BuildPresetGallery(state, shapes, failures);
+                 },
+                 cellAboutToChange);
 }
 
 const Bitmap& ImageGalleryPicture(GalleryPictures& pictures, const State& state,
-                                  const OptotypeShapes& shapes) {
-  const std::string path = ImageGalleryPath(state.DataPath, state.monitors.CurrentMonitor);
-  return Picture(pictures.image, path, state, [&] { return BuildImageGallery(state, shapes); });
+                                  const OptotypeShapes& shapes, SaveFailures* failures) {
+  const int m = state.monitors.CurrentMonitor;
+  return Picture(pictures.image, ImageGalleryPath(state.DataPath, m),
+                 ImageGalleryIndexPath(state.DataPath, m), state,
+                 [&] { return ImageCellStamps(state); },
+                 [&](const Bitmap* base, const std::vector<int>& cells) {
+                   return base ? RedrawImageCells(state, shapes, base, cells, failures)
+                               : BuildImageGallery(state, shapes, failures);
+                 });
 }
 
 void RebuildPresetGallery(GalleryPictures& pictures, const State& state,
-                          const OptotypeShapes& shapes) {
-  Bitmap built = BuildPresetGallery(state, shapes);
+                          const OptotypeShapes& shapes, SaveFailures* failures) {
+  Bitmap built = BuildPresetGallery(state, shapes, failures);
   RememberPicture(pictures.preset,
                   PresetGalleryPath(state.DataPath, state.monitors.CurrentMonitor),
                   std::move(built));
 }
 
 void RebuildImageGallery(GalleryPictures& pictures, const State& state,
-                         const OptotypeShapes& shapes) {
-  Bitmap built = BuildImageGallery(state, shapes);
+                         const OptotypeShapes& shapes, SaveFailures* failures) {
+  Bitmap built = BuildImageGallery(state, shapes, failures);
   RememberPicture(pictures.image, ImageGalleryPath(state.DataPath, state.monitors.CurrentMonitor),
                   std::move(built));
 }

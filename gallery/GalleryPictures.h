@@ -11,6 +11,7 @@
 namespace lenvari {
 
 struct State;
+struct SaveFailures;
 struct OptotypeShapes;
 
 // One picture and the file it was read from or written to.
@@ -27,17 +28,21 @@ struct GalleryPictures {
 };
 
 // The picture of the preset gallery, ready to paint: the one in memory while its file is
-// unchanged, else the file, else a new build.
+// unchanged, else the file, else a new build. Cells not drawn from the presets and display
+// as they are now (GalleryIndex.h) are drawn again first, except `cellAboutToChange`, which
+// the caller is about to replace.
+// A picture that could not be saved is noted in `failures` when given.
 const Bitmap& PresetGalleryPicture(GalleryPictures& pictures, const State& state,
-                                   const OptotypeShapes& shapes);
+                                   const OptotypeShapes& shapes, int cellAboutToChange = 0,
+                                   SaveFailures* failures = nullptr);
 const Bitmap& ImageGalleryPicture(GalleryPictures& pictures, const State& state,
-                                  const OptotypeShapes& shapes);
+                                  const OptotypeShapes& shapes, SaveFailures* failures = nullptr);
 
 // Builds the gallery anew (after a calibration, a stored preset, an import) and keeps it.
 void RebuildPresetGallery(GalleryPictures& pictures, const State& state,
-                          const OptotypeShapes& shapes);
+                          const OptotypeShapes& shapes, SaveFailures* failures = nullptr);
 void RebuildImageGallery(GalleryPictures& pictures, const State& state,
-                         const OptotypeShapes& shapes);
+                         const OptotypeShapes& shapes, SaveFailures* failures = nullptr);
 
 // Records a picture just written to `path`.
 void RememberPicture(GalleryPicture& picture, const std::string& path, Bitmap bitmap);

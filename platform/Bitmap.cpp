@@ -1,13 +1,13 @@
 #include "platform/Bitmap.h"
 
-#include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+
+#include "platform/FileAccess.h"
 
 namespace lenvari {
 namespace {
@@ -110,10 +110,9 @@ Bitmap& Bitmap::operator=(const Bitmap&) = default;
 Bitmap Bitmap::Load(const std::string& path) { return FromImage(ReadImage(path, nullptr)); }
 
 Bitmap Bitmap::LoadBmp(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray bytes = file.readAll();
-  return FromBmpBytes(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  const FileRead read = ReadDataFile(path);
+  if (!read.Read()) return {};
+  return FromBmpBytes(read.bytes);
 }
 
 Bitmap Bitmap::FromBmpBytes(std::string_view view) {
@@ -144,17 +143,16 @@ std::string Bitmap::BmpBytes() const {
   return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-bool Bitmap::SaveBmp(const std::string& path) const {
+bool Bitmap::SaveBmp(const std::string& path, std::string* reason) const {
   const QByteArray bytes = BmpFileBytes(Image());
-  if (bytes.isEmpty()) return false;
-  // Written under a temporary name and renamed over the old file when complete.
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
+  if (bytes.isEmpty()) {
+    if (reason) *reason = "the picture is empty or too large for a bitmap file";
     return false;
   }
-  return file.commit();
+  // Saved the way every data file is: whole or not at all, flushed with its folder, never
+  // through a link.
+  return WriteFileAtomically(path, std::string(bytes.constData(), static_cast<size_t>(bytes.size())),
+                             reason);
 }
 
 const QImage& Bitmap::Image() const {

@@ -31,8 +31,9 @@ class Bitmap {
   // The picture resampled to the pixel size given, each new pixel the average of the pixels it
   // covers (a halftone reduction: thin strokes stay visible in a small copy).
   Bitmap Resized(int width, int height) const;
-  // Writes a 24-bit Windows bitmap; false when the file could not be written.
-  bool SaveBmp(const std::string& path) const;
+  // Writes a 24-bit Windows bitmap, replacing the file whole or not at all; false when it
+  // could not be written, with the reason in `reason`.
+  bool SaveBmp(const std::string& path, std::string* reason = nullptr) const;
   // The bytes SaveBmp writes; empty for an empty bitmap or one too large for the format.
   std::string BmpBytes() const;
 

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -36,9 +37,17 @@ std::unique_ptr<FolderLock> FolderLock::Take(const std::string& folder, std::str
   }
   return std::unique_ptr<FolderLock>(new FolderLock(reinterpret_cast<long long>(file)));
 #else
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  // Opened by the data folder's rule: a FIFO under the lock's name must not hold the start,
+  // and a link must not lead the lock (and the file it creates) out of the folder.
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
   if (fd < 0) {
-    reason = std::strerror(errno);
+    reason = errno == ELOOP ? "it is a link" : std::strerror(errno);
+    return nullptr;
+  }
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    reason = "it is not a regular file";
+    ::close(fd);
     return nullptr;
   }
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

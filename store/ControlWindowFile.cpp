@@ -37,18 +37,28 @@ std::optional<ControlWindowRecord> ParseControlWindowFile(const std::string& tex
     if (!values.count(needed)) return std::nullopt;
   const ControlWindowRecord record{values[kLeft], values[kTop], values[kWidth], values[kHeight]};
   if (record.width <= 0 || record.height <= 0) return std::nullopt;
+  // A place no desktop has is no place: the arithmetic of placing it would overflow.
+  const auto within = [](int value, int low, int high) { return value >= low && value <= high; };
+  if (!within(record.left, -kLargestDesktopExtent, kLargestDesktopExtent) ||
+      !within(record.top, -kLargestDesktopExtent, kLargestDesktopExtent) ||
+      !within(record.width, 1, kLargestDesktopExtent) ||
+      !within(record.height, 1, kLargestDesktopExtent))
+    return std::nullopt;
   return record;
 }
 
-std::optional<ControlWindowRecord> LoadControlWindowPlace(const std::string& dataPath) {
-  const auto text = ReadWholeFile(ResolveDataFile(dataPath, kControlWindowFileName));
-  if (!text) return std::nullopt;
-  return ParseControlWindowFile(*text);
+std::optional<ControlWindowRecord> LoadControlWindowPlace(const std::string& dataPath,
+                                                          std::string* unreadable) {
+  const FileRead read = ReadDataFile(ResolveDataFile(dataPath, kControlWindowFileName));
+  if (unreadable) *unreadable = read.status == FileRead::Status::Unreadable ? read.reason : "";
+  if (!read.Read()) return std::nullopt;
+  return ParseControlWindowFile(read.bytes);
 }
 
-bool SaveControlWindowPlace(const std::string& dataPath, const ControlWindowRecord& record) {
+bool SaveControlWindowPlace(const std::string& dataPath, const ControlWindowRecord& record,
+                            std::string* reason) {
   return WriteFileAtomically(ResolveDataFile(dataPath, kControlWindowFileName),
-                             ControlWindowFileText(record));
+                             ControlWindowFileText(record), reason);
 }
 
 }  // namespace lenvari

@@ -16,11 +16,19 @@ struct ControlWindowRecord {
   bool operator==(const ControlWindowRecord&) const = default;
 };
 
+// The furthest a desktop coordinate or a window size is believed to reach, in pixels.
+inline constexpr int kLargestDesktopExtent = 1 << 20;
+
 std::string ControlWindowFileText(const ControlWindowRecord& record);
-// Nothing when the text lacks a key or gives an empty size.
+// Nothing when the text lacks a key, gives an empty size, or a place or size beyond
+// kLargestDesktopExtent.
 std::optional<ControlWindowRecord> ParseControlWindowFile(const std::string& text);
 
-std::optional<ControlWindowRecord> LoadControlWindowPlace(const std::string& dataPath);
-bool SaveControlWindowPlace(const std::string& dataPath, const ControlWindowRecord& record);
+// `unreadable` gets the reason when the file exists and could not be read (the caller must
+// then not save over it).
+std::optional<ControlWindowRecord> LoadControlWindowPlace(const std::string& dataPath,
+                                                          std::string* unreadable = nullptr);
+bool SaveControlWindowPlace(const std::string& dataPath, const ControlWindowRecord& record,
+                            std::string* reason = nullptr);
 
 }  // namespace lenvari

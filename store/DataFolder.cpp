@@ -4,20 +4,12 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <cerrno>
 #include <cstring>
 #include <ctime>
 #include <utility>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace lenvari {
 namespace fs = std::filesystem;
@@ -83,136 +75,10 @@ std::string ResolveDataFile(const std::string& folder, const std::string& name) 
   return (fs::path(folder) / wanted).string();
 }
 
-FileRead ReadDataFile(const std::string& path) {
-  FileRead result;
-#ifdef _WIN32
-  std::error_code error;
-  const bool exists = fs::exists(path, error);
-  if (!exists && !error) return result;
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  if (in) bytes << in.rdbuf();
-  if (!in || in.bad() || fs::is_directory(path, error)) {
-    result.status = FileRead::Status::Unreadable;
-    result.reason = "the file could not be opened for reading";
-    return result;
-  }
-  result.bytes = bytes.str();
-#else
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return result;
-    result.status = FileRead::Status::Unreadable;
-    result.reason = std::strerror(errno);
-    return result;
-  }
-  char buffer[65536];
-  for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got == 0) break;
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      result.status = FileRead::Status::Unreadable;
-      result.reason = std::strerror(errno);
-      ::close(fd);
-      result.bytes.clear();
-      return result;
-    }
-    result.bytes.append(buffer, static_cast<size_t>(got));
-  }
-  ::close(fd);
-#endif
-  result.status = FileRead::Status::Read;
-  return result;
-}
-
 std::optional<std::string> ReadWholeFile(const std::string& path) {
   FileRead read = ReadDataFile(path);
   if (!read.Read()) return std::nullopt;
   return std::move(read.bytes);
-}
-
-namespace {
-
-bool Fail(std::string* reason, const std::string& what) {
-  if (reason) *reason = what;
-  return false;
-}
-
-#ifdef _WIN32
-std::string LastErrorText() { return "Windows error " + std::to_string(::GetLastError()); }
-#else
-std::string ErrnoText() { return std::strerror(errno); }
-
-bool WriteAll(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (wrote < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<size_t>(wrote);
-  }
-  return true;
-}
-#endif
-
-}  // namespace
-
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* reason) {
-  // A file that already holds these bytes is left alone: every start saves all settings, and
-  // flushing a dozen unchanged files to the disk would hold the first chart back for a second.
-  if (const FileRead present = ReadDataFile(path); present.Read() && present.bytes == bytes)
-    return true;
-  const fs::path target(path);
-  fs::path temporary = target;
-  temporary += ".tmp";
-  std::error_code error;
-#ifdef _WIN32
-  const std::wstring wideTemporary = temporary.wstring();
-  HANDLE file = ::CreateFileW(wideTemporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return Fail(reason, LastErrorText());
-  DWORD written = 0;
-  const bool ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                              nullptr) &&
-                  written == bytes.size() && ::FlushFileBuffers(file);
-  const std::string writeError = ok ? "" : LastErrorText();
-  if (!::CloseHandle(file) || !ok) {
-    fs::remove(temporary, error);
-    return Fail(reason, ok ? LastErrorText() : writeError);
-  }
-  if (!::MoveFileExW(wideTemporary.c_str(), target.wstring().c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    const std::string moveError = LastErrorText();
-    fs::remove(temporary, error);
-    return Fail(reason, moveError);
-  }
-  return true;
-#else
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return Fail(reason, ErrnoText());
-  // Every step is checked: data that may not have reached the disk must not replace the file.
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  std::string failure = ok ? "" : ErrnoText();
-  if (::close(fd) != 0 && ok) ok = false, failure = ErrnoText();
-  if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) ok = false, failure = ErrnoText();
-  if (!ok) {
-    fs::remove(temporary, error);
-    return Fail(reason, failure);
-  }
-  // The rename itself lives in the folder; until the folder is flushed a power cut can undo it.
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folderFd >= 0) {
-    const bool flushed = ::fsync(folderFd) == 0;
-    const std::string flushError = flushed ? "" : ErrnoText();
-    ::close(folderFd);
-    if (!flushed) return Fail(reason, flushError);
-  }
-  return true;
-#endif
 }
 
 namespace {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileAccess.h"
+
 namespace lenvari {
 
 // The data folder for the product and program folder names. With `overrideFolder` set
@@ -19,28 +21,8 @@ std::string GetDataFolder(const std::string& product, const std::string& program
 // gets the lower-case name.
 std::string ResolveDataFile(const std::string& folder, const std::string& name);
 
-// What reading a data file found. "Missing" and "unreadable" are told apart: a missing file
-// may be created from defaults, but a file that exists and cannot be read (no permission, an
-// I/O error, a folder under that name) still holds the examiner's data and must not be
-// replaced.
-struct FileRead {
-  enum class Status { Missing, Unreadable, Read };
-  Status status = Status::Missing;
-  std::string bytes;   // the content when read
-  std::string reason;  // why it could not be read
-  bool Read() const { return status == Status::Read; }
-};
-FileRead ReadDataFile(const std::string& path);
-
 // Reads a whole file; nothing when it is missing or unreadable.
 std::optional<std::string> ReadWholeFile(const std::string& path);
-
-// Writes the bytes to a temporary file in the same folder, flushes it to the disk, renames it
-// over `path` and flushes the folder, so a crash, a power cut or a full disk leaves the
-// previous file or the new one whole. False on failure, with the reason in `reason`; nothing at
-// `path` has changed then.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes,
-                         std::string* reason = nullptr);
 
 // How many backups of one file are kept; older ones are removed when a new one is made.
 constexpr int kBackupGenerations = 5;

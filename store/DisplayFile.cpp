@@ -36,9 +36,10 @@ DisplayOptions ParseDisplayFile(const std::string& text) {
   return options;
 }
 
-DisplayOptions LoadDisplayOptions(const std::string& dataPath) {
-  const auto text = ReadWholeFile(ResolveDataFile(dataPath, kDisplayFileName));
-  return text ? ParseDisplayFile(*text) : DisplayOptions{};
+DisplayOptions LoadDisplayOptions(const std::string& dataPath, std::string* unreadable) {
+  const FileRead read = ReadDataFile(ResolveDataFile(dataPath, kDisplayFileName));
+  if (unreadable) *unreadable = read.status == FileRead::Status::Unreadable ? read.reason : "";
+  return read.Read() ? ParseDisplayFile(read.bytes) : DisplayOptions{};
 }
 
 bool SaveDisplayOptions(const std::string& dataPath, const DisplayOptions& options,

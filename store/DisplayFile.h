@@ -27,8 +27,9 @@ std::string DisplayFileText(const DisplayOptions& options);
 // What the text gives; a missing or damaged value keeps its default.
 DisplayOptions ParseDisplayFile(const std::string& text);
 
-// The defaults when the file is missing or unreadable.
-DisplayOptions LoadDisplayOptions(const std::string& dataPath);
+// The defaults when the file is missing or unreadable; `unreadable` gets the reason when the
+// file exists and could not be read (the caller must then not save over it).
+DisplayOptions LoadDisplayOptions(const std::string& dataPath, std::string* unreadable = nullptr);
 // False when it could not be written, with the reason in `reason`.
 bool SaveDisplayOptions(const std::string& dataPath, const DisplayOptions& options,
                         std::string* reason = nullptr);

@@ -25,7 +25,8 @@ std::string AllowedLetterLine(const std::string& answer) {
 }
 
 bool EditLetterLine(LetterSets& letters, const ChartState& chart, const std::string& dataPath,
-                    ConsoleHost& host, const std::function<void()>& drawChart) {
+                    ConsoleHost& host, const std::function<void()>& drawChart,
+                    SaveFailures* failures) {
   const int f = chart.LetterSetFileNum, s = chart.LetterSet, j = chart.SizeNow;
   // A chart state from a damaged preset may name a line the tables do not have.
   if (f < 0 || f > kLetterSetFiles || s < 0 || s > kMaxLetterSets || j < 0 || j > kMaxSizes)
@@ -39,7 +40,7 @@ bool EditLetterLine(LetterSets& letters, const ChartState& chart, const std::str
     return false;
   }
   line = allowed;
-  SaveLetterSets(letters, dataPath);
+  SaveLetterSets(letters, dataPath, failures);
   if (drawChart) drawChart();
   return true;
 }

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "store/SaveFailures.h"
+
 #include "platform/ConsoleHost.h"
 #include "store/ChartState.h"
 #include "store/LetterSets.h"
@@ -21,8 +23,10 @@ std::string AllowedLetterLine(const std::string& answer);
 // Asks for new letters for `LetterLines`(`LetterSetFileNum`, `LetterSet`, `SizeNow`). Keeps
 // the allowed characters, at most ten; with none left shows "Invalid Entry" and changes
 // nothing. Otherwise stores the line, saves all letter-set files and calls `drawChart`.
-// Row 0 keeps its letters until the files are next loaded. True when the line changed.
+// Row 0 keeps its letters until the files are next loaded. True when the line changed. A
+// file that could not be saved is noted in `failures`.
 bool EditLetterLine(LetterSets& letters, const ChartState& chart, const std::string& dataPath,
-                    ConsoleHost& host, const std::function<void()>& drawChart = {});
+                    ConsoleHost& host, const std::function<void()>& drawChart = {},
+                    SaveFailures* failures = nullptr);
 
 }  // namespace lenvari

@@ -84,12 +84,16 @@ bool ReadLetterSetText(LetterSets& letters, int f, std::string_view text) {
   return true;
 }
 
-bool SaveLetterSets(const LetterSets& letters, const std::string& dataPath, std::string* reason) {
+bool SaveLetterSets(const LetterSets& letters, const std::string& dataPath,
+                    SaveFailures* failures) {
   bool written = true;
   for (int f = 0; f <= kLetterSetFiles; ++f) {
     if (!letters.FileUnreadable[f].empty()) continue;  // still holds what it held
-    written &= WriteFileAtomically(ResolveDataFile(dataPath, LetterSetFileName(f)),
-                                   LetterSetFileText(letters, f), reason);
+    const std::string path = ResolveDataFile(dataPath, LetterSetFileName(f));
+    std::string reason;
+    if (WriteFileAtomically(path, LetterSetFileText(letters, f), &reason)) continue;
+    written = false;
+    if (failures) NoteSaveFailure(*failures, path, reason);
   }
   return written;
 }
@@ -97,14 +101,22 @@ bool SaveLetterSets(const LetterSets& letters, const std::string& dataPath, std:
 bool LoadLetterSets(LetterSets& letters, ChartState& chart, const std::string& dataPath) {
   chart.LetterSet = 1;
   bool allRead = true;
+  letters.Unusable.clear();
+  letters.KeptAs.clear();
   for (int f = 0; f <= kLetterSetFiles; ++f) {
-    const FileRead read = ReadDataFile(ResolveDataFile(dataPath, LetterSetFileName(f)));
+    const std::string path = ResolveDataFile(dataPath, LetterSetFileName(f));
+    const FileRead read = ReadDataFile(path);
     letters.FileUnreadable[f] = read.status == FileRead::Status::Unreadable ? read.reason : "";
     if (read.status == FileRead::Status::Unreadable) {
       FillBuiltInLetterSet(letters, f);  // for this run only
       continue;
     }
-    if (!read.Read() || !ReadLetterSetText(letters, f, read.bytes)) allRead = false;
+    if (!read.Read()) {
+      allRead = false;
+    } else if (!ReadLetterSetText(letters, f, read.bytes)) {
+      allRead = false;
+      letters.Unusable.push_back(path);
+    }
   }
   if (allRead) return true;
   // The rebuild replaces every file but those that could not be read. Each one whose content
@@ -115,7 +127,8 @@ bool LoadLetterSets(LetterSets& letters, ChartState& chart, const std::string& d
     FillBuiltInLetterSet(letters, f);
     const std::string path = ResolveDataFile(dataPath, LetterSetFileName(f));
     const std::string text = LetterSetFileText(letters, f);
-    KeepBackup(path, &text);
+    if (const std::string backup = KeepBackup(path, &text); !backup.empty())
+      letters.KeptAs.push_back(backup);
     WriteFileAtomically(path, text);
   }
   return false;

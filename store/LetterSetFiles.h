@@ -8,6 +8,7 @@
 
 #include "store/ChartState.h"
 #include "store/LetterSets.h"
+#include "store/SaveFailures.h"
 
 namespace lenvari {
 
@@ -23,9 +24,9 @@ std::string LetterSetFileText(const LetterSets& letters, int f);
 bool ReadLetterSetText(LetterSets& letters, int f, std::string_view text);
 
 // Writes all eleven files, but not one that could not be read at start. False when any could
-// not be written.
+// not be written; each such file is noted in `failures`.
 bool SaveLetterSets(const LetterSets& letters, const std::string& dataPath,
-                    std::string* reason = nullptr);
+                    SaveFailures* failures = nullptr);
 
 // Start-up load; `LetterSet` becomes 1. A file that exists but cannot be read gives the
 // built-in content for this run and is left alone. When any file is missing or cannot be

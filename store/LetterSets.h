@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace lenvari {
 
@@ -23,6 +24,10 @@ struct LetterSets {
   std::array<int, kLetterSetFiles + 1> SnellenNumerator{};
   // Why file f could not be read (empty: it could). Such a file is never written over.
   std::array<std::string, kLetterSetFiles + 1> FileUnreadable{};
+  // After a start that replaced the files by the built-in sets: the files that could not be
+  // used (path, and why), and where what each replaced file held is kept (its backup's path).
+  std::vector<std::string> Unusable;
+  std::vector<std::string> KeptAs;
 };
 
 }  // namespace lenvari

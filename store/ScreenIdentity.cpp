@@ -90,20 +90,34 @@ std::string ScreenIdentityFileText(const PerMonitor<ScreenRecord>& calibrated) {
   return text;
 }
 
-PerMonitor<ScreenRecord> ParseScreenIdentityFile(const std::string& text) {
+PerMonitor<ScreenRecord> ParseScreenIdentityFile(const std::string& text, bool* damaged) {
   PerMonitor<ScreenRecord> records{};
+  PerMonitor<int> keysOf{};
+  bool broken = false;
   FieldReader reader{text};
   std::string key, value;
   ScreenRecord* r = nullptr;
-  while (ReadLineField(reader, key) && ReadLineField(reader, value)) {
+  int n = 0;
+  while (ReadLineField(reader, key)) {
     key = Trimmed(key);
+    if (key.empty()) continue;
+    if (!ReadLineField(reader, value)) {
+      broken = true;  // a key without its value
+      break;
+    }
     if (key == "Monitor&:") {
-      const int n = IntegerOf(value);
+      n = IntegerOf(value);
       r = n >= 1 && n <= kMaxMonitors ? &records[n] : nullptr;
-      if (r) *r = ScreenRecord{}, r->known = true;
-    } else if (!r) {
+      if (r) *r = ScreenRecord{}, r->known = true, keysOf[n] = 0;
+      broken = broken || !r;
       continue;
-    } else if (key == "Manufacturer$:") {
+    }
+    if (!r) {
+      broken = true;  // a value outside any record
+      continue;
+    }
+    ++keysOf[n];
+    if (key == "Manufacturer$:") {
       r->manufacturer = Trimmed(value);
     } else if (key == "Model$:") {
       r->model = Trimmed(value);
@@ -117,14 +131,40 @@ PerMonitor<ScreenRecord> ParseScreenIdentityFile(const std::string& text) {
       r->pixelRatio = RealOf(value);
     } else if (key == "Rotation&:") {
       r->rotationDegrees = IntegerOf(value);
+    } else {
+      --keysOf[n];
     }
   }
+  // A record is only believed whole: one cut short, or with values no monitor has, tells
+  // nothing about the monitor the calibration was made on, and taking it for one would let
+  // another monitor pass without a calibration.
+  constexpr int kRecordKeys = 7;
+  constexpr int kLargestSide = 100000;
+  for (int m = 1; m <= kMaxMonitors; ++m) {
+    ScreenRecord& record = records[m];
+    if (!record.known) continue;
+    const bool whole = keysOf[m] >= kRecordKeys && record.widthPx >= 0 &&
+                       record.widthPx <= kLargestSide && record.heightPx >= 0 &&
+                       record.heightPx <= kLargestSide && record.pixelRatio >= 0.1 &&
+                       record.pixelRatio <= 10 && record.rotationDegrees % 90 == 0 &&
+                       record.rotationDegrees >= 0 && record.rotationDegrees < 360;
+    if (!whole) record = ScreenRecord{}, broken = true;
+  }
+  if (damaged) *damaged = broken;
   return records;
 }
 
+IdentityFileRead ReadScreenIdentityFile(const std::string& dataPath) {
+  IdentityFileRead result;
+  result.path = ResolveDataFile(dataPath, kScreenIdentityFileName);
+  const FileRead read = ReadDataFile(result.path);
+  if (read.status == FileRead::Status::Unreadable) result.unreadable = read.reason;
+  if (read.Read()) result.records = ParseScreenIdentityFile(read.bytes, &result.damaged);
+  return result;
+}
+
 PerMonitor<ScreenRecord> LoadScreenIdentities(const std::string& dataPath) {
-  const auto text = ReadWholeFile(ResolveDataFile(dataPath, kScreenIdentityFileName));
-  return text ? ParseScreenIdentityFile(*text) : PerMonitor<ScreenRecord>{};
+  return ReadScreenIdentityFile(dataPath).records;
 }
 
 bool SaveScreenIdentities(const std::string& dataPath, const PerMonitor<ScreenRecord>& calibrated) {

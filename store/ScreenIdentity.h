@@ -27,6 +27,9 @@ struct ScreenRecord {
 struct ScreenRecords {
   PerMonitor<ScreenRecord> Calibrated;  // as remembered at each monitor's last calibration
   PerMonitor<ScreenRecord> Present;     // as found at start-up
+  // The file could not be read or was damaged: a monitor without a record may be another one
+  // than its calibration was made on.
+  bool IdentityUnknown = false;
 };
 
 // True when the platform named the monitor at all (maker, model or serial number).
@@ -52,7 +55,17 @@ struct SquarePixels {
 std::optional<SquarePixels> PhysicalSquare(const ScreenRecord& present, double sideCm);
 
 std::string ScreenIdentityFileText(const PerMonitor<ScreenRecord>& calibrated);
-PerMonitor<ScreenRecord> ParseScreenIdentityFile(const std::string& text);
+// The whole records of the text; `damaged` tells whether anything else was in it (a record cut
+// short, values no monitor has, a value outside any record).
+PerMonitor<ScreenRecord> ParseScreenIdentityFile(const std::string& text,
+                                                 bool* damaged = nullptr);
+struct IdentityFileRead {
+  std::string path;
+  PerMonitor<ScreenRecord> records{};
+  std::string unreadable;  // why the file exists and could not be read
+  bool damaged = false;
+};
+IdentityFileRead ReadScreenIdentityFile(const std::string& dataPath);
 PerMonitor<ScreenRecord> LoadScreenIdentities(const std::string& dataPath);
 bool SaveScreenIdentities(const std::string& dataPath, const PerMonitor<ScreenRecord>& calibrated);
 

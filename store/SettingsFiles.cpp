@@ -256,27 +256,34 @@ bool ReadSettingsText(Settings& s, Monitors& monitors, int n, std::string_view t
 
 bool SaveConfiguration(State& state) {
   const std::string& folder = state.DataPath;
-  std::string reason;
-  const auto note = [&](bool written) {
-    if (!written && state.SaveFailure.empty())
-      state.SaveFailure = folder + ": " + (reason.empty() ? "the file could not be written" : reason);
-    return written;
+  const auto save = [&](const std::string& name, const std::string& text) {
+    const std::string path = ResolveDataFile(folder, name);
+    std::string reason;
+    if (WriteFileAtomically(path, text, &reason)) return true;
+    NoteSaveFailure(state.saveFailures, path, reason);
+    return false;
   };
-  bool written = note(WriteFileAtomically(ResolveDataFile(folder, "globalconfig.cfg"),
-                                          GlobalConfigText(state.Version), &reason));
-  written &= note(SaveMonitorData(state.monitors, state.settings, folder, &reason));
+  bool written = save("globalconfig.cfg", GlobalConfigText(state.Version));
+  std::string reason;
+  if (!SaveMonitorData(state.monitors, state.settings, folder, &reason)) {
+    NoteSaveFailure(state.saveFailures, ResolveDataFile(folder, "lvmonitordata.cfg"), reason);
+    written = false;
+  }
   for (int n = 1; n <= kMaxMonitors; ++n) {
     // A file that could not be read still holds what it held; defaults must not replace it.
     if (!state.settings.FileUnreadable[n].empty()) continue;
-    written &= note(WriteFileAtomically(ResolveDataFile(folder, SettingsFileName(n)),
-                                        SettingsFileText(state.settings, state.monitors, n),
-                                        &reason));
+    written &= save(SettingsFileName(n), SettingsFileText(state.settings, state.monitors, n));
   }
   const int owner = state.presets.LoadedMonitor;
-  written &= note(SavePresetFile(state.presets,
-                                 owner >= 1 && owner <= kMaxMonitors ? owner
-                                                                     : MonitorIndex(state.monitors),
-                                 folder, &reason));
+  const int presetMonitor = owner >= 1 && owner <= kMaxMonitors ? owner : MonitorIndex(state.monitors);
+  reason.clear();
+  if (!SavePresetFile(state.presets, presetMonitor, folder, &reason)) {
+    // A preset file that could not be read at start is not saved over, and is no failure.
+    if (!reason.empty())
+      NoteSaveFailure(state.saveFailures, ResolveDataFile(folder, PresetFileName(presetMonitor)),
+                      reason);
+    written = false;
+  }
   return written;
 }
 

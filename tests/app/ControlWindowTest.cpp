@@ -57,6 +57,11 @@ TEST(ControlWindowPlace, GoesOnAMonitorThatIsNotThePatientsAndKeepsTheExaminersP
   EXPECT_EQ(huge.top, kFrameTitleAllowance);
   EXPECT_EQ(huge.width, roomWidth);
   EXPECT_EQ(huge.height, roomHeight);
+  // A place at the end of the integer range (a window system's report): onto the examiner's
+  // monitor, without overflowing on the way.
+  const WindowPlace far = ChooseControlWindowPlace(TwoMonitors(1), WindowPlace{2147483000, 0, 2000, 600});
+  EXPECT_EQ(far.left, 1920 + kFrameBorderAllowance);
+  EXPECT_EQ(far.width, roomWidth);
 
   // One monitor: the window shares it with the chart, which stays above it.
   Monitors one = TwoMonitors(1);

@@ -16,6 +16,9 @@
 #include <regex>
 #include <thread>
 
+#include <sys/stat.h>
+
+#include "platform/FileAccess.h"
 #include "store/DataFolder.h"
 #include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
@@ -69,8 +72,10 @@ TEST(DataFolderSafetyRun, UnreadableFilesAreNamedOnceAndNeverWrittenOver) {
   const std::string data = FolderWithCustomLetters("MINE");
   const std::string presets = ReadText(data + "/1presets.cfg");
   const std::string letters = ReadText(data + "/lv3.let");
+  PutText(data + "/lvdisplay.cfg", "DisplayGamma!:\r\n 2.2 \r\n");
   fs::permissions(data + "/1presets.cfg", fs::perms::none);
   fs::permissions(data + "/lv3.let", fs::perms::none);
+  fs::permissions(data + "/lvdisplay.cfg", fs::perms::none);
   fs::remove(data + "/lv7.let");  // and a missing one, which rebuilds the letter sets
 
   ProgramRunRequest request = ScriptRequest("{Ctrl+F2}{Ctrl+R}", data);  // saves of every file
@@ -81,12 +86,15 @@ TEST(DataFolderSafetyRun, UnreadableFilesAreNamedOnceAndNeverWrittenOver) {
       << run.output;
   EXPECT_TRUE(Printed(run, "/1presets.cfg: Permission denied"));
   EXPECT_TRUE(Printed(run, "/lv3.let: Permission denied"));
+  EXPECT_TRUE(Printed(run, "/lvdisplay.cfg: Permission denied"));
   // The chart ran on the built-in presets meanwhile; the files are as they were.
   EXPECT_EQ(run.FrameState(1)["SizeNow"].toInt(), 6);
   fs::permissions(data + "/1presets.cfg", fs::perms::owner_read | fs::perms::owner_write);
   fs::permissions(data + "/lv3.let", fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(ReadText(data + "/1presets.cfg"), presets);
   EXPECT_EQ(ReadText(data + "/lv3.let"), letters);
+  fs::permissions(data + "/lvdisplay.cfg", fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(ReadText(data + "/lvdisplay.cfg"), "DisplayGamma!:\r\n 2.2 \r\n");
   EXPECT_TRUE(BackupsOf(data + "/1presets.cfg").empty());
   EXPECT_NE(ReadText(data + "/lv7.let"), "<missing>");     // the others were rebuilt
   EXPECT_EQ(Setting(data, 1, "Mirror&:"), "-1 ");
@@ -130,20 +138,23 @@ TEST(DataFolderSafetyRun, StartKilledAtAnyStepOfARebuildLosesNoLetters) {
 
 TEST(DataFolderSafetyRun, EverySaveIsFlushedRenamedAndItsFolderFlushed) {
   if (std::system("strace -V > /dev/null 2>&1") != 0) GTEST_SKIP() << "strace is not installed";
-  ProgramRunRequest request = ScriptRequest("{Ctrl+R}", FreshFolder("data"));
+  // Settings, a stored preset with its snapshot, gallery and gallery index, and an archive of
+  // the folder exported into the folder itself.
+  const std::string data = FreshFolder("data");
+  ProgramRunRequest request = ScriptRequest("{Ctrl+R}{Ctrl+F2}{Ctrl+Z}", data, "OK;" + data);
   const std::string log = FreshFolder("log") + "/trace";
   request.wrapper = {"strace", "-f", "-qq", "-o", log, "-e", "trace=openat,fsync,rename,close"};
   ASSERT_EQ(RunProgram(request).exitCode, 0);
-  // For each data file: its temporary file is flushed, renamed over it, then the folder is
-  // opened and flushed before the next file is written.
+  // For each data file: its temporary file, of a fresh name, is flushed, renamed over it, then
+  // the folder is opened and flushed before the next file is written.
   std::ifstream trace(log);
   std::string line;
   std::map<std::string, std::string> descriptors;  // fd -> path opened
   std::string lastFlushed;
-  int renames = 0, folderFlushes = 0, pending = 0;
+  int renames = 0, folderFlushes = 0, pending = 0, bitmaps = 0, archives = 0;
   const std::regex opened(R"re(openat\(AT_FDCWD, "([^"]+)", [^)]*\) = (\d+))re");
   const std::regex flushed(R"re(fsync\((\d+)\) += 0)re");
-  const std::regex renamed(R"re(rename\("([^"]+)\.tmp", "([^"]+)"\) += 0)re");
+  const std::regex renamed(R"re(rename\("(([^"]+)\.[0-9a-f]{8}\.tmp)", "([^"]+)"\) += 0)re");
   std::smatch m;
   while (std::getline(trace, line)) {
     if (std::regex_search(line, m, opened)) descriptors[m[2]] = m[1];
@@ -151,16 +162,71 @@ TEST(DataFolderSafetyRun, EverySaveIsFlushedRenamedAndItsFolderFlushed) {
       lastFlushed = descriptors[m[1]];
       if (lastFlushed == request.dataDir && pending > 0) ++folderFlushes, --pending;
     }
-    if (std::regex_search(line, m, renamed) && m[2].str().starts_with(request.dataDir)) {
-      EXPECT_EQ(lastFlushed, m[1].str() + ".tmp") << line;
+    if (std::regex_search(line, m, renamed) && m[3].str().starts_with(request.dataDir)) {
+      EXPECT_EQ(m[2].str(), m[3].str()) << line;
+      EXPECT_EQ(lastFlushed, m[1].str()) << line;
       EXPECT_EQ(pending, 0) << "the folder was not flushed after the previous rename";
       ++renames, ++pending;
+      bitmaps += m[3].str().ends_with(".bmp");
+      archives += m[3].str().ends_with("/Lenvari Archive.zip");
     }
   }
   // The first start writes 13 files and 11 letter sets; the mirror key changes two more (the
   // monitor's settings file and the monitor data file).
   EXPECT_GE(renames, 13 + 11 + 2);
+  EXPECT_GE(bitmaps, 3);  // the gallery built, the snapshot, the gallery updated
+  EXPECT_EQ(archives, 1);
   EXPECT_EQ(folderFlushes, renames);
+}
+
+TEST(DataFolderSafetyRun, AStartOnAHostileFolderNamesEachThingAndLeavesItAsItWas) {
+  const std::string data = StartedFolder();
+  const std::string outside = FreshFolder("outside") + "/passwd";
+  PutText(outside, "not the program's");
+  const std::string letters = ReadText(data + "/lv5.let");
+  for (const char* name : {"lvdisplay.cfg", "1presets.cfg", "1lvconfig.cfg"}) fs::remove(data + "/" + name);
+  ASSERT_EQ(::mkfifo((data + "/lvdisplay.cfg").c_str(), 0644), 0);
+  ASSERT_EQ(::mkfifo((data + "/1presets.cfg").c_str(), 0644), 0);
+  ASSERT_EQ(::mkfifo((data + "/LVimg1.bmp").c_str(), 0644), 0);
+  fs::create_symlink(outside, data + "/1lvconfig.cfg");
+  fs::create_directory(data + "/lvimg3.bmp");
+  fs::remove(data + "/lenvari-acuity.lock");
+  fs::create_directory(data + "/lenvari-acuity.lock");
+  PutText(data + "/lvscreenidentity.cfg", "Monitor&:\r\n 1 \r\n");
+  PutText(data + "/lv5.let", "Hand edited\r\n 99 , 3 , 20 \r\n");  // more sizes than it holds
+
+  // Saves of every file, a stored preset, and image 1 shown during the exam. A run that waits
+  // on a FIFO is ended by the time limit and fails here instead of hanging the test.
+  ProgramRunRequest request = ScriptRequest("{Ctrl+R}{Ctrl+F2}i{Enter}", data);
+  request.timeoutSeconds = 60;
+  const ProgramRunResult run = RunProgram(request);
+  ASSERT_TRUE(run.finished) << "the start waited on something: " << run.output;
+  ASSERT_EQ(run.exitCode, 0) << run.errors.substr(0, 4000);
+  EXPECT_EQ(run.LastState()["Mode"].toString(), "Image");
+  for (const std::string& named :
+       {data + "/lvdisplay.cfg: it is a FIFO (named pipe)", data + "/1presets.cfg: it is a FIFO (named pipe)",
+        data + "/LVimg1.bmp: it is a FIFO (named pipe)", data + "/1lvconfig.cfg: it is a link",
+        data + "/lvimg3.bmp: it is a folder",
+        "[Lenvari Acuity] The data folder " + data + " could not be locked (" + data +
+            "/lenvari-acuity.lock: Is a directory)",
+        data + "/lvscreenidentity.cfg is damaged, so it is not known which monitor the calibration "
+               "was made on; what it held is kept in " + data + "/lvscreenidentity.cfg.",
+        "These letter-set files could not be read as letter sets: " + data + "/lv5.let"})
+    EXPECT_TRUE(Printed(run, named)) << named << "\n" << run.output;
+  EXPECT_FALSE(Printed(run, "could not be saved")) << run.output;
+
+  EXPECT_EQ(NotARegularFile(data + "/lvdisplay.cfg"), "a FIFO (named pipe)");
+  EXPECT_EQ(NotARegularFile(data + "/1presets.cfg"), "a FIFO (named pipe)");
+  EXPECT_EQ(NotARegularFile(data + "/LVimg1.bmp"), "a FIFO (named pipe)");
+  EXPECT_EQ(fs::read_symlink(data + "/1lvconfig.cfg"), outside);
+  EXPECT_EQ(ReadText(outside), "not the program's");
+  EXPECT_TRUE(fs::is_directory(data + "/lvimg3.bmp") && fs::is_empty(data + "/lvimg3.bmp"));
+  EXPECT_TRUE(fs::is_directory(data + "/lenvari-acuity.lock"));
+  ASSERT_EQ(BackupsOf(data + "/lvscreenidentity.cfg").size(), 1u);
+  EXPECT_EQ(ReadText(BackupsOf(data + "/lvscreenidentity.cfg")[0]), "Monitor&:\r\n 1 \r\n");
+  EXPECT_EQ(ReadText(data + "/lv5.let"), letters);  // the built-in set back
+  ASSERT_EQ(BackupsOf(data + "/lv5.let").size(), 1u);
+  EXPECT_TRUE(Printed(run, BackupsOf(data + "/lv5.let")[0]));
 }
 
 TEST(DataFolderSafetyRun, FailedSavesAreSaidOnceAndAFatalErrorIsNoSuccess) {
@@ -169,9 +235,10 @@ TEST(DataFolderSafetyRun, FailedSavesAreSaidOnceAndAFatalErrorIsNoSuccess) {
   ProgramRunRequest request = ScriptRequest("{Enter}{Ctrl+R}{Ctrl+R}", notAFolder, "OK;OK");
   request.calibratedScale = 0;
   const ProgramRunResult run = RunWell(request);
-  EXPECT_EQ(Occurrences(run.output, "] The settings could not be saved in " + notAFolder), 1u)
-      << run.output;
-  EXPECT_TRUE(Printed(run, "Not a directory"));
+  // Each file is named once for its reason, however many saves fail on it.
+  EXPECT_TRUE(Printed(run, "] The settings could not be saved in " + notAFolder)) << run.output;
+  EXPECT_EQ(Occurrences(run.output, " globalconfig.cfg: Not a directory"), 1u) << run.output;
+  EXPECT_EQ(Occurrences(run.output, " 1lvconfig.cfg: Not a directory"), 1u) << run.output;
   EXPECT_EQ(ReadText(notAFolder), "a file where the data folder should be");
 }
 

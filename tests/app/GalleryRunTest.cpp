@@ -5,7 +5,10 @@
 
 #include <QImage>
 
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <sstream>
 
 #include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
@@ -100,6 +103,80 @@ TEST(GalleryRun, ImportedPictureFillsTheChosenSlotAndShowsInImageMode) {
   // The rebuilt image gallery shows the picture in cell 5.
   const QImage cell5 = Cell(Picture(data + "/1imagegallery.bmp"), 5);
   EXPECT_EQ(cell5.pixelColor(cell5.width() / 2 - 40, cell5.height() / 2), QColor(Qt::red));
+}
+
+// How far apart two cells look: the mean difference of their channels.
+double Distance(const QImage& a, const QImage& b) {
+  double sum = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+      sum += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) + std::abs(p.blue() - q.blue());
+    }
+  return sum / (3.0 * a.width() * a.height());
+}
+
+// A store (presets, snapshot, gallery, index) and an import (slot, gallery, index) killed at
+// each of their renames: the next visit of the gallery shows in the cell what the preset file
+// or the slot holds, never the chart or picture they held before.
+TEST(GalleryRun, AStoreOrAnImportKilledAtAnyRenameLeavesNoStaleCell) {
+  if (std::system("strace -V > /dev/null 2>&1") != 0) GTEST_SKIP() << "strace is not installed";
+  namespace fs = std::filesystem;
+  const std::string prepared = FreshFolder("prepared");
+  RunGallery(prepared, "y{Esc}i{Esc}");  // both galleries and their indexes
+  QImage red(300, 200, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  const std::string png = FreshFolder("pictures") + "/Red.png";
+  ASSERT_TRUE(red.save(QString::fromStdString(png), "PNG"));
+
+  const struct {
+    std::string keys, answers, gallery, visit;
+    std::function<bool(const std::string&)> changed;  // whether the new content is stored
+  } cases[] = {
+      {"j{Ctrl+F2}", "", "/1lvgallery.bmp", "y{Esc}",
+       [&](const std::string& work) { return ReadText(work + "/1presets.cfg") != ReadText(prepared + "/1presets.cfg"); }},
+      {"{Tab}{Right}{Enter}", "OK;" + png, "/1imagegallery.bmp", "i{Esc}",
+       [](const std::string& work) { return fs::exists(work + "/lvimg2.bmp"); }},
+  };
+  const std::string work = FreshFolder("work");
+  const std::string log = FreshFolder("log") + "/trace";
+  const auto fresh = [&] {
+    fs::remove_all(work);
+    fs::copy(prepared, work, fs::copy_options::recursive);
+  };
+  for (const auto& c : cases) {
+    const QImage before = Cell(Picture(prepared + c.gallery), 2);
+    fresh();
+    ProgramRunRequest request = ScriptRequest(
+        c.keys, work, c.answers.empty() ? std::nullopt : std::optional<std::string>(c.answers));
+    request.wrapper = {"strace", "-f", "-qq", "-o", log, "-e", "trace=rename"};
+    ASSERT_EQ(RunProgram(request).exitCode, 0);
+    // The renames into the data folder, by their count among all (the frames are renamed too).
+    std::vector<size_t> intoFolder;
+    std::istringstream trace(ReadText(log));
+    size_t count = 0;
+    for (std::string line; std::getline(trace, line);) {
+      if (line.find("rename(") == std::string::npos) continue;
+      ++count;
+      if (line.find("\", \"" + work + "/") != std::string::npos) intoFolder.push_back(count);
+    }
+    ASSERT_GE(intoFolder.size(), 3u) << c.keys;
+    RunGallery(work, c.visit);
+    const QImage after = Cell(Picture(work + c.gallery), 2);
+    ASSERT_GT(Distance(before, after), 5) << c.keys;
+
+    for (size_t k : intoFolder) {
+      fresh();
+      request.wrapper = {"strace", "-f", "-qq", "-o", "/dev/null", "-e", "trace=rename",
+                         "-e", "inject=rename:signal=KILL:when=" + std::to_string(k)};
+      EXPECT_NE(RunProgram(request).exitCode, 0) << c.keys << " " << k;
+      RunGallery(work, c.visit);
+      const QImage shown = Cell(Picture(work + c.gallery), 2);
+      const bool changed = c.changed(work);
+      EXPECT_LT(Distance(shown, changed ? after : before), Distance(shown, changed ? before : after))
+          << c.keys << " killed at rename " << k << (changed ? ": new content" : ": old content");
+    }
+  }
 }
 
 }  // namespace

@@ -6,11 +6,17 @@
 
 #include <QImage>
 
+#include <filesystem>
+
+#include "store/DataFolder.h"
+
 #include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
 namespace {
+
+namespace fs = std::filesystem;
 
 // A run whose one screen names itself through an identity file.
 ProgramRunRequest WithIdentity(const std::string& data, const std::string& model, const std::string& keys,
@@ -48,6 +54,34 @@ TEST(ScreenIdentityRun, AnOlderFolderAdoptsTheMonitorAndAReplacedOneIsCalibrated
   EXPECT_NE(remembered.find("U2720Q"), std::string::npos) << remembered;
   EXPECT_EQ(remembered.find("U2419H"), std::string::npos) << remembered;
   EXPECT_FALSE(AskedForCalibration(RunWell(WithIdentity(data, "U2720Q", ""))));
+}
+
+// A record that is damaged or cannot be read tells nothing of the monitor: one that names itself
+// is calibrated, the damaged file kept as a backup first, the unreadable one left alone.
+TEST(ScreenIdentityRun, ADamagedOrUnreadableRecordAsksForCalibrationAndKeepsTheFile) {
+  const std::string data = FreshFolder("data");
+  RunWell(WithIdentity(data, "U2419H", ""));
+  const std::string path = data + "/lvscreenidentity.cfg";
+  PutText(path, "Monitor&:\r\n 1 \r\n");
+  ProgramRunResult run = RunWell(WithIdentity(data, "U2720Q", "{Enter}"));
+  EXPECT_TRUE(Printed(run, "[Calibration Required] It is not known which monitor the calibration "
+                           "was made on (lvscreenidentity.cfg could not be read), and the patient "
+                           "monitor is now DEL U2720Q. Calibration is now required."))
+      << run.output;
+  ASSERT_EQ(BackupsOf(path).size(), 1u);
+  EXPECT_EQ(ReadText(BackupsOf(path)[0]), "Monitor&:\r\n 1 \r\n");
+  const std::string remembered = ReadText(path);
+  EXPECT_NE(remembered.find("U2720Q"), std::string::npos) << remembered;
+
+  fs::permissions(path, fs::perms::none);
+  ProgramRunRequest unreadable = WithIdentity(data, "U2720Q", "{Enter}");
+  unreadable.unprivileged = true;
+  run = RunWell(unreadable);
+  EXPECT_TRUE(AskedForCalibration(run)) << run.output;
+  EXPECT_TRUE(Printed(run, path + ": Permission denied")) << run.output;
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(ReadText(path), remembered);
+  EXPECT_EQ(BackupsOf(path).size(), 1u);
 }
 
 TEST(ScreenIdentityRun, ABelievableReportedSizeStartsTheSquareAndChecksTheMeasurement) {

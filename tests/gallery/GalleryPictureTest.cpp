@@ -140,6 +140,19 @@ TEST(GalleryPicture, KeptInMemoryWhileTheFileIsUnchangedAndRebuiltWhenItIsNotFit
   EXPECT_EQ(PresetGalleryPicture(pictures, t.state, t.shapes).Image().pixelColor(5, 5),
             QColor(Qt::blue));
 
+  // A cell not drawn from the preset it stands for (a crash came between the preset file and
+  // the picture) is drawn again before it is shown, and the index saved after it; the other
+  // cells stay as they are.
+  t.state.presets.PresetTable[2][1] = "JacksonCross";
+  const QImage repaired = PresetGalleryPicture(pictures, t.state, t.shapes).Image();
+  EXPECT_EQ(repaired.pixelColor(5, 5), QColor(Qt::blue));
+  EXPECT_NE(repaired.pixelColor(480, 90), QColor(Qt::blue));
+  const auto repairedAt = std::filesystem::last_write_time(t.Path("1LVGallery.bmp"));
+  GalleryPictures again;
+  EXPECT_EQ(PresetGalleryPicture(again, t.state, t.shapes).Image().pixelColor(480, 90),
+            repaired.pixelColor(480, 90));
+  EXPECT_EQ(std::filesystem::last_write_time(t.Path("1LVGallery.bmp")), repairedAt);
+
   // The image gallery is checked the same way.
   EXPECT_EQ(ImageGalleryPicture(pictures, t.state, t.shapes).Width(), 1920);
   EXPECT_TRUE(std::filesystem::exists(t.Path("1imagegallery.bmp")));

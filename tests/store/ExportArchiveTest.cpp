@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -158,6 +159,44 @@ TEST_F(ExportFolders, FailureLeavesNoPartialFileAndKeepsTheOldArchive) {
               (std::map<std::string, std::string>{{"a.cfg", "a"}}));
     EXPECT_EQ(FolderNames(target).size(), 2u);  // the archive and locked
   }
+}
+
+TEST_F(ExportFolders, LinksAreLeftOutAndNamedAndSoAreTheLockAndLeftoversOfSaves) {
+  WriteFile(data / "LV1.LET", "mine");
+  const fs::path elsewhere = fs::path(root.path().toStdString()) / "elsewhere";
+  WriteFile(elsewhere / "passwd", "root:x:0:0");
+  fs::create_symlink(elsewhere / "passwd", data / "notes.txt");
+  fs::create_directory_symlink(elsewhere, data / "linked folder");
+  ASSERT_EQ(::mkfifo((data / "pipe").c_str(), 0644), 0);
+  for (const char* name : {"lenvari-acuity.lock", "1lvconfig.cfg.0123abcd.tmp", "1LVGallery.bmp.Ab3dE9",
+                           "1presets.cfg.tmp"})
+    WriteFile(data / name, "half");
+
+  std::vector<std::string> said;
+  const auto box = [&](const std::string& text, int, const std::string& title) {
+    said.push_back(title + ": " + text);
+    return kIdOk;
+  };
+  ExportCommand(box, data.string(), [this] { return target.string(); });
+  EXPECT_EQ(ReadArchive(target / "Lenvari Archive.zip"),
+            (std::map<std::string, std::string>{{"LV1.LET", "mine"}}));
+  ASSERT_EQ(said.size(), 2u);
+  EXPECT_EQ(said[1], "Lenvari Export to ZIP File: The archive was written, but these are not files "
+                     "of the data folder and were left out of it:\\nlinked folder: a link\\nnotes.txt: "
+                     "a link\\npipe: a FIFO (named pipe)");
+
+  // A failure is said: the examiner must not believe a copy was made.
+  said.clear();
+  fs::remove(data / "pipe");
+  fs::remove(data / "notes.txt");
+  fs::remove(data / "linked folder");
+  ExportCommand(box, data.string(), [this] { return (target / "missing").string(); });
+  ASSERT_EQ(said.size(), 2u);
+  EXPECT_EQ(said[1].find("Lenvari Export to ZIP File: The archive could not be written:\\n" +
+                         (target / "missing" / "Lenvari Archive.zip").string() + ": "),
+            0u)
+      << said[1];
+  EXPECT_NE(said[1].find("No archive was made"), std::string::npos);
 }
 
 }  // namespace
