@@ -13,10 +13,13 @@
 
 #include "platform/Bitmap.h"
 #include "store/BuiltInLetterSets.h"
+#include "store/ControlWindowFile.h"
+#include "store/DisplayFile.h"
 #include "store/BuiltInPresets.h"
 #include "store/LetterSetFiles.h"
 #include "store/MonitorDataFile.h"
 #include "store/PresetFile.h"
+#include "store/ScreenIdentity.h"
 #include "store/SettingsFiles.h"
 
 using namespace lenvari;
@@ -120,6 +123,13 @@ int main(int argc, char** argv) {
     Put(root / "lettersets", "lv" + std::to_string(f) + ".let", LetterSetFileText(state.letters, f));
   }
   PutPictures(root / "bmp");
+  Put(root / "controlwindow", "lvcontrolwindow.cfg",
+      ControlWindowFileText({-1270, 40, 900, 620}));
+  Put(root / "display", "lvdisplay.cfg", DisplayFileText({1, 2.2}));
+  PerMonitor<ScreenRecord> screens{};
+  screens[1] = {true, "DEL", "U2419H", "7XK2", 1920, 1080, 1.25, 90, 0, 0};
+  screens[2] = {true, "", "", "", 1280, 1024, 1, 0, 0, 0};
+  Put(root / "screenidentity", "lvscreenidentity.cfg", ScreenIdentityFileText(screens));
   Put(root / "keyscript", "keys", "+m{Ctrl+F3}%{F3}{Backspace}{Enter}{Wait:1}{Click:10,-20}"
                                   "{Remote:m5}{Burst:ControlRemoteF12}{Menu:2/105}{{x");
   return 0;

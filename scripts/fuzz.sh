@@ -6,13 +6,14 @@
 # again writes the same bytes. A finding stops the script with the input saved under
 # build/fuzz/findings (reproduce: build/fuzz/fuzz_READER build/fuzz/findings/FILE).
 #   scripts/fuzz.sh [SECONDS] [READER...]
-#   readers: settings monitordata presets lettersets keyscript bmp
+#   readers: settings monitordata presets lettersets keyscript bmp controlwindow display
+#            screenidentity
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
 shift || true
 readers=("$@")
-[ ${#readers[@]} -eq 0 ] && readers=(settings monitordata presets lettersets keyscript bmp)
+[ ${#readers[@]} -eq 0 ] && readers=(settings monitordata presets lettersets keyscript bmp controlwindow display screenidentity)
 
 # clang, and libFuzzer's runtime from clang's compiler-rt package.
 bash scripts/setup.sh
