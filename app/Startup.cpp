@@ -65,7 +65,7 @@ void TakeDataFolder(ProgramContext& context) {
         "The data folder " + context.state.DataPath + " could not be locked (" +
             (std::filesystem::path(context.state.DataPath) / kFolderLockFileName).string() +
             ": " + reason +
-            ").\n\nA second Lenvari Acuity started on this folder would not be refused, and "
+            ").\\n\\nA second Lenvari Acuity started on this folder would not be refused, and "
             "the two would save over each other's changes.",
         kMbIconExclamation, "Lenvari Acuity");
     return;
