@@ -485,6 +485,8 @@ void Canvas::StretchCanvas(const Canvas& other, RectF target) {
 
 void Canvas::StretchCanvasSampled(const Canvas& other, RectF target) {
   const QImage& source = other.Image();
+  // The copy is written past the painter: a clear still waiting would land on it later.
+  impl_->Painter();
   impl_->EndPainting();
   const QRect written = SampleImageInto(source, *impl_->image, impl_->PxRect(target));
   if (!written.isEmpty()) impl_->AddInk(written, -2);
