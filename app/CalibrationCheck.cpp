@@ -132,6 +132,12 @@ void CheckCalibration(ProgramContext& context, bool askDistance) {
   RecallPresetOneAndDraw(context);
 }
 
+bool LoopEntryCalibrationDue(const State& state) {
+  const int m = state.monitors.CurrentMonitor;
+  return CalibrationRequired(state.monitors, m, kLoopEntryCalibrationMinimum) ||
+         !MonitorChangeText(state, m).empty();
+}
+
 bool LoopEntryCalibrationCheck(ProgramContext& context) {
   Monitors& monitors = context.state.monitors;
   const int m = monitors.CurrentMonitor;

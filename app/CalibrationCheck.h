@@ -23,7 +23,9 @@ void CheckCalibration(ProgramContext& context, bool askDistance = false);
 
 // At the entry of the input loop: calibration when the resolution changed, a scale is below
 // 25, or the monitor is not the calibrated one, with the distance dialog first; then the chart window reopened and preset 1 drawn.
-// True when it ran (and drew the chart).
+// True when it ran (and drew the chart). `LoopEntryCalibrationDue` tells beforehand whether
+// it will.
 bool LoopEntryCalibrationCheck(ProgramContext& context);
+bool LoopEntryCalibrationDue(const State& state);
 
 }  // namespace lenvari
