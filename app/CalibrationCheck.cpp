@@ -118,7 +118,7 @@ void RunCalibrationScreen(ProgramContext& context, bool monitorChanged) {
   CalibrateScreen(context.console, context.state.monitors, context.state.settings, host, hints);
 }
 
-void CheckCalibration(ProgramContext& context) {
+void CheckCalibration(ProgramContext& context, bool askDistance) {
   Monitors& monitors = context.state.monitors;
   const int m = monitors.CurrentMonitor;
   // The presets shown and stored from now on are those of the monitor switched to; the table
@@ -137,6 +137,9 @@ void CheckCalibration(ProgramContext& context) {
     }
     context.console.BringToFront();
     context.console.ConsoleTopMost(0);
+    // The square's size depends on the distance, which a monitor never calibrated may not
+    // have been given yet.
+    if (askDistance) SHOWCALIBRATE(0, context.state.settings.TestDistance[m]);
     RunCalibrationScreen(context, !change.empty());
     SaveConfiguration(context.state);
   } else {
@@ -145,6 +148,12 @@ void CheckCalibration(ProgramContext& context) {
   StorePresentRectangle(monitors, m);
   SaveMonitorData(monitors, context.state.settings, context.state.DataPath);
   RecallPresetOneAndDraw(context);
+}
+
+bool LoopEntryCalibrationDue(const State& state) {
+  const int m = state.monitors.CurrentMonitor;
+  return CalibrationRequired(state.monitors, m, kLoopEntryCalibrationMinimum) ||
+         !MonitorChangeText(state, m).empty();
 }
 
 bool LoopEntryCalibrationCheck(ProgramContext& context) {

@@ -17,11 +17,15 @@ void RememberCalibratedScreen(State& state, int m);
 
 // After a change of patient monitor: calibration when the resolution changed, a scale is
 // below 10, or the monitor, its display scaling or its rotation is not the calibrated one; then the monitor data saved, the chart window reopened, preset 1 recalled and drawn.
-void CheckCalibration(ProgramContext& context);
+// `askDistance`: the calibration starts with the distance dialog (the examiner switched
+// monitors with Ctrl+A; the configuration dialog has its own distance box).
+void CheckCalibration(ProgramContext& context, bool askDistance = false);
 
 // At the entry of the input loop: calibration when the resolution changed, a scale is below
 // 25, or the monitor is not the calibrated one, with the distance dialog first; then the chart window reopened and preset 1 drawn.
-// True when it ran (and drew the chart).
+// True when it ran (and drew the chart). `LoopEntryCalibrationDue` tells beforehand whether
+// it will.
 bool LoopEntryCalibrationCheck(ProgramContext& context);
+bool LoopEntryCalibrationDue(const State& state);
 
 }  // namespace lenvari

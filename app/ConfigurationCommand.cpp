@@ -1,16 +1,15 @@
 #include "app/ConfigurationCommand.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
-
 #include <string>
 
 #include "app/CalibrationCheck.h"
 #include "app/ChartDisplay.h"
 #include "app/MonitorWindowCommand.h"
 #include "app/VirtualRemote.h"
+#include "common/NumberText.h"
 #include "dialogs/LenvariDLL.h"
+#include "gallery/GalleryLook.h"
+#include "render/DistanceRescale.h"
 #include "store/DataFolder.h"
 #include "store/DisplayFile.h"
 #include "store/MemoryPresets.h"
@@ -47,14 +46,24 @@ void CalibrateFromConfiguration(ProgramContext& context, bool monitorChanged) {
   DrawChartFrame(context);
 }
 
-// Windows keep being served while the program waits.
-void PauseMilliseconds(int milliseconds) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < milliseconds) {
-    QCoreApplication::processEvents();
-    QThread::msleep(10);
+// A new distance keeps the calibration: the square measured then holds the screen's pixel
+// pitch, so each monitor whose distance changed gets its scales multiplied by old / new
+// distance. Returns the status line that tells so ("" when no scale changed).
+std::string FollowDistanceChanges(State& state, const Settings& before) {
+  std::string told;
+  for (int m = 1; m <= state.monitors.NumberOfMonitors && m <= kMaxMonitors; ++m) {
+    const std::string& from = before.TestDistance[m];
+    const std::string& to = state.settings.TestDistance[m];
+    if (from == to) continue;
+    const int x = state.monitors.MasterScaleX[m], y = state.monitors.MasterScaleY[m];
+    if (!RescaleForDistance(state.monitors, m, from, to)) continue;
+    if (!told.empty()) told += "; ";
+    told += "Monitor " + std::to_string(m) + ": test distance " + TrimBlanks(from) + " -> " +
+            TrimBlanks(to) + ", chart scales " + std::to_string(x) + " x " + std::to_string(y) +
+            " -> " + std::to_string(state.monitors.MasterScaleX[m]) + " x " +
+            std::to_string(state.monitors.MasterScaleY[m]) + " pixels (same calibration)";
   }
+  return told;
 }
 
 // The examiner's windows follow the flags the dialog left: the monitor window opened or
@@ -68,8 +77,6 @@ void ApplyWindowChoices(ProgramContext& context, int monitorWindowBefore, int re
       OpenMonitorWindow(context);
     }
   }
-  // The remote's window needs a moment to close by itself before it is looked for.
-  PauseMilliseconds(1000);
   if (settings.ShowVirtualRemote == 0) {
     CloseVirtualRemote(context);
   } else if (remoteBefore == 0) {
@@ -86,9 +93,18 @@ void RunConfigurationDialog(ProgramContext& context) {
   const int monitorWindowBefore = state.settings.MonitorWindowFlag;
   const int remoteBefore = state.settings.ShowVirtualRemote;
   const DisplayOptions displayBefore = state.display;
+  const State before = state;
 
   const int result = ShowConfiguration(state);
   const bool monitorChanged = state.monitors.CurrentMonitor != monitorBefore;
+  const std::string rescaled = FollowDistanceChanges(state, before.settings);
+  if (!rescaled.empty()) {
+    context.statusNotice = rescaled;
+    if (context.chartCanvas) ApplyChartScale(state.monitors, *context.chartCanvas);
+  }
+  // Pictures drawn with the old settings would show other charts than a recall does.
+  for (int m = 1; m <= state.monitors.NumberOfMonitors && m <= kMaxMonitors; ++m)
+    if (GalleryLookChanged(before, state, m)) ForgetGalleryPictures(context.galleries, state.DataPath, m);
   if (result == 1) CalibrateFromConfiguration(context, monitorChanged);
   if (monitorChanged) CheckCalibration(context);
   ApplyWindowChoices(context, monitorWindowBefore, remoteBefore);

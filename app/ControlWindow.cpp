@@ -178,7 +178,9 @@ std::string LiveStatusText(const State& state, const std::string& typedDigits) {
 }
 
 void ShowLiveStatus(ProgramContext& context, const std::string& typedDigits) {
-  context.console.ShowStatus(LiveStatusText(context.state, typedDigits));
+  std::string text = LiveStatusText(context.state, typedDigits);
+  if (!context.statusNotice.empty()) text += "\n" + context.statusNotice;
+  context.console.ShowStatus(text);
 }
 
 }  // namespace lenvari

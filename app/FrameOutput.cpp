@@ -28,7 +28,8 @@ QJsonArray WindowGeometry(const CanvasWindow& window) {
 
 }  // namespace
 
-std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow) {
+std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow,
+                           const std::string& statusNotice) {
   const ChartState& c = state.chart;
   const Monitors& monitors = state.monitors;
   const int m = monitors.CurrentMonitor;
@@ -101,6 +102,7 @@ std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow) 
   o["BestMeasurableAcuity"] =
       best > 0 ? QString::fromStdString(numerator + "/" + ShortestNumber(best)) : QString();
   if (chartWindow) o["ChartWindowGeometry"] = WindowGeometry(*chartWindow);
+  if (!statusNotice.empty()) o["StatusNotice"] = QString::fromStdString(statusNotice);
   return QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString();
 }
 
@@ -114,7 +116,7 @@ void WriteFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindo
   std::string reason;
   const bool saved = canvas.Image().save(QString::fromStdString(base + ".png"), "PNG");
   if (!saved) reason = "the picture could not be written";
-  if (saved && WriteFileAtomically(base + ".json", FrameStateJson(context.state, window), &reason))
+  if (saved && WriteFileAtomically(base + ".json", FrameStateJson(context.state, window, context.statusNotice), &reason))
     return;
   // A scripted run whose frames are missing would be judged on pictures it never wrote.
   std::fprintf(stderr, "LenvariMain: --frames: %s: %s\n", base.c_str(), reason.c_str());

@@ -19,6 +19,7 @@ void WriteMonitorFrame(ProgramContext& context, const Canvas& canvas, const Canv
                        const std::vector<std::string>& printed);
 
 // The JSON text describing the state behind a frame, with the chart window's real geometry.
-std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow);
+std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow,
+                           const std::string& statusNotice = "");
 
 }  // namespace lenvari

@@ -34,6 +34,7 @@ void ExitConfirmation(ProgramContext& context) {
 void RunOnePass(ProgramContext& context, const std::string& input) {
   ChartState& chart = context.state.chart;
   chart.ShowMemoryNumber = 0;
+  context.statusNotice.clear();
   if (input.size() == 1 && input[0] == kEsc) ExitConfirmation(context);
   context.console.FlushKeys();
   if (chart.PointerMode != 0 && !KeepsPointer(input)) chart.PointerMode = 0;

@@ -1,5 +1,7 @@
 #include "app/LoopEntry.h"
 
+#include <QCoreApplication>
+
 #include "app/AboutBox.h"
 #include "app/CalibrationCheck.h"
 #include "app/ChartDisplay.h"
@@ -12,10 +14,18 @@ namespace lenvari {
 
 void RunLoopEntry(ProgramContext& context) {
   context.console.ConsoleTopMost(1);
+  // Without a calibration to run, the chart comes first and is on the screen before the
+  // examiner's windows are built (the About box, the menus): the patient display is what a
+  // start is waited for.
+  const bool chartFirst = !LoopEntryCalibrationDue(context.state);
+  if (chartFirst) {
+    DrawChartFrame(context);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
   ShowAboutBox(context);
   context.state.chart.StartTime = SecondsSinceMidnight();
   BuildMenus(context);
-  if (!LoopEntryCalibrationCheck(context)) DrawChartFrame(context);
+  if (!LoopEntryCalibrationCheck(context) && !chartFirst) DrawChartFrame(context);
   ShowLiveStatus(context);
   if (context.state.settings.ShowVirtualRemote == 1) StartVirtualRemote(context);
 }

@@ -9,6 +9,7 @@
 #include "app/QuickKeyList.h"
 #include "app/RemoteSupport.h"
 #include "app/VideoCommands.h"
+#include "gallery/GalleryLook.h"
 #include "platform/Shell.h"
 #include "store/ExportArchive.h"
 #include "store/SettingsFiles.h"
@@ -55,7 +56,7 @@ void NextPatientMonitor(ProgramContext& context) {
   }
   monitors.CurrentMonitor += 1;
   if (monitors.CurrentMonitor > monitors.NumberOfMonitors) monitors.CurrentMonitor = 1;
-  CheckCalibration(context);
+  CheckCalibration(context, true);
 }
 
 void OpenRemoteSupport(ProgramContext&) { OpenWithDefaultHandler(kRemoteSupportAddress); }
@@ -77,6 +78,9 @@ void MirrorKey(ProgramContext& context) {
   int& mirror = context.state.settings.Mirror[context.state.monitors.CurrentMonitor];
   mirror = -mirror;
   SaveConfiguration(context.state);
+  // The thumbnails show the charts as they were drawn: the other way round now.
+  ForgetGalleryPictures(context.galleries, context.state.DataPath,
+                        context.state.monitors.CurrentMonitor);
 }
 
 void ExportKey(ProgramContext& context) {

@@ -24,7 +24,8 @@ void OpenRemoteSupport(ProgramContext& context);
 void SelectVideoKey(ProgramContext& context);
 // "q": the quick-key list; the console is parked below the patient display afterwards.
 void QuickKeyListKey(ProgramContext& context);
-// Ctrl+R: the chart mirrored for a room with a mirror, or back; saved at once.
+// Ctrl+R: the chart mirrored for a room with a mirror, or back; saved at once, and the
+// galleries built anew before they are next shown.
 void MirrorKey(ProgramContext& context);
 // Ctrl+Z: asks, then writes the data folder into a ZIP archive in a chosen folder.
 void ExportKey(ProgramContext& context);

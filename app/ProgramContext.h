@@ -61,6 +61,10 @@ struct ProgramContext {
   double controlWindowMovedAt = 0;
   WindowPlace controlWindowSaved;
 
+  // A line the status shows under the chart state after the command that set it (what a
+  // command did that the chart does not show); cleared when the next input comes.
+  std::string statusNotice;
+
   int missingChartWindowPolls = 0;
   // While the About box shows: the monotonic time at which the input wait hides it.
   std::optional<double> aboutBoxHideAt;

@@ -1,7 +1,8 @@
 // Time to open a gallery (paint the prepared picture and the selection frame), to build the
 // preset gallery (36 thumbnails and its file), to update one preset's cell after a store (its
 // snapshot file, the cell, the gallery file), and to build the image gallery, at 1920 x 1080
-// and 3840 x 2160. Files go to a temporary folder.
+// and 3840 x 2160, the image gallery with all 36 slots full, and the import of a 48-megapixel
+// photo. Files go to a temporary folder.
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +13,7 @@
 #include "gallery/GalleryBuild.h"
 #include "gallery/GalleryCells.h"
 #include "gallery/GalleryVisit.h"
+#include "gallery/ImageImport.h"
 #include "render/DrawChart.h"
 #include "render/OptotypeShapes.h"
 #include "store/BuiltInLetterSets.h"
@@ -99,11 +101,42 @@ void BM_BuildImageGallery(benchmark::State& bench) {
   for (auto _ : bench) benchmark::DoNotOptimize(BuildImageGallery(state, Shapes()).Width());
 }
 
+// Every slot full, each picture as large as import keeps it (the display's size).
+void BM_BuildImageGalleryFullSlots(benchmark::State& bench) {
+  Folder folder;
+  const State state = GalleryState(Width(bench), Height(bench), folder.Path());
+  QImage photo(Width(bench), Height(bench), QImage::Format_RGB32);
+  for (int y = 0; y < photo.height(); ++y)
+    for (int x = 0; x < photo.width(); ++x) photo.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
+  for (int n = 1; n <= 36; ++n)
+    photo.save(QString::fromStdString(folder.Path() + "/lvimg" + std::to_string(n) + ".bmp"));
+  for (auto _ : bench) benchmark::DoNotOptimize(BuildImageGallery(state, Shapes()).Width());
+}
+
+// Importing a 48-megapixel phone photo (8064 x 6048 JPEG) into a slot.
+void BM_ImportLargePhoto(benchmark::State& bench) {
+  Folder folder;
+  State state = GalleryState(Width(bench), Height(bench), folder.Path());
+  const std::string jpeg = folder.Path() + "/phone.jpg";
+  {
+    QImage photo(8064, 6048, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y)
+      for (int x = 0; x < photo.width(); ++x) photo.setPixel(x, y, qRgb(x % 256, y % 256, 90));
+    photo.save(QString::fromStdString(jpeg), "JPG", 90);
+  }
+  int width = 0, height = 0;
+  LargestDisplay(state, width, height);
+  for (auto _ : bench)
+    benchmark::DoNotOptimize(SaveAsBmp(jpeg, folder.Path() + "/lvimg1.bmp", width, height));
+}
+
 #define GALLERY_SIZES ->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_OpenGallery) GALLERY_SIZES->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_BuildPresetGallery) GALLERY_SIZES->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_UpdatePresetThumbnail) GALLERY_SIZES->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_BuildImageGallery) GALLERY_SIZES->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_BuildImageGalleryFullSlots) GALLERY_SIZES->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ImportLargePhoto)->Args({1920, 1080})->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace lenvari

@@ -57,14 +57,20 @@ std::string AskCalibrationDistance(const std::string& distance) {
   QObject::connect(meters, &QRadioButton::toggled, &dialog, [&unit](bool on) {
     if (on) unit = "meters";
   });
+  // A unit word typed after the number chooses that unit ("6 meters", "20 ft").
+  QObject::connect(edit, &QLineEdit::textChanged, &dialog, [=](const QString& text) {
+    const auto entry = ReadTypedDistance(text.toStdString());
+    if (!entry || entry->unit.empty()) return;
+    (entry->unit == "feet" ? feet : meters)->setChecked(true);
+  });
   double accepted = 0;
   QObject::connect(FindControl<QPushButton>(dialog, kOkId), &QPushButton::clicked, &dialog, [&] {
-    const double value = LeadingNumber(edit->text().toStdString());
-    if (!DistanceAcceptable(value, unit)) {
+    const auto entry = ReadTypedDistance(edit->text().toStdString());
+    if (!entry || !DistanceAcceptable(entry->value, unit)) {
       ShowDialogMessage(&dialog, " ", kDistanceRangeMessage);
       return;
     }
-    accepted = value;
+    accepted = entry->value;
     dialog.accept();
   });
   QObject::connect(FindControl<QPushButton>(dialog, kCancelId), &QPushButton::clicked, &dialog,

@@ -1,6 +1,8 @@
 #include "dialogs/CalibrationDistance.h"
 
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
 
 namespace lenvari {
 
@@ -14,7 +16,50 @@ bool EndsWith(const std::string& text, const std::string& tail) {
          text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
+std::string LowerCase(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 }  // namespace
+
+std::optional<TypedDistanceEntry> ReadTypedDistance(const std::string& typed) {
+  const std::string text = Trimmed(typed);
+  size_t end = 0;
+  int digits = 0, separators = 0;
+  std::string number;
+  for (; end < text.size(); ++end) {
+    const char c = text[end];
+    if (std::isdigit(static_cast<unsigned char>(c))) {
+      ++digits;
+      number += c;
+    } else if ((c == '.' || c == ',') && separators == 0) {
+      ++separators;
+      number += '.';
+    } else {
+      break;
+    }
+  }
+  if (digits == 0) return std::nullopt;
+  TypedDistanceEntry entry;
+  entry.value = std::strtod(number.c_str(), nullptr);
+  const std::string word = LowerCase(Trimmed(text.substr(end)));
+  if (word == "feet" || word == "foot" || word == "ft") {
+    entry.unit = "feet";
+  } else if (word == "meters" || word == "meter" || word == "metres" || word == "metre" ||
+             word == "m") {
+    entry.unit = "meters";
+  } else if (!word.empty()) {
+    return std::nullopt;
+  }
+  return entry;
+}
 
 std::string DistanceUnit(const std::string& distance) {
   if (EndsWith(distance, "feet")) return "feet";

@@ -102,15 +102,33 @@ void ConnectDisplayOptions(ConfigurationSession& s) {
 void ConnectCalibration(ConfigurationSession& s) {
   ConfigurationValues& v = s.work.values;
   ConfigurationControls& c = s.c;
+  // What is no distance is kept aside, never saved as the number it begins with; a unit word
+  // typed after the number selects that unit.
   QObject::connect(c.distanceEdit, &QLineEdit::textChanged, s.dialog,
                    Edit(s, [&](const QString& text) {
-                     v.TestDistance.at(s.Monitor()) =
-                         TypedDistance(text.toStdString(), c.feetRadio->isChecked());
+                     const int m = s.Monitor();
+                     const auto typed = TypedDistance(text.toStdString(), c.feetRadio->isChecked());
+                     if (!typed) {
+                       s.work.unreadableDistance.at(m) = text.toStdString();
+                       return;
+                     }
+                     s.work.unreadableDistance.at(m).reset();
+                     v.TestDistance.at(m) = *typed;
+                     const bool feet = DistanceInFeet(*typed);
+                     if (feet != c.feetRadio->isChecked()) {
+                       s.loading = true;
+                       (feet ? c.feetRadio : c.metersRadio)->setChecked(true);
+                       s.loading = false;
+                     }
                      ShowTwentyTwoHundredSize(s);
                    }));
   const auto unit = [&](bool feet) {
     std::string& distance = v.TestDistance.at(s.Monitor());
     distance = DistanceWithUnit(distance, feet);
+    // A unit word left in the box would contradict the unit chosen: the number stays alone.
+    const auto typed = ReadTypedDistance(c.distanceEdit->text().toStdString());
+    if (typed && !typed->unit.empty())
+      c.distanceEdit->setText(QString::fromStdString(DistanceNumberText(typed->value)));
     ShowTwentyTwoHundredSize(s);
   };
   OnChecked(s, c.feetRadio, [=] { unit(true); });

@@ -53,7 +53,8 @@ void ShowMonitorSettings(ConfigurationSession& s) {
   c.maxRowsList->setCurrentIndex(NumberItem(v.MaxVShutter.at(m), 10));
   c.statusBar->setChecked(v.StatusBar.at(m) == 0);
   const std::string& distance = v.TestDistance.at(m);
-  c.distanceEdit->setText(QString::fromStdString(DistanceBoxText(distance)));
+  const std::optional<std::string>& unreadable = s.work.unreadableDistance.at(m);
+  c.distanceEdit->setText(QString::fromStdString(unreadable ? *unreadable : DistanceBoxText(distance)));
   CheckPair(c.feetRadio, DistanceInFeet(distance), c.metersRadio, !DistanceInFeet(distance));
   ShowTwentyTwoHundredSize(s);
   c.jccList->setCurrentIndex(TargetSizeItem(v.JacksonCrossTargetSize.at(m)));

@@ -115,8 +115,11 @@ bool DistanceInFeet(const std::string& testDistance) {
   return EndsWith(Lower(testDistance), "feet");
 }
 
-std::string TypedDistance(const std::string& typed, bool feet) {
-  return DistanceNumberText(LeadingNumber(typed)) + UnitWord(feet);
+std::optional<std::string> TypedDistance(const std::string& typed, bool feet) {
+  const auto entry = ReadTypedDistance(typed);
+  if (!entry) return std::nullopt;
+  if (!entry->unit.empty()) feet = entry->unit == "feet";
+  return DistanceNumberText(entry->value) + UnitWord(feet);
 }
 
 std::string DistanceWithUnit(const std::string& testDistance, bool feet) {
@@ -148,6 +151,7 @@ int FirstUncalibratableMonitor(const ConfigurationWork& work, bool includeCurren
   for (int m = 1; m <= v.NumberOfMonitors; ++m) {
     const bool edited = v.TestDistance.at(m) != work.entry.TestDistance.at(m);
     const bool current = includeCurrent && m == v.CurrentMonitor;
+    if (work.unreadableDistance.at(m)) return m;
     if ((edited || current) && !DistanceCalibratable(v.TestDistance.at(m))) return m;
   }
   return 0;

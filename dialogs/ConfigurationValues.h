@@ -2,6 +2,7 @@
 // The configuration dialog's working copy and the rules that turn its values into list items,
 // texts and colours and back. No widgets here: the dialog's controls show and edit these values.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,9 @@ struct ConfigurationWork {
   ConfigurationValues values;
   ConfigurationValues entry;  // as the caller passed them
   int red = 0, green = 0, blue = 0, background = 0;
+  // Per monitor, what its distance box holds when that is no distance (nothing when it is
+  // one): such a box is refused on Save and Calibrate and shown again as typed.
+  LenvariMonitorTable<std::optional<std::string>> unreadableDistance;
   bool changed = false;
   bool save = false;
   bool calibrate = false;
@@ -93,8 +97,10 @@ std::string RemoveSlashes(const std::string& text);
 // feet (the text ends in "feet", any letter case) rather than meters.
 std::string DistanceBoxText(const std::string& testDistance);
 bool DistanceInFeet(const std::string& testDistance);
-// The distance after typing `typed` into the box: its number and the unit kept ("12 feet").
-std::string TypedDistance(const std::string& typed, bool feet);
+// The distance after typing `typed` into the box: its number and the unit typed after it, or
+// the unit selected when none was ("12 feet", "6 meters"); nothing when the box holds no
+// distance ("12abc", "3,5,1", "").
+std::optional<std::string> TypedDistance(const std::string& typed, bool feet);
 // The distance with its unit word swapped and the number left as it is (" 20 meters").
 std::string DistanceWithUnit(const std::string& testDistance, bool feet);
 // Height in centimetres of a 20/200 optotype at the distance, to two decimals, and its text.

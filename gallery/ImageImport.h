@@ -1,6 +1,7 @@
 #pragma once
 // Pictures brought into the image slots: the examiner's file is decoded and written as a
-// 24-bit Windows bitmap of the same pixel size into the slot; the original is never touched.
+// 24-bit Windows bitmap into the slot, reduced to the largest display's size when it is larger;
+// the original is never touched.
 
 #include <functional>
 #include <string>
@@ -18,13 +19,20 @@ constexpr int kImageNoEncoder = 17;
 
 // Converts the image file `source` into a file of the MIME type `mimeType` at `target`
 // (only "image/bmp" is written). Blank names do nothing and give 0. A source that cannot be
-// decoded (missing, corrupt, unknown format, too large to hold) leaves `target` as it was;
-// the target is otherwise replaced whole or not at all. `print` receives the console's
-// lines ("Encoder not installed").
+// decoded (missing, corrupt, unknown format) leaves `target` as it was, with `reason` telling
+// why; the target is otherwise replaced whole or not at all. `print` receives the console's
+// lines ("Encoder not installed"). With `maxWidth` and `maxHeight` above 0 a larger picture is
+// reduced to fit them, its proportions kept.
 int ConvertImageFile(const std::string& source, const std::string& target,
                      const std::string& mimeType,
-                     const std::function<void(const std::string&)>& print = {});
-int SaveAsBmp(const std::string& source, const std::string& target);
+                     const std::function<void(const std::string&)>& print = {}, int maxWidth = 0,
+                     int maxHeight = 0, std::string* reason = nullptr);
+int SaveAsBmp(const std::string& source, const std::string& target, int maxWidth = 0,
+              int maxHeight = 0, std::string* reason = nullptr);
+
+// The largest picture an image slot keeps: the size of the largest monitor, as nothing larger
+// is ever shown.
+void LargestDisplay(const State& state, int& width, int& height);
 
 // What an import needs from the program around it.
 struct AddImagesHost {

@@ -10,8 +10,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <string>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 #include "platform/Bitmap.h"
 #include "platform/SampledStretch.h"
@@ -249,8 +254,33 @@ struct Canvas::Impl {
   }
 };
 
+namespace {
+
+// A display-size image is written whole for the first frame: on a 4K display some 8,000 pages
+// of memory, and on some machines each first touch of a page costs tens of microseconds (a
+// tenth of a second or more before the first chart shows). Where the system gives large pages
+// on request, the image asks for them.
+QImage NewImage(int width, int height) {
+#if defined(__linux__)
+  constexpr size_t kLargePage = 2u << 20;
+  const qsizetype stride = static_cast<qsizetype>(width) * 4;
+  const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(height);
+  if (bytes >= kLargePage) {
+    const size_t rounded = (bytes + kLargePage - 1) / kLargePage * kLargePage;
+    if (void* data = std::aligned_alloc(kLargePage, rounded)) {
+      madvise(data, rounded, MADV_HUGEPAGE);
+      return QImage(static_cast<uchar*>(data), width, height, stride, QImage::Format_RGB32,
+                    [](void* buffer) { std::free(buffer); }, data);
+    }
+  }
+#endif
+  return QImage(width, height, QImage::Format_RGB32);
+}
+
+}  // namespace
+
 Canvas::Canvas(int pixelWidth, int pixelHeight) : impl_(std::make_unique<Impl>()) {
-  *impl_->image = QImage(std::max(1, pixelWidth), std::max(1, pixelHeight), QImage::Format_RGB32);
+  *impl_->image = NewImage(std::max(1, pixelWidth), std::max(1, pixelHeight));
   impl_->image->fill(Qt::white);
   impl_->backgroundKnown = true;
   impl_->changed = QRegion(impl_->image->rect());
@@ -485,6 +515,8 @@ void Canvas::StretchCanvas(const Canvas& other, RectF target) {
 
 void Canvas::StretchCanvasSampled(const Canvas& other, RectF target) {
   const QImage& source = other.Image();
+  // The copy is written past the painter: a clear still waiting would land on it later.
+  impl_->Painter();
   impl_->EndPainting();
   const QRect written = SampleImageInto(source, *impl_->image, impl_->PxRect(target));
   if (!written.isEmpty()) impl_->AddInk(written, -2);

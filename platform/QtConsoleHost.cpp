@@ -21,6 +21,7 @@
 #include <deque>
 #include <map>
 
+#include "platform/ColumnMenu.h"
 #include "platform/DesktopPixels.h"
 #include "platform/KeyQueue.h"
 #include "platform/KeyTranslation.h"
@@ -204,17 +205,48 @@ struct QtConsoleHost::Impl {
       if (menu) menu->addSeparator();
       return;
     }
-    if (item.kind == Kind::ColumnBreak) return;  // Qt lays out long menus in columns itself
+    if (item.kind == Kind::ColumnBreak) return;  // only a column menu has columns
     if (item.kind == Kind::Submenu) {
       QMenu* sub = menu ? menu->addMenu(label) : bar->addMenu(label);
       auto found = menus.find(item.number);
-      if (found != menus.end() && depth < 8)
-        for (const auto& child : found->second)
-          AddItem(nullptr, sub, item.number, child, depth + 1);
+      if (found == menus.end() || depth >= 8) return;
+      if (AddColumnItems(sub, item.number, found->second)) return;
+      for (const auto& child : found->second) AddItem(nullptr, sub, item.number, child, depth + 1);
       return;
     }
     QAction* action = menu ? menu->addAction(label) : bar->addAction(label);
-    const int id = item.number;
+    Connect(action, number, item.number);
+  }
+
+  // A menu with column breaks and commands only, laid out in its columns. False for any other
+  // menu.
+  bool AddColumnItems(QMenu* menu, int number, const std::vector<MenuItemDefinition>& items) {
+    using Kind = MenuItemDefinition::Kind;
+    bool breaks = false;
+    for (const auto& item : items) {
+      if (item.kind == Kind::Submenu) return false;
+      breaks = breaks || item.kind == Kind::ColumnBreak;
+    }
+    if (!breaks) return false;
+    std::vector<std::vector<QAction*>> columns(1);
+    for (const auto& item : items) {
+      if (item.kind == Kind::ColumnBreak) {
+        columns.emplace_back();
+      } else if (item.kind == Kind::Separator) {
+        columns.back().push_back(nullptr);
+      } else {
+        auto* action = new QAction(QString::fromStdString(item.text) +
+                                       (item.hint.empty() ? "" : "\t" + QString::fromStdString(item.hint)),
+                                   menu);
+        Connect(action, number, item.number);
+        columns.back().push_back(action);
+      }
+    }
+    FillColumnMenu(menu, columns);
+    return true;
+  }
+
+  void Connect(QAction* action, int number, int id) {
     // The same id may sit in two menus, so the choice keeps the menu it was made in.
     QObject::connect(action, &QAction::triggered,
                      [this, number, id] { chosen.push_back({number, id}); });

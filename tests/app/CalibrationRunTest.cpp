@@ -7,6 +7,7 @@
 #include <QJsonArray>
 
 #include "support/DataFolderText.h"
+#include "support/ImageCompare.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
@@ -59,19 +60,34 @@ TEST(CalibrationRun, EachAxisKeepsItsOwnScaleAndLettersFollowIt) {
   ASSERT_EQ(state["MasterScaleX"].toInt(), 355);
   ASSERT_EQ(state["MasterScaleY"].toInt(), 348);
   ASSERT_EQ(state["JustOneLetter"].toString(), "E");
-  const QImage frame = run.Frame(run.FrameCount());
-  int left = frame.width(), right = -1, top = frame.height(), bottom = -1;
-  for (int y = 0; y < frame.height(); ++y) {
-    for (int x = 0; x < frame.width(); ++x) {
-      const QRgb p = frame.pixel(x, y);
-      if (qRed(p) < 128 && qGreen(p) < 128 && qBlue(p) < 128) {  // black ink, not blue labels
-        left = std::min(left, x), right = std::max(right, x);
-        top = std::min(top, y), bottom = std::max(bottom, y);
-      }
-    }
-  }
-  EXPECT_NEAR(right - left + 1, 355, 1);
-  EXPECT_NEAR(bottom - top + 1, 348, 1);
+  const QRect ink = BlackInk(run.Frame(run.FrameCount()));
+  EXPECT_NEAR(ink.width(), 355, 1);
+  EXPECT_NEAR(ink.height(), 348, 1);
+}
+
+// Ctrl+A to a monitor never calibrated asks its distance before the square, as a first start
+// does.
+TEST(CalibrationRun, CtrlAToAnUncalibratedMonitorAsksItsDistanceFirst) {
+  const std::string data = StartedFolder("two-monitors.json");
+  // Monitor 2's scales (lines 14 and 15 of the monitor data) back to never calibrated.
+  std::string text = ReadText(data + "/lvmonitordata.cfg");
+  std::vector<std::string> lines;
+  for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
+    lines.push_back(text.substr(at, end - at));
+  ASSERT_GE(lines.size(), 16u);
+  lines[13] = lines[14] = " 0 ";
+  text.clear();
+  for (const std::string& line : lines) text += line + "\r\n";
+  PutText(data + "/lvmonitordata.cfg", text);
+
+  ProgramRunRequest request = ScriptRequest("{Ctrl+A}{Enter}", data, "OK;10;OK");
+  request.screens = "two-monitors.json";
+  const ProgramRunResult run = RunWell(request);
+  EXPECT_TRUE(Printed(run, "[Calibration Required]")) << run.output;
+  EXPECT_TRUE(Printed(run, "[Calibrate Lenvari Acuity] Enter optical distance")) << run.output;
+  EXPECT_TRUE(Printed(run, "measures 4.43 centimeters square")) << run.output;
+  EXPECT_EQ(Setting(data, 2, "TestDistance:"), " 10 feet");
+  EXPECT_EQ(run.LastState()["CurrentMonitor"].toInt(), 2);
 }
 
 }  // namespace lenvari

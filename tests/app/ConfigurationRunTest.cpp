@@ -9,6 +9,7 @@
 #include <map>
 
 #include "support/DataFolderText.h"
+#include "support/ImageCompare.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
@@ -103,6 +104,26 @@ TEST(ConfigurationRun, EditsForTwoMonitorsAreBothSavedAndTheChartMoves) {
   EXPECT_EQ(run.LastState()["CurrentMonitor"].toInt(), 2);
   EXPECT_EQ(run.LastState()["ChartWindowGeometry"].toArray()[0].toInt(), 1280);
   EXPECT_FALSE(Printed(run, "[Calibration Required]"));
+}
+
+// The calibration holds the screen's pixel pitch; half the distance needs half the pixels for
+// the same angle, and the status says so.
+TEST(ConfigurationRun, ANewDistanceRescalesTheCalibration) {
+  ConfigurationRun folder;
+  ProgramRunResult run = folder.Run("E40{Enter}", "");
+  const int before = BlackInk(run.Frame(run.FrameCount())).height();
+  run = folder.Run("{Ctrl+C}E40{Enter}", "Optical Test Distance=10;Save");
+  EXPECT_EQ(Setting(folder.dataDir, 1, "TestDistance:"), "10 feet");
+  EXPECT_NE(ReadText(folder.dataDir + "/lvmonitordata.cfg").find("\r\n 200 \r\n 200 \r\n"),
+            std::string::npos);
+  bool told = false;
+  for (int n = 1; n <= run.FrameCount(); ++n)
+    told = told || run.FrameState(n)["StatusNotice"].toString() ==
+                       "Monitor 1: test distance 20 feet -> 10 feet, chart scales 400 x 400 -> "
+                       "200 x 200 pixels (same calibration)";
+  EXPECT_TRUE(told);
+  ExpectFrame(run, run.FrameCount(), {{"MasterScaleX", 200}, {"MasterScaleY", 200}});
+  EXPECT_NEAR(BlackInk(run.Frame(run.FrameCount())).height(), before / 2.0, 1);
 }
 
 TEST(ConfigurationRun, TheRedBarSetsTheRedOfEveryFileAndTheWorthDots) {

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "support/DataFolderText.h"
+#include "support/ImageCompare.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
@@ -76,6 +77,24 @@ TEST(GalleryRun, StoringThroughTheGalleryChangesOnlyThatCellAndSurvivesARestart)
   run = RunGallery(data, "y{Down}{Right}{Enter}");
   EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), 8);
   EXPECT_EQ(run.LastState()["Mode"].toString(), "JacksonCross");
+}
+
+// The gallery shows what a recall shows: after Ctrl+R, and after the room chosen in the
+// configuration, its cells are those of a gallery built in that room from the start.
+TEST(GalleryRun, CellsFollowTheMirror) {
+  const std::string mirroredRoom = StartedFolder();
+  SetSetting(mirroredRoom, "Mirror&:", "-1 ");
+  RunGallery(mirroredRoom, "y{Esc}");
+  const QImage mirrored = Picture(mirroredRoom + "/1lvgallery.bmp");
+
+  const std::string data = FreshFolder("data");
+  RunGallery(data, "y{Esc}");
+  const QImage direct = Picture(data + "/1lvgallery.bmp");
+  EXPECT_GT(MeanGreyDifference(direct, mirrored), 0.5);
+  RunGallery(data, "{Ctrl+R}y{Esc}");
+  EXPECT_LT(MeanGreyDifference(Picture(data + "/1lvgallery.bmp"), mirrored), 0.05);
+  RunGallery(data, "{Ctrl+C}y{Esc}", "Direct View (normal letters);Save");
+  EXPECT_LT(MeanGreyDifference(Picture(data + "/1lvgallery.bmp"), direct), 0.05);
 }
 
 TEST(GalleryRun, ImportedPictureFillsTheChosenSlotAndShowsInImageMode) {

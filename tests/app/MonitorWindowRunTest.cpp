@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QJsonArray>
 
 #include <cmath>
@@ -11,6 +12,7 @@
 #include "gallery/MonitorWindowLayout.h"
 #include "gallery/MonitorWindowText.h"
 #include "support/DataFolderText.h"
+#include "support/ImageCompare.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
@@ -118,6 +120,42 @@ TEST(MonitorWindowRun, ThumbnailMinimisedPositionAndSixRowsFromTheStoredSettings
   ASSERT_EQ(Lines(state).size(), 6u);
   const int height = At(state, "ClientSize", 1);
   EXPECT_GT(height, h);
+}
+
+// Every frame of the special tests and of an image, drawn again and again, reaches the
+// thumbnail: each monitor update shows the chart frame it follows, scaled down.
+TEST(MonitorWindowRun, TheThumbnailFollowsEveryFrameOfEveryMode) {
+  const std::string data = StartedFolder();
+  SetSetting(data, "MonitorWindowFlag&:", " 1 ");
+  SetSetting(data, "ThumbnailFlag&:", " 1 ");
+  QImage picture(400, 300, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  for (int y = 0; y < 300; ++y)
+    for (int x = 0; x < 400; ++x)
+      if ((x / 50 + y / 50) % 2 == 0) picture.setPixel(x, y, qRgb(20, 40, 160));
+  ASSERT_TRUE(picture.save(QString::fromStdString(data + "/lvimg1.bmp"), "BMP"));
+
+  const ProgramRunResult run = RunWell(ScriptRequest("jjwwaadd**i{Enter}i{Enter}", data));
+  // Each presented frame is followed by one update of the window.
+  ASSERT_EQ(run.MonitorCount(), run.FrameCount());
+  std::map<std::string, int> checked;
+  for (int n = 1; n <= run.FrameCount(); ++n) {
+    const QJsonObject state = run.MonitorState(n);
+    const double w = At(state, "StoredSize", 0), h = At(state, "ClientSize", 1);
+    const double t = 1080.0 * w / 1920, a = std::round(0.05 * w);
+    const QRect box = PixelsInside(a, a + h - t, w - a, h - a, 1);
+    const QImage shown = run.MonitorImage(n).convertToFormat(QImage::Format_RGB32).copy(box);
+    const QImage expected = Reduced(run.Frame(n).copy(1, 1, 1918, 1078), box.size());
+    const std::string mode = run.FrameState(n)["Mode"].toString().toStdString();
+    EXPECT_LT(MeanGreyDifference(shown, expected), 12) << "frame " << n << " " << mode;
+    // The strong light is one flat light: only the difference can tell it.
+    if (mode != "StrongLight")
+      EXPECT_GT(GreyCorrelation(shown, expected), 0.5) << "frame " << n << " " << mode;
+    ++checked[mode];
+  }
+  for (const char* mode : {"JacksonCross", "WorthDot", "AstigmaticClockDial", "Disparity",
+                           "StrongLight", "Image"})
+    EXPECT_GE(checked[mode], 2) << mode;
 }
 
 }  // namespace lenvari

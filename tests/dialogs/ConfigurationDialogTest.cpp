@@ -215,6 +215,54 @@ TEST(ConfigurationDialog, DistanceKeepsItsUnitAndTheUnitKeepsItsNumber) {
   EXPECT_EQ(args.TestDistance[1], " 10 meters");
 }
 
+// A unit word typed after the number selects that unit; what is no distance is refused with
+// the range message, never saved as the number it begins with.
+TEST(ConfigurationDialog, TheDistanceBoxTakesANumberOrANumberWithItsUnit) {
+  ConfigurationArguments args;
+  args.NumberOfMonitors = 2;
+  args.Run([](QDialog& d) {
+    TypeDistance(d, "6 meters");  // while Feet is selected
+    EXPECT_TRUE(Checked(d, kMetersId));
+    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(),
+              QString::number(std::round(0.174533048 * 6 * 2.54 * 3.28084 * 100) / 100));
+    Click(d, kFeetId);  // the unit word goes, the number stays
+    EXPECT_EQ(Control<QLineEdit>(d, kDistanceEditId)->text(), "6");
+    TypeDistance(d, "20 FT");
+    EXPECT_TRUE(Checked(d, kFeetId));
+    Choose(d, kPatientMonitorListId, "2");
+    TypeDistance(d, "3,5");
+    Click(d, kMetersId);
+    Choose(d, kPatientMonitorListId, "1");
+    Click(d, kSaveId);
+  });
+  EXPECT_EQ(args.TestDistance[1], "20 feet");
+  EXPECT_EQ(args.TestDistance[2], "3.5 meters");
+
+  for (const char* typed : {"12abc", "6 miles", "", "3,5,1", "m"}) {
+    ConfigurationArguments refused;
+    std::shared_ptr<bool> told;
+    refused.Run([&](QDialog& d) {
+      TypeDistance(d, "6 m");
+      TypeDistance(d, typed);
+      if (!*typed) QTest::keyClick(Control<QLineEdit>(d, kDistanceEditId), Qt::Key_Backspace);
+      told = ExpectMessage([](QMessageBox& box) {
+        EXPECT_TRUE(box.text().startsWith("You must enter a valid optical distance"));
+        box.accept();
+      });
+      Click(d, kSaveId);
+      EXPECT_TRUE(d.isVisible());
+      // Shown as typed after a visit to another monitor.
+      Choose(d, kPatientMonitorListId, "2");
+      Choose(d, kPatientMonitorListId, "1");
+      EXPECT_EQ(Control<QLineEdit>(d, kDistanceEditId)->text(), typed);
+      ExpectMessage([](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); });  // discard
+      Click(d, kCancelId);
+    });
+    EXPECT_TRUE(*told) << typed;
+    EXPECT_EQ(refused.TestDistance[1], "20 feet") << typed;
+  }
+}
+
 TEST(ConfigurationDialog, ADistanceTheCalibrationWouldRefuseKeepsTheDialogOpen) {
   ConfigurationArguments args;
   args.CurrentMonitor = 2;

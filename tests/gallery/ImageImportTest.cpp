@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 
 #include <filesystem>
 #include <fstream>
@@ -125,7 +126,8 @@ TEST(ImageImport, TheTwoStepsFillTheChosenSlotOrLeaveItAlone) {
   EXPECT_TRUE(AddImages(t.state, FakeHost(broken, t.Path("broken.jpg"), kGalleryChosen)));
   ASSERT_EQ(broken.boxes.size(), 2u);
   EXPECT_EQ(broken.boxes[1].rfind("[Add Images] ", 0), 0u);
-  EXPECT_NE(broken.boxes[1].find("broken.jpg"), std::string::npos);
+  EXPECT_NE(broken.boxes[1].find("\"broken.jpg\" could not be read ("), std::string::npos)
+      << broken.boxes[1];
   EXPECT_EQ(ReadBytes(t.Path("lvimg5.bmp")), before);
 
   // A slot that cannot be written is reported as such.
@@ -136,6 +138,27 @@ TEST(ImageImport, TheTwoStepsFillTheChosenSlotOrLeaveItAlone) {
   ASSERT_EQ(unwritable.boxes.size(), 2u);
   EXPECT_NE(unwritable.boxes[1].find("could not be written as image 7"), std::string::npos)
       << unwritable.boxes[1];
+}
+
+// A 48-megapixel phone photo is read (beyond the image library's usual memory limit) and kept
+// at most as large as the display, its proportions and its picture kept.
+TEST(ImageImport, ALargePhotoIsReducedToTheDisplay) {
+  GalleryTestFolder t;
+  const std::string jpeg = t.Path("phone.jpg");
+  {
+    QImage photo(8064, 6048, QImage::Format_RGB32);
+    photo.fill(Qt::blue);
+    QPainter(&photo).fillRect(0, 0, 4032, 6048, Qt::red);
+    ASSERT_TRUE(photo.save(QString::fromStdString(jpeg), "JPG", 50));
+  }
+  t.state.chart.ImageNum = 3;
+  ImportRecord imported;
+  EXPECT_TRUE(AddImages(t.state, FakeHost(imported, jpeg, kGalleryChosen)));
+  EXPECT_EQ(imported.boxes.size(), 1u) << imported.boxes.back();
+  const QImage slot(QString::fromStdString(t.Path("lvimg3.bmp")));
+  EXPECT_EQ(slot.size(), QSize(1440, 1080));
+  EXPECT_EQ(slot.pixelColor(360, 540).red() > 200 && slot.pixelColor(360, 540).blue() < 60, true);
+  EXPECT_EQ(slot.pixelColor(1080, 540).blue() > 200 && slot.pixelColor(1080, 540).red() < 60, true);
 }
 
 }  // namespace

@@ -25,4 +25,19 @@ TEST(Canvas, FullRoundingIsTheInscribedEllipse) {
   EXPECT_EQ(qGray(image.pixel(2, 2)), 255);
 }
 
+// A clear waits for the next drawing; a copy of another canvas that comes first must not be
+// wiped by it afterwards (a thumbnail where the last frame's ink was).
+TEST(Canvas, ACopyAfterALazyClearSurvivesTheNextDrawing) {
+  Canvas frame(100, 50);
+  frame.Clear(kBlack);
+  Canvas canvas(100, 100);
+  canvas.Clear(kWhite);
+  canvas.FillBox({0, 50, 100, 100}, kBlack);  // the last frame's ink where the copy goes
+  canvas.Image();
+  canvas.Clear(kWhite);
+  canvas.StretchCanvasSampled(frame, {0, 50, 100, 100});
+  canvas.PrintText(0, 0, "A");
+  EXPECT_EQ(qGray(canvas.Image().pixel(50, 75)), 0);
+}
+
 }  // namespace lenvari
