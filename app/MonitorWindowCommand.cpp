@@ -72,6 +72,7 @@ void CloseMonitorWindow(ProgramContext& context) {
   if (context.monitorWindow) context.monitorWindow->Close();
   context.monitorWindow.reset();
   context.monitorCanvas.reset();
+  context.monitorThumbnail = {};
 }
 
 void UpdateMonitorWindow(ProgramContext& context) {
@@ -90,6 +91,7 @@ void UpdateMonitorWindow(ProgramContext& context) {
   context.monitorWindow->Resize(layout.width, layout.height);
   if (canvas.PixelWidth() != layout.width || canvas.PixelHeight() != layout.height)
     context.monitorCanvas = std::make_unique<Canvas>(layout.width, layout.height);
+  context.monitorThumbnail = layout.thumbnail ? layout.thumbnailBox : RectF{};
   const std::vector<std::string> printed =
       DrawMonitorWindow(layout, text, context.chartCanvas.get(), *context.monitorCanvas);
   context.monitorWindow->Present(*context.monitorCanvas);
