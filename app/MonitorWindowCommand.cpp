@@ -64,6 +64,8 @@ void OpenMonitorWindow(ProgramContext& context) {
   context.monitorCanvas->Clear(kMonitorWindowBackground);
   context.monitorWindow->Present(*context.monitorCanvas);
   context.monitorWindow->SetTopMost(settings.AlwaysOnTopFlag == 1);
+  // The examiner keeps typing into the window that had the keyboard.
+  context.monitorWindow->SetShowWithoutActivating(true);
   context.monitorWindow->Show();
   SaveConfiguration(state);
 }
