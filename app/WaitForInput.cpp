@@ -216,7 +216,8 @@ std::string WaitForInput(ProgramContext& context, MonitorClicks monitorClicks) {
     }
     if (input.empty() && keys.held.empty()) input = TakeRemotePress(context, clock);
     if (input.empty() && keys.held.empty() && !context.remoteImageGalleryAt &&
-        chart.TimedRandom == 1 && SecondsBetween(chart.TimedRandomStart, now) > settings.TimerDelay) {
+        chart.TimedRandom == 1 &&
+        SecondsBetween(chart.TimedRandomStart, now) > settings.TimerDelay) {
       input = "tr";
       chart.TimedRandomStart = now;
     }

@@ -122,7 +122,8 @@ TEST_F(WaitFixture, RemoteMemoryButtonsAndClicks) {
 TEST_F(WaitFixture, ImageGalleryPressWaitsForTheDoubleClickAndKeepsTheOrder) {
   // A double click stores "i" and then Tab: only Tab, "add images", arrives.
   context.VirtualRemoteCommand.Write("i");
-  QTimer::singleShot(DoubleClickMilliseconds() / 4, [this] { context.VirtualRemoteCommand.Write("\t"); });
+  QTimer::singleShot(DoubleClickMilliseconds() / 4,
+                     [this] { context.VirtualRemoteCommand.Write("\t"); });
   EXPECT_EQ(WaitForInput(context), "\t");
   // A single click opens the gallery once the double-click interval has passed.
   context.VirtualRemoteCommand.Write("i");
