@@ -14,7 +14,7 @@ void RefreshMonitorWindowInGallery(ProgramContext&) {}
 
 GalleryVisitHost MakeGalleryVisitHost(ProgramContext& context) {
   GalleryVisitHost host;
-  host.waitForInput = [&context] { return WaitForInput(context); };
+  host.waitForInput = [&context] { return WaitForInput(context, MonitorClicks::OnThumbnail); };
   host.present = [&context] { PresentChart(context); };
   host.refreshMonitorWindow = [&context] { RefreshMonitorWindowInGallery(context); };
   host.prepareInput = [&context] {

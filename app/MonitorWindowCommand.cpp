@@ -64,6 +64,8 @@ void OpenMonitorWindow(ProgramContext& context) {
   context.monitorCanvas->Clear(kMonitorWindowBackground);
   context.monitorWindow->Present(*context.monitorCanvas);
   context.monitorWindow->SetTopMost(settings.AlwaysOnTopFlag == 1);
+  // The examiner keeps typing into the window that had the keyboard.
+  context.monitorWindow->SetShowWithoutActivating(true);
   context.monitorWindow->Show();
   SaveConfiguration(state);
 }
@@ -72,6 +74,7 @@ void CloseMonitorWindow(ProgramContext& context) {
   if (context.monitorWindow) context.monitorWindow->Close();
   context.monitorWindow.reset();
   context.monitorCanvas.reset();
+  context.monitorThumbnail = {};
 }
 
 void UpdateMonitorWindow(ProgramContext& context) {
@@ -90,6 +93,7 @@ void UpdateMonitorWindow(ProgramContext& context) {
   context.monitorWindow->Resize(layout.width, layout.height);
   if (canvas.PixelWidth() != layout.width || canvas.PixelHeight() != layout.height)
     context.monitorCanvas = std::make_unique<Canvas>(layout.width, layout.height);
+  context.monitorThumbnail = layout.thumbnail ? layout.thumbnailBox : RectF{};
   const std::vector<std::string> printed =
       DrawMonitorWindow(layout, text, context.chartCanvas.get(), *context.monitorCanvas);
   context.monitorWindow->Present(*context.monitorCanvas);

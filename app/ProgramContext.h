@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/KeyArrival.h"
 #include "app/RunOptions.h"
 #include "common/VirtualRemoteMailbox.h"
 #include "gallery/GalleryPictures.h"
@@ -45,6 +46,9 @@ struct ProgramContext {
   // The examiner's small copy of the patient display, while it is open.
   std::unique_ptr<CanvasWindow> monitorWindow;
   std::unique_ptr<Canvas> monitorCanvas;
+  // Where the monitor window last drew its copy of the patient display, in its pixels (empty:
+  // no copy shown).
+  RectF monitorThumbnail;
 
   // Held while the program runs, so a second start on the same data folder is refused.
   // The gallery pictures of the current monitor, decoded, between visits.
@@ -52,6 +56,11 @@ struct ProgramContext {
   std::unique_ptr<FolderLock> dataFolderLock;
 
   VirtualRemoteMailbox VirtualRemoteCommand;
+  // The keys of the keyboard sources between their arrival and the dispatch.
+  KeyArrival keyArrival;
+  // The monotonic time of a press of the virtual remote's Image Gallery that waits to learn
+  // whether it is the first click of a double click (which means "add images").
+  std::optional<double> remoteImageGalleryAt;
   // Set when the virtual remote was opened; its window closing is then noticed by the wait.
   bool virtualRemoteStarted = false;
   ScriptedInput script;

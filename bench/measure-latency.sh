@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Key press to presented frame, and start to first chart frame, on a 3840 x 2160 (or SIZE)
-# patient monitor under Xvfb with the real X11 platform, release build. Figures are printed,
+# patient monitor under Xvfb with the real X11 platform, release build, for "r" and for the
+# letters "C" (which waits for a remote word that may follow it) and "D". Figures are printed,
 # not judged.
 #   bash bench/measure-latency.sh [PRESSES] [STARTS] [SIZE]
 set -euo pipefail
@@ -22,3 +23,4 @@ for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 build/bench/LenvariMain --data-dir "$data" --answers "OK;OK;OK" --keys "+++++{Enter}" >/dev/null
 build/bench/bench/key_latency startup "$starts" build/bench/LenvariMain --data-dir "$data"
 build/bench/bench/key_latency keys "$presses" build/bench/LenvariMain --data-dir "$data"
+build/bench/bench/key_latency letters "$presses" build/bench/LenvariMain --data-dir "$data"

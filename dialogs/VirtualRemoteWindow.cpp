@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <QScreen>
+#include <QWindow>
 #include <QWidget>
 
 #include <algorithm>
@@ -29,12 +30,22 @@ QWidget* FindVirtualRemote() {
   return nullptr;
 }
 
+// The program's full-screen chart, while one is shown.
+QWindow* FullScreenWindow() {
+  for (QWindow* window : QGuiApplication::topLevelWindows())
+    if (window->isVisible() && (window->windowStates() & Qt::WindowFullScreen)) return window;
+  return nullptr;
+}
+
 QWidget* BuildVirtualRemote(VirtualRemoteMailbox& mailbox) {
   auto* window = new RemotePicture(nullptr);
-  window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+  window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                          Qt::WindowStaysOnTopHint);
   window->setAttribute(Qt::WA_DeleteOnClose);
+  // The examiner types into the control window or the chart; the remote appearing beside them
+  // must not take the keyboard away.
+  window->setAttribute(Qt::WA_ShowWithoutActivating);
   window->setWindowTitle(kVirtualRemoteTitle);
   window->setFixedSize(kClientWidth, kClientHeight);
   for (const VirtualRemoteKey& key : VirtualRemoteKeys()) {
@@ -69,10 +80,14 @@ void OpenVirtualRemote(VirtualRemoteMailbox& mailbox, const RemoteArea& area) {
   if (!window) {
     window = BuildVirtualRemote(mailbox);
     Place(*window, area);
+    // A window manager stacks a full-screen window that has the keyboard over every other
+    // window; the remote, which leaves the keyboard alone, stays above the chart as the
+    // chart's own tool window (a tool window, so the window system is told whose it is).
+    window->winId();
+    if (QWindow* handle = window->windowHandle()) handle->setTransientParent(FullScreenWindow());
     window->show();
   }
   window->raise();
-  window->activateWindow();
 }
 
 bool VirtualRemoteIsOpen() { return FindVirtualRemote() != nullptr; }

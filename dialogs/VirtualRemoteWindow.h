@@ -16,7 +16,8 @@ struct RemoteArea {
 };
 
 // Shows the virtual remote centred on `area` (on the primary screen when the area is empty),
-// above other windows and in the foreground. Already shown: it is only brought to the front.
+// above other windows, leaving the keyboard focus where it is. Already shown: it is only
+// raised.
 LENVARI_DLL_EXPORT void OpenVirtualRemote(VirtualRemoteMailbox& mailbox, const RemoteArea& area);
 
 // Whether the virtual remote's window is there (not yet closed).

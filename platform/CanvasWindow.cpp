@@ -144,6 +144,14 @@ void CanvasWindow::SetFullScreen(bool on) {
 
 void CanvasWindow::SetFrameAtCorner(bool on) { impl_->frameAtCorner = on; }
 
+void CanvasWindow::SetShowWithoutActivating(bool on) {
+  impl_->widget.setAttribute(Qt::WA_ShowWithoutActivating, on);
+  // The attribute reaches the window system only with a native window created after it; this
+  // one was created when it was placed.
+  if (QWindow* handle = impl_->widget.windowHandle())
+    handle->setProperty("_q_showWithoutActivating", on);
+}
+
 void CanvasWindow::Show() {
   impl_->widget.closed = false;
   impl_->Place();
@@ -155,7 +163,7 @@ void CanvasWindow::Show() {
     impl_->Place();
   }
   impl_->widget.raise();
-  impl_->widget.activateWindow();
+  if (!impl_->widget.testAttribute(Qt::WA_ShowWithoutActivating)) impl_->widget.activateWindow();
 }
 
 void CanvasWindow::Close() {

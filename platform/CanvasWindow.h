@@ -29,6 +29,9 @@ class CanvasWindow {
   // A framed window keeps its whole frame on the monitor: the frame's corner goes where the
   // client area's would (the client keeps its size). Set before Show.
   void SetFrameAtCorner(bool on);
+  // A window shown without activating leaves the keyboard focus where it is (a click on it
+  // still gives it the focus). Set before Show.
+  void SetShowWithoutActivating(bool on);
   void Show();
   void Close();
   // False once the window has been closed, by the program or by the user.

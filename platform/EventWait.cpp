@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <QTimer>
 
 namespace lenvari {
@@ -15,5 +17,7 @@ void WaitForEvents(int maxMilliseconds) {
   tick.start(maxMilliseconds);
   QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
+
+int DoubleClickMilliseconds() { return QGuiApplication::styleHints()->mouseDoubleClickInterval(); }
 
 }  // namespace lenvari

@@ -9,4 +9,8 @@ namespace lenvari {
 // have passed, and delivers what arrived.
 void WaitForEvents(int maxMilliseconds);
 
+// The window system's double-click interval: the longest time between the two clicks of a
+// double click.
+int DoubleClickMilliseconds();
+
 }  // namespace lenvari

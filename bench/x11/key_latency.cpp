@@ -6,6 +6,10 @@
 //   key_latency startup RUNS PROGRAM ARGS...   start the program RUNS times
 //   key_latency keys PRESSES PROGRAM ARGS...   start it once, then press "r" PRESSES times at
 //                                              random gaps of 40-140 ms
+//   key_latency letters PRESSES PROGRAM ARGS...  the same with the capital letters "C" and "D"
+//                                              in turn: "C" can begin a handheld remote's word
+//                                              and waits for the keys that would follow it,
+//                                              "D" begins none; each is reported on its own
 //
 // The chart window is the mapped top-level window as large as the screen; its first chart
 // frame is the first damage after which its top-right corner is white and a strip down its
@@ -204,7 +208,7 @@ void Report(const char* what, std::vector<double> values) {
 
 int main(int argc, char** argv) {
   if (argc < 4) {
-    std::fprintf(stderr, "usage: key_latency startup|keys COUNT PROGRAM [ARGS...]\n");
+    std::fprintf(stderr, "usage: key_latency startup|keys|letters COUNT PROGRAM [ARGS...]\n");
     return 2;
   }
   const std::string mode = argv[1];
@@ -259,10 +263,14 @@ int main(int argc, char** argv) {
   XSetInputFocus(server.display, chart, RevertToParent, CurrentTime);
   XSync(server.display, False);
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
-  const KeyCode r = XKeysymToKeycode(server.display, XK_r);
+  const bool letters = mode == "letters";
+  const KeyCode shift = XKeysymToKeycode(server.display, XK_Shift_L);
+  // Two letters in turn, so that every press changes the chart.
+  const KeyCode keys[2] = {XKeysymToKeycode(server.display, letters ? XK_c : XK_r),
+                           XKeysymToKeycode(server.display, letters ? XK_d : XK_r)};
   std::mt19937 random(12345);
   std::uniform_int_distribution<int> gap(40, 140);
-  std::vector<double> latencies;
+  std::vector<double> latencies[2];
   int missed = 0;
   for (int press = 0; press < count; ++press) {
     std::this_thread::sleep_for(std::chrono::milliseconds(gap(random)));
@@ -273,16 +281,27 @@ int main(int argc, char** argv) {
     XDamageSubtract(server.display, damage, None, None);
     XSync(server.display, False);
     const auto start = Clock::now();
-    XTestFakeKeyEvent(server.display, r, True, CurrentTime);
-    XTestFakeKeyEvent(server.display, r, False, CurrentTime);
+    if (letters) XTestFakeKeyEvent(server.display, shift, True, CurrentTime);
+    XTestFakeKeyEvent(server.display, keys[press % 2], True, CurrentTime);
+    XTestFakeKeyEvent(server.display, keys[press % 2], False, CurrentTime);
+    if (letters) XTestFakeKeyEvent(server.display, shift, False, CurrentTime);
     XFlush(server.display);
     if (WaitForDamage(server, damage, 1.0))
-      latencies.push_back(MillisecondsSince(start));
+      latencies[press % 2].push_back(MillisecondsSince(start));
     else
       ++missed;
   }
+  if (letters) {
+    Stop(pid);
+    Report("\"C\" press to presented frame", latencies[0]);
+    Report("\"D\" press to presented frame", latencies[1]);
+    std::printf("presses without a new frame within 1 s: %d\n", missed);
+    return 0;
+  }
+  latencies[0].insert(latencies[0].end(), latencies[1].begin(), latencies[1].end());
+  std::vector<double>& all = latencies[0];
   Stop(pid);
-  Report("key press to presented frame", latencies);
+  Report("key press to presented frame", all);
   std::printf("presses without a new frame within 1 s: %d\n", missed);
   return 0;
 }

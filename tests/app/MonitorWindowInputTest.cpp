@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "app/GalleryHost.h"
 #include "app/MonitorWindowCommand.h"
 #include "app/WaitForInput.h"
+#include "gallery/GalleryCells.h"
 #include "platform/KeyScript.h"
 #include "store/SettingsFiles.h"
 #include "support/ChartWindowFixture.h"
@@ -89,6 +91,29 @@ TEST_F(MonitorWindowFixture, ClicksAndKeysArriveLikeTheChartWindowsAndClosingByH
   reloaded.monitors = context.state.monitors;
   LoadConfiguration(reloaded);
   EXPECT_EQ(reloaded.settings.MonitorWindowFlag, 1);
+}
+
+TEST_F(MonitorWindowFixture, InAGalleryAClickOnTheThumbnailIsAClickOnThePatientDisplay) {
+  context.state.settings.ThumbnailFlag = 1;
+  UpdateMonitorWindow(context);
+  const RectF box = context.monitorThumbnail;
+  ASSERT_GT(box.right - box.left, 50);
+  const double w = box.right - box.left, h = box.bottom - box.top;
+  const Monitors& m = context.state.monitors;
+  const GalleryVisitHost host = MakeGalleryVisitHost(context);
+  // Cell 1 is the top-left sixth of the copy, cell 36 the bottom-right one.
+  context.monitorWindow->InjectClick(box.left + w / 12, box.top + h / 12);
+  EXPECT_EQ(host.waitForInput(), "MouseEvent");
+  const ChartState& chart = context.state.chart;
+  EXPECT_EQ(CellAt(chart.MouseX, chart.MouseY, m.ChartWidth, m.ChartHeight), 1);
+  EXPECT_NEAR(chart.MouseX, -m.ChartWidth * 5 / 12, 10);
+  context.monitorWindow->InjectClick(box.right - 2, box.bottom - 2);
+  EXPECT_EQ(host.waitForInput(), "MouseEvent");
+  EXPECT_EQ(CellAt(chart.MouseX, chart.MouseY, m.ChartWidth, m.ChartHeight), 36);
+  // Beside the copy (on the text) a click does nothing.
+  context.monitorWindow->InjectClick(box.left + w / 2, box.top / 2);
+  context.chartWindow->InjectKey(CharacterKey('z'));
+  EXPECT_EQ(host.waitForInput(), "z");
 }
 
 }  // namespace lenvari

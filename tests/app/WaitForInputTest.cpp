@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
+#include "app/Clock.h"
+#include "app/KeyArrival.h"
 #include "app/ProgramEnd.h"
 #include "app/WaitForInput.h"
+#include "platform/EventWait.h"
 #include "platform/KeyScript.h"
 #include "support/ChartWindowFixture.h"
 
@@ -30,15 +35,53 @@ TEST_F(WaitFixture, ChartScaleFollowsTheCalibration) {
   EXPECT_EQ(context.state.monitors.MasterScaleX[1], 0);
 }
 
-TEST_F(WaitFixture, ABurstArrivesWholeAndSeparateKeysOneByOne) {
+TEST_F(WaitFixture, ARemoteWordArrivesWholeAndOtherKeysTakenTogetherOneByOne) {
   Type("ControlRemoteF07");
   EXPECT_EQ(WaitForInput(context), "ControlRemoteF07");
-  Type("a");
-  EXPECT_EQ(WaitForInput(context), "a");
-  Type("b");
-  EXPECT_EQ(WaitForInput(context), "b");
-  // (The order of the console's, the monitor window's and the chart window's keys is the
-  // monitor window's input test.)
+  // Keys the program had no time for: each one its own input, in order.
+  Type("+++");
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(WaitForInput(context), "+") << i;
+  // A start that stops being a word goes on key by key, the key that broke it too.
+  Type("ControlRemoteF13x");
+  for (char c : std::string("ControlRemoteF13x"))
+    EXPECT_EQ(WaitForInput(context), std::string(1, c));
+  // A "C" alone waits out the gap between a receiver's keys, then shows the letter.
+  Type("C");
+  const double start = MonotonicSeconds();
+  EXPECT_EQ(WaitForInput(context), "C");
+  EXPECT_GE(MonotonicSeconds() - start, kRemoteWordGapSeconds);
+  // Extended keys taken together stay whole.
+  const std::string upDown = ExtendedKey(keycode::Up) + ExtendedKey(keycode::Down);
+  EXPECT_EQ(SplitKeys(upDown), (std::vector<std::string>{ExtendedKey(keycode::Up),
+                                                         ExtendedKey(keycode::Down)}));
+}
+
+TEST(KeyArrival, AWordJoinsAcrossArrivalsWithinTheGapAndSlowKeysStayAlone) {
+  KeyArrival fast;
+  double t = 0;
+  for (char c : std::string("ControlRemoteF12")) {
+    ReceiveKeys(fast, std::string(1, c), 0, 0, t);
+    t += 0.02;
+    ReleaseOverdueKeys(fast, t);
+  }
+  ASSERT_EQ(fast.ready.size(), 1u);
+  EXPECT_EQ(fast.ready.front().text, "ControlRemoteF12");
+
+  // 150 ms per key: every key is its own input, in order.
+  KeyArrival slow;
+  t = 0;
+  for (char c : std::string("ControlRemoteF12")) {
+    ReleaseOverdueKeys(slow, t);
+    ReceiveKeys(slow, std::string(1, c), 0, 0, t);
+    t += 0.15;
+  }
+  ReleaseOverdueKeys(slow, t);
+  std::string order;
+  for (const KeyInput& key : slow.ready) order += key.text + "|";
+  EXPECT_EQ(order, "C|o|n|t|r|o|l|R|e|m|o|t|e|F|1|2|");
+  EXPECT_TRUE(BeginsRemoteWord("ControlRemoteF1"));
+  EXPECT_FALSE(BeginsRemoteWord("ControlRemoteF13"));
+  EXPECT_FALSE(BeginsRemoteWord("ControlRemoteF01"));  // whole, no longer a start
 }
 
 TEST_F(WaitFixture, NamedKeysBecomeTheirInputStrings) {
@@ -74,6 +117,28 @@ TEST_F(WaitFixture, RemoteMemoryButtonsAndClicks) {
   EXPECT_EQ(WaitForInput(context), "MouseEvent");
   EXPECT_EQ(context.state.chart.MouseX, 1000);
   EXPECT_EQ(context.state.chart.MouseY, -500);
+}
+
+TEST_F(WaitFixture, ImageGalleryPressWaitsForTheDoubleClickAndKeepsTheOrder) {
+  // A double click stores "i" and then Tab: only Tab, "add images", arrives.
+  context.VirtualRemoteCommand.Write("i");
+  QTimer::singleShot(DoubleClickMilliseconds() / 4,
+                     [this] { context.VirtualRemoteCommand.Write("\t"); });
+  EXPECT_EQ(WaitForInput(context), "\t");
+  // A single click opens the gallery once the double-click interval has passed.
+  context.VirtualRemoteCommand.Write("i");
+  const double start = MonotonicSeconds();
+  EXPECT_EQ(WaitForInput(context), "i");
+  EXPECT_GE(MonotonicSeconds() - start, DoubleClickMilliseconds() / 1000.0 - 0.01);
+  // Another key pressed meanwhile follows it; a typed key waits its turn.
+  context.VirtualRemoteCommand.Write("i");
+  QTimer::singleShot(20, [this] {
+    context.VirtualRemoteCommand.Write("+");
+    Type("-");
+  });
+  EXPECT_EQ(WaitForInput(context), "i");
+  EXPECT_EQ(WaitForInput(context), "+");
+  EXPECT_EQ(WaitForInput(context), "-");
 }
 
 TEST_F(WaitFixture, TimedRandomizeFiresAndAnyOtherInputStopsIt) {

@@ -93,7 +93,7 @@ ProgramRunResult RunProgram(const ProgramRunRequest& request) {
   ProgramRunResult result;
   const std::string dataDir = request.dataDir.empty() ? FreshFolder("data") : request.dataDir;
   SeedCalibration(request, dataDir);
-  result.framesDir = FreshFolder("frames");
+  result.framesDir = request.framesDir.empty() ? FreshFolder("frames") : request.framesDir;
   QStringList arguments{"--data-dir", QString::fromStdString(dataDir), "--frames",
                         QString::fromStdString(result.framesDir), "--seed",
                         QString::number(request.seed)};

@@ -31,6 +31,7 @@ struct ProgramRunResult {
 
 struct ProgramRunRequest {
   std::string dataDir;               // empty: a fresh temporary folder under the test output
+  std::string framesDir;             // empty: a fresh folder (give one to watch a running program)
   std::string keys;
   bool hasKeys = true;
   std::string answers;
