@@ -16,6 +16,7 @@
 #include "platform/ConsoleHost.h"
 #include "platform/FolderLock.h"
 #include "platform/KeyScript.h"
+#include "platform/MonitorChanges.h"
 #include "platform/Sound.h"
 #include "render/OptotypeShapes.h"
 #include "store/State.h"
@@ -60,6 +61,14 @@ struct ProgramContext {
   WindowPlace controlWindowSeen;
   double controlWindowMovedAt = 0;
   WindowPlace controlWindowSaved;
+
+  // The monitors switched off and on while the program runs: the patient monitor's output
+  // name, whether it is disconnected (the chart window hidden meanwhile) and the outputs that
+  // stayed when it went.
+  std::unique_ptr<MonitorChanges> monitorChanges;
+  std::string patientMonitorName;
+  bool patientMonitorGone = false;
+  std::vector<std::string> monitorsLeft;
 
   int missingChartWindowPolls = 0;
   // While the About box shows: the monotonic time at which the input wait hides it.

@@ -163,6 +163,10 @@ void CanvasWindow::Close() {
   impl_->widget.hide();
 }
 
+void CanvasWindow::Hide() { impl_->widget.hide(); }
+
+bool CanvasWindow::Shown() const { return impl_->widget.isVisible(); }
+
 bool CanvasWindow::Exists() const { return !impl_->widget.closed; }
 
 void CanvasWindow::MoveTo(int left, int top) {

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -83,6 +84,8 @@ int TitleWidth(const QWidget* window) {
 class ModalPlacer : public QObject {
  public:
   std::function<QRect()> examinerScreen;  // logical rectangle of the examiner's monitor
+  std::function<void()> opened;           // a modal window is about to show
+  std::function<void()> closed;           // after a modal window went, none left open
 
   bool eventFilter(QObject* object, QEvent* event) override {
     auto* dialog = qobject_cast<QDialog*>(object);
@@ -91,6 +94,7 @@ class ModalPlacer : public QObject {
       case QEvent::Show:
         if (!dialog->property("lenvariPlaced").toBool()) {
           dialog->setProperty("lenvariPlaced", true);
+          if (opened) opened();
           FitTitle(dialog);
           if (QWindow* handle = dialog->windowHandle())
             handle->setFlags((handle->flags() & ~Qt::WindowType_Mask) | kModalFrame);
@@ -104,6 +108,13 @@ class ModalPlacer : public QObject {
         break;
       case QEvent::Paint:
         dialog->setProperty("lenvariPainted", true);
+        break;
+      case QEvent::Hide:
+        // Once the window system has let go of the window and no other modal one is left.
+        if (closed && !event->spontaneous())
+          QTimer::singleShot(0, this, [this] {
+            if (!QApplication::activeModalWidget()) closed();
+          });
         break;
       default:
         break;
@@ -125,14 +136,22 @@ class ModalPlacer : public QObject {
     if (dialog->width() < wanted) dialog->resize(wanted, dialog->height());
   }
 
-  void Centre(QDialog* dialog) const {
+  QScreen* Examiner() const {
     const QRect screen = examinerScreen ? examinerScreen() : QRect();
-    if (screen.isEmpty()) return;
-    if (QWindow* handle = dialog->windowHandle())
-      for (QScreen* s : QGuiApplication::screens())
-        if (s->geometry() == screen) handle->setScreen(s);
+    for (QScreen* s : QGuiApplication::screens())
+      if (s->geometry() == screen) return s;
+    return nullptr;
+  }
+
+  // Centred on the examiner's monitor, its title bar kept on it.
+  void Centre(QDialog* dialog) const {
+    QScreen* screen = Examiner();
+    if (!screen) return;
+    if (QWindow* handle = dialog->windowHandle()) handle->setScreen(screen);
+    const QRect room = screen->availableGeometry();
     const QSize size = dialog->size();
-    dialog->move(screen.center().x() - size.width() / 2, screen.center().y() - size.height() / 2);
+    dialog->move(std::max(room.left(), room.center().x() - size.width() / 2),
+                 std::max(room.top(), room.center().y() - size.height() / 2));
   }
 };
 
@@ -162,6 +181,18 @@ struct QtConsoleHost::Impl {
     if (QScreen* s = QGuiApplication::screenAt(window.geometry().center())) return s->geometry();
     if (QScreen* s = window.screen()) return s->geometry();
     return {};
+  }
+
+  // With one monitor the keyboard goes back to the chart window, the full-screen window there.
+  void GiveKeysToChart() {
+    if (!SharesPatientMonitor()) return;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->isVisible() && w->isFullScreen()) {
+        w->raise();
+        w->activateWindow();
+        w->setFocus();
+        return;
+      }
   }
 
   bool SharesPatientMonitor() const {
@@ -260,6 +291,11 @@ QtConsoleHost::QtConsoleHost() : impl_(std::make_unique<Impl>()) {
                    [impl = impl_.get()] { impl->SetMenuBarShown(true); });
   impl_->window.setWindowTitle("Lenvari Acuity");
   impl_->placer.examinerScreen = [this] { return impl_->ExaminerScreen(); };
+  impl_->placer.closed = [this] { impl_->GiveKeysToChart(); };
+  // The About box stands above every window: a question asked while it shows would be hidden.
+  impl_->placer.opened = [this] {
+    if (impl_->splash) impl_->splash->hide();
+  };
   qApp->installEventFilter(&impl_->placer);
   Console80x(25);
 }
@@ -365,8 +401,9 @@ int QtConsoleHost::MenuDefinition(int number, const std::string& definition) {
 
 void QtConsoleHost::OnTimer(int, int) {}
 
-// The splash is shown on the patient's monitor, above the chart: a window the window manager
-// does not stack, so a full-screen chart with the focus cannot cover it.
+// The splash is shown on the examiner's monitor (the patient's only when there is no other),
+// above the chart: a window the window manager does not stack, so a full-screen chart with the
+// focus cannot cover it.
 void QtConsoleHost::SplashBoxShow(const std::string& text) {
   if (!impl_->splash) {
     impl_->splash = new QLabel(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTopHint |
@@ -376,17 +413,15 @@ void QtConsoleHost::SplashBoxShow(const std::string& text) {
     impl_->splash->setMargin(24);
     impl_->splash->setFrameStyle(QFrame::Box | QFrame::Plain);
     impl_->splash->setAutoFillBackground(true);
+    impl_->splash->setWindowTitle("About");
   }
   impl_->splash->setText(QString::fromStdString(ExpandConsoleText(text)));
   impl_->splash->adjustSize();
-  const DesktopPlacement patient =
-      LogicalPlacement(impl_->patientLeft, impl_->patientTop,
-                       impl_->patientRight - impl_->patientLeft,
-                       impl_->patientBottom - impl_->patientTop);
-  if (patient.width > 0 && patient.height > 0) {
+  const QRect examiner = impl_->ExaminerScreen();
+  if (!examiner.isEmpty()) {
     const QSize size = impl_->splash->size();
-    impl_->splash->move(patient.x + (patient.width - size.width()) / 2,
-                        patient.y + (patient.height - size.height()) / 2);
+    impl_->splash->move(examiner.x() + (examiner.width() - size.width()) / 2,
+                        examiner.y() + (examiner.height() - size.height()) / 2);
   }
   impl_->splash->show();
   impl_->splash->raise();
