@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
+#include <QStyle>
+#include <QStyleOptionMenuItem>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -23,6 +25,7 @@
 #include <map>
 
 #include "platform/DesktopPixels.h"
+#include "platform/DialogFit.h"
 #include "platform/KeyQueue.h"
 #include "platform/KeyTranslation.h"
 #include "platform/MenuDefinitionText.h"
@@ -36,6 +39,9 @@ constexpr Qt::WindowFlags kModalFrame = Qt::Dialog | Qt::CustomizeWindowHint |
                                         Qt::WindowStaysOnTopHint;
 // Room beside a title for the frame's icon, close button and margins, in logical pixels.
 constexpr int kTitleAllowance = 140;
+// Room a window frame takes on its monitor, in logical pixels: title bar and borders.
+constexpr int kFrameHeightAllowance = 48;
+constexpr int kFrameWidthAllowance = 16;
 
 // The text screen: typed keys go to the input queue, not into the text.
 class TextScreen : public QPlainTextEdit {
@@ -73,6 +79,24 @@ QMessageBox::Icon IconOf(int style) {
   }
 }
 
+// The width the menu bar needs to show every menu in one row (its own size hint is no more
+// than the width it already has).
+int MenuBarWidth(const QMenuBar& bar) {
+  const QStyle* style = bar.style();
+  QStyleOptionMenuItem option;
+  option.initFrom(&bar);
+  const int spacing = style->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, &bar);
+  int width = 2 * (style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, &bar) +
+                   style->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, &bar));
+  for (const QAction* action : bar.actions()) {
+    if (!action->isVisible()) continue;
+    option.text = action->text();
+    const QSize text = bar.fontMetrics().size(Qt::TextShowMnemonic, action->text());
+    width += style->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, &bar).width() + spacing;
+  }
+  return width;
+}
+
 int TitleWidth(const QWidget* window) {
   QFont font = QApplication::font();
   font.setBold(true);  // window managers draw titles bold more often than not
@@ -96,6 +120,9 @@ class ModalPlacer : public QObject {
           dialog->setProperty("lenvariPlaced", true);
           if (opened) opened();
           FitTitle(dialog);
+          if (QScreen* screen = Examiner())
+            FitDialogInto(*dialog, screen->availableGeometry().size() -
+                                       QSize(kFrameWidthAllowance, kFrameHeightAllowance));
           if (QWindow* handle = dialog->windowHandle())
             handle->setFlags((handle->flags() & ~Qt::WindowType_Mask) | kModalFrame);
           Centre(dialog);
@@ -252,6 +279,27 @@ struct QtConsoleHost::Impl {
     actions.push_back({number, id, action});
   }
 
+  // The window is at least as wide as its menu bar and tall enough for the status, as far as
+  // its monitor allows: a size kept in device pixels can be far too small at 200 % scaling.
+  void KeepMenusAndStatusShown() {
+    QScreen* screen = window.screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    QMenuBar* bar = window.menuBar();
+    const bool barShown = !showMenuBar->isVisible();  // the way back is offered while it is hidden
+    int width = window.width();
+    if (barShown) width = std::max(width, MenuBarWidth(*bar));
+    width = std::min(width, room.width() - kFrameWidthAllowance);
+    const int barHeight = barShown ? bar->sizeHint().height() : 0;
+    const QMargins margins = panel->layout()->contentsMargins();
+    int height = std::max(window.height(), barHeight + margins.top() + margins.bottom() +
+                                              status->heightForWidth(width - margins.left() -
+                                                                     margins.right()));
+    height = std::min(height, room.height() - kFrameHeightAllowance);
+    if (width > window.width() || height > window.height())
+      window.resize(std::max(width, window.width()), std::max(height, window.height()));
+  }
+
   void SetMenuBarShown(bool shown) {
     window.menuBar()->setVisible(shown);
     showMenuBar->setVisible(!shown);
@@ -396,6 +444,7 @@ int QtConsoleHost::MenuDefinition(int number, const std::string& definition) {
   if (!ParseMenuDefinition(definition, items)) return 1;
   impl_->menus[number] = items;
   impl_->RebuildMenuBar();
+  impl_->KeepMenusAndStatusShown();
   return 0;
 }
 
@@ -499,7 +548,10 @@ void QtConsoleHost::SetPatientMonitor(int left, int top, int right, int bottom) 
 }
 
 void QtConsoleHost::ShowStatus(const std::string& text) {
-  impl_->status->setText(QString::fromStdString(text));
+  const QString shown = QString::fromStdString(text);
+  if (impl_->status->text() == shown) return;
+  impl_->status->setText(shown);
+  if (!impl_->screen->isVisible()) impl_->KeepMenusAndStatusShown();
 }
 
 std::string QtConsoleHost::TakeKeys() {

@@ -39,8 +39,9 @@ struct RunningProgram {
   QProcess process;
   QString seen;  // standard output so far
   RunningProgram(const XServer& server, const std::string& folder, const std::string& keys,
-                 const QStringList& more = {}) {
+                 const QStringList& more = {}, const QString& scaleFactors = "") {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!scaleFactors.isEmpty()) environment.insert("QT_SCREEN_SCALE_FACTORS", scaleFactors);
     environment.insert("QT_QPA_PLATFORM", "xcb");
     environment.insert("DISPLAY", server.display());
     environment.insert("ASAN_OPTIONS", "detect_leaks=0");
@@ -347,6 +348,34 @@ TEST_F(ExamRoomDesk, FirstCalibrationCoversThePatientMonitorAlone) {
   EXPECT_EQ(x.Name(x.Stacking().back()), "Calibrate");
   EXPECT_FALSE(Visible(x, "About"));
   program.Stop();
+}
+
+// The examiner's monitor scaled to 175 % and to 200 % (a laptop panel): the control window is
+// wide enough for its menus, and the big dialogs lie wholly on that monitor, their buttons in
+// view.
+TEST_F(ExamRoomDesk, OnAScaledExaminersMonitorDialogsAndMenusFit) {
+  XServer& x = *server;
+  const std::string folder = Folder(1);
+  for (const QString factors : {"1;1.75", "1;2"}) {
+    SCOPED_TRACE(factors.toStdString());
+    RunningProgram program(x, folder, "", {}, factors);
+    ASSERT_TRUE(OpensOn(x, "Lenvari Acuity", kMonitor2));
+    const XWindow control = *Visible(x, "Lenvari Acuity");
+    // 760 device pixels are 380 logical ones at 200 %: too narrow for the menu bar.
+    EXPECT_GT(control.width, 760);
+    x.Tool("xdotool", {"windowactivate", "--sync", control.id});
+    for (const auto& [key, title] : {std::pair<QString, QString>{"ctrl+c", "Lenvari Acuity Configuration"},
+                                     {"q", "Lenvari Acuity Quick Keys"}}) {
+      if (key == "q" && factors == "1;1.75") continue;  // the larger of the two is enough there
+      Key(x, key);
+      EXPECT_TRUE(OpensOn(x, title, kMonitor2));
+      x.Screenshot(QString(LENVARI_TEST_OUTPUT_DIR "/exam-room-scaled-%1-%2.png")
+                       .arg(factors.section(';', 1), key));
+      Key(x, "Escape");
+      ASSERT_TRUE(Gone(x, title));
+    }
+    program.Stop();
+  }
 }
 
 }  // namespace lenvari
