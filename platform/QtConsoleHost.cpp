@@ -110,6 +110,7 @@ class ModalPlacer : public QObject {
   std::function<QRect()> examinerScreen;  // logical rectangle of the examiner's monitor
   std::function<void()> opened;           // a modal window is about to show
   std::function<void()> closed;           // after a modal window went, none left open
+  std::function<QWindow*()> examinerSees;  // the window a dialog must stand above
 
   bool eventFilter(QObject* object, QEvent* event) override {
     auto* dialog = qobject_cast<QDialog*>(object);
@@ -123,8 +124,15 @@ class ModalPlacer : public QObject {
           if (QScreen* screen = Examiner())
             FitDialogInto(*dialog, screen->availableGeometry().size() -
                                        QSize(kFrameWidthAllowance, kFrameHeightAllowance));
-          if (QWindow* handle = dialog->windowHandle())
+          if (QWindow* handle = dialog->windowHandle()) {
             handle->setFlags((handle->flags() & ~Qt::WindowType_Mask) | kModalFrame);
+            // A Wayland compositor stacks a window by its parent alone: without one, a dialog
+            // opened while the chart is full screen stays hidden behind it.
+            if (QGuiApplication::platformName().startsWith("wayland") && !handle->transientParent() &&
+                examinerSees)
+              if (QWindow* parent = examinerSees(); parent && parent != handle)
+                handle->setTransientParent(parent);
+          }
           Centre(dialog);
         }
         break;
@@ -208,6 +216,16 @@ struct QtConsoleHost::Impl {
     if (QScreen* s = QGuiApplication::screenAt(window.geometry().center())) return s->geometry();
     if (QScreen* s = window.screen()) return s->geometry();
     return {};
+  }
+
+  // With one monitor the examiner looks at the chart, the full-screen window; with more, at the
+  // control window.
+  QWindow* ExaminerSees() {
+    if (QGuiApplication::screens().size() <= 1)
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->isFullScreen()) return w->windowHandle();
+    window.winId();
+    return window.windowHandle();
   }
 
   // With one monitor the keyboard goes back to the chart window, the full-screen window there.
@@ -344,6 +362,7 @@ QtConsoleHost::QtConsoleHost() : impl_(std::make_unique<Impl>()) {
   impl_->placer.opened = [this] {
     if (impl_->splash) impl_->splash->hide();
   };
+  impl_->placer.examinerSees = [this] { return impl_->ExaminerSees(); };
   qApp->installEventFilter(&impl_->placer);
   Console80x(25);
 }
