@@ -37,7 +37,7 @@ void WatchVirtualRemote(ProgramContext& context) {
 void KeepVirtualRemoteOffChart(ProgramContext& context) {
   const std::optional<WindowPlace> now = WindowPlaceByTitle(kVirtualRemoteTitle);
   if (!now) return;
-  const WindowPlace place = PlaceOnMonitors(ExaminerMonitors(context), now, now->width, now->height);
+  const WindowPlace place = KeepOnMonitors(ExaminerMonitors(context), *now);
   if (!(place == *now)) MoveWindowByTitle(kVirtualRemoteTitle, place.left, place.top);
 }
 

@@ -92,14 +92,24 @@ WindowPlace PlaceOnMonitors(const std::vector<MonitorBox>& allowed,
   return place;
 }
 
+WindowPlace KeepOnMonitors(const std::vector<MonitorBox>& allowed, const WindowPlace& now) {
+  const auto onAllowed = [&](int x, int y) {
+    return std::any_of(allowed.begin(), allowed.end(),
+                       [&](const MonitorBox& box) { return Holds(box, x, y); });
+  };
+  if (onAllowed(now.left, now.top) &&
+      onAllowed(now.left + now.width / 2, now.top + now.height / 2))
+    return now;
+  return PlaceOnMonitors(allowed, now, now.width, now.height);
+}
+
 bool KeepMonitorWindowOffChart(ProgramContext& context) {
   Settings& settings = context.state.settings;
   const int m = std::clamp(context.state.monitors.CurrentMonitor, 1, kMaxMonitors);
   const WindowPlace stored{settings.MonitorWindowX[m], settings.MonitorWindowY[m],
                            std::max(1, settings.MonitorWindowWidth[m]),
                            std::max(1, settings.MonitorWindowHeight[m])};
-  const WindowPlace place = PlaceOnMonitors(ExaminerMonitors(context), stored, stored.width,
-                                            stored.height);
+  const WindowPlace place = KeepOnMonitors(ExaminerMonitors(context), stored);
   if (place.left == stored.left && place.top == stored.top) return false;
   settings.MonitorWindowX[m] = place.left;
   settings.MonitorWindowY[m] = place.top;
@@ -113,7 +123,7 @@ void KeepOpenMonitorWindowOffChart(ProgramContext& context) {
   int left = 0, top = 0, width = 0, height = 0;
   context.monitorWindow->ActualGeometry(left, top, width, height);
   const WindowPlace now{left, top, std::max(1, width), std::max(1, height)};
-  const WindowPlace place = PlaceOnMonitors(ExaminerMonitors(context), now, now.width, now.height);
+  const WindowPlace place = KeepOnMonitors(ExaminerMonitors(context), now);
   if (place.left != now.left || place.top != now.top)
     context.monitorWindow->MoveTo(place.left, place.top);
 }

@@ -41,6 +41,11 @@ WindowPlace PlaceOnMonitors(const std::vector<MonitorBox>& allowed,
                             const std::optional<WindowPlace>& wanted, int defaultWidth,
                             int defaultHeight);
 
+// The place of a window the examiner may have put partly off its monitor (the monitor window,
+// the virtual remote): kept while its corner and its centre stand on allowed monitors, else as
+// PlaceOnMonitors puts it.
+WindowPlace KeepOnMonitors(const std::vector<MonitorBox>& allowed, const WindowPlace& now);
+
 // After the monitors or their roles changed (Ctrl+A, a monitor switched off or on): the
 // control window, the monitor window and the virtual remote are moved off the chart where they
 // stand on it or on no monitor; windows already on an examiner's monitor stay where they are.

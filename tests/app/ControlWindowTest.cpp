@@ -76,6 +76,11 @@ TEST(ControlWindowPlace, GoesOnAMonitorThatIsNotThePatientsAndKeepsTheExaminersP
       PlaceOnMonitors(ExaminerMonitors({patient}, patient), WindowPlace{2000, 100, 300, 200}, 1, 1);
   EXPECT_EQ(orphan.width, 300);
   EXPECT_LE(orphan.left + 300, 1920);
+  // The monitor window and the remote keep a place at the monitor's very edge; on the patient
+  // monitor they go onto the examiner's.
+  const WindowPlace edge{0, 40, 200, 200};
+  EXPECT_EQ(KeepOnMonitors(ExaminerMonitors({patient}, patient), edge), edge);
+  EXPECT_GE(KeepOnMonitors(ExaminerMonitors({patient, examiner}, patient), edge).left, 1920);
 }
 
 TEST(ControlWindowStatus, ShowsWhatThePatientSeesAndTheDigitsBeingTyped) {
