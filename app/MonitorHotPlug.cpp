@@ -70,6 +70,9 @@ void PatientMonitorBack(ProgramContext& context, int index) {
   std::puts("Patient monitor connected");
   std::fflush(stdout);
   MeasureScreen(monitors, m);
+  // Off the chart before a question about the monitor is asked: the question opens where the
+  // control window stands.
+  KeepWindowsOffChart(context);
   const bool asks = CalibrationRequired(monitors, m, kMonitorChangeCalibrationMinimum) ||
                     !MonitorChangeText(state, m).empty();
   if (asks) {

@@ -39,9 +39,10 @@ struct RunningProgram {
   QProcess process;
   QString seen;  // standard output so far
   RunningProgram(const XServer& server, const std::string& folder, const std::string& keys,
-                 const QStringList& more = {}, const QString& scaleFactors = "") {
+                 const QStringList& more = {}, const QStringList& variables = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (!scaleFactors.isEmpty()) environment.insert("QT_SCREEN_SCALE_FACTORS", scaleFactors);
+    for (const QString& variable : variables)
+      environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
     environment.insert("QT_QPA_PLATFORM", "xcb");
     environment.insert("DISPLAY", server.display());
     environment.insert("ASAN_OPTIONS", "detect_leaks=0");
@@ -300,7 +301,16 @@ TEST_F(ExamRoomDesk, PatientMonitorSwitchedOffHidesTheChartAndOnBringsItBack) {
     const QRect examinerAloneRect(QPoint(0, 0), examinerRect.size());
     const QString output = patient == 1 ? "DUMMY0" : "DUMMY1";
     const std::string frames = FreshFolder("frames" + std::to_string(patient));
-    RunningProgram program(x, Folder(patient), "", {"--frames", QString::fromStdString(frames)});
+    // Who the monitors are, as their EDID would say.
+    const QString identities = QString::fromStdString(frames) + "/identities.json";
+    const auto identify = [&](const char* patientModel) {
+      PutText(identities.toStdString(),
+              std::string("[{\"manufacturer\": \"LEN\", \"model\": \"") + patientModel +
+                  "\"}, {\"manufacturer\": \"DEL\", \"model\": \"U19\"}]");
+    };
+    identify(patient == 1 ? "P24" : "U19");
+    RunningProgram program(x, Folder(patient), "", {"--frames", QString::fromStdString(frames)},
+                           {"LENVARI_SCREEN_IDENTITY=" + identities});
     ASSERT_TRUE(WaitFor([&] { return x.Window("") && x.Window("Lenvari Acuity"); }, 20));
     ASSERT_TRUE(WaitFor([&] { return RectOf(*x.Window("")) == patientRect; }, 10));
 
@@ -324,6 +334,17 @@ TEST_F(ExamRoomDesk, PatientMonitorSwitchedOffHidesTheChartAndOnBringsItBack) {
     EXPECT_TRUE(program.Said("Patient monitor connected"));
     EXPECT_EQ(LastSizeNow(frames), before + 1) << "the chart keeps its state";
     x.Screenshot(QString(LENVARI_TEST_OUTPUT_DIR "/exam-room-patient-%1-on.png").arg(patient));
+    if (patient == 1) {
+      // Another monitor on the patient's socket: the calibration is asked for, on the examiner's
+      // monitor.
+      x.Tool("xrandr", {"--output", output, "--off"});
+      EXPECT_TRUE(WaitFor([&] { return !x.Window(""); }, 10));
+      identify("TV55");
+      BothMonitorsOn(x);
+      EXPECT_TRUE(OpensOn(x, "Calibration Required", examinerRect));
+      EXPECT_TRUE(program.Said("was LEN P24, now LEN TV55"));
+      x.Screenshot(LENVARI_TEST_OUTPUT_DIR "/exam-room-patient-replaced.png");
+    }
     program.Stop();
   }
 }
@@ -358,7 +379,7 @@ TEST_F(ExamRoomDesk, OnAScaledExaminersMonitorDialogsAndMenusFit) {
   const std::string folder = Folder(1);
   for (const QString factors : {"1;1.75", "1;2"}) {
     SCOPED_TRACE(factors.toStdString());
-    RunningProgram program(x, folder, "", {}, factors);
+    RunningProgram program(x, folder, "", {}, {"QT_SCREEN_SCALE_FACTORS=" + factors});
     ASSERT_TRUE(OpensOn(x, "Lenvari Acuity", kMonitor2));
     const XWindow control = *Visible(x, "Lenvari Acuity");
     // 760 device pixels are 380 logical ones at 200 %: too narrow for the menu bar.
