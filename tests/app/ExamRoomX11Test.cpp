@@ -335,6 +335,23 @@ TEST_F(ExamRoomDesk, PatientMonitorSwitchedOffHidesTheChartAndOnBringsItBack) {
     EXPECT_EQ(LastSizeNow(frames), before + 1) << "the chart keeps its state";
     x.Screenshot(QString(LENVARI_TEST_OUTPUT_DIR "/exam-room-patient-%1-on.png").arg(patient));
     if (patient == 1) {
+      // The examiner's monitor switched off: the control window comes onto the patient's, under
+      // the chart, and a question opens above the chart.
+      x.Tool("xrandr", {"--output", "DUMMY1", "--off"});
+      EXPECT_TRUE(OpensOn(x, "Lenvari Acuity", kMonitor1));
+      EXPECT_EQ(RectOf(*x.Window("")), kMonitor1);
+      Key(x, "q");
+      EXPECT_TRUE(OpensOn(x, "Lenvari Acuity Quick Keys", kMonitor1));
+      EXPECT_TRUE(WaitFor([&] { return x.Name(x.Stacking().back()) == "Lenvari Acuity Quick Keys"; }, 5));
+      x.Screenshot(LENVARI_TEST_OUTPUT_DIR "/exam-room-examiner-off.png");
+      Key(x, "Escape");
+      EXPECT_TRUE(Gone(x, "Lenvari Acuity Quick Keys"));
+      BothMonitorsOn(x);
+      EXPECT_TRUE(WaitFor([&] {
+        const auto control = Visible(x, "Lenvari Acuity");
+        return control && kMonitor2.contains(RectOf(*control));
+      }, 10)) << "the control window goes back to the examiner's monitor";
+
       // Another monitor on the patient's socket: the calibration is asked for, on the examiner's
       // monitor.
       x.Tool("xrandr", {"--output", output, "--off"});
