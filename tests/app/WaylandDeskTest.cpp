@@ -153,7 +153,8 @@ TEST(WaylandDesk, SwayShowsTheChartAtDevicePixelsAndAQuestionAboveIt) {
     EXPECT_TRUE(WaitFor([&] {
       box = SwayWindow(desk, "Calibration Required");
       return box && (*box)["visible"].toBool();
-    }, 30)) << "the question must be shown above the chart";
+    }, 60)) << "the question must be shown above the chart";
+    QThread::msleep(1500);  // its first frame drawn
     desk.Tool("grim", {LENVARI_TEST_OUTPUT_DIR "/wayland-sway-question.png"});
   }
   for (int scale : {1, 2}) {
@@ -166,7 +167,7 @@ TEST(WaylandDesk, SwayShowsTheChartAtDevicePixelsAndAQuestionAboveIt) {
     ASSERT_TRUE(WaitFor([&] {
       const auto chart = SwayWindow(desk, "com.lenvari.Acuity");
       return chart && (*chart)["fullscreen_mode"].toInt() == 1;
-    }, 30));
+    }, 60));
     QThread::msleep(1500);
     const QString shot = QString(LENVARI_TEST_OUTPUT_DIR "/wayland-sway-scale-%1.png").arg(scale);
     desk.Tool("grim", {shot});
