@@ -97,6 +97,12 @@ int MenuBarWidth(const QMenuBar& bar) {
   return width;
 }
 
+// A window that asked for full screen: a Wayland compositor may report another state for a
+// moment after the request.
+bool IsFullScreen(const QWidget* window) {
+  return window->isFullScreen() || window->property("lenvariFullScreen").toBool();
+}
+
 int TitleWidth(const QWidget* window) {
   QFont font = QApplication::font();
   font.setBold(true);  // window managers draw titles bold more often than not
@@ -223,7 +229,7 @@ struct QtConsoleHost::Impl {
   QWindow* ExaminerSees() {
     if (QGuiApplication::screens().size() <= 1)
       for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->isFullScreen()) return w->windowHandle();
+        if (w->isVisible() && IsFullScreen(w)) return w->windowHandle();
     window.winId();
     return window.windowHandle();
   }
@@ -232,7 +238,7 @@ struct QtConsoleHost::Impl {
   void GiveKeysToChart() {
     if (!SharesPatientMonitor()) return;
     for (QWidget* w : QApplication::topLevelWidgets())
-      if (w->isVisible() && w->isFullScreen()) {
+      if (w->isVisible() && IsFullScreen(w)) {
         w->raise();
         w->activateWindow();
         w->setFocus();
