@@ -28,6 +28,11 @@ void ShowAboutBox(ProgramContext& context) {
 void HideAboutBoxWhenDue(ProgramContext& context, bool inputArrived) {
   if (!context.aboutBoxHideAt) return;
   if (!inputArrived && MonotonicSeconds() < *context.aboutBoxHideAt) return;
+  HideAboutBox(context);
+}
+
+void HideAboutBox(ProgramContext& context) {
+  if (!context.aboutBoxHideAt) return;
   context.aboutBoxHideAt.reset();
   context.console.SplashBoxHide();
 }

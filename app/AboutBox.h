@@ -16,5 +16,7 @@ std::string AboutText(const std::string& version);
 void ShowAboutBox(ProgramContext& context);
 // Hides the box once its time is up, or at once when `inputArrived`.
 void HideAboutBoxWhenDue(ProgramContext& context, bool inputArrived);
+// Hides the box now, if it shows (nothing may stand over the calibration square).
+void HideAboutBox(ProgramContext& context);
 
 }  // namespace lenvari

@@ -1,5 +1,6 @@
 #include "app/CalibrationCheck.h"
 
+#include "app/AboutBox.h"
 #include "app/ChartDisplay.h"
 #include "app/FrameOutput.h"
 #include "app/WaitForInput.h"
@@ -70,11 +71,14 @@ void RunCalibrationScreen(ProgramContext& context, bool monitorChanged) {
   std::unique_ptr<CanvasWindow> window;
   CalibrationScreenHost host;
   host.closeChartWindow = [&] { CloseChartWindow(context); };
+  // Like the chart: frameless and full screen on the patient monitor, with nothing over the
+  // square the examiner measures.
   host.openCalibrationWindow = [&](const CalibrationWindowPlacement& placement) {
+    HideAboutBox(context);
     window = std::make_unique<CanvasWindow>(placement.caption, placement.left, placement.top,
                                             placement.clientWidth, placement.clientHeight,
-                                            false);
-    window->SetFrameAtCorner(true);
+                                            true);
+    window->SetFullScreen(true);
     window->Show();
     window->Activate();
   };

@@ -5,7 +5,9 @@
 #include "app/ControlWindow.h"
 #include "app/FrameOutput.h"
 #include "app/MonitorWindowCommand.h"
+#include "app/WindowPlacement.h"
 #include "common/NumberText.h"
+#include "platform/DesktopPixels.h"
 #include "render/DrawChart.h"
 
 namespace lenvari {
@@ -21,6 +23,8 @@ void CloseChartWindow(ProgramContext& context) {
 
 void OpenChartWindow(ProgramContext& context) {
   CloseChartWindow(context);
+  // From the first chart on, a monitor switched off is noticed (see WatchMonitors).
+  if (!context.monitorChanges) context.monitorChanges = std::make_unique<MonitorChanges>();
   Monitors& monitors = context.state.monitors;
   const int m = monitors.CurrentMonitor;
   const auto& rect = monitors.MonitorRect[m];
@@ -30,8 +34,19 @@ void OpenChartWindow(ProgramContext& context) {
   context.chartWindow->SetFullScreen(true);
   context.chartCanvas = std::make_unique<Canvas>(width, height);
   ApplyChartScale(monitors, *context.chartCanvas);
-  context.chartWindow->Show();
-  KeepControlWindowOffChart(context);
+  // With the patient monitor switched off the window waits, hidden, for it to come back: shown
+  // now, the window system would put it on the examiner's monitor.
+  if (!context.patientMonitorGone) {
+    context.patientMonitorName = MonitorNameAt(rect[1], rect[2]);
+    context.chartWindow->Show();
+  }
+  KeepWindowsOffChart(context);
+}
+
+std::string MonitorNameAt(int left, int top) {
+  for (const DesktopMonitor& m : EnumDisplayMonitors())
+    if (m.left == left && m.top == top) return m.name;
+  return "";
 }
 
 void PresentChart(ProgramContext& context) {

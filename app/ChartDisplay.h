@@ -1,6 +1,8 @@
 #pragma once
 // The chart window on the patient monitor and the frames shown in it.
 
+#include <string>
+
 #include "app/ProgramContext.h"
 
 namespace lenvari {
@@ -10,9 +12,12 @@ namespace lenvari {
 void ApplyChartScale(Monitors& monitors, Canvas& canvas);
 
 // Closes the chart window if one is open and opens a frameless one exactly covering the
-// current monitor, with its canvas; the control window moves only if it stands on that monitor.
+// current monitor, with its canvas; the examiner's windows move only if they stand on that
+// monitor. While the patient monitor is disconnected the window is made but not shown.
 void OpenChartWindow(ProgramContext& context);
 void CloseChartWindow(ProgramContext& context);
+// The window system's name of the monitor whose corner is the device point, or "".
+std::string MonitorNameAt(int left, int top);
 
 // Draws the whole frame from the chart state and shows it.
 void DrawChartFrame(ProgramContext& context);

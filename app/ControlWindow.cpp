@@ -17,77 +17,26 @@ namespace {
 
 constexpr double kStillSeconds = 0.5;
 
-struct Box {
-  int left = 0, top = 0, right = 0, bottom = 0;
-};
-
-Box MonitorBox(const Monitors& monitors, int m) {
-  const auto& r = monitors.MonitorRect[m];
-  return {r[1], r[2], r[3], r[4]};
-}
-
-bool Holds(const Box& box, int x, int y) {
-  return x >= box.left && x < box.right && y >= box.top && y < box.bottom;
-}
-
-// The room a client area may take on a monitor, its frame kept on it too.
-Box ClientRoom(const Box& box) {
-  return {box.left + kFrameBorderAllowance, box.top + kFrameTitleAllowance,
-          box.right - kFrameBorderAllowance, box.bottom - kFrameBorderAllowance};
-}
-
-bool FitsWhole(const Box& box, const WindowPlace& place) {
-  const Box room = ClientRoom(box);
-  // In 64 bits: a place read from a file or reported by the window system may lie near the
-  // end of the integer range.
-  return place.left >= room.left && place.top >= room.top &&
-         static_cast<long long>(place.left) + place.width <= room.right &&
-         static_cast<long long>(place.top) + place.height <= room.bottom;
-}
-
 }  // namespace
 
 WindowPlace ChooseControlWindowPlace(const Monitors& monitors,
                                      const std::optional<WindowPlace>& wanted) {
-  const int count = std::clamp(monitors.NumberOfMonitors, 0, kMaxMonitors);
-  std::vector<Box> allowed;
-  for (int m = 1; m <= count; ++m)
-    if (count == 1 || m != monitors.CurrentMonitor) allowed.push_back(MonitorBox(monitors, m));
-  if (allowed.empty()) return wanted.value_or(WindowPlace{0, 0, kDefaultControlWidth, kDefaultControlHeight});
-
-  if (wanted)
-    for (const Box& box : allowed)
-      if (FitsWhole(box, *wanted)) return *wanted;
-
-  Box target = allowed.front();
-  bool cornerOnTarget = false;
-  if (wanted)
-    for (const Box& box : allowed)
-      if (Holds(box, wanted->left, wanted->top)) target = box, cornerOnTarget = true;
-
-  WindowPlace place;
-  const Box room = ClientRoom(target);
-  const int roomWidth = std::max(1, room.right - room.left);
-  const int roomHeight = std::max(1, room.bottom - room.top);
-  place.width = std::min(wanted ? wanted->width : kDefaultControlWidth, roomWidth);
-  place.height = std::min(wanted ? wanted->height : kDefaultControlHeight, roomHeight);
-  if (cornerOnTarget) {
-    place.left = std::clamp(wanted->left, room.left, room.left + roomWidth - place.width);
-    place.top = std::clamp(wanted->top, room.top, room.top + roomHeight - place.height);
-  } else {
-    place.left = room.left + (roomWidth - place.width) / 2;
-    place.top = room.top + (roomHeight - place.height) / 2;
-  }
-  return place;
+  return PlaceOnMonitors(ExaminerMonitors(monitors), wanted, kDefaultControlWidth,
+                         kDefaultControlHeight);
 }
 
 namespace {
 
+// While the patient monitor is disconnected no window is kept off it.
 void TellPatientMonitor(ProgramContext& context) {
   const Monitors& monitors = context.state.monitors;
   const int m = std::clamp(monitors.CurrentMonitor, 1, kMaxMonitors);
   const auto& r = monitors.MonitorRect[m];
-  context.console.SetPatientMonitor(r[1], r[2], r[3], r[4]);
+  if (context.patientMonitorGone) {
+    context.console.SetPatientMonitor(0, 0, 0, 0);
+  } else {
+    context.console.SetPatientMonitor(r[1], r[2], r[3], r[4]);
+  }
 }
 
 }  // namespace
@@ -106,7 +55,8 @@ void PlaceControlWindowAtStart(ProgramContext& context) {
 void KeepControlWindowOffChart(ProgramContext& context) {
   TellPatientMonitor(context);
   const WindowPlace now = context.console.ControlWindowPlace();
-  const WindowPlace place = ChooseControlWindowPlace(context.state.monitors, now);
+  const WindowPlace place =
+      PlaceOnMonitors(ExaminerMonitors(context), now, kDefaultControlWidth, kDefaultControlHeight);
   if (!(place == now)) context.console.PlaceControlWindow(place);
 }
 
@@ -179,7 +129,10 @@ std::string LiveStatusText(const State& state, const std::string& typedDigits) {
 
 void ShowLiveStatus(ProgramContext& context, const std::string& typedDigits) {
   std::string text = LiveStatusText(context.state, typedDigits);
-  if (!context.statusNotice.empty()) text += "\n" + context.statusNotice;
+  if (context.patientMonitorGone) text = "Patient monitor disconnected
+" + text;
+  if (!context.statusNotice.empty()) text += "
+" + context.statusNotice;
   context.console.ShowStatus(text);
 }
 

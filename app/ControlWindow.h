@@ -6,13 +6,9 @@
 #include <string>
 
 #include "app/ProgramContext.h"
+#include "app/WindowPlacement.h"
 
 namespace lenvari {
-
-// Room the window frame needs around the client area, in pixels: the title bar above, a border
-// on the other sides.
-constexpr int kFrameTitleAllowance = 40;
-constexpr int kFrameBorderAllowance = 8;
 // Client size of a control window that has no place yet.
 constexpr int kDefaultControlWidth = 760;
 constexpr int kDefaultControlHeight = 160;
@@ -27,8 +23,9 @@ WindowPlace ChooseControlWindowPlace(const Monitors& monitors,
 // Places the control window at start: where it was left last time, as far as the monitors
 // present allow.
 void PlaceControlWindowAtStart(ProgramContext& context);
-// After a change of patient monitor: moves the control window only when it now stands on the
-// patient's monitor, and tells the host which monitor that is.
+// After a change of patient monitor, or of the monitors present: moves the control window only
+// when it now stands on the patient's monitor or on none, and tells the host which monitor is
+// the patient's.
 void KeepControlWindowOffChart(ProgramContext& context);
 // Saves the control window's place once it has stood still for a moment after the examiner
 // moved or resized it.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/FrameOutput.h"
+#include "app/WindowPlacement.h"
 #include "gallery/MonitorWindowDrawing.h"
 #include "gallery/MonitorWindowLayout.h"
 #include "gallery/MonitorWindowText.h"
@@ -53,6 +54,7 @@ void OpenMonitorWindow(ProgramContext& context) {
   // The window shares the application's icon with the console window without being given it.
   CheckMonitorWindowSize(settings, state.monitors, SampleWidth());
   PlaceMonitorWindowOnDesktop(settings, state.monitors);
+  KeepMonitorWindowOffChart(context);
   SaveConfiguration(state);
 
   const int width = settings.MonitorWindowWidth[m];

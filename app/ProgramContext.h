@@ -17,6 +17,7 @@
 #include "platform/ConsoleHost.h"
 #include "platform/FolderLock.h"
 #include "platform/KeyScript.h"
+#include "platform/MonitorChanges.h"
 #include "platform/Sound.h"
 #include "render/OptotypeShapes.h"
 #include "store/State.h"
@@ -73,6 +74,14 @@ struct ProgramContext {
   // A line the status shows under the chart state after the command that set it (what a
   // command did that the chart does not show); cleared when the next input comes.
   std::string statusNotice;
+
+  // The monitors switched off and on while the program runs: the patient monitor's output
+  // name, whether it is disconnected (the chart window hidden meanwhile) and the outputs that
+  // stayed when it went.
+  std::unique_ptr<MonitorChanges> monitorChanges;
+  std::string patientMonitorName;
+  bool patientMonitorGone = false;
+  std::vector<std::string> monitorsLeft;
 
   int missingChartWindowPolls = 0;
   // While the About box shows: the monotonic time at which the input wait hides it.

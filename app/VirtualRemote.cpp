@@ -1,5 +1,6 @@
 #include "app/VirtualRemote.h"
 
+#include "app/WindowPlacement.h"
 #include "dialogs/VirtualRemoteWindow.h"
 #include "platform/DesktopPixels.h"
 #include "platform/Shell.h"
@@ -9,25 +10,15 @@ namespace {
 
 constexpr const char* kVirtualRemoteTitle = "Virtual Remote";
 
-// The examiner's monitor: the first one that does not show the chart, or the chart's own when
-// there is only one.
-int ExaminerMonitor(const Monitors& monitors) {
-  for (int m = 1; m <= monitors.NumberOfMonitors; ++m) {
-    if (m != monitors.CurrentMonitor) return m;
-  }
-  return monitors.CurrentMonitor;
-}
-
 }  // namespace
 
 void StartVirtualRemote(ProgramContext& context) {
-  const Monitors& monitors = context.state.monitors;
   RemoteArea area;
-  const int m = ExaminerMonitor(monitors);
-  if (m >= 1 && m <= kMaxMonitors) {
-    const MonitorRectangle& rect = monitors.MonitorRect[m];
+  const std::vector<MonitorBox> examiner = ExaminerMonitors(context);
+  if (!examiner.empty()) {
+    const MonitorBox& box = examiner.front();
     const DesktopPlacement place =
-        LogicalPlacement(rect[1], rect[2], rect[3] - rect[1], rect[4] - rect[2]);
+        LogicalPlacement(box.left, box.top, box.right - box.left, box.bottom - box.top);
     area = {place.x, place.y, place.width, place.height};
   }
   OpenVirtualRemote(context.VirtualRemoteCommand, area);
@@ -41,6 +32,13 @@ void WatchVirtualRemote(ProgramContext& context) {
   if (VirtualRemoteIsOpen()) return;
   context.virtualRemoteStarted = false;
   context.state.settings.ShowVirtualRemote = 0;
+}
+
+void KeepVirtualRemoteOffChart(ProgramContext& context) {
+  const std::optional<WindowPlace> now = WindowPlaceByTitle(kVirtualRemoteTitle);
+  if (!now) return;
+  const WindowPlace place = KeepOnMonitors(ExaminerMonitors(context), *now);
+  if (!(place == *now)) MoveWindowByTitle(kVirtualRemoteTitle, place.left, place.top);
 }
 
 }  // namespace lenvari

@@ -14,6 +14,10 @@ void StartVirtualRemote(ProgramContext& context);
 // Closes the window titled "Virtual Remote"; nothing happens when there is none.
 void CloseVirtualRemote(ProgramContext& context);
 
+// After the monitors or their roles changed: an open remote standing on the patient monitor, or
+// on no monitor, goes onto the examiner's.
+void KeepVirtualRemoteOffChart(ProgramContext& context);
+
 // One look of the input wait: a remote that was started and whose window has gone since clears
 // `ShowVirtualRemote` (in memory only; the settings file keeps its value).
 void WatchVirtualRemote(ProgramContext& context);

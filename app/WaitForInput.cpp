@@ -10,6 +10,7 @@
 #include "app/Clock.h"
 #include "app/ControlWindow.h"
 #include "app/MenuCommands.h"
+#include "app/MonitorHotPlug.h"
 #include "app/ProgramEnd.h"
 #include "app/VirtualRemote.h"
 #include "common/NumberText.h"
@@ -181,6 +182,7 @@ std::string WaitForInput(ProgramContext& context, MonitorClicks monitorClicks) {
     // The wall clock costs a time-zone lookup: read it only when something runs on it.
     const double now = chart.TimedRandom == 1 ? SecondsSinceMidnight() : 0;
     KeepControlWindowPlace(context);
+    WatchMonitors(context);
     bool scriptRunning = true;
     if (context.script.active)
       scriptRunning = FeedScript(context, context.chartWindow.get(), context.chartCanvas.get(),

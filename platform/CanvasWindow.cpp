@@ -138,6 +138,9 @@ CanvasWindow::~CanvasWindow() = default;
 
 void CanvasWindow::SetFullScreen(bool on) {
   impl_->fullScreen = on;
+  // What the window asks to be, whatever state the window system last reported: the console
+  // host stacks its questions above this window.
+  impl_->widget.setProperty("lenvariFullScreen", on);
   impl_->topMost = on;
   impl_->widget.setWindowFlag(Qt::WindowStaysOnTopHint, on);
 }
@@ -170,6 +173,10 @@ void CanvasWindow::Close() {
   impl_->widget.closed = true;
   impl_->widget.hide();
 }
+
+void CanvasWindow::Hide() { impl_->widget.hide(); }
+
+bool CanvasWindow::Shown() const { return impl_->widget.isVisible(); }
 
 bool CanvasWindow::Exists() const { return !impl_->widget.closed; }
 

@@ -34,6 +34,10 @@ class CanvasWindow {
   void SetShowWithoutActivating(bool on);
   void Show();
   void Close();
+  // Takes the window off the screen without closing it (it still exists, keeps its keys and its
+  // image); Show brings it back.
+  void Hide();
+  bool Shown() const;
   // False once the window has been closed, by the program or by the user.
   bool Exists() const;
   void MoveTo(int left, int top);

@@ -81,8 +81,8 @@ class ConsoleHost {
   // monitor leaves it on the patient's monitor.
   virtual WindowPlace ControlWindowPlace() const = 0;
   virtual void PlaceControlWindow(const WindowPlace& place) = 0;
-  // The patient monitor's device rectangle: the control window never covers the chart there,
-  // and the About splash is shown on it.
+  // The patient monitor's device rectangle (empty while it is disconnected): the control window
+  // never covers the chart there.
   virtual void SetPatientMonitor(int left, int top, int right, int bottom) = 0;
   // The compact live status of what the patient sees, always visible in the control window.
   virtual void ShowStatus(const std::string& text) = 0;

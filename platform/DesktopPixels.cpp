@@ -86,6 +86,9 @@ std::vector<DesktopMonitor> DeviceRectangles(const std::vector<LogicalScreen>& s
 
 std::vector<DesktopMonitor> EnumDisplayMonitors() {
   std::vector<DesktopMonitor> monitors = DeviceRectangles(QtScreens());
+  const auto screens = QGuiApplication::screens();
+  for (size_t i = 0; i < monitors.size() && i < static_cast<size_t>(screens.size()); ++i)
+    monitors[i].name = screens[i]->name().toStdString();
   if (static_cast<int>(monitors.size()) > kMaxMonitors) monitors.resize(kMaxMonitors);
   return monitors;
 }

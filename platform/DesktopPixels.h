@@ -12,6 +12,7 @@
 
 #include <QtGlobal>
 
+#include <string>
 #include <vector>
 
 class QScreen;
@@ -21,6 +22,9 @@ namespace lenvari {
 struct DesktopMonitor {
   int left = 0, top = 0, right = 0, bottom = 0;  // device pixels
   double pixelRatio = 1;
+  // The window system's name of the output ("HDMI-1"): what tells a monitor that was switched
+  // off and on again from another one, whatever order the monitors are listed in then.
+  std::string name;
 };
 
 // One monitor as the window system reports it: its logical rectangle and its pixel ratio.

@@ -127,4 +127,14 @@ std::string DisplayProblem(const DisplayEnvironment& environment) {
 #endif
 }
 
+std::string PreferredPlatform(const DisplayEnvironment& environment) {
+  if (!environment.platformOption.empty() || !environment.qpaPlatform.empty()) return "";
+  if (environment.waylandDisplay.empty() || environment.display.empty()) return "";
+#ifdef _WIN32
+  return "";
+#else
+  return ReachesX11(environment.display) ? "xcb" : "";
+#endif
+}
+
 }  // namespace lenvari

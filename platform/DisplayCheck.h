@@ -21,4 +21,10 @@ DisplayEnvironment ReadDisplayEnvironment(int argc, char** argv);
 // to run without a screen. Platforms that need no display (offscreen, minimal, ...) always pass.
 std::string DisplayProblem(const DisplayEnvironment& environment);
 
+// The platform to ask Qt for when the user chose none: "xcb" in a Wayland session that also
+// offers X11 (Xwayland), because a Wayland client cannot place its windows and the compositors
+// put the control window and the monitor window on the patient's output, under the chart; ""
+// to leave Qt's own choice. A platform the user named (QT_QPA_PLATFORM, -platform) is kept.
+std::string PreferredPlatform(const DisplayEnvironment& environment);
+
 }  // namespace lenvari

@@ -14,6 +14,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
+#include <QStyle>
+#include <QStyleOptionMenuItem>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -23,6 +26,7 @@
 
 #include "platform/ColumnMenu.h"
 #include "platform/DesktopPixels.h"
+#include "platform/DialogFit.h"
 #include "platform/KeyQueue.h"
 #include "platform/KeyTranslation.h"
 #include "platform/MenuDefinitionText.h"
@@ -36,6 +40,9 @@ constexpr Qt::WindowFlags kModalFrame = Qt::Dialog | Qt::CustomizeWindowHint |
                                         Qt::WindowStaysOnTopHint;
 // Room beside a title for the frame's icon, close button and margins, in logical pixels.
 constexpr int kTitleAllowance = 140;
+// Room a window frame takes on its monitor, in logical pixels: title bar and borders.
+constexpr int kFrameHeightAllowance = 48;
+constexpr int kFrameWidthAllowance = 16;
 
 // The text screen: typed keys go to the input queue, not into the text.
 class TextScreen : public QPlainTextEdit {
@@ -73,6 +80,30 @@ QMessageBox::Icon IconOf(int style) {
   }
 }
 
+// The width the menu bar needs to show every menu in one row (its own size hint is no more
+// than the width it already has).
+int MenuBarWidth(const QMenuBar& bar) {
+  const QStyle* style = bar.style();
+  QStyleOptionMenuItem option;
+  option.initFrom(&bar);
+  const int spacing = style->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, &bar);
+  int width = 2 * (style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, &bar) +
+                   style->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, &bar));
+  for (const QAction* action : bar.actions()) {
+    if (!action->isVisible()) continue;
+    option.text = action->text();
+    const QSize text = bar.fontMetrics().size(Qt::TextShowMnemonic, action->text());
+    width += style->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, &bar).width() + spacing;
+  }
+  return width;
+}
+
+// A window that asked for full screen: a Wayland compositor may report another state for a
+// moment after the request.
+bool IsFullScreen(const QWidget* window) {
+  return window->isFullScreen() || window->property("lenvariFullScreen").toBool();
+}
+
 int TitleWidth(const QWidget* window) {
   QFont font = QApplication::font();
   font.setBold(true);  // window managers draw titles bold more often than not
@@ -84,6 +115,9 @@ int TitleWidth(const QWidget* window) {
 class ModalPlacer : public QObject {
  public:
   std::function<QRect()> examinerScreen;  // logical rectangle of the examiner's monitor
+  std::function<void()> opened;           // a modal window is about to show
+  std::function<void()> closed;           // after a modal window went, none left open
+  std::function<QWindow*()> examinerSees;  // the window a dialog must stand above
 
   bool eventFilter(QObject* object, QEvent* event) override {
     auto* dialog = qobject_cast<QDialog*>(object);
@@ -92,9 +126,20 @@ class ModalPlacer : public QObject {
       case QEvent::Show:
         if (!dialog->property("lenvariPlaced").toBool()) {
           dialog->setProperty("lenvariPlaced", true);
+          if (opened) opened();
           FitTitle(dialog);
-          if (QWindow* handle = dialog->windowHandle())
+          if (QScreen* screen = Examiner())
+            FitDialogInto(*dialog, screen->availableGeometry().size() -
+                                       QSize(kFrameWidthAllowance, kFrameHeightAllowance));
+          if (QWindow* handle = dialog->windowHandle()) {
             handle->setFlags((handle->flags() & ~Qt::WindowType_Mask) | kModalFrame);
+            // A Wayland compositor stacks a window by its parent alone: without one, a dialog
+            // opened while the chart is full screen stays hidden behind it.
+            if (QGuiApplication::platformName().startsWith("wayland") && !handle->transientParent() &&
+                examinerSees)
+              if (QWindow* parent = examinerSees(); parent && parent != handle)
+                handle->setTransientParent(parent);
+          }
           Centre(dialog);
         }
         break;
@@ -105,6 +150,13 @@ class ModalPlacer : public QObject {
         break;
       case QEvent::Paint:
         dialog->setProperty("lenvariPainted", true);
+        break;
+      case QEvent::Hide:
+        // Once the window system has let go of the window and no other modal one is left.
+        if (closed && !event->spontaneous())
+          QTimer::singleShot(0, this, [this] {
+            if (!QApplication::activeModalWidget()) closed();
+          });
         break;
       default:
         break;
@@ -126,14 +178,22 @@ class ModalPlacer : public QObject {
     if (dialog->width() < wanted) dialog->resize(wanted, dialog->height());
   }
 
-  void Centre(QDialog* dialog) const {
+  QScreen* Examiner() const {
     const QRect screen = examinerScreen ? examinerScreen() : QRect();
-    if (screen.isEmpty()) return;
-    if (QWindow* handle = dialog->windowHandle())
-      for (QScreen* s : QGuiApplication::screens())
-        if (s->geometry() == screen) handle->setScreen(s);
+    for (QScreen* s : QGuiApplication::screens())
+      if (s->geometry() == screen) return s;
+    return nullptr;
+  }
+
+  // Centred on the examiner's monitor, its title bar kept on it.
+  void Centre(QDialog* dialog) const {
+    QScreen* screen = Examiner();
+    if (!screen) return;
+    if (QWindow* handle = dialog->windowHandle()) handle->setScreen(screen);
+    const QRect room = screen->availableGeometry();
     const QSize size = dialog->size();
-    dialog->move(screen.center().x() - size.width() / 2, screen.center().y() - size.height() / 2);
+    dialog->move(std::max(room.left(), room.center().x() - size.width() / 2),
+                 std::max(room.top(), room.center().y() - size.height() / 2));
   }
 };
 
@@ -163,6 +223,28 @@ struct QtConsoleHost::Impl {
     if (QScreen* s = QGuiApplication::screenAt(window.geometry().center())) return s->geometry();
     if (QScreen* s = window.screen()) return s->geometry();
     return {};
+  }
+
+  // With one monitor the examiner looks at the chart, the full-screen window; with more, at the
+  // control window.
+  QWindow* ExaminerSees() {
+    if (QGuiApplication::screens().size() <= 1)
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && IsFullScreen(w)) return w->windowHandle();
+    window.winId();
+    return window.windowHandle();
+  }
+
+  // With one monitor the keyboard goes back to the chart window, the full-screen window there.
+  void GiveKeysToChart() {
+    if (!SharesPatientMonitor()) return;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->isVisible() && IsFullScreen(w)) {
+        w->raise();
+        w->activateWindow();
+        w->setFocus();
+        return;
+      }
   }
 
   bool SharesPatientMonitor() const {
@@ -253,6 +335,27 @@ struct QtConsoleHost::Impl {
     actions.push_back({number, id, action});
   }
 
+  // The window is at least as wide as its menu bar and tall enough for the status, as far as
+  // its monitor allows: a size kept in device pixels can be far too small at 200 % scaling.
+  void KeepMenusAndStatusShown() {
+    QScreen* screen = window.screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    QMenuBar* bar = window.menuBar();
+    const bool barShown = !showMenuBar->isVisible();  // the way back is offered while it is hidden
+    int width = window.width();
+    if (barShown) width = std::max(width, MenuBarWidth(*bar));
+    width = std::min(width, room.width() - kFrameWidthAllowance);
+    const int barHeight = barShown ? bar->sizeHint().height() : 0;
+    const QMargins margins = panel->layout()->contentsMargins();
+    int height = std::max(window.height(), barHeight + margins.top() + margins.bottom() +
+                                              status->heightForWidth(width - margins.left() -
+                                                                     margins.right()));
+    height = std::min(height, room.height() - kFrameHeightAllowance);
+    if (width > window.width() || height > window.height())
+      window.resize(std::max(width, window.width()), std::max(height, window.height()));
+  }
+
   void SetMenuBarShown(bool shown) {
     window.menuBar()->setVisible(shown);
     showMenuBar->setVisible(!shown);
@@ -292,6 +395,12 @@ QtConsoleHost::QtConsoleHost() : impl_(std::make_unique<Impl>()) {
                    [impl = impl_.get()] { impl->SetMenuBarShown(true); });
   impl_->window.setWindowTitle("Lenvari Acuity");
   impl_->placer.examinerScreen = [this] { return impl_->ExaminerScreen(); };
+  impl_->placer.closed = [this] { impl_->GiveKeysToChart(); };
+  // The About box stands above every window: a question asked while it shows would be hidden.
+  impl_->placer.opened = [this] {
+    if (impl_->splash) impl_->splash->hide();
+  };
+  impl_->placer.examinerSees = [this] { return impl_->ExaminerSees(); };
   qApp->installEventFilter(&impl_->placer);
   Console80x(25);
 }
@@ -392,13 +501,15 @@ int QtConsoleHost::MenuDefinition(int number, const std::string& definition) {
   if (!ParseMenuDefinition(definition, items)) return 1;
   impl_->menus[number] = items;
   impl_->RebuildMenuBar();
+  impl_->KeepMenusAndStatusShown();
   return 0;
 }
 
 void QtConsoleHost::OnTimer(int, int) {}
 
-// The splash is shown on the patient's monitor, above the chart: a window the window manager
-// does not stack, so a full-screen chart with the focus cannot cover it.
+// The splash is shown on the examiner's monitor (the patient's only when there is no other),
+// above the chart: a window the window manager does not stack, so a full-screen chart with the
+// focus cannot cover it.
 void QtConsoleHost::SplashBoxShow(const std::string& text) {
   if (!impl_->splash) {
     impl_->splash = new QLabel(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTopHint |
@@ -408,17 +519,15 @@ void QtConsoleHost::SplashBoxShow(const std::string& text) {
     impl_->splash->setMargin(24);
     impl_->splash->setFrameStyle(QFrame::Box | QFrame::Plain);
     impl_->splash->setAutoFillBackground(true);
+    impl_->splash->setWindowTitle("About");
   }
   impl_->splash->setText(QString::fromStdString(ExpandConsoleText(text)));
   impl_->splash->adjustSize();
-  const DesktopPlacement patient =
-      LogicalPlacement(impl_->patientLeft, impl_->patientTop,
-                       impl_->patientRight - impl_->patientLeft,
-                       impl_->patientBottom - impl_->patientTop);
-  if (patient.width > 0 && patient.height > 0) {
+  const QRect examiner = impl_->ExaminerScreen();
+  if (!examiner.isEmpty()) {
     const QSize size = impl_->splash->size();
-    impl_->splash->move(patient.x + (patient.width - size.width()) / 2,
-                        patient.y + (patient.height - size.height()) / 2);
+    impl_->splash->move(examiner.x() + (examiner.width() - size.width()) / 2,
+                        examiner.y() + (examiner.height() - size.height()) / 2);
   }
   impl_->splash->show();
   impl_->splash->raise();
@@ -496,7 +605,10 @@ void QtConsoleHost::SetPatientMonitor(int left, int top, int right, int bottom) 
 }
 
 void QtConsoleHost::ShowStatus(const std::string& text) {
-  impl_->status->setText(QString::fromStdString(text));
+  const QString shown = QString::fromStdString(text);
+  if (impl_->status->text() == shown) return;
+  impl_->status->setText(shown);
+  if (!impl_->screen->isVisible()) impl_->KeepMenusAndStatusShown();
 }
 
 std::string QtConsoleHost::TakeKeys() {

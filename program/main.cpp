@@ -64,11 +64,14 @@ int main(int argc, char** argv) {
     script.steps.assign(steps->begin(), steps->end());
   }
 
-  const std::string displayProblem = lenvari::DisplayProblem(lenvari::ReadDisplayEnvironment(argc, argv));
+  const lenvari::DisplayEnvironment display = lenvari::ReadDisplayEnvironment(argc, argv);
+  const std::string displayProblem = lenvari::DisplayProblem(display);
   if (!displayProblem.empty()) {
     std::fprintf(stderr, "LenvariMain: %s\n", displayProblem.c_str());
     return 2;
   }
+  const std::string platform = lenvari::PreferredPlatform(display);
+  if (!platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platform));
   qInstallMessageHandler(QuietPlatformNotes);
   // The application name is the X11 window class; with the desktop file name it ties the
   // windows to the menu entry and its icon. Window titles are set one by one.

@@ -128,8 +128,7 @@ bool CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& s
   const int screenHeight = monitors.ScreenHeight[m];
   const MonitorRectangle& rect = monitors.MonitorRect[m];
   const CalibrationWindowPlacement placement{"Calibrate", rect[1], rect[2],
-                                             std::max(1, screenWidth - 3),
-                                             std::max(1, screenHeight - 30)};
+                                             std::max(1, screenWidth), std::max(1, screenHeight)};
   host.openCalibrationWindow(placement);
   Canvas canvas(placement.clientWidth, placement.clientHeight);
 

@@ -52,7 +52,8 @@ inline constexpr const char* kCalibrationEscape = "\x1b";
 // calibration.
 bool ApplyCalibrationKey(const std::string& key, int& scaleX, int& scaleY);
 
-// Where the calibration window goes: its desktop position and its client size in pixels.
+// Where the calibration window goes: its desktop position and its size in pixels, the whole
+// patient monitor (the window is frameless and full screen, like the chart).
 struct CalibrationWindowPlacement {
   std::string caption;
   int left = 0;

@@ -69,6 +69,23 @@ TEST(ControlWindowPlace, GoesOnAMonitorThatIsNotThePatientsAndKeepsTheExaminersP
   const WindowPlace shared = ChooseControlWindowPlace(one, WindowPlace{100, 900, 760, 260});
   EXPECT_EQ(shared.left, 100);
   EXPECT_EQ(shared.top, 1080 - kFrameBorderAllowance - 260);
+
+  // The monitors present decide: the patient's switched off leaves every monitor there to the
+  // examiner; the examiner's switched off leaves the patient's (one-monitor rules).
+  const MonitorBox patient{0, 0, 1920, 1080}, examiner{1920, 0, 3200, 1024};
+  EXPECT_EQ(ExaminerMonitors({examiner}, std::nullopt), std::vector<MonitorBox>{examiner});
+  EXPECT_EQ(ExaminerMonitors({patient}, patient), std::vector<MonitorBox>{patient});
+  EXPECT_EQ(ExaminerMonitors({patient, examiner}, examiner), std::vector<MonitorBox>{patient});
+  // A place on a monitor that went is brought onto one that is there.
+  const WindowPlace orphan =
+      PlaceOnMonitors(ExaminerMonitors({patient}, patient), WindowPlace{2000, 100, 300, 200}, 1, 1);
+  EXPECT_EQ(orphan.width, 300);
+  EXPECT_LE(orphan.left + 300, 1920);
+  // The monitor window and the remote keep a place at the monitor's very edge; on the patient
+  // monitor they go onto the examiner's.
+  const WindowPlace edge{0, 40, 200, 200};
+  EXPECT_EQ(KeepOnMonitors(ExaminerMonitors({patient}, patient), edge), edge);
+  EXPECT_GE(KeepOnMonitors(ExaminerMonitors({patient, examiner}, patient), edge).left, 1920);
 }
 
 TEST(ControlWindowStatus, ShowsWhatThePatientSeesAndTheDigitsBeingTyped) {

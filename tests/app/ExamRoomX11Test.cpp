@@ -1,11 +1,17 @@
 // The exam room under a real X server with a window manager: the patient's 1920 x 1080 monitor
 // and the examiner's 1280 x 1024 beside it (or the patient's monitor alone). Commands must leave
 // the control window where it is, on the examiner's monitor, and the chart the top-most window;
-// the control window must come back where the examiner left it.
+// the control window must come back where the examiner left it. Every other window of the
+// examiner's opens on the examiner's monitor, also after Ctrl+A swaps the roles, and the
+// monitors switched off and on again under the running program leave the chart hidden, then
+// full screen where it belongs. The two-monitor cases share one server.
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QThread>
 
@@ -19,27 +25,43 @@
 namespace lenvari {
 namespace {
 
-// A data folder calibrated at 400 on monitors of the given rectangles, the first the patient's.
-std::string CalibratedFolder(const std::vector<std::array<int, 4>>& rects) {
+// A data folder calibrated at 400 on monitors of the given rectangles, the patient's monitor
+// `patient`.
+std::string CalibratedFolder(const std::vector<std::array<int, 4>>& rects, int patient = 1) {
   const std::string folder = FreshFolder("data");
-  PutText(folder + "/lvmonitordata.cfg", MonitorDataText(1, rects));
+  PutText(folder + "/lvmonitordata.cfg", MonitorDataText(patient, rects));
   return folder;
 }
 
-// The program on the X server, left running while the test looks at its windows.
+// The program on the X server, left running while the test looks at its windows. Without keys
+// it runs as the examiner runs it, typed into with xdotool, and is ended by the test.
 struct RunningProgram {
   QProcess process;
-  RunningProgram(const XServer& server, const std::string& folder, const std::string& keys) {
+  QString seen;  // standard output so far
+  RunningProgram(const XServer& server, const std::string& folder, const std::string& keys,
+                 const QStringList& more = {}, const QStringList& variables = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& variable : variables)
+      environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
     environment.insert("QT_QPA_PLATFORM", "xcb");
     environment.insert("DISPLAY", server.display());
     environment.insert("ASAN_OPTIONS", "detect_leaks=0");
     process.setProcessEnvironment(environment);
-    process.start(LENVARI_MAIN_PATH, {"--data-dir", QString::fromStdString(folder), "--keys",
-                                      QString::fromStdString(keys)});
+    QStringList arguments{"--data-dir", QString::fromStdString(folder)};
+    if (!keys.empty()) arguments << "--keys" << QString::fromStdString(keys);
+    process.start(LENVARI_MAIN_PATH, arguments + more);
   }
   ~RunningProgram() {
     if (!process.waitForFinished(20000)) process.kill(), process.waitForFinished();
+  }
+  bool Said(const QString& text) {
+    process.waitForReadyRead(50);
+    seen += QString::fromLocal8Bit(process.readAllStandardOutput());
+    return seen.contains(text);
+  }
+  void Stop() {
+    process.kill();
+    process.waitForFinished();
   }
 };
 
@@ -58,12 +80,124 @@ void ExpectSamePlace(const XWindow& a, const XWindow& b) {
 
 const QStringList kTools{"xprop", "xwininfo", "xdotool", "import"};
 
+QRect RectOf(const XWindow& w) { return QRect(w.x, w.y, w.width, w.height); }
+
+const QRect kMonitor1(0, 0, 1920, 1080), kMonitor2(1920, 0, 1280, 1024);
+
+// A visible window of that exact title, managed or not (the About box is not).
+std::optional<XWindow> Visible(const XServer& server, const QString& title) {
+  const QString ids = server.Tool("xdotool", {"search", "--onlyvisible", "--name", "^" + title + "$"});
+  if (ids.isEmpty()) return std::nullopt;
+  return server.Geometry(ids.section('\n', 0, 0));
+}
+
+// Waits for the window and says where it is: wholly inside `monitor`, or why not.
+::testing::AssertionResult OpensOn(const XServer& server, const QString& title, const QRect& monitor) {
+  std::optional<XWindow> w;
+  if (!WaitFor([&] { return (w = Visible(server, title)).has_value(); }, 20))
+    return ::testing::AssertionFailure() << title.toStdString() << " never opened";
+  QThread::msleep(300);  // the window manager's last move
+  w = Visible(server, title);
+  if (w && monitor.contains(RectOf(*w))) return ::testing::AssertionSuccess();
+  const QRect r = w ? RectOf(*w) : QRect();
+  return ::testing::AssertionFailure() << title.toStdString() << " at " << r.x() << "," << r.y()
+                                       << " " << r.width() << "x" << r.height();
+}
+
+void Key(const XServer& server, const QString& key) { server.Tool("xdotool", {"key", key}); }
+
+bool Gone(const XServer& server, const QString& title) {
+  return WaitFor([&] { return !Visible(server, title); }, 10);
+}
+
+int LastSizeNow(const std::string& frames) {
+  const QStringList names = QDir(QString::fromStdString(frames)).entryList({"frame-*.json"}, QDir::Files, QDir::Name);
+  if (names.isEmpty()) return -1;
+  QFile file(QString::fromStdString(frames) + "/" + names.back());
+  if (!file.open(QIODevice::ReadOnly)) return -1;
+  return QJsonDocument::fromJson(file.readAll()).object()["SizeNow"].toInt(-1);
+}
+
+// The two monitors as the tests start them, the patient's on the left.
+void BothMonitorsOn(const XServer& server) {
+  server.Tool("xrandr", {"--output", "DUMMY0", "--mode", "1920x1080", "--pos", "0x0", "--output",
+                         "DUMMY1", "--mode", "1280x1024", "--pos", "1920x0"});
+}
+
+// The X server with both monitors and a window manager, shared by the cases below.
+class ExamRoomDesk : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (XServer::MissingTool(kTools).isEmpty()) server = new XServer({"1920x1080", "1280x1024"}, true);
+  }
+  static void TearDownTestSuite() {
+    delete server;
+    server = nullptr;
+  }
+  void SetUp() override {
+    if (!server) GTEST_SKIP() << XServer::MissingTool(kTools).toStdString();
+    if (!server->problem().isEmpty()) GTEST_SKIP() << server->problem().toStdString();
+    BothMonitorsOn(*server);
+  }
+  // A calibrated folder on this desk with the patient on monitor `patient`, and with settings
+  // files (written by one short start) when the test is to change them.
+  std::string Folder(int patient, bool withSettings = false) {
+    const std::string folder =
+        CalibratedFolder({{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}}, patient);
+    if (!withSettings) return folder;
+    ProgramRunRequest request = ScriptRequest("", folder);
+    request.calibratedScale = 0;
+    request.x11Display = server->display().toStdString();
+    EXPECT_EQ(RunProgram(request).exitCode, 0);
+    return folder;
+  }
+  static XServer* server;
+};
+
+XServer* ExamRoomDesk::server = nullptr;
+
 }  // namespace
 
-TEST(ExamRoomX11, ControlWindowStaysOnTheExaminersMonitorAndTheChartOnTop) {
+TEST(ExamRoomX11, OneMonitorTheChartStillCoversTheWholeScreen) {
   if (!XServer::MissingTool(kTools).isEmpty()) GTEST_SKIP() << XServer::MissingTool(kTools).toStdString();
-  XServer server({"1920x1080", "1280x1024"}, true);
+  XServer server({"1280x1024"}, true, true);
   if (!server.problem().isEmpty()) GTEST_SKIP() << server.problem().toStdString();
+  RunningProgram program(server, CalibratedFolder({{0, 0, 1280, 1024}}), "{Wait:1}{F3}{Click:0,0}{Wait:3}");
+  ASSERT_TRUE(WaitFor([&] { return server.Window("Lenvari Acuity") && server.Window(""); }, 20));
+  QThread::msleep(2500);
+  const QString shot = LENVARI_TEST_OUTPUT_DIR "/exam-room-one-monitor.png";
+  server.Screenshot(shot);
+  EXPECT_EQ(server.Name(server.Stacking().back()), "");
+  // The size label in the bottom-left corner is visible: blue pixels there.
+  const QImage image(shot);
+  ASSERT_EQ(image.size(), QSize(1280, 1024));
+  int blue = 0;
+  for (int y = 900; y < 1024; ++y)
+    for (int x = 0; x < 250; ++x) {
+      const QRgb p = image.pixel(x, y);
+      blue += qBlue(p) > 180 && qRed(p) < 80 && qGreen(p) < 80;
+    }
+  EXPECT_GT(blue, 100);
+
+  // A dialog opens above the chart, and its closing gives the keys back to the chart.
+  program.process.waitForFinished(20000);
+  RunningProgram examiner(server, CalibratedFolder({{0, 0, 1280, 1024}}), "");
+  ASSERT_TRUE(WaitFor([&] { return server.Window("Lenvari Acuity") && server.Window(""); }, 20));
+  const QString chart = server.Window("")->id;
+  server.Tool("xdotool", {"windowactivate", "--sync", chart});
+  server.Tool("xdotool", {"key", "q"});
+  ASSERT_TRUE(WaitFor([&] { return server.Window("Lenvari Acuity Quick Keys").has_value(); }, 20));
+  EXPECT_TRUE(WaitFor([&] { return server.Name(server.Stacking().back()) == "Lenvari Acuity Quick Keys"; }, 5));
+  server.Screenshot(LENVARI_TEST_OUTPUT_DIR "/exam-room-one-monitor-dialog.png");
+  server.Tool("xdotool", {"key", "Escape"});
+  EXPECT_TRUE(WaitFor([&] {
+    return server.Tool("xdotool", {"getactivewindow"}).toULongLong() == chart.toULongLong(nullptr, 0);
+  }, 10)) << "the keys must go back to the chart";
+  examiner.Stop();
+}
+
+TEST_F(ExamRoomDesk, ControlWindowStaysOnTheExaminersMonitorAndTheChartOnTop) {
+  XServer& server = *this->server;
   const std::string folder = CalibratedFolder({{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}});
   const auto both = [&] { return server.Window("Lenvari Acuity") && server.Window(""); };
 
@@ -103,26 +237,183 @@ TEST(ExamRoomX11, ControlWindowStaysOnTheExaminersMonitorAndTheChartOnTop) {
   ExpectSamePlace(*server.Window("Lenvari Acuity"), moved);
 }
 
-TEST(ExamRoomX11, OneMonitorTheChartStillCoversTheWholeScreen) {
-  if (!XServer::MissingTool(kTools).isEmpty()) GTEST_SKIP() << XServer::MissingTool(kTools).toStdString();
-  XServer server({"1280x1024"}, true, true);
-  if (!server.problem().isEmpty()) GTEST_SKIP() << server.problem().toStdString();
-  RunningProgram program(server, CalibratedFolder({{0, 0, 1280, 1024}}), "{Wait:1}{F3}{Click:0,0}{Wait:3}");
-  ASSERT_TRUE(WaitFor([&] { return server.Window("Lenvari Acuity") && server.Window(""); }, 20));
-  QThread::msleep(2500);
-  const QString shot = LENVARI_TEST_OUTPUT_DIR "/exam-room-one-monitor.png";
-  server.Screenshot(shot);
-  EXPECT_EQ(server.Name(server.Stacking().back()), "");
-  // The size label in the bottom-left corner is visible: blue pixels there.
-  const QImage image(shot);
-  ASSERT_EQ(image.size(), QSize(1280, 1024));
-  int blue = 0;
-  for (int y = 900; y < 1024; ++y)
-    for (int x = 0; x < 250; ++x) {
-      const QRgb p = image.pixel(x, y);
-      blue += qBlue(p) > 180 && qRed(p) < 80 && qGreen(p) < 80;
+TEST_F(ExamRoomDesk, EveryWindowOfTheExaminerOpensOnTheExaminersMonitorAlsoAfterCtrlA) {
+  XServer& x = *server;
+  const std::string folder = Folder(1, true);
+  // The monitor window's stored place is the patient monitor's corner.
+  SetSetting(folder, "MonitorWindowFlag&:", " 1 ");
+  SetSetting(folder, "MonitorWindowX&:", " 0 ");
+  SetSetting(folder, "MonitorWindowY&:", " 0 ");
+  SetSetting(folder, "ShowVirtualRemote&:", " 1 ");
+  const std::string frames = FreshFolder("frames");
+  RunningProgram program(x, folder, "", {"--frames", QString::fromStdString(frames)});
+  EXPECT_TRUE(OpensOn(x, "About", kMonitor2));
+  EXPECT_TRUE(OpensOn(x, "Lenvari Acuity", kMonitor2));
+  EXPECT_TRUE(OpensOn(x, "Lenvari Monitor Display", kMonitor2));
+  EXPECT_TRUE(OpensOn(x, "Virtual Remote", kMonitor2));
+  ASSERT_TRUE(WaitFor([&] { return !Visible(x, "About"); }, 10));
+  x.Screenshot(LENVARI_TEST_OUTPUT_DIR "/exam-room-examiner-windows.png");
+  EXPECT_EQ(RectOf(*x.Window("")), kMonitor1);
+  EXPECT_EQ(x.Name(x.Stacking().back()), "") << "the chart must be the top-most window";
+
+  // Typed keys reach the chart with the monitor window and the remote open (into the control
+  // window: where the keyboard goes as they open is not this test's business).
+  x.Tool("xdotool", {"windowactivate", "--sync", Visible(x, "Lenvari Acuity")->id});
+  const int before = LastSizeNow(frames);
+  Key(x, "plus");
+  EXPECT_TRUE(WaitFor([&] { return LastSizeNow(frames) == before + 1; }, 10));
+
+  Key(x, "q");
+  EXPECT_TRUE(OpensOn(x, "Lenvari Acuity Quick Keys", kMonitor2));
+  x.Screenshot(LENVARI_TEST_OUTPUT_DIR "/exam-room-quick-keys.png");
+  Key(x, "Escape");
+  ASSERT_TRUE(Gone(x, "Lenvari Acuity Quick Keys"));
+  Key(x, "Escape");
+  EXPECT_TRUE(OpensOn(x, "Quit Lenvari Now\\?", kMonitor2));
+  Key(x, "Escape");
+  ASSERT_TRUE(Gone(x, "Quit Lenvari Now\\?"));
+
+  // The roles change: the chart goes to monitor 2, everything of the examiner's to monitor 1.
+  x.Tool("xdotool", {"windowactivate", "--sync", Visible(x, "Lenvari Acuity")->id});
+  Key(x, "ctrl+a");
+  ASSERT_TRUE(WaitFor([&] { return x.Window("") && RectOf(*x.Window("")) == kMonitor2; }, 20));
+  EXPECT_TRUE(OpensOn(x, "Lenvari Acuity", kMonitor1));
+  EXPECT_TRUE(OpensOn(x, "Lenvari Monitor Display", kMonitor1));
+  EXPECT_TRUE(OpensOn(x, "Virtual Remote", kMonitor1));
+  x.Tool("xdotool", {"windowactivate", "--sync", Visible(x, "Lenvari Acuity")->id});
+  Key(x, "ctrl+c");
+  EXPECT_TRUE(OpensOn(x, "Lenvari Acuity Configuration", kMonitor1));
+  x.Screenshot(LENVARI_TEST_OUTPUT_DIR "/exam-room-after-ctrl-a.png");
+  Key(x, "Escape");
+  ASSERT_TRUE(Gone(x, "Lenvari Acuity Configuration"));
+  EXPECT_EQ(x.Name(x.Stacking().back()), "");
+  program.Stop();
+}
+
+// The patient monitor switched off and on again, on either side of the examiner's.
+TEST_F(ExamRoomDesk, PatientMonitorSwitchedOffHidesTheChartAndOnBringsItBack) {
+  XServer& x = *server;
+  for (int patient : {1, 2}) {
+    SCOPED_TRACE("patient monitor " + std::to_string(patient));
+    const QRect patientRect = patient == 1 ? kMonitor1 : kMonitor2;
+    const QRect examinerRect = patient == 1 ? kMonitor2 : kMonitor1;
+    // xrandr moves the monitor that stays to the desktop's corner.
+    const QRect examinerAloneRect(QPoint(0, 0), examinerRect.size());
+    const QString output = patient == 1 ? "DUMMY0" : "DUMMY1";
+    const std::string frames = FreshFolder("frames" + std::to_string(patient));
+    // Who the monitors are, as their EDID would say.
+    const QString identities = QString::fromStdString(frames) + "/identities.json";
+    const auto identify = [&](const char* patientModel) {
+      PutText(identities.toStdString(),
+              std::string("[{\"manufacturer\": \"LEN\", \"model\": \"") + patientModel +
+                  "\"}, {\"manufacturer\": \"DEL\", \"model\": \"U19\"}]");
+    };
+    identify(patient == 1 ? "P24" : "U19");
+    RunningProgram program(x, Folder(patient), "", {"--frames", QString::fromStdString(frames)},
+                           {"LENVARI_SCREEN_IDENTITY=" + identities});
+    ASSERT_TRUE(WaitFor([&] { return x.Window("") && x.Window("Lenvari Acuity"); }, 20));
+    ASSERT_TRUE(WaitFor([&] { return RectOf(*x.Window("")) == patientRect; }, 10));
+
+    x.Tool("xrandr", {"--output", output, "--off"});
+    EXPECT_TRUE(WaitFor([&] { return program.Said("Patient monitor disconnected"); }, 10));
+    EXPECT_TRUE(WaitFor([&] { return !x.Window(""); }, 10)) << "the chart window must be hidden";
+    EXPECT_TRUE(OpensOn(x, "Lenvari Acuity", examinerAloneRect));
+    x.Screenshot(QString(LENVARI_TEST_OUTPUT_DIR "/exam-room-patient-%1-off.png").arg(patient));
+    // Keys still change the chart.
+    const int before = LastSizeNow(frames);
+    x.Tool("xdotool", {"windowactivate", "--sync", x.Window("Lenvari Acuity")->id});
+    Key(x, "plus");
+    EXPECT_TRUE(WaitFor([&] { return LastSizeNow(frames) == before + 1; }, 10));
+
+    BothMonitorsOn(x);
+    EXPECT_TRUE(WaitFor([&] {
+      const auto chart = x.Window("");
+      return chart && RectOf(*chart) == patientRect && x.Name(x.Stacking().back()) == "";
+    }, 20)) << "the chart must be back full screen and top-most";
+    EXPECT_TRUE(OpensOn(x, "Lenvari Acuity", examinerRect));
+    EXPECT_TRUE(program.Said("Patient monitor connected"));
+    EXPECT_EQ(LastSizeNow(frames), before + 1) << "the chart keeps its state";
+    x.Screenshot(QString(LENVARI_TEST_OUTPUT_DIR "/exam-room-patient-%1-on.png").arg(patient));
+    if (patient == 1) {
+      // The examiner's monitor switched off: the control window comes onto the patient's, under
+      // the chart, and a question opens above the chart.
+      x.Tool("xrandr", {"--output", "DUMMY1", "--off"});
+      EXPECT_TRUE(OpensOn(x, "Lenvari Acuity", kMonitor1));
+      EXPECT_EQ(RectOf(*x.Window("")), kMonitor1);
+      Key(x, "q");
+      EXPECT_TRUE(OpensOn(x, "Lenvari Acuity Quick Keys", kMonitor1));
+      EXPECT_TRUE(WaitFor([&] { return x.Name(x.Stacking().back()) == "Lenvari Acuity Quick Keys"; }, 5));
+      x.Screenshot(LENVARI_TEST_OUTPUT_DIR "/exam-room-examiner-off.png");
+      Key(x, "Escape");
+      EXPECT_TRUE(Gone(x, "Lenvari Acuity Quick Keys"));
+      BothMonitorsOn(x);
+      EXPECT_TRUE(WaitFor([&] {
+        const auto control = Visible(x, "Lenvari Acuity");
+        return control && kMonitor2.contains(RectOf(*control));
+      }, 10)) << "the control window goes back to the examiner's monitor";
+
+      // Another monitor on the patient's socket: the calibration is asked for, on the examiner's
+      // monitor.
+      x.Tool("xrandr", {"--output", output, "--off"});
+      EXPECT_TRUE(WaitFor([&] { return !x.Window(""); }, 10));
+      identify("TV55");
+      BothMonitorsOn(x);
+      EXPECT_TRUE(OpensOn(x, "Calibration Required", examinerRect));
+      EXPECT_TRUE(program.Said("was LEN P24, now LEN TV55"));
+      x.Screenshot(LENVARI_TEST_OUTPUT_DIR "/exam-room-patient-replaced.png");
     }
-  EXPECT_GT(blue, 100);
+    program.Stop();
+  }
+}
+
+// A first start: the calibration square covers the patient monitor exactly, with nothing above
+// it (the About box, shown as the program starts, is gone).
+TEST_F(ExamRoomDesk, FirstCalibrationCoversThePatientMonitorAlone) {
+  XServer& x = *server;
+  RunningProgram program(x, FreshFolder("data"), "");
+  // Calibration Required, the distance, the explanation.
+  for (const QString title : {"Calibration Required", "Calibrate Lenvari Acuity", "Calibrate"}) {
+    ASSERT_TRUE(OpensOn(x, title, kMonitor2));
+    Key(x, "Return");
+  }
+  std::optional<XWindow> square;
+  ASSERT_TRUE(WaitFor([&] {
+    square = x.Window("Calibrate");
+    return square && RectOf(*square) == kMonitor1;
+  }, 20)) << (square ? RectOf(*square).width() : 0);
+  QThread::msleep(500);
+  x.Screenshot(LENVARI_TEST_OUTPUT_DIR "/exam-room-first-calibration.png");
+  EXPECT_EQ(x.Name(x.Stacking().back()), "Calibrate");
+  EXPECT_FALSE(Visible(x, "About"));
+  program.Stop();
+}
+
+// The examiner's monitor scaled to 175 % and to 200 % (a laptop panel): the control window is
+// wide enough for its menus, and the big dialogs lie wholly on that monitor, their buttons in
+// view.
+TEST_F(ExamRoomDesk, OnAScaledExaminersMonitorDialogsAndMenusFit) {
+  XServer& x = *server;
+  const std::string folder = Folder(1);
+  for (const QString factors : {"1;1.75", "1;2"}) {
+    SCOPED_TRACE(factors.toStdString());
+    RunningProgram program(x, folder, "", {}, {"QT_SCREEN_SCALE_FACTORS=" + factors});
+    ASSERT_TRUE(OpensOn(x, "Lenvari Acuity", kMonitor2));
+    const XWindow control = *Visible(x, "Lenvari Acuity");
+    // 760 device pixels are 380 logical ones at 200 %: too narrow for the menu bar.
+    EXPECT_GT(control.width, 760);
+    x.Tool("xdotool", {"windowactivate", "--sync", control.id});
+    for (const auto& [key, title] : {std::pair<QString, QString>{"ctrl+c", "Lenvari Acuity Configuration"},
+                                     {"q", "Lenvari Acuity Quick Keys"}}) {
+      if (key == "q" && factors == "1;1.75") continue;  // the larger of the two is enough there
+      Key(x, key);
+      EXPECT_TRUE(OpensOn(x, title, kMonitor2));
+      x.Screenshot(QString(LENVARI_TEST_OUTPUT_DIR "/exam-room-scaled-%1-%2.png")
+                       .arg(factors.section(';', 1), key));
+      Key(x, "Escape");
+      ASSERT_TRUE(Gone(x, title));
+    }
+    program.Stop();
+  }
 }
 
 }  // namespace lenvari

@@ -74,5 +74,27 @@ TEST(DisplayCheck, AReachableWaylandSocketPasses) {
   std::filesystem::remove_all(folder);
 }
 
+TEST(DisplayCheck, AWaylandSessionWithXwaylandRunsOnX11UnlessAPlatformWasChosen) {
+  DisplayEnvironment session;
+  session.waylandDisplay = "wayland-0";
+  session.display = "/tmp/launch-test/x11:0";  // a socket path is taken as reachable
+  EXPECT_EQ(PreferredPlatform(session), "xcb");
+  DisplayEnvironment chosen = session;
+  chosen.qpaPlatform = "wayland";
+  EXPECT_EQ(PreferredPlatform(chosen), "");
+  chosen = session;
+  chosen.platformOption = "wayland";
+  EXPECT_EQ(PreferredPlatform(chosen), "");
+  DisplayEnvironment waylandOnly = session;
+  waylandOnly.display.clear();
+  EXPECT_EQ(PreferredPlatform(waylandOnly), "");
+  DisplayEnvironment noServer = session;
+  noServer.display = ":64999";
+  EXPECT_EQ(PreferredPlatform(noServer), "");
+  DisplayEnvironment x11Only = session;
+  x11Only.waylandDisplay.clear();
+  EXPECT_EQ(PreferredPlatform(x11Only), "");  // Qt picks X11 there by itself
+}
+
 }  // namespace
 }  // namespace lenvari

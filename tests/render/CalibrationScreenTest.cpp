@@ -188,8 +188,8 @@ TEST(CalibrateScreen, FreshMonitorStartsAt343AndSavesTheSizeAtEnter) {
             std::string::npos);
   EXPECT_EQ(f.placement.left, 1920);
   EXPECT_EQ(f.placement.top, 0);
-  EXPECT_EQ(f.placement.clientWidth, 1277);
-  EXPECT_EQ(f.placement.clientHeight, 1020);
+  EXPECT_EQ(f.placement.clientWidth, 1280);
+  EXPECT_EQ(f.placement.clientHeight, 1050);
 
   ASSERT_EQ(f.frames.size(), 6u);
   EXPECT_EQ(f.frames.front(), std::make_pair(343, 343));

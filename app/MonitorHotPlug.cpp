@@ -1,0 +1,107 @@
+#include "app/MonitorHotPlug.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/CalibrationCheck.h"
+#include "app/ChartDisplay.h"
+#include "app/ControlWindow.h"
+#include "app/Startup.h"
+#include "app/WindowPlacement.h"
+#include "platform/DesktopPixels.h"
+#include "render/CalibrationScreenCheck.h"
+
+namespace lenvari {
+namespace {
+
+// The index in `present` of the patient monitor: by its output name where the window system
+// names outputs, else by its place.
+int FindPatientMonitor(const ProgramContext& context, const std::vector<DesktopMonitor>& present) {
+  const Monitors& monitors = context.state.monitors;
+  const auto& rect = monitors.MonitorRect[std::clamp(monitors.CurrentMonitor, 1, kMaxMonitors)];
+  for (size_t i = 0; i < present.size(); ++i) {
+    const DesktopMonitor& m = present[i];
+    const bool found = context.patientMonitorName.empty()
+                           ? m.left == rect[1] && m.top == rect[2] && m.right == rect[3] &&
+                                 m.bottom == rect[4]
+                           : m.name == context.patientMonitorName;
+    if (found) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+// The monitor that came back: the patient's own output, else one that was not there when the
+// patient monitor went (the projector plugged into another socket).
+int FindReturnedMonitor(const ProgramContext& context, const std::vector<DesktopMonitor>& present) {
+  const int own = FindPatientMonitor(context, present);
+  if (own >= 0) return own;
+  const auto& left = context.monitorsLeft;
+  for (size_t i = 0; i < present.size(); ++i)
+    if (std::find(left.begin(), left.end(), present[i].name) == left.end())
+      return static_cast<int>(i);
+  return -1;
+}
+
+void PatientMonitorGone(ProgramContext& context, const std::vector<DesktopMonitor>& present) {
+  context.patientMonitorGone = true;
+  context.monitorsLeft.clear();
+  for (const DesktopMonitor& m : present) context.monitorsLeft.push_back(m.name);
+  if (context.chartWindow) context.chartWindow->Hide();
+  std::puts("Patient monitor disconnected");
+  std::fflush(stdout);
+}
+
+// The patient's entry of the monitor tables takes the returned monitor's rectangle and identity;
+// the other entries keep theirs, so every table keeps its calibration under its number.
+void PatientMonitorBack(ProgramContext& context, int index) {
+  State& state = context.state;
+  Monitors& monitors = state.monitors;
+  const int m = std::clamp(monitors.CurrentMonitor, 1, kMaxMonitors);
+  Monitors fresh = monitors;
+  ScreenRecords freshScreens = state.screens;
+  EnumerateMonitors(fresh, freshScreens);
+  const int n = index + 1;
+  if (n >= 1 && n <= fresh.NumberOfMonitors) {
+    monitors.MonitorRect[m] = fresh.MonitorRect[n];
+    state.screens.Present[m] = freshScreens.Present[n];
+  }
+  context.patientMonitorGone = false;
+  context.monitorsLeft.clear();
+  std::puts("Patient monitor connected");
+  std::fflush(stdout);
+  MeasureScreen(monitors, m);
+  // Off the chart before a question about the monitor is asked: the question opens where the
+  // control window stands.
+  KeepWindowsOffChart(context);
+  const bool asks = CalibrationRequired(monitors, m, kMonitorChangeCalibrationMinimum) ||
+                    !MonitorChangeText(state, m).empty();
+  if (asks) {
+    CheckCalibration(context);
+  } else {
+    OpenChartWindow(context);
+    DrawChartFrame(context);
+  }
+}
+
+}  // namespace
+
+void WatchMonitors(ProgramContext& context) {
+  if (!context.monitorChanges) {
+    context.monitorChanges = std::make_unique<MonitorChanges>();
+    return;
+  }
+  if (!context.monitorChanges->TakeChange()) return;
+  const std::vector<DesktopMonitor> present = EnumDisplayMonitors();
+  // A desktop without any monitor (all switched off at once) is waited out.
+  if (present.empty()) return;
+  if (!context.patientMonitorGone) {
+    if (FindPatientMonitor(context, present) < 0) PatientMonitorGone(context, present);
+  } else {
+    const int back = FindReturnedMonitor(context, present);
+    if (back >= 0) PatientMonitorBack(context, back);
+  }
+  KeepWindowsOffChart(context);
+  ShowLiveStatus(context);
+}
+
+}  // namespace lenvari

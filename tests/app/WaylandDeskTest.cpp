@@ -1,0 +1,215 @@
+// The program on headless Wayland desks (tests/support/wldesk): sway, a wlroots compositor, run
+// natively with one output, and GNOME's mutter with two outputs and Xwayland. On sway the chart
+// is full screen with its strokes at the output's device pixels (scale 2 included) and a
+// question asked over it is shown above it; on the GNOME desk the program goes through Xwayland
+// by itself and keeps the control window off the patient's output, patient on either output.
+// Screenshots are left in the test output. Skipped where the compositor is not installed.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <optional>
+
+#include "support/DataFolderText.h"
+#include "support/ProgramRun.h"
+
+namespace lenvari {
+namespace {
+
+bool WaitFor(const std::function<bool()>& ready, int seconds) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  while (std::chrono::steady_clock::now() < end) {
+    if (ready()) return true;
+    QThread::msleep(150);
+  }
+  return false;
+}
+
+// One desk of its own, stopped when the object goes.
+class WaylandDesk {
+ public:
+  WaylandDesk(const QString& compositor, const QStringList& sizes) {
+    for (const QString& tool : compositor == "sway" ? QStringList{"sway", "swaymsg", "grim"}
+                                                    : QStringList{"mutter", "dbus-run-session", "Xwayland", "xwininfo"})
+      if (QStandardPaths::findExecutable(tool).isEmpty()) {
+        problem_ = tool + " is not installed";
+        return;
+      }
+    if (!QFile::exists("/usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so") &&
+        compositor == "sway") {
+      problem_ = "Qt's Wayland plugin (qt6-wayland) is not installed";
+      return;
+    }
+    name_ = QString("lenvari%1%2").arg(compositor).arg(::getpid());
+    QProcess start;
+    start.start(QString(LENVARI_SUPPORT_DIR) + "/wldesk", QStringList{"start", compositor, name_} + sizes);
+    if (!start.waitForFinished(60000) || start.exitCode() != 0) {
+      problem_ = compositor + " did not start: " + QString::fromLocal8Bit(start.readAllStandardError());
+      return;
+    }
+    for (const QString& word : QString::fromLocal8Bit(start.readAllStandardOutput()).split(QRegularExpression("\\s+")))
+      if (word.contains('=')) environment_.insert(word.section('=', 0, 0), word.section('=', 1));
+  }
+  ~WaylandDesk() {
+    if (name_.isEmpty()) return;
+    QProcess stop;
+    stop.start(QString(LENVARI_SUPPORT_DIR) + "/wldesk", {"stop", name_});
+    stop.waitForFinished(20000);
+  }
+  const QString& problem() const { return problem_; }
+
+  QProcessEnvironment Environment() const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XAUTHORITY"})
+      environment.remove(name);
+    environment.insert(environment_);
+    environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+    return environment;
+  }
+  QString Tool(const QString& program, const QStringList& arguments) const {
+    QProcess process;
+    process.setProcessEnvironment(Environment());
+    process.start(program, arguments);
+    process.waitForFinished(20000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+  }
+
+ private:
+  QString name_, problem_;
+  QProcessEnvironment environment_;
+};
+
+// The program on the desk, ended by the test.
+struct DeskProgram {
+  QProcess process;
+  DeskProgram(const WaylandDesk& desk, const std::string& folder, const QString& platform) {
+    QProcessEnvironment environment = desk.Environment();
+    if (!platform.isEmpty()) environment.insert("QT_QPA_PLATFORM", platform);
+    process.setProcessEnvironment(environment);
+    process.start(LENVARI_MAIN_PATH, {"--data-dir", QString::fromStdString(folder)});
+  }
+  ~DeskProgram() {
+    process.kill();
+    process.waitForFinished();
+  }
+};
+
+// The sway window titled `title` in the tree, with its rectangle and whether it is shown.
+std::optional<QJsonObject> SwayWindow(const WaylandDesk& desk, const QString& title) {
+  std::function<std::optional<QJsonObject>(const QJsonObject&)> find =
+      [&](const QJsonObject& node) -> std::optional<QJsonObject> {
+    if (node["name"].toString() == title && node["type"].toString().endsWith("con")) return node;
+    for (const char* key : {"nodes", "floating_nodes"})
+      for (const QJsonValue& child : node[key].toArray())
+        if (auto found = find(child.toObject())) return found;
+    return std::nullopt;
+  };
+  return find(QJsonDocument::fromJson(desk.Tool("swaymsg", {"-t", "get_tree"}).toUtf8()).object());
+}
+
+// Of the 2 x 2 blocks that hold an edge (not all one grey), the share whose four pixels are
+// equal: near 1 for a picture enlarged from half the resolution.
+double UniformEdgeBlocks(const QImage& shot) {
+  const QImage grey = shot.convertToFormat(QImage::Format_Grayscale8);
+  int edges = 0, uniform = 0;
+  for (int y = 0; y + 1 < grey.height(); y += 2) {
+    const uchar* a = grey.constScanLine(y);
+    const uchar* b = grey.constScanLine(y + 1);
+    for (int x = 0; x + 1 < grey.width(); x += 2) {
+      const int low = std::min({a[x], a[x + 1], b[x], b[x + 1]});
+      const int high = std::max({a[x], a[x + 1], b[x], b[x + 1]});
+      const bool allEqual = low == high;
+      if (allEqual && (low == 0 || low == 255)) continue;
+      ++edges;
+      uniform += allEqual;
+    }
+  }
+  return edges ? static_cast<double>(uniform) / edges : 1;
+}
+
+}  // namespace
+
+TEST(WaylandDesk, SwayShowsTheChartAtDevicePixelsAndAQuestionAboveIt) {
+  WaylandDesk desk("sway", {"1920x1080"});
+  if (!desk.problem().isEmpty()) GTEST_SKIP() << desk.problem().toStdString();
+  {
+    // A first start asks over the full-screen chart.
+    DeskProgram program(desk, FreshFolder("first"), "wayland");
+    std::optional<QJsonObject> box;
+    EXPECT_TRUE(WaitFor([&] {
+      box = SwayWindow(desk, "Calibration Required");
+      return box && (*box)["visible"].toBool();
+    }, 60)) << "the question must be shown above the chart";
+    QThread::msleep(1500);  // its first frame drawn
+    desk.Tool("grim", {LENVARI_TEST_OUTPUT_DIR "/wayland-sway-question.png"});
+  }
+  for (int scale : {1, 2}) {
+    SCOPED_TRACE("scale " + std::to_string(scale));
+    // A folder of its own: the calibration guard asks again on another display scaling.
+    const std::string folder = FreshFolder("data" + std::to_string(scale));
+    PutText(folder + "/lvmonitordata.cfg", MonitorDataText(1, {{0, 0, 1920, 1080}}));
+    desk.Tool("swaymsg", {"output", "HEADLESS-1", "scale", QString::number(scale)});
+    DeskProgram program(desk, folder, "wayland");
+    ASSERT_TRUE(WaitFor([&] {
+      const auto chart = SwayWindow(desk, "com.lenvari.Acuity");
+      return chart && (*chart)["fullscreen_mode"].toInt() == 1;
+    }, 60));
+    QThread::msleep(1500);
+    const QString shot = QString(LENVARI_TEST_OUTPUT_DIR "/wayland-sway-scale-%1.png").arg(scale);
+    desk.Tool("grim", {shot});
+    const QImage image(shot);
+    ASSERT_EQ(image.size(), QSize(1920, 1080));
+    // Strokes at device resolution: the letters' edges are not doubled pixels.
+    EXPECT_LT(UniformEdgeBlocks(image), 0.4);
+  }
+}
+
+TEST(WaylandDesk, OnGnomeTheControlWindowStaysOffThePatientsOutput) {
+  WaylandDesk desk("mutter", {"1920x1080", "1280x1024"});
+  if (!desk.problem().isEmpty()) GTEST_SKIP() << desk.problem().toStdString();
+  const QRect outputs[] = {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+  for (int patient : {1, 2}) {
+    SCOPED_TRACE("patient output " + std::to_string(patient));
+    const std::string folder = FreshFolder("data" + std::to_string(patient));
+    PutText(folder + "/lvmonitordata.cfg",
+            MonitorDataText(patient, {{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}}));
+    // No platform chosen: the session's X11 (Xwayland) is taken.
+    DeskProgram program(desk, folder, "");
+    const QRect examiner = outputs[patient == 1 ? 1 : 0];
+    QRect control;
+    QString id;
+    EXPECT_TRUE(WaitFor([&] {
+      id = desk.Tool("xdotool", {"search", "--onlyvisible", "--name", "^Lenvari Acuity$"}).section('\n', 0, 0);
+      if (id.isEmpty()) return false;
+      int x = 0, y = 0, w = 0, h = 0;
+      for (const QString& line : desk.Tool("xwininfo", {"-id", id}).split('\n')) {
+        const int value = line.section(':', 1).trimmed().toInt();
+        if (line.contains("Absolute upper-left X")) x = value;
+        if (line.contains("Absolute upper-left Y")) y = value;
+        if (line.trimmed().startsWith("Width:")) w = value;
+        if (line.trimmed().startsWith("Height:")) h = value;
+      }
+      control = QRect(x, y, w, h);
+      return examiner.contains(control);
+    }, 30)) << control.x() << "," << control.y() << " " << control.width() << "x" << control.height();
+    // Xwayland without a root window of its own: the control window alone.
+    if (!id.isEmpty())
+      desk.Tool("import", {"-window", id, QString(LENVARI_TEST_OUTPUT_DIR "/wayland-gnome-patient-%1.png").arg(patient)});
+  }
+}
+
+}  // namespace lenvari
