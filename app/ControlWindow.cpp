@@ -129,10 +129,8 @@ std::string LiveStatusText(const State& state, const std::string& typedDigits) {
 
 void ShowLiveStatus(ProgramContext& context, const std::string& typedDigits) {
   std::string text = LiveStatusText(context.state, typedDigits);
-  if (context.patientMonitorGone) text = "Patient monitor disconnected
-" + text;
-  if (!context.statusNotice.empty()) text += "
-" + context.statusNotice;
+  if (context.patientMonitorGone) text = "Patient monitor disconnected\n" + text;
+  if (!context.statusNotice.empty()) text += "\n" + context.statusNotice;
   context.console.ShowStatus(text);
 }
 
