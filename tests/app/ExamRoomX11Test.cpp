@@ -104,6 +104,21 @@ std::optional<XWindow> Visible(const XServer& server, const QString& title) {
                                        << " " << r.width() << "x" << r.height();
 }
 
+// No window stacked above the chart covers any of it (a window the chart owns, such as the
+// virtual remote, stands above it in the stacking order but on the examiner's monitor).
+::testing::AssertionResult ChartUncovered(const XServer& server) {
+  const QStringList stacking = server.Stacking();
+  qsizetype chart = -1;
+  for (qsizetype i = 0; i < stacking.size(); ++i)
+    if (server.Name(stacking[i]).isEmpty()) chart = i;
+  if (chart < 0) return ::testing::AssertionFailure() << "no chart window";
+  const QRect chartRect = RectOf(server.Geometry(stacking[chart]));
+  for (qsizetype i = chart + 1; i < stacking.size(); ++i)
+    if (RectOf(server.Geometry(stacking[i])).intersects(chartRect))
+      return ::testing::AssertionFailure() << server.Name(stacking[i]).toStdString() << " covers the chart";
+  return ::testing::AssertionSuccess();
+}
+
 void Key(const XServer& server, const QString& key) { server.Tool("xdotool", {"key", key}); }
 
 bool Gone(const XServer& server, const QString& title) {
@@ -254,7 +269,7 @@ TEST_F(ExamRoomDesk, EveryWindowOfTheExaminerOpensOnTheExaminersMonitorAlsoAfter
   ASSERT_TRUE(WaitFor([&] { return !Visible(x, "About"); }, 10));
   x.Screenshot(LENVARI_TEST_OUTPUT_DIR "/exam-room-examiner-windows.png");
   EXPECT_EQ(RectOf(*x.Window("")), kMonitor1);
-  EXPECT_EQ(x.Name(x.Stacking().back()), "") << "the chart must be the top-most window";
+  EXPECT_TRUE(ChartUncovered(x));
 
   // Typed keys reach the chart with the monitor window and the remote open (into the control
   // window: where the keyboard goes as they open is not this test's business).
@@ -286,7 +301,7 @@ TEST_F(ExamRoomDesk, EveryWindowOfTheExaminerOpensOnTheExaminersMonitorAlsoAfter
   x.Screenshot(LENVARI_TEST_OUTPUT_DIR "/exam-room-after-ctrl-a.png");
   Key(x, "Escape");
   ASSERT_TRUE(Gone(x, "Lenvari Acuity Configuration"));
-  EXPECT_EQ(x.Name(x.Stacking().back()), "");
+  EXPECT_TRUE(ChartUncovered(x));
   program.Stop();
 }
 
