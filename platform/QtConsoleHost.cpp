@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
@@ -110,6 +112,8 @@ int TitleWidth(const QWidget* window) {
   return QFontMetrics(font).horizontalAdvance(window->windowTitle()) + kTitleAllowance;
 }
 
+constexpr int kLeaveFullScreenWaitMs = 800;
+
 // Places every modal window of the program as it is first shown. A message box computes its
 // size while it is being shown, so until it is first painted a change of size centres it again.
 class ModalPlacer : public QObject {
@@ -135,10 +139,14 @@ class ModalPlacer : public QObject {
             handle->setFlags((handle->flags() & ~Qt::WindowType_Mask) | kModalFrame);
             // A Wayland compositor stacks a window by its parent alone: without one, a dialog
             // opened while the chart is full screen stays hidden behind it.
-            if (QGuiApplication::platformName().startsWith("wayland") && !handle->transientParent() &&
-                examinerSees)
-              if (QWindow* parent = examinerSees(); parent && parent != handle)
-                handle->setTransientParent(parent);
+            if (QGuiApplication::platformName().startsWith("wayland")) {
+              if (!handle->transientParent() && examinerSees)
+                if (QWindow* parent = examinerSees(); parent && parent != handle)
+                  handle->setTransientParent(parent);
+              if (QWindow* parent = handle->transientParent();
+                  parent && QGuiApplication::screens().size() <= 1)
+                LeaveFullScreenFor(parent);
+            }
           }
           Centre(dialog);
         }
@@ -155,7 +163,12 @@ class ModalPlacer : public QObject {
         // Once the window system has let go of the window and no other modal one is left.
         if (closed && !event->spontaneous())
           QTimer::singleShot(0, this, [this] {
-            if (!QApplication::activeModalWidget()) closed();
+            if (QApplication::activeModalWidget()) return;
+            if (left_ && left_->windowHandle())
+              left_->windowHandle()->setWindowStates(left_->windowHandle()->windowStates() |
+                                                     Qt::WindowFullScreen);
+            left_.clear();
+            closed();
           });
         break;
       default:
@@ -165,6 +178,34 @@ class ModalPlacer : public QObject {
   }
 
  private:
+  // A wlroots compositor (sway) never gives the keyboard to a window opened over a full-screen
+  // one, even one it shows above it, and asked through an activation token it only marks the
+  // window urgent: the keys would go on to the chart the question blocks. With one monitor the
+  // full-screen window the question stands above leaves full screen until the last question
+  // closes.
+  void LeaveFullScreenFor(QWindow* parent) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->windowHandle() == parent && w->isVisible() &&
+          (w->windowState() & Qt::WindowFullScreen)) {
+        w->setWindowState(w->windowState() & ~Qt::WindowFullScreen);
+        left_ = w;
+        // Just after the chart was shown the compositor may not have made it full screen yet,
+        // and then the request to leave is lost: it is repeated whenever full screen is
+        // reported. The question is not on the screen before this wait ends.
+        QEventLoop wait;
+        QTimer::singleShot(kLeaveFullScreenWaitMs, &wait, &QEventLoop::quit);
+        QObject::connect(parent, &QWindow::windowStateChanged, &wait,
+                         [parent](Qt::WindowState state) {
+          // The window's own state: the widget learns of the change only after this signal.
+          if (state == Qt::WindowFullScreen)
+            parent->setWindowStates(parent->windowStates() & ~Qt::WindowFullScreen);
+        });
+        wait.exec(QEventLoop::ExcludeUserInputEvents);
+      }
+  }
+
+  QPointer<QWidget> left_;  // the window that left full screen for a question
+
   static void FitTitle(QDialog* dialog) {
     const int wanted = TitleWidth(dialog);
     if (auto* box = qobject_cast<QMessageBox*>(dialog)) {

@@ -1,8 +1,9 @@
 // The program on headless Wayland desks (tests/support/wldesk): sway, a wlroots compositor, run
 // natively with one output, and GNOME's mutter with two outputs and Xwayland. On sway the chart
 // is full screen with its strokes at the output's device pixels (scale 2 included) and a
-// question asked over it is shown above it; on the GNOME desk the program goes through Xwayland
-// by itself and keeps the control window off the patient's output, patient on either output.
+// question asked over it is shown above it and answered by keys; on the GNOME desk the program
+// goes through Xwayland by itself and keeps the control window off the patient's output,
+// patient on either output.
 // Screenshots are left in the test output. Skipped where the compositor is not installed.
 
 #include <gtest/gtest.h>
@@ -43,8 +44,10 @@ bool WaitFor(const std::function<bool()>& ready, int seconds) {
 class WaylandDesk {
  public:
   WaylandDesk(const QString& compositor, const QStringList& sizes) {
-    for (const QString& tool : compositor == "sway" ? QStringList{"sway", "swaymsg", "grim"}
-                                                    : QStringList{"mutter", "dbus-run-session", "Xwayland", "xwininfo"})
+    const QStringList tools =
+        compositor == "sway" ? QStringList{"sway", "swaymsg", "grim", "wtype"}
+                             : QStringList{"mutter", "dbus-run-session", "Xwayland", "xwininfo"};
+    for (const QString& tool : tools)
       if (QStandardPaths::findExecutable(tool).isEmpty()) {
         problem_ = tool + " is not installed";
         return;
@@ -152,10 +155,13 @@ TEST(WaylandDesk, SwayShowsTheChartAtDevicePixelsAndAQuestionAboveIt) {
     std::optional<QJsonObject> box;
     EXPECT_TRUE(WaitFor([&] {
       box = SwayWindow(desk, "Calibration Required");
-      return box && (*box)["visible"].toBool();
-    }, 60)) << "the question must be shown above the chart";
+      return box && (*box)["visible"].toBool() && (*box)["focused"].toBool();
+    }, 60)) << "the question must be shown above the chart, with the keyboard";
     QThread::msleep(1500);  // its first frame drawn
     desk.Tool("grim", {LENVARI_TEST_OUTPUT_DIR "/wayland-sway-question.png"});
+    desk.Tool("wtype", {"-k", "Return"});
+    EXPECT_TRUE(WaitFor([&] { return !SwayWindow(desk, "Calibration Required"); }, 20))
+        << "Enter answers the question";
   }
   for (int scale : {1, 2}) {
     SCOPED_TRACE("scale " + std::to_string(scale));
@@ -175,6 +181,30 @@ TEST(WaylandDesk, SwayShowsTheChartAtDevicePixelsAndAQuestionAboveIt) {
     ASSERT_EQ(image.size(), QSize(1920, 1080));
     // Strokes at device resolution: the letters' edges are not doubled pixels.
     EXPECT_LT(UniformEdgeBlocks(image), 0.4);
+    if (scale != 1) continue;
+    // The exit question takes the keys: "n" keeps the program and its full-screen chart, "y"
+    // ends it.
+    const auto asked = [&] {
+      const auto box = SwayWindow(desk, "Quit Lenvari Now?");
+      return box && (*box)["visible"].toBool() && (*box)["focused"].toBool();
+    };
+    const auto chartFullScreen = [&] {
+      const auto chart = SwayWindow(desk, "com.lenvari.Acuity");
+      return chart && (*chart)["fullscreen_mode"].toInt() == 1 && (*chart)["focused"].toBool();
+    };
+    desk.Tool("wtype", {"-k", "Escape"});
+    ASSERT_TRUE(WaitFor(asked, 20));
+    QThread::msleep(1000);  // its first frame drawn
+    desk.Tool("grim", {LENVARI_TEST_OUTPUT_DIR "/wayland-sway-exit-question.png"});
+    desk.Tool("wtype", {"n"});
+    EXPECT_TRUE(WaitFor([&] { return !SwayWindow(desk, "Quit Lenvari Now?") && chartFullScreen(); },
+                        20));
+    EXPECT_FALSE(program.process.waitForFinished(500)) << "No keeps the program";
+    desk.Tool("wtype", {"-k", "Escape"});
+    ASSERT_TRUE(WaitFor(asked, 20));
+    desk.Tool("wtype", {"y"});
+    EXPECT_TRUE(program.process.waitForFinished(20000));
+    EXPECT_EQ(program.process.exitCode(), 0);
   }
 }
 
