@@ -4,22 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/TextCase.h"
+
 namespace lenvari {
 
 const char kDistanceRangeMessage[] =
     "You must enter a valid optical distance (between 1 and 40 feet or 0.3 and 12 meters)";
 
 namespace {
-
-bool EndsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() &&
-         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-std::string LowerCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 std::string Trimmed(const std::string& text) {
   const size_t first = text.find_first_not_of(" \t");
@@ -62,8 +54,8 @@ std::optional<TypedDistanceEntry> ReadTypedDistance(const std::string& typed) {
 }
 
 std::string DistanceUnit(const std::string& distance) {
-  if (EndsWith(distance, "feet")) return "feet";
-  if (EndsWith(distance, "meters")) return "meters";
+  if (distance.ends_with("feet")) return "feet";
+  if (distance.ends_with("meters")) return "meters";
   return "";
 }
 

@@ -5,6 +5,7 @@
 
 #include "common/Colour.h"
 #include "common/NumberText.h"
+#include "common/TextCase.h"
 #include "dialogs/CalibrationDistance.h"
 
 namespace lenvari {
@@ -25,16 +26,6 @@ namespace {
 int ItemOf(const std::vector<double>& values, double value) {
   const auto found = std::find(values.begin(), values.end(), value);
   return found == values.end() ? -1 : static_cast<int>(found - values.begin());
-}
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
-bool EndsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() &&
-         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 std::string UnitWord(bool feet) { return feet ? " feet" : " meters"; }
@@ -112,7 +103,7 @@ std::string DistanceBoxText(const std::string& testDistance) {
 }
 
 bool DistanceInFeet(const std::string& testDistance) {
-  return EndsWith(Lower(testDistance), "feet");
+  return LowerCase(testDistance).ends_with("feet");
 }
 
 std::optional<std::string> TypedDistance(const std::string& typed, bool feet) {
@@ -124,9 +115,9 @@ std::optional<std::string> TypedDistance(const std::string& typed, bool feet) {
 
 std::string DistanceWithUnit(const std::string& testDistance, bool feet) {
   const std::string from = UnitWord(!feet);
-  if (EndsWith(testDistance, from))
+  if (testDistance.ends_with(from))
     return testDistance.substr(0, testDistance.size() - from.size()) + UnitWord(feet);
-  if (EndsWith(testDistance, UnitWord(feet))) return testDistance;
+  if (testDistance.ends_with(UnitWord(feet))) return testDistance;
   // A distance without either unit word (typed by hand into a settings file) gets the one
   // chosen, so the stored text and the unit shown agree.
   return DistanceBoxText(testDistance) + UnitWord(feet);

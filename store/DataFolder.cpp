@@ -10,16 +10,11 @@
 #include <ctime>
 #include <utility>
 
+#include "common/TextCase.h"
 
 namespace lenvari {
 namespace fs = std::filesystem;
 namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 std::string SharedApplicationDataFolder() {
 #ifdef _WIN32
@@ -68,9 +63,9 @@ std::string ResolveDataFile(const std::string& folder, const std::string& name) 
   const fs::path exact = fs::path(folder) / name;
   std::error_code error;
   if (fs::exists(exact, error)) return exact.string();
-  const std::string wanted = Lower(name);
+  const std::string wanted = LowerCase(name);
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    if (Lower(it->path().filename().string()) == wanted) return it->path().string();
+    if (LowerCase(it->path().filename().string()) == wanted) return it->path().string();
   }
   return (fs::path(folder) / wanted).string();
 }

@@ -5,17 +5,12 @@
 #include <regex>
 #include <system_error>
 
+#include "common/TextCase.h"
 #include "platform/FileAccess.h"
 
 namespace lenvari {
 namespace fs = std::filesystem;
 namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 bool AllAlphanumeric(const std::string& text) {
   return std::all_of(text.begin(), text.end(),
@@ -30,7 +25,7 @@ bool IsOwnFileName(const std::string& name) {
       "lvcontrolwindow\\.cfg|lenvari archive\\.zip|lv(10|[0-9])\\.let|"
       "(10|[1-9])(lvconfig|presets)\\.cfg|(10|[1-9])(lvgallery|imagegallery)\\.(bmp|idx)|"
       "(10|[1-9])lvbmap([1-9]|[12][0-9]|3[0-6])\\.bmp|lvimg([1-9]|[12][0-9]|3[0-6])\\.bmp");
-  return std::regex_match(Lower(name), own);
+  return std::regex_match(LowerCase(name), own);
 }
 
 bool IsLeftoverOfSave(const std::string& name) {
@@ -40,12 +35,12 @@ bool IsLeftoverOfSave(const std::string& name) {
                                           AllAlphanumeric(name.substr(dot + 1)) &&
                                           IsTemporaryName(name.substr(0, dot)))
     return true;
-  const std::string lower = Lower(name);
+  const std::string lower = LowerCase(name);
   if (lower.ends_with(".tmp") && IsOwnFileName(name.substr(0, name.size() - 4))) return true;
   if (const size_t dot = name.rfind('.'); dot != std::string::npos && name.size() - dot == 7 &&
                                           AllAlphanumeric(name.substr(dot + 1))) {
     const std::string stem = name.substr(0, dot);
-    if (Lower(stem).ends_with(".bmp") && IsOwnFileName(stem)) return true;
+    if (LowerCase(stem).ends_with(".bmp") && IsOwnFileName(stem)) return true;
   }
   static const std::regex archiveTemporary("\\.lenvari archive\\.zip\\.[0-9]+\\.tmp");
   return std::regex_match(lower, archiveTemporary);
