@@ -200,9 +200,10 @@ class ModalPlacer : public QObject {
   // chart mapped just now is made full screen once more as its first frame arrives.
   void LeaveFullScreenFor(QWindow* parent) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (w->windowHandle() != parent || !w->isVisible() ||
-          !(w->windowState() & Qt::WindowFullScreen))
-        continue;
+      // As asked, not as last reported: just after it was shown the compositor may report the
+      // chart out of full screen for a moment.
+      if (w->windowHandle() != parent || !w->isVisible() || !IsFullScreen(w)) continue;
+      if (left_ == w) continue;  // already out for a question still open
       left_ = w;
       const bool wasExposed = parent->isExposed();
       WaitUntil([parent] { return parent->isExposed(); }, kChartMappedWaitMs);
