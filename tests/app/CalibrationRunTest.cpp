@@ -7,7 +7,7 @@
 #include <QJsonArray>
 
 #include "support/DataFolderText.h"
-#include "support/ImageCompare.h"
+#include "support/Pixels.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {

@@ -9,7 +9,7 @@
 #include <map>
 
 #include "support/DataFolderText.h"
-#include "support/ImageCompare.h"
+#include "support/Pixels.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {

@@ -12,7 +12,7 @@
 #include "gallery/MonitorWindowLayout.h"
 #include "gallery/MonitorWindowText.h"
 #include "support/DataFolderText.h"
-#include "support/ImageCompare.h"
+#include "support/Pixels.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {

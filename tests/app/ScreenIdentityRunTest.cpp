@@ -11,6 +11,7 @@
 #include "store/DataFolder.h"
 
 #include "support/DataFolderText.h"
+#include "support/Pixels.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
