@@ -6,7 +6,6 @@
 #include <QJsonObject>
 #include <QThread>
 
-#include <chrono>
 #include <thread>
 
 #include "support/DataFolderText.h"

@@ -21,7 +21,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <functional>
 #include <optional>
 
