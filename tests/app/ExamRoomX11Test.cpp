@@ -15,7 +15,6 @@
 #include <QProcess>
 #include <QThread>
 
-
 #include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
 #include "support/XServer.h"
