@@ -7,12 +7,11 @@
 #include "gallery/MonitorWindowText.h"
 #include "render/ChartPixels.h"
 #include "render/ChartTestFixtures.h"
-#include "support/ImageCompare.h"
+#include "support/Pixels.h"
 
 namespace lenvari {
 namespace {
 
-using testing::DarkPixels;
 
 const char kCr = '\r';
 
@@ -168,7 +167,6 @@ TEST(MonitorWindowDrawing, ThumbnailIsACopyOfThePatientDisplay) {
   const MonitorWindowLayout layout = LayOutMonitorWindow(s, state.monitors, text, measuring);
   Canvas canvas(layout.width, layout.height);
   const std::vector<std::string> printed = DrawMonitorWindow(layout, text, frame.get(), canvas);
-  testing::SaveFrame(canvas, "monitor-window-thumbnail");
 
   ASSERT_EQ(printed.size(), text.lines.size());
   EXPECT_EQ(printed[0].substr(0, 7), "  20/40");

@@ -109,7 +109,7 @@ TEST(OptotypeGlyphTest, CountersStayEmptyAndOpeningsOpen) {
 // Pixels of `a` that differ from `b` at the same place and at each neighbour: the aliased
 // rasteriser may put an edge one pixel either way when a shape is turned over, so only
 // differences beyond that count.
-int DifferingPixels(const QImage& a, const QImage& b) {
+int DifferingBeyondAPixel(const QImage& a, const QImage& b) {
   auto black = [](const QImage& image, int x, int y) {
     x = std::clamp(x, 0, image.width() - 1);
     y = std::clamp(y, 0, image.height() - 1);
@@ -132,7 +132,7 @@ int DifferingPixels(const QImage& a, const QImage& b) {
 TEST(OptotypeGlyphTest, WIsMUpsideDownAndNineIsSixTurned) {
   const GlyphImage m = RenderGlyph("M", 200);
   const GlyphImage w = RenderGlyph("W", 200);
-  EXPECT_EQ(DifferingPixels(w.image, m.image.mirrored(false, true)), 0);
+  EXPECT_EQ(DifferingBeyondAPixel(w.image, m.image.mirrored(false, true)), 0);
   // W's middle V reaches the top edge at x = 0 and ends below at y = -68.
   EXPECT_TRUE(w.BlackAt(0, -480));
   EXPECT_TRUE(w.BlackAt(0, -100));
@@ -140,7 +140,7 @@ TEST(OptotypeGlyphTest, WIsMUpsideDownAndNineIsSixTurned) {
 
   const GlyphImage six = RenderGlyph("6", 200);
   const GlyphImage nine = RenderGlyph("9", 200);
-  EXPECT_EQ(DifferingPixels(nine.image, six.image.mirrored(true, true)), 0);
+  EXPECT_EQ(DifferingBeyondAPixel(nine.image, six.image.mirrored(true, true)), 0);
 }
 
 TEST(OptotypeGlyphTest, MirroredRoomFlipsTheAsymmetricGlyphsOnly) {
@@ -149,10 +149,10 @@ TEST(OptotypeGlyphTest, MirroredRoomFlipsTheAsymmetricGlyphsOnly) {
     const GlyphImage mirrored = RenderGlyph(entry.key, 40, -1);
     ASSERT_GT(direct.InkCount(), 0) << entry.key;
     if (entry.mirrored) {
-      EXPECT_EQ(DifferingPixels(mirrored.image, direct.image.mirrored(true, false)), 0)
+      EXPECT_EQ(DifferingBeyondAPixel(mirrored.image, direct.image.mirrored(true, false)), 0)
           << entry.key;
     } else {
-      EXPECT_EQ(DifferingPixels(mirrored.image, direct.image), 0) << entry.key;
+      EXPECT_EQ(DifferingBeyondAPixel(mirrored.image, direct.image), 0) << entry.key;
     }
   }
   // Q's tail is drawn at the lower right in direct view.
