@@ -14,8 +14,6 @@ namespace {
 
 constexpr const char* kOwnInputPrefix = "Menu:";
 
-std::string Ctrl(char letter) { return std::string(1, static_cast<char>(letter - 'A' + 1)); }
-
 std::string FunctionKey(int n) {
   if (n == 11) return ExtendedKey(keycode::F11);
   if (n == 12) return ExtendedKey(keycode::F12);
@@ -26,7 +24,7 @@ std::string FunctionKey(int n) {
 const std::map<int, std::string>& QuickKeyItems() {
   using namespace keycode;
   static const std::map<int, std::string> items = {
-      {100, Ctrl('Q')},        {1300, Ctrl('C')},       {300, "-"},
+      {100, CtrlKey('Q')},        {1300, CtrlKey('C')},       {300, "-"},
       {381, "+"},              {382, "g"},              {201, "|"},
       {202, "="},              {206, ExtendedKey(Up)},  {207, ExtendedKey(Down)},
       {203, "/"},              {208, ExtendedKey(Right)}, {209, ExtendedKey(Left)},
@@ -34,7 +32,7 @@ const std::map<int, std::string>& QuickKeyItems() {
       {701, "a"},              {702, "j"},              {703, "s"},
       {704, "w"},              {710, "d"},              {705, "b"},
       {708, "*"},              {706, "e"},              {707, "c"},
-      {712, "v"},              {137, Ctrl('Y')},        {187, "y"},
+      {712, "v"},              {137, CtrlKey('Y')},        {187, "y"},
       {1001, "q"},             {1002, "q"}};
   return items;
 }
@@ -51,7 +49,7 @@ bool HasOwnAction(int menu, int id) {
 
 void ChooseLetterSetFile(ChartState& chart, const LetterSets& letters, int file) {
   chart.DispFlag = 0;
-  chart.Mode = "Letter";
+  chart.Mode = ChartMode::Letter;
   chart.LetterSetFileNum = file;
   if (letters.NumLetterSets[file] < chart.LetterSet) chart.LetterSet = 1;
   chart.JustOneLetter = "";

@@ -312,7 +312,7 @@ TEST(ChartFrame, StatusLineAppearsOnlyWhenEnabled) {
   auto canvas = RenderFrame(state);
   SaveFrame(*canvas, "letter-statusline-direct");
   EXPECT_GT(darkBottom(*canvas), 200);
-  state.chart.Mode = "Arrow";
+  state.chart.Mode = ChartMode::Arrow;
   EXPECT_EQ(darkBottom(*RenderFrame(state)), 0);
 }
 
@@ -322,7 +322,7 @@ TEST(ChartFrame, EveryLetterModeDirectAndMirrored) {
   for (const auto& [mode, file] : modes) {
     for (int mirror : {1, -1}) {
       State state = MakeChartState();
-      state.chart.Mode = mode;
+      state.chart.Mode = ChartModeOf(mode);
       state.chart.LetterSetFileNum = file;
       state.settings.Mirror[1] = mirror;
       state.settings.StatusBar[1] = 0;
