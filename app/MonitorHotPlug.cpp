@@ -53,15 +53,20 @@ void PatientMonitorGone(ProgramContext& context, const std::vector<DesktopMonito
 
 // The patient's entry of the monitor tables takes the returned monitor's rectangle and identity;
 // the other entries keep theirs, so every table keeps its calibration under its number.
-void PatientMonitorBack(ProgramContext& context, int index) {
+void PatientMonitorBack(ProgramContext& context, const DesktopMonitor& back) {
   State& state = context.state;
   Monitors& monitors = state.monitors;
   const int m = std::clamp(monitors.CurrentMonitor, 1, kMaxMonitors);
   Monitors fresh = monitors;
   ScreenRecords freshScreens = state.screens;
   EnumerateMonitors(fresh, freshScreens);
-  const int n = index + 1;
-  if (n >= 1 && n <= fresh.NumberOfMonitors) {
+  // Numbered afresh, the returned monitor is found by its place on the desktop.
+  int n = 0;
+  for (int i = 1; i <= fresh.NumberOfMonitors; ++i) {
+    const MonitorRectangle& r = fresh.MonitorRect[i];
+    if (r[1] == back.left && r[2] == back.top && r[3] == back.right && r[4] == back.bottom) n = i;
+  }
+  if (n >= 1) {
     monitors.MonitorRect[m] = fresh.MonitorRect[n];
     state.screens.Present[m] = freshScreens.Present[n];
   }
@@ -98,7 +103,7 @@ void WatchMonitors(ProgramContext& context) {
     if (FindPatientMonitor(context, present) < 0) PatientMonitorGone(context, present);
   } else {
     const int back = FindReturnedMonitor(context, present);
-    if (back >= 0) PatientMonitorBack(context, back);
+    if (back >= 0) PatientMonitorBack(context, present[back]);
   }
   KeepWindowsOffChart(context);
   ShowLiveStatus(context);

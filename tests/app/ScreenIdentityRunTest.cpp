@@ -84,6 +84,30 @@ TEST(ScreenIdentityRun, ADamagedOrUnreadableRecordAsksForCalibrationAndKeepsTheF
   EXPECT_EQ(BackupsOf(path).size(), 1u);
 }
 
+// Two monitors of one size whose places (or the window system's order of them) were swapped
+// since the calibration: each keeps the number it was calibrated as, by its name, so the patient
+// monitor is still the one the calibration was made on and nothing is asked.
+TEST(ScreenIdentityRun, SwappedMonitorsKeepTheirNumbers) {
+  const std::string data = FreshFolder("data");
+  const auto run = [&](const char* left, const char* right) {
+    const std::string path = FreshFolder("identity") + "/screens.json";
+    PutText(path, std::string("[{\"manufacturer\": \"DEL\", \"model\": \"") + left +
+                      "\"}, {\"manufacturer\": \"DEL\", \"model\": \"" + right + "\"}]");
+    ProgramRunRequest request = ScriptRequest("", data);
+    request.screens = "two-equal-monitors.json";
+    request.currentMonitor = 2;
+    request.environment = {{"LENVARI_SCREEN_IDENTITY", path}};
+    return RunWell(request);
+  };
+  EXPECT_FALSE(AskedForCalibration(run("U19", "P24")));
+  const ProgramRunResult swapped = run("P24", "U19");
+  EXPECT_FALSE(AskedForCalibration(swapped)) << swapped.output;
+  EXPECT_EQ(swapped.LastState()["CurrentMonitor"].toInt(), 2);
+  const std::string remembered = ReadText(data + "/lvscreenidentity.cfg");
+  EXPECT_NE(remembered.find("P24"), std::string::npos) << remembered;
+  EXPECT_EQ(remembered.find("U19"), std::string::npos) << remembered;
+}
+
 TEST(ScreenIdentityRun, ABelievableReportedSizeStartsTheSquareAndChecksTheMeasurement) {
   // 527 x 296 mm on 1920 x 1080 at 20 feet: 323 x 324 pixels. 49 steps up then are more than
   // 10 % off, and kept when asked; 16 are near enough to ask nothing.
