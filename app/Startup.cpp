@@ -145,7 +145,7 @@ void StartUp(ProgramContext& context) {
   PlaceControlWindowAtStart(context);
   OpenChartWindow(context);
   if (state.settings.MonitorWindowFlag == 1) OpenMonitorWindow(context);
-  MemoryPreset(state, "read", state.chart.CurrentMemory);
+  MemoryPreset(state, PresetAction::Recall, state.chart.CurrentMemory);
 }
 
 void RunProgram(ProgramContext& context) {

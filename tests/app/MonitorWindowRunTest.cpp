@@ -92,6 +92,10 @@ TEST(MonitorWindowRun, NamesEveryFrameAndKIsStored) {
     EXPECT_EQ(Lines(special), std::vector<std::string>{MonitorWindowTextOf(mode, "").caption}) << mode;
     EXPECT_EQ(At(special, "ClientSize", 1), h) << mode;
   }
+
+  // A monitor-window record that cannot be written ends the run as a chart frame's does.
+  request.keys = "k";
+  ExpectUnwritableRecordEndsRun(request, "monitor-0001");
 }
 
 // Stored settings edited between runs: the thumbnail, a minimised position, six rows. (What the

@@ -71,10 +71,10 @@ TEST(PartialRepaint, EveryKeyOfALongRunLooksLikeAFullRedraw) {
       DrawChartFrame(context);
       ASSERT_EQ(DifferingPixels(context.chartCanvas->Image(), expected), 0)
           << "canvas after key " << step << " '" << key << "' mode "
-          << context.state.chart.Mode;
+          << ModeWordOf(context.state.chart);
       ASSERT_EQ(DifferingPixels(WindowContent(), expected), 0)
           << "window after key " << step << " '" << key << "' mode "
-          << context.state.chart.Mode;
+          << ModeWordOf(context.state.chart);
     }
   }
 }

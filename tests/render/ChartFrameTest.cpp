@@ -301,7 +301,7 @@ TEST(ChartFrame, StatusLineAppearsOnlyWhenEnabled) {
   state.settings.StatusBar[1] = 0;
   auto canvas = RenderFrame(state);
   EXPECT_GT(darkBottom(*canvas), 200);
-  state.chart.Mode = "Arrow";
+  state.chart.Mode = ChartMode::Arrow;
   EXPECT_EQ(darkBottom(*RenderFrame(state)), 0);
 }
 
@@ -311,7 +311,7 @@ TEST(ChartFrame, EveryLetterModeDirectAndMirrored) {
   for (const auto& [mode, file] : modes) {
     for (int mirror : {1, -1}) {
       State state = MakeChartState();
-      state.chart.Mode = mode;
+      state.chart.Mode = ChartModeOf(mode);
       state.chart.LetterSetFileNum = file;
       state.settings.Mirror[1] = mirror;
       state.settings.StatusBar[1] = 0;

@@ -167,7 +167,7 @@ TEST(OptotypeGlyphTest, MirroredRoomFlipsTheAsymmetricGlyphsOnly) {
 TEST(OptotypeGlyphTest, KeysOutsideTheTableDrawNothingAndStayUnchanged) {
   for (std::string key : {"x", " ", "w", "", "a", "Ariel", "CC", "simple1"}) {
     const std::string before = key;
-    const GlyphImage image = testing::RenderGlyph(key, 40, 1, "TumblingE");
+    const GlyphImage image = testing::RenderGlyph(key, 40, 1, ChartMode::TumblingE);
     EXPECT_EQ(image.InkCount(), 0) << before;
     EXPECT_EQ(key, before);
   }
@@ -207,7 +207,7 @@ TEST(OptotypeOrientationTest, LandoltGapIsOneFifthOfTheRingInEveryDirection) {
     for (int i = 0; i < 24; ++i) {
       std::string key = "C";
       const GlyphImage ring =
-          RenderGlyph(key, 200, mirror, "LandoltC", &lastDirection, &random);
+          RenderGlyph(key, 200, mirror, ChartMode::LandoltC, &lastDirection, &random);
       seenKeys.insert(key);
       const GlyphImage::Box box = ring.Ink();
       // 1000 units across; 990 on the gap's axis, where the gap cuts the outer circle.
@@ -240,7 +240,7 @@ TEST(OptotypeOrientationTest, TumblingEOpensTowardsTheDirectionItReports) {
     std::set<std::string> seenKeys;
     for (int i = 0; i < 16; ++i) {
       std::string key = "E";
-      const GlyphImage e = RenderGlyph(key, 200, mirror, "TumblingE", &lastDirection, &random);
+      const GlyphImage e = RenderGlyph(key, 200, mirror, ChartMode::TumblingE, &lastDirection, &random);
       seenKeys.insert(key);
       // Between two prongs on the open side; the stem on the other. In a mirrored room an E
       // opening to the left on the screen is the patient's "R".
@@ -265,8 +265,9 @@ TEST(OptotypeOrientationTest, SuccessiveRandomOrientationsNeverRepeat) {
     Canvas canvas(4, 4);
     for (int i = 0; i < count; ++i) {
       std::string key = i % 3 == 0 ? "C" : "E";
-      const std::string mode =
-          !letterMode.empty() ? letterMode : key == "C" ? "LandoltC" : "TumblingE";
+      const ChartMode mode = !letterMode.empty()   ? ChartModeOf(letterMode)
+                             : key == "C"          ? ChartMode::LandoltC
+                                                   : ChartMode::TumblingE;
       DrawOptotype(canvas, testing::Shapes(), key, kBlack, 0, 0, 20, i % 2 ? 1 : -1, mode, last,
                    random);
       if (letterMode.empty()) EXPECT_EQ(std::string(1, "LURD"[last - 1]), key);

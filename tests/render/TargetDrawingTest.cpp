@@ -20,7 +20,7 @@ using namespace lenvari::testing;
 
 State TargetState(const char* mode, int sizeNow = 6) {
   State state = MakeChartState();
-  state.chart.Mode = mode;
+  state.chart.Mode = ChartModeOf(mode);
   state.chart.SizeNow = sizeNow;
   state.settings.SmoothingFlag = 0;
   return state;
@@ -186,7 +186,7 @@ TEST(TargetDrawing, ClockDialHoursStayOnScreenAndOffTheSpokes) {
   for (int scale : {250, 517, 800}) {
     for (int mirror : {1, -1}) {
       State state = MakeChartState(1920, 1080, scale);
-      state.chart.Mode = "AstigmaticClockDial";
+      state.chart.Mode = ChartMode::AstigmaticClockDial;
       state.settings.SmoothingFlag = 0;
       state.settings.Mirror[1] = mirror;
       auto frame = RenderFrame(state);

@@ -147,6 +147,15 @@ ProgramRunResult RunProgram(const ProgramRunRequest& request) {
   return result;
 }
 
+void ExpectUnwritableRecordEndsRun(ProgramRunRequest request, const std::string& record) {
+  request.framesDir = FreshFolder("unwritable-" + record);
+  std::filesystem::create_directories(request.framesDir + "/" + record + ".json");
+  const ProgramRunResult run = RunProgram(request);
+  EXPECT_EQ(run.exitCode, 3) << record;
+  EXPECT_NE(run.errors.find("--frames: " + request.framesDir + "/" + record), std::string::npos)
+      << run.errors;
+}
+
 ProgramRunResult RunWell(const ProgramRunRequest& request) {
   ProgramRunResult run = RunProgram(request);
   EXPECT_TRUE(run.finished) << request.keys;

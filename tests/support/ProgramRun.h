@@ -68,6 +68,10 @@ ProgramRunResult RunProgram(const ProgramRunRequest& request);
 // The same, checking that the program ended by itself with exit code 0.
 ProgramRunResult RunWell(const ProgramRunRequest& request);
 
+// Runs `request` with a folder standing where its --frames record `record` ("monitor-0001")
+// would write its JSON, and checks that the run ends with the frames failure code naming it.
+void ExpectUnwritableRecordEndsRun(ProgramRunRequest request, const std::string& record);
+
 // A run of `keys` on `dataDir` (a fresh folder when empty), answering its boxes with `answers`
 // when given (with none given the program is told of no answers at all).
 ProgramRunRequest ScriptRequest(const std::string& keys, const std::string& dataDir = "",
