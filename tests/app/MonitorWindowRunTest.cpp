@@ -89,7 +89,7 @@ TEST(MonitorWindowRun, NamesEveryFrameAndKIsStored) {
   // Each special test shows its caption alone (the words are the text's own test), one line high.
   for (const char* mode : {"JacksonCross", "WorthDot", "AstigmaticClockDial", "StrongLight", "Disparity", "Image"}) {
     const QJsonObject special = byMode[mode];
-    EXPECT_EQ(Lines(special), std::vector<std::string>{MonitorWindowTextOf(mode, "").caption}) << mode;
+    EXPECT_EQ(Lines(special), std::vector<std::string>{MonitorWindowTextOf(ChartModeOf(mode), "").caption}) << mode;
     EXPECT_EQ(At(special, "ClientSize", 1), h) << mode;
   }
 
