@@ -7,7 +7,7 @@
 #include "app/MenuDefinitions.h"
 #include "app/SnellenEntry.h"
 #include "platform/KeyTranslation.h"
-#include "platform/Shell.h"
+#include "platform/qt/Shell.h"
 
 namespace lenvari {
 namespace {

@@ -9,8 +9,8 @@
 #include <filesystem>
 
 #include "app/WaitForInput.h"
-#include "gallery/FileSelection.h"
-#include "platform/VideoPlayer.h"
+#include "app/FileSelection.h"
+#include "platform/qt/VideoPlayer.h"
 #include "store/DataFolder.h"
 
 namespace lenvari {

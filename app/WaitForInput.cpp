@@ -14,7 +14,7 @@
 #include "app/ProgramEnd.h"
 #include "app/VirtualRemote.h"
 #include "common/NumberText.h"
-#include "platform/EventWait.h"
+#include "platform/qt/EventWait.h"
 
 namespace lenvari {
 namespace {

@@ -13,6 +13,7 @@
 #include "render/CalibrationScreen.h"
 #include "render/CalibrationScreenCheck.h"
 #include "support/FakeConsoleHost.h"
+#include "app/ScreenCalibration.h"
 
 namespace lenvari {
 namespace {

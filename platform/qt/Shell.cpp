@@ -1,4 +1,4 @@
-#include "platform/Shell.h"
+#include "platform/qt/Shell.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -14,7 +14,7 @@
 #include <QWindow>
 
 #include "platform/DesktopPixels.h"
-#include "platform/FileDialog.h"
+#include "platform/qt/FileDialog.h"
 
 namespace lenvari {
 
