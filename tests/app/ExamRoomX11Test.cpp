@@ -408,11 +408,14 @@ TEST_F(ExamRoomDesk, FirstCalibrationCoversThePatientMonitorAlone) {
 // view.
 TEST_F(ExamRoomDesk, OnAScaledExaminersMonitorDialogsAndMenusFit) {
   XServer& x = *server;
-  const std::string folder = Folder(1);
+  const std::string folder = Folder(1, true);
+  SetSetting(folder, "ShowVirtualRemote&:", " 1 ");
   for (const QString factors : {"1;1.75", "1;2"}) {
     SCOPED_TRACE(factors.toStdString());
     RunningProgram program(x, folder, "", {}, {"QT_SCREEN_SCALE_FACTORS=" + factors});
     ASSERT_TRUE(OpensOn(x, "Lenvari Acuity", kMonitor2));
+    // 656 logical lines of remote on a monitor of 512 or 585: drawn smaller, wholly on it.
+    EXPECT_TRUE(OpensOn(x, "Virtual Remote", kMonitor2));
     const XWindow control = *Visible(x, "Lenvari Acuity");
     // 760 device pixels are 380 logical ones at 200 %: too narrow for the menu bar.
     EXPECT_GT(control.width, 760);
@@ -424,6 +427,16 @@ TEST_F(ExamRoomDesk, OnAScaledExaminersMonitorDialogsAndMenusFit) {
       EXPECT_TRUE(OpensOn(x, title, kMonitor2));
       x.Screenshot(QString(LENVARI_TEST_OUTPUT_DIR "/exam-room-scaled-%1-%2.png")
                        .arg(factors.section(';', 1), key));
+      if (key == "q") {
+        // Its button at the foot opens the remote's help, 665 x 680 logical pixels.
+        const XWindow list = *Visible(x, title);
+        x.Tool("xdotool", {"mousemove", "--window", list.id, "223", QString::number(list.height - 111),
+                           "click", "1"});
+        EXPECT_TRUE(OpensOn(x, "Lenvari Acuity Remote$", kMonitor2));
+        x.Screenshot(LENVARI_TEST_OUTPUT_DIR "/exam-room-scaled-2-remote-help.png");
+        Key(x, "Escape");
+        ASSERT_TRUE(Gone(x, "Lenvari Acuity Remote$"));
+      }
       Key(x, "Escape");
       ASSERT_TRUE(Gone(x, title));
     }
