@@ -13,7 +13,7 @@
 #include "common/VirtualRemoteMailbox.h"
 #include "gallery/GalleryPictures.h"
 #include "platform/Canvas.h"
-#include "platform/CanvasWindow.h"
+#include "platform/qt/CanvasWindow.h"
 #include "platform/ConsoleHost.h"
 #include "platform/FolderLock.h"
 #include "platform/KeyScript.h"
