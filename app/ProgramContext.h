@@ -12,6 +12,7 @@
 #include "app/RunOptions.h"
 #include "common/VirtualRemoteMailbox.h"
 #include "gallery/GalleryPictures.h"
+#include "phone/PhoneServer.h"
 #include "platform/Canvas.h"
 #include "platform/CanvasWindow.h"
 #include "platform/ConsoleHost.h"
@@ -65,6 +66,11 @@ struct ProgramContext {
   // Set when the virtual remote was opened; its window closing is then noticed by the wait.
   bool virtualRemoteStarted = false;
   ScriptedInput script;
+  // The phone remote's server, while `PhoneRemote` is 1; the answer keys sent; what the control
+  // window last showed of it.
+  std::unique_ptr<PhoneServer> phoneServer;
+  int phoneFramesSent = 0;
+  std::string phoneStatusShown;
 
   // The control window's place as last seen, when it last changed, and as last saved.
   WindowPlace controlWindowSeen;
