@@ -40,7 +40,7 @@ void BM_MonitorWindowUpdate(benchmark::State& bench) {
   for (int f = 0; f <= kLetterSetFiles; ++f) FillBuiltInLetterSet(state.letters, f);
   FillBuiltInPresets(state.presets);
   state.chart.CurrentMemory = 1;
-  MemoryPreset(state, "read", state.chart.CurrentMemory);
+  MemoryPreset(state, PresetAction::Recall, state.chart.CurrentMemory);
   context.shapes = LoadOptotypeShapes();
   OpenChartWindow(context);
   OpenMonitorWindow(context);

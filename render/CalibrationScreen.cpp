@@ -7,6 +7,7 @@
 #include "common/NumberText.h"
 #include "platform/Canvas.h"
 #include "platform/ConsoleHost.h"
+#include "platform/KeyTranslation.h"
 
 namespace lenvari {
 namespace {
@@ -77,7 +78,8 @@ void DrawCalibrationScreen(Canvas& canvas, int screenWidth, int screenHeight, in
 }
 
 bool ApplyCalibrationKey(const std::string& key, int& scaleX, int& scaleY) {
-  const std::string up("\0H", 2), down("\0P", 2), right("\0M", 2), left("\0K", 2);
+  const std::string up = ExtendedKey(keycode::Up), down = ExtendedKey(keycode::Down),
+                    right = ExtendedKey(keycode::Right), left = ExtendedKey(keycode::Left);
   if (key == up || key == "!") {
     Step(scaleY, +1);
   } else if (key == down || key == "@") {
@@ -92,7 +94,7 @@ bool ApplyCalibrationKey(const std::string& key, int& scaleX, int& scaleY) {
   } else if (key == "-") {
     Step(scaleX, -1);
     Step(scaleY, -1);
-  } else if (key == "\r" || key == ".") {
+  } else if (key == kEnterKey || key == ".") {
     return true;
   }
   return false;

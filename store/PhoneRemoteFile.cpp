@@ -1,7 +1,7 @@
 #include "store/PhoneRemoteFile.h"
 
-#include "store/DataFolder.h"
 #include "store/FieldReader.h"
+#include "store/KeyValueFile.h"
 #include "store/ValueWriter.h"
 
 namespace lenvari {
@@ -22,30 +22,24 @@ std::string PhoneRemoteFileText(const PhoneRemoteOptions& options) {
 
 PhoneRemoteOptions ParsePhoneRemoteFile(const std::string& text) {
   PhoneRemoteOptions options;
-  FieldReader reader{text};
-  std::string key, value;
-  while (ReadLineField(reader, key)) {
-    if (!ReadLineField(reader, value)) break;
-    if (key == kPhoneRemote) {
-      options.PhoneRemote = IntegerOf(value) == 1 ? 1 : 0;
-    } else if (key == kPhonePort) {
-      const int port = IntegerOf(value);
-      options.PhonePort = port >= 0 && port <= kLargestPort ? port : kDefaultPhonePort;
-    }
+  const std::map<std::string, std::string> values = ParseKeyValues(text);
+  if (const auto it = values.find(kPhoneRemote); it != values.end())
+    options.PhoneRemote = IntegerOf(it->second) == 1 ? 1 : 0;
+  if (const auto it = values.find(kPhonePort); it != values.end()) {
+    const int port = IntegerOf(it->second);
+    options.PhonePort = port >= 0 && port <= kLargestPort ? port : kDefaultPhonePort;
   }
   return options;
 }
 
 PhoneRemoteOptions LoadPhoneRemoteOptions(const std::string& dataPath, std::string* unreadable) {
-  const FileRead read = ReadDataFile(ResolveDataFile(dataPath, kPhoneRemoteFileName));
-  if (unreadable) *unreadable = read.status == FileRead::Status::Unreadable ? read.reason : "";
-  return read.Read() ? ParsePhoneRemoteFile(read.bytes) : PhoneRemoteOptions{};
+  const std::optional<std::string> text = ReadOwnFile(dataPath, kPhoneRemoteFileName, unreadable);
+  return text ? ParsePhoneRemoteFile(*text) : PhoneRemoteOptions{};
 }
 
 bool SavePhoneRemoteOptions(const std::string& dataPath, const PhoneRemoteOptions& options,
                             std::string* reason) {
-  return WriteFileAtomically(ResolveDataFile(dataPath, kPhoneRemoteFileName),
-                             PhoneRemoteFileText(options), reason);
+  return WriteOwnFile(dataPath, kPhoneRemoteFileName, PhoneRemoteFileText(options), reason);
 }
 
 }  // namespace lenvari

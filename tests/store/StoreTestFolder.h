@@ -39,7 +39,7 @@ inline void StartUp(State& state, ConsoleHost& host) {
   CheckMonitorCount(state.monitors, host);
   state.chart.CurrentMemory = 1;
   LoadLetterSets(state.letters, state.chart, state.DataPath);
-  MemoryPreset(state, "read", state.chart.CurrentMemory);
+  MemoryPreset(state, PresetAction::Recall, state.chart.CurrentMemory);
 }
 
 inline std::string FileText(const std::string& folder, const std::string& name) {
