@@ -13,6 +13,7 @@
 #include "store/DataFolder.h"
 #include "store/ScreenIdentity.h"
 #include "store/SettingsFiles.h"
+#include "app/ScreenCalibration.h"
 
 namespace lenvari {
 

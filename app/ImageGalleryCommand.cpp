@@ -1,7 +1,7 @@
 #include "app/ImageGalleryCommand.h"
 
 #include "app/GalleryHost.h"
-#include "gallery/FileSelection.h"
+#include "app/FileSelection.h"
 #include "gallery/GalleryCells.h"
 #include "gallery/GalleryPictures.h"
 #include "gallery/ImageImport.h"

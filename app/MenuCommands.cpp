@@ -4,7 +4,7 @@
 #include "app/MemoryKeys.h"
 #include "app/MenuDefinitions.h"
 #include "app/SnellenEntry.h"
-#include "platform/Shell.h"
+#include "platform/qt/Shell.h"
 
 namespace lenvari {
 namespace {

@@ -14,7 +14,7 @@
 #include "gallery/GalleryPictures.h"
 #include "phone/PhoneServer.h"
 #include "platform/Canvas.h"
-#include "platform/CanvasWindow.h"
+#include "platform/qt/CanvasWindow.h"
 #include "platform/ConsoleHost.h"
 #include "platform/FolderLock.h"
 #include "platform/KeyScript.h"

@@ -21,7 +21,7 @@
 #include "platform/KeyTranslation.h"
 #include "render/ContrastLadder.h"
 #include "render/TargetSizeSearch.h"
-#include "store/LetterLineEditor.h"
+#include "app/LetterLineEditor.h"
 #include "store/SettingsFiles.h"
 
 namespace lenvari {

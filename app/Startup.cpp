@@ -20,6 +20,7 @@
 #include "store/OwnFiles.h"
 #include "store/ScreenIdentity.h"
 #include "store/SettingsFiles.h"
+#include "app/MonitorCountCheck.h"
 
 namespace lenvari {
 

@@ -8,8 +8,8 @@
 
 #include "app/FrameOutput.h"
 #include "app/WaitForInput.h"
-#include "gallery/FileSelection.h"
-#include "platform/VideoPlayer.h"
+#include "app/FileSelection.h"
+#include "platform/qt/VideoPlayer.h"
 #include "store/DataFolder.h"
 
 namespace lenvari {

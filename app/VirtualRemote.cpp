@@ -3,7 +3,7 @@
 #include "app/WindowPlacement.h"
 #include "dialogs/VirtualRemoteWindow.h"
 #include "platform/DesktopPixels.h"
-#include "platform/Shell.h"
+#include "platform/qt/Shell.h"
 
 namespace lenvari {
 namespace {

@@ -15,8 +15,8 @@
 #include "app/ProgramEnd.h"
 #include "app/VirtualRemote.h"
 #include "common/NumberText.h"
-#include "platform/EventWait.h"
 #include "platform/KeyTranslation.h"
+#include "platform/qt/EventWait.h"
 
 namespace lenvari {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "app/ControlWindow.h"
 #include "platform/Canvas.h"
-#include "platform/CanvasWindow.h"
+#include "platform/qt/CanvasWindow.h"
 #include "render/DrawChart.h"
 #include "render/OptotypeShapes.h"
 #include "store/BuiltInLetterSets.h"

@@ -11,7 +11,7 @@
 
 #include "app/ChartDisplay.h"
 #include "app/MonitorWindowCommand.h"
-#include "platform/QtConsoleHost.h"
+#include "platform/qt/QtConsoleHost.h"
 #include "render/DrawChart.h"
 #include "store/BuiltInLetterSets.h"
 #include "store/BuiltInPresets.h"

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "app/MenuDefinitions.h"
-#include "platform/QtConsoleHost.h"
+#include "platform/qt/QtConsoleHost.h"
 #include "support/ProgramRun.h"
 #include "support/XServer.h"
 

@@ -115,17 +115,19 @@ TEST(QuickKeyDispatch, RowsThatTalkToTheExaminer) {
   ASSERT_TRUE(settings.has_value());
   EXPECT_NE(settings->find("Mirror&:\r\n-1 \r\n"), std::string::npos);
 
-  bench.console.messageAnswers = {kIdCancel, kIdNo};
+  bench.console.messageAnswers = {kIdCancel};
   EXPECT_FALSE(bench.Key(CtrlKey('Z')).redraw);
   ASSERT_EQ(bench.console.messages.size(), 2u);
   EXPECT_EQ(bench.console.messages[1].title, "Lenvari Export to ZIP File");
   EXPECT_EQ(bench.console.messages[1].style & 0x0F, kMbOkCancel);
 
-  // Ctrl+Q asks; No carries on, and the box's default is Yes.
+  // Ctrl+Q asks; the box's default is No, which carries on, and Yes ends the program.
   EXPECT_FALSE(bench.Key(CtrlKey('Q')).redraw);
   ASSERT_EQ(bench.console.messages.size(), 3u);
   EXPECT_EQ(bench.console.messages[2].title, "Quit Lenvari Now?");
   EXPECT_EQ(bench.console.messages[2].message, "Do you want to exit?");
+  EXPECT_NE(bench.console.messages[2].style & kMbDefButton2, 0);
+  bench.console.messageAnswers = {kIdYes};
   EXPECT_THROW(bench.Key(CtrlKey('Q')), ProgramEnd);
 }
 

@@ -13,9 +13,9 @@
 #include "app/PhoneRemote.h"
 #include "app/ProgramEnd.h"
 #include "app/WaitForInput.h"
-#include "platform/EventWait.h"
 #include "phone/MessageAuth.h"
 #include "phone/PhoneMessage.h"
+#include "platform/qt/EventWait.h"
 #include "platform/KeyScript.h"
 #include "support/ChartWindowFixture.h"
 

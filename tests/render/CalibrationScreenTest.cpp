@@ -12,6 +12,7 @@
 #include "render/CalibrationScreen.h"
 #include "render/CalibrationScreenCheck.h"
 #include "support/FakeConsoleHost.h"
+#include "app/ScreenCalibration.h"
 
 namespace lenvari {
 namespace {

@@ -5,6 +5,7 @@
 #include "store/LetterSetFiles.h"
 #include "store/MonitorDataFile.h"
 #include "store/PresetFile.h"
+#include "app/MonitorCountCheck.h"
 
 namespace lenvari {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "StoreTestFolder.h"
 #include "store/FieldReader.h"
-#include "store/LetterLineEditor.h"
+#include "app/LetterLineEditor.h"
 #include "store/PresetFile.h"
 
 namespace lenvari {

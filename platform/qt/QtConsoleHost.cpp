@@ -1,4 +1,4 @@
-#include "platform/QtConsoleHost.h"
+#include "platform/qt/QtConsoleHost.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -28,13 +28,13 @@
 #include <functional>
 #include <map>
 
-#include "platform/ColumnMenu.h"
+#include "platform/qt/ColumnMenu.h"
 #include "platform/DesktopPixels.h"
-#include "platform/DialogFit.h"
+#include "platform/qt/DialogFit.h"
 #include "platform/KeyQueue.h"
 #include "platform/KeyTranslation.h"
 #include "platform/MenuDefinitionText.h"
-#include "platform/PhonePairingPanel.h"
+#include "platform/qt/PhonePairingPanel.h"
 
 namespace lenvari {
 namespace {

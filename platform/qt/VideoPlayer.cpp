@@ -1,4 +1,4 @@
-#include "platform/VideoPlayer.h"
+#include "platform/qt/VideoPlayer.h"
 
 #include <QAudioOutput>
 #include <QCoreApplication>
@@ -21,7 +21,7 @@
 #include <unistd.h>
 #endif
 
-#include "platform/CanvasWindow.h"
+#include "platform/qt/CanvasWindow.h"
 #include "platform/DesktopPixels.h"
 #include "platform/KeyTranslation.h"
 

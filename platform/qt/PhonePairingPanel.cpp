@@ -1,4 +1,4 @@
-#include "platform/PhonePairingPanel.h"
+#include "platform/qt/PhonePairingPanel.h"
 
 #include <QHBoxLayout>
 #include <QImage>

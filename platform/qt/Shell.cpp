@@ -1,4 +1,4 @@
-#include "platform/Shell.h"
+#include "platform/qt/Shell.h"
 
 #include <QApplication>
 #include <QDesktopServices>
