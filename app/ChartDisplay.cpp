@@ -5,6 +5,7 @@
 #include "app/ControlWindow.h"
 #include "app/FrameOutput.h"
 #include "app/MonitorWindowCommand.h"
+#include "app/PhoneRemote.h"
 #include "app/WindowPlacement.h"
 #include "common/NumberText.h"
 #include "platform/DesktopPixels.h"
@@ -55,6 +56,7 @@ void PresentChart(ProgramContext& context) {
   if (!context.options.framesDir.empty())
     WriteFrame(context, *context.chartCanvas, context.chartWindow.get());
   if (context.state.settings.MonitorWindowFlag == 1) UpdateMonitorWindow(context);
+  PublishAnswerKey(context);
 }
 
 }  // namespace lenvari

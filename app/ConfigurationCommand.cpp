@@ -5,6 +5,7 @@
 #include "app/CalibrationCheck.h"
 #include "app/ChartDisplay.h"
 #include "app/MonitorWindowCommand.h"
+#include "app/PhoneRemote.h"
 #include "app/VirtualRemote.h"
 #include "common/NumberText.h"
 #include "dialogs/LenvariDLL.h"
@@ -12,6 +13,7 @@
 #include "render/DistanceRescale.h"
 #include "store/DataFolder.h"
 #include "store/DisplayFile.h"
+#include "store/PhoneRemoteFile.h"
 #include "store/SettingsFiles.h"
 
 namespace lenvari {
@@ -29,7 +31,8 @@ int ShowConfiguration(State& state) {
                            s.MyRed, s.MyBlue, s.MyGreen, s.MyBlack, s.AudioAlert, s.SelectedVideo,
                            s.VideoPlayer, monitors.NumberOfMonitors, s.MonitorWindowFlag,
                            s.ThumbnailFlag, s.AlwaysOnTopFlag, s.SmoothingFlag, s.TimerDelay,
-                           s.ShowVirtualRemote, &state.display.LuminanceContrast);
+                           s.ShowVirtualRemote, &state.display.LuminanceContrast,
+                           &state.phoneRemote.PhoneRemote);
 }
 
 // The examiner asked for a calibration: the square on the patient monitor, then the chart
@@ -88,6 +91,7 @@ void RunConfigurationDialog(ProgramContext& context) {
   const int monitorWindowBefore = state.settings.MonitorWindowFlag;
   const int remoteBefore = state.settings.ShowVirtualRemote;
   const DisplayOptions displayBefore = state.display;
+  const PhoneRemoteOptions phoneBefore = state.phoneRemote;
   const State before = state;
 
   const int result = ShowConfiguration(state);
@@ -110,6 +114,12 @@ void RunConfigurationDialog(ProgramContext& context) {
   if (!(state.display == displayBefore) && !state.OwnFilesUnreadable.contains(kDisplayFileName) &&
       !SaveDisplayOptions(state.DataPath, state.display, &reason))
     NoteSaveFailure(state.saveFailures, ResolveDataFile(state.DataPath, kDisplayFileName), reason);
+  if (!(state.phoneRemote == phoneBefore) &&
+      !state.OwnFilesUnreadable.contains(kPhoneRemoteFileName) &&
+      !SavePhoneRemoteOptions(state.DataPath, state.phoneRemote, &reason))
+    NoteSaveFailure(state.saveFailures, ResolveDataFile(state.DataPath, kPhoneRemoteFileName),
+                    reason);
+  ApplyPhoneRemoteSetting(context);
   DrawChartFrame(context);
 }
 

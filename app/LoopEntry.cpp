@@ -8,6 +8,7 @@
 #include "app/Clock.h"
 #include "app/ControlWindow.h"
 #include "app/MenuDefinitions.h"
+#include "app/PhoneRemote.h"
 #include "app/VirtualRemote.h"
 
 namespace lenvari {
@@ -28,6 +29,7 @@ void RunLoopEntry(ProgramContext& context) {
   if (!LoopEntryCalibrationCheck(context) && !chartFirst) DrawChartFrame(context);
   ShowLiveStatus(context);
   if (context.state.settings.ShowVirtualRemote == 1) StartVirtualRemote(context);
+  ApplyPhoneRemoteSetting(context);
 }
 
 void PlayClickIfWanted(ProgramContext& context) {

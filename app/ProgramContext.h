@@ -12,6 +12,7 @@
 #include "app/RunOptions.h"
 #include "common/VirtualRemoteMailbox.h"
 #include "gallery/GalleryPictures.h"
+#include "phone/PhoneServer.h"
 #include "platform/Canvas.h"
 #include "platform/qt/CanvasWindow.h"
 #include "platform/ConsoleHost.h"
@@ -94,6 +95,11 @@ struct ProgramContext {
   KeyArrival keyArrival;
   VirtualRemoteWatch virtualRemote;
   ScriptedInput script;
+  // The phone remote's server, while `PhoneRemote` is 1; the answer keys sent; what the control
+  // window last showed of it.
+  std::unique_ptr<PhoneServer> phoneServer;
+  int phoneFramesSent = 0;
+  std::string phoneStatusShown;
 
   ControlWindowWatch controlWindowPlace;
 

@@ -87,12 +87,14 @@ void TakeDataFolder(ProgramContext& context) {
   throw ProgramEnd{kDataFolderInUseExitCode};
 }
 
-// This program's own files: the display's light, the monitors the calibrations were made on,
+// This program's own files: the display's light, the phone remote, the monitors the calibrations were made on,
 // and whether the control window's place can be kept.
 void LoadOwnFiles(State& state) {
   std::string unreadable;
   state.display = LoadDisplayOptions(state.DataPath, &unreadable);
   if (!unreadable.empty()) state.OwnFilesUnreadable[kDisplayFileName] = unreadable;
+  state.phoneRemote = LoadPhoneRemoteOptions(state.DataPath, &unreadable);
+  if (!unreadable.empty()) state.OwnFilesUnreadable[kPhoneRemoteFileName] = unreadable;
   LoadControlWindowPlace(state.DataPath, &unreadable);
   if (!unreadable.empty()) state.OwnFilesUnreadable[kControlWindowFileName] = unreadable;
 

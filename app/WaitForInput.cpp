@@ -11,6 +11,7 @@
 #include "app/ControlWindow.h"
 #include "app/MenuCommands.h"
 #include "app/MonitorHotPlug.h"
+#include "app/PhoneRemote.h"
 #include "app/ProgramEnd.h"
 #include "app/VirtualRemote.h"
 #include "common/NumberText.h"
@@ -219,6 +220,8 @@ std::string WaitForInput(ProgramContext& context, MonitorClicks monitorClicks) {
       }
     }
     if (input.empty() && keys.held.empty()) input = TakeRemotePress(context, clock);
+    if (input.empty() && keys.held.empty() && !context.virtualRemote.imageGalleryAt)
+      input = TakePhoneInput(context);
     if (input.empty() && keys.held.empty() && !context.virtualRemote.imageGalleryAt &&
         chart.TimedRandom == 1 &&
         SecondsBetween(chart.TimedRandomStart, now) > settings.TimerDelay) {

@@ -5,8 +5,8 @@
 // monitor window and into the chart window (one input per key, except that a handheld remote's
 // "ControlRemoteF01" .. "ControlRemoteF12" arrives whole: see KeyArrival.h), the virtual
 // remote's mailbox ("m1" .. "m12" become codes 201 .. 212; see TakeRemotePress for Image
-// Gallery's double click), and the timed-randomize clock ("r"). It also watches the chart
-// window: five polls without it end the program.
+// Gallery's double click), the phone remote (the same inputs), and the timed-randomize clock
+// ("r"). It also watches the chart window: five polls without it end the program.
 
 #include <string>
 

@@ -95,6 +95,7 @@ enum ConfigurationControlId {
   kRedBlueId,
   // Outside the groups
   kVirtualRemoteId,
+  kPhoneRemoteId,
   kGlobalNoteId,
   kSaveId,
   kCancelId,
@@ -102,7 +103,7 @@ enum ConfigurationControlId {
   kFirstHelpId = 1201,
 };
 
-constexpr int kHelpTopics = 14;
+constexpr int kHelpTopics = 15;
 
 // The widgets the dialog reads and writes while it is open.
 struct ConfigurationControls {
@@ -149,6 +150,7 @@ struct ConfigurationControls {
   QRadioButton* redGreen = nullptr;
   QRadioButton* redBlue = nullptr;
   QCheckBox* virtualRemote = nullptr;
+  QCheckBox* phoneRemote = nullptr;
   QPushButton* save = nullptr;
   QPushButton* cancel = nullptr;
   std::array<QPushButton*, kHelpTopics> help{};

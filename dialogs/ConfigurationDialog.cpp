@@ -83,7 +83,8 @@ int SHOWCONFIGURATION(int parentWindow, int& AcuityBase, LenvariMonitorTable<int
                       int& MyBlack, int& AudioAlert, std::string& SelectedVideo,
                       std::string& VideoPlayer, int NumberOfMonitors, int& MonitorWindowFlag,
                       int& ThumbnailFlag, int& AlwaysOnTopFlag, int& SmoothingFlag,
-                      float& TimerDelay, int& ShowVirtualRemote, int* LuminanceContrast) {
+                      float& TimerDelay, int& ShowVirtualRemote, int* LuminanceContrast,
+                      int* PhoneRemote) {
   using namespace lenvari;
   (void)parentWindow;  // the dialog is always a top-level window of its own
   ApplicationScope application;
@@ -96,7 +97,8 @@ int SHOWCONFIGURATION(int parentWindow, int& AcuityBase, LenvariMonitorTable<int
          MyBlack,         AudioAlert,       SelectedVideo, VideoPlayer,       NumberOfMonitors,
          MonitorWindowFlag, ThumbnailFlag,  AlwaysOnTopFlag, SmoothingFlag,   TimerDelay,
          ShowVirtualRemote,
-         LuminanceContrast ? (*LuminanceContrast == 1 ? 1 : 0) : -1});
+         LuminanceContrast ? (*LuminanceContrast == 1 ? 1 : 0) : -1,
+         PhoneRemote ? (*PhoneRemote == 1 ? 1 : 0) : -1});
     RunConfigurationWindow(work);
     if (!work.save) return 0;
 
@@ -133,6 +135,7 @@ int SHOWCONFIGURATION(int parentWindow, int& AcuityBase, LenvariMonitorTable<int
     TimerDelay = v.TimerDelay;
     ShowVirtualRemote = v.ShowVirtualRemote;
     if (LuminanceContrast) *LuminanceContrast = v.LuminanceContrast;
+    if (PhoneRemote) *PhoneRemote = v.PhoneRemote;
     return work.calibrate ? 1 : 0;
   } catch (const std::exception& error) {
     ShowTrappedError(Describe(error));

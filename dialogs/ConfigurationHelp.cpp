@@ -90,6 +90,16 @@ const HelpTopic kHelpTexts[kHelpTopics] = {
      "blue) lens, and the Green (or Blue) intensity until that box disappears through the red "
      "lens; adjust the Background if a box still shows.  Repeat this after changing "
      "monitors."},
+    {"Phone Remote Help",
+     "Phone Remote lets a phone on this computer's network drive the chart with the remote's "
+     "buttons and show you the letters the patient sees, so you need not turn round.\n\n"
+     "After Save the control window shows a QR code: scan it with the phone's camera and open "
+     "the page.  Each code pairs one phone and then a new code appears for the next; a code "
+     "not used within 10 minutes is replaced.  Unpair in the control window forgets every "
+     "paired phone.\n\n"
+     "The phone and this computer must be on the same network, and the computer's firewall "
+     "must let the phone reach the port in lvphoneremote.cfg (8765 unless changed).  Nothing "
+     "leaves the room's network.  Off, the program opens no network port at all."},
 };
 
 constexpr int kTimerDelayTopic = 10;

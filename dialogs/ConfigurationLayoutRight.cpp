@@ -121,7 +121,10 @@ void AddColourCalibrationGroup(DialogBuilder& builder, ConfigurationControls& c)
 
 void AddClosingControls(DialogBuilder& builder, ConfigurationControls& c) {
   c.virtualRemote = Add<QCheckBox>(builder, kVirtualRemoteId, ControlKind::CheckBox,
-                                   "Virtual Remote", {336, 248, 120, 13}, kSansSerifFont);
+                                   "Virtual Remote", {336, 248, 70, 13}, kSansSerifFont);
+  c.phoneRemote = Add<QCheckBox>(builder, kPhoneRemoteId, ControlKind::CheckBox,
+                                 "*Phone Remote", {420, 248, 70, 13}, kSansSerifFont);
+  c.help[14] = AddHelpButton(builder, 14, 492, 248);
   Add<QLabel>(builder, kGlobalNoteId, ControlKind::Label,
               "(* Asterisk indicates Global configuration parameters.  All other parameters are "
               "specific for the current Patient Monitor)",

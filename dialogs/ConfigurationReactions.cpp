@@ -97,6 +97,7 @@ void ConnectDisplayOptions(ConfigurationSession& s) {
   OnToggled(s, c.alwaysOnTop, [&](bool on) { v.AlwaysOnTopFlag = on ? 1 : 0; });
   OnToggled(s, c.smoothing, [&](bool on) { v.SmoothingFlag = on ? 1 : 0; });
   OnToggled(s, c.luminanceContrast, [&](bool on) { v.LuminanceContrast = on ? 1 : 0; });
+  OnToggled(s, c.phoneRemote, [&](bool on) { v.PhoneRemote = on ? 1 : 0; });
 }
 
 void ConnectCalibration(ConfigurationSession& s) {

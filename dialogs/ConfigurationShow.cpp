@@ -94,6 +94,8 @@ void ShowAllSettings(ConfigurationSession& s) {
   c.backgroundBar->setValue(s.work.background);
   ShowGlassesColour(s);
   c.virtualRemote->setChecked(v.ShowVirtualRemote != 0);
+  c.phoneRemote->setChecked(v.PhoneRemote == 1);
+  c.phoneRemote->setEnabled(v.PhoneRemote >= 0);
   s.loading = false;
 }
 

@@ -38,6 +38,8 @@ struct ConfigurationValues {
   int ShowVirtualRemote = 0;
   // Contrast levels drawn at their true luminance; -1 when the caller keeps no such option.
   int LuminanceContrast = -1;
+  // A phone on the room's network may drive the chart; -1 when the caller keeps no such option.
+  int PhoneRemote = -1;
 
   bool operator==(const ConfigurationValues&) const = default;
 };

@@ -28,8 +28,8 @@ using LenvariMonitorTable = std::array<T, 11>;
 // write them back (the per-monitor entries 1 .. `NumberOfMonitors`, the monitor last chosen in
 // `CurrentMonitor`, the global values with the colours rebuilt from the three intensities).
 // Returns 1 when the dialog ended with Calibrate, else 0. `parentWindow` is 0.
-// `LuminanceContrast` (0/1, global) is the program's own display option; without it the check
-// box is shown disabled.
+// `LuminanceContrast` (0/1, global) is the program's own display option, `PhoneRemote` (0/1,
+// global) its phone remote; without one its check box is shown disabled.
 LENVARI_DLL_EXPORT int SHOWCONFIGURATION(
     int parentWindow, int& AcuityBase, LenvariMonitorTable<int>& ShowTestDistance,
     LenvariMonitorTable<int>& Mirror, int& CurrentMonitor, LenvariMonitorTable<float>& LabelSize,
@@ -41,7 +41,8 @@ LENVARI_DLL_EXPORT int SHOWCONFIGURATION(
     LenvariMonitorTable<int>& WorthDotMode, int& MyRed, int& MyBlue, int& MyGreen, int& MyBlack,
     int& AudioAlert, std::string& SelectedVideo, std::string& VideoPlayer, int NumberOfMonitors,
     int& MonitorWindowFlag, int& ThumbnailFlag, int& AlwaysOnTopFlag, int& SmoothingFlag,
-    float& TimerDelay, int& ShowVirtualRemote, int* LuminanceContrast = nullptr);
+    float& TimerDelay, int& ShowVirtualRemote, int* LuminanceContrast = nullptr,
+    int* PhoneRemote = nullptr);
 
 // The open-file dialog for a video, opening in `startFolder` with `fileName` filled in.
 // The full path of the chosen (existing) file, or "" when cancelled.

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 
+#include "phone/PhoneMessage.h"
 #include "platform/Bitmap.h"
 #include "store/BuiltInLetterSets.h"
 #include "store/ControlWindowFile.h"
@@ -132,5 +133,10 @@ int main(int argc, char** argv) {
   Put(root / "screenidentity", "lvscreenidentity.cfg", ScreenIdentityFileText(screens));
   Put(root / "keyscript", "keys", "+m{Ctrl+F3}%{F3}{Backspace}{Enter}{Wait:1}{Click:10,-20}"
                                   "{Remote:m5}{Burst:ControlRemoteF12}{Menu:2/105}{{x");
+  const std::string code(16, '\x42');
+  const std::string phone = "0123456789abcdef0123456789abcdef";
+  Put(root / "phonemessage", "greeting", SignPhoneMessage(code, phone, 1700000000000, ""));
+  Put(root / "phonemessage", "input", SignPhoneMessage(code, phone, 6, "m12"));
+  Put(root / "phonemessage", "other", SignPhoneMessage(code, phone, 7, "\r"));
   return 0;
 }

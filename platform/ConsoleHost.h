@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class QImage;
+
 namespace lenvari {
 
 // Message-box style flags (the standard values).
@@ -102,6 +104,11 @@ class ConsoleHost {
   virtual bool ChooseMenuItem(int menu, int id) = 0;
   // Hides or shows the menu bar; while it is hidden the window offers a way to show it again.
   virtual void ShowMenuBar(bool shown) = 0;
+  // The phone remote's pairing: the QR code of the pairing address and a line about the phone,
+  // with a button to unpair; a null image hides them.
+  virtual void ShowPhonePairing(const QImage&, const std::string&) {}
+  // True once after the examiner pressed Unpair.
+  virtual bool TakeUnpairRequest() { return false; }
 };
 
 // Expands the host's escape sequences: backslash-n and backslash-e become line breaks,

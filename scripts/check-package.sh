@@ -11,7 +11,8 @@ deb=$(ls build/release/lenvari-acuity_*.deb)
 fail() { echo "package check: $*" >&2; exit 1; }
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libzip4 libasound2 fonts-liberation2 qt6-wayland; do
+for needed in libqt6widgets6 libqt6gui6 libqt6websockets6 libqrencode4 libzip4 libasound2 \
+              fonts-liberation2 qt6-wayland; do
   case $depends in *"$needed"*) ;; *) fail "Depends lacks $needed: $depends" ;; esac
 done
 if dpkg-deb --contents "$deb" | awk '{print $6}' | grep -v '^\./usr/' | grep -qv '^\./$'; then

@@ -7,7 +7,8 @@ packages=(cmake g++ qt6-base-dev qt6-image-formats-plugins libzip-dev libgtest-d
           qt6-svg-dev qt6-multimedia-dev xdotool wmctrl x11-utils x11-xserver-utils imagemagick openbox
           xserver-xorg-core xserver-xorg-video-dummy desktop-file-utils appstream dpkg-dev
           libxdamage-dev libxtst-dev
-          strace clang libclang-rt-dev ffmpeg qt6-wayland sway grim wtype mutter dbus dbus-x11 xwayland)
+          strace clang libclang-rt-dev ffmpeg qt6-wayland sway grim wtype mutter dbus dbus-x11 xwayland
+          qt6-websockets-dev libqrencode-dev chromium python3-websocket)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,6 @@
 #pragma once
 // The reading and writing shared by the small files of this program's own ("lvdisplay.cfg",
-// "lvcontrolwindow.cfg"): key line, value line, CR LF (AppendSetting), saved atomically in the
+// "lvcontrolwindow.cfg", "lvphoneremote.cfg"): key line, value line, CR LF (AppendSetting), saved atomically in the
 // data folder. Each file keeps its own keys and what it accepts of their values.
 
 #include <map>

@@ -22,7 +22,7 @@ bool AllAlphanumeric(const std::string& text) {
 bool IsOwnFileName(const std::string& name) {
   static const std::regex own(
       "globalconfig\\.cfg|lvmonitordata\\.cfg|lvdisplay\\.cfg|lvscreenidentity\\.cfg|"
-      "lvcontrolwindow\\.cfg|lenvari archive\\.zip|lv(10|[0-9])\\.let|"
+      "lvcontrolwindow\\.cfg|lvphoneremote\\.cfg|lenvari archive\\.zip|lv(10|[0-9])\\.let|"
       "(10|[1-9])(lvconfig|presets)\\.cfg|(10|[1-9])(lvgallery|imagegallery)\\.(bmp|idx)|"
       "(10|[1-9])lvbmap([1-9]|[12][0-9]|3[0-6])\\.bmp|lvimg([1-9]|[12][0-9]|3[0-6])\\.bmp");
   return std::regex_match(LowerCase(name), own);

@@ -11,6 +11,7 @@
 #include "store/DisplayFile.h"
 #include "store/LetterSets.h"
 #include "store/Monitors.h"
+#include "store/PhoneRemoteFile.h"
 #include "store/Presets.h"
 #include "store/SaveFailures.h"
 #include "store/ScreenIdentity.h"
@@ -26,6 +27,7 @@ struct State {
   Presets presets;
   ScreenRecords screens;  // the monitors the calibrations were made on, and the present ones
   DisplayOptions display;  // how the patient's screen makes light of values
+  PhoneRemoteOptions phoneRemote;  // whether a phone may drive the chart
 
   std::string Version;
   std::string DataPath;        // the data folder, without a trailing separator
@@ -34,9 +36,9 @@ struct State {
   // Saves that failed; the examiner is told of each file and reason once, and what was
   // changed stays in memory.
   SaveFailures saveFailures;
-  // This program's own files (lvdisplay.cfg, lvscreenidentity.cfg, lvcontrolwindow.cfg) that
-  // exist but could not be read, by file name, with the reason: they are named at start and
-  // never saved over.
+  // This program's own files (lvdisplay.cfg, lvscreenidentity.cfg, lvcontrolwindow.cfg,
+  // lvphoneremote.cfg) that exist but could not be read, by file name, with the reason: they
+  // are named at start and never saved over.
   std::map<std::string, std::string> OwnFilesUnreadable;
   // Files that were read but could not be used and were replaced, each "path (kept as
   // backup)", named at start.

@@ -14,8 +14,9 @@ declare -A may=(
   [render]="common platform store"
   [gallery]="common platform store render"
   [dialogs]="common"
-  [app]="common platform platform/qt store render gallery dialogs"
-  [program]="common platform platform/qt store render gallery dialogs app"
+  [phone]="common"
+  [app]="common platform platform/qt store render gallery dialogs phone"
+  [program]="common platform platform/qt store render gallery dialogs phone app"
 )
 # A file's layer: its folder, app/'s subfolders counted as app.
 layer_of() {

@@ -34,6 +34,7 @@
 #include "platform/KeyQueue.h"
 #include "platform/KeyTranslation.h"
 #include "platform/MenuDefinitionText.h"
+#include "platform/qt/PhonePairingPanel.h"
 
 namespace lenvari {
 namespace {
@@ -299,6 +300,7 @@ struct QtConsoleHost::Impl {
   QMainWindow window;
   KeyPanel* panel = nullptr;
   QLabel* status = nullptr;
+  PhonePairingPanel* phonePairing = nullptr;
   TextScreen* screen = nullptr;
   QLabel* splash = nullptr;
   ModalPlacer placer;
@@ -470,6 +472,8 @@ QtConsoleHost::QtConsoleHost() : impl_(std::make_unique<Impl>()) {
   statusFont.setPointSizeF(statusFont.pointSizeF() * 1.25);
   impl_->status->setFont(statusFont);
   layout->addWidget(impl_->status);
+  impl_->phonePairing = new PhonePairingPanel;
+  layout->addWidget(impl_->phonePairing);
   impl_->screen = new TextScreen(impl_->panel->queue);
   impl_->screen->setReadOnly(true);
   impl_->screen->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -736,6 +740,18 @@ bool QtConsoleHost::ChooseMenuItem(int menu, int id) {
 }
 
 void QtConsoleHost::ShowMenuBar(bool shown) { impl_->SetMenuBarShown(shown); }
+
+void QtConsoleHost::ShowPhonePairing(const QImage& code, const std::string& text) {
+  const bool wasShown = !impl_->phonePairing->isHidden();
+  impl_->phonePairing->Show(code, text);
+  if (!wasShown && !code.isNull() && !impl_->screen->isVisible()) {
+    // Room for the code under the status, as far as the monitor allows.
+    impl_->window.resize(impl_->window.width(),
+                         std::max(impl_->window.height(), impl_->window.sizeHint().height()));
+  }
+}
+
+bool QtConsoleHost::TakeUnpairRequest() { return impl_->phonePairing->TakeUnpairRequest(); }
 
 QMainWindow& QtConsoleHost::Window() { return impl_->window; }
 

@@ -50,6 +50,8 @@ class QtConsoleHost : public ConsoleHost {
   MenuChoice TakeMenuChoice() override;
   bool ChooseMenuItem(int menu, int id) override;
   void ShowMenuBar(bool shown) override;
+  void ShowPhonePairing(const QImage& code, const std::string& text) override;
+  bool TakeUnpairRequest() override;
 
   // What the window shows, for tests: the text screen's content (empty while it is hidden) and
   // the live status line.

@@ -3,12 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QTcpSocket>
+#include <QTest>
 #include <QTimer>
+#include <QWebSocket>
 
 #include "app/Clock.h"
 #include "app/KeyArrival.h"
+#include "app/PhoneRemote.h"
 #include "app/ProgramEnd.h"
 #include "app/WaitForInput.h"
+#include "phone/MessageAuth.h"
+#include "phone/PhoneMessage.h"
 #include "platform/qt/EventWait.h"
 #include "platform/KeyScript.h"
 #include "support/ChartWindowFixture.h"
@@ -155,6 +161,41 @@ TEST_F(WaitFixture, AClosedChartWindowEndsTheProgramAfterFivePolls) {
   context.chartWindow->Close();
   EXPECT_THROW(WaitForInput(context), ProgramEnd);
   EXPECT_EQ(context.missingChartWindowPolls, 5);
+}
+
+}  // namespace lenvari
+
+namespace lenvari {
+
+// The phone remote's inputs reach the wait as the virtual remote's do; while it is off no port
+// is open.
+TEST_F(WaitFixture, PhoneInputsJoinTheWaitOnlyWhileThePhoneRemoteIsOn) {
+  ApplyPhoneRemoteSetting(context);
+  EXPECT_FALSE(context.phoneServer);
+  context.state.phoneRemote = {1, 0};
+  ApplyPhoneRemoteSetting(context);
+  ASSERT_TRUE(context.phoneServer && context.phoneServer->Listening());
+  const int port = context.phoneServer->Port();
+  const std::string address = context.phoneServer->PairingAddressNow();
+  EXPECT_NE(console.printed.find("[Phone Remote] " + address + "\n"), std::string::npos);
+  std::string code;
+  ASSERT_TRUE(BytesOfHex(address.substr(address.find('#') + 1), code));
+
+  QWebSocket phone;
+  phone.open(QUrl(QString("ws://127.0.0.1:%1/ws").arg(port)));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return phone.state() == QAbstractSocket::ConnectedState; }));
+  const std::string name(32, 'a');
+  phone.sendTextMessage(QString::fromStdString(SignPhoneMessage(code, name, 1, "m5")));
+  phone.sendTextMessage(QString::fromStdString(SignPhoneMessage(code, name, 2, "+")));
+  EXPECT_EQ(WaitForInput(context), std::string(1, static_cast<char>(205)));
+  EXPECT_EQ(WaitForInput(context), "+");
+
+  context.state.phoneRemote.PhoneRemote = 0;
+  ApplyPhoneRemoteSetting(context);
+  EXPECT_FALSE(context.phoneServer);
+  QTcpSocket probe;
+  probe.connectToHost("127.0.0.1", static_cast<quint16>(port));
+  EXPECT_FALSE(probe.waitForConnected(1000));
 }
 
 }  // namespace lenvari

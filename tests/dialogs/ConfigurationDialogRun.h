@@ -30,6 +30,7 @@ namespace lenvari {
 // on two monitors.
 struct ConfigurationArguments : ConfigurationValues {
   int* luminanceOption = nullptr;  // the program's own option, when it is passed
+  int* phoneOption = nullptr;      // the phone remote's switch, when it is passed
 
   ConfigurationArguments() {
     AstigMode = "DialWithLabels";
@@ -64,7 +65,8 @@ struct ConfigurationArguments : ConfigurationValues {
                              FixDispFusionLock, RedGreenOrRedBlue, WorthDotMode, MyRed, MyBlue,
                              MyGreen, MyBlack, AudioAlert, SelectedVideo, VideoPlayer,
                              NumberOfMonitors, MonitorWindowFlag, ThumbnailFlag, AlwaysOnTopFlag,
-                             SmoothingFlag, TimerDelay, ShowVirtualRemote, luminanceOption);
+                             SmoothingFlag, TimerDelay, ShowVirtualRemote, luminanceOption,
+                             phoneOption);
   }
 
   // Runs the dialog; `act` drives it once its loop runs and must end it. Returns the result.

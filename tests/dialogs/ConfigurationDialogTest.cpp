@@ -364,7 +364,7 @@ TEST(ConfigurationDialog, HelpButtonsOpenTheirTopics) {
       "Calibration Help", "Astigmatism Target Help", "JCC Size Help", "Contrast Mode Help",
       "Worth Dot Size Help", "Worth Dot Mode Help", "Fixation Disparity Fusion Lock Help",
       "Timer Delay Help", "Audio Notification Help", "Select Video Help",
-      "Color Calibration Help"};
+      "Color Calibration Help", "Phone Remote Help"};
   ConfigurationArguments args;
   args.Run([&](QDialog& d) {
     for (int topic = 0; topic < kHelpTopics; ++topic) {

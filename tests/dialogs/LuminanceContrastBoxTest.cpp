@@ -1,4 +1,5 @@
-// The luminance-true contrast check box of the configuration dialog's Display Options.
+// The program's own check boxes of the configuration dialog: the luminance-true contrast of
+// Display Options and the phone remote.
 
 #include "dialogs/ConfigurationDialogRun.h"
 
@@ -31,6 +32,29 @@ TEST(ConfigurationDialog, LuminanceContrastBoxEditsTheOptionOnSaveOnly) {
   ConfigurationArguments plain;
   plain.Run([](QDialog& d) {
     EXPECT_FALSE(Control<QCheckBox>(d, kLuminanceContrastId)->isEnabled());
+    Click(d, kSaveId);
+  });
+}
+
+TEST(ConfigurationDialog, PhoneRemoteBoxSwitchesTheServerOnSaveOnly) {
+  int option = 0;
+  ConfigurationArguments args;
+  args.phoneOption = &option;
+  args.Run([](QDialog& d) {
+    EXPECT_FALSE(Control<QCheckBox>(d, kPhoneRemoteId)->isChecked());
+    Click(d, kPhoneRemoteId);
+    auto discard = ExpectMessage([](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); });
+    Click(d, kCancelId);
+  });
+  EXPECT_EQ(option, 0);
+  args.Run([](QDialog& d) {
+    Click(d, kPhoneRemoteId);
+    Click(d, kSaveId);
+  });
+  EXPECT_EQ(option, 1);
+  ConfigurationArguments plain;
+  plain.Run([](QDialog& d) {
+    EXPECT_FALSE(Control<QCheckBox>(d, kPhoneRemoteId)->isEnabled());
     Click(d, kSaveId);
   });
 }

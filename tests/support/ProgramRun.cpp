@@ -67,9 +67,6 @@ QJsonObject ProgramRunResult::MonitorState(int n) const {
   return ReadJson(FramePath(framesDir, n, "json", "monitor"));
 }
 
-namespace {
-
-// The monitor data file of a folder calibrated on the monitors of a screen file.
 void SeedCalibration(const ProgramRunRequest& request, const std::string& dataDir) {
   if (request.calibratedScale <= 0 || QFile::exists(QString::fromStdString(dataDir) + "/lvmonitordata.cfg"))
     return;
@@ -88,8 +85,6 @@ void SeedCalibration(const ProgramRunRequest& request, const std::string& dataDi
   PutText(dataDir + "/lvmonitordata.cfg",
           MonitorDataText(request.currentMonitor, rects, request.calibratedScale));
 }
-
-}  // namespace
 
 ProgramRunResult RunProgram(const ProgramRunRequest& request) {
   ProgramRunResult result;

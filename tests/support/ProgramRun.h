@@ -65,6 +65,9 @@ struct ProgramRunRequest {
 std::string FreshFolder(const std::string& tag);
 
 ProgramRunResult RunProgram(const ProgramRunRequest& request);
+// The monitor data file of a folder calibrated on the monitors of the request's screen file
+// (as RunProgram writes it), for a test that starts the program itself.
+void SeedCalibration(const ProgramRunRequest& request, const std::string& dataDir);
 // The same, checking that the program ended by itself with exit code 0.
 ProgramRunResult RunWell(const ProgramRunRequest& request);
 

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <QTcpSocket>
+#include <QTest>
+#include <QWebSocket>
+
+#include "phone/MessageAuth.h"
+#include "phone/PairingQrCode.h"
+#include "phone/PhoneMessage.h"
+#include "phone/PhonePage.h"
+#include "phone/PhoneServer.h"
+
+namespace lenvari {
+namespace {
+
+const std::string kPhone = "0123456789abcdef0123456789abcdef";
+
+std::string HttpGet(int port, const std::string& request) {
+  QTcpSocket socket;
+  socket.connectToHost("127.0.0.1", static_cast<quint16>(port));
+  if (!socket.waitForConnected(5000)) return "";
+  socket.write(request.data(), static_cast<qint64>(request.size()));
+  QByteArray answer;
+  (void)QTest::qWaitFor([&] {
+    answer += socket.readAll();
+    return socket.state() == QAbstractSocket::UnconnectedState;
+  }, 5000);
+  return (answer + socket.readAll()).toStdString();
+}
+
+// A WebSocket client that keeps what the server sends.
+struct Client {
+  QWebSocket socket;
+  QStringList received;
+  explicit Client(int port) {
+    QObject::connect(&socket, &QWebSocket::textMessageReceived,
+                     [this](const QString& text) { received << text; });
+    socket.open(QUrl(QString("ws://127.0.0.1:%1/ws").arg(port)));
+    (void)QTest::qWaitFor(
+        [this] { return socket.state() == QAbstractSocket::ConnectedState; }, 5000);
+  }
+  bool Receives(const QString& text) {
+    return QTest::qWaitFor([&] { return received.contains(text); }, 5000);
+  }
+};
+
+std::string CodeOf(const std::string& address) {
+  std::string code;
+  BytesOfHex(address.substr(address.find('#') + 1), code);
+  return code;
+}
+
+TEST(PhoneServer, ServesThePageAndNothingElse) {
+  std::vector<std::string> addresses;
+  PhoneServer server([&](const std::string& address) { addresses.push_back(address); });
+  ASSERT_TRUE(server.Start(0));
+  const int port = server.Port();
+  ASSERT_GT(port, 0);
+  ASSERT_EQ(addresses.size(), 1u);
+  EXPECT_EQ(addresses[0].rfind("http://", 0), 0u);
+  EXPECT_NE(addresses[0].find(":" + std::to_string(port) + "/#"), std::string::npos);
+  EXPECT_EQ(CodeOf(addresses[0]).size(), 16u);
+
+  const std::string page = HttpGet(port, "GET / HTTP/1.1\r\nHost: x\r\n\r\n");
+  EXPECT_EQ(page.rfind("HTTP/1.1 200 OK\r\n", 0), 0u);
+  EXPECT_NE(page.find("id=\"answer-key\""), std::string::npos);
+  EXPECT_NE(page.find("data-input=\"+\""), std::string::npos);
+  EXPECT_EQ(HttpGet(port, "GET /remote.js HTTP/1.1\r\n\r\n").rfind("HTTP/1.1 200", 0), 0u);
+  EXPECT_EQ(HttpGet(port, "GET /../lvconfig.cfg HTTP/1.1\r\n\r\n").rfind("HTTP/1.1 404", 0), 0u);
+  EXPECT_EQ(HttpGet(port, "POST / HTTP/1.1\r\n\r\n").rfind("HTTP/1.1 405", 0), 0u);
+  EXPECT_EQ(HttpGet(port, "nonsense\r\n\r\n").rfind("HTTP/1.1 400", 0), 0u);
+  EXPECT_EQ(HttpGet(port, std::string(9000, 'G')).rfind("HTTP/1.1 400", 0), 0u);
+  EXPECT_GT(PhonePageSize(), 5000u);
+
+  // Off: no socket is open.
+  server.Stop();
+  EXPECT_FALSE(server.Listening());
+  QTcpSocket probe;
+  probe.connectToHost("127.0.0.1", static_cast<quint16>(port));
+  EXPECT_FALSE(probe.waitForConnected(1000));
+}
+
+TEST(PhoneServer, TakesOnlyAuthenticInputsAndCountsTheRest) {
+  std::vector<std::string> addresses;
+  PhoneServer server([&](const std::string& address) { addresses.push_back(address); });
+  ASSERT_TRUE(server.Start(0));
+  const std::string code = CodeOf(addresses.back());
+  server.PublishAnswerKey("{\"t\":\"key\",\"rows\":[\"E\"]}");
+
+  Client stranger(server.Port());
+  stranger.socket.sendTextMessage(QString::fromStdString(
+      SignPhoneMessage(std::string(16, 'x'), kPhone, 1, "+")));
+  EXPECT_TRUE(stranger.Receives("{\"t\":\"refused\"}"));
+  EXPECT_FALSE(server.PhoneConnected());
+  stranger.socket.sendTextMessage(QString(2000, 'a'));  // over 1 KiB
+  stranger.socket.sendBinaryMessage("+");
+  (void)QTest::qWaitFor([&] { return server.RefusedMessages() == 3; }, 5000);
+  EXPECT_EQ(server.RefusedMessages(), 3);
+  EXPECT_FALSE(stranger.received.contains("{\"t\":\"key\",\"rows\":[\"E\"]}"));
+
+  Client phone(server.Port());
+  phone.socket.sendTextMessage(QString::fromStdString(SignPhoneMessage(code, kPhone, 5, "")));
+  EXPECT_TRUE(phone.Receives("{\"t\":\"paired\"}"));
+  EXPECT_TRUE(phone.Receives("{\"t\":\"key\",\"rows\":[\"E\"]}"));
+  EXPECT_TRUE(server.PhoneConnected());
+  ASSERT_EQ(addresses.size(), 2u);  // the code is used up: a new one is made
+  const QString plus = QString::fromStdString(SignPhoneMessage(code, kPhone, 6, "+"));
+  phone.socket.sendTextMessage(plus);
+  phone.socket.sendTextMessage(plus);  // replayed
+  EXPECT_TRUE(QTest::qWaitFor([&] { return server.RefusedMessages() == 4; }, 5000));
+  EXPECT_EQ(server.TakeInput(), "+");
+  EXPECT_EQ(server.TakeInput(), "");
+  server.PublishAnswerKey("{\"t\":\"key\",\"rows\":[\"F P\"]}");
+  EXPECT_TRUE(phone.Receives("{\"t\":\"key\",\"rows\":[\"F P\"]}"));
+
+  // Unpaired from the control window: the phone's connection closes and its code is dead.
+  server.Unpair();
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return phone.socket.state() == QAbstractSocket::UnconnectedState; }, 5000));
+  EXPECT_EQ(addresses.size(), 3u);
+  Client again(server.Port());
+  again.socket.sendTextMessage(QString::fromStdString(SignPhoneMessage(code, kPhone, 7, "-")));
+  EXPECT_TRUE(again.Receives("{\"t\":\"refused\"}"));
+  EXPECT_EQ(server.TakeInput(), "");
+}
+
+TEST(PhoneServer, QrCodeHoldsTheAddressWithItsFinderPatterns) {
+  const std::string address = "http://192.168.1.20:8765/#00112233445566778899aabbccddeeff";
+  const QrModules modules = QrModulesOf(address);
+  ASSERT_GE(modules.size, 29);  // version 3 or more holds 58 bytes
+  // The three finder squares: dark outer ring, light ring, dark centre.
+  for (auto [x0, y0] : {std::pair{0, 0}, std::pair{modules.size - 7, 0},
+                        std::pair{0, modules.size - 7}}) {
+    EXPECT_TRUE(modules.Dark(x0, y0));
+    EXPECT_TRUE(modules.Dark(x0 + 6, y0 + 6));
+    EXPECT_FALSE(modules.Dark(x0 + 1, y0 + 1));
+    EXPECT_TRUE(modules.Dark(x0 + 3, y0 + 3));
+  }
+  EXPECT_NE(QrModulesOf(address + "0").dark, modules.dark);
+  const QImage image = QrImage(modules, 4);
+  EXPECT_EQ(image.width(), (modules.size + 8) * 4);
+  EXPECT_EQ(image.pixel(0, 0), 0xFFFFFFFFu);       // quiet zone
+  EXPECT_EQ(image.pixel(16, 16), 0xFF000000u);     // finder corner
+}
+
+}  // namespace
+}  // namespace lenvari
