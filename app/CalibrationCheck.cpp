@@ -13,17 +13,19 @@
 #include "store/DataFolder.h"
 #include "store/ScreenIdentity.h"
 #include "store/SettingsFiles.h"
+#include "app/ScreenCalibration.h"
 
 namespace lenvari {
-namespace {
 
 void RecallPresetOneAndDraw(ProgramContext& context) {
   OpenChartWindow(context);
   context.state.chart.CurrentMemory = 1;
-  MemoryPreset(context.state, "read", context.state.chart.CurrentMemory);
+  MemoryPreset(context.state, PresetAction::Recall, context.state.chart.CurrentMemory);
   if (context.chartWindow) context.chartWindow->Activate();
   DrawChartFrame(context);
 }
+
+namespace {
 
 // The "Calibration Required" box naming what changed.
 void ShowMonitorChanged(ConsoleHost& console, const std::string& change) {

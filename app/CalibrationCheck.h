@@ -10,6 +10,10 @@ namespace lenvari {
 // is not the one the present scales were made on.
 void RunCalibrationScreen(ProgramContext& context, bool monitorChanged = false);
 
+// What follows a calibration: the chart window (re)opened, preset 1 recalled, the window
+// activated and the chart drawn.
+void RecallPresetOneAndDraw(ProgramContext& context);
+
 // What the present monitor m has changed since its calibration ("" when nothing), and the
 // remembering of the present monitor as the one calibrated.
 std::string MonitorChangeText(const State& state, int m);

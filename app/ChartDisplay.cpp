@@ -24,7 +24,7 @@ void CloseChartWindow(ProgramContext& context) {
 void OpenChartWindow(ProgramContext& context) {
   CloseChartWindow(context);
   // From the first chart on, a monitor switched off is noticed (see WatchMonitors).
-  if (!context.monitorChanges) context.monitorChanges = std::make_unique<MonitorChanges>();
+  if (!context.hotPlug.changes) context.hotPlug.changes = std::make_unique<MonitorChanges>();
   Monitors& monitors = context.state.monitors;
   const int m = monitors.CurrentMonitor;
   const auto& rect = monitors.MonitorRect[m];
@@ -36,8 +36,8 @@ void OpenChartWindow(ProgramContext& context) {
   ApplyChartScale(monitors, *context.chartCanvas);
   // With the patient monitor switched off the window waits, hidden, for it to come back: shown
   // now, the window system would put it on the examiner's monitor.
-  if (!context.patientMonitorGone) {
-    context.patientMonitorName = MonitorNameAt(rect[1], rect[2]);
+  if (!context.hotPlug.patientMonitorGone) {
+    context.hotPlug.patientMonitorName = MonitorNameAt(rect[1], rect[2]);
     context.chartWindow->Show();
   }
   KeepWindowsOffChart(context);

@@ -3,43 +3,43 @@
 namespace lenvari {
 
 void ImageKey(ChartState& chart) {
-  if (chart.Mode == "Image") {
+  if (chart.Mode == ChartMode::Image) {
     chart.ImageNum += 1;
     if (chart.ImageNum == kImageSlots + 1) chart.ImageNum = 1;
   }
-  chart.Mode = "Image";
+  chart.Mode = ChartMode::Image;
 }
 
 void PictureOptotypes(ChartState& chart) {
-  chart.Mode = "Letter";
+  chart.Mode = ChartMode::Letter;
   chart.LetterSetFileNum = kPictureFile;
 }
 
 void OptotypeCycle(ChartState& chart) {
-  if (chart.Mode == "Letter") {
+  if (chart.Mode == ChartMode::Letter) {
     if (chart.LetterSetFileNum == kPictureFile) {
-      chart.Mode = "TumblingE";
+      chart.Mode = ChartMode::TumblingE;
       chart.LetterSetFileNum = kLandoltFile;
     } else {
       chart.LetterSetFileNum = kPictureFile;
     }
-  } else if (chart.Mode == "TumblingE") {
-    chart.Mode = "LandoltC";
+  } else if (chart.Mode == ChartMode::TumblingE) {
+    chart.Mode = ChartMode::LandoltC;
     chart.LetterSetFileNum = kLandoltFile;
-  } else if (chart.Mode == "LandoltC") {
-    chart.Mode = "Letter";
+  } else if (chart.Mode == ChartMode::LandoltC) {
+    chart.Mode = ChartMode::Letter;
     chart.LetterSetFileNum = kLetterFileAfterLandolt;
   }
 }
 
 void TumblingEKey(ChartState& chart) {
-  chart.Mode = chart.Mode == "TumblingE" ? "LandoltC" : "TumblingE";
+  chart.Mode = chart.Mode == ChartMode::TumblingE ? ChartMode::LandoltC : ChartMode::TumblingE;
 }
 
 void LetterSetFileKey(ChartState& chart, const LetterSets& letters) {
   chart.DispFlag = 0;
-  if (chart.Mode != "Letter") {
-    chart.Mode = "Letter";
+  if (chart.Mode != ChartMode::Letter) {
+    chart.Mode = ChartMode::Letter;
   } else {
     chart.LetterSetFileNum += 1;
     if (chart.LetterSetFileNum == kLetterSetFiles + 1) chart.LetterSetFileNum = 1;
@@ -60,14 +60,14 @@ void NextLine(ChartState& chart, const LetterSets& letters) {
 }
 
 void HotvKey(ChartState& chart) {
-  chart.Mode = "Letter";
+  chart.Mode = ChartMode::Letter;
   chart.LetterSet = 1;
   chart.LetterSetFileNum = kHotvFile;
 }
 
 void SingleLetter(ChartState& chart, const std::string& letter) {
   chart.JustOneLetter = letter;
-  chart.Mode = "Letter";
+  chart.Mode = ChartMode::Letter;
   chart.HShutter = 1;
   chart.VShutter = 1;
 }

@@ -12,7 +12,6 @@
 #include "render/DistanceRescale.h"
 #include "store/DataFolder.h"
 #include "store/DisplayFile.h"
-#include "store/MemoryPresets.h"
 #include "store/SettingsFiles.h"
 
 namespace lenvari {
@@ -39,11 +38,7 @@ void CalibrateFromConfiguration(ProgramContext& context, bool monitorChanged) {
   if (monitorChanged) CheckCalibration(context);
   context.console.BringToFront();
   RunCalibrationScreen(context);
-  OpenChartWindow(context);
-  context.state.chart.CurrentMemory = 1;
-  MemoryPreset(context.state, "read", context.state.chart.CurrentMemory);
-  if (context.chartWindow) context.chartWindow->Activate();
-  DrawChartFrame(context);
+  RecallPresetOneAndDraw(context);
 }
 
 // A new distance keeps the calibration: the square measured then holds the screen's pixel

@@ -32,7 +32,7 @@ void TellPatientMonitor(ProgramContext& context) {
   const Monitors& monitors = context.state.monitors;
   const int m = std::clamp(monitors.CurrentMonitor, 1, kMaxMonitors);
   const auto& r = monitors.MonitorRect[m];
-  if (context.patientMonitorGone) {
+  if (context.hotPlug.patientMonitorGone) {
     context.console.SetPatientMonitor(0, 0, 0, 0);
   } else {
     context.console.SetPatientMonitor(r[1], r[2], r[3], r[4]);
@@ -48,8 +48,8 @@ void PlaceControlWindowAtStart(ProgramContext& context) {
     wanted = WindowPlace{stored->left, stored->top, stored->width, stored->height};
   const WindowPlace place = ChooseControlWindowPlace(context.state.monitors, wanted);
   context.console.PlaceControlWindow(place);
-  context.controlWindowSaved = wanted ? *wanted : WindowPlace{};
-  context.controlWindowSeen = context.console.ControlWindowPlace();
+  context.controlWindowPlace.saved = wanted ? *wanted : WindowPlace{};
+  context.controlWindowPlace.seen = context.console.ControlWindowPlace();
 }
 
 void KeepControlWindowOffChart(ProgramContext& context) {
@@ -65,17 +65,17 @@ void KeepControlWindowPlace(ProgramContext& context) {
                          std::chrono::steady_clock::now().time_since_epoch()).count();
   const WindowPlace place = context.console.ControlWindowPlace();
   if (place.width <= 0 || place.height <= 0) return;
-  if (!(place == context.controlWindowSeen)) {
-    context.controlWindowSeen = place;
-    context.controlWindowMovedAt = now;
+  ControlWindowWatch& watch = context.controlWindowPlace;
+  if (!(place == watch.seen)) {
+    watch.seen = place;
+    watch.movedAt = now;
     return;
   }
-  if (place == context.controlWindowSaved || now - context.controlWindowMovedAt < kStillSeconds)
-    return;
+  if (place == watch.saved || now - watch.movedAt < kStillSeconds) return;
   // A file that could not be read keeps what it holds.
   if (context.state.OwnFilesUnreadable.contains(kControlWindowFileName)) return;
   // Tried once per place: a folder that cannot take it is said once, not at every poll.
-  context.controlWindowSaved = place;
+  watch.saved = place;
   std::string reason;
   if (!SaveControlWindowPlace(context.state.DataPath,
                               {place.left, place.top, place.width, place.height}, &reason))
@@ -100,7 +100,7 @@ std::string LiveStatusText(const State& state, const std::string& typedDigits) {
   std::string size = SideLabelValue(state.letters, f, chart.SizeNow, state.settings.AcuityBase, 1);
   size = size.substr(1);  // the sign place
   auto shutter = [](int value) { return value == 999 ? std::string("all") : std::to_string(value); };
-  std::string text = chart.Mode + "  " + size + (chart.SizeNow == 0 ? " (custom)" : "") +
+  std::string text = ModeWordOf(chart) + "  " + size + (chart.SizeNow == 0 ? " (custom)" : "") +
                      "  file " + std::to_string(f) + " line " + std::to_string(chart.LetterSet) +
                      "  columns " + shutter(chart.HShutter) + " rows " + shutter(chart.VShutter) +
                      "  contrast " + std::to_string(100 - chart.Foreground) + " % (Weber " +
@@ -129,7 +129,7 @@ std::string LiveStatusText(const State& state, const std::string& typedDigits) {
 
 void ShowLiveStatus(ProgramContext& context, const std::string& typedDigits) {
   std::string text = LiveStatusText(context.state, typedDigits);
-  if (context.patientMonitorGone) text = "Patient monitor disconnected\n" + text;
+  if (context.hotPlug.patientMonitorGone) text = "Patient monitor disconnected\n" + text;
   if (!context.statusNotice.empty()) text += "\n" + context.statusNotice;
   context.console.ShowStatus(text);
 }

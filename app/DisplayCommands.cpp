@@ -15,13 +15,13 @@ void SleepMode(ProgramContext& context) {
 
 bool AstigmaticDialKey(ProgramContext& context) {
   State& state = context.state;
-  if (state.chart.Mode != "AstigmaticClockDial") {
-    state.chart.Mode = "AstigmaticClockDial";
+  if (state.chart.Mode != ChartMode::AstigmaticClockDial) {
+    state.chart.Mode = ChartMode::AstigmaticClockDial;
     return true;
   }
   // "a" on the dial redraws it once. Drawing the dial clears the mask and the red/green
   // overlay either way; the temporary copy is still taken, as the commands that read it expect.
-  TempStateCopy(state, "TWrite");
+  TempStateCopy(state, TempCopy::Save);
   DrawChartFrame(context);
   return false;
 }

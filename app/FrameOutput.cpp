@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
 
 #include "app/ProgramEnd.h"
 #include "common/NumberText.h"
@@ -36,7 +37,7 @@ std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow,
   const int file = c.LetterSetFileNum;
   QJsonObject o;
   o["SizeNow"] = c.SizeNow;
-  o["Mode"] = QString::fromStdString(c.Mode);
+  o["Mode"] = QString::fromStdString(ModeWordOf(c));
   o["LetterSet"] = c.LetterSet;
   o["Grad"] = c.Grad;
   o["RG"] = c.RG;
@@ -106,37 +107,33 @@ std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow,
   return QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString();
 }
 
-void WriteFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindow* window) {
-  const std::string& dir = context.options.framesDir;
+void RecordFrame(const std::string& dir, const char* kind, int& count,
+                 const std::function<bool(const std::string& pngPath)>& savePicture,
+                 const std::function<std::string()>& json) {
   QDir().mkpath(QString::fromStdString(dir));
-  ++context.framesWritten;
+  ++count;
   char name[32];
-  std::snprintf(name, sizeof name, "frame-%04d", context.framesWritten);
+  std::snprintf(name, sizeof name, "%s-%04d", kind, count);
   const std::string base = dir + "/" + name;
   std::string reason;
-  const bool saved = canvas.Image().save(QString::fromStdString(base + ".png"), "PNG");
+  const bool saved = savePicture(base + ".png");
   if (!saved) reason = "the picture could not be written";
-  if (saved && WriteFileAtomically(base + ".json", FrameStateJson(context.state, window, context.statusNotice), &reason))
-    return;
+  if (saved && WriteFileAtomically(base + ".json", json(), &reason)) return;
   // A scripted run whose frames are missing would be judged on pictures it never wrote.
   std::fprintf(stderr, "LenvariMain: --frames: %s: %s\n", base.c_str(), reason.c_str());
   throw ProgramEnd{kFrameWriteFailedExitCode};
 }
 
-}  // namespace lenvari
+namespace {
 
-namespace lenvari {
+std::function<bool(const std::string&)> SaveCanvas(const Canvas& canvas) {
+  return [&canvas](const std::string& path) {
+    return canvas.Image().save(QString::fromStdString(path), "PNG");
+  };
+}
 
-void WriteMonitorFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindow& window,
-                       const std::vector<std::string>& printed) {
-  const std::string& dir = context.options.framesDir;
-  QDir().mkpath(QString::fromStdString(dir));
-  ++context.monitorFramesWritten;
-  char name[32];
-  std::snprintf(name, sizeof name, "monitor-%04d", context.monitorFramesWritten);
-  const std::string base = dir + "/" + name;
-  canvas.Image().save(QString::fromStdString(base + ".png"), "PNG");
-
+std::string MonitorFrameJson(const ProgramContext& context, const CanvasWindow& window,
+                             const std::vector<std::string>& printed) {
   const Settings& settings = context.state.settings;
   const int m = context.state.monitors.CurrentMonitor;
   int left = 0, top = 0, width = 0, height = 0;
@@ -148,12 +145,24 @@ void WriteMonitorFrame(ProgramContext& context, const Canvas& canvas, const Canv
     o["StoredPosition"] = QJsonArray{settings.MonitorWindowX[m], settings.MonitorWindowY[m]};
     o["StoredSize"] = QJsonArray{settings.MonitorWindowWidth[m], settings.MonitorWindowHeight[m]};
   }
-  o["Mode"] = QString::fromStdString(context.state.chart.Mode);
+  o["Mode"] = QString::fromStdString(ModeWordOf(context.state.chart));
   QJsonArray lines;
   for (const std::string& line : printed) lines.append(QString::fromStdString(line));
   o["Lines"] = lines;
-  WriteFileAtomically(base + ".json",
-                      QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString());
+  return QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString();
+}
+
+}  // namespace
+
+void WriteFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindow* window) {
+  RecordFrame(context.options.framesDir, "frame", context.framesWritten.chart, SaveCanvas(canvas),
+              [&] { return FrameStateJson(context.state, window, context.statusNotice); });
+}
+
+void WriteMonitorFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindow& window,
+                       const std::vector<std::string>& printed) {
+  RecordFrame(context.options.framesDir, "monitor", context.framesWritten.monitor,
+              SaveCanvas(canvas), [&] { return MonitorFrameJson(context, window, printed); });
 }
 
 }  // namespace lenvari

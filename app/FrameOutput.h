@@ -3,12 +3,20 @@
 // frame-NNNN.png (the monitor's exact pixel size) and frame-NNNN.json (the chart state,
 // RowsShown, ChartWidth, ChartHeight, the current monitor's scales and the MonitorText lines).
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/ProgramContext.h"
 
 namespace lenvari {
+
+// One record of a --frames run in `dir`: KIND-NNNN.png, written by `savePicture`, and
+// KIND-NNNN.json holding `json()`, NNNN being `count` after it is stepped. A record that cannot
+// be written ends the run (ProgramEnd with kFrameWriteFailedExitCode) after a line on stderr.
+void RecordFrame(const std::string& dir, const char* kind, int& count,
+                 const std::function<bool(const std::string& pngPath)>& savePicture,
+                 const std::function<std::string()>& json);
 
 void WriteFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindow* window);
 

@@ -1,7 +1,7 @@
 #include "app/ImageGalleryCommand.h"
 
 #include "app/GalleryHost.h"
-#include "gallery/FileSelection.h"
+#include "app/FileSelection.h"
 #include "gallery/GalleryCells.h"
 #include "gallery/GalleryPictures.h"
 #include "gallery/ImageImport.h"
@@ -10,7 +10,7 @@
 namespace lenvari {
 namespace {
 
-std::string VisitImageGallery(ProgramContext& context, const std::string& mode) {
+std::string VisitImageGallery(ProgramContext& context, PresetAction mode) {
   if (!context.chartCanvas) return kGalleryEscaped;
   const Bitmap& picture = ImageGalleryPicture(context.galleries, context.state, context.shapes,
                                               &context.state.saveFailures);
@@ -20,7 +20,7 @@ std::string VisitImageGallery(ProgramContext& context, const std::string& mode) 
 
 }  // namespace
 
-void OpenImageGallery(ProgramContext& context) { VisitImageGallery(context, ""); }
+void OpenImageGallery(ProgramContext& context) { VisitImageGallery(context, PresetAction::Recall); }
 
 void AddGalleryImages(ProgramContext& context) {
   AddImagesHost host;
@@ -31,7 +31,7 @@ void AddGalleryImages(ProgramContext& context) {
     std::string folder, file;
     return SELECTBMP(folder, file);
   };
-  host.chooseSlot = [&context] { return VisitImageGallery(context, "write"); };
+  host.chooseSlot = [&context] { return VisitImageGallery(context, PresetAction::Store); };
   host.rebuildImageGallery = [&context] {
     RebuildImageGallery(context.galleries, context.state, context.shapes,
                         &context.state.saveFailures);

@@ -8,15 +8,14 @@
 #include "app/ProgramEnd.h"
 #include "app/QuickKeys.h"
 #include "app/WaitForInput.h"
+#include "platform/KeyTranslation.h"
 
 namespace lenvari {
 namespace {
 
-constexpr char kEsc = 27;
-
 bool KeepsPointer(const std::string& input) {
-  return input == "u" || input == std::string("\0M", 2) || input == std::string("\0K", 2) ||
-         input == "#" || input == "$";
+  return input == "u" || input == ExtendedKey(keycode::Right) ||
+         input == ExtendedKey(keycode::Left) || input == "#" || input == "$";
 }
 
 }  // namespace
@@ -35,7 +34,7 @@ void RunOnePass(ProgramContext& context, const std::string& input) {
   ChartState& chart = context.state.chart;
   chart.ShowMemoryNumber = 0;
   context.statusNotice.clear();
-  if (input.size() == 1 && input[0] == kEsc) ExitConfirmation(context);
+  if (input == kEscKey) ExitConfirmation(context);
   context.console.FlushKeys();
   if (chart.PointerMode != 0 && !KeepsPointer(input)) chart.PointerMode = 0;
   const DispatchResult result = DispatchQuickKey(context, input);

@@ -54,13 +54,13 @@ int MemoryKeyNumber(const std::string& input) {
 }
 
 void RecallCurrentMemory(ProgramContext& context) {
-  MemoryPreset(context.state, "read", context.state.chart.CurrentMemory);
+  MemoryPreset(context.state, PresetAction::Recall, context.state.chart.CurrentMemory);
 }
 
 void StoreCurrentMemory(ProgramContext& context) {
   int& n = context.state.chart.CurrentMemory;
   // The thumbnail is drawn on a canvas of its own, so the chart window needs no redraw here.
-  MemoryPreset(context.state, "write", n, [&] { BuildPresetThumbnail(context, n); });
+  MemoryPreset(context.state, PresetAction::Store, n, [&] { BuildPresetThumbnail(context, n); });
 }
 
 void MemoryKey(ProgramContext& context, const std::string& input) {
@@ -93,13 +93,13 @@ void PreviousMemory(ProgramContext& context) {
 namespace lenvari {
 
 void PresetGalleryRecall(ProgramContext& context) {
-  context.state.chart.GalleryMode = "read";
+  context.state.chart.GalleryMode = PresetAction::Recall;
   OpenPresetGallery(context);
   RecallCurrentMemory(context);
 }
 
 void PresetGalleryStore(ProgramContext& context) {
-  context.state.chart.GalleryMode = "write";
+  context.state.chart.GalleryMode = PresetAction::Store;
   if (OpenPresetGallery(context) != kGalleryCancelled) StoreCurrentMemory(context);
 }
 

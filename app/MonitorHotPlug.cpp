@@ -21,10 +21,10 @@ int FindPatientMonitor(const ProgramContext& context, const std::vector<DesktopM
   const auto& rect = monitors.MonitorRect[std::clamp(monitors.CurrentMonitor, 1, kMaxMonitors)];
   for (size_t i = 0; i < present.size(); ++i) {
     const DesktopMonitor& m = present[i];
-    const bool found = context.patientMonitorName.empty()
+    const bool found = context.hotPlug.patientMonitorName.empty()
                            ? m.left == rect[1] && m.top == rect[2] && m.right == rect[3] &&
                                  m.bottom == rect[4]
-                           : m.name == context.patientMonitorName;
+                           : m.name == context.hotPlug.patientMonitorName;
     if (found) return static_cast<int>(i);
   }
   return -1;
@@ -35,7 +35,7 @@ int FindPatientMonitor(const ProgramContext& context, const std::vector<DesktopM
 int FindReturnedMonitor(const ProgramContext& context, const std::vector<DesktopMonitor>& present) {
   const int own = FindPatientMonitor(context, present);
   if (own >= 0) return own;
-  const auto& left = context.monitorsLeft;
+  const auto& left = context.hotPlug.monitorsLeft;
   for (size_t i = 0; i < present.size(); ++i)
     if (std::find(left.begin(), left.end(), present[i].name) == left.end())
       return static_cast<int>(i);
@@ -43,9 +43,9 @@ int FindReturnedMonitor(const ProgramContext& context, const std::vector<Desktop
 }
 
 void PatientMonitorGone(ProgramContext& context, const std::vector<DesktopMonitor>& present) {
-  context.patientMonitorGone = true;
-  context.monitorsLeft.clear();
-  for (const DesktopMonitor& m : present) context.monitorsLeft.push_back(m.name);
+  context.hotPlug.patientMonitorGone = true;
+  context.hotPlug.monitorsLeft.clear();
+  for (const DesktopMonitor& m : present) context.hotPlug.monitorsLeft.push_back(m.name);
   if (context.chartWindow) context.chartWindow->Hide();
   std::puts("Patient monitor disconnected");
   std::fflush(stdout);
@@ -53,20 +53,25 @@ void PatientMonitorGone(ProgramContext& context, const std::vector<DesktopMonito
 
 // The patient's entry of the monitor tables takes the returned monitor's rectangle and identity;
 // the other entries keep theirs, so every table keeps its calibration under its number.
-void PatientMonitorBack(ProgramContext& context, int index) {
+void PatientMonitorBack(ProgramContext& context, const DesktopMonitor& back) {
   State& state = context.state;
   Monitors& monitors = state.monitors;
   const int m = std::clamp(monitors.CurrentMonitor, 1, kMaxMonitors);
   Monitors fresh = monitors;
   ScreenRecords freshScreens = state.screens;
   EnumerateMonitors(fresh, freshScreens);
-  const int n = index + 1;
-  if (n >= 1 && n <= fresh.NumberOfMonitors) {
+  // Numbered afresh, the returned monitor is found by its place on the desktop.
+  int n = 0;
+  for (int i = 1; i <= fresh.NumberOfMonitors; ++i) {
+    const MonitorRectangle& r = fresh.MonitorRect[i];
+    if (r[1] == back.left && r[2] == back.top && r[3] == back.right && r[4] == back.bottom) n = i;
+  }
+  if (n >= 1) {
     monitors.MonitorRect[m] = fresh.MonitorRect[n];
     state.screens.Present[m] = freshScreens.Present[n];
   }
-  context.patientMonitorGone = false;
-  context.monitorsLeft.clear();
+  context.hotPlug.patientMonitorGone = false;
+  context.hotPlug.monitorsLeft.clear();
   std::puts("Patient monitor connected");
   std::fflush(stdout);
   MeasureScreen(monitors, m);
@@ -86,19 +91,19 @@ void PatientMonitorBack(ProgramContext& context, int index) {
 }  // namespace
 
 void WatchMonitors(ProgramContext& context) {
-  if (!context.monitorChanges) {
-    context.monitorChanges = std::make_unique<MonitorChanges>();
+  if (!context.hotPlug.changes) {
+    context.hotPlug.changes = std::make_unique<MonitorChanges>();
     return;
   }
-  if (!context.monitorChanges->TakeChange()) return;
+  if (!context.hotPlug.changes->TakeChange()) return;
   const std::vector<DesktopMonitor> present = EnumDisplayMonitors();
   // A desktop without any monitor (all switched off at once) is waited out.
   if (present.empty()) return;
-  if (!context.patientMonitorGone) {
+  if (!context.hotPlug.patientMonitorGone) {
     if (FindPatientMonitor(context, present) < 0) PatientMonitorGone(context, present);
   } else {
     const int back = FindReturnedMonitor(context, present);
-    if (back >= 0) PatientMonitorBack(context, back);
+    if (back >= 0) PatientMonitorBack(context, present[back]);
   }
   KeepWindowsOffChart(context);
   ShowLiveStatus(context);

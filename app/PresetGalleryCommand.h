@@ -11,7 +11,7 @@ namespace lenvari {
 // What the gallery returns when it is left with Esc.
 inline constexpr const char* kGalleryCancelled = "27";
 
-// Shows the gallery in `GalleryMode` ("read" or "write") and sets `CurrentMemory` to the preset
+// Shows the gallery in `GalleryMode` (Recall or Store) and sets `CurrentMemory` to the preset
 // chosen; returns "27" when the examiner leaves it with Esc.
 std::string OpenPresetGallery(ProgramContext& context);
 

@@ -10,9 +10,10 @@
 #include "app/RemoteSupport.h"
 #include "app/VideoCommands.h"
 #include "gallery/GalleryLook.h"
-#include "platform/Shell.h"
+#include "platform/qt/Shell.h"
 #include "store/ExportArchive.h"
 #include "store/SettingsFiles.h"
+#include "app/ExportCommand.h"
 
 namespace lenvari {
 namespace {

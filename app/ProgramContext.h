@@ -13,7 +13,7 @@
 #include "common/VirtualRemoteMailbox.h"
 #include "gallery/GalleryPictures.h"
 #include "platform/Canvas.h"
-#include "platform/CanvasWindow.h"
+#include "platform/qt/CanvasWindow.h"
 #include "platform/ConsoleHost.h"
 #include "platform/FolderLock.h"
 #include "platform/KeyScript.h"
@@ -29,6 +29,39 @@ struct ScriptedInput {
   bool active = false;
   std::deque<ScriptStep> steps;
   double resumeAt = 0;  // `MonotonicSeconds` until which a {Wait:S} holds input back
+};
+
+// How many records of each kind a --frames run has written; each kind is numbered on its own.
+struct FramesWritten {
+  int chart = 0;
+  int monitor = 0;
+  int video = 0;
+};
+
+// The virtual remote's state between waits.
+struct VirtualRemoteWatch {
+  // The monotonic time of a press of its Image Gallery that waits to learn whether it is the
+  // first click of a double click (which means "add images").
+  std::optional<double> imageGalleryAt;
+  // Set when it was opened; its window closing is then noticed by the wait.
+  bool started = false;
+};
+
+// The control window's place as last seen, when it last changed, and as last saved.
+struct ControlWindowWatch {
+  WindowPlace seen;
+  double movedAt = 0;
+  WindowPlace saved;
+};
+
+// The monitors switched off and on while the program runs: the patient monitor's output name,
+// whether it is disconnected (the chart window hidden meanwhile) and the outputs that stayed
+// when it went.
+struct HotPlugWatch {
+  std::unique_ptr<MonitorChanges> changes;
+  std::string patientMonitorName;
+  bool patientMonitorGone = false;
+  std::vector<std::string> monitorsLeft;
 };
 
 struct ProgramContext {
@@ -59,36 +92,21 @@ struct ProgramContext {
   VirtualRemoteMailbox VirtualRemoteCommand;
   // The keys of the keyboard sources between their arrival and the dispatch.
   KeyArrival keyArrival;
-  // The monotonic time of a press of the virtual remote's Image Gallery that waits to learn
-  // whether it is the first click of a double click (which means "add images").
-  std::optional<double> remoteImageGalleryAt;
-  // Set when the virtual remote was opened; its window closing is then noticed by the wait.
-  bool virtualRemoteStarted = false;
+  VirtualRemoteWatch virtualRemote;
   ScriptedInput script;
 
-  // The control window's place as last seen, when it last changed, and as last saved.
-  WindowPlace controlWindowSeen;
-  double controlWindowMovedAt = 0;
-  WindowPlace controlWindowSaved;
+  ControlWindowWatch controlWindowPlace;
 
   // A line the status shows under the chart state after the command that set it (what a
   // command did that the chart does not show); cleared when the next input comes.
   std::string statusNotice;
 
-  // The monitors switched off and on while the program runs: the patient monitor's output
-  // name, whether it is disconnected (the chart window hidden meanwhile) and the outputs that
-  // stayed when it went.
-  std::unique_ptr<MonitorChanges> monitorChanges;
-  std::string patientMonitorName;
-  bool patientMonitorGone = false;
-  std::vector<std::string> monitorsLeft;
+  HotPlugWatch hotPlug;
 
   int missingChartWindowPolls = 0;
   // While the About box shows: the monotonic time at which the input wait hides it.
   std::optional<double> aboutBoxHideAt;
-  int framesWritten = 0;
-  int monitorFramesWritten = 0;
-  int videoShotsWritten = 0;
+  FramesWritten framesWritten;
   // Modifier state read after each wait.
   int AltDown = 0;
   int CtrlDown = 0;

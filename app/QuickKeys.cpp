@@ -21,7 +21,7 @@
 #include "platform/KeyTranslation.h"
 #include "render/ContrastLadder.h"
 #include "render/TargetSizeSearch.h"
-#include "store/LetterLineEditor.h"
+#include "app/LetterLineEditor.h"
 #include "store/SettingsFiles.h"
 
 namespace lenvari {
@@ -53,7 +53,6 @@ struct QuickKeyRow {
 };
 
 std::string Ext(int code) { return ExtendedKey(code); }
-std::string Ctrl(char letter) { return std::string(1, static_cast<char>(letter - 'A' + 1)); }
 std::string Alt(char letter) { return ExtendedKey(AltLetterCode(letter)); }
 
 std::function<bool(const std::string&)> Keys(std::initializer_list<std::string> keys) {
@@ -75,7 +74,7 @@ const std::vector<QuickKeyRow>& QuickKeyTable() {
          StoreCurrentMemory(p.context);
        }},
       {Keys({"MouseEvent"}), Redraw::No, [](Pass& p) { ChartClick(p.context); }},
-      {Keys({Ctrl('Q')}), Redraw::No, [](Pass& p) { ExitConfirmation(p.context); }},
+      {Keys({CtrlKey('Q')}), Redraw::No, [](Pass& p) { ExitConfirmation(p.context); }},
       {Keys({"x"}), Redraw::Yes, [](Pass& p) { ImageKey(p.chart()); }},
       {Keys({"s", Alt('S')}), Redraw::Yes,
        [](Pass& p) {
@@ -89,24 +88,24 @@ const std::vector<QuickKeyRow>& QuickKeyTable() {
       {Keys({"p", Alt('P')}), Redraw::Yes, [](Pass& p) { PictureOptotypes(p.chart()); }},
       {Keys({"^"}), Redraw::Yes, [](Pass& p) { OptotypeCycle(p.chart()); }},
       {Keys({"y", Alt('Y')}), Redraw::Yes, [](Pass& p) { PresetGalleryRecall(p.context); }},
-      {Keys({Ctrl('Y')}), Redraw::Yes, [](Pass& p) { PresetGalleryStore(p.context); }},
-      {Keys({"d", Alt('D')}), Redraw::Yes, [](Pass& p) { p.chart().Mode = "Disparity"; }},
-      {Keys({"*"}), Redraw::Yes, [](Pass& p) { p.chart().Mode = "StrongLight"; }},
+      {Keys({CtrlKey('Y')}), Redraw::Yes, [](Pass& p) { PresetGalleryStore(p.context); }},
+      {Keys({"d", Alt('D')}), Redraw::Yes, [](Pass& p) { p.chart().Mode = ChartMode::Disparity; }},
+      {Keys({"*"}), Redraw::Yes, [](Pass& p) { p.chart().Mode = ChartMode::StrongLight; }},
       {Keys({"w", Alt('W')}), Redraw::Yes,
        [](Pass& p) {
-         p.chart().Mode = "WorthDot";
+         p.chart().Mode = ChartMode::WorthDot;
          SearchTargetSize(p.chart(), p.letters(), p.state().settings.WorthDotSize[p.monitor()]);
        }},
       {Keys({"a"}), Redraw::No,
        [](Pass& p) { p.result.redraw = AstigmaticDialKey(p.context); }},
       {Keys({"z", Alt('Z')}), Redraw::No, [](Pass& p) { SleepMode(p.context); }},
-      {Keys({"c"}), Redraw::Yes, [](Pass& p) { p.chart().Mode = "LandoltC"; }},
+      {Keys({"c"}), Redraw::Yes, [](Pass& p) { p.chart().Mode = ChartMode::LandoltC; }},
       {Keys({"e", Alt('E')}), Redraw::Yes, [](Pass& p) { TumblingEKey(p.chart()); }},
       {Keys({"l", Alt('L')}), Redraw::Yes,
        [](Pass& p) { LetterSetFileKey(p.chart(), p.letters()); }},
-      {Keys({Ctrl('C')}), Redraw::No, [](Pass& p) { ConfigurationKey(p.context); }},
-      {Keys({Ctrl('A')}), Redraw::No, [](Pass& p) { NextPatientMonitor(p.context); }},
-      {Keys({Ctrl('O')}), Redraw::No, [](Pass& p) { OpenRemoteSupport(p.context); }},
+      {Keys({CtrlKey('C')}), Redraw::No, [](Pass& p) { ConfigurationKey(p.context); }},
+      {Keys({CtrlKey('A')}), Redraw::No, [](Pass& p) { NextPatientMonitor(p.context); }},
+      {Keys({CtrlKey('O')}), Redraw::No, [](Pass& p) { OpenRemoteSupport(p.context); }},
       {Keys({"+"}), Redraw::Yes, [](Pass& p) { SizeUp(p.chart(), p.letters()); }},
       {Keys({"-"}), Redraw::Yes, [](Pass& p) { SizeDown(p.chart(), p.letters()); }},
       {Keys({Ext(PgUp)}), Redraw::Yes, [](Pass& p) { SizeUpByRows(p.chart(), p.letters()); }},
@@ -125,7 +124,7 @@ const std::vector<QuickKeyRow>& QuickKeyTable() {
          p.chart().HShutter = 1;
        }},
       {Keys({"v", Alt('V')}), Redraw::No, [](Pass& p) { PlaySelectedVideo(p.context); }},
-      {Keys({Ctrl('V')}), Redraw::No, [](Pass& p) { SelectVideoKey(p.context); }},
+      {Keys({CtrlKey('V')}), Redraw::No, [](Pass& p) { SelectVideoKey(p.context); }},
       {Keys({"=", Ext(End)}), Redraw::Yes,
        [](Pass& p) {
          p.chart().VShutter = 1;
@@ -183,17 +182,17 @@ const std::vector<QuickKeyRow>& QuickKeyTable() {
       {Keys({"i"}), Redraw::Yes,
        [](Pass& p) {
          OpenImageGallery(p.context);
-         p.chart().Mode = "Image";
+         p.chart().Mode = ChartMode::Image;
        }},
       {Keys({"\t"}), Redraw::Yes,
        [](Pass& p) {
          AddGalleryImages(p.context);
-         p.chart().Mode = "Image";
+         p.chart().Mode = ChartMode::Image;
          p.context.console.BringToFront();
        }},
       {Keys({"j", Alt('J')}), Redraw::Yes,
        [](Pass& p) {
-         p.chart().Mode = "JacksonCross";
+         p.chart().Mode = ChartMode::JacksonCross;
          SearchTargetSize(p.chart(), p.letters(),
                           p.state().settings.JacksonCrossTargetSize[p.monitor()]);
        }},
@@ -204,18 +203,18 @@ const std::vector<QuickKeyRow>& QuickKeyTable() {
       {[](const std::string& in) { return in >= "0" && in <= "9"; }, Redraw::No,
        [](Pass& p) { DirectSnellenEntry(p.context, p.input); }},
       {IsMemoryKey, Redraw::Yes, [](Pass& p) { MemoryKey(p.context, p.input); }},
-      {Keys({"\r"}), Redraw::Yes, [](Pass& p) { NextMemory(p.context); }},
+      {Keys({kEnterKey}), Redraw::Yes, [](Pass& p) { NextMemory(p.context); }},
       {Keys({"'", "\b"}), Redraw::Yes, [](Pass& p) { PreviousMemory(p.context); }},
-      {Keys({Ctrl('R')}), Redraw::Yes, [](Pass& p) { MirrorKey(p.context); }},
-      {Keys({Ctrl('W')}), Redraw::No, [](Pass& p) { ShowSettingsDump(p.context); }},
-      {Keys({Ctrl('E')}), Redraw::No,
+      {Keys({CtrlKey('R')}), Redraw::Yes, [](Pass& p) { MirrorKey(p.context); }},
+      {Keys({CtrlKey('W')}), Redraw::No, [](Pass& p) { ShowSettingsDump(p.context); }},
+      {Keys({CtrlKey('E')}), Redraw::No,
        [](Pass& p) {
          ProgramContext& context = p.context;
          EditLetterLine(context.state.letters, context.state.chart, context.state.DataPath,
                         context.console, [&context] { DrawChartFrame(context); },
                         &context.state.saveFailures);
        }},
-      {Keys({Ctrl('Z')}), Redraw::No, [](Pass& p) { ExportKey(p.context); }},
+      {Keys({CtrlKey('Z')}), Redraw::No, [](Pass& p) { ExportKey(p.context); }},
       {Keys({"k"}), Redraw::No, [](Pass& p) { p.result.redraw = MonitorWindowKey(p.context); }},
       {IsMenuCommandInput, Redraw::No,
        [](Pass& p) { p.result.redraw = RunMenuCommand(p.context, p.input); }},

@@ -52,7 +52,7 @@ std::string SettingsDumpFirstPage(const State& state, const DumpEnvironment& env
   text += Line(" Testing Distance : ", s.TestDistance[m]);
   text += Line(" Current Memory # : ", c.CurrentMemory);
   text += Line(" SizeNow&         : ", c.SizeNow);
-  text += Line(" Mode$            : ", c.Mode);
+  text += Line(" Mode$            : ", ModeWordOf(c));
   text += Line(" LetterSet&       : ", c.LetterSet);
   text += Line(" Grad&            : ", c.Grad);
   text += Line(" RG&              : ", c.RG);

@@ -15,35 +15,45 @@
 #include "store/ControlWindowFile.h"
 #include "store/DataFolder.h"
 #include "store/LetterSetFiles.h"
+#include "store/MonitorNumbering.h"
 #include "store/MemoryPresets.h"
 #include "store/OwnFiles.h"
 #include "store/ScreenIdentity.h"
 #include "store/SettingsFiles.h"
+#include "app/MonitorCountCheck.h"
 
 namespace lenvari {
 
 void EnumerateMonitors(Monitors& monitors, ScreenRecords& screens) {
-  monitors.NumberOfMonitors = 0;
   const std::vector<DisplayIdentity> identities = EnumDisplayIdentities();
-  for (const DesktopMonitor& m : EnumDisplayMonitors()) {
-    if (monitors.NumberOfMonitors == kMaxMonitors) break;
-    const int n = ++monitors.NumberOfMonitors;
-    monitors.MonitorRect[n] = {0, m.left, m.top, m.right, m.bottom};
-    ScreenRecord& present = screens.Present[n];
-    present = ScreenRecord{};
-    present.known = true;
-    present.widthPx = m.right - m.left;
-    present.heightPx = m.bottom - m.top;
-    present.pixelRatio = m.pixelRatio;
-    if (n - 1 < static_cast<int>(identities.size())) {
-      const DisplayIdentity& identity = identities[n - 1];
-      present.manufacturer = identity.manufacturer;
-      present.model = identity.model;
-      present.serialNumber = identity.serialNumber;
-      present.physicalWidthMm = identity.physicalWidthMm;
-      present.physicalHeightMm = identity.physicalHeightMm;
-      present.rotationDegrees = identity.rotationDegrees;
+  std::vector<DesktopMonitor> found = EnumDisplayMonitors();
+  if (static_cast<int>(found.size()) > kMaxMonitors) found.resize(kMaxMonitors);
+  std::vector<ScreenRecord> present(found.size());
+  for (size_t i = 0; i < found.size(); ++i) {
+    const DesktopMonitor& m = found[i];
+    ScreenRecord& record = present[i];
+    record.known = true;
+    record.widthPx = m.right - m.left;
+    record.heightPx = m.bottom - m.top;
+    record.pixelRatio = m.pixelRatio;
+    if (i < identities.size()) {
+      const DisplayIdentity& identity = identities[i];
+      record.manufacturer = identity.manufacturer;
+      record.model = identity.model;
+      record.serialNumber = identity.serialNumber;
+      record.physicalWidthMm = identity.physicalWidthMm;
+      record.physicalHeightMm = identity.physicalHeightMm;
+      record.rotationDegrees = identity.rotationDegrees;
     }
+  }
+  const std::vector<int> numbers = NumberMonitors(
+      present, std::vector<ScreenRecord>(screens.Calibrated.begin() + 1, screens.Calibrated.end()));
+  monitors.NumberOfMonitors = static_cast<int>(found.size());
+  for (size_t i = 0; i < found.size(); ++i) {
+    const int n = numbers[i];
+    const DesktopMonitor& m = found[i];
+    monitors.MonitorRect[n] = {0, m.left, m.top, m.right, m.bottom};
+    screens.Present[n] = present[i];
   }
 }
 
@@ -121,10 +131,11 @@ void StartUp(ProgramContext& context) {
 
   state.random.seed(context.options.hasSeed ? context.options.seed : std::random_device{}());
 
+  // The monitors the calibrations were made on number the present ones.
+  LoadOwnFiles(state);
   EnumerateMonitors(state.monitors, state.screens);
   context.shapes = LoadOptotypeShapes();
   LoadConfiguration(state);
-  LoadOwnFiles(state);
   CheckMonitorCount(state.monitors, context.console);
   state.chart.CurrentMemory = 1;
   state.chart.ImageNum = 1;
@@ -135,7 +146,7 @@ void StartUp(ProgramContext& context) {
   PlaceControlWindowAtStart(context);
   OpenChartWindow(context);
   if (state.settings.MonitorWindowFlag == 1) OpenMonitorWindow(context);
-  MemoryPreset(state, "read", state.chart.CurrentMemory);
+  MemoryPreset(state, PresetAction::Recall, state.chart.CurrentMemory);
 }
 
 void RunProgram(ProgramContext& context) {

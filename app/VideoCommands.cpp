@@ -1,16 +1,15 @@
 #include "app/VideoCommands.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <cstdio>
 #include <filesystem>
 
+#include "app/FrameOutput.h"
 #include "app/WaitForInput.h"
-#include "gallery/FileSelection.h"
-#include "platform/VideoPlayer.h"
+#include "app/FileSelection.h"
+#include "platform/qt/VideoPlayer.h"
 #include "store/DataFolder.h"
 
 namespace lenvari {
@@ -28,22 +27,19 @@ constexpr const char* kFullScreenArgument = "/fullscreen";
 // The first picture of the video in a --frames run: video-NNNN.png and video-NNNN.json with
 // the window's place on the desktop.
 void WriteVideoShot(ProgramContext& context, const VideoScreen& screen) {
-  const std::string& dir = context.options.framesDir;
-  if (dir.empty()) return;
-  QDir().mkpath(QString::fromStdString(dir));
-  ++context.videoShotsWritten;
-  char name[32];
-  std::snprintf(name, sizeof name, "video-%04d", context.videoShotsWritten);
-  const std::string base = dir + "/" + name;
-  screen.SaveShot(base + ".png");
-  int left = 0, top = 0, width = 0, height = 0;
-  screen.ActualGeometry(left, top, width, height);
-  QJsonObject o;
-  o["VideoWindowGeometry"] = QJsonArray{left, top, width, height};
-  o["FramesShown"] = screen.FramesShown();
-  o["SelectedVideo"] = QString::fromStdString(context.state.settings.SelectedVideo);
-  WriteFileAtomically(base + ".json",
-                      QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString());
+  if (context.options.framesDir.empty()) return;
+  RecordFrame(
+      context.options.framesDir, "video", context.framesWritten.video,
+      [&screen](const std::string& path) { return screen.SaveShot(path); },
+      [&] {
+        int left = 0, top = 0, width = 0, height = 0;
+        screen.ActualGeometry(left, top, width, height);
+        QJsonObject o;
+        o["VideoWindowGeometry"] = QJsonArray{left, top, width, height};
+        o["FramesShown"] = screen.FramesShown();
+        o["SelectedVideo"] = QString::fromStdString(context.state.settings.SelectedVideo);
+        return QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString();
+      });
 }
 
 void PlayInOwnWindow(ProgramContext& context, const std::string& video) {

@@ -3,7 +3,7 @@
 #include "app/WindowPlacement.h"
 #include "dialogs/VirtualRemoteWindow.h"
 #include "platform/DesktopPixels.h"
-#include "platform/Shell.h"
+#include "platform/qt/Shell.h"
 
 namespace lenvari {
 namespace {
@@ -22,15 +22,15 @@ void StartVirtualRemote(ProgramContext& context) {
     area = {place.x, place.y, place.width, place.height};
   }
   OpenVirtualRemote(context.VirtualRemoteCommand, area);
-  context.virtualRemoteStarted = true;
+  context.virtualRemote.started = true;
 }
 
 void CloseVirtualRemote(ProgramContext&) { CloseWindowByTitle(kVirtualRemoteTitle); }
 
 void WatchVirtualRemote(ProgramContext& context) {
-  if (context.state.settings.ShowVirtualRemote != 1 || !context.virtualRemoteStarted) return;
+  if (context.state.settings.ShowVirtualRemote != 1 || !context.virtualRemote.started) return;
   if (VirtualRemoteIsOpen()) return;
-  context.virtualRemoteStarted = false;
+  context.virtualRemote.started = false;
   context.state.settings.ShowVirtualRemote = 0;
 }
 

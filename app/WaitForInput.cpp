@@ -14,7 +14,8 @@
 #include "app/ProgramEnd.h"
 #include "app/VirtualRemote.h"
 #include "common/NumberText.h"
-#include "platform/EventWait.h"
+#include "platform/KeyTranslation.h"
+#include "platform/qt/EventWait.h"
 
 namespace lenvari {
 namespace {
@@ -27,7 +28,7 @@ constexpr char kImageGalleryDoubleClick[] = "\t";
 // Input taken from its source and not yet handed out.
 bool InputHeld(const ProgramContext& context) {
   return !context.keyArrival.held.empty() || !context.keyArrival.ready.empty() ||
-         context.remoteImageGalleryAt.has_value();
+         context.virtualRemote.imageGalleryAt.has_value();
 }
 
 bool AnyKeysPending(const ProgramContext& context) {
@@ -124,7 +125,7 @@ double DoubleClickSeconds() { return DoubleClickMilliseconds() / 1000.0; }
 std::string TakeRemotePress(ProgramContext& context, double clock) {
   const std::string text = TranslateRemoteText(context.VirtualRemoteCommand.Take());
   if (!text.empty()) context.console.BringToFront();
-  std::optional<double>& galleryAt = context.remoteImageGalleryAt;
+  std::optional<double>& galleryAt = context.virtualRemote.imageGalleryAt;
   if (!galleryAt) {
     if (text != kImageGalleryPress) return text;
     galleryAt = clock;
@@ -150,8 +151,9 @@ int MillisecondsToNextLook(const ProgramContext& context, double clock) {
   double seconds = kPollMilliseconds / 1000.0;
   if (!context.keyArrival.held.empty())
     seconds = std::min(seconds, SecondsUntilOverdue(context.keyArrival, clock));
-  if (context.remoteImageGalleryAt)
-    seconds = std::min(seconds, *context.remoteImageGalleryAt + DoubleClickSeconds() - clock);
+  if (context.virtualRemote.imageGalleryAt)
+    seconds =
+        std::min(seconds, *context.virtualRemote.imageGalleryAt + DoubleClickSeconds() - clock);
   return std::max(1, static_cast<int>(std::ceil(seconds * 1000)));
 }
 
@@ -190,7 +192,7 @@ std::string WaitForInput(ProgramContext& context, MonitorClicks monitorClicks) {
 
     // Held input keeps its place: what arrives after it waits in its source until it is gone.
     const bool keysHeld = !keys.held.empty();
-    const bool remoteHeld = context.remoteImageGalleryAt.has_value();
+    const bool remoteHeld = context.virtualRemote.imageGalleryAt.has_value();
     if (!keysHeld && !remoteHeld) {
       input = TakeClick(context, context.chartWindow.get(), context.chartCanvas.get());
       if (input.empty())
@@ -217,7 +219,7 @@ std::string WaitForInput(ProgramContext& context, MonitorClicks monitorClicks) {
       }
     }
     if (input.empty() && keys.held.empty()) input = TakeRemotePress(context, clock);
-    if (input.empty() && keys.held.empty() && !context.remoteImageGalleryAt &&
+    if (input.empty() && keys.held.empty() && !context.virtualRemote.imageGalleryAt &&
         chart.TimedRandom == 1 &&
         SecondsBetween(chart.TimedRandomStart, now) > settings.TimerDelay) {
       input = "tr";
@@ -263,7 +265,7 @@ std::string WaitForWindowKeys(ProgramContext& context, CanvasWindow& window) {
     if (!input.empty()) return input;
     // Closing the window by hand leaves its screen as Escape would: a size nobody confirmed is
     // never stored.
-    if (!window.Exists()) return "\x1b";
+    if (!window.Exists()) return kEscKey;
     if (context.script.active && !scriptRunning) throw ProgramEnd{0};
   }
 }

@@ -59,7 +59,7 @@ std::vector<MonitorBox> ExaminerMonitors(const ProgramContext& context) {
   if (present.empty()) return ExaminerMonitors(context.state.monitors);
   const Monitors& monitors = context.state.monitors;
   std::optional<MonitorBox> patient;
-  if (!context.patientMonitorGone && monitors.CurrentMonitor >= 1 &&
+  if (!context.hotPlug.patientMonitorGone && monitors.CurrentMonitor >= 1 &&
       monitors.CurrentMonitor <= kMaxMonitors)
     patient = BoxOf(monitors.MonitorRect[monitors.CurrentMonitor]);
   return ExaminerMonitors(present, patient);

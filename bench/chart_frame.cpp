@@ -10,7 +10,7 @@
 
 #include "app/ControlWindow.h"
 #include "platform/Canvas.h"
-#include "platform/CanvasWindow.h"
+#include "platform/qt/CanvasWindow.h"
 #include "render/DrawChart.h"
 #include "render/OptotypeShapes.h"
 #include "store/BuiltInLetterSets.h"
@@ -44,7 +44,7 @@ State PresetOneState(int width, int height, int smoothing) {
   for (int f = 0; f <= kLetterSetFiles; ++f) FillBuiltInLetterSet(state.letters, f);
   FillBuiltInPresets(state.presets);
   state.chart.CurrentMemory = 1;
-  MemoryPreset(state, "read", state.chart.CurrentMemory);
+  MemoryPreset(state, PresetAction::Recall, state.chart.CurrentMemory);
   return state;
 }
 
@@ -75,7 +75,7 @@ BENCHMARK(BM_LetterFrame)
 
 void TargetFrame(benchmark::State& bench, const char* mode) {
   State state = PresetOneState(1920, 1080, 1);
-  state.chart.Mode = mode;
+  state.chart.Mode = ChartModeOf(mode);
   RunFrames(bench, state, 1920, 1080);
 }
 BENCHMARK_CAPTURE(TargetFrame, JacksonCross, "JacksonCross")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
@@ -87,7 +87,7 @@ BENCHMARK_CAPTURE(TargetFrame, ClockDial, "AstigmaticClockDial")->Unit(benchmark
 // The special targets on a 4K patient monitor, each drawn again as a key redraws it.
 void TargetFrame4K(benchmark::State& bench, const char* mode) {
   State state = PresetOneState(3840, 2160, 1);
-  state.chart.Mode = mode;
+  state.chart.Mode = ChartModeOf(mode);
   RunFrames(bench, state, 3840, 2160);
 }
 BENCHMARK_CAPTURE(TargetFrame4K, JacksonCross, "JacksonCross")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
@@ -104,11 +104,11 @@ void BM_ClockDialAfterLetters4K(benchmark::State& bench) {
   SetChartScale(canvas, state.monitors);
   for (auto _ : bench) {
     bench.PauseTiming();
-    state.chart.Mode = "Letter";
+    state.chart.Mode = ChartMode::Letter;
     DrawChart(state, Shapes(), canvas);
     canvas.TakeChangedRects();
     bench.ResumeTiming();
-    state.chart.Mode = "AstigmaticClockDial";
+    state.chart.Mode = ChartMode::AstigmaticClockDial;
     DrawChart(state, Shapes(), canvas);
     benchmark::DoNotOptimize(canvas.Image().constBits());
   }

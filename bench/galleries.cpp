@@ -49,7 +49,7 @@ State GalleryState(int width, int height, const std::string& folder) {
   for (int f = 0; f <= kLetterSetFiles; ++f) FillBuiltInLetterSet(state.letters, f);
   FillBuiltInPresets(state.presets);
   state.chart.CurrentMemory = 1;
-  MemoryPreset(state, "read", state.chart.CurrentMemory);
+  MemoryPreset(state, PresetAction::Recall, state.chart.CurrentMemory);
   return state;
 }
 
@@ -69,7 +69,7 @@ void BM_OpenGallery(benchmark::State& bench) {
     host.present = [&] { benchmark::DoNotOptimize(chart.Image().constBits()); };
     host.refreshMonitorWindow = [] {};
     host.prepareInput = [] {};
-    state.chart.GalleryMode = "read";
+    state.chart.GalleryMode = PresetAction::Recall;
     benchmark::DoNotOptimize(PresetGallery(state, chart, picture, host));
   }
 }

@@ -11,7 +11,7 @@
 
 #include "app/ChartDisplay.h"
 #include "app/MonitorWindowCommand.h"
-#include "platform/QtConsoleHost.h"
+#include "platform/qt/QtConsoleHost.h"
 #include "render/DrawChart.h"
 #include "store/BuiltInLetterSets.h"
 #include "store/BuiltInPresets.h"
@@ -40,7 +40,7 @@ void BM_MonitorWindowUpdate(benchmark::State& bench) {
   for (int f = 0; f <= kLetterSetFiles; ++f) FillBuiltInLetterSet(state.letters, f);
   FillBuiltInPresets(state.presets);
   state.chart.CurrentMemory = 1;
-  MemoryPreset(state, "read", state.chart.CurrentMemory);
+  MemoryPreset(state, PresetAction::Recall, state.chart.CurrentMemory);
   context.shapes = LoadOptotypeShapes();
   OpenChartWindow(context);
   OpenMonitorWindow(context);

@@ -11,7 +11,7 @@ void RemotePicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   PaintRemoteImage(painter, RemoteImage::Body,
-                   QRectF(0, 0, kRemotePictureWidth, kRemotePictureHeight));
+                   QRectF(0, 0, kRemotePictureWidth * scale_, kRemotePictureHeight * scale_));
 }
 
 }  // namespace lenvari

@@ -22,6 +22,10 @@ namespace {
 const char kVirtualRemoteTitle[] = "Virtual Remote";
 constexpr int kClientWidth = 238;
 constexpr int kClientHeight = 656;
+// A window manager's caption and frame above and below the client area, in logical pixels.
+constexpr int kFrameAllowance = 40;
+// Below this the keys are too small to hit.
+constexpr double kSmallestScale = 0.5;
 
 QWidget* FindVirtualRemote() {
   for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -37,8 +41,30 @@ QWindow* FullScreenWindow() {
   return nullptr;
 }
 
-QWidget* BuildVirtualRemote(VirtualRemoteMailbox& mailbox) {
+// The area the remote opens on: the monitor it is given, or the primary screen's free area.
+QRect TargetArea(const RemoteArea& area) {
+  QRect target(area.x, area.y, area.width, area.height);
+  if (target.isEmpty()) {
+    if (const QScreen* screen = QApplication::primaryScreen()) target = screen->availableGeometry();
+  }
+  return target;
+}
+
+// Whole on a monitor tall enough for it; smaller, keys and all, on one too low (a 1024-line
+// panel at 200 % has 512 logical lines), so that every key stays on the screen.
+double RemoteScale(const QRect& target) {
+  if (target.isEmpty()) return 1;
+  const double fit = static_cast<double>(target.height() - kFrameAllowance) / kClientHeight;
+  return std::clamp(fit, kSmallestScale, 1.0);
+}
+
+QRect Scaled(int x, int y, int width, int height, double scale) {
+  return QRectF(x * scale, y * scale, width * scale, height * scale).toRect();
+}
+
+QWidget* BuildVirtualRemote(VirtualRemoteMailbox& mailbox, double scale) {
   auto* window = new RemotePicture(nullptr);
+  window->SetScale(scale);
   window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                          Qt::WindowStaysOnTopHint);
@@ -47,11 +73,11 @@ QWidget* BuildVirtualRemote(VirtualRemoteMailbox& mailbox) {
   // must not take the keyboard away.
   window->setAttribute(Qt::WA_ShowWithoutActivating);
   window->setWindowTitle(kVirtualRemoteTitle);
-  window->setFixedSize(kClientWidth, kClientHeight);
+  window->setFixedSize(Scaled(0, 0, kClientWidth, kClientHeight, scale).size());
   for (const VirtualRemoteKey& key : VirtualRemoteKeys()) {
     auto* button = new RemoteKeyButton(key.image, key.label, window);
     button->setObjectName(QString::number(key.id));
-    button->setGeometry(key.x, key.y, key.width, key.height);
+    button->setGeometry(Scaled(key.x, key.y, key.width, key.height, scale));
     const std::string code = key.code;
     const bool imageGallery = key.id == kImageGalleryKeyId;
     QObject::connect(button, &QAbstractButton::clicked, window, [&mailbox, button, code,
@@ -62,13 +88,9 @@ QWidget* BuildVirtualRemote(VirtualRemoteMailbox& mailbox) {
   return window;
 }
 
-void Place(QWidget& window, const RemoteArea& area) {
-  QRect target(area.x, area.y, area.width, area.height);
-  if (target.isEmpty()) {
-    if (const QScreen* screen = QApplication::primaryScreen()) target = screen->availableGeometry();
-  }
-  // On a monitor too small for it (a 200 % scaled laptop screen) the caption stays on the
-  // monitor, so the examiner can still move and close it.
+void Place(QWidget& window, const QRect& target) {
+  // Even where the smallest remote is too low for the monitor the caption stays on it, so the
+  // examiner can still move and close it.
   window.move(target.x() + std::max(0, (target.width() - window.width()) / 2),
               target.y() + std::max(0, (target.height() - window.height()) / 2));
 }
@@ -78,8 +100,9 @@ void Place(QWidget& window, const RemoteArea& area) {
 void OpenVirtualRemote(VirtualRemoteMailbox& mailbox, const RemoteArea& area) {
   QWidget* window = FindVirtualRemote();
   if (!window) {
-    window = BuildVirtualRemote(mailbox);
-    Place(*window, area);
+    const QRect target = TargetArea(area);
+    window = BuildVirtualRemote(mailbox, RemoteScale(target));
+    Place(*window, target);
     // A window manager stacks a full-screen window that has the keyboard over every other
     // window; the remote, which leaves the keyboard alone, stays above the chart as the
     // chart's own tool window (a tool window, so the window system is told whose it is).

@@ -118,7 +118,7 @@ Bitmap RedrawPresetCells(const State& state, const OptotypeShapes& shapes, const
                      PresetGalleryIndexPath(work.DataPath, m), PresetCellStamps(state), failures,
                      [&](int n, GalleryCanvas& canvas) {
                        int preset = n;
-                       MemoryPreset(work, "read", preset);
+                       MemoryPreset(work, PresetAction::Recall, preset);
                        SetChartExtent(work.monitors);
                        DrawThumbnail(work, shapes, canvas, n);
                      });
@@ -131,7 +131,7 @@ Bitmap RedrawImageCells(const State& state, const OptotypeShapes& shapes, const 
   return DrawGallery(work, gallery, cells, ImageGalleryPath(work.DataPath, m),
                      ImageGalleryIndexPath(work.DataPath, m), ImageCellStamps(state), failures,
                      [&](int n, GalleryCanvas& canvas) {
-                       work.chart.Mode = "Image";
+                       work.chart.Mode = ChartMode::Image;
                        work.chart.ImageNum = n;
                        DrawThumbnail(work, shapes, canvas, n);
                      });

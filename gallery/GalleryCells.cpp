@@ -59,9 +59,9 @@ CellMove MoveSelection(int cell, const std::string& input, bool memoryCodes, int
   } else if (input == ExtendedKey(Left) || input == "#") {
     n -= 1;
     if (n % kGalleryColumns == 0) n += kGalleryColumns;  // before the row's start: its last cell
-  } else if (input == "\x1b") {
+  } else if (input == kEscKey) {
     move.finished = move.escaped = true;
-  } else if (input == "\r" || input == ".") {
+  } else if (input == kEnterKey || input == ".") {
     move.finished = true;
   } else if (input == "MouseEvent") {
     n = CellAt(mouseX, mouseY, chartWidth, chartHeight);

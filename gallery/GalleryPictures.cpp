@@ -33,28 +33,58 @@ bool DisplaySize(const Bitmap& bitmap, const State& state) {
          bitmap.Height() == state.monitors.ScreenHeight[m];
 }
 
+// What tells the two galleries apart: where their picture and index live, what their cells
+// are drawn from, and how they are drawn.
+struct GalleryKind {
+  GalleryPicture GalleryPictures::*picture;
+  std::string (*path)(const std::string& dataPath, int m);
+  std::string (*indexPath)(const std::string& dataPath, int m);
+  CellStamps (*stamps)(const State& state);
+  Bitmap (*redraw)(const State& state, const OptotypeShapes& shapes, const Bitmap* gallery,
+                   const std::vector<int>& cells, SaveFailures* failures);
+  Bitmap (*build)(const State& state, const OptotypeShapes& shapes, SaveFailures* failures);
+};
+
+constexpr GalleryKind kPresetGallery{&GalleryPictures::preset, PresetGalleryPath,
+                                     PresetGalleryIndexPath, PresetCellStamps,
+                                     RedrawPresetCells, BuildPresetGallery};
+constexpr GalleryKind kImageGallery{&GalleryPictures::image, ImageGalleryPath,
+                                    ImageGalleryIndexPath, ImageCellStamps, RedrawImageCells,
+                                    BuildImageGallery};
+
 // A picture of the display's size is trusted cell by cell: a cell whose index stamp is not
 // that of the preset or slot it stands for (a crash came between the files, or the index is
 // missing) is drawn again, and the picture and index saved, before the gallery is shown.
-template <class Stamps, class Redraw>
-const Bitmap& Picture(GalleryPicture& picture, const std::string& path,
-                      const std::string& indexPath, const State& state, Stamps stamps,
-                      Redraw redraw, int cellAboutToChange = 0) {
+const Bitmap& Picture(GalleryPictures& pictures, const GalleryKind& kind, const State& state,
+                      const OptotypeShapes& shapes, SaveFailures* failures,
+                      int cellAboutToChange = 0) {
+  GalleryPicture& picture = pictures.*kind.picture;
+  const int m = state.monitors.CurrentMonitor;
+  const std::string path = kind.path(state.DataPath, m);
   const FileStamp stamp = StampOf(path);
   const bool unchanged = picture.path == path && stamp.time == picture.fileStamp &&
                          stamp.size == picture.fileSize && stamp.time != -1;
   if (!unchanged || !DisplaySize(picture.bitmap, state)) {
     Bitmap read = Bitmap::LoadBmp(path);
     if (!DisplaySize(read, state)) {
-      RememberPicture(picture, path, redraw(nullptr, std::vector<int>{}));
+      RememberPicture(picture, path, kind.build(state, shapes, failures));
       return picture.bitmap;
     }
     picture = {path, stamp.time, stamp.size, std::move(read)};
   }
-  std::vector<int> stale = StaleCells(ReadGalleryIndex(indexPath), stamps());
+  std::vector<int> stale =
+      StaleCells(ReadGalleryIndex(kind.indexPath(state.DataPath, m)), kind.stamps(state));
   std::erase(stale, cellAboutToChange);
-  if (!stale.empty()) RememberPicture(picture, path, redraw(&picture.bitmap, stale));
+  if (!stale.empty())
+    RememberPicture(picture, path, kind.redraw(state, shapes, &picture.bitmap, stale, failures));
   return picture.bitmap;
+}
+
+void Rebuild(GalleryPictures& pictures, const GalleryKind& kind, const State& state,
+             const OptotypeShapes& shapes, SaveFailures* failures) {
+  Bitmap built = kind.build(state, shapes, failures);
+  RememberPicture(pictures.*kind.picture, kind.path(state.DataPath, state.monitors.CurrentMonitor),
+                  std::move(built));
 }
 
 }  // namespace
@@ -67,42 +97,22 @@ void RememberPicture(GalleryPicture& picture, const std::string& path, Bitmap bi
 const Bitmap& PresetGalleryPicture(GalleryPictures& pictures, const State& state,
                                    const OptotypeShapes& shapes, int cellAboutToChange,
                                    SaveFailures* failures) {
-  const int m = state.monitors.CurrentMonitor;
-  return Picture(pictures.preset, PresetGalleryPath(state.DataPath, m),
-                 PresetGalleryIndexPath(state.DataPath, m), state,
-                 [&] { return PresetCellStamps(state); },
-                 [&](const Bitmap* base, const std::vector<int>& cells) {
-                   return base ? RedrawPresetCells(state, shapes, base, cells, failures)
-                               : BuildPresetGallery(state, shapes, failures);
-                 },
-                 cellAboutToChange);
+  return Picture(pictures, kPresetGallery, state, shapes, failures, cellAboutToChange);
 }
 
 const Bitmap& ImageGalleryPicture(GalleryPictures& pictures, const State& state,
                                   const OptotypeShapes& shapes, SaveFailures* failures) {
-  const int m = state.monitors.CurrentMonitor;
-  return Picture(pictures.image, ImageGalleryPath(state.DataPath, m),
-                 ImageGalleryIndexPath(state.DataPath, m), state,
-                 [&] { return ImageCellStamps(state); },
-                 [&](const Bitmap* base, const std::vector<int>& cells) {
-                   return base ? RedrawImageCells(state, shapes, base, cells, failures)
-                               : BuildImageGallery(state, shapes, failures);
-                 });
+  return Picture(pictures, kImageGallery, state, shapes, failures);
 }
 
 void RebuildPresetGallery(GalleryPictures& pictures, const State& state,
                           const OptotypeShapes& shapes, SaveFailures* failures) {
-  Bitmap built = BuildPresetGallery(state, shapes, failures);
-  RememberPicture(pictures.preset,
-                  PresetGalleryPath(state.DataPath, state.monitors.CurrentMonitor),
-                  std::move(built));
+  Rebuild(pictures, kPresetGallery, state, shapes, failures);
 }
 
 void RebuildImageGallery(GalleryPictures& pictures, const State& state,
                          const OptotypeShapes& shapes, SaveFailures* failures) {
-  Bitmap built = BuildImageGallery(state, shapes, failures);
-  RememberPicture(pictures.image, ImageGalleryPath(state.DataPath, state.monitors.CurrentMonitor),
-                  std::move(built));
+  Rebuild(pictures, kImageGallery, state, shapes, failures);
 }
 
 }  // namespace lenvari

@@ -64,14 +64,15 @@ std::string Visit(State& state, Canvas& chart, const Bitmap& picture, int& cell,
 
 std::string PresetGallery(State& state, Canvas& chart, const Bitmap& picture,
                           const GalleryVisitHost& host) {
-  const VisitKind kind{state.chart.GalleryMode == "write", true, kPresetRecordBanner,
+  const VisitKind kind{state.chart.GalleryMode == PresetAction::Store, true, kPresetRecordBanner,
                        kPresetRecordBannerAfterMove};
   return Visit(state, chart, picture, state.chart.CurrentMemory, kind, host);
 }
 
 std::string ImageGallery(State& state, Canvas& chart, const Bitmap& picture,
-                         const std::string& mode, const GalleryVisitHost& host) {
-  const VisitKind kind{mode == "write", false, kImageRecordBanner, kImageRecordBannerAfterMove};
+                         PresetAction mode, const GalleryVisitHost& host) {
+  const VisitKind kind{mode == PresetAction::Store, false, kImageRecordBanner,
+                       kImageRecordBannerAfterMove};
   return Visit(state, chart, picture, state.chart.ImageNum, kind, host);
 }
 

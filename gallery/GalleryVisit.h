@@ -8,6 +8,7 @@
 
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
+#include "store/PresetAction.h"
 
 namespace lenvari {
 
@@ -36,15 +37,15 @@ inline constexpr const char* kImageRecordBanner =
 inline constexpr const char* kImageRecordBannerAfterMove =
     "Image Gallery Record Mode! - Use mouse to select location, or press <Escape> to exit";
 
-// The preset gallery in `GalleryMode` ("write" shows the record banners). Returns "1" with
+// The preset gallery in `GalleryMode` (Store shows the record banners). Returns "1" with
 // `CurrentMemory` set to the chosen cell, or "27" after Esc with `CurrentMemory` as it was.
 // The chart canvas is left showing the gallery; the caller draws the chart.
 std::string PresetGallery(State& state, Canvas& chart, const Bitmap& picture,
                           const GalleryVisitHost& host);
 
-// The image gallery on `ImageNum`; `mode` "write" is the record mode of an import. The remote's
+// The image gallery on `ImageNum`; `mode` Store is the record mode of an import. The remote's
 // preset codes mean nothing here.
 std::string ImageGallery(State& state, Canvas& chart, const Bitmap& picture,
-                         const std::string& mode, const GalleryVisitHost& host);
+                         PresetAction mode, const GalleryVisitHost& host);
 
 }  // namespace lenvari

@@ -4,15 +4,15 @@ namespace lenvari {
 namespace {
 
 struct Caption {
-  const char* mode;
+  ChartMode mode;
   const char* caption;
 };
 
 // The captions keep their own blanks: they are printed as they stand.
 constexpr Caption kCaptions[] = {
-    {"JacksonCross", " 'Shower Drain' "},   {"WorthDot", "  Worth Dot "},
-    {"AstigmaticClockDial", "  Clock Dial "}, {"StrongLight", "  Strong Light "},
-    {"Disparity", "  Fix. Disparity "},     {"Image", "  Image "},
+    {ChartMode::JacksonCross, " 'Shower Drain' "},   {ChartMode::WorthDot, "  Worth Dot "},
+    {ChartMode::AstigmaticClockDial, "  Clock Dial "}, {ChartMode::StrongLight, "  Strong Light "},
+    {ChartMode::Disparity, "  Fix. Disparity "},     {ChartMode::Image, "  Image "},
 };
 
 struct Spelling {
@@ -43,7 +43,7 @@ std::string Spell(const std::string& row, const Spelling (&table)[N]) {
 
 }  // namespace
 
-std::string MonitorWindowCaption(const std::string& mode) {
+std::string MonitorWindowCaption(ChartMode mode) {
   for (const Caption& c : kCaptions)
     if (mode == c.mode) return c.caption;
   return "";
@@ -65,12 +65,12 @@ std::vector<std::string> MonitorTextRows(const std::string& monitorText) {
 std::string SpellDirections(const std::string& row) { return Spell(row, kDirections); }
 std::string SpellPictureNames(const std::string& row) { return Spell(row, kPictures); }
 
-MonitorWindowText MonitorWindowTextOf(const std::string& mode, const std::string& monitorText) {
+MonitorWindowText MonitorWindowTextOf(ChartMode mode, const std::string& monitorText) {
   MonitorWindowText text;
   text.caption = MonitorWindowCaption(mode);
   if (!text.caption.empty()) return text;
-  const bool directions = mode == "TumblingE" || mode == "LandoltC";
-  if (directions) text.heading = " " + mode + " ";
+  const bool directions = mode == ChartMode::TumblingE || mode == ChartMode::LandoltC;
+  if (directions) text.heading = " " + ChartModeWord(mode) + " ";
   for (const std::string& row : MonitorTextRows(monitorText))
     text.lines.push_back(directions ? SpellDirections(row) : SpellPictureNames(row));
   return text;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "store/ChartMode.h"
+
 namespace lenvari {
 
 struct MonitorWindowText {
@@ -18,7 +20,7 @@ struct MonitorWindowText {
 };
 
 // The caption of a special-test mode, or "" for the modes that show rows.
-std::string MonitorWindowCaption(const std::string& mode);
+std::string MonitorWindowCaption(ChartMode mode);
 
 // The rows of `MonitorText`: its pieces between carriage returns, in order, up to the first
 // empty piece.
@@ -31,6 +33,6 @@ std::string SpellDirections(const std::string& row);
 std::string SpellPictureNames(const std::string& row);
 
 // Everything the window prints for `Mode` and the `MonitorText` the chart drawing left.
-MonitorWindowText MonitorWindowTextOf(const std::string& mode, const std::string& monitorText);
+MonitorWindowText MonitorWindowTextOf(ChartMode mode, const std::string& monitorText);
 
 }  // namespace lenvari

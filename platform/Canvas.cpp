@@ -339,7 +339,6 @@ void Canvas::SetInkLight(Colour ink, double light) {
   if (impl_->inkLight >= 0) impl_->inkDither = DitherLight(impl_->inkLight, impl_->gamma);
 }
 
-double Canvas::TransferGamma() const { return impl_->gamma; }
 
 void Canvas::Clear(Colour colour) {
   Impl& d = *impl_;
@@ -529,7 +528,6 @@ std::vector<Canvas::PixelRect> Canvas::TakeChangedRects() {
   return rects;
 }
 
-void Canvas::MarkAllChanged() { impl_->changed = QRegion(impl_->image->rect()); }
 
 void Canvas::MarkInk() { impl_->markedInk = QRect(); }
 

@@ -52,7 +52,6 @@ class Canvas {
   // The display's transfer curve for that mixing: a pure power `gamma` (a measured display)
   // when above 0, otherwise sRGB.
   void SetTransferGamma(double gamma);
-  double TransferGamma() const;
   // Every shape in the grey `ink` is drawn at the light `light` (0 .. 1 of white's) instead,
   // smoothed or not: where that light falls between two 8-bit values, each pixel takes one of
   // them by an 8 x 8 ordered dither, so the light averaged over a cell is the one asked for. A
@@ -106,8 +105,6 @@ class Canvas {
   // Everything drawn or cleared since the last call, as rectangles that do not overlap: what a
   // window showing this canvas has to refresh. A clear in a new colour covers the whole image.
   std::vector<PixelRect> TakeChangedRects();
-  // Marks the whole image as changed (a window newly showing the canvas).
-  void MarkAllChanged();
 
   // Keeps a copy of the pixels drawn since `MarkInk` under `key`, replacing any earlier copy,
   // and puts such a copy back at its place. A picture that is expensive to draw and often

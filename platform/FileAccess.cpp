@@ -185,10 +185,25 @@ bool IsTemporaryName(const std::string& name) {
   return dot > 0;
 }
 
+#ifndef _WIN32
+// The last step of every replace: the temporary file, written and flushed when `ok`, takes the
+// target's name and the folder is flushed; on any failure it is removed and `failure` reported.
+bool CommitTemporary(const std::string& temporary, const std::string& target, bool ok,
+                     std::string failure, std::string* reason) {
+  if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) ok = false, failure = ErrnoText();
+  if (!ok) {
+    std::error_code error;
+    fs::remove(temporary, error);
+    return Fail(reason, failure);
+  }
+  return FlushFolder(target, reason);
+}
+#endif
+
 bool ReplaceWithFlushed(const std::string& temporary, const std::string& target,
                         std::string* reason) {
-  std::error_code error;
 #ifdef _WIN32
+  std::error_code error;
   const bool moved =
       ::MoveFileExW(fs::path(temporary).wstring().c_str(), fs::path(target).wstring().c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
@@ -203,13 +218,9 @@ bool ReplaceWithFlushed(const std::string& temporary, const std::string& target,
   bool ok = fd >= 0 && ::fsync(fd) == 0;
   std::string failure = ok ? "" : ErrnoText();
   if (fd >= 0) ::close(fd);
-  if (ok && !NotARegularFile(target).empty()) ok = false, failure = "it is " + NotARegularFile(target);
-  if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) ok = false, failure = ErrnoText();
-  if (!ok) {
-    fs::remove(temporary, error);
-    return Fail(reason, failure);
-  }
-  return FlushFolder(target, reason);
+  if (const std::string kind = ok ? NotARegularFile(target) : ""; !kind.empty())
+    ok = false, failure = "it is " + kind;
+  return CommitTemporary(temporary, target, ok, failure, reason);
 #endif
 }
 
@@ -222,8 +233,8 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
   // which a save would otherwise replace by a file or write through to its target.
   if (const std::string kind = NotARegularFile(path); !kind.empty())
     return Fail(reason, "it is " + kind);
-  std::error_code error;
 #ifdef _WIN32
+  std::error_code error;
   const fs::path temporary(TemporaryNameFor(path));
   const std::wstring wideTemporary = temporary.wstring();
   HANDLE file = ::CreateFileW(wideTemporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -256,12 +267,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
   bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   std::string failure = ok ? "" : ErrnoText();
   if (::close(fd) != 0 && ok) ok = false, failure = ErrnoText();
-  if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) ok = false, failure = ErrnoText();
-  if (!ok) {
-    fs::remove(temporary, error);
-    return Fail(reason, failure);
-  }
-  return FlushFolder(path, reason);
+  return CommitTemporary(temporary, path, ok, failure, reason);
 #endif
 }
 

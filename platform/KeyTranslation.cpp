@@ -12,6 +12,11 @@ std::string ExtendedKey(int code) {
   return key;
 }
 
+std::string CtrlKey(char letter) {
+  const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+  return std::string(1, static_cast<char>(upper - 'A' + 1));
+}
+
 int AltLetterCode(char letter) {
   // Keyboard scan codes of the letter keys, in the order of the rows of a PC keyboard.
   static constexpr struct {
@@ -43,10 +48,10 @@ std::string TranslateKey(const KeyPress& key) {
     case Qt::Key_PageDown: return ExtendedKey(PgDn);
     case Qt::Key_F11: return ExtendedKey(F11);
     case Qt::Key_F12: return ExtendedKey(F12);
-    case Qt::Key_Return: case Qt::Key_Enter: return "\r";
+    case Qt::Key_Return: case Qt::Key_Enter: return kEnterKey;
     case Qt::Key_Tab: return "\t";
     case Qt::Key_Backspace: return "\b";
-    case Qt::Key_Escape: return "\x1b";
+    case Qt::Key_Escape: return kEscKey;
     default: break;
   }
   if (key.qtKey >= Qt::Key_F1 && key.qtKey <= Qt::Key_F10)
@@ -54,7 +59,7 @@ std::string TranslateKey(const KeyPress& key) {
   if (key.qtKey >= Qt::Key_A && key.qtKey <= Qt::Key_Z) {
     const char letter = static_cast<char>('a' + (key.qtKey - Qt::Key_A));
     if (key.alt && !key.ctrl) return ExtendedKey(AltLetterCode(letter));
-    if (key.ctrl && !key.alt) return std::string(1, static_cast<char>(letter - 'a' + 1));
+    if (key.ctrl && !key.alt) return CtrlKey(letter);
   }
   return key.text;
 }

@@ -16,8 +16,14 @@ constexpr int F1 = 59, F10 = 68, F11 = 87, F12 = 88;
 constexpr int AltUp = 152, AltDown = 160, AltLeft = 155, AltRight = 157;
 }  // namespace keycode
 
+// The input strings of the control keys the program acts on.
+inline constexpr const char* kEnterKey = "\r";
+inline constexpr const char* kEscKey = "\x1b";
+
 // The two-character input string of an extended key.
 std::string ExtendedKey(int code);
+// The one-character input string of Ctrl+letter (letter in upper or lower case).
+std::string CtrlKey(char letter);
 // Code of an Alt+letter key (the letter's keyboard scan code: Alt+S is 31, Alt+P 25, ...);
 // 0 for a character that is not a letter.
 int AltLetterCode(char letter);

@@ -113,11 +113,6 @@ void ClickSound::Play() {
   wake_.notify_one();
 }
 
-int ClickSound::PlayedCount() const {
-  std::lock_guard lock(mutex_);
-  return played_;
-}
-
 void ClickSound::Run() {
 #if defined(LENVARI_HAVE_ALSA)
   const std::vector<std::int16_t> samples = ClickSamples();
@@ -130,12 +125,9 @@ void ClickSound::Run() {
     pending_ = false;
     lock.unlock();
 #if defined(LENVARI_HAVE_ALSA)
-    const bool played = output.Play(samples);
-#else
-    const bool played = false;
+    output.Play(samples);
 #endif
     lock.lock();
-    if (played) ++played_;
   }
 }
 

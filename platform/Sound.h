@@ -27,9 +27,6 @@ class ClickSound {
 
   void Play();
 
-  // Clicks played so far on a real output (for tests and diagnostics).
-  int PlayedCount() const;
-
  private:
   void Run();
 
@@ -37,7 +34,6 @@ class ClickSound {
   std::condition_variable wake_;
   bool pending_ = false;
   bool stopping_ = false;
-  int played_ = 0;
   std::thread worker_;  // last member: starts after the others exist
 };
 

@@ -38,7 +38,6 @@ class TransferCurve {
   // `gamma` above 0 is a pure power curve (a measured display); otherwise the sRGB curve.
   explicit TransferCurve(double gamma = 0);
 
-  double Gamma() const { return gamma_; }
   // Light of an 8-bit value as a fraction of the full range (looked up: the stroke readout asks
   // for it once per pixel of every row after each key).
   double Light(int value) const { return light_[static_cast<std::size_t>(std::clamp(value, 0, 255))]; }

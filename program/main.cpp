@@ -13,8 +13,8 @@
 #include "app/Startup.h"
 #include "platform/DisplayCheck.h"
 #include "platform/KeyScript.h"
-#include "platform/ModalAnswers.h"
-#include "platform/QtConsoleHost.h"
+#include "platform/qt/ModalAnswers.h"
+#include "platform/qt/QtConsoleHost.h"
 
 namespace {
 

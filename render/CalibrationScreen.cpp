@@ -6,7 +6,7 @@
 #include "common/Colour.h"
 #include "common/NumberText.h"
 #include "platform/Canvas.h"
-#include "platform/ConsoleHost.h"
+#include "platform/KeyTranslation.h"
 
 namespace lenvari {
 namespace {
@@ -77,7 +77,8 @@ void DrawCalibrationScreen(Canvas& canvas, int screenWidth, int screenHeight, in
 }
 
 bool ApplyCalibrationKey(const std::string& key, int& scaleX, int& scaleY) {
-  const std::string up("\0H", 2), down("\0P", 2), right("\0M", 2), left("\0K", 2);
+  const std::string up = ExtendedKey(keycode::Up), down = ExtendedKey(keycode::Down),
+                    right = ExtendedKey(keycode::Right), left = ExtendedKey(keycode::Left);
   if (key == up || key == "!") {
     Step(scaleY, +1);
   } else if (key == down || key == "@") {
@@ -92,7 +93,7 @@ bool ApplyCalibrationKey(const std::string& key, int& scaleX, int& scaleY) {
   } else if (key == "-") {
     Step(scaleX, -1);
     Step(scaleY, -1);
-  } else if (key == "\r" || key == ".") {
+  } else if (key == kEnterKey || key == ".") {
     return true;
   }
   return false;
@@ -105,75 +106,6 @@ std::string MeasureAgainMessage(int scaleX, int scaleY, int physicalX, int physi
          " centimeters " + std::to_string(physicalX) + " x " + std::to_string(physicalY) +
          " pixels.\\n\\nPlease measure the square again with a ruler, or keep it if your "
          "measurement is right.";
-}
-
-namespace {
-
-bool FarFrom(int scale, int expected) {
-  return expected > 0 && std::abs(scale - expected) > kPhysicalSizeTolerance * expected;
-}
-
-}  // namespace
-
-bool CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& settings,
-                     const CalibrationScreenHost& host, const CalibrationHints& hints) {
-  const int m = monitors.CurrentMonitor;
-  console.ConsoleTopMost(1);
-  const double side = CalibrationSide(settings.TestDistance[m]);
-  console.ConsoleMessageBox(CalibrationMessage(side), kMbIconQuestion, "Calibrate", 0);
-  console.ConsoleTopMost(0);
-  host.closeChartWindow();
-
-  const int screenWidth = monitors.ScreenWidth[m];
-  const int screenHeight = monitors.ScreenHeight[m];
-  const MonitorRectangle& rect = monitors.MonitorRect[m];
-  const CalibrationWindowPlacement placement{"Calibrate", rect[1], rect[2],
-                                             std::max(1, screenWidth), std::max(1, screenHeight)};
-  host.openCalibrationWindow(placement);
-  Canvas canvas(placement.clientWidth, placement.clientHeight);
-
-  int& scaleX = monitors.MasterScaleX[m];
-  int& scaleY = monitors.MasterScaleY[m];
-  const int previousX = scaleX, previousY = scaleY;
-  // An examiner who opened the screen by mistake, or who finds the old square still right,
-  // must not be forced to store whatever size the square has when the keys stop.
-  const bool canKeepPrevious =
-      previousX >= kMinimumCalibrationScale && previousY >= kMinimumCalibrationScale;
-  const bool uncalibrated = scaleX < kMinimumCalibrationScale || scaleY < kMinimumCalibrationScale;
-  if (hints.physical && (uncalibrated || hints.monitorChanged)) {
-    scaleX = hints.physical->first;
-    scaleY = hints.physical->second;
-  } else if (uncalibrated) {
-    scaleX = kDefaultCalibrationScale;
-    scaleY = kDefaultCalibrationScale;
-  }
-  for (;;) {
-    DrawCalibrationScreen(canvas, screenWidth, screenHeight, scaleX, scaleY, side,
-                          canKeepPrevious);
-    host.presentCalibrationWindow(canvas);
-    const std::string key = host.waitForInput();
-    if (key == kCalibrationEscape) {
-      if (!canKeepPrevious) continue;
-      scaleX = previousX;
-      scaleY = previousY;
-      host.closeCalibrationWindow();
-      return false;
-    }
-    if (!ApplyCalibrationKey(key, scaleX, scaleY)) continue;
-    if (hints.physical && (FarFrom(scaleX, hints.physical->first) ||
-                           FarFrom(scaleY, hints.physical->second))) {
-      const int answer = console.ConsoleChoice(
-          MeasureAgainMessage(scaleX, scaleY, hints.physical->first, hints.physical->second, side),
-          "Calibrate", {"Measure again", "Keep"});
-      if (answer != 1) continue;
-    }
-    break;
-  }
-
-  host.closeCalibrationWindow();
-  host.saveConfiguration();
-  if (host.rebuildGalleries) host.rebuildGalleries();
-  return true;
 }
 
 }  // namespace lenvari

@@ -3,12 +3,9 @@
 // measures, with a ruler, the height of a 20/200 letter (50 minutes of arc) at the test
 // distance. The square's size in pixels becomes `MasterScaleX` / `MasterScaleY` of the monitor.
 //
-// The pieces are pure (text, drawing onto a Canvas, key handling); `CalibrateScreen` runs the
-// whole procedure through `CalibrationScreenHost`, which the application fills with its real
-// windows and input wait and tests fill with fakes.
+// The pieces here are pure (text, drawing onto a Canvas, key handling); the procedure that asks
+// the examiner around them is the application's (app/ScreenCalibration.h).
 
-#include <functional>
-#include <optional>
 #include <string>
 
 #include "store/Monitors.h"
@@ -17,7 +14,6 @@
 namespace lenvari {
 
 class Canvas;
-class ConsoleHost;
 
 // Scales below this are treated as never calibrated: the square then starts at
 // kDefaultCalibrationScale pixels.
@@ -62,43 +58,8 @@ struct CalibrationWindowPlacement {
   int clientHeight = 0;
 };
 
-// The services the procedure needs from the application. Every member must be set except
-// `rebuildGalleries`, which is skipped while empty.
-struct CalibrationScreenHost {
-  std::function<void()> closeChartWindow;
-  std::function<void(const CalibrationWindowPlacement&)> openCalibrationWindow;
-  // Shows the frame in the calibration window (the canvas has the window's client size).
-  std::function<void(Canvas&)> presentCalibrationWindow;
-  // The next input string, as the input loop's wait delivers it.
-  std::function<std::string()> waitForInput;
-  std::function<void()> closeCalibrationWindow;
-  std::function<void()> saveConfiguration;
-  std::function<void()> rebuildGalleries;
-};
-
-// What is known of the monitor beyond its pixels. `physical`: the square's size in pixels that
-// the monitor's believable reported size implies. `monitorChanged`: the calibration is asked
-// because the monitor is not the one the present scales were made on.
-struct CalibrationHints {
-  std::optional<std::pair<int, int>> physical;
-  bool monitorChanged = false;
-};
-// A confirmed square further than this from the one the reported size implies is asked about.
-constexpr double kPhysicalSizeTolerance = 0.10;
-
-// The question asked then, with the console's line breaks.
+// The question asked when a confirmed square is far from the size the monitor reports, with the
+// console's line breaks.
 std::string MeasureAgainMessage(int scaleX, int scaleY, int physicalX, int physicalY, double side);
-
-// Runs the calibration of monitor `CurrentMonitor` with its `TestDistance`: the explanation
-// box, the square until Enter or ".", then the new scales are saved. Escape leaves a monitor
-// that had a valid calibration (both scales kMinimumCalibrationScale or more) as it was:
-// previous scales, nothing saved; on a first calibration it is ignored, as there is nothing
-// to go back to. True when a size was confirmed. The caller reopens the chart window afterwards.
-// A believable reported size starts a first calibration (or one on a changed monitor) at the
-// square it implies instead of kDefaultCalibrationScale, and a confirmed square more than
-// kPhysicalSizeTolerance away from it is asked about: "Measure again" goes back to the square,
-// "Keep" stores it.
-bool CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& settings,
-                     const CalibrationScreenHost& host, const CalibrationHints& hints = {});
 
 }  // namespace lenvari

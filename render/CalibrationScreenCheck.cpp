@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "platform/ConsoleHost.h"
 
 namespace lenvari {
 namespace {
@@ -33,11 +32,6 @@ std::string CalibrationRequiredMessage() {
              "It appears that this is either a new installation or your screen resolution has "
              "changed.\\n\\n") +
          "Calibration is now required.";
-}
-
-void ShowCalibrationRequired(ConsoleHost& console) {
-  console.ConsoleMessageBox(CalibrationRequiredMessage(), kMbIconExclamation,
-                            "Calibration Required", 0);
 }
 
 }  // namespace lenvari

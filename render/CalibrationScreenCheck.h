@@ -8,8 +8,6 @@
 
 namespace lenvari {
 
-class ConsoleHost;
-
 // The smallest scale each check accepts: the check at the start of the input loop is stricter
 // than the one after a change of patient monitor.
 constexpr int kLoopEntryCalibrationMinimum = 25;
@@ -26,6 +24,5 @@ bool CalibrationRequired(const Monitors& monitors, int m, int minimumScale);
 
 // The "Calibration Required" box (exclamation icon, OK), with the console's line breaks.
 std::string CalibrationRequiredMessage();
-void ShowCalibrationRequired(ConsoleHost& console);
 
 }  // namespace lenvari

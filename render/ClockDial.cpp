@@ -97,7 +97,7 @@ void DrawClockDial(State& state, const OptotypeShapes& shapes, Canvas& canvas,
                           std::to_string(window.right) + " " + std::to_string(window.bottom) +
                           " " + std::to_string(chartHeight) + " " +
                           std::to_string(foregroundColor) + " " + std::to_string(mirror) +
-                          (labels ? " labels " : " plain ") + chart.Mode + " " +
+                          (labels ? " labels " : " plain ") + ModeWordOf(chart) + " " +
                           std::to_string(canvas.PenWidth()) + (canvas.Antialias() ? " aa" : "") +
                           " light " + std::to_string(state.display.LuminanceContrast) + " " +
                           std::to_string(state.display.DisplayGamma);

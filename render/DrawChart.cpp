@@ -44,18 +44,18 @@ void DrawImageMode(const State& state, Canvas& canvas) {
 // Every branch covers the whole canvas itself, so no separate clear is needed before it.
 void DrawFrameContent(State& state, const OptotypeShapes& shapes, Canvas& canvas,
                       Colour foregroundColor) {
-  const std::string& mode = state.chart.Mode;
-  if (mode == "JacksonCross") {
+  const ChartMode mode = state.chart.Mode;
+  if (mode == ChartMode::JacksonCross) {
     DrawJacksonCross(state, canvas, foregroundColor);
-  } else if (mode == "WorthDot") {
+  } else if (mode == ChartMode::WorthDot) {
     DrawWorthDot(state, canvas);
-  } else if (mode == "AstigmaticClockDial") {
+  } else if (mode == ChartMode::AstigmaticClockDial) {
     DrawClockDial(state, shapes, canvas, foregroundColor);
-  } else if (mode == "StrongLight") {
+  } else if (mode == ChartMode::StrongLight) {
     DrawStrongLight(state, canvas);
-  } else if (mode == "Disparity") {
+  } else if (mode == ChartMode::Disparity) {
     DrawFixationDisparity(state, canvas);
-  } else if (mode == "Image") {
+  } else if (mode == ChartMode::Image) {
     DrawImageMode(state, canvas);
   } else {
     DrawLetterChart(state, shapes, canvas, foregroundColor);

@@ -17,15 +17,16 @@ namespace {
 
 long long R(double x) { return RoundHalfEven(x); }
 
-bool RandomDrawApplies(const std::string& mode) {
-  return mode != "AstigmaticClockDial" && mode != "WorthDot" && mode != "Disparity" &&
-         mode != "JacksonCross" && mode != "TumblingE" && mode != "LandoltC";
+bool RandomDrawApplies(ChartMode mode) {
+  return mode != ChartMode::AstigmaticClockDial && mode != ChartMode::WorthDot &&
+         mode != ChartMode::Disparity && mode != ChartMode::JacksonCross &&
+         mode != ChartMode::TumblingE && mode != ChartMode::LandoltC;
 }
 
 // The key of the letter at position p (1-based) of the row.
 std::string RowKey(const ChartState& chart, const std::string& line, int p) {
-  if (chart.Mode == "LandoltC") return "C";
-  if (chart.Mode == "TumblingE") return "E";
+  if (chart.Mode == ChartMode::LandoltC) return "C";
+  if (chart.Mode == ChartMode::TumblingE) return "E";
   if (!chart.JustOneLetter.empty()) return chart.JustOneLetter;
   if (p < 1 || p > static_cast<int>(line.size())) return "";
   return line.substr(static_cast<size_t>(p - 1), 1);

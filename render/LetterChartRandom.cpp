@@ -14,10 +14,10 @@ bool Acceptable(char key, bool hotv, const std::string& drawnKeys) {
 
 }  // namespace
 
-std::string RandomPoolFor(const std::string& mode, const std::string& letterSetName,
+std::string RandomPoolFor(ChartMode mode, const std::string& letterSetName,
                           const std::string& previousPool) {
   std::string pool = previousPool;
-  if (mode == "Letter") pool = "NCKSODRHVZDVK";
+  if (mode == ChartMode::Letter) pool = "NCKSODRHVZDVK";
   if (StartsWith(letterSetName, "HOTV")) pool = "HOTV";
   if (StartsWith(letterSetName, "Pictures")) pool = "ejhbcp";
   if (StartsWith(letterSetName, "Numbers")) pool = "23456789";

@@ -4,12 +4,14 @@
 #include <random>
 #include <string>
 
+#include "store/ChartMode.h"
+
 namespace lenvari {
 
 // The pool for a random row. Letter mode starts from the Sloan letters (D, V and K listed
 // twice); HOTV, picture and number files use their own optotypes whatever the mode. Any other
 // case keeps the previous pool.
-std::string RandomPoolFor(const std::string& mode, const std::string& letterSetName,
+std::string RandomPoolFor(ChartMode mode, const std::string& letterSetName,
                           const std::string& previousPool);
 
 // Picks a key from the pool, uniformly by position, that the row has not drawn yet (HOTV rows

@@ -31,15 +31,15 @@ int DrawDirection(int& lastDirection, std::mt19937& random) {
 }  // namespace
 
 void DrawOptotype(Canvas& canvas, const OptotypeShapes& shapes, std::string& key, Colour colour,
-                  double x, double y, double size, int mirror, const std::string& mode,
+                  double x, double y, double size, int mirror, ChartMode mode,
                   int& lastDirection, std::mt19937& random) {
   const GlyphKey* entry = shapes.FindKey(key);
   if (!entry || entry->record < 0) return;
   const GlyphRecord& record = shapes.records[static_cast<size_t>(entry->record)];
   const double k = size / 200.0;
 
-  const bool landolt = key == "C" && mode == "LandoltC";
-  if (landolt || (key == "E" && mode == "TumblingE")) {
+  const bool landolt = key == "C" && mode == ChartMode::LandoltC;
+  if (landolt || (key == "E" && mode == ChartMode::TumblingE)) {
     const GlyphOutline& outline = landolt ? shapes.landoltRing : record.parts.front();
     const int d = DrawDirection(lastDirection, random);
     std::vector<PointF> points;

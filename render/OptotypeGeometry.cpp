@@ -106,14 +106,6 @@ GlyphOutline EllipseRing(double cx, double cy, double ax, double ay, double bx, 
   return JoinLoops({outer, inner});
 }
 
-GlyphOutline EllipseBand(double cx, double cy, double ax, double ay, double bx, double by,
-                         double from, double to, double step) {
-  GlyphOutline band;
-  AppendArc(band, cx, cy, ax, ay, from, to, step);
-  AppendArc(band, cx, cy, bx, by, to, from, step);
-  return Solid(band);
-}
-
 // The point of the ellipse (ax, ay) about (cx, cy) at angle `degrees`, moved inwards along the
 // ellipse's normal by `width`.
 DesignPoint EvenArcPoint(double cx, double cy, double ax, double ay, double width,

@@ -44,11 +44,6 @@ GlyphOutline JoinLoops(const std::vector<GlyphOutline>& loops);
 GlyphOutline EllipseRing(double cx, double cy, double ax, double ay, double bx, double by,
                          double slitAngle = 0, double step = 5);
 
-// A stroke along an elliptical arc: the band between the ellipses (ax, ay) and (bx, by) about
-// (cx, cy) from angle `from` to `to`, cut straight across at both ends. Runs clockwise.
-GlyphOutline EllipseBand(double cx, double cy, double ax, double ay, double bx, double by,
-                         double from, double to, double step = 5);
-
 // A stroke of even `width` along the inside of the ellipse (ax, ay) about (cx, cy) from angle
 // `from` to `to`: the inner edge is the outer one moved inwards along its normals, so the stroke
 // keeps its width where the ellipse is flat as well as where it is round. Runs clockwise.

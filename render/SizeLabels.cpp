@@ -54,8 +54,8 @@ void DrawSizeLabels(State& state, const OptotypeShapes& shapes, Canvas& canvas) 
             -chartWidth / 2 + 0.02 * chartWidth + cw / 2 + 1.3 * cw * static_cast<double>(i - 2)));
         std::string key = label.substr(i - 1, 1);
         // Labels never take the mirror: the mode is irrelevant here, so no orientation is drawn.
-        DrawOptotype(canvas, shapes, key, colour, xc, yc, labelSize, 1, "Letter", lastDirection,
-                     state.random);
+        DrawOptotype(canvas, shapes, key, colour, xc, yc, labelSize, 1, ChartMode::Letter,
+                     lastDirection, state.random);
       }
     }
   }

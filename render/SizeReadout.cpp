@@ -39,11 +39,6 @@ int CurrentMonitorOf(const State& state) { return std::clamp(state.monitors.Curr
 
 double PixelsPerUnit(const State& state) { return state.monitors.MasterScaleY[CurrentMonitorOf(state)] / 1000.0; }
 
-bool DrawsLetterRows(const std::string& mode) {
-  return mode != "AstigmaticClockDial" && mode != "WorthDot" && mode != "Disparity" &&
-         mode != "JacksonCross" && mode != "StrongLight" && mode != "Image";
-}
-
 }  // namespace
 
 namespace {
@@ -89,7 +84,7 @@ StrokeReadout ReadStroke(double denominator, double idealPixels, bool smoothing,
 std::vector<StrokeReadout> RowReadouts(const State& state) {
   std::vector<StrokeReadout> rows;
   const ChartState& chart = state.chart;
-  if (!DrawsLetterRows(chart.Mode)) return rows;
+  if (IsSpecialTargetMode(chart.Mode)) return rows;
   const int f = SafeFileIndex(chart.LetterSetFileNum);
   const bool smoothing = state.settings.SmoothingFlag != 0;
   const int grey = DrawnGrey(state);

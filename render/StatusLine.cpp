@@ -32,7 +32,7 @@ std::string StatusLineText(const State& state) {
 
 void DrawStatusLine(const State& state, Canvas& canvas) {
   const int m = std::clamp(state.monitors.CurrentMonitor, 1, kMaxMonitors);
-  if (state.settings.StatusBar[m] != 0 || state.chart.Mode == "Arrow") return;
+  if (state.settings.StatusBar[m] != 0 || state.chart.Mode == ChartMode::Arrow) return;
   const std::string text = StatusLineText(state);
   // 12 points on the screen itself: smoothing no longer draws on a double-size bitmap, so the
   // doubled point size that compensated for it is not needed.

@@ -13,7 +13,7 @@ struct State;
 std::string StatusLineText(const State& state);
 
 // Prints the status line centred near the bottom edge, when the monitor shows it and the mode
-// is not "Arrow".
+// is not Arrow.
 void DrawStatusLine(const State& state, Canvas& canvas);
 
 }  // namespace lenvari

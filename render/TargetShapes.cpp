@@ -4,11 +4,6 @@
 
 namespace lenvari {
 
-bool IsSpecialTargetMode(const std::string& mode) {
-  return mode == "AstigmaticClockDial" || mode == "WorthDot" || mode == "Disparity" ||
-         mode == "JacksonCross" || mode == "StrongLight" || mode == "Image";
-}
-
 void FillDisc(Canvas& canvas, RectF box, Colour colour) { canvas.FillBox(box, colour, 100); }
 
 void FillDiscAt(Canvas& canvas, double x, double y, double diameter, Colour colour) {

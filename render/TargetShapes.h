@@ -1,18 +1,16 @@
 #pragma once
-// What the special targets share: the shapes they are built from and the mode names that
-// replace the letter chart.
+// What the special targets share: the shapes they are built from (IsSpecialTargetMode, with
+// the chart modes, names the modes that replace the letter chart).
 
 #include <string>
 
 #include "common/Colour.h"
 #include "platform/Canvas.h"
+#include "store/ChartMode.h"
 
 namespace lenvari {
 
 struct Settings;
-
-// True for the modes that draw a special target instead of letters (no labels, no status line).
-bool IsSpecialTargetMode(const std::string& mode);
 
 // A filled ellipse inscribed in the box between two corners.
 void FillDisc(Canvas& canvas, RectF box, Colour colour);

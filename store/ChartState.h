@@ -5,11 +5,15 @@
 
 #include <string>
 
+#include "store/ChartMode.h"
+#include "store/PresetAction.h"
+
 namespace lenvari {
 
 struct ChartState {
   int SizeNow = 0;             // size index in the current letter-set file; 0 = custom size
-  std::string Mode;            // "Letter", "TumblingE", "LandoltC", "Image", "Pictures", ...
+  ChartMode Mode = ChartMode::Other;
+  std::string OtherModeWord;   // the stored word when Mode is Other, kept to be stored back
   int LetterSet = 0;           // line of the current letter-set file, 1 .. NumLetterSets
   int Grad = 0;                // gradient rows 0/1
   int RG = 0;                  // red/green overlay 0/1
@@ -30,11 +34,22 @@ struct ChartState {
   int PointerMode = 0;         // 0 none, n under optotype n, 999 wrapped
   int RowsShown = 0;           // rows the last drawing fitted
   int MouseX = 0, MouseY = 0;  // last click in chart units
-  std::string GalleryMode;     // "read" or "write"
+  PresetAction GalleryMode = PresetAction::Recall;
   double StartTime = 0;        // seconds since midnight when the input loop began
   int ShowMemoryNumber = 0;    // 1: the status line shows the memory number
   int LastDirection = 0;       // last random orientation of a tumbling E or Landolt C
   std::string RandomPool;      // letters the last shuffled row drew from; kept between frames
 };
+
+// The word presets and the --frames record hold for the chart's mode.
+inline std::string ModeWordOf(const ChartState& chart) {
+  return chart.Mode == ChartMode::Other ? chart.OtherModeWord : ChartModeWord(chart.Mode);
+}
+
+// The chart's mode as a stored word names it.
+inline void SetModeWord(ChartState& chart, const std::string& word) {
+  chart.Mode = ChartModeOf(word);
+  chart.OtherModeWord = chart.Mode == ChartMode::Other ? word : "";
+}
 
 }  // namespace lenvari

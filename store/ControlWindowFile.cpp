@@ -1,9 +1,7 @@
 #include "store/ControlWindowFile.h"
 
-#include <map>
-
-#include "store/DataFolder.h"
 #include "store/FieldReader.h"
+#include "store/KeyValueFile.h"
 #include "store/ValueWriter.h"
 
 namespace lenvari {
@@ -26,16 +24,11 @@ std::string ControlWindowFileText(const ControlWindowRecord& record) {
 }
 
 std::optional<ControlWindowRecord> ParseControlWindowFile(const std::string& text) {
-  std::map<std::string, int> values;
-  FieldReader reader{text};
-  std::string key, value;
-  while (ReadLineField(reader, key)) {
-    if (!ReadLineField(reader, value)) break;
-    values[key] = IntegerOf(value);
-  }
+  const std::map<std::string, std::string> values = ParseKeyValues(text);
   for (const char* needed : {kLeft, kTop, kWidth, kHeight})
     if (!values.count(needed)) return std::nullopt;
-  const ControlWindowRecord record{values[kLeft], values[kTop], values[kWidth], values[kHeight]};
+  const auto number = [&values](const char* key) { return IntegerOf(values.at(key)); };
+  const ControlWindowRecord record{number(kLeft), number(kTop), number(kWidth), number(kHeight)};
   if (record.width <= 0 || record.height <= 0) return std::nullopt;
   // A place no desktop has is no place: the arithmetic of placing it would overflow.
   const auto within = [](int value, int low, int high) { return value >= low && value <= high; };
@@ -49,16 +42,14 @@ std::optional<ControlWindowRecord> ParseControlWindowFile(const std::string& tex
 
 std::optional<ControlWindowRecord> LoadControlWindowPlace(const std::string& dataPath,
                                                           std::string* unreadable) {
-  const FileRead read = ReadDataFile(ResolveDataFile(dataPath, kControlWindowFileName));
-  if (unreadable) *unreadable = read.status == FileRead::Status::Unreadable ? read.reason : "";
-  if (!read.Read()) return std::nullopt;
-  return ParseControlWindowFile(read.bytes);
+  const std::optional<std::string> text = ReadOwnFile(dataPath, kControlWindowFileName, unreadable);
+  if (!text) return std::nullopt;
+  return ParseControlWindowFile(*text);
 }
 
 bool SaveControlWindowPlace(const std::string& dataPath, const ControlWindowRecord& record,
                             std::string* reason) {
-  return WriteFileAtomically(ResolveDataFile(dataPath, kControlWindowFileName),
-                             ControlWindowFileText(record), reason);
+  return WriteOwnFile(dataPath, kControlWindowFileName, ControlWindowFileText(record), reason);
 }
 
 }  // namespace lenvari

@@ -1,7 +1,7 @@
 #include "store/DisplayFile.h"
 
-#include "store/DataFolder.h"
 #include "store/FieldReader.h"
+#include "store/KeyValueFile.h"
 #include "store/ValueWriter.h"
 
 namespace lenvari {
@@ -21,31 +21,25 @@ std::string DisplayFileText(const DisplayOptions& options) {
 
 DisplayOptions ParseDisplayFile(const std::string& text) {
   DisplayOptions options;
-  FieldReader reader{text};
-  std::string key, value;
-  while (ReadLineField(reader, key)) {
-    if (!ReadLineField(reader, value)) break;
-    if (key == kLuminanceContrast) {
-      options.LuminanceContrast = IntegerOf(value) == 1 ? 1 : 0;
-    } else if (key == kDisplayGamma) {
-      const double gamma = RealOf(value);
-      options.DisplayGamma =
-          gamma >= kLowestDisplayGamma && gamma <= kHighestDisplayGamma ? gamma : 0;
-    }
+  const std::map<std::string, std::string> values = ParseKeyValues(text);
+  if (const auto it = values.find(kLuminanceContrast); it != values.end())
+    options.LuminanceContrast = IntegerOf(it->second) == 1 ? 1 : 0;
+  if (const auto it = values.find(kDisplayGamma); it != values.end()) {
+    const double gamma = RealOf(it->second);
+    options.DisplayGamma =
+        gamma >= kLowestDisplayGamma && gamma <= kHighestDisplayGamma ? gamma : 0;
   }
   return options;
 }
 
 DisplayOptions LoadDisplayOptions(const std::string& dataPath, std::string* unreadable) {
-  const FileRead read = ReadDataFile(ResolveDataFile(dataPath, kDisplayFileName));
-  if (unreadable) *unreadable = read.status == FileRead::Status::Unreadable ? read.reason : "";
-  return read.Read() ? ParseDisplayFile(read.bytes) : DisplayOptions{};
+  const std::optional<std::string> text = ReadOwnFile(dataPath, kDisplayFileName, unreadable);
+  return text ? ParseDisplayFile(*text) : DisplayOptions{};
 }
 
 bool SaveDisplayOptions(const std::string& dataPath, const DisplayOptions& options,
                         std::string* reason) {
-  return WriteFileAtomically(ResolveDataFile(dataPath, kDisplayFileName), DisplayFileText(options),
-                             reason);
+  return WriteOwnFile(dataPath, kDisplayFileName, DisplayFileText(options), reason);
 }
 
 }  // namespace lenvari

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "platform/ConsoleHost.h"
 #include "platform/FolderLock.h"
 #include "store/OwnFiles.h"
 
@@ -37,21 +36,6 @@ std::string ExportOutcomeText(const ZipResult& result) {
   if (!result.written && !result.leftOut.empty()) text += "\\n\\nThese would have been left out:\\n";
   for (const std::string& entry : result.leftOut) text += "\\n" + entry;
   return text;
-}
-
-void ExportCommand(const ExportMessageBox& messageBox, const std::string& dataPath,
-                   const std::function<std::string()>& chooseFolder) {
-  if (messageBox(kExportPromptText, kMbOkCancel, kExportTitle) != kIdOk) return;
-  bool chosen = false;
-  ZipResult result;
-  ExportArchive(dataPath, [&] {
-    const std::string folder = chooseFolder();
-    chosen = !folder.empty();
-    return folder;
-  }, &result);
-  if (!chosen) return;
-  if (const std::string text = ExportOutcomeText(result); !text.empty())
-    messageBox(text, kMbIconExclamation, kExportTitle);
 }
 
 }  // namespace lenvari

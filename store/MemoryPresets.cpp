@@ -24,7 +24,7 @@ constexpr int kCopiedFields = 13;  // fields 0 .. 12, what the temporary copy ho
 std::array<std::string, kCopiedFields> FirstFields(State& state) {
   const ChartState& c = state.chart;
   const float* custom = CustomSize(state.letters, c.LetterSetFileNum);
-  return {NumberText(c.SizeNow),    c.Mode,
+  return {NumberText(c.SizeNow),    ModeWordOf(c),
           NumberText(c.LetterSet),  NumberText(c.Grad),
           NumberText(c.RG),         NumberText(c.HShutter),
           NumberText(c.VShutter),   NumberText(c.Mask),
@@ -40,7 +40,7 @@ float FieldReal(const std::string& text) { return StoredReal(RealOf(text)); }
 void Recall(State& state, const Fields& f) {
   ChartState& c = state.chart;
   c.SizeNow = FieldInteger(f[0]);
-  c.Mode = f[1];
+  SetModeWord(c, f[1]);
   c.LetterSet = FieldInteger(f[2]);
   c.Grad = FieldInteger(f[3]);
   c.RG = FieldInteger(f[4]);
@@ -53,7 +53,7 @@ void Recall(State& state, const Fields& f) {
   c.Foreground = FieldInteger(f[10]);
   c.Background = FieldInteger(f[11]);
   c.DispFlag = FieldInteger(f[14]);
-  if (c.Mode == "Image") c.ImageNum = FieldInteger(f[15]);
+  if (c.Mode == ChartMode::Image) c.ImageNum = FieldInteger(f[15]);
   c.ShowMemoryNumber = 1;
 }
 
@@ -69,30 +69,30 @@ void Store(State& state, Fields& f) {
 
 }  // namespace
 
-void MemoryPreset(State& state, const std::string& action, int& n,
+void MemoryPreset(State& state, PresetAction action, int& n,
                   const std::function<void()>& afterStore) {
   if (n < 1 || n > kPresetCount) n = 1;
   Fields& fields = state.presets.PresetTable[n];
-  if (action == "read") {
+  if (action == PresetAction::Recall) {
     Recall(state, fields);
-  } else if (action == "write") {
+  } else {
     Store(state, fields);
     SaveConfiguration(state);
     if (afterStore) afterStore();
   }
 }
 
-void TempStateCopy(State& state, const std::string& action) {
+void TempStateCopy(State& state, TempCopy action) {
   // The copy is the first column of the temporary table, one row per field.
   auto& temp = state.presets.TempState;
-  if (action == "TWrite") {
+  if (action == TempCopy::Save) {
     const std::array<std::string, kCopiedFields> first = FirstFields(state);
     for (int k = 0; k < kCopiedFields; ++k) temp[k][0] = first[k];
     SaveConfiguration(state);
-  } else if (action == "TRead") {
+  } else {
     ChartState& c = state.chart;
     c.SizeNow = FieldInteger(temp[0][0]);
-    c.Mode = temp[1][0];
+    SetModeWord(c, temp[1][0]);
     c.LetterSet = FieldInteger(temp[2][0]);
     c.Grad = FieldInteger(temp[3][0]);
     c.RG = FieldInteger(temp[4][0]);

@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ConsoleHost.h"
 #include "store/Monitors.h"
 #include "store/Settings.h"
 #include "store/State.h"
@@ -62,9 +61,5 @@ int MonitorInUse(const Monitors& monitors);
 // comes from the monitor data file alone. A settings file that lacked keys is kept as a
 // backup before the save completes it.
 void LoadConfiguration(State& state);
-
-// Reverts to monitor 1 with a message when the stored patient monitor is no longer attached.
-// True when it reverted.
-bool CheckMonitorCount(Monitors& monitors, ConsoleHost& host);
 
 }  // namespace lenvari

@@ -99,7 +99,8 @@ int main(int argc, char** argv) {
     const double left = (cell % columns) * cellWidth, top = (cell / columns) * cellHeight;
     canvas.OutlineBox({left, top, left + cellWidth, top + cellHeight}, GreyColour(220));
     const double cx = left + cellWidth / 2, cy = top + (cellHeight - labelHeight) / 2;
-    DrawOptotype(canvas, shapes, key, kBlack, cx, cy, size, mirror, mode, lastDirection, random);
+    DrawOptotype(canvas, shapes, key, kBlack, cx, cy, size, mirror, ChartModeOf(mode),
+                 lastDirection, random);
     std::string label = caption.empty() ? key : caption + " -> " + key;
     if (mirror < 0) label += " (mirrored)";
     canvas.PrintText(left + 4 * 1000 / scale, top + cellHeight - labelHeight, label);

@@ -8,7 +8,7 @@
 #include "app/InputLoop.h"
 #include "app/ProgramEnd.h"
 #include "platform/KeyScript.h"
-#include "platform/QtConsoleHost.h"
+#include "platform/qt/QtConsoleHost.h"
 #include "render/ChartTestFixtures.h"
 #include "support/ProgramRun.h"
 

@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "support/DataFolderText.h"
-#include "support/ImageCompare.h"
+#include "support/Pixels.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
@@ -24,11 +24,6 @@ ProgramRunResult RunGallery(const std::string& dataDir, const std::string& keys,
 
 QImage Picture(const std::string& path) {
   return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
-}
-
-QImage Cell(const QImage& picture, int n) {
-  const int w = picture.width() / 6, h = picture.height() / 6;
-  return picture.copy((n - 1) % 6 * w, (n - 1) / 6 * h, w, h);
 }
 
 int Memory(const ProgramRunResult& run, int frame) {
@@ -72,7 +67,7 @@ TEST(GalleryRun, StoringThroughTheGalleryChangesOnlyThatCellAndSurvivesARestart)
   EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), 8);
   EXPECT_EQ(Picture(data + "/1lvbmap8.bmp").size(), QSize(1920, 1080));
   const QImage after = Picture(data + "/1lvgallery.bmp");
-  for (int n = 1; n <= 36; ++n) EXPECT_EQ(Cell(before, n) == Cell(after, n), n != 8) << n;
+  for (int n = 1; n <= 36; ++n) EXPECT_EQ(CellOf(before, n) == CellOf(after, n), n != 8) << n;
 
   run = RunGallery(data, "y{Down}{Right}{Enter}");
   EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), 8);
@@ -120,7 +115,7 @@ TEST(GalleryRun, ImportedPictureFillsTheChosenSlotAndShowsInImageMode) {
   EXPECT_EQ(shown.pixelColor(960 - 300, 540), QColor(Qt::red));
   EXPECT_EQ(shown.pixelColor(960 + 300, 540), QColor(Qt::blue));
   // The rebuilt image gallery shows the picture in cell 5.
-  const QImage cell5 = Cell(Picture(data + "/1imagegallery.bmp"), 5);
+  const QImage cell5 = CellOf(Picture(data + "/1imagegallery.bmp"), 5);
   EXPECT_EQ(cell5.pixelColor(cell5.width() / 2 - 40, cell5.height() / 2), QColor(Qt::red));
 }
 
@@ -164,7 +159,7 @@ TEST(GalleryRun, AStoreOrAnImportKilledAtAnyRenameLeavesNoStaleCell) {
     fs::copy(prepared, work, fs::copy_options::recursive);
   };
   for (const auto& c : cases) {
-    const QImage before = Cell(Picture(prepared + c.gallery), 2);
+    const QImage before = CellOf(Picture(prepared + c.gallery), 2);
     fresh();
     ProgramRunRequest request = ScriptRequest(
         c.keys, work, c.answers.empty() ? std::nullopt : std::optional<std::string>(c.answers));
@@ -181,7 +176,7 @@ TEST(GalleryRun, AStoreOrAnImportKilledAtAnyRenameLeavesNoStaleCell) {
     }
     ASSERT_GE(intoFolder.size(), 3u) << c.keys;
     RunGallery(work, c.visit);
-    const QImage after = Cell(Picture(work + c.gallery), 2);
+    const QImage after = CellOf(Picture(work + c.gallery), 2);
     ASSERT_GT(Distance(before, after), 5) << c.keys;
 
     for (size_t k : intoFolder) {
@@ -190,7 +185,7 @@ TEST(GalleryRun, AStoreOrAnImportKilledAtAnyRenameLeavesNoStaleCell) {
                          "-e", "inject=rename:signal=KILL:when=" + std::to_string(k)};
       EXPECT_NE(RunProgram(request).exitCode, 0) << c.keys << " " << k;
       RunGallery(work, c.visit);
-      const QImage shown = Cell(Picture(work + c.gallery), 2);
+      const QImage shown = CellOf(Picture(work + c.gallery), 2);
       const bool changed = c.changed(work);
       EXPECT_LT(Distance(shown, changed ? after : before), Distance(shown, changed ? before : after))
           << c.keys << " killed at rename " << k << (changed ? ": new content" : ": old content");

@@ -16,6 +16,7 @@
 #include "render/ChartTestFixtures.h"
 #include "store/DataFolder.h"
 #include "support/FakeConsoleHost.h"
+#include "support/Pixels.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
@@ -40,14 +41,6 @@ QImage WindowContent() {
   }
   return QGuiApplication::primaryScreen()->grabWindow(0, 0, 0, kWidth, kHeight).toImage()
       .convertToFormat(QImage::Format_RGB32);
-}
-
-int DifferingPixels(const QImage& a, const QImage& b) {
-  if (a.size() != b.size()) return -1;
-  int count = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) count += (a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF);
-  return count;
 }
 
 TEST(PartialRepaint, EveryKeyOfALongRunLooksLikeAFullRedraw) {
@@ -78,10 +71,10 @@ TEST(PartialRepaint, EveryKeyOfALongRunLooksLikeAFullRedraw) {
       DrawChartFrame(context);
       ASSERT_EQ(DifferingPixels(context.chartCanvas->Image(), expected), 0)
           << "canvas after key " << step << " '" << key << "' mode "
-          << context.state.chart.Mode;
+          << ModeWordOf(context.state.chart);
       ASSERT_EQ(DifferingPixels(WindowContent(), expected), 0)
           << "window after key " << step << " '" << key << "' mode "
-          << context.state.chart.Mode;
+          << ModeWordOf(context.state.chart);
     }
   }
 }

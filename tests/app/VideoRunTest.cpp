@@ -145,6 +145,12 @@ TEST(VideoRun, TheProgramPlaysTheVideoOnThePatientMonitorUntilTheNextKey) {
   EXPECT_LT(middle.blue(), 60);
   EXPECT_EQ(image.pixelColor(10, image.height() / 2), QColor(Qt::black));
 
+  // A video record that cannot be written ends the run as a chart frame's does.
+  ProgramRunRequest request = ScriptRequest("v{Wait:0.5}+", dir);
+  request.screens = "two-monitors.json";
+  request.currentMonitor = 2;
+  ExpectUnwritableRecordEndsRun(request, "video-0001");
+
   // A file the decoder refuses: one message, and the program goes on with the next key.
   std::ofstream(video, std::ios::binary | std::ios::trunc) << "this is no video at all";
   const ProgramRunResult refused = RunWith(dir, "v+", "two-monitors.json", 2);

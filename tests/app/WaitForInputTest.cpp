@@ -9,7 +9,7 @@
 #include "app/KeyArrival.h"
 #include "app/ProgramEnd.h"
 #include "app/WaitForInput.h"
-#include "platform/EventWait.h"
+#include "platform/qt/EventWait.h"
 #include "platform/KeyScript.h"
 #include "support/ChartWindowFixture.h"
 

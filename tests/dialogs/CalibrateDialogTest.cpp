@@ -41,8 +41,7 @@ std::string RunDialog(std::string& distance, std::function<void(QDialog&)> act) 
 bool ClickOkExpectingMessage(QDialog& dialog) {
   const auto shown = ExpectMessage([&](QMessageBox& box) {
     EXPECT_EQ(box.windowTitle(), " ");
-    EXPECT_EQ(box.text(),
-              "You must enter a valid optical distance (between 1 and 40 feet or 0.3 and 12 meters)");
+    EXPECT_TRUE(box.text().startsWith("You must enter a valid optical distance"));
     EXPECT_TRUE(dialog.isVisible());
     Click(box.button(QMessageBox::Ok));
   });
@@ -60,8 +59,7 @@ TEST(CalibrateDialog, TwentyFeetOpensWithFeetAndTwenty) {
       EXPECT_FALSE(Meters(d)->isChecked());
       EXPECT_EQ(Edit(d)->text(), "20");
       EXPECT_EQ(d.focusWidget(), Edit(d));
-      EXPECT_EQ(Control<QLabel>(d, 1003)->text(),
-                "Enter optical distance (spectacle plane to monitor):");
+      EXPECT_TRUE(Control<QLabel>(d, 1003)->text().startsWith("Enter optical distance"));
       EXPECT_EQ(Control<QPushButton>(d, 1005)->geometry(), QRect(158, 122, 44, 28));
       EXPECT_EQ(Control<QPushButton>(d, 1006)->text(), "Cancel");
       EXPECT_TRUE(Control<QPushButton>(d, 1005)->isDefault());

@@ -273,8 +273,7 @@ TEST(ConfigurationDialog, ADistanceTheCalibrationWouldRefuseKeepsTheDialogOpen) 
     Choose(d, kPatientMonitorListId, "2");
     const auto check = [&d](QMessageBox& box) {
       EXPECT_EQ(box.windowTitle(), " ");
-      EXPECT_EQ(box.text(), "You must enter a valid optical distance (between 1 and 40 feet or "
-                            "0.3 and 12 meters)");
+      EXPECT_TRUE(box.text().startsWith("You must enter a valid optical distance"));
       EXPECT_TRUE(d.isVisible());
       box.accept();
     };

@@ -128,10 +128,27 @@ TEST_F(RemoteFixture, OneWindowCentredOnTheAreaWithKeysWhereThePictureHasThem) {
   window->close();
   EXPECT_FALSE(VirtualRemoteIsOpen());
 
-  // A monitor lower than the remote: its caption stays on the monitor.
+  // A monitor lower than the remote (1024 lines at 200 %): the remote is drawn smaller, keys
+  // and all, and lies on the monitor with room for its frame; its keys still work.
   OpenVirtualRemote(mailbox, {1920, 0, 640, 512});
   ASSERT_NE(RemoteWindow(), nullptr);
-  EXPECT_EQ(RemoteWindow()->pos(), QPoint(1920 + (640 - 238) / 2, 0));
+  const double scale = (512.0 - 40) / 656;
+  EXPECT_EQ(RemoteWindow()->size(), QSize(qRound(238 * scale), qRound(656 * scale)));
+  EXPECT_TRUE(QRect(1920, 0, 640, 512).contains(RemoteWindow()->geometry()));
+  EXPECT_LE(RemoteWindow()->height(), 512 - 40);  // with room for a caption
+  EXPECT_EQ(Key(*RemoteWindow(), "Pointer")->geometry(),
+            QRectF(179 * scale, 294 * scale, 38 * scale, 37 * scale).toRect());
+  QTest::mouseClick(Key(*RemoteWindow(), "M5"), Qt::LeftButton);
+  EXPECT_EQ(mailbox.Take(), "m5");
+  const QImage small = RemoteWindow()->grab().toImage();
+  EXPECT_GT(Luminance(small.pixel(QPointF(198 * scale, 312 * scale).toPoint())), 150);  // Pointer
+  EXPECT_LT(Luminance(small.pixel(QPointF(68 * scale, 230 * scale).toPoint())), 70);   // body
+  RemoteWindow()->close();
+  // Lower still, the keys keep half their size and the caption stays on the monitor.
+  OpenVirtualRemote(mailbox, {0, 0, 640, 300});
+  ASSERT_NE(RemoteWindow(), nullptr);
+  EXPECT_EQ(RemoteWindow()->size(), QSize(119, 328));
+  EXPECT_EQ(RemoteWindow()->pos(), QPoint((640 - 119) / 2, 0));
 }
 
 TEST_F(RemoteFixture, ThePictureIsADarkBodyWithLightKeysAndLabels) {

@@ -1,11 +1,10 @@
-// The three remote-related windows drawn at 100 % and 200 % display scaling: written to the
-// test output for a person to look at, and measured so that a doubled display doubles every
-// stroke and letter instead of drawing the small picture into a corner or blurring it.
+// The three remote-related windows drawn at 100 % and 200 % display scaling, measured so that a
+// doubled display doubles every stroke and letter instead of drawing the small picture into a
+// corner or blurring it. (tools/screenshots.sh writes such pictures for a person to look at.)
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QTimer>
@@ -47,21 +46,11 @@ Ink Measure(const QImage& image, QRect area) {
   return ink;
 }
 
-std::string Save(const QImage& image, const std::string& name) {
-  const QString folder = QString(LENVARI_TEST_OUTPUT_DIR) + "/window-pictures";
-  QDir().mkpath(folder);
-  const QString path = folder + "/" + QString::fromStdString(name) + ".png";
-  image.save(path);
-  return path.toStdString();
-}
-
-// Both renderings saved; the dark ink of `area` (in window pixels) grows about four times at
+// The dark ink of `area` (in window pixels) grows about four times at
 // twice the scale (text hinting keeps it from being exact).
 void ExpectScalesCleanly(QWidget& window, const std::string& name, QRect area) {
   const QImage once = Render(window, 1);
   const QImage twice = Render(window, 2);
-  Save(once, name + "-96dpi");
-  Save(twice, name + "-192dpi");
   const Ink small = Measure(once, area);
   const Ink large = Measure(twice, QRect(area.topLeft() * 2, area.size() * 2));
   ASSERT_GT(small.dark, 100) << name;
@@ -97,8 +86,6 @@ TEST(WindowPictures, QuickKeysRemoteHelpAndVirtualRemoteAtOneAndTwoTimesScale) {
   // design, so only the text windows are held to sharp edges here.)
   QImage once = Render(*remote, 1);
   QImage twice = Render(*remote, 2);
-  Save(once, "virtual-remote-96dpi");
-  Save(twice, "virtual-remote-192dpi");
   once.invertPixels();
   twice.invertPixels();
   const QRect rows(10, 170, 218, 330);

@@ -87,7 +87,7 @@ TEST(GalleryPicture, AStoredPresetChangesOnlyItsOwnCellAndLeavesItsSnapshot) {
   const Bitmap gallery = BuildPresetGallery(t.state, t.shapes);
   Canvas chart(1920, 1080);
   SetChartScale(chart, t.state.monitors);
-  t.state.chart.Mode = "WorthDot";
+  t.state.chart.Mode = ChartMode::WorthDot;
   DrawChart(t.state, t.shapes, chart);
   t.state.chart.CurrentMemory = 8;
   const QImage before = gallery.Image().convertToFormat(QImage::Format_RGB32);

@@ -40,7 +40,7 @@ TEST(GalleryVisit, PresetGalleryMovesTheRedFrameAndChoosesOrRestores) {
   GalleryTestFolder t;
   const Bitmap picture = BuildPresetGallery(t.state, t.shapes);
   Canvas chart(1920, 1080);
-  t.state.chart.GalleryMode = "read";
+  t.state.chart.GalleryMode = PresetAction::Recall;
   t.state.chart.CurrentMemory = 1;
   ScriptedVisit visit(chart, {ExtendedKey(keycode::Right), ExtendedKey(keycode::Down), "\r"});
   EXPECT_EQ(PresetGallery(t.state, chart, picture, visit.host), "1");
@@ -57,7 +57,7 @@ TEST(GalleryVisit, PresetGalleryMovesTheRedFrameAndChoosesOrRestores) {
   EXPECT_EQ(chart.Scale().right, t.state.monitors.ChartWidth / 2.0);
 
   // Esc in record mode: "27" and the cell the visit started from.
-  t.state.chart.GalleryMode = "write";
+  t.state.chart.GalleryMode = PresetAction::Store;
   t.state.chart.CurrentMemory = 5;
   ScriptedVisit escaped(chart, {ExtendedKey(keycode::Up), "\x1b"});
   EXPECT_EQ(PresetGallery(t.state, chart, picture, escaped.host), "27");
@@ -81,14 +81,14 @@ TEST(GalleryVisit, ImageGalleryWorksOnTheImageNumberAndIgnoresMemoryKeys) {
   t.state.chart.MouseX = -2000;
   t.state.chart.MouseY = -1000;
   ScriptedVisit visit(chart, {std::string(1, static_cast<char>(207)), "@", "MouseEvent"});
-  EXPECT_EQ(ImageGallery(t.state, chart, picture, "", visit.host), "1");
+  EXPECT_EQ(ImageGallery(t.state, chart, picture, PresetAction::Recall, visit.host), "1");
   EXPECT_EQ(t.state.chart.ImageNum, 1);  // the click in the top-left sixth
   EXPECT_EQ(visit.frames.size(), 4u);
   EXPECT_EQ(BannerPixels(visit.frames[0], 30, 70), 0);
 
   t.state.chart.ImageNum = 4;
   ScriptedVisit record(chart, {"$", "\x1b"});
-  EXPECT_EQ(ImageGallery(t.state, chart, picture, "write", record.host), "27");
+  EXPECT_EQ(ImageGallery(t.state, chart, picture, PresetAction::Store, record.host), "27");
   EXPECT_EQ(t.state.chart.ImageNum, 4);
   EXPECT_GT(BannerPixels(record.frames[0], 30, 70), 1000);
 }

@@ -7,12 +7,11 @@
 #include "gallery/MonitorWindowText.h"
 #include "render/ChartPixels.h"
 #include "render/ChartTestFixtures.h"
-#include "support/ImageCompare.h"
+#include "support/Pixels.h"
 
 namespace lenvari {
 namespace {
 
-using testing::DarkPixels;
 
 const char kCr = '\r';
 
@@ -41,7 +40,7 @@ double MeanGrey(const QImage& image, const QRect& area) {
 TEST(MonitorWindowText, RowsAreSpelledOutForTheModeShown) {
   // Letters: rows up to the first empty piece, picture keys named, blanks kept.
   MonitorWindowText letters =
-      MonitorWindowTextOf("Letter", Rows({"20/40      N C K", "20/30      e b j"}) + kCr + "X");
+      MonitorWindowTextOf(ChartMode::Letter, Rows({"20/40      N C K", "20/30      e b j"}) + kCr + "X");
   ASSERT_EQ(letters.lines.size(), 2u);
   EXPECT_EQ(letters.lines[0], "20/40      N C K");
   EXPECT_EQ(letters.lines[1], "20/30      horse  bird  jeep ");
@@ -50,12 +49,12 @@ TEST(MonitorWindowText, RowsAreSpelledOutForTheModeShown) {
   EXPECT_TRUE(letters.caption.empty());
 
   // Tumbling E and Landolt C: a heading and the directions spelled out.
-  const MonitorWindowText e = MonitorWindowTextOf("TumblingE", Rows({"20/40      U D L R"}));
+  const MonitorWindowText e = MonitorWindowTextOf(ChartMode::TumblingE, Rows({"20/40      U D L R"}));
   EXPECT_EQ(e.heading, " TumblingE ");
   ASSERT_EQ(e.lines.size(), 1u);
   EXPECT_EQ(e.lines[0], "20/40      Up   Dn   Lt   Rt  ");
-  EXPECT_EQ(MonitorWindowTextOf("LandoltC", "").heading, " LandoltC ");
-  EXPECT_TRUE(MonitorWindowTextOf("LandoltC", "").lines.empty());
+  EXPECT_EQ(MonitorWindowTextOf(ChartMode::LandoltC, "").heading, " LandoltC ");
+  EXPECT_TRUE(MonitorWindowTextOf(ChartMode::LandoltC, "").lines.empty());
 
   // Special tests: their caption only, whatever text the last letter chart left.
   const std::pair<const char*, const char*> captions[] = {
@@ -63,7 +62,7 @@ TEST(MonitorWindowText, RowsAreSpelledOutForTheModeShown) {
       {"AstigmaticClockDial", "  Clock Dial "}, {"StrongLight", "  Strong Light "},
       {"Disparity", "  Fix. Disparity "}, {"Image", "  Image "}};
   for (const auto& [mode, caption] : captions) {
-    const MonitorWindowText special = MonitorWindowTextOf(mode, Rows({"20/40      N C K"}));
+    const MonitorWindowText special = MonitorWindowTextOf(ChartModeOf(mode), Rows({"20/40      N C K"}));
     EXPECT_EQ(special.caption, caption) << mode;
     EXPECT_TRUE(special.lines.empty()) << mode;
   }
@@ -134,7 +133,7 @@ TEST(MonitorWindowLayout, RowsGrowTheWindowWithoutChangingTheStoredSize) {
   const std::string six = Rows({"20/40      D S R K N", "20/30      C K Z O H", "20/25      O N R K D",
                                 "20/20      K Z V D C", "20/15      V S H Z O", "20/10      N V O S H"});
   MonitorWindowLayout layout =
-      LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf("Letter", six), measuring);
+      LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf(ChartMode::Letter, six), measuring);
   EXPECT_EQ(layout.height, std::max(h, static_cast<int>(std::ceil(h / 2.0 + line * 9.5))));
   EXPECT_GT(layout.height, h);
   EXPECT_EQ(layout.width, w);
@@ -142,17 +141,17 @@ TEST(MonitorWindowLayout, RowsGrowTheWindowWithoutChangingTheStoredSize) {
 
   // The heading of the tumbling E takes a line more; a special test and an empty text keep
   // the stored size.
-  layout = LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf("TumblingE", six), measuring);
+  layout = LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf(ChartMode::TumblingE, six), measuring);
   EXPECT_EQ(layout.height, static_cast<int>(std::ceil(h / 2.0 + line * 10.5)));
   for (const char* mode : {"WorthDot", "Letter"}) {
-    layout = LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf(mode, mode[0] == 'W' ? six : ""),
+    layout = LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf(ChartModeOf(mode), mode[0] == 'W' ? six : ""),
                                  measuring);
     EXPECT_EQ(layout.height, h) << mode;
     EXPECT_EQ(layout.width, w) << mode;
   }
   // A long row widens it.
   const std::string wide = Rows({"20/400     horse bird jeep hand cake phone horse"});
-  layout = LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf("Letter", wide), measuring);
+  layout = LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf(ChartMode::Letter, wide), measuring);
   EXPECT_GT(layout.width, w);
 }
 
@@ -168,7 +167,6 @@ TEST(MonitorWindowDrawing, ThumbnailIsACopyOfThePatientDisplay) {
   const MonitorWindowLayout layout = LayOutMonitorWindow(s, state.monitors, text, measuring);
   Canvas canvas(layout.width, layout.height);
   const std::vector<std::string> printed = DrawMonitorWindow(layout, text, frame.get(), canvas);
-  testing::SaveFrame(canvas, "monitor-window-thumbnail");
 
   ASSERT_EQ(printed.size(), text.lines.size());
   EXPECT_EQ(printed[0].substr(0, 7), "  20/40");

@@ -4,7 +4,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 
-#include "platform/QtConsoleHost.h"
+#include "platform/qt/QtConsoleHost.h"
 
 namespace lenvari {
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "platform/DialogFit.h"
+#include "platform/qt/DialogFit.h"
 
 namespace lenvari {
 

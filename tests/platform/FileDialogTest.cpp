@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/FileDialog.h"
-#include "platform/ModalAnswers.h"
+#include "platform/qt/FileDialog.h"
+#include "platform/qt/ModalAnswers.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {

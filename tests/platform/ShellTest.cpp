@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/Shell.h"
+#include "platform/qt/Shell.h"
 
 namespace lenvari {
 namespace {

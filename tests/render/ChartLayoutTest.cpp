@@ -98,10 +98,10 @@ TEST(ContrastLadder, TwentyFiveStopsAtItsRungAndTheToggleSwapsBlack) {
 }
 
 TEST(RandomLetters, PoolsFollowModeAndFileName) {
-  EXPECT_EQ(RandomPoolFor("Letter", "ETDRS Standard", ""), "NCKSODRHVZDVK");
-  EXPECT_EQ(RandomPoolFor("Pictures", "Pictures", ""), "ejhbcp");
-  EXPECT_EQ(RandomPoolFor("Letter", "Numbers", ""), "23456789");
-  EXPECT_EQ(RandomPoolFor("Arrow", "ETDRS Standard", "HOTV"), "HOTV");
+  EXPECT_EQ(RandomPoolFor(ChartMode::Letter, "ETDRS Standard", ""), "NCKSODRHVZDVK");
+  EXPECT_EQ(RandomPoolFor(ChartMode::Pictures, "Pictures", ""), "ejhbcp");
+  EXPECT_EQ(RandomPoolFor(ChartMode::Letter, "Numbers", ""), "23456789");
+  EXPECT_EQ(RandomPoolFor(ChartMode::Arrow, "ETDRS Standard", "HOTV"), "HOTV");
 }
 
 TEST(RandomLetters, RepeatRuleAndTermination) {

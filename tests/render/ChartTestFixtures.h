@@ -26,7 +26,7 @@ inline State MakeChartState(int screenWidth = 1920, int screenHeight = 1080, int
   for (int f = 0; f <= kLetterSetFiles; ++f) FillBuiltInLetterSet(state.letters, f);
   FillBuiltInPresets(state.presets);
   state.chart.CurrentMemory = 1;
-  MemoryPreset(state, "read", state.chart.CurrentMemory);
+  MemoryPreset(state, PresetAction::Recall, state.chart.CurrentMemory);
   state.chart.ShowMemoryNumber = 0;  // as after the next input
   state.chart.ImageNum = 1;
   return state;

@@ -93,7 +93,7 @@ DigitFrame RenderDigit(const std::string& key, double size, bool smooth) {
   std::string drawn = key;
   int lastDirection = 0;
   std::mt19937 random(1);
-  DrawOptotype(canvas, testing::Shapes(), drawn, kBlack, cx, cy, size, 1, "", lastDirection,
+  DrawOptotype(canvas, testing::Shapes(), drawn, kBlack, cx, cy, size, 1, ChartMode::Other, lastDirection,
                random);
   DigitFrame frame{canvas.Image().copy(), {}};
   const GlyphKey* entry = testing::Shapes().FindKey(key);

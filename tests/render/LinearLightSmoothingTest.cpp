@@ -107,7 +107,8 @@ TEST(LinearLightSmoothing, BarsAndLetterStrokesKeepTheirWidthInLightForEveryColo
       std::string key = "L";
       int direction = 0;
       std::mt19937 random(1);
-      DrawOptotype(canvas, testing::Shapes(), key, pair.ink, x + 2.5 * w, 60, w, 1, "", direction, random);
+      DrawOptotype(canvas, testing::Shapes(), key, pair.ink, x + 2.5 * w, 60, w, 1, ChartMode::Other, direction,
+                   random);
       return canvas.Image().copy();
     }, &where);
     EXPECT_LT(letters, 0.02) << pair.name << ", letter stroke " << where;

@@ -109,7 +109,7 @@ TEST(OptotypeGlyphTest, CountersStayEmptyAndOpeningsOpen) {
 // Pixels of `a` that differ from `b` at the same place and at each neighbour: the aliased
 // rasteriser may put an edge one pixel either way when a shape is turned over, so only
 // differences beyond that count.
-int DifferingPixels(const QImage& a, const QImage& b) {
+int DifferingBeyondAPixel(const QImage& a, const QImage& b) {
   auto black = [](const QImage& image, int x, int y) {
     x = std::clamp(x, 0, image.width() - 1);
     y = std::clamp(y, 0, image.height() - 1);
@@ -132,7 +132,7 @@ int DifferingPixels(const QImage& a, const QImage& b) {
 TEST(OptotypeGlyphTest, WIsMUpsideDownAndNineIsSixTurned) {
   const GlyphImage m = RenderGlyph("M", 200);
   const GlyphImage w = RenderGlyph("W", 200);
-  EXPECT_EQ(DifferingPixels(w.image, m.image.mirrored(false, true)), 0);
+  EXPECT_EQ(DifferingBeyondAPixel(w.image, m.image.mirrored(false, true)), 0);
   // W's middle V reaches the top edge at x = 0 and ends below at y = -68.
   EXPECT_TRUE(w.BlackAt(0, -480));
   EXPECT_TRUE(w.BlackAt(0, -100));
@@ -140,7 +140,7 @@ TEST(OptotypeGlyphTest, WIsMUpsideDownAndNineIsSixTurned) {
 
   const GlyphImage six = RenderGlyph("6", 200);
   const GlyphImage nine = RenderGlyph("9", 200);
-  EXPECT_EQ(DifferingPixels(nine.image, six.image.mirrored(true, true)), 0);
+  EXPECT_EQ(DifferingBeyondAPixel(nine.image, six.image.mirrored(true, true)), 0);
 }
 
 TEST(OptotypeGlyphTest, MirroredRoomFlipsTheAsymmetricGlyphsOnly) {
@@ -149,10 +149,10 @@ TEST(OptotypeGlyphTest, MirroredRoomFlipsTheAsymmetricGlyphsOnly) {
     const GlyphImage mirrored = RenderGlyph(entry.key, 40, -1);
     ASSERT_GT(direct.InkCount(), 0) << entry.key;
     if (entry.mirrored) {
-      EXPECT_EQ(DifferingPixels(mirrored.image, direct.image.mirrored(true, false)), 0)
+      EXPECT_EQ(DifferingBeyondAPixel(mirrored.image, direct.image.mirrored(true, false)), 0)
           << entry.key;
     } else {
-      EXPECT_EQ(DifferingPixels(mirrored.image, direct.image), 0) << entry.key;
+      EXPECT_EQ(DifferingBeyondAPixel(mirrored.image, direct.image), 0) << entry.key;
     }
   }
   // Q's tail is drawn at the lower right in direct view.
@@ -167,7 +167,7 @@ TEST(OptotypeGlyphTest, MirroredRoomFlipsTheAsymmetricGlyphsOnly) {
 TEST(OptotypeGlyphTest, KeysOutsideTheTableDrawNothingAndStayUnchanged) {
   for (std::string key : {"x", " ", "w", "", "a", "Ariel", "CC", "simple1"}) {
     const std::string before = key;
-    const GlyphImage image = testing::RenderGlyph(key, 40, 1, "TumblingE");
+    const GlyphImage image = testing::RenderGlyph(key, 40, 1, ChartMode::TumblingE);
     EXPECT_EQ(image.InkCount(), 0) << before;
     EXPECT_EQ(key, before);
   }
@@ -207,7 +207,7 @@ TEST(OptotypeOrientationTest, LandoltGapIsOneFifthOfTheRingInEveryDirection) {
     for (int i = 0; i < 24; ++i) {
       std::string key = "C";
       const GlyphImage ring =
-          RenderGlyph(key, 200, mirror, "LandoltC", &lastDirection, &random);
+          RenderGlyph(key, 200, mirror, ChartMode::LandoltC, &lastDirection, &random);
       seenKeys.insert(key);
       const GlyphImage::Box box = ring.Ink();
       // 1000 units across; 990 on the gap's axis, where the gap cuts the outer circle.
@@ -240,7 +240,7 @@ TEST(OptotypeOrientationTest, TumblingEOpensTowardsTheDirectionItReports) {
     std::set<std::string> seenKeys;
     for (int i = 0; i < 16; ++i) {
       std::string key = "E";
-      const GlyphImage e = RenderGlyph(key, 200, mirror, "TumblingE", &lastDirection, &random);
+      const GlyphImage e = RenderGlyph(key, 200, mirror, ChartMode::TumblingE, &lastDirection, &random);
       seenKeys.insert(key);
       // Between two prongs on the open side; the stem on the other. In a mirrored room an E
       // opening to the left on the screen is the patient's "R".
@@ -265,8 +265,9 @@ TEST(OptotypeOrientationTest, SuccessiveRandomOrientationsNeverRepeat) {
     Canvas canvas(4, 4);
     for (int i = 0; i < count; ++i) {
       std::string key = i % 3 == 0 ? "C" : "E";
-      const std::string mode =
-          !letterMode.empty() ? letterMode : key == "C" ? "LandoltC" : "TumblingE";
+      const ChartMode mode = !letterMode.empty()   ? ChartModeOf(letterMode)
+                             : key == "C"          ? ChartMode::LandoltC
+                                                   : ChartMode::TumblingE;
       DrawOptotype(canvas, testing::Shapes(), key, kBlack, 0, 0, 20, i % 2 ? 1 : -1, mode, last,
                    random);
       if (letterMode.empty()) EXPECT_EQ(std::string(1, "LURD"[last - 1]), key);

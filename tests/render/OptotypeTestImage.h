@@ -72,7 +72,7 @@ struct GlyphImage {
 
 // Draws `key` centred at the origin of a square window of `halfUnits` each way.
 inline GlyphImage RenderGlyph(std::string& key, double size, int mirror = 1,
-                              const std::string& mode = "", int* lastDirection = nullptr,
+                              ChartMode mode = ChartMode::Other, int* lastDirection = nullptr,
                               std::mt19937* random = nullptr, double halfUnits = 0) {
   GlyphImage result;
   result.half = halfUnits > 0 ? halfUnits : 5 * size * 1.5;

@@ -58,7 +58,7 @@ TEST(SizeReadout, RowsAndBestAcuityFollowTheCalibration) {
   state.monitors.MasterScaleY[1] = 500;
   EXPECT_LT(BestMeasurableDenominator(state), best);
 
-  state.chart.Mode = "WorthDot";
+  state.chart.Mode = ChartMode::WorthDot;
   EXPECT_TRUE(RowReadouts(state).empty());
 }
 

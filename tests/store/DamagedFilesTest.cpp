@@ -5,6 +5,7 @@
 #include "store/LetterSetFiles.h"
 #include "store/MonitorDataFile.h"
 #include "store/PresetFile.h"
+#include "app/MonitorCountCheck.h"
 
 namespace lenvari {
 namespace {
@@ -74,7 +75,7 @@ TEST_F(DamagedFiles, FilesWithoutCarriageReturnsReadTheSame) {
   state.monitors.MasterScaleX[1] = 987;
   int n = 9;
   state.chart.JustOneLetter = "Z";
-  MemoryPreset(state, "write", n);
+  MemoryPreset(state, PresetAction::Store, n);
   state.letters.LetterLines[3][1][15] = "EXTRA";
   SaveLetterSets(state.letters, folder);
   State withCrLf = Start();
@@ -97,10 +98,10 @@ TEST_F(DamagedFiles, TruncatedPresetFileKeepsThePresetsItHolds) {
   state.letters.LetterSize[state.chart.LetterSetFileNum][0] = 12.5f;
   state.chart.SizeNow = 0;
   int three = 3;
-  MemoryPreset(state, "write", three);
+  MemoryPreset(state, PresetAction::Store, three);
   state.chart.SizeNow = 2;
   int thirty = 30;
-  MemoryPreset(state, "write", thirty);
+  MemoryPreset(state, PresetAction::Store, thirty);
   const std::string whole = FileText(folder, "1presets.cfg");
   // Cut inside preset 30, after its 10th line.
   size_t cut = 0;

@@ -12,6 +12,7 @@
 
 #include "platform/ConsoleHost.h"
 #include "store/ExportArchive.h"
+#include "app/ExportCommand.h"
 
 namespace lenvari {
 namespace {

@@ -29,7 +29,7 @@ TEST_F(FirstStart, CreatesExactlyTheFilesOfAnEmptyFolder) {
 
   // The chart shows built-in preset 1: size 6 of "ETDRS Standard", all rows and columns.
   EXPECT_EQ(state.chart.SizeNow, 6);
-  EXPECT_EQ(state.chart.Mode, "Letter");
+  EXPECT_EQ(state.chart.Mode, ChartMode::Letter);
   EXPECT_EQ(state.chart.LetterSetFileNum, 6);
   EXPECT_EQ(state.letters.LetterSetName[6], "ETDRS Standard");
   EXPECT_EQ(state.chart.HShutter, 999);

@@ -12,10 +12,11 @@ namespace {
 
 TEST(FuzzFindings, TimerDelayIsUsedAsTheFileCanHoldIt) {
   // "###.#" holds tenths: 0.51 s ran as 0.51 s, was saved as "  0.5" beside " 0.51 " for the
-  // other key, and the next start ran 0.5 s.
+  // other key, and the next start ran 0.5 s. Out of range it is clamped to 0.1 .. 999.9 s.
   for (const auto& [given, used, line] :
        {std::tuple{".51", 0.5f, "  0.5"}, {"2.25", 2.2f, "  2.2"}, {"2.26", 2.3f, "  2.3"},
-        {"0.04", 0.1f, "  0.1"}, {"1e9", 999.9f, "999.9"}}) {
+        {"12.5", 12.5f, " 12.5"}, {"0.04", 0.1f, "  0.1"}, {"0.01", 0.1f, "  0.1"},
+        {"-3", 0.1f, "  0.1"}, {"1500", 999.9f, "999.9"}, {"1e9", 999.9f, "999.9"}}) {
     State state;
     state.monitors.CurrentMonitor = 1;
     ReadSettingsText(state.settings, state.monitors, 1,

@@ -81,7 +81,7 @@ class MutatedFiles : public testing::Test {
     state.monitors.MonitorRect[2] = {0, -1280, -20, 0, 1004};
     state.settings.MonitorWindowX[1] = -900;
     int n = 36;
-    MemoryPreset(state, "write", n);
+    MemoryPreset(state, PresetAction::Store, n);
     for (const std::string& name : FileNames(folder)) files_[name] = FileText(folder, name);
   }
 

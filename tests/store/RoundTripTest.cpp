@@ -4,7 +4,7 @@
 
 #include "StoreTestFolder.h"
 #include "store/FieldReader.h"
-#include "store/LetterLineEditor.h"
+#include "app/LetterLineEditor.h"
 #include "store/PresetFile.h"
 
 namespace lenvari {
@@ -16,7 +16,7 @@ TEST_F(StoreRestart, StoredPresetWithCustomSizeRecallsExactly) {
   State state = Start();
   ChartState& c = state.chart;
   c.SizeNow = 0;
-  c.Mode = "Image";
+  c.Mode = ChartMode::Image;
   c.LetterSet = 2;
   c.Grad = 0;
   c.RG = 1;
@@ -33,7 +33,8 @@ TEST_F(StoreRestart, StoredPresetWithCustomSizeRecallsExactly) {
   state.settings.MaxVShutter[1] = 6;
   int n = 5;
   std::string fileWhenDrawn;
-  MemoryPreset(state, "write", n, [&] { fileWhenDrawn = FileText(folder, "1presets.cfg"); });
+  MemoryPreset(state, PresetAction::Store, n,
+               [&] { fileWhenDrawn = FileText(folder, "1presets.cfg"); });
   // The thumbnail step comes after the save, so it sees the stored preset on disk.
   EXPECT_NE(fileWhenDrawn.find(" 0\r\nImage\r\n 2\r\n 0\r\n 1\r\n 3\r\n 999\r\n 1\r\nK\r\n 12.5\r\n"
                                " 90\r\n 100\r\n 4\r\n 6\r\n 0\r\n 17\r\n"),
@@ -42,7 +43,7 @@ TEST_F(StoreRestart, StoredPresetWithCustomSizeRecallsExactly) {
   State again = Start();
   int five = 5;
   again.chart.ImageNum = 1;
-  MemoryPreset(again, "read", five);
+  MemoryPreset(again, PresetAction::Recall, five);
   const auto fields = [](const ChartState& x) {
     return std::tie(x.SizeNow, x.Mode, x.LetterSet, x.Grad, x.RG, x.HShutter, x.VShutter,
                     x.Mask, x.JustOneLetter, x.LetterSetFileNum, x.Foreground, x.Background,
@@ -50,6 +51,17 @@ TEST_F(StoreRestart, StoredPresetWithCustomSizeRecallsExactly) {
   };
   EXPECT_EQ(fields(again.chart), fields(c));
   EXPECT_EQ(again.letters.LetterSize[4][0], 12.5f);
+
+  // A mode word this program does not know (a preset written by hand) is stored back as it
+  // was read, and the chart draws letters for it.
+  again.presets.PresetTable[6][1] = "Hand Made";
+  int six = 6;
+  MemoryPreset(again, PresetAction::Recall, six);
+  EXPECT_EQ(again.chart.Mode, ChartMode::Other);
+  EXPECT_FALSE(IsSpecialTargetMode(again.chart.Mode));
+  again.presets.PresetTable[6][1] = "";
+  MemoryPreset(again, PresetAction::Store, six);
+  EXPECT_EQ(again.presets.PresetTable[6][1], "Hand Made");
 }
 
 TEST_F(StoreRestart, RecallFollowsThePresetRules) {
@@ -57,7 +69,7 @@ TEST_F(StoreRestart, RecallFollowsThePresetRules) {
   state.chart.ImageNum = 9;
   state.chart.ShowMemoryNumber = 0;
   int n = 2;
-  MemoryPreset(state, "read", n);
+  MemoryPreset(state, PresetAction::Recall, n);
   EXPECT_EQ(state.chart.SizeNow, 7);
   EXPECT_EQ(state.chart.LetterSetFileNum, 7);
   EXPECT_EQ(state.chart.ImageNum, 9);  // not an "Image" preset: the image stays
@@ -65,22 +77,20 @@ TEST_F(StoreRestart, RecallFollowsThePresetRules) {
 
   for (int outside : {0, 37, -5}) {
     state.chart.CurrentMemory = outside;
-    MemoryPreset(state, "read", state.chart.CurrentMemory);
+    MemoryPreset(state, PresetAction::Recall, state.chart.CurrentMemory);
     EXPECT_EQ(state.chart.CurrentMemory, 1);
     EXPECT_EQ(state.chart.SizeNow, 6);
   }
   int bogus = 40;
-  state.chart.SizeNow = 3;
-  MemoryPreset(state, "recall", bogus);
+  MemoryPreset(state, PresetAction::Recall, bogus);
   EXPECT_EQ(bogus, 1);
-  EXPECT_EQ(state.chart.SizeNow, 3);
 
   // Text where a number belongs recalls as 0; rounding is to even.
   state.presets.PresetTable[7][0] = "x12";
   state.presets.PresetTable[7][5] = " 2.5";
   state.presets.PresetTable[7][12] = "77";  // a file number the tables do not have
   int seven = 7;
-  MemoryPreset(state, "read", seven);
+  MemoryPreset(state, PresetAction::Recall, seven);
   EXPECT_EQ(state.chart.SizeNow, 0);
   EXPECT_EQ(state.chart.HShutter, 2);
   EXPECT_EQ(state.chart.LetterSetFileNum, 77);
@@ -90,15 +100,15 @@ TEST_F(StoreRestart, TemporaryCopyRestoresTheCustomSizeIntoTheFileCurrentBeforeI
   State state = Start();
   state.chart.LetterSetFileNum = 4;
   state.letters.LetterSize[4][0] = 33.5f;
-  state.chart.Mode = "Letter";
+  state.chart.Mode = ChartMode::Letter;
   state.chart.SizeNow = 5;
   state.chart.ShowMemoryNumber = 0;
-  TempStateCopy(state, "TWrite");
-  state.chart.Mode = "AstigmaticClockDial";
+  TempStateCopy(state, TempCopy::Save);
+  state.chart.Mode = ChartMode::AstigmaticClockDial;
   state.chart.SizeNow = 1;
   state.chart.LetterSetFileNum = 6;
-  TempStateCopy(state, "TRead");
-  EXPECT_EQ(state.chart.Mode, "Letter");
+  TempStateCopy(state, TempCopy::Restore);
+  EXPECT_EQ(state.chart.Mode, ChartMode::Letter);
   EXPECT_EQ(state.chart.SizeNow, 5);
   EXPECT_EQ(state.chart.LetterSetFileNum, 4);
   EXPECT_EQ(state.letters.LetterSize[6][0], 33.5f);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "store/DataFolder.h"
+#include "store/MonitorNumbering.h"
 #include "store/ScreenIdentity.h"
 #include "support/ProgramRun.h"
 
@@ -95,6 +96,35 @@ TEST(ScreenIdentity, RememberedPerMonitorInAFileOfItsOwn) {
   EXPECT_EQ(back[3].heightPx, 1080);
   EXPECT_EQ(ScreenChangeText(back[1], calibrated[1]), "");
   EXPECT_FALSE(LoadScreenIdentities(FreshFolder("empty"))[1].known);
+}
+
+}  // namespace lenvari
+
+namespace lenvari {
+
+// Monitors listed in another order than at their calibration keep their numbers; monitors that
+// cannot be told apart, new ones and ones without a name fill the free numbers in order.
+TEST(ScreenIdentity, AMonitorKeepsTheNumberItWasCalibratedAsInAnyOrder) {
+  const ScreenRecord patient = Screen("LEN", "P24", "A1"), examiner = Screen("DEL", "U19", "B2");
+  const ScreenRecord unnamed = Screen("", "", ""), twin = Screen("DEL", "U19", "B2");
+  using Numbers = std::vector<int>;
+  EXPECT_EQ(NumberMonitors({examiner, patient}, {patient, examiner}), (Numbers{2, 1}));
+  EXPECT_EQ(NumberMonitors({patient, examiner}, {patient, examiner}), (Numbers{1, 2}));
+  // Only the patient monitor was remembered, as number 2.
+  EXPECT_EQ(NumberMonitors({patient, examiner}, {ScreenRecord{}, patient}), (Numbers{2, 1}));
+  // Remembered as 3, but only two are present: the number is out of reach.
+  EXPECT_EQ(NumberMonitors({patient, examiner}, {unnamed, unnamed, patient}), (Numbers{1, 2}));
+  // Two present monitors with one identity, or two remembered ones: the order stays.
+  EXPECT_EQ(NumberMonitors({examiner, twin, patient}, {patient, examiner, twin}),
+            (Numbers{2, 3, 1}));
+  EXPECT_EQ(NumberMonitors({examiner, patient}, {examiner, twin}), (Numbers{1, 2}));
+  // Monitors without a name never take a remembered number away.
+  EXPECT_EQ(NumberMonitors({unnamed, patient}, {unnamed, patient}), (Numbers{1, 2}));
+  EXPECT_EQ(NumberMonitors({unnamed, unnamed}, {}), (Numbers{1, 2}));
+  // A record that was never known counts as none.
+  ScreenRecord forgotten = patient;
+  forgotten.known = false;
+  EXPECT_EQ(NumberMonitors({examiner, patient}, {forgotten, examiner}), (Numbers{2, 1}));
 }
 
 }  // namespace lenvari

@@ -17,6 +17,7 @@
 #include "store/MemoryPresets.h"
 #include "store/SettingsFiles.h"
 #include "store/State.h"
+#include "app/MonitorCountCheck.h"
 
 namespace lenvari {
 
@@ -39,7 +40,7 @@ inline void StartUp(State& state, ConsoleHost& host) {
   CheckMonitorCount(state.monitors, host);
   state.chart.CurrentMemory = 1;
   LoadLetterSets(state.letters, state.chart, state.DataPath);
-  MemoryPreset(state, "read", state.chart.CurrentMemory);
+  MemoryPreset(state, PresetAction::Recall, state.chart.CurrentMemory);
 }
 
 inline std::string FileText(const std::string& folder, const std::string& name) {

@@ -75,16 +75,4 @@ std::string StartedFolder(const std::string& screens, int currentMonitor) {
   return request.dataDir;
 }
 
-int BlackRunHeight(const QImage& image) {
-  const int x = image.width() / 2;
-  int top = -1, bottom = -1;
-  for (int y = 0; y < image.height(); ++y) {
-    if (qGray(image.pixel(x, y)) < 128) {
-      if (top < 0) top = y;
-      bottom = y;
-    }
-  }
-  return top < 0 ? 0 : bottom - top + 1;
-}
-
 }  // namespace lenvari

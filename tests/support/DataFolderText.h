@@ -34,7 +34,4 @@ std::string MonitorDataText(int current, const std::vector<std::array<int, 4>>& 
 // A fresh data folder as the first start leaves it on the monitors of a screen file.
 std::string StartedFolder(const std::string& screens = "one-monitor.json", int currentMonitor = 1);
 
-// Height of the dark run in the middle column (the calibration square).
-int BlackRunHeight(const QImage& image);
-
 }  // namespace lenvari

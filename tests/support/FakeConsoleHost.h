@@ -54,7 +54,11 @@ class FakeConsoleHost : public ConsoleHost {
       messageAnswers.pop_front();
       return answer;
     }
-    return (style & 0x0F) == kMbYesNo ? kIdYes : kIdOk;
+    // Unanswered, a box takes its default button, as Enter would: the second with kMbDefButton2.
+    const bool second = (style & kMbDefButton2) != 0;
+    if ((style & 0x0F) == kMbYesNo) return second ? kIdNo : kIdYes;
+    if ((style & 0x0F) == kMbOkCancel) return second ? kIdCancel : kIdOk;
+    return kIdOk;
   }
   int ConsoleChoice(const std::string& message, const std::string& title,
                     const std::vector<std::string>&) override {

@@ -8,10 +8,12 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 
 #ifndef _WIN32
@@ -145,6 +147,15 @@ ProgramRunResult RunProgram(const ProgramRunRequest& request) {
   return result;
 }
 
+void ExpectUnwritableRecordEndsRun(ProgramRunRequest request, const std::string& record) {
+  request.framesDir = FreshFolder("unwritable-" + record);
+  std::filesystem::create_directories(request.framesDir + "/" + record + ".json");
+  const ProgramRunResult run = RunProgram(request);
+  EXPECT_EQ(run.exitCode, 3) << record;
+  EXPECT_NE(run.errors.find("--frames: " + request.framesDir + "/" + record), std::string::npos)
+      << run.errors;
+}
+
 ProgramRunResult RunWell(const ProgramRunRequest& request) {
   ProgramRunResult run = RunProgram(request);
   EXPECT_TRUE(run.finished) << request.keys;
@@ -170,6 +181,37 @@ void ExpectFrame(const ProgramRunResult& run, int n, const FrameFields& expected
 
 bool Printed(const ProgramRunResult& run, const std::string& text) {
   return run.output.find(text) != std::string::npos;
+}
+
+LiveProgram::LiveProgram(QProcessEnvironment environment, const std::string& dataDir,
+                         const QStringList& arguments) {
+  environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+  process.setProcessEnvironment(environment);
+  process.start(LENVARI_MAIN_PATH, QStringList{"--data-dir", QString::fromStdString(dataDir)} + arguments);
+}
+
+LiveProgram::~LiveProgram() {
+  if (!process.waitForFinished(endWithinMs)) Stop();
+}
+
+bool LiveProgram::Said(const QString& text) {
+  process.waitForReadyRead(50);
+  seen += QString::fromLocal8Bit(process.readAllStandardOutput());
+  return seen.contains(text);
+}
+
+void LiveProgram::Stop() {
+  process.kill();
+  process.waitForFinished();
+}
+
+bool WaitFor(const std::function<bool()>& ready, int seconds) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  while (!ready()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    QThread::msleep(100);
+  }
+  return true;
 }
 
 }  // namespace lenvari

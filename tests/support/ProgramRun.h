@@ -5,7 +5,10 @@
 #include <QImage>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QProcess>
+#include <QProcessEnvironment>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -65,6 +68,10 @@ ProgramRunResult RunProgram(const ProgramRunRequest& request);
 // The same, checking that the program ended by itself with exit code 0.
 ProgramRunResult RunWell(const ProgramRunRequest& request);
 
+// Runs `request` with a folder standing where its --frames record `record` ("monitor-0001")
+// would write its JSON, and checks that the run ends with the frames failure code naming it.
+void ExpectUnwritableRecordEndsRun(ProgramRunRequest request, const std::string& record);
+
 // A run of `keys` on `dataDir` (a fresh folder when empty), answering its boxes with `answers`
 // when given (with none given the program is told of no answers at all).
 ProgramRunRequest ScriptRequest(const std::string& keys, const std::string& dataDir = "",
@@ -75,5 +82,26 @@ using FrameFields = std::vector<std::pair<const char*, QJsonValue>>;
 void ExpectFrame(const ProgramRunResult& run, int n, const FrameFields& expected);
 
 bool Printed(const ProgramRunResult& run, const std::string& text);
+
+// The program started beside the test on a window system of the test's own (an X server, a
+// Wayland desk) with `environment`, left running while the test looks at its windows. It may end
+// by itself within `endWithinMs` of going out of scope; after that it is killed.
+struct LiveProgram {
+  QProcess process;
+  QString seen;  // standard output so far
+  int endWithinMs = 20000;
+  LiveProgram(QProcessEnvironment environment, const std::string& dataDir,
+              const QStringList& arguments = {});
+  ~LiveProgram();
+  LiveProgram(const LiveProgram&) = delete;
+  LiveProgram& operator=(const LiveProgram&) = delete;
+  // Whether its standard output so far holds `text`.
+  bool Said(const QString& text);
+  void Stop();
+};
+
+// Polls `ready` until it holds (true) or `seconds` have passed (false): for a program running
+// beside the test.
+bool WaitFor(const std::function<bool()>& ready, int seconds);
 
 }  // namespace lenvari

@@ -83,11 +83,18 @@ XServer::~XServer() {
   }
 }
 
+QProcessEnvironment XServer::Environment(const QStringList& variables) const {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const QString& variable : variables)
+    environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+  environment.insert("QT_QPA_PLATFORM", "xcb");
+  environment.insert("DISPLAY", display_);
+  return environment;
+}
+
 QString XServer::Tool(const QString& program, const QStringList& arguments) const {
   QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("DISPLAY", display_);
-  process.setProcessEnvironment(environment);
+  process.setProcessEnvironment(Environment());
   process.start(program, arguments);
   process.waitForFinished(20000);
   return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
@@ -113,10 +120,10 @@ QString XServer::Name(const QString& id) const {
   return name;
 }
 
-XWindow XServer::Geometry(const QString& id) const {
+XWindow WindowInfo(const QString& id, const QString& xwininfoOutput) {
   XWindow info;
   info.id = id;
-  for (const QString& line : Tool("xwininfo", {"-id", id}).split('\n')) {
+  for (const QString& line : xwininfoOutput.split('\n')) {
     const int value = line.section(':', 1).trimmed().toInt();
     if (line.contains("Absolute upper-left X")) info.x = value;
     if (line.contains("Absolute upper-left Y")) info.y = value;
@@ -125,6 +132,8 @@ XWindow XServer::Geometry(const QString& id) const {
   }
   return info;
 }
+
+XWindow XServer::Geometry(const QString& id) const { return WindowInfo(id, Tool("xwininfo", {"-id", id})); }
 
 std::optional<XWindow> XServer::Window(const QString& name) const {
   for (const QString& id : Stacking())

@@ -3,6 +3,7 @@
 // object goes. Tests that need one skip where it cannot start.
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,9 @@ struct XWindow {
   QString id;
   int x = 0, y = 0, width = 0, height = 0;
 };
+
+// The place and size xwininfo reports for window `id`.
+XWindow WindowInfo(const QString& id, const QString& xwininfoOutput);
 
 class XServer {
  public:
@@ -31,6 +35,8 @@ class XServer {
   const QString& problem() const { return problem_; }
   const QString& display() const { return display_; }
 
+  // The test's environment with this display, the X11 platform and `variables` ("NAME=value").
+  QProcessEnvironment Environment(const QStringList& variables = {}) const;
   // Runs an X tool on this display and returns its standard output.
   QString Tool(const QString& program, const QStringList& arguments) const;
   void Screenshot(const QString& path) const;

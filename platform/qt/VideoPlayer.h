@@ -27,7 +27,6 @@ class VideoScreen {
             CanvasWindow* covered, std::string& error);
   void Stop();
 
-  bool Playing() const;
   int FramesShown() const;
   // Where the window system put the window, device pixels: left, top, width, height.
   void ActualGeometry(int& left, int& top, int& width, int& height) const;
@@ -55,8 +54,6 @@ class ChildProgram {
   // Asks the program to end, and ends it after `graceMilliseconds` if it has not.
   void End(int graceMilliseconds = 1500);
   bool Running() const;
-  // The process id while it runs, else 0.
-  long long ProcessId() const;
 
  private:
   struct Impl;

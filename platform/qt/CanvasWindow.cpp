@@ -1,4 +1,4 @@
-#include "platform/CanvasWindow.h"
+#include "platform/qt/CanvasWindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

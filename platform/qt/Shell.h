@@ -24,14 +24,8 @@ bool StartProcess(const std::string& program, const std::vector<std::string>& ar
 // folder without a trailing separator, or "" when cancelled.
 std::string ChooseFolder(const std::string& title, const std::string& startFolder);
 
-// The chooser for one existing file. `filter` is either Qt's form
-// ("Video Files (*.mp4 *.avi);;All Files (*)") or pairs of description and patterns separated
-// by "|" ("Video Files (*.MP4, *.AVI)|*.MP4;*.AVI|"); patterns match without regard to letter
-// case. `start` is a folder, or a file path whose file is preselected. Returns the full path
-// of the chosen file, or "" when cancelled.
-std::string ChooseOpenFile(const std::string& title, const std::string& filter,
-                           const std::string& start);
-
+// A file chooser's filter: either Qt's form ("Video Files (*.mp4 *.avi);;All Files (*)") or
+// pairs of description and patterns separated by "|" ("Video Files (*.MP4, *.AVI)|*.MP4;*.AVI|").
 // The filter pairs of the "|" form in Qt's form; Qt's form is returned as it is.
 std::string QtFileFilter(const std::string& filter);
 

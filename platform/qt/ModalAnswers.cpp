@@ -1,4 +1,4 @@
-#include "platform/ModalAnswers.h"
+#include "platform/qt/ModalAnswers.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,8 @@
-#include "platform/QtConsoleHost.h"
+#include "platform/qt/QtConsoleHost.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -24,11 +25,12 @@
 
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <map>
 
-#include "platform/ColumnMenu.h"
+#include "platform/qt/ColumnMenu.h"
 #include "platform/DesktopPixels.h"
-#include "platform/DialogFit.h"
+#include "platform/qt/DialogFit.h"
 #include "platform/KeyQueue.h"
 #include "platform/KeyTranslation.h"
 #include "platform/MenuDefinitionText.h"
@@ -112,7 +114,12 @@ int TitleWidth(const QWidget* window) {
   return QFontMetrics(font).horizontalAdvance(window->windowTitle()) + kTitleAllowance;
 }
 
-constexpr int kLeaveFullScreenWaitMs = 800;
+// Bounds of the waits for a Wayland compositor around a question over the full-screen chart;
+// each normally ends within a frame or two.
+constexpr int kChartMappedWaitMs = 5000;
+constexpr int kFullScreenReportWaitMs = 1000;
+constexpr int kLeaveConfirmWaitMs = 3000;
+constexpr int kStaysOutMs = 300;
 
 // Places every modal window of the program as it is first shown. A message box computes its
 // size while it is being shown, so until it is first painted a change of size centres it again.
@@ -164,6 +171,8 @@ class ModalPlacer : public QObject {
         if (closed && !event->spontaneous())
           QTimer::singleShot(0, this, [this] {
             if (QApplication::activeModalWidget()) return;
+            QObject::disconnect(stayOut_);
+            stayOut_ = {};
             if (left_ && left_->windowHandle())
               left_->windowHandle()->setWindowStates(left_->windowHandle()->windowStates() |
                                                      Qt::WindowFullScreen);
@@ -183,27 +192,73 @@ class ModalPlacer : public QObject {
   // window urgent: the keys would go on to the chart the question blocks. With one monitor the
   // full-screen window the question stands above leaves full screen until the last question
   // closes.
+  //
+  // The question must not reach the screen before the compositor has done so: a question mapped
+  // before the chart (a slow first frame) or while it is still full screen is never focused.
+  // So this waits, each step bounded, for the chart to be mapped, for its full-screen state to
+  // be settled, and for the compositor to confirm that it left full screen and stays out: a
+  // chart mapped just now is made full screen once more as its first frame arrives.
   void LeaveFullScreenFor(QWindow* parent) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (w->windowHandle() == parent && w->isVisible() &&
-          (w->windowState() & Qt::WindowFullScreen)) {
-        w->setWindowState(w->windowState() & ~Qt::WindowFullScreen);
-        left_ = w;
-        // Just after the chart was shown the compositor may not have made it full screen yet,
-        // and then the request to leave is lost: it is repeated whenever full screen is
-        // reported. The question is not on the screen before this wait ends.
-        QEventLoop wait;
-        QTimer::singleShot(kLeaveFullScreenWaitMs, &wait, &QEventLoop::quit);
-        QObject::connect(parent, &QWindow::windowStateChanged, &wait,
-                         [parent](Qt::WindowState state) {
-          // The window's own state: the widget learns of the change only after this signal.
-          if (state == Qt::WindowFullScreen)
-            parent->setWindowStates(parent->windowStates() & ~Qt::WindowFullScreen);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      // As asked, not as last reported: just after it was shown the compositor may report the
+      // chart out of full screen for a moment.
+      if (w->windowHandle() != parent || !w->isVisible() || !IsFullScreen(w)) continue;
+      if (left_ == w) continue;  // already out for a question still open
+      left_ = w;
+      const bool wasExposed = parent->isExposed();
+      WaitUntil([parent] { return parent->isExposed(); }, kChartMappedWaitMs);
+      // Just mapped: the compositor's full-screen report may still be on its way, and a request
+      // to leave sent before it would be lost.
+      if (!wasExposed) WaitFor(parent, Qt::WindowFullScreen, kFullScreenReportWaitMs);
+      // A full-screen report while a question is open, now or later, is answered by leaving
+      // again.
+      if (!stayOut_)
+        stayOut_ = QObject::connect(parent, &QWindow::windowStateChanged, this,
+                                    [this, parent](Qt::WindowState state) {
+          chartOut_ = state != Qt::WindowFullScreen;
+          if (chartOut_) return;
+          ++fullScreenReports_;
+          parent->setWindowStates(parent->windowStates() & ~Qt::WindowFullScreen);
         });
-        wait.exec(QEventLoop::ExcludeUserInputEvents);
+      chartOut_ = false;
+      w->setWindowState(w->windowState() & ~Qt::WindowFullScreen);
+      QElapsedTimer clock;
+      clock.start();
+      for (;;) {
+        WaitUntil([this] { return chartOut_; }, kLeaveConfirmWaitMs);
+        const int reports = fullScreenReports_;
+        WaitUntil([this, reports] { return fullScreenReports_ != reports; }, kStaysOutMs);
+        if (fullScreenReports_ == reports || clock.elapsed() > kLeaveConfirmWaitMs) break;
       }
+    }
   }
 
+  // Runs the event loop, without the examiner's input, until `done` or `ms` have passed.
+  static void WaitUntil(const std::function<bool()>& done, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms) {
+      QEventLoop wait;
+      QTimer::singleShot(10, &wait, &QEventLoop::quit);
+      wait.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+  }
+
+  // Waits until the window system reports `state` for `window` (the window's own report: the
+  // widget learns of it only later), at most `ms`.
+  static void WaitFor(QWindow* window, Qt::WindowState state, int ms) {
+    bool reported = false;
+    const QMetaObject::Connection report = QObject::connect(
+        window, &QWindow::windowStateChanged, [&reported, state](Qt::WindowState now) {
+          if (now == state) reported = true;
+        });
+    WaitUntil([&reported] { return reported; }, ms);
+    QObject::disconnect(report);
+  }
+
+  QMetaObject::Connection stayOut_;  // keeps the chart out of full screen while asked
+  bool chartOut_ = false;            // the compositor's last report: out of full screen
+  int fullScreenReports_ = 0;
   QPointer<QWidget> left_;  // the window that left full screen for a question
 
   static void FitTitle(QDialog* dialog) {

@@ -1,4 +1,4 @@
-#include "platform/EventWait.h"
+#include "platform/qt/EventWait.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

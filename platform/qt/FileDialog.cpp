@@ -1,10 +1,10 @@
-#include "platform/FileDialog.h"
+#include "platform/qt/FileDialog.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QStringList>
 
-#include "platform/Shell.h"
+#include "platform/qt/Shell.h"
 
 namespace lenvari {
 namespace {

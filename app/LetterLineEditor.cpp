@@ -1,4 +1,4 @@
-#include "store/LetterLineEditor.h"
+#include "app/LetterLineEditor.h"
 
 #include "store/LetterSetFiles.h"
 

@@ -1,4 +1,4 @@
-#include "platform/VideoPlayer.h"
+#include "platform/qt/VideoPlayer.h"
 
 #include <QAudioOutput>
 #include <QCoreApplication>
@@ -21,7 +21,7 @@
 #include <unistd.h>
 #endif
 
-#include "platform/CanvasWindow.h"
+#include "platform/qt/CanvasWindow.h"
 #include "platform/DesktopPixels.h"
 #include "platform/KeyTranslation.h"
 
@@ -161,8 +161,6 @@ bool VideoScreen::Play(const std::string& path, int left, int top, int width, in
 
 void VideoScreen::Stop() { impl_->Release(); }
 
-bool VideoScreen::Playing() const { return impl_->player != nullptr; }
-
 int VideoScreen::FramesShown() const { return impl_->surface.framesShown; }
 
 void VideoScreen::ActualGeometry(int& left, int& top, int& width, int& height) const {
@@ -229,9 +227,5 @@ void ChildProgram::End(int graceMilliseconds) {
 }
 
 bool ChildProgram::Running() const { return impl_->process.state() != QProcess::NotRunning; }
-
-long long ChildProgram::ProcessId() const {
-  return Running() ? static_cast<long long>(impl_->process.processId()) : 0;
-}
 
 }  // namespace lenvari

@@ -1,4 +1,4 @@
-#include "platform/ColumnMenu.h"
+#include "platform/qt/ColumnMenu.h"
 
 #include <QApplication>
 #include <QBoxLayout>

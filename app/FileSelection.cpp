@@ -1,6 +1,6 @@
-#include "gallery/FileSelection.h"
+#include "app/FileSelection.h"
 
-#include "platform/FileDialog.h"
+#include "platform/qt/FileDialog.h"
 
 namespace lenvari {
 

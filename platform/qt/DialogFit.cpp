@@ -1,4 +1,4 @@
-#include "platform/DialogFit.h"
+#include "platform/qt/DialogFit.h"
 
 #include <QDialog>
 #include <QLayout>

@@ -1,10 +1,9 @@
-#include "platform/Shell.h"
+#include "platform/qt/Shell.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
@@ -14,7 +13,6 @@
 #include <QWindow>
 
 #include "platform/DesktopPixels.h"
-#include "platform/FileDialog.h"
 
 namespace lenvari {
 
@@ -66,13 +64,6 @@ std::string QtFileFilter(const std::string& filter) {
     entries << description + " (" + patterns + ")";
   }
   return entries.join(";;").toStdString();
-}
-
-std::string ChooseOpenFile(const std::string& title, const std::string& filter,
-                           const std::string& start) {
-  const QFileInfo info(start.empty() ? QDir::homePath() : Q(start));
-  if (info.isDir()) return OpenFileDialog(title, filter, info.filePath().toStdString(), "");
-  return OpenFileDialog(title, filter, info.path().toStdString(), info.fileName().toStdString());
 }
 
 bool CloseWindowByTitle(const std::string& title) {
