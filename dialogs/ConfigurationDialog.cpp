@@ -133,7 +133,9 @@ int SHOWCONFIGURATION(int parentWindow, int& AcuityBase, LenvariMonitorTable<int
     TimerDelay = v.TimerDelay;
     ShowVirtualRemote = v.ShowVirtualRemote;
     if (LuminanceContrast) *LuminanceContrast = v.LuminanceContrast;
-    return work.calibrate ? 1 : 0;
+    return work.end == ConfigurationEnd::Calibrate    ? kConfigurationCalibrate
+           : work.end == ConfigurationEnd::MatchGamma ? kConfigurationMatchGamma
+                                                      : 0;
   } catch (const std::exception& error) {
     ShowTrappedError(Describe(error));
   } catch (...) {

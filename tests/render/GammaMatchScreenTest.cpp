@@ -12,7 +12,7 @@
 #include "platform/KeyTranslation.h"
 #include "platform/TransferCurve.h"
 #include "render/GammaMatchScreen.h"
-#include "support/GammaSolve.h"
+#include "support/Pixels.h"
 
 namespace lenvari {
 namespace {
