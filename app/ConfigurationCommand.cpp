@@ -4,6 +4,7 @@
 
 #include "app/CalibrationCheck.h"
 #include "app/ChartDisplay.h"
+#include "app/GammaMatch.h"
 #include "app/MonitorWindowCommand.h"
 #include "app/PhoneRemote.h"
 #include "app/VirtualRemote.h"
@@ -19,8 +20,8 @@
 namespace lenvari {
 namespace {
 
-// The settings of the run, handed to the dialog as its arguments; it writes them back on Save
-// and Calibrate only. Returns 1 for Calibrate.
+// The settings of the run, handed to the dialog as its arguments; it writes them back on Save,
+// Calibrate and Match Gamma only. Returns 1 for Calibrate, 2 for Match Gamma.
 int ShowConfiguration(State& state) {
   Settings& s = state.settings;
   Monitors& monitors = state.monitors;
@@ -104,8 +105,9 @@ void RunConfigurationDialog(ProgramContext& context) {
   // Pictures drawn with the old settings would show other charts than a recall does.
   for (int m = 1; m <= state.monitors.NumberOfMonitors && m <= kMaxMonitors; ++m)
     if (GalleryLookChanged(before, state, m)) ForgetGalleryPictures(context.galleries, state.DataPath, m);
-  if (result == 1) CalibrateFromConfiguration(context, monitorChanged);
+  if (result == kConfigurationCalibrate) CalibrateFromConfiguration(context, monitorChanged);
   if (monitorChanged) CheckCalibration(context);
+  if (result == kConfigurationMatchGamma) RunGammaMatch(context);
   ApplyWindowChoices(context, monitorWindowBefore, remoteBefore);
   SaveConfiguration(state);
   // Its own file, written only when changed, so a folder that never used it stays as it was.

@@ -6,6 +6,7 @@
 
 #include "common/NumberText.h"
 #include "render/ContrastReadout.h"
+#include "render/GammaMatchScreen.h"
 #include "render/LetterChartLayout.h"
 #include "render/SizeLabels.h"
 #include "render/SizeReadout.h"
@@ -93,7 +94,7 @@ std::string WeberText(int foreground, const DisplayOptions& display) {
 
 }  // namespace
 
-std::string LiveStatusText(const State& state, const std::string& typedDigits) {
+std::string LiveStatusText(const State& state, const std::string& typedDigits, bool gammaByEye) {
   const ChartState& chart = state.chart;
   const int m = std::clamp(state.monitors.CurrentMonitor, 1, kMaxMonitors);
   const int f = chart.LetterSetFileNum;
@@ -114,6 +115,8 @@ std::string LiveStatusText(const State& state, const std::string& typedDigits) {
     text += "  stroke " + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " % off" +
             (rows.front().beyondTolerance ? " (!)" : "");
   }
+  if (state.display.DisplayGamma > 0)
+    text += "  gamma " + GammaText(state.display.DisplayGamma) + (gammaByEye ? " by eye" : "");
   if (const double best = BestMeasurableDenominator(state); best > 0)
     text += "  best " + ShortestNumber(state.letters.SnellenNumerator[SafeFileIndex(f)]) + "/" +
             ShortestNumber(best);
@@ -128,7 +131,7 @@ std::string LiveStatusText(const State& state, const std::string& typedDigits) {
 }
 
 void ShowLiveStatus(ProgramContext& context, const std::string& typedDigits) {
-  std::string text = LiveStatusText(context.state, typedDigits);
+  std::string text = LiveStatusText(context.state, typedDigits, context.gammaMatch.matchedByEye);
   if (context.hotPlug.patientMonitorGone) text = "Patient monitor disconnected\n" + text;
   if (!context.statusNotice.empty()) text += "\n" + context.statusNotice;
   context.console.ShowStatus(text);

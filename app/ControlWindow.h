@@ -32,9 +32,9 @@ void KeepControlWindowOffChart(ProgramContext& context);
 void KeepControlWindowPlace(ProgramContext& context);
 
 // One compact status text of the chart state: mode, size in the chosen notation, letter-set
-// file and line, shutters, contrast, preset, mirror, and `typedDigits` while a Snellen
-// denominator is being typed.
-std::string LiveStatusText(const State& state, const std::string& typedDigits);
+// file and line, shutters, contrast, preset, mirror, a measured display gamma (`gammaByEye`: it
+// was matched by eye), and `typedDigits` while a Snellen denominator is being typed.
+std::string LiveStatusText(const State& state, const std::string& typedDigits, bool gammaByEye = false);
 void ShowLiveStatus(ProgramContext& context, const std::string& typedDigits = "");
 
 }  // namespace lenvari

@@ -30,7 +30,7 @@ QJsonArray WindowGeometry(const CanvasWindow& window) {
 }  // namespace
 
 std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow,
-                           const std::string& statusNotice) {
+                           const std::string& statusNotice, std::optional<double> gammaMatch) {
   const ChartState& c = state.chart;
   const Monitors& monitors = state.monitors;
   const int m = monitors.CurrentMonitor;
@@ -52,6 +52,8 @@ std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow,
   o["NominalContrast"] = 100 - c.Foreground;
   o["WeberContrast"] = std::round(DrawnWeberContrast(c.Foreground, state.display) * 100) / 100;
   o["LuminanceContrast"] = state.display.LuminanceContrast;
+  o["DisplayGamma"] = state.display.DisplayGamma;
+  if (gammaMatch) o["GammaMatch"] = QJsonObject{{"Gamma", *gammaMatch}};
   o["LetterSetFileNum"] = c.LetterSetFileNum;
   o["DispFlag"] = c.DispFlag;
   o["ImageNum"] = c.ImageNum;
@@ -156,7 +158,10 @@ std::string MonitorFrameJson(const ProgramContext& context, const CanvasWindow& 
 
 void WriteFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindow* window) {
   RecordFrame(context.options.framesDir, "frame", context.framesWritten.chart, SaveCanvas(canvas),
-              [&] { return FrameStateJson(context.state, window, context.statusNotice); });
+              [&] {
+                return FrameStateJson(context.state, window, context.statusNotice,
+                                      context.gammaMatch.shown);
+              });
 }
 
 void WriteMonitorFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindow& window,

@@ -4,6 +4,7 @@
 // RowsShown, ChartWidth, ChartHeight, the current monitor's scales and the MonitorText lines).
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,9 @@ void WriteMonitorFrame(ProgramContext& context, const Canvas& canvas, const Canv
                        const std::vector<std::string>& printed);
 
 // The JSON text describing the state behind a frame, with the chart window's real geometry.
+// `gammaMatch`: the gamma of the match screen the frame shows.
 std::string FrameStateJson(const State& state, const CanvasWindow* chartWindow,
-                           const std::string& statusNotice = "");
+                           const std::string& statusNotice = "",
+                           std::optional<double> gammaMatch = std::nullopt);
 
 }  // namespace lenvari

@@ -65,6 +65,13 @@ struct HotPlugWatch {
   std::vector<std::string> monitorsLeft;
 };
 
+// The display's gamma matched by eye: the gamma the match screen shows while it is shown, and
+// whether the gamma in use was matched in this run (lvdisplay.cfg holds only the value).
+struct GammaMatchWatch {
+  std::optional<double> shown;
+  bool matchedByEye = false;
+};
+
 struct ProgramContext {
   explicit ProgramContext(ConsoleHost& consoleHost) : console(consoleHost) {}
 
@@ -108,6 +115,8 @@ struct ProgramContext {
   std::string statusNotice;
 
   HotPlugWatch hotPlug;
+
+  GammaMatchWatch gammaMatch;
 
   int missingChartWindowPolls = 0;
   // While the About box shows: the monotonic time at which the input wait hides it.

@@ -40,6 +40,7 @@ enum ConfigurationControlId {
   kMaxRowsLabelId,
   kMaxRowsListId,
   kStatusBarId,
+  kMatchGammaId,
   kMonitorWindowId,
   kThumbnailId,
   kAlwaysOnTopId,
@@ -118,6 +119,7 @@ struct ConfigurationControls {
   QComboBox* labelColorList = nullptr;
   QComboBox* maxRowsList = nullptr;
   QCheckBox* statusBar = nullptr;
+  QPushButton* matchGamma = nullptr;
   QCheckBox* monitorWindow = nullptr;
   QCheckBox* thumbnail = nullptr;
   QCheckBox* alwaysOnTop = nullptr;

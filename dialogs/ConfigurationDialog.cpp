@@ -136,7 +136,9 @@ int SHOWCONFIGURATION(int parentWindow, int& AcuityBase, LenvariMonitorTable<int
     ShowVirtualRemote = v.ShowVirtualRemote;
     if (LuminanceContrast) *LuminanceContrast = v.LuminanceContrast;
     if (PhoneRemote) *PhoneRemote = v.PhoneRemote;
-    return work.calibrate ? 1 : 0;
+    return work.end == ConfigurationEnd::Calibrate    ? kConfigurationCalibrate
+           : work.end == ConfigurationEnd::MatchGamma ? kConfigurationMatchGamma
+                                                      : 0;
   } catch (const std::exception& error) {
     ShowTrappedError(Describe(error));
   } catch (...) {

@@ -34,7 +34,13 @@ const HelpTopic kHelpTexts[kHelpTopics] = {
      "Luminance-True Contrast draws each contrast level at the luminance it names (10 % "
      "contrast is 90 % of the background's light), mixing two neighbouring grey values in a "
      "fine pattern where the screen has no grey that exact.  Off, the levels keep their usual "
-     "grey values."},
+     "grey values.\n\n"
+     "Match Gamma finds how your screen turns grey values into light, so that these levels are "
+     "true on it.  The patient monitor shows fine checkerboards, each beside a plain grey.  "
+     "Sit where the patient sits (or ask the patient) and press the up and down arrows until "
+     "the checkerboards melt into the greys beside them, then press Enter to keep the setting, "
+     "or Escape to leave it as it was.  In a mirrored room, judge them at the patient's chair, "
+     "through the mirror, not up close: up close the checkerboard does not blur."},
     {"Calibration Help",
      "To perform the calibration procedure, you will need a measuring tape to measure the "
      "optical distance from the spectacle plane to the surface of the display monitor.\n\n"

@@ -78,7 +78,9 @@ void AddDisplayOptionsGroup(DialogBuilder& builder, ConfigurationControls& c) {
   c.maxRowsList = AddList(builder, kMaxRowsLabelId, "Max Rows Displayed:", {170, 128, 84, 12},
                           kMaxRowsListId, {256, 125, 46, 15}, NumberItems(10));
   c.statusBar = Add<QCheckBox>(builder, kStatusBarId, ControlKind::CheckBox, "Status Bar",
-                               {170, 143, 140, 13}, kDefaultFont);
+                               {170, 143, 80, 13}, kDefaultFont);
+  c.matchGamma = Add<QPushButton>(builder, kMatchGammaId, ControlKind::PushButton, "Match Gamma",
+                                  {256, 142, 62, 14}, kDefaultFont);
   c.monitorWindow = Add<QCheckBox>(builder, kMonitorWindowId, ControlKind::CheckBox,
                                    "Show Monitor Window", {170, 157, 140, 13}, kDefaultFont);
   c.thumbnail = Add<QCheckBox>(builder, kThumbnailId, ControlKind::CheckBox, "Include Thumbnail",

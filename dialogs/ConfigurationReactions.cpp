@@ -219,14 +219,15 @@ bool ConfirmDiscard(ConfigurationSession& s) {
 
 void ConnectClosing(ConfigurationSession& s) {
   ConfigurationControls& c = s.c;
-  const auto end = [&](bool calibrate) {
-    if (!DistancesAcceptable(s, calibrate)) return;
+  const auto end = [&](ConfigurationEnd how) {
+    if (!DistancesAcceptable(s, how == ConfigurationEnd::Calibrate)) return;
     s.work.save = true;
-    s.work.calibrate = calibrate;
+    s.work.end = how;
     s.dialog->accept();
   };
-  QObject::connect(c.save, &QPushButton::clicked, s.dialog, [=] { end(false); });
-  QObject::connect(c.calibrate, &QPushButton::clicked, s.dialog, [=] { end(true); });
+  QObject::connect(c.save, &QPushButton::clicked, s.dialog, [=] { end(ConfigurationEnd::Save); });
+  QObject::connect(c.calibrate, &QPushButton::clicked, s.dialog, [=] { end(ConfigurationEnd::Calibrate); });
+  QObject::connect(c.matchGamma, &QPushButton::clicked, s.dialog, [=] { end(ConfigurationEnd::MatchGamma); });
   QObject::connect(c.cancel, &QPushButton::clicked, s.dialog, &QDialog::reject);
   SetCancelCheck(*s.dialog, [&] { return ConfirmDiscard(s); });
   for (int topic = 0; topic < kHelpTopics; ++topic) {

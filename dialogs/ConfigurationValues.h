@@ -44,6 +44,9 @@ struct ConfigurationValues {
   bool operator==(const ConfigurationValues&) const = default;
 };
 
+// The button the dialog was left with, when it saved.
+enum class ConfigurationEnd { Save, Calibrate, MatchGamma };
+
 // The values while the dialog is open: the colours as three intensities 0 .. 255, whether
 // anything was edited, and whether the dialog ends by saving.
 struct ConfigurationWork {
@@ -55,7 +58,7 @@ struct ConfigurationWork {
   LenvariMonitorTable<std::optional<std::string>> unreadableDistance;
   bool changed = false;
   bool save = false;
-  bool calibrate = false;
+  ConfigurationEnd end = ConfigurationEnd::Save;
 };
 
 // The working state of the values as passed: intensities split from the four colours

@@ -21,13 +21,17 @@ LENVARI_DLL_EXPORT std::string CONVERTACUITY(const std::string& acuity, const in
 LENVARI_DLL_EXPORT std::string SHOWCALIBRATE(int parentWindow, std::string& distance);
 
 // A per-monitor setting: one entry for each patient monitor 1 .. 10 (entry 0 is not used).
+inline constexpr int kConfigurationCalibrate = 1;
+inline constexpr int kConfigurationMatchGamma = 2;
+
 template <class T>
 using LenvariMonitorTable = std::array<T, 11>;
 
 // The configuration dialog. Edits working copies of the settings; only Save and Calibrate
 // write them back (the per-monitor entries 1 .. `NumberOfMonitors`, the monitor last chosen in
 // `CurrentMonitor`, the global values with the colours rebuilt from the three intensities).
-// Returns 1 when the dialog ended with Calibrate, else 0. `parentWindow` is 0.
+// Returns kConfigurationCalibrate or kConfigurationMatchGamma when the dialog ended with that
+// button (having written the settings back as Save does), else 0. `parentWindow` is 0.
 // `LuminanceContrast` (0/1, global) is the program's own display option, `PhoneRemote` (0/1,
 // global) its phone remote; without one its check box is shown disabled.
 LENVARI_DLL_EXPORT int SHOWCONFIGURATION(

@@ -128,6 +128,18 @@ Bitmap Bitmap::FromImage(const QImage& image) {
   return bitmap;
 }
 
+Bitmap Bitmap::FromGreys(int width, int height, const std::vector<std::uint8_t>& greys) {
+  if (width < 1 || height < 1 || greys.size() != static_cast<size_t>(width) * static_cast<size_t>(height))
+    return {};
+  QImage image(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y) {
+    QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    const std::uint8_t* grey = greys.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
+    for (int x = 0; x < width; ++x) row[x] = qRgb(grey[x], grey[x], grey[x]);
+  }
+  return FromImage(image);
+}
+
 bool Bitmap::Empty() const { return !image_ || image_->isNull(); }
 int Bitmap::Width() const { return Empty() ? 0 : image_->width(); }
 int Bitmap::Height() const { return Empty() ? 0 : image_->height(); }

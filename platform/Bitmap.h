@@ -1,9 +1,11 @@
 #pragma once
 // A picture held in memory: read from JPG, PNG, BMP, GIF or TIF files, written as BMP.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QImage;
 
@@ -24,6 +26,9 @@ class Bitmap {
   // The same from a file's bytes.
   static Bitmap FromBmpBytes(std::string_view bytes);
   static Bitmap FromImage(const QImage& image);
+  // A grey picture of `width` x `height` pixels from its grey values, row by row, top first
+  // (empty when the values are not that many).
+  static Bitmap FromGreys(int width, int height, const std::vector<std::uint8_t>& greys);
 
   bool Empty() const;
   int Width() const;

@@ -119,6 +119,13 @@ TEST(ControlWindowStatus, ShowsWhatThePatientSeesAndTheDigitsBeingTyped) {
             std::string::npos)
       << host.StatusText();
   EXPECT_NE(host.StatusText().find("contrast 30 %"), std::string::npos) << host.StatusText();
+  EXPECT_EQ(host.StatusText().find("gamma"), std::string::npos);  // the sRGB curve
+  // A gamma matched by eye is named, and the Weber contrast is the one under it.
+  context.state.display.DisplayGamma = 2.35;
+  context.gammaMatch.matchedByEye = true;
+  RunOnePass(context, "[");
+  EXPECT_NE(host.StatusText().find("contrast 20 % (Weber 40.8 %)"), std::string::npos) << host.StatusText();
+  EXPECT_NE(host.StatusText().find("  gamma 2.35 by eye"), std::string::npos) << host.StatusText();
 
   // "3" starts a typed size; "5" follows; the run's script ends before Enter.
   std::string error;

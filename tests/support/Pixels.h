@@ -1,10 +1,15 @@
 #pragma once
 // Measuring pictures in tests: comparing a picture with what it should show, counting dark or
-// coloured pixels, finding runs and ink, and cutting a gallery cell out of a picture.
+// coloured pixels, finding runs and ink, cutting a gallery cell out of a picture, and reading light:
+// dithered cells, and the gamma a match screen's fields were built for, from its pixels alone.
 
 #include <QColor>
 #include <QImage>
 #include <QRect>
+
+#include <vector>
+
+#include "platform/TransferCurve.h"
 
 namespace lenvari {
 
@@ -40,5 +45,24 @@ int RunAlongRow(const QImage& image, int y, int x0, int x1, QColor colour);
 
 // Cell n's pixels (6 x 6 grid) of a display-size gallery picture.
 QImage CellOf(const QImage& picture, int n);
+
+struct SolvedGammaField {
+  int low = 0, high = 0, grey = 0;  // the checkerboard's two values and the grey's
+  QRect checkerboard;               // where the checkerboard was found
+  double gamma = 0;                 // 0 when no gamma matches them
+};
+
+// Every field found: rows of at least 16 pixels alternating between two greys, with a run of
+// at least 16 pixels of one other grey on either side, grouped by their three values (a field
+// has at least 16 such rows).
+std::vector<SolvedGammaField> SolveGammaFields(const QImage& image);
+
+// The light under `gamma`, averaged, of every 8 x 8 cell of the image's dither grid that holds
+// the dither `d` whole (only its two values, with its count of high ones): the cells inside a
+// shape drawn at a light of its own.
+std::vector<double> DitherCellLights(const QImage& image, const DitheredValue& d, double gamma);
+
+// The gamma g > 0 with (low^g + high^g) / 2 = grey^g (values as fractions of 255); 0 when none.
+double GammaOfMeanLight(int low, int high, int grey);
 
 }  // namespace lenvari
