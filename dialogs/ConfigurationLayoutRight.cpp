@@ -123,7 +123,7 @@ void AddClosingControls(DialogBuilder& builder, ConfigurationControls& c) {
   c.virtualRemote = Add<QCheckBox>(builder, kVirtualRemoteId, ControlKind::CheckBox,
                                    "Virtual Remote", {336, 248, 70, 13}, kSansSerifFont);
   c.phoneRemote = Add<QCheckBox>(builder, kPhoneRemoteId, ControlKind::CheckBox,
-                                 "*Phone Remote", {420, 248, 70, 13}, kSansSerifFont);
+                                 "*Phone Remote", {412, 248, 78, 13}, kSansSerifFont);
   c.help[14] = AddHelpButton(builder, 14, 492, 248);
   Add<QLabel>(builder, kGlobalNoteId, ControlKind::Label,
               "(* Asterisk indicates Global configuration parameters.  All other parameters are "
