@@ -20,6 +20,18 @@
 namespace lenvari {
 namespace {
 
+// One of the program's own files, written only when its options changed, so a folder that never
+// used it stays as it was; one that could not be read at start keeps what it holds.
+template <typename Options>
+void SaveOwnFileIfChanged(State& state, const char* fileName, const Options& before,
+                          const Options& now,
+                          bool (*save)(const std::string&, const Options&, std::string*)) {
+  if (now == before || state.OwnFilesUnreadable.contains(fileName)) return;
+  std::string reason;
+  if (!save(state.DataPath, now, &reason))
+    NoteSaveFailure(state.saveFailures, ResolveDataFile(state.DataPath, fileName), reason);
+}
+
 // The settings of the run, handed to the dialog as its arguments; it writes them back on Save,
 // Calibrate and Match Gamma only. Returns 1 for Calibrate, 2 for Match Gamma.
 int ShowConfiguration(State& state) {
@@ -88,15 +100,10 @@ void ApplyWindowChoices(ProgramContext& context, int monitorWindowBefore, int re
 
 void RunConfigurationDialog(ProgramContext& context) {
   State& state = context.state;
-  const int monitorBefore = state.monitors.CurrentMonitor;
-  const int monitorWindowBefore = state.settings.MonitorWindowFlag;
-  const int remoteBefore = state.settings.ShowVirtualRemote;
-  const DisplayOptions displayBefore = state.display;
-  const PhoneRemoteOptions phoneBefore = state.phoneRemote;
   const State before = state;
 
   const int result = ShowConfiguration(state);
-  const bool monitorChanged = state.monitors.CurrentMonitor != monitorBefore;
+  const bool monitorChanged = state.monitors.CurrentMonitor != before.monitors.CurrentMonitor;
   const std::string rescaled = FollowDistanceChanges(state, before.settings);
   if (!rescaled.empty()) {
     context.statusNotice = rescaled;
@@ -108,19 +115,12 @@ void RunConfigurationDialog(ProgramContext& context) {
   if (result == kConfigurationCalibrate) CalibrateFromConfiguration(context, monitorChanged);
   if (monitorChanged) CheckCalibration(context);
   if (result == kConfigurationMatchGamma) RunGammaMatch(context);
-  ApplyWindowChoices(context, monitorWindowBefore, remoteBefore);
+  ApplyWindowChoices(context, before.settings.MonitorWindowFlag,
+                     before.settings.ShowVirtualRemote);
   SaveConfiguration(state);
-  // Its own file, written only when changed, so a folder that never used it stays as it was.
-  // One that could not be read at start keeps what it holds.
-  std::string reason;
-  if (!(state.display == displayBefore) && !state.OwnFilesUnreadable.contains(kDisplayFileName) &&
-      !SaveDisplayOptions(state.DataPath, state.display, &reason))
-    NoteSaveFailure(state.saveFailures, ResolveDataFile(state.DataPath, kDisplayFileName), reason);
-  if (!(state.phoneRemote == phoneBefore) &&
-      !state.OwnFilesUnreadable.contains(kPhoneRemoteFileName) &&
-      !SavePhoneRemoteOptions(state.DataPath, state.phoneRemote, &reason))
-    NoteSaveFailure(state.saveFailures, ResolveDataFile(state.DataPath, kPhoneRemoteFileName),
-                    reason);
+  SaveOwnFileIfChanged(state, kDisplayFileName, before.display, state.display, SaveDisplayOptions);
+  SaveOwnFileIfChanged(state, kPhoneRemoteFileName, before.phoneRemote, state.phoneRemote,
+                       SavePhoneRemoteOptions);
   ApplyPhoneRemoteSetting(context);
   DrawChartFrame(context);
 }
