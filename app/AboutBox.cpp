@@ -22,18 +22,18 @@ void ShowAboutBox(ProgramContext& context) {
     context.console.SplashBoxHide();
     return;
   }
-  context.aboutBoxHideAt = MonotonicSeconds() + kShownSeconds;
+  context.notices.aboutBoxHideAt = MonotonicSeconds() + kShownSeconds;
 }
 
 void HideAboutBoxWhenDue(ProgramContext& context, bool inputArrived) {
-  if (!context.aboutBoxHideAt) return;
-  if (!inputArrived && MonotonicSeconds() < *context.aboutBoxHideAt) return;
+  if (!context.notices.aboutBoxHideAt) return;
+  if (!inputArrived && MonotonicSeconds() < *context.notices.aboutBoxHideAt) return;
   HideAboutBox(context);
 }
 
 void HideAboutBox(ProgramContext& context) {
-  if (!context.aboutBoxHideAt) return;
-  context.aboutBoxHideAt.reset();
+  if (!context.notices.aboutBoxHideAt) return;
+  context.notices.aboutBoxHideAt.reset();
   context.console.SplashBoxHide();
 }
 

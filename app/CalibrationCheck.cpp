@@ -28,9 +28,9 @@ void RecallPresetOneAndDraw(ProgramContext& context) {
 namespace {
 
 // The "Calibration Required" box naming what changed.
-void ShowMonitorChanged(ConsoleHost& console, const std::string& change) {
-  console.ConsoleMessageBox(change + "\\n\\nCalibration is now required.", kMbIconExclamation,
-                            "Calibration Required");
+void ShowMonitorChanged(ConsoleBoxes& boxes, const std::string& change) {
+  boxes.ConsoleMessageBox(change + "\\n\\nCalibration is now required.", kMbIconExclamation,
+                          "Calibration Required");
 }
 
 // A monitor calibrated before its identity was kept takes the present one without asking.
@@ -142,7 +142,6 @@ void CheckCalibration(ProgramContext& context, bool askDistance) {
       ShowMonitorChanged(context.console, change);
     }
     context.console.BringToFront();
-    context.console.ConsoleTopMost(0);
     // The square's size depends on the distance, which a monitor never calibrated may not
     // have been given yet.
     if (askDistance) SHOWCALIBRATE(0, context.state.settings.TestDistance[m]);
@@ -176,7 +175,6 @@ bool LoopEntryCalibrationCheck(ProgramContext& context) {
   } else {
     ShowMonitorChanged(context.console, change);
   }
-  context.console.ConsoleTopMost(0);
   context.console.BringToFront();
   std::string& distance = context.state.settings.TestDistance[m];
   SHOWCALIBRATE(0, distance);

@@ -8,7 +8,7 @@
 #include "app/PhoneRemote.h"
 #include "app/WindowPlacement.h"
 #include "common/NumberText.h"
-#include "platform/DesktopPixels.h"
+#include "platform/qtgui/DesktopPixels.h"
 #include "render/DrawChart.h"
 
 namespace lenvari {

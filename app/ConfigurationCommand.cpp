@@ -106,7 +106,7 @@ void RunConfigurationDialog(ProgramContext& context) {
   const bool monitorChanged = state.monitors.CurrentMonitor != before.monitors.CurrentMonitor;
   const std::string rescaled = FollowDistanceChanges(state, before.settings);
   if (!rescaled.empty()) {
-    context.statusNotice = rescaled;
+    context.notices.status = rescaled;
     if (context.chartCanvas) ApplyChartScale(state.monitors, *context.chartCanvas);
   }
   // Pictures drawn with the old settings would show other charts than a recall does.

@@ -133,7 +133,7 @@ std::string LiveStatusText(const State& state, const std::string& typedDigits, b
 void ShowLiveStatus(ProgramContext& context, const std::string& typedDigits) {
   std::string text = LiveStatusText(context.state, typedDigits, context.gammaMatch.matchedByEye);
   if (context.hotPlug.patientMonitorGone) text = "Patient monitor disconnected\n" + text;
-  if (!context.statusNotice.empty()) text += "\n" + context.statusNotice;
+  if (!context.notices.status.empty()) text += "\n" + context.notices.status;
   context.console.ShowStatus(text);
 }
 

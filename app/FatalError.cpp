@@ -25,12 +25,11 @@ int RuntimeErrorNumber(const std::exception_ptr& error) {
   }
 }
 
-int HandleFatalError(ConsoleHost* console, int errorNumber, int waitMilliseconds) {
+int HandleFatalError(ConsoleTextScreen* screen, int errorNumber, int waitMilliseconds) {
   const std::string line = "runtime error #" + NumberText(errorNumber) + "\n";
-  if (console) {
-    console->ConsoleNormal();
-    console->Console80x(25);
-    console->Print(line);
+  if (screen) {
+    screen->Console80x(25);
+    screen->Print(line);
   } else {
     std::fputs(line.c_str(), stdout);
     std::fflush(stdout);

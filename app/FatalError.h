@@ -3,7 +3,7 @@
 
 #include <exception>
 
-#include "platform/ConsoleHost.h"
+#include "platform/ConsoleTextScreen.h"
 
 namespace lenvari {
 
@@ -14,6 +14,6 @@ constexpr int kFatalErrorExitCode = 70;  // the BSD "internal software error" st
 
 // Restores the console, prints "runtime error #" with the number, waits `waitMilliseconds`
 // (5000 in the program) and returns the exit code, `kFatalErrorExitCode`.
-int HandleFatalError(ConsoleHost* console, int errorNumber, int waitMilliseconds);
+int HandleFatalError(ConsoleTextScreen* screen, int errorNumber, int waitMilliseconds);
 
 }  // namespace lenvari

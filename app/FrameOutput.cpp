@@ -159,7 +159,7 @@ std::string MonitorFrameJson(const ProgramContext& context, const CanvasWindow& 
 void WriteFrame(ProgramContext& context, const Canvas& canvas, const CanvasWindow* window) {
   RecordFrame(context.options.framesDir, "frame", context.framesWritten.chart, SaveCanvas(canvas),
               [&] {
-                return FrameStateJson(context.state, window, context.statusNotice,
+                return FrameStateJson(context.state, window, context.notices.status,
                                       context.gammaMatch.shown);
               });
 }

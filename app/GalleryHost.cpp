@@ -18,7 +18,6 @@ GalleryVisitHost MakeGalleryVisitHost(ProgramContext& context) {
   host.present = [&context] { PresentChart(context); };
   host.refreshMonitorWindow = [&context] { RefreshMonitorWindowInGallery(context); };
   host.prepareInput = [&context] {
-    context.console.OnTimer(0, 0);
     if (context.chartWindow) context.chartWindow->Activate();
   };
   return host;

@@ -25,15 +25,14 @@ void ExitConfirmation(ProgramContext& context) {
   // "No" is the default: Enter pressed right after Esc (Enter is also the next-preset key)
   // must not end an examination by accident.
   const int answer = context.console.ConsoleMessageBox(
-      "Do you want to exit?", kMbYesNo | kMbIconQuestion | kMbDefButton2, "Quit Lenvari Now?", 0, 0);
+      "Do you want to exit?", kMbYesNo | kMbIconQuestion | kMbDefButton2, "Quit Lenvari Now?");
   if (answer == kIdYes) throw ProgramEnd{0};
-  context.console.ConsoleTopMost(0);
 }
 
 void RunOnePass(ProgramContext& context, const std::string& input) {
   ChartState& chart = context.state.chart;
   chart.ShowMemoryNumber = 0;
-  context.statusNotice.clear();
+  context.notices.status.clear();
   if (input == kEscKey) ExitConfirmation(context);
   context.console.FlushKeys();
   if (chart.PointerMode != 0 && !KeepsPointer(input)) chart.PointerMode = 0;
@@ -55,7 +54,7 @@ void RunInputLoop(ProgramContext& context) {
   RunLoopEntry(context);
   ReportSaveFailure(context);
   while (true) {
-    if (context.state.settings.MonitorWindowFlag == 0) context.console.ConsoleWindow(0);
+    if (context.state.settings.MonitorWindowFlag == 0) context.console.ShowControlWindow();
     const std::string input = WaitForInput(context);
     PlayClickIfWanted(context);
     RunOnePass(context, input);

@@ -4,13 +4,9 @@
 
 namespace lenvari {
 
-std::string AskText(ConsoleHost& host, const std::string& prompt, const std::string& title,
+std::string AskText(ConsoleBoxes& boxes, const std::string& prompt, const std::string& title,
                     const std::string& defaultText) {
-  host.OnTimer(0, 0);
-  host.ConsoleTopMost(1);
-  std::string answer = host.ConsoleInputBox(prompt, title, defaultText);
-  host.ConsoleTopMost(0);
-  return answer;
+  return boxes.ConsoleInputBox(prompt, title, defaultText);
 }
 
 std::string AllowedLetterLine(const std::string& answer) {
@@ -25,7 +21,7 @@ std::string AllowedLetterLine(const std::string& answer) {
 }
 
 bool EditLetterLine(LetterSets& letters, const ChartState& chart, const std::string& dataPath,
-                    ConsoleHost& host, const std::function<void()>& drawChart,
+                    ConsoleBoxes& boxes, const std::function<void()>& drawChart,
                     SaveFailures* failures) {
   const int f = chart.LetterSetFileNum, s = chart.LetterSet, j = chart.SizeNow;
   // A chart state from a damaged preset may name a line the tables do not have.
@@ -33,10 +29,10 @@ bool EditLetterLine(LetterSets& letters, const ChartState& chart, const std::str
     return false;
   std::string& line = letters.LetterLines[f][s][j];
   const std::string answer =
-      AskText(host, "Enter capital letters, numbers, b,c,e,h,j,or p", "Edit", line);
+      AskText(boxes, "Enter capital letters, numbers, b,c,e,h,j,or p", "Edit", line);
   const std::string allowed = AllowedLetterLine(answer);
   if (allowed.empty()) {
-    host.ConsoleMessageBox("Invalid Entry", kMbOk, "!");
+    boxes.ConsoleMessageBox("Invalid Entry", kMbOk, "!");
     return false;
   }
   line = allowed;

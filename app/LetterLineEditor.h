@@ -6,15 +6,14 @@
 
 #include "store/SaveFailures.h"
 
-#include "platform/ConsoleHost.h"
+#include "platform/ConsoleBoxes.h"
 #include "store/ChartState.h"
 #include "store/LetterSets.h"
 
 namespace lenvari {
 
-// The console's input box, shown topmost with the console timer stopped; the text typed,
-// "" when cancelled.
-std::string AskText(ConsoleHost& host, const std::string& prompt, const std::string& title,
+// The console's one-line input box: the text typed, "" when cancelled.
+std::string AskText(ConsoleBoxes& boxes, const std::string& prompt, const std::string& title,
                     const std::string& defaultText);
 
 // The characters of `answer` a letter line can hold, in their order, at most ten.
@@ -26,7 +25,7 @@ std::string AllowedLetterLine(const std::string& answer);
 // Row 0 keeps its letters until the files are next loaded. True when the line changed. A
 // file that could not be saved is noted in `failures`.
 bool EditLetterLine(LetterSets& letters, const ChartState& chart, const std::string& dataPath,
-                    ConsoleHost& host, const std::function<void()>& drawChart = {},
+                    ConsoleBoxes& boxes, const std::function<void()>& drawChart = {},
                     SaveFailures* failures = nullptr);
 
 }  // namespace lenvari

@@ -14,7 +14,6 @@
 namespace lenvari {
 
 void RunLoopEntry(ProgramContext& context) {
-  context.console.ConsoleTopMost(1);
   // Without a calibration to run, the chart comes first and is on the screen before the
   // examiner's windows are built (the About box, the menus): the patient display is what a
   // start is waited for.

@@ -69,7 +69,7 @@ void MemoryKey(ProgramContext& context, const std::string& input) {
   const std::string key = FoldFunctionKey(input);
   context.state.chart.CurrentMemory = MemoryKeyNumber(input);
   const bool keyboard = !key.empty() && Code(key[0]) < kRemoteMemoryBase;
-  if (keyboard && context.CtrlDown != 0) {
+  if (keyboard && context.inputWait.CtrlDown != 0) {
     StoreCurrentMemory(context);
   } else {
     RecallCurrentMemory(context);

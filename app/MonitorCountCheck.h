@@ -5,10 +5,10 @@
 
 namespace lenvari {
 
-class ConsoleHost;
+class ConsoleBoxes;
 
 // Reverts to monitor 1 with a message when the stored patient monitor is no longer attached.
 // True when it reverted.
-bool CheckMonitorCount(Monitors& monitors, ConsoleHost& host);
+bool CheckMonitorCount(Monitors& monitors, ConsoleBoxes& boxes);
 
 }  // namespace lenvari

@@ -8,7 +8,7 @@
 #include "app/ControlWindow.h"
 #include "app/Startup.h"
 #include "app/WindowPlacement.h"
-#include "platform/DesktopPixels.h"
+#include "platform/qtgui/DesktopPixels.h"
 #include "render/CalibrationScreenCheck.h"
 
 namespace lenvari {

@@ -4,9 +4,9 @@
 
 #include "app/FrameOutput.h"
 #include "app/WindowPlacement.h"
-#include "gallery/MonitorWindowDrawing.h"
-#include "gallery/MonitorWindowLayout.h"
-#include "gallery/MonitorWindowText.h"
+#include "monitorwindow/MonitorWindowDrawing.h"
+#include "monitorwindow/MonitorWindowLayout.h"
+#include "monitorwindow/MonitorWindowText.h"
 #include "store/SettingsFiles.h"
 
 namespace lenvari {

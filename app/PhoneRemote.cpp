@@ -1,7 +1,7 @@
 #include "app/PhoneRemote.h"
 
 #include "app/WaitForInput.h"
-#include "gallery/MonitorWindowText.h"
+#include "monitorwindow/MonitorWindowText.h"
 #include "phone/AnswerKeyMessage.h"
 #include "phone/PairingQrCode.h"
 #include "phone/PhoneServer.h"
@@ -18,16 +18,16 @@ std::string PhoneStatusText(const PhoneServer& server) {
 }
 
 void ShowPhonePairing(ProgramContext& context) {
-  PhoneServer* server = context.phoneServer.get();
+  PhoneServer* server = context.phone.server.get();
   if (!server) {
     context.console.ShowPhonePairing(QImage(), "");
-    context.phoneStatusShown.clear();
+    context.phone.statusShown.clear();
     return;
   }
   const std::string status = PhoneStatusText(*server);
   const std::string address = server->PairingAddressNow();
-  if (status + address == context.phoneStatusShown) return;
-  context.phoneStatusShown = status + address;
+  if (status + address == context.phone.statusShown) return;
+  context.phone.statusShown = status + address;
   context.console.ShowPhonePairing(QrImage(QrModulesOf(address), kQrPixelsPerModule),
                                    "Phone Remote: scan to pair (" + status + ")");
 }
@@ -37,18 +37,18 @@ void ShowPhonePairing(ProgramContext& context) {
 void ApplyPhoneRemoteSetting(ProgramContext& context) {
   const PhoneRemoteOptions& options = context.state.phoneRemote;
   if (options.PhoneRemote != 1) {
-    context.phoneServer.reset();
+    context.phone.server.reset();
     ShowPhonePairing(context);
     return;
   }
-  if (context.phoneServer && context.phoneServer->Port() == options.PhonePort) return;
-  ConsoleHost& console = context.console;
-  context.phoneServer = std::make_unique<PhoneServer>(
-      [&console](const std::string& address) { console.Print("[Phone Remote] " + address + "\n"); });
+  if (context.phone.server && context.phone.server->Port() == options.PhonePort) return;
+  ConsoleTextScreen& screen = context.console;
+  context.phone.server = std::make_unique<PhoneServer>(
+      [&screen](const std::string& address) { screen.Print("[Phone Remote] " + address + "\n"); });
   std::string reason;
-  if (!context.phoneServer->Start(options.PhonePort, &reason)) {
-    context.phoneServer.reset();
-    context.statusNotice = "Phone Remote: port " + std::to_string(options.PhonePort) +
+  if (!context.phone.server->Start(options.PhonePort, &reason)) {
+    context.phone.server.reset();
+    context.notices.status = "Phone Remote: port " + std::to_string(options.PhonePort) +
                            " could not be opened (" + reason + ")";
   }
   PublishAnswerKey(context);
@@ -56,18 +56,18 @@ void ApplyPhoneRemoteSetting(ProgramContext& context) {
 }
 
 std::string TakePhoneInput(ProgramContext& context) {
-  if (!context.phoneServer) return "";
-  if (context.console.TakeUnpairRequest()) context.phoneServer->Unpair();
+  if (!context.phone.server) return "";
+  if (context.console.TakeUnpairRequest()) context.phone.server->Unpair();
   ShowPhonePairing(context);
-  return TranslateRemoteText(context.phoneServer->TakeInput());
+  return TranslateRemoteText(context.phone.server->TakeInput());
 }
 
 void PublishAnswerKey(ProgramContext& context) {
-  if (!context.phoneServer) return;
+  if (!context.phone.server) return;
   const MonitorWindowText text =
       MonitorWindowTextOf(context.state.chart.Mode, context.state.MonitorText);
-  context.phoneServer->PublishAnswerKey(
-      AnswerKeyMessage({text.caption, text.heading, text.lines}, ++context.phoneFramesSent));
+  context.phone.server->PublishAnswerKey(
+      AnswerKeyMessage({text.caption, text.heading, text.lines}, ++context.phone.framesSent));
 }
 
 }  // namespace lenvari

@@ -70,9 +70,7 @@ void SelectVideoKey(ProgramContext& context) {
 
 void QuickKeyListKey(ProgramContext& context) {
   context.state.chart.DispFlag = 0;
-  context.console.ConsoleTopMost(1);
   ShowQuickKeyList(context);
-  context.console.ConsoleTopMost(0);
 }
 
 void MirrorKey(ProgramContext& context) {

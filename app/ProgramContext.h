@@ -13,12 +13,12 @@
 #include "common/VirtualRemoteMailbox.h"
 #include "gallery/GalleryPictures.h"
 #include "phone/PhoneServer.h"
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "platform/qt/CanvasWindow.h"
 #include "platform/ConsoleHost.h"
 #include "platform/FolderLock.h"
 #include "platform/KeyScript.h"
-#include "platform/MonitorChanges.h"
+#include "platform/qtgui/MonitorChanges.h"
 #include "platform/Sound.h"
 #include "render/OptotypeShapes.h"
 #include "store/State.h"
@@ -72,6 +72,31 @@ struct GammaMatchWatch {
   bool matchedByEye = false;
 };
 
+// The phone remote: its server, while `PhoneRemote` is 1; the answer keys sent; what the control
+// window last showed of it.
+struct PhoneRemoteWatch {
+  std::unique_ptr<PhoneServer> server;
+  int framesSent = 0;
+  std::string statusShown;
+};
+
+// What the examiner is told for a while: a line the live status shows under the chart state
+// after the command that set it (what a command did that the chart does not show), cleared when
+// the next input comes; and, while the About box shows, the monotonic time at which the input
+// wait hides it.
+struct ExaminerNotices {
+  std::string status;
+  std::optional<double> aboutBoxHideAt;
+};
+
+// What each input wait leaves besides the input: the modifier state of the key taken, and how
+// many polls in a row found no chart window.
+struct InputWaitWatch {
+  int AltDown = 0;
+  int CtrlDown = 0;
+  int missingChartWindowPolls = 0;
+};
+
 struct ProgramContext {
   explicit ProgramContext(ConsoleHost& consoleHost) : console(consoleHost) {}
 
@@ -102,29 +127,18 @@ struct ProgramContext {
   KeyArrival keyArrival;
   VirtualRemoteWatch virtualRemote;
   ScriptedInput script;
-  // The phone remote's server, while `PhoneRemote` is 1; the answer keys sent; what the control
-  // window last showed of it.
-  std::unique_ptr<PhoneServer> phoneServer;
-  int phoneFramesSent = 0;
-  std::string phoneStatusShown;
+  PhoneRemoteWatch phone;
 
   ControlWindowWatch controlWindowPlace;
 
-  // A line the status shows under the chart state after the command that set it (what a
-  // command did that the chart does not show); cleared when the next input comes.
-  std::string statusNotice;
+  ExaminerNotices notices;
 
   HotPlugWatch hotPlug;
 
   GammaMatchWatch gammaMatch;
 
-  int missingChartWindowPolls = 0;
-  // While the About box shows: the monotonic time at which the input wait hides it.
-  std::optional<double> aboutBoxHideAt;
+  InputWaitWatch inputWait;
   FramesWritten framesWritten;
-  // Modifier state read after each wait.
-  int AltDown = 0;
-  int CtrlDown = 0;
 };
 
 }  // namespace lenvari

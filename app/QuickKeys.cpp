@@ -142,7 +142,7 @@ const std::vector<QuickKeyRow>& QuickKeyTable() {
        }},
       {Keys({Ext(Down), "@"}), Redraw::Yes,
        [](Pass& p) {
-         FewerRows(p.chart(), p.context.AltDown,
+         FewerRows(p.chart(), p.context.inputWait.AltDown,
                    p.state().settings.MaxVShutter[p.monitor()]);
        }},
       {Keys({Ext(AltUp)}), Redraw::Yes, [](Pass& p) { p.chart().VShutter = kAllOpen; }},
@@ -154,7 +154,7 @@ const std::vector<QuickKeyRow>& QuickKeyTable() {
        }},
       {Keys({"b", Alt('B')}), Redraw::Yes, [](Pass& p) { Toggle(p.chart().RG); }},
       {Keys({Ext(Up), "!"}), Redraw::Yes,
-       [](Pass& p) { MoreRows(p.chart(), p.letters(), p.context.AltDown); }},
+       [](Pass& p) { MoreRows(p.chart(), p.letters(), p.context.inputWait.AltDown); }},
       {Keys({"g", Alt('G')}), Redraw::Yes,
        [](Pass& p) {
          Toggle(p.chart().Grad);
@@ -164,12 +164,12 @@ const std::vector<QuickKeyRow>& QuickKeyTable() {
       {Keys({"m", Alt('M')}), Redraw::Yes, [](Pass& p) { Toggle(p.chart().Mask); }},
       {Keys({Ext(Right), "$"}), Redraw::Yes,
        [](Pass& p) {
-         MoreColumns(p.chart(), p.context.AltDown, p.MaxColumns(),
+         MoreColumns(p.chart(), p.context.inputWait.AltDown, p.MaxColumns(),
                      p.state().settings.Mirror[p.monitor()]);
        }},
       {Keys({Ext(Left), "#"}), Redraw::Yes,
        [](Pass& p) {
-         FewerColumns(p.chart(), p.context.AltDown, p.MaxColumns(),
+         FewerColumns(p.chart(), p.context.inputWait.AltDown, p.MaxColumns(),
                       p.state().settings.Mirror[p.monitor()]);
        }},
       {Keys({"u"}), Redraw::No, [](Pass& p) { PointerCommand(p.context); }},

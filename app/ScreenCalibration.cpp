@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "platform/ConsoleHost.h"
 #include "render/CalibrationScreenCheck.h"
 
@@ -17,13 +17,11 @@ bool FarFrom(int scale, int expected) {
 
 }  // namespace
 
-bool CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& settings,
+bool CalibrateScreen(ConsoleBoxes& boxes, Monitors& monitors, const Settings& settings,
                      const CalibrationScreenHost& host, const CalibrationHints& hints) {
   const int m = monitors.CurrentMonitor;
-  console.ConsoleTopMost(1);
   const double side = CalibrationSide(settings.TestDistance[m]);
-  console.ConsoleMessageBox(CalibrationMessage(side), kMbIconQuestion, "Calibrate", 0);
-  console.ConsoleTopMost(0);
+  boxes.ConsoleMessageBox(CalibrationMessage(side), kMbIconQuestion, "Calibrate");
   host.closeChartWindow();
 
   const int screenWidth = monitors.ScreenWidth[m];
@@ -64,7 +62,7 @@ bool CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& s
     if (!ApplyCalibrationKey(key, scaleX, scaleY)) continue;
     if (hints.physical && (FarFrom(scaleX, hints.physical->first) ||
                            FarFrom(scaleY, hints.physical->second))) {
-      const int answer = console.ConsoleChoice(
+      const int answer = boxes.ConsoleChoice(
           MeasureAgainMessage(scaleX, scaleY, hints.physical->first, hints.physical->second, side),
           "Calibrate", {"Measure again", "Keep"});
       if (answer != 1) continue;
@@ -78,9 +76,9 @@ bool CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& s
   return true;
 }
 
-void ShowCalibrationRequired(ConsoleHost& console) {
-  console.ConsoleMessageBox(CalibrationRequiredMessage(), kMbIconExclamation,
-                            "Calibration Required", 0);
+void ShowCalibrationRequired(ConsoleBoxes& boxes) {
+  boxes.ConsoleMessageBox(CalibrationRequiredMessage(), kMbIconExclamation,
+                          "Calibration Required");
 }
 
 }  // namespace lenvari

@@ -13,7 +13,7 @@
 
 namespace lenvari {
 
-class ConsoleHost;
+class ConsoleBoxes;
 
 // The services the procedure needs from the application. Every member must be set except
 // `rebuildGalleries`, which is skipped while empty.
@@ -48,10 +48,10 @@ constexpr double kPhysicalSizeTolerance = 0.10;
 // square it implies instead of kDefaultCalibrationScale, and a confirmed square more than
 // kPhysicalSizeTolerance away from it is asked about: "Measure again" goes back to the square,
 // "Keep" stores it.
-bool CalibrateScreen(ConsoleHost& console, Monitors& monitors, const Settings& settings,
+bool CalibrateScreen(ConsoleBoxes& boxes, Monitors& monitors, const Settings& settings,
                      const CalibrationScreenHost& host, const CalibrationHints& hints = {});
 
 // The "Calibration Required" box (exclamation icon, OK).
-void ShowCalibrationRequired(ConsoleHost& console);
+void ShowCalibrationRequired(ConsoleBoxes& boxes);
 
 }  // namespace lenvari

@@ -113,7 +113,6 @@ void ShowSettingsDump(ProgramContext& context) {
   environment.buildDate = __DATE__;
   environment.buildTime = __TIME__;
 
-  console.ConsoleNormal();
   console.Console80x(25);
   console.ClearScreen();
   console.Print(SettingsDumpFirstPage(context.state, environment));

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/ProgramContext.h"
-#include "platform/DesktopPixels.h"
+#include "platform/qtgui/DesktopPixels.h"
 
 namespace lenvari {
 

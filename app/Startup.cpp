@@ -9,8 +9,8 @@
 #include "app/InputLoop.h"
 #include "app/MonitorWindowCommand.h"
 #include "app/ProgramEnd.h"
-#include "platform/DesktopPixels.h"
-#include "platform/DisplayIdentity.h"
+#include "platform/qtgui/DesktopPixels.h"
+#include "platform/qtgui/DisplayIdentity.h"
 #include "render/CalibrationScreenCheck.h"
 #include "store/ControlWindowFile.h"
 #include "store/DataFolder.h"
@@ -124,10 +124,7 @@ void StartUp(ProgramContext& context) {
   std::filesystem::current_path(state.DataPath, error);
   state.monitors.CurrentMonitor = 1;
 
-  int consoleFlag = 0;
-  context.console.InitConsoleTools(0, 256, 0, 0, consoleFlag, 0);
   context.console.Console80x(25);
-  context.console.ConsoleToolBar(0, 5);
   context.console.ConsoleTitle("Lenvari Acuity");
   TakeDataFolder(context);
 

@@ -2,7 +2,7 @@
 
 #include "app/WindowPlacement.h"
 #include "dialogs/VirtualRemoteWindow.h"
-#include "platform/DesktopPixels.h"
+#include "platform/qtgui/DesktopPixels.h"
 #include "platform/qt/Shell.h"
 
 namespace lenvari {
@@ -25,7 +25,7 @@ void StartVirtualRemote(ProgramContext& context) {
   context.virtualRemote.started = true;
 }
 
-void CloseVirtualRemote(ProgramContext&) { CloseWindowByTitle(kVirtualRemoteTitle); }
+void CloseVirtualRemote(ProgramContext&) { CloseVirtualRemoteWindow(); }
 
 void WatchVirtualRemote(ProgramContext& context) {
   if (context.state.settings.ShowVirtualRemote != 1 || !context.virtualRemote.started) return;

@@ -11,7 +11,7 @@ namespace lenvari {
 // there are two or more, else above the chart. Already open: it is only brought to the front.
 void StartVirtualRemote(ProgramContext& context);
 
-// Closes the window titled "Virtual Remote"; nothing happens when there is none.
+// Closes the virtual remote's window; nothing happens when it is not open.
 void CloseVirtualRemote(ProgramContext& context);
 
 // After the monitors or their roles changed: an open remote standing on the patient monitor, or

@@ -113,8 +113,8 @@ std::string PopReadyKey(ProgramContext& context) {
   if (ready.empty()) return "";
   const KeyInput key = ready.front();
   ready.pop_front();
-  context.AltDown = key.altDown;
-  context.CtrlDown = key.ctrlDown;
+  context.inputWait.AltDown = key.altDown;
+  context.inputWait.CtrlDown = key.ctrlDown;
   return key.text;
 }
 
@@ -215,8 +215,8 @@ std::string WaitForInput(ProgramContext& context, MonitorClicks monitorClicks) {
       if (choice.id != 0) {
         const MenuItemInput item = MenuInput(choice.menu, choice.id);
         input = item.input;
-        context.AltDown = 0;
-        context.CtrlDown = item.ctrl ? 1 : 0;
+        context.inputWait.AltDown = 0;
+        context.inputWait.CtrlDown = item.ctrl ? 1 : 0;
       }
     }
     if (input.empty() && keys.held.empty()) input = TakeRemotePress(context, clock);
@@ -229,11 +229,12 @@ std::string WaitForInput(ProgramContext& context, MonitorClicks monitorClicks) {
       chart.TimedRandomStart = now;
     }
     if (!context.chartWindow || !context.chartWindow->Exists()) {
-      ++context.missingChartWindowPolls;
+      int& missing = context.inputWait.missingChartWindowPolls;
+      ++missing;
       QThread::msleep(500);
-      if (context.missingChartWindowPolls > kMissingWindowPollsToEnd - 1) throw ProgramEnd{0};
+      if (missing > kMissingWindowPollsToEnd - 1) throw ProgramEnd{0};
     } else {
-      context.missingChartWindowPolls = 0;
+      context.inputWait.missingChartWindowPolls = 0;
     }
     if (settings.MonitorWindowFlag == 1 && context.monitorWindow &&
         !context.monitorWindow->Exists()) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/ControlWindow.h"
-#include "platform/DesktopPixels.h"
+#include "platform/qtgui/DesktopPixels.h"
 #include "app/VirtualRemote.h"
 
 namespace lenvari {

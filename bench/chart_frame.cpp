@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "app/ControlWindow.h"
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "platform/qt/CanvasWindow.h"
 #include "render/DrawChart.h"
 #include "render/OptotypeShapes.h"

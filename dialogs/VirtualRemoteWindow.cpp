@@ -27,11 +27,15 @@ constexpr int kFrameAllowance = 40;
 // Below this the keys are too small to hit.
 constexpr double kSmallestScale = 0.5;
 
+// The one remote window while it is open (it deletes itself when closed).
+QPointer<QWidget>& OpenRemote() {
+  static QPointer<QWidget> window;
+  return window;
+}
+
 QWidget* FindVirtualRemote() {
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window->isVisible() && window->windowTitle() == kVirtualRemoteTitle) return window;
-  }
-  return nullptr;
+  QWidget* window = OpenRemote();
+  return window && window->isVisible() ? window : nullptr;
 }
 
 // The program's full-screen chart, while one is shown.
@@ -102,6 +106,7 @@ void OpenVirtualRemote(VirtualRemoteMailbox& mailbox, const RemoteArea& area) {
   if (!window) {
     const QRect target = TargetArea(area);
     window = BuildVirtualRemote(mailbox, RemoteScale(target));
+    OpenRemote() = window;
     Place(*window, target);
     // A window manager stacks a full-screen window that has the keyboard over every other
     // window; the remote, which leaves the keyboard alone, stays above the chart as the
@@ -114,6 +119,10 @@ void OpenVirtualRemote(VirtualRemoteMailbox& mailbox, const RemoteArea& area) {
 }
 
 bool VirtualRemoteIsOpen() { return FindVirtualRemote() != nullptr; }
+
+void CloseVirtualRemoteWindow() {
+  if (QWidget* window = FindVirtualRemote()) window->close();
+}
 
 }  // namespace lenvari
 

@@ -2,7 +2,7 @@
 // The virtual remote as a window beside the chart: it stays open while the input loop runs and
 // hands every button press to the main program through the mailbox. Qt builds widgets on the
 // GUI thread only, so the window lives there without a loop of its own; the input wait pumps
-// its events. At most one exists: it is found again by its title, "Virtual Remote".
+// its events. At most one exists; the library keeps track of it.
 
 #include "dialogs/Export.h"
 
@@ -22,5 +22,8 @@ LENVARI_DLL_EXPORT void OpenVirtualRemote(VirtualRemoteMailbox& mailbox, const R
 
 // Whether the virtual remote's window is there (not yet closed).
 LENVARI_DLL_EXPORT bool VirtualRemoteIsOpen();
+
+// Closes the virtual remote as its close button would; nothing happens when it is not open.
+LENVARI_DLL_EXPORT void CloseVirtualRemoteWindow();
 
 }  // namespace lenvari

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "RoundTrip.h"
-#include "platform/Bitmap.h"
+#include "platform/qtgui/Bitmap.h"
 
 using namespace lenvari;
 

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "phone/PhoneMessage.h"
-#include "platform/Bitmap.h"
+#include "platform/qtgui/Bitmap.h"
 #include "store/BuiltInLetterSets.h"
 #include "store/ControlWindowFile.h"
 #include "store/DisplayFile.h"

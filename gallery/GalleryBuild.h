@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
+#include "platform/qtgui/Bitmap.h"
+#include "platform/qtgui/Canvas.h"
 
 namespace lenvari {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 
 namespace lenvari {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/Bitmap.h"
+#include "platform/qtgui/Bitmap.h"
 
 namespace lenvari {
 

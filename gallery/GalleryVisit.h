@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
+#include "platform/qtgui/Bitmap.h"
+#include "platform/qtgui/Canvas.h"
 #include "store/PresetAction.h"
 
 namespace lenvari {

@@ -6,8 +6,8 @@
 #include "common/NumberText.h"
 #include "gallery/GalleryCells.h"
 #include "gallery/GalleryFiles.h"
-#include "platform/Bitmap.h"
-#include "platform/PictureDecoding.h"
+#include "platform/qtgui/Bitmap.h"
+#include "platform/qtgui/PictureDecoding.h"
 #include "store/State.h"
 
 namespace lenvari {

@@ -1,6 +1,5 @@
 #include "platform/KeyScript.h"
 
-#include <Qt>
 
 #include <cctype>
 #include <cstdlib>
@@ -10,9 +9,9 @@
 namespace lenvari {
 namespace {
 
-KeyPress Named(int qtKey, std::string text = "") {
+KeyPress Named(int windowKey, std::string text = "") {
   KeyPress key;
-  key.qtKey = qtKey;
+  key.windowKey = windowKey;
   key.text = std::move(text);
   return key;
 }
@@ -20,20 +19,21 @@ KeyPress Named(int qtKey, std::string text = "") {
 std::optional<KeyPress> NamedKey(const std::string& name) {
   static const struct {
     const char* name;
-    int qtKey;
+    int windowKey;
     const char* text;
-  } kNames[] = {{"Enter", Qt::Key_Return, "\r"}, {"Esc", Qt::Key_Escape, "\x1b"},
-                {"Tab", Qt::Key_Tab, "\t"},      {"Backspace", Qt::Key_Backspace, "\b"},
-                {"Space", Qt::Key_Space, " "},   {"Up", Qt::Key_Up, ""},
-                {"Down", Qt::Key_Down, ""},      {"Left", Qt::Key_Left, ""},
-                {"Right", Qt::Key_Right, ""},    {"Home", Qt::Key_Home, ""},
-                {"End", Qt::Key_End, ""},        {"PgUp", Qt::Key_PageUp, ""},
-                {"PgDn", Qt::Key_PageDown, ""}};
+  } kNames[] = {{"Enter", windowkey::Return, "\r"},  {"Esc", windowkey::Escape, "\x1b"},
+                {"Tab", windowkey::Tab, "\t"},        {"Backspace", windowkey::Backspace, "\b"},
+                {"Space", windowkey::Space, " "},     {"Up", windowkey::Up, ""},
+                {"Down", windowkey::Down, ""},        {"Left", windowkey::Left, ""},
+                {"Right", windowkey::Right, ""},      {"Home", windowkey::Home, ""},
+                {"End", windowkey::End, ""},          {"PgUp", windowkey::PageUp, ""},
+                {"PgDn", windowkey::PageDown, ""}};
   for (const auto& entry : kNames)
-    if (name == entry.name) return Named(entry.qtKey, entry.text);
+    if (name == entry.name) return Named(entry.windowKey, entry.text);
   if (name.size() >= 2 && name[0] == 'F' && std::isdigit(static_cast<unsigned char>(name[1]))) {
     const int n = std::atoi(name.c_str() + 1);
-    if (n >= 1 && n <= 12 && name.substr(1) == std::to_string(n)) return Named(Qt::Key_F1 + n - 1);
+    if (n >= 1 && n <= 12 && name.substr(1) == std::to_string(n))
+      return Named(windowkey::F1 + n - 1);
   }
   return std::nullopt;
 }
@@ -54,12 +54,12 @@ KeyPress CharacterKey(char c) {
   key.text = std::string(1, c);
   const unsigned char u = static_cast<unsigned char>(c);
   if (std::isalpha(u)) {
-    key.qtKey = Qt::Key_A + (std::toupper(u) - 'A');
+    key.windowKey = windowkey::A + (std::toupper(u) - 'A');
     key.shift = std::isupper(u);
   } else if (c == ' ') {
-    key.qtKey = Qt::Key_Space;
+    key.windowKey = windowkey::Space;
   } else {
-    key.qtKey = u;  // Qt's key codes for printable ASCII are the characters themselves
+    key.windowKey = u;  // printable ASCII keys are numbered by their characters
   }
   return key;
 }
@@ -130,7 +130,7 @@ std::optional<std::vector<ScriptStep>> ParseKeyScript(const std::string& script,
       const std::string key = head.substr(ctrl ? 5 : 4);
       KeyPress press;
       if (key.size() == 1 && std::isalpha(static_cast<unsigned char>(key[0]))) {
-        press.qtKey = Qt::Key_A + (std::toupper(static_cast<unsigned char>(key[0])) - 'A');
+        press.windowKey = windowkey::A + (std::toupper(static_cast<unsigned char>(key[0])) - 'A');
       } else if (auto named = NamedKey(key)) {
         press = *named;
         press.text.clear();

@@ -1,6 +1,5 @@
 #include "platform/KeyTranslation.h"
 
-#include <Qt>
 
 #include <cctype>
 
@@ -34,30 +33,30 @@ int AltLetterCode(char letter) {
 
 std::string TranslateKey(const KeyPress& key) {
   using namespace keycode;
-  switch (key.qtKey) {
-    case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Alt: case Qt::Key_Meta:
-    case Qt::Key_AltGr: case Qt::Key_CapsLock: case Qt::Key_NumLock:
+  switch (key.windowKey) {
+    case windowkey::Shift: case windowkey::Control: case windowkey::Alt: case windowkey::Meta:
+    case windowkey::AltGr: case windowkey::CapsLock: case windowkey::NumLock:
       return "";
-    case Qt::Key_Up: return ExtendedKey(key.alt ? AltUp : Up);
-    case Qt::Key_Down: return ExtendedKey(key.alt ? AltDown : Down);
-    case Qt::Key_Left: return ExtendedKey(key.alt ? AltLeft : Left);
-    case Qt::Key_Right: return ExtendedKey(key.alt ? AltRight : Right);
-    case Qt::Key_Home: return ExtendedKey(Home);
-    case Qt::Key_End: return ExtendedKey(End);
-    case Qt::Key_PageUp: return ExtendedKey(PgUp);
-    case Qt::Key_PageDown: return ExtendedKey(PgDn);
-    case Qt::Key_F11: return ExtendedKey(F11);
-    case Qt::Key_F12: return ExtendedKey(F12);
-    case Qt::Key_Return: case Qt::Key_Enter: return kEnterKey;
-    case Qt::Key_Tab: return "\t";
-    case Qt::Key_Backspace: return "\b";
-    case Qt::Key_Escape: return kEscKey;
+    case windowkey::Up: return ExtendedKey(key.alt ? AltUp : Up);
+    case windowkey::Down: return ExtendedKey(key.alt ? AltDown : Down);
+    case windowkey::Left: return ExtendedKey(key.alt ? AltLeft : Left);
+    case windowkey::Right: return ExtendedKey(key.alt ? AltRight : Right);
+    case windowkey::Home: return ExtendedKey(Home);
+    case windowkey::End: return ExtendedKey(End);
+    case windowkey::PageUp: return ExtendedKey(PgUp);
+    case windowkey::PageDown: return ExtendedKey(PgDn);
+    case windowkey::F11: return ExtendedKey(F11);
+    case windowkey::F12: return ExtendedKey(F12);
+    case windowkey::Return: case windowkey::Enter: return kEnterKey;
+    case windowkey::Tab: return "\t";
+    case windowkey::Backspace: return "\b";
+    case windowkey::Escape: return kEscKey;
     default: break;
   }
-  if (key.qtKey >= Qt::Key_F1 && key.qtKey <= Qt::Key_F10)
-    return ExtendedKey(F1 + (key.qtKey - Qt::Key_F1));
-  if (key.qtKey >= Qt::Key_A && key.qtKey <= Qt::Key_Z) {
-    const char letter = static_cast<char>('a' + (key.qtKey - Qt::Key_A));
+  if (key.windowKey >= windowkey::F1 && key.windowKey <= windowkey::F10)
+    return ExtendedKey(F1 + (key.windowKey - windowkey::F1));
+  if (key.windowKey >= windowkey::A && key.windowKey <= windowkey::Z) {
+    const char letter = static_cast<char>('a' + (key.windowKey - windowkey::A));
     if (key.alt && !key.ctrl) return ExtendedKey(AltLetterCode(letter));
     if (key.ctrl && !key.alt) return CtrlKey(letter);
   }

@@ -28,8 +28,23 @@ std::string CtrlKey(char letter);
 // 0 for a character that is not a letter.
 int AltLetterCode(char letter);
 
+// The window system's key numbers the program tells apart. They are the toolkit's own numbers
+// (the Qt backends pass them through unchanged and check that they agree); printable ASCII
+// keys are numbered by their upper-case character.
+namespace windowkey {
+constexpr int Space = 0x20, A = 0x41, Z = 0x5a;
+constexpr int Escape = 0x01000000, Tab = 0x01000001, Backspace = 0x01000003;
+constexpr int Return = 0x01000004, Enter = 0x01000005;
+constexpr int Home = 0x01000010, End = 0x01000011, Left = 0x01000012, Up = 0x01000013;
+constexpr int Right = 0x01000014, Down = 0x01000015, PageUp = 0x01000016, PageDown = 0x01000017;
+constexpr int Shift = 0x01000020, Control = 0x01000021, Meta = 0x01000022, Alt = 0x01000023;
+constexpr int CapsLock = 0x01000024, NumLock = 0x01000025;
+constexpr int F1 = 0x01000030, F10 = 0x01000039, F11 = 0x0100003a, F12 = 0x0100003b;
+constexpr int AltGr = 0x01001103;
+}  // namespace windowkey
+
 struct KeyPress {
-  int qtKey = 0;          // Qt::Key value
+  int windowKey = 0;      // a `windowkey` number
   bool ctrl = false;
   bool alt = false;
   bool shift = false;

@@ -5,14 +5,29 @@
 // 4K frame shrinks to a thumbnail in well under a millisecond, while a letter stroke narrower
 // than a target pixel still leaves a grey trace instead of vanishing between point samples.
 
-#include <QImage>
-#include <QRect>
-#include <QRectF>
+#include <cstdint>
 
 namespace lenvari {
 
-// Fills the pixels of `destination` whose centres lie in `target` (destination pixels) from the
-// whole of `source`; the part outside the image is skipped. Returns the pixels written.
-QRect SampleImageInto(const QImage& source, QImage& destination, const QRectF& target);
+// Pixels of 32 bits, 0xAARRGGBB, each row `stride` pixels after the one above.
+struct SourcePixels {
+  const std::uint32_t* pixels = nullptr;
+  int width = 0, height = 0, stride = 0;
+};
+struct TargetPixels {
+  std::uint32_t* pixels = nullptr;
+  int width = 0, height = 0, stride = 0;
+};
+
+struct PixelBox {
+  int left = 0, top = 0, width = 0, height = 0;
+  bool Empty() const { return width <= 0 || height <= 0; }
+};
+
+// Fills the pixels of `destination` whose centres lie in the rectangle from (left, top) to
+// (right, bottom) (destination pixels) from the whole of `source`, opaque; the part outside the
+// image is skipped. Returns the pixels written.
+PixelBox SamplePixelsInto(const SourcePixels& source, const TargetPixels& destination,
+                          double left, double top, double right, double bottom);
 
 }  // namespace lenvari

@@ -5,7 +5,7 @@
 
 #include "common/Colour.h"
 #include "common/NumberText.h"
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "platform/KeyTranslation.h"
 
 namespace lenvari {

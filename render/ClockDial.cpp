@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/NumberText.h"
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "render/ChartColours.h"
 #include "render/ClockDialLabels.h"
 #include "render/LetterChartBackground.h"

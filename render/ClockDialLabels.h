@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 
 namespace lenvari {
 

@@ -1,7 +1,7 @@
 #pragma once
 // One complete frame of the patient display, drawn from the chart state.
 
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 
 namespace lenvari {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "render/TargetShapes.h"
 #include "store/State.h"
 

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
+#include "platform/qtgui/Bitmap.h"
+#include "platform/qtgui/Canvas.h"
 #include "platform/KeyTranslation.h"
 #include "platform/TransferCurve.h"
 #include "render/LetterChartBackground.h"

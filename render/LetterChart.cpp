@@ -4,7 +4,7 @@
 
 #include "common/AcuityNotation.h"
 #include "common/NumberText.h"
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "render/ChartColours.h"
 #include "render/LetterChartBackground.h"
 #include "render/LetterChartLayout.h"

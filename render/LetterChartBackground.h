@@ -1,7 +1,7 @@
 #pragma once
 // What the letters stand on: white, the red/green halves, or the black mask with its window.
 
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "render/LetterChartLayout.h"
 
 namespace lenvari {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "render/OptotypeShapes.h"
 
 namespace lenvari {

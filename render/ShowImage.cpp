@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
+#include "platform/qtgui/Bitmap.h"
+#include "platform/qtgui/Canvas.h"
 #include "store/DataFolder.h"
 #include "store/State.h"
 

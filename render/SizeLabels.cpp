@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "common/NumberText.h"
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "render/ChartColours.h"
 #include "render/LetterChartLayout.h"
 #include "render/Optotype.h"

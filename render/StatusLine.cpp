@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "common/NumberText.h"
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "render/LetterChartLayout.h"
 #include "store/State.h"
 

@@ -1,7 +1,7 @@
 #include "render/StrongLight.h"
 
 #include "common/NumberText.h"
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "render/LetterChartLayout.h"
 #include "render/TargetShapes.h"
 #include "store/State.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/Colour.h"
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "store/ChartMode.h"
 
 namespace lenvari {

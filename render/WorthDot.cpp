@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/NumberText.h"
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "render/LetterChartLayout.h"
 #include "render/TargetShapes.h"
 #include "store/State.h"

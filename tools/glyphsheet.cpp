@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "render/Optotype.h"
 #include "render/OptotypeShapes.h"
 

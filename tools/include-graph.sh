@@ -9,19 +9,22 @@ cd "${1:-$(dirname "$0")/..}"
 declare -A may=(
   [common]=""
   [platform]="common"
-  [platform/qt]="common platform"
+  [platform/qtgui]="common platform"
+  [platform/qt]="common platform platform/qtgui"
   [store]="common platform"
-  [render]="common platform store"
-  [gallery]="common platform store render"
+  [render]="common platform platform/qtgui store"
+  [gallery]="common platform platform/qtgui store render"
+  [monitorwindow]="common platform platform/qtgui store"
   [dialogs]="common"
   [phone]="common"
-  [app]="common platform platform/qt store render gallery dialogs phone"
-  [program]="common platform platform/qt store render gallery dialogs phone app"
+  [app]="common platform platform/qtgui platform/qt store render gallery monitorwindow dialogs phone"
+  [program]="common platform platform/qtgui platform/qt store render gallery monitorwindow dialogs phone app"
 )
 # A file's layer: its folder, app/'s subfolders counted as app.
 layer_of() {
   case $1 in
     platform/qt/*) echo platform/qt ;;
+    platform/qtgui/*) echo platform/qtgui ;;
     app/*) echo app ;;
     *) echo "${1%%/*}" ;;
   esac

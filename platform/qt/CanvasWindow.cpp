@@ -1,6 +1,9 @@
 #include "platform/qt/CanvasWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -13,15 +16,46 @@
 #include <QWindow>
 
 #include <cmath>
+#include <functional>
 
-#include "platform/Canvas.h"
-#include "platform/DesktopPixels.h"
-#include "platform/KeyQueue.h"
+#include "platform/qtgui/Canvas.h"
+#include "platform/qtgui/DesktopPixels.h"
+#include "platform/qt/KeyQueue.h"
 
 namespace lenvari {
 namespace {
 
 constexpr int kPointerHideMilliseconds = 2000;
+
+// Bounds of the waits for a Wayland compositor around a question over the full-screen chart;
+// each normally ends within a frame or two.
+constexpr int kChartMappedWaitMs = 5000;
+constexpr int kFullScreenReportWaitMs = 1000;
+constexpr int kLeaveConfirmWaitMs = 3000;
+constexpr int kStaysOutMs = 300;
+
+// Runs the event loop, without the examiner's input, until `done` or `ms` have passed.
+void WaitUntil(const std::function<bool()>& done, int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done() && clock.elapsed() < ms) {
+    QEventLoop wait;
+    QTimer::singleShot(10, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+  }
+}
+
+// Waits until the window system reports `state` for `window` (the window's own report: the
+// widget learns of it only later), at most `ms`.
+void WaitFor(QWindow* window, Qt::WindowState state, int ms) {
+  bool reported = false;
+  const QMetaObject::Connection report = QObject::connect(
+      window, &QWindow::windowStateChanged, [&reported, state](Qt::WindowState now) {
+        if (now == state) reported = true;
+      });
+  WaitUntil([&reported] { return reported; }, ms);
+  QObject::disconnect(report);
+}
 
 class CanvasWidget : public QWidget {
  public:
@@ -55,6 +89,57 @@ class CanvasWidget : public QWidget {
   bool closed = false;
   bool hidePointer = false;
   QTimer pointerTimer;
+
+  // A wlroots compositor (sway) never gives the keyboard to a window opened over a full-screen
+  // one, even one it shows above it, and asked through an activation token it only marks the
+  // window urgent: the keys would go on to the chart the question blocks. With one monitor the
+  // full-screen window a question stands above leaves full screen until the last question
+  // closes.
+  //
+  // The question must not reach the screen before the compositor has done so: a question mapped
+  // before the chart (a slow first frame) or while it is still full screen is never focused.
+  // So this waits, each step bounded, for the chart to be mapped, for its full-screen state to
+  // be settled, and for the compositor to confirm that it left full screen and stays out: a
+  // chart mapped just now is made full screen once more as its first frame arrives.
+  void StepOutOfFullScreen() {
+    QWindow* handle = windowHandle();
+    if (steppedOut || !handle) return;  // already out for a question still open
+    steppedOut = true;
+    const bool wasExposed = handle->isExposed();
+    WaitUntil([handle] { return handle->isExposed(); }, kChartMappedWaitMs);
+    // Just mapped: the compositor's full-screen report may still be on its way, and a request
+    // to leave sent before it would be lost.
+    if (!wasExposed) WaitFor(handle, Qt::WindowFullScreen, kFullScreenReportWaitMs);
+    // A full-screen report while a question is open, now or later, is answered by leaving
+    // again.
+    if (!stayOut)
+      stayOut = QObject::connect(handle, &QWindow::windowStateChanged, this,
+                                 [this, handle](Qt::WindowState state) {
+        reportedOut = state != Qt::WindowFullScreen;
+        if (reportedOut) return;
+        ++fullScreenReports;
+        handle->setWindowStates(handle->windowStates() & ~Qt::WindowFullScreen);
+      });
+    reportedOut = false;
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+      WaitUntil([this] { return reportedOut; }, kLeaveConfirmWaitMs);
+      const int reports = fullScreenReports;
+      WaitUntil([this, reports] { return fullScreenReports != reports; }, kStaysOutMs);
+      if (fullScreenReports == reports || clock.elapsed() > kLeaveConfirmWaitMs) break;
+    }
+  }
+
+  void ReturnToFullScreen() {
+    QObject::disconnect(stayOut);
+    stayOut = {};
+    if (!steppedOut) return;
+    steppedOut = false;
+    if (QWindow* handle = windowHandle())
+      handle->setWindowStates(handle->windowStates() | Qt::WindowFullScreen);
+  }
 
  protected:
   void mouseMoveEvent(QMouseEvent*) override {
@@ -96,9 +181,36 @@ class CanvasWidget : public QWidget {
     closed = true;
     event->accept();
   }
+
+ private:
+  QMetaObject::Connection stayOut;  // keeps the window out of full screen while asked
+  bool steppedOut = false;          // out of full screen for a question
+  bool reportedOut = false;         // the compositor's last report: out of full screen
+  int fullScreenReports = 0;
 };
 
+// The canvas window shown as `window` that asked for full screen, if any: as asked, not as last
+// reported (just after it was shown the compositor may report it out of full screen for a
+// moment).
+CanvasWidget* FullScreenCanvas(QWindow* window) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* canvas = dynamic_cast<CanvasWidget*>(w);
+        canvas && canvas->windowHandle() == window && canvas->isVisible() &&
+        (canvas->isFullScreen() || canvas->property("lenvariFullScreen").toBool()))
+      return canvas;
+  return nullptr;
+}
+
 }  // namespace
+
+void StepOutOfFullScreenFor(QWindow* window) {
+  if (CanvasWidget* canvas = FullScreenCanvas(window)) canvas->StepOutOfFullScreen();
+}
+
+void ReturnCanvasWindowsToFullScreen() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* canvas = dynamic_cast<CanvasWidget*>(w)) canvas->ReturnToFullScreen();
+}
 
 struct CanvasWindow::Impl {
   CanvasWidget widget;
@@ -279,9 +391,9 @@ void CanvasWindow::InjectKey(const KeyPress& key) {
   if (key.ctrl) modifiers |= Qt::ControlModifier;
   if (key.alt) modifiers |= Qt::AltModifier;
   if (key.shift) modifiers |= Qt::ShiftModifier;
-  QKeyEvent press(QEvent::KeyPress, key.qtKey, modifiers, QString::fromStdString(key.text));
+  QKeyEvent press(QEvent::KeyPress, key.windowKey, modifiers, QString::fromStdString(key.text));
   QCoreApplication::sendEvent(&impl_->widget, &press);
-  QKeyEvent release(QEvent::KeyRelease, key.qtKey, modifiers, QString::fromStdString(key.text));
+  QKeyEvent release(QEvent::KeyRelease, key.windowKey, modifiers, QString::fromStdString(key.text));
   QCoreApplication::sendEvent(&impl_->widget, &release);
 }
 

@@ -8,6 +8,8 @@
 
 #include "platform/KeyTranslation.h"
 
+class QWindow;
+
 namespace lenvari {
 
 class Canvas;
@@ -78,5 +80,14 @@ class CanvasWindow {
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };
+
+// For a question over a full-screen canvas window on a one-monitor wlroots compositor, which
+// never gives the keyboard to a window above a full-screen one: the canvas window shown as
+// `window`, when it asked for full screen, leaves it and this waits (each step bounded) until
+// the compositor confirms it is out and stays out. It stays out, a full-screen report being
+// answered by leaving again, until ReturnCanvasWindowsToFullScreen. Nothing for another window.
+void StepOutOfFullScreenFor(QWindow* window);
+// Every canvas window that stepped out of full screen for questions takes it again.
+void ReturnCanvasWindowsToFullScreen();
 
 }  // namespace lenvari

@@ -18,26 +18,29 @@ class QtConsoleHost : public ConsoleHost {
   QtConsoleHost();
   ~QtConsoleHost() override;
 
-  void InitConsoleTools(int a, int b, int c, int d, int& flag, int e) override;
-  void Console80x(int lines) override;
-  void ConsoleToolBar(int a, int b) override;
-  void ConsoleTitle(const std::string& title) override;
-  void ConsoleTopMost(int on) override;
-  void ConsoleWindow(int mode) override;
-  void ConsoleNormal() override;
-  int ConsoleMessageBox(const std::string& message, int style, const std::string& title,
-                        int flags, int reserved) override;
+  // Modal boxes (QtConsoleBoxes.cpp).
+  int ConsoleMessageBox(const std::string& message, int style, const std::string& title) override;
   int ConsoleChoice(const std::string& message, const std::string& title,
                     const std::vector<std::string>& buttons) override;
   std::string ConsoleInputBox(const std::string& prompt, const std::string& title,
                               const std::string& defaultText) override;
-  int MenuDefinition(int number, const std::string& definition) override;
-  void OnTimer(int a, int b) override;
   void SplashBoxShow(const std::string& text) override;
   void SplashBoxHide() override;
-  void VirtualKey(const std::string& keys) override;
+
+  // The text screen (QtConsoleTextScreen.cpp).
+  void Console80x(int lines) override;
   void Print(const std::string& text) override;
   void ClearScreen() override;
+
+  // The menu bar (QtConsoleMenuBar.cpp).
+  int MenuDefinition(int number, const std::string& definition) override;
+  MenuChoice TakeMenuChoice() override;
+  bool ChooseMenuItem(int menu, int id) override;
+  void ShowMenuBar(bool shown) override;
+
+  // The window itself (QtConsoleHost.cpp).
+  void ConsoleTitle(const std::string& title) override;
+  void ShowControlWindow() override;
   void BringToFront() override;
   WindowPlace ControlWindowPlace() const override;
   void PlaceControlWindow(const WindowPlace& place) override;
@@ -47,15 +50,10 @@ class QtConsoleHost : public ConsoleHost {
   void FlushKeys() override;
   int AltDown() const override;
   int CtrlDown() const override;
-  MenuChoice TakeMenuChoice() override;
-  bool ChooseMenuItem(int menu, int id) override;
-  void ShowMenuBar(bool shown) override;
   void ShowPhonePairing(const QImage& code, const std::string& text) override;
   bool TakeUnpairRequest() override;
 
-  // What the window shows, for tests: the text screen's content (empty while it is hidden) and
-  // the live status line.
-  std::string ScreenText() const;
+  // What the window shows, for tests: the live status line.
   std::string StatusText() const;
   // The control window itself (for tests that look at it or open its menus).
   QMainWindow& Window();

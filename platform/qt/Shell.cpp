@@ -12,7 +12,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "platform/DesktopPixels.h"
+#include "platform/qtgui/DesktopPixels.h"
 
 namespace lenvari {
 

@@ -22,7 +22,7 @@
 #endif
 
 #include "platform/qt/CanvasWindow.h"
-#include "platform/DesktopPixels.h"
+#include "platform/qtgui/DesktopPixels.h"
 #include "platform/KeyTranslation.h"
 
 namespace lenvari {
@@ -60,7 +60,7 @@ class VideoSurface : public QWidget {
   void keyPressEvent(QKeyEvent* event) override {
     if (!covered) return;
     KeyPress key;
-    key.qtKey = event->key();
+    key.windowKey = event->key();
     key.ctrl = event->modifiers() & Qt::ControlModifier;
     key.alt = event->modifiers() & Qt::AltModifier;
     key.shift = event->modifiers() & Qt::ShiftModifier;

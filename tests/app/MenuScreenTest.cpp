@@ -48,8 +48,6 @@ TEST(MenuScreen, OpenSizeMenuOnTheXServer) {
   ProgramContext context(console);
   context.state.settings.AcuityBase = 20;
   BuildMenus(context);
-  int flag = 0;
-  console.InitConsoleTools(0, 0, 0, 0, flag, 0);
   console.Window().show();
   console.Print("Lenvari Acuity\n");
   QMainWindow& window = console.Window();

@@ -9,8 +9,8 @@
 #include <cmath>
 #include <map>
 
-#include "gallery/MonitorWindowLayout.h"
-#include "gallery/MonitorWindowText.h"
+#include "monitorwindow/MonitorWindowLayout.h"
+#include "monitorwindow/MonitorWindowText.h"
 #include "support/DataFolderText.h"
 #include "support/Pixels.h"
 #include "support/ProgramRun.h"

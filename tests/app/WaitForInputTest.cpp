@@ -107,7 +107,7 @@ TEST_F(WaitFixture, NamedKeysBecomeTheirInputStrings) {
   steps = ParseKeyScript("{Ctrl+F3}", error);
   for (const KeyPress& key : (*steps)[0].keys) context.chartWindow->InjectKey(key);
   EXPECT_EQ(WaitForInput(context), std::string("\0=", 2));
-  EXPECT_EQ(context.CtrlDown, 1);
+  EXPECT_EQ(context.inputWait.CtrlDown, 1);
 }
 
 TEST_F(WaitFixture, RemoteMemoryButtonsAndClicks) {
@@ -160,7 +160,7 @@ TEST_F(WaitFixture, TimedRandomizeFiresAndAnyOtherInputStopsIt) {
 TEST_F(WaitFixture, AClosedChartWindowEndsTheProgramAfterFivePolls) {
   context.chartWindow->Close();
   EXPECT_THROW(WaitForInput(context), ProgramEnd);
-  EXPECT_EQ(context.missingChartWindowPolls, 5);
+  EXPECT_EQ(context.inputWait.missingChartWindowPolls, 5);
 }
 
 }  // namespace lenvari
@@ -171,12 +171,12 @@ namespace lenvari {
 // is open.
 TEST_F(WaitFixture, PhoneInputsJoinTheWaitOnlyWhileThePhoneRemoteIsOn) {
   ApplyPhoneRemoteSetting(context);
-  EXPECT_FALSE(context.phoneServer);
+  EXPECT_FALSE(context.phone.server);
   context.state.phoneRemote = {1, 0};
   ApplyPhoneRemoteSetting(context);
-  ASSERT_TRUE(context.phoneServer && context.phoneServer->Listening());
-  const int port = context.phoneServer->Port();
-  const std::string address = context.phoneServer->PairingAddressNow();
+  ASSERT_TRUE(context.phone.server && context.phone.server->Listening());
+  const int port = context.phone.server->Port();
+  const std::string address = context.phone.server->PairingAddressNow();
   EXPECT_NE(console.printed.find("[Phone Remote] " + address + "\n"), std::string::npos);
   std::string code;
   ASSERT_TRUE(BytesOfHex(address.substr(address.find('#') + 1), code));
@@ -192,7 +192,7 @@ TEST_F(WaitFixture, PhoneInputsJoinTheWaitOnlyWhileThePhoneRemoteIsOn) {
 
   context.state.phoneRemote.PhoneRemote = 0;
   ApplyPhoneRemoteSetting(context);
-  EXPECT_FALSE(context.phoneServer);
+  EXPECT_FALSE(context.phone.server);
   QTcpSocket probe;
   probe.connectToHost("127.0.0.1", static_cast<quint16>(port));
   EXPECT_FALSE(probe.waitForConnected(1000));

@@ -6,7 +6,7 @@
 set -uo pipefail
 dir=$1
 status=0
-for layer in common store render gallery phone; do
+for layer in common store render gallery monitorwindow phone; do
   out=$(cmake --build "$dir" --target "widget_probe_$layer" 2>&1)
   if [ $? -eq 0 ]; then
     echo "FAIL: $layer/ compiles a file that includes <QWidget>"

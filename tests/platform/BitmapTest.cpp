@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/Bitmap.h"
+#include "platform/qtgui/Bitmap.h"
 
 namespace lenvari {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 
 namespace lenvari {
 

@@ -39,8 +39,6 @@ TEST(ConsoleMenuBar, ChoicesKeepTheirMenuAndAHiddenBarComesBack) {
   EXPECT_EQ(bar->actions()[0]->text(), "File");
   EXPECT_EQ(bar->actions()[1]->text(), "Hide Menu");
 
-  int flag = 0;
-  host.InitConsoleTools(0, 0, 0, 0, flag, 0);
   host.Window().show();
   EXPECT_TRUE(bar->isVisible());
   host.ShowMenuBar(false);

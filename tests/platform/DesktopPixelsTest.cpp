@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/DesktopPixels.h"
+#include "platform/qtgui/DesktopPixels.h"
 
 namespace lenvari {
 namespace {

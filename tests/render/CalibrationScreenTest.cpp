@@ -7,7 +7,7 @@
 #include <deque>
 #include <vector>
 
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "platform/ConsoleHost.h"
 #include "render/CalibrationScreen.h"
 #include "render/CalibrationScreenCheck.h"
@@ -177,7 +177,7 @@ TEST(CalibrateScreen, FreshMonitorStartsAt343AndSavesTheSizeAtEnter) {
   f.keys = {"+", "+", "+", "+", "+", "\r", "+"};
   CalibrateScreen(f.console, f.monitors, f.settings, f.host);
 
-  EXPECT_EQ(f.log, (std::vector<std::string>{"TopMost 1", "MessageBox Calibrate", "TopMost 0",
+  EXPECT_EQ(f.log, (std::vector<std::string>{"MessageBox Calibrate",
                                              "close chart", "open Calibrate",
                                              "close calibration", "save 348x348",
                                              "galleries"}));

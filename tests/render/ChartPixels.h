@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "render/DrawChart.h"
 #include "render/OptotypeShapes.h"
 #include "store/State.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "render/ChartPixels.h"
 #include "render/Optotype.h"
 

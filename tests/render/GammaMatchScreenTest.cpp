@@ -8,7 +8,7 @@
 
 #include <cmath>
 
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "platform/KeyTranslation.h"
 #include "platform/TransferCurve.h"
 #include "render/GammaMatchScreen.h"

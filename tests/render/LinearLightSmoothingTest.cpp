@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "render/ChartColours.h"
 #include "render/ChartPixels.h"
 #include "render/Optotype.h"

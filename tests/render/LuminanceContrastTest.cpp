@@ -8,7 +8,7 @@
 #include <cmath>
 #include <map>
 
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 #include "platform/TransferCurve.h"
 #include "render/ChartColours.h"
 #include "render/ChartPixels.h"

@@ -9,7 +9,7 @@
 #include <numbers>
 #include <string>
 
-#include "platform/Bitmap.h"
+#include "platform/qtgui/Bitmap.h"
 #include "render/ChartPixels.h"
 #include "render/ChartTestFixtures.h"
 

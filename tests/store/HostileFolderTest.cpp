@@ -14,7 +14,7 @@
 #include <chrono>
 #include <functional>
 
-#include "platform/Bitmap.h"
+#include "platform/qtgui/Bitmap.h"
 #include "store/ControlWindowFile.h"
 #include "store/DisplayFile.h"
 #include "store/OwnFiles.h"

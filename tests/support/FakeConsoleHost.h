@@ -21,7 +21,7 @@ class FakeConsoleHost : public ConsoleHost {
   };
   std::vector<Shown> messages;         // every message box shown
   std::vector<Asked> inputs;           // every input box shown
-  // "TopMost 1", "MessageBox <title>", "InputBox", "OnTimer 0 0", "Front", in order; a test
+  // "MessageBox <title>", "InputBox", "Front", in order; a test
   // may point this at a log of its own to interleave other events.
   std::vector<std::string> ownCalls;
   std::vector<std::string>* calls = &ownCalls;
@@ -29,24 +29,14 @@ class FakeConsoleHost : public ConsoleHost {
   std::deque<std::string> inputAnswers;  // one per input box; "" once used up
   std::string printed;
   std::string keys;                    // typed into the console, taken by the input wait
-  int topMost = 0;
   WindowPlace place;
   int placements = 0;                  // calls of PlaceControlWindow
   std::string status;                  // the last live status shown
   std::vector<std::pair<int, std::string>> menus;
 
-  void InitConsoleTools(int, int, int, int, int& flag, int) override { flag = 0; }
-  void Console80x(int) override {}
-  void ConsoleToolBar(int, int) override {}
-  void ConsoleTitle(const std::string&) override {}
-  void ConsoleTopMost(int on) override {
-    topMost = on;
-    calls->push_back("TopMost " + std::to_string(on));
-  }
-  void ConsoleWindow(int) override {}
-  void ConsoleNormal() override {}
-  int ConsoleMessageBox(const std::string& message, int style, const std::string& title, int,
-                        int) override {
+  // Modal boxes.
+  int ConsoleMessageBox(const std::string& message, int style,
+                        const std::string& title) override {
     calls->push_back("MessageBox " + title);
     messages.push_back({title, message, style});
     if (!messageAnswers.empty()) {
@@ -75,18 +65,26 @@ class FakeConsoleHost : public ConsoleHost {
     inputAnswers.pop_front();
     return answer;
   }
+  void SplashBoxShow(const std::string& text) override { printed += text; }
+  void SplashBoxHide() override {}
+
+  // The text screen.
+  void Console80x(int) override {}
+  void Print(const std::string& text) override { printed += text; }
+  void ClearScreen() override {}
+
+  // The menu bar. No menu item is ever chosen: the tests that choose them run the real program.
   int MenuDefinition(int number, const std::string& definition) override {
     menus.emplace_back(number, definition);
     return 0;
   }
-  void OnTimer(int a, int b) override {
-    calls->push_back("OnTimer " + std::to_string(a) + " " + std::to_string(b));
-  }
-  void SplashBoxShow(const std::string& text) override { printed += text; }
-  void SplashBoxHide() override {}
-  void VirtualKey(const std::string&) override {}
-  void Print(const std::string& text) override { printed += text; }
-  void ClearScreen() override {}
+  MenuChoice TakeMenuChoice() override { return {}; }
+  bool ChooseMenuItem(int, int) override { return false; }
+  void ShowMenuBar(bool) override {}
+
+  // The window.
+  void ConsoleTitle(const std::string&) override {}
+  void ShowControlWindow() override {}
   void BringToFront() override { calls->push_back("Front"); }
   WindowPlace ControlWindowPlace() const override { return place; }
   void PlaceControlWindow(const WindowPlace& p) override { place = p, ++placements; }
@@ -100,10 +98,8 @@ class FakeConsoleHost : public ConsoleHost {
   void FlushKeys() override { keys.clear(); }
   int AltDown() const override { return 0; }
   int CtrlDown() const override { return 0; }
-  // No menu item is ever chosen: the tests that choose them run the real program.
-  MenuChoice TakeMenuChoice() override { return {}; }
-  bool ChooseMenuItem(int, int) override { return false; }
-  void ShowMenuBar(bool) override {}
+  void ShowPhonePairing(const QImage&, const std::string&) override {}
+  bool TakeUnpairRequest() override { return false; }
 };
 
 }  // namespace lenvari

@@ -1,4 +1,4 @@
-#include "platform/Canvas.h"
+#include "platform/qtgui/Canvas.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -18,7 +18,7 @@
 #include <sys/mman.h>
 #endif
 
-#include "platform/Bitmap.h"
+#include "platform/qtgui/Bitmap.h"
 #include "platform/SampledStretch.h"
 #include "platform/TransferCurve.h"
 
@@ -517,8 +517,22 @@ void Canvas::StretchCanvasSampled(const Canvas& other, RectF target) {
   // The copy is written past the painter: a clear still waiting would land on it later.
   impl_->Painter();
   impl_->EndPainting();
-  const QRect written = SampleImageInto(source, *impl_->image, impl_->PxRect(target));
-  if (!written.isEmpty()) impl_->AddInk(written, -2);
+  const QImage converted =
+      source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
+          ? QImage()
+          : source.convertToFormat(QImage::Format_RGB32);
+  const QImage& from = converted.isNull() ? source : converted;
+  if (from.isNull()) return;
+  QImage& to = *impl_->image;
+  const QRectF box = impl_->PxRect(target);
+  const PixelBox written = SamplePixelsInto(
+      {reinterpret_cast<const std::uint32_t*>(from.constBits()), from.width(), from.height(),
+       static_cast<int>(from.bytesPerLine() / 4)},
+      {reinterpret_cast<std::uint32_t*>(to.bits()), to.width(), to.height(),
+       static_cast<int>(to.bytesPerLine() / 4)},
+      box.left(), box.top(), box.right(), box.bottom());
+  if (!written.Empty())
+    impl_->AddInk(QRect(written.left, written.top, written.width, written.height), -2);
 }
 
 std::vector<Canvas::PixelRect> Canvas::TakeChangedRects() {

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "gallery/MonitorWindowText.h"
-#include "platform/Canvas.h"
+#include "monitorwindow/MonitorWindowText.h"
+#include "platform/qtgui/Canvas.h"
 #include "store/Monitors.h"
 #include "store/Settings.h"
 

@@ -1,4 +1,4 @@
-#include "platform/DisplayIdentity.h"
+#include "platform/qtgui/DisplayIdentity.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -10,8 +10,6 @@
 // own: a monitor is pushed right of (or below) the device extent of every monitor that lies
 // wholly left of (or above) it and shares rows (or columns) with it.
 
-#include <QtGlobal>
-
 #include <string>
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "gallery/MonitorWindowLayout.h"
+#include "monitorwindow/MonitorWindowLayout.h"
 
 #include <algorithm>
 #include <cmath>

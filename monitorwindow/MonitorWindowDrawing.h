@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "gallery/MonitorWindowLayout.h"
-#include "gallery/MonitorWindowText.h"
-#include "platform/Canvas.h"
+#include "monitorwindow/MonitorWindowLayout.h"
+#include "monitorwindow/MonitorWindowText.h"
+#include "platform/qtgui/Canvas.h"
 
 namespace lenvari {
 

@@ -1,4 +1,4 @@
-#include "gallery/MonitorWindowText.h"
+#include "monitorwindow/MonitorWindowText.h"
 
 namespace lenvari {
 namespace {

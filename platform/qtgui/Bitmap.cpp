@@ -1,4 +1,4 @@
-#include "platform/Bitmap.h"
+#include "platform/qtgui/Bitmap.h"
 
 #include <QImage>
 #include <QImageReader>

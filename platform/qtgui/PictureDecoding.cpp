@@ -1,4 +1,4 @@
-#include "platform/PictureDecoding.h"
+#include "platform/qtgui/PictureDecoding.h"
 
 #include <QImage>
 #include <QImageIOHandler>

@@ -1,4 +1,4 @@
-#include "platform/DesktopPixels.h"
+#include "platform/qtgui/DesktopPixels.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/Bitmap.h"
+#include "platform/qtgui/Bitmap.h"
 
 namespace lenvari {
 

@@ -1,4 +1,4 @@
-#include "platform/MonitorChanges.h"
+#include "platform/qtgui/MonitorChanges.h"
 
 #include <QGuiApplication>
 #include <QObject>

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "gallery/MonitorWindowDrawing.h"
-#include "gallery/MonitorWindowLayout.h"
-#include "gallery/MonitorWindowText.h"
+#include "monitorwindow/MonitorWindowDrawing.h"
+#include "monitorwindow/MonitorWindowLayout.h"
+#include "monitorwindow/MonitorWindowText.h"
 #include "render/ChartPixels.h"
 #include "render/ChartTestFixtures.h"
 #include "support/Pixels.h"

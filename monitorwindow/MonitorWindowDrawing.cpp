@@ -1,4 +1,4 @@
-#include "gallery/MonitorWindowDrawing.h"
+#include "monitorwindow/MonitorWindowDrawing.h"
 
 namespace lenvari {
 namespace {
