@@ -22,10 +22,10 @@ std::string DisplayFileText(const DisplayOptions& options) {
 DisplayOptions ParseDisplayFile(const std::string& text) {
   DisplayOptions options;
   const std::map<std::string, std::string> values = ParseKeyValues(text);
-  if (const auto it = values.find(kLuminanceContrast); it != values.end())
-    options.LuminanceContrast = IntegerOf(it->second) == 1 ? 1 : 0;
-  if (const auto it = values.find(kDisplayGamma); it != values.end()) {
-    const double gamma = RealOf(it->second);
+  if (const auto value = ValueOf(values, kLuminanceContrast))
+    options.LuminanceContrast = IntegerOf(*value) == 1 ? 1 : 0;
+  if (const auto value = ValueOf(values, kDisplayGamma)) {
+    const double gamma = RealOf(*value);
     options.DisplayGamma =
         gamma >= kLowestDisplayGamma && gamma <= kHighestDisplayGamma ? gamma : 0;
   }

@@ -29,4 +29,11 @@ bool WriteOwnFile(const std::string& dataPath, const char* name, const std::stri
   return WriteFileAtomically(ResolveDataFile(dataPath, name), text, reason);
 }
 
+std::optional<std::string> ValueOf(const std::map<std::string, std::string>& values,
+                                   const char* key) {
+  const auto it = values.find(key);
+  if (it == values.end()) return std::nullopt;
+  return it->second;
+}
+
 }  // namespace lenvari

@@ -13,6 +13,10 @@ namespace lenvari {
 // value line ends the reading.
 std::map<std::string, std::string> ParseKeyValues(const std::string& text);
 
+// The value of `key` among `values`, nothing when the file does not give it.
+std::optional<std::string> ValueOf(const std::map<std::string, std::string>& values,
+                                   const char* key);
+
 // The text of the data folder's file `name`, nothing when it is missing or unreadable;
 // `unreadable` gets the reason when it exists and could not be read (the caller must then not
 // save over it).

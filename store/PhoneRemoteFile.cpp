@@ -23,10 +23,10 @@ std::string PhoneRemoteFileText(const PhoneRemoteOptions& options) {
 PhoneRemoteOptions ParsePhoneRemoteFile(const std::string& text) {
   PhoneRemoteOptions options;
   const std::map<std::string, std::string> values = ParseKeyValues(text);
-  if (const auto it = values.find(kPhoneRemote); it != values.end())
-    options.PhoneRemote = IntegerOf(it->second) == 1 ? 1 : 0;
-  if (const auto it = values.find(kPhonePort); it != values.end()) {
-    const int port = IntegerOf(it->second);
+  if (const auto value = ValueOf(values, kPhoneRemote))
+    options.PhoneRemote = IntegerOf(*value) == 1 ? 1 : 0;
+  if (const auto value = ValueOf(values, kPhonePort)) {
+    const int port = IntegerOf(*value);
     options.PhonePort = port >= 0 && port <= kLargestPort ? port : kDefaultPhonePort;
   }
   return options;
