@@ -1,5 +1,6 @@
 #include "platform/qt/CanvasWindow.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QImage>
@@ -17,6 +18,7 @@
 #include "platform/Canvas.h"
 #include "platform/DesktopPixels.h"
 #include "platform/KeyQueue.h"
+#include "platform/MemoryPrefault.h"
 
 namespace lenvari {
 namespace {
@@ -57,12 +59,27 @@ class CanvasWidget : public QWidget {
   QTimer pointerTimer;
 
  protected:
+  // The window system's buffer for a full-screen window is as large as the chart and fresh
+  // after every resize; its pages are mapped in one call before the first paint writes them.
+  void PrefaultBackingStore() {
+    QBackingStore* store = backingStore();
+    if (!store) return;
+    QPaintDevice* device = store->paintDevice();
+    if (!device || device->devType() != QInternal::Image) return;
+    auto* buffer = static_cast<QImage*>(device);
+    if (buffer->constBits() == prefaulted) return;
+    prefaulted = buffer->constBits();
+    PrefaultPages(buffer->bits(), static_cast<std::size_t>(buffer->sizeInBytes()));
+  }
+  const uchar* prefaulted = nullptr;
+
   void mouseMoveEvent(QMouseEvent*) override {
     if (!hidePointer) return;
     unsetCursor();
     pointerTimer.start();
   }
   void paintEvent(QPaintEvent* event) override {
+    PrefaultBackingStore();
     QPainter painter(this);
     const std::shared_ptr<const QImage> shown = image.lock();
     if (!shown || shown->isNull()) {
