@@ -1,4 +1,3 @@
-#include "platform/MemoryPrefault.h"
 #include "platform/Canvas.h"
 
 #include <QFont>
@@ -282,7 +281,6 @@ QImage NewImage(int width, int height) {
 
 Canvas::Canvas(int pixelWidth, int pixelHeight) : impl_(std::make_unique<Impl>()) {
   *impl_->image = NewImage(std::max(1, pixelWidth), std::max(1, pixelHeight));
-  PrefaultPages(impl_->image->bits(), static_cast<std::size_t>(impl_->image->sizeInBytes()));
   impl_->image->fill(Qt::white);
   impl_->backgroundKnown = true;
   impl_->changed = QRegion(impl_->image->rect());

@@ -8,6 +8,6 @@ namespace lenvari {
 
 // Asks the system to map every page of [start, start + bytes) writable now, in one call.
 // Best effort: where the system cannot, the pages fault in at first write as before.
-void PrefaultPages(void* start, std::size_t bytes);
+void PrefaultPages(const void* start, std::size_t bytes);
 
 }  // namespace lenvari

@@ -66,10 +66,10 @@ class CanvasWidget : public QWidget {
     if (!store) return;
     QPaintDevice* device = store->paintDevice();
     if (!device || device->devType() != QInternal::Image) return;
-    auto* buffer = static_cast<QImage*>(device);
+    const auto* buffer = static_cast<const QImage*>(device);
     if (buffer->constBits() == prefaulted) return;
     prefaulted = buffer->constBits();
-    PrefaultPages(buffer->bits(), static_cast<std::size_t>(buffer->sizeInBytes()));
+    PrefaultPages(buffer->constBits(), static_cast<std::size_t>(buffer->sizeInBytes()));
   }
   const uchar* prefaulted = nullptr;
 
