@@ -15,9 +15,6 @@ class MediaDecoder : public VideoDecoder {
  public:
   void Play(const QString& path, std::function<void(const QImage&)> picture,
             std::function<void(const QString&)> failed) override {
-    // The decoder built on the system's libav libraries plays the common formats without
-    // further packages; a backend chosen in the environment is left as chosen.
-    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     picture_ = std::move(picture);
     failed_ = std::move(failed);
     player_.setAudioOutput(&audio_);
@@ -61,5 +58,9 @@ class MediaDecoder : public VideoDecoder {
 }  // namespace lenvari
 
 extern "C" Q_DECL_EXPORT lenvari::VideoDecoder* LenvariNewVideoDecoder() {
+  // The decoder built on the system's libav libraries plays the common formats without further
+  // packages; a backend chosen in the environment is left as chosen. The backend is chosen when
+  // the first media object is made, so this comes first.
+  if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
   return new lenvari::MediaDecoder;
 }
