@@ -10,6 +10,7 @@
 #include "app/MenuDefinitions.h"
 #include "app/PhoneRemote.h"
 #include "app/VirtualRemote.h"
+#include "platform/qt/ProgramIcon.h"
 
 namespace lenvari {
 
@@ -27,6 +28,7 @@ void RunLoopEntry(ProgramContext& context) {
   BuildMenus(context);
   if (!LoopEntryCalibrationCheck(context) && !chartFirst) DrawChartFrame(context);
   ShowLiveStatus(context);
+  SetProgramIcon();
   if (context.state.settings.ShowVirtualRemote == 1) StartVirtualRemote(context);
   ApplyPhoneRemoteSetting(context);
 }

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 #include <cstring>
@@ -78,9 +77,6 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(LENVARI_APPLICATION_ID);
   QApplication::setDesktopFileName(LENVARI_APPLICATION_ID);
   QApplication application(argc, argv);  // takes Qt's own options such as -platform
-  QIcon icon;
-  for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icons/%1.png").arg(size));
-  QApplication::setWindowIcon(icon);
   lenvari::ModalAnswers answers(lenvari::SplitAnswers(options.answers), options.NonInteractive());
   std::unique_ptr<lenvari::QtConsoleHost> console;
   try {

@@ -1,6 +1,7 @@
 #include "platform/qt/CanvasWindow.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -18,9 +19,10 @@
 #include <cmath>
 #include <functional>
 
+#include "platform/qt/KeyQueue.h"
 #include "platform/qtgui/Canvas.h"
 #include "platform/qtgui/DesktopPixels.h"
-#include "platform/qt/KeyQueue.h"
+#include "platform/MemoryPrefault.h"
 
 namespace lenvari {
 namespace {
@@ -142,12 +144,27 @@ class CanvasWidget : public QWidget {
   }
 
  protected:
+  // The window system's buffer for a full-screen window is as large as the chart and fresh
+  // after every resize; its pages are mapped in one call before the first paint writes them.
+  void PrefaultBackingStore() {
+    QBackingStore* store = backingStore();
+    if (!store) return;
+    QPaintDevice* device = store->paintDevice();
+    if (!device || device->devType() != QInternal::Image) return;
+    const auto* buffer = static_cast<const QImage*>(device);
+    if (buffer->constBits() == prefaulted) return;
+    prefaulted = buffer->constBits();
+    PrefaultPages(buffer->constBits(), static_cast<std::size_t>(buffer->sizeInBytes()));
+  }
+  const uchar* prefaulted = nullptr;
+
   void mouseMoveEvent(QMouseEvent*) override {
     if (!hidePointer) return;
     unsetCursor();
     pointerTimer.start();
   }
   void paintEvent(QPaintEvent* event) override {
+    PrefaultBackingStore();
     QPainter painter(this);
     const std::shared_ptr<const QImage> shown = image.lock();
     if (!shown || shown->isNull()) {

@@ -1,17 +1,12 @@
 #include "platform/qt/VideoPlayer.h"
 
-#include <QAudioOutput>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
-#include <QMediaPlayer>
 #include <QPainter>
 #include <QProcess>
 #include <QThread>
-#include <QUrl>
-#include <QVideoFrame>
-#include <QVideoSink>
 #include <QWidget>
 
 #include <algorithm>
@@ -22,6 +17,7 @@
 #endif
 
 #include "platform/qt/CanvasWindow.h"
+#include "platform/qt/VideoDecoder.h"
 #include "platform/qtgui/DesktopPixels.h"
 #include "platform/KeyTranslation.h"
 
@@ -78,16 +74,11 @@ class VideoSurface : public QWidget {
 
 struct VideoScreen::Impl {
   VideoSurface surface;
-  std::unique_ptr<QMediaPlayer> player;
-  std::unique_ptr<QVideoSink> sink;
-  std::unique_ptr<QAudioOutput> audio;
+  std::unique_ptr<VideoDecoder> decoder;
   QString error;
 
   void Release() {
-    if (player) player->stop();
-    player.reset();
-    audio.reset();
-    sink.reset();
+    decoder.reset();
     surface.hide();
     surface.picture = QImage();
   }
@@ -100,36 +91,15 @@ VideoScreen::~VideoScreen() { impl_->Release(); }
 bool VideoScreen::Play(const std::string& path, int left, int top, int width, int height,
                        CanvasWindow* covered, std::string& error) {
   impl_->Release();
-  // The decoder built on the system's libav libraries plays the common formats without
-  // further packages; a backend chosen in the environment is left as chosen.
-  if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
   Impl& d = *impl_;
   d.error.clear();
   d.surface.framesShown = 0;
   d.surface.covered = covered;
-  d.sink = std::make_unique<QVideoSink>();
-  d.player = std::make_unique<QMediaPlayer>();
-  d.audio = std::make_unique<QAudioOutput>();
-  d.player->setAudioOutput(d.audio.get());
-  d.player->setVideoSink(d.sink.get());
-  d.player->setLoops(QMediaPlayer::Infinite);
-  QObject::connect(d.sink.get(), &QVideoSink::videoFrameChanged, &d.surface,
-                   [&d](const QVideoFrame& frame) {
-                     const QImage image = frame.toImage();
-                     if (image.isNull()) return;
-                     d.surface.picture = image;
-                     ++d.surface.framesShown;
-                     d.surface.update();
-                   });
-  QObject::connect(d.player.get(), &QMediaPlayer::errorOccurred, &d.surface,
-                   [&d](QMediaPlayer::Error, const QString& text) {
-                     d.error = text.isEmpty() ? QString("The file cannot be decoded.") : text;
-                   });
-  QObject::connect(d.player.get(), &QMediaPlayer::mediaStatusChanged, &d.surface,
-                   [&d](QMediaPlayer::MediaStatus status) {
-                     if (status == QMediaPlayer::InvalidMedia && d.error.isEmpty())
-                       d.error = "The file is not a video this program can play.";
-                   });
+  d.decoder = LoadVideoDecoder(d.error);
+  if (!d.decoder) {
+    error = d.error.toStdString();
+    return false;
+  }
 
   const DesktopPlacement placement = LogicalPlacement(left, top, width, height);
   d.surface.setGeometry(placement.x, placement.y, placement.width, placement.height);
@@ -137,8 +107,14 @@ bool VideoScreen::Play(const std::string& path, int left, int top, int width, in
   d.surface.setGeometry(placement.x, placement.y, placement.width, placement.height);
   d.surface.raise();
   d.surface.activateWindow();
-  d.player->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
-  d.player->play();
+  d.decoder->Play(
+      QString::fromStdString(path),
+      [&d](const QImage& picture) {
+        d.surface.picture = picture;
+        ++d.surface.framesShown;
+        d.surface.update();
+      },
+      [&d](const QString& reason) { d.error = reason; });
 
   QElapsedTimer waited;
   waited.start();
