@@ -6,8 +6,6 @@
 #include <QDir>
 #include <QImage>
 
-#include <cmath>
-
 #include "platform/Canvas.h"
 #include "platform/KeyTranslation.h"
 #include "platform/TransferCurve.h"

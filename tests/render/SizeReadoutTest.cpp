@@ -37,9 +37,7 @@ TEST(SizeReadout, SmoothedStrokesKeepTheirWidthInLightAndSnappedOnesMissByWholeP
 
 TEST(SizeReadout, RowsAndBestAcuityFollowTheCalibration) {
   State state = testing::MakeChartState(1920, 1080, 250);
-  state.chart.RowsShown = 3;
-  state.chart.Grad = 1;
-  state.settings.SmoothingFlag = 1;
+  state.chart.RowsShown = 3, state.chart.Grad = 1, state.settings.SmoothingFlag = 1;
   const std::vector<StrokeReadout> rows = RowReadouts(state);
   ASSERT_EQ(rows.size(), 3u);
   // Each row one size down; the stroke is the denominator's quarter pixel at 250 per 1000 units.
