@@ -18,7 +18,11 @@ QColor SwatchColour(QDialog& d, int id) {
   return Control<QFrame>(d, id)->palette().color(QPalette::Window);
 }
 
-double Cm(double feet) { return std::round(0.174533048 * feet * 2.54 * 100) / 100; }
+// The calibration square's side in centimetres, as the dialog shows it, for a distance in feet or
+// meters.
+QString Cm(double distance, bool meters = false) {
+  return QString::number(std::round(0.174533048 * distance * 2.54 * (meters ? 3.28084 : 1) * 100) / 100);
+}
 
 TEST(ConfigurationDialog, OpensOnTheSettingsAndCancelWithoutEditsChangesNothing) {
   ConfigurationArguments args;
@@ -137,13 +141,11 @@ TEST(ConfigurationDialog, DistanceKeepsItsUnitAndTheUnitKeepsItsNumber) {
   args.TestDistance[2] = "4 Meters";  // any letter case counts as meters on entry
   args.Run([](QDialog& d) {
     Click(d, kMetersId);
-    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(),
-              QString::number(std::round(0.174533048 * 20 * 2.54 * 3.28084 * 100) / 100));
+    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(), Cm(20, true));
     TypeDistance(d, "12.50");
-    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(),
-              QString::number(std::round(0.174533048 * 12.5 * 2.54 * 3.28084 * 100) / 100));
+    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(), Cm(12.5, true));
     Click(d, kFeetId);
-    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(), QString::number(Cm(12.5)));
+    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(), Cm(12.5));
     Choose(d, kPatientMonitorListId, "2");
     EXPECT_TRUE(Checked(d, kMetersId));
     Click(d, kSaveId);
@@ -169,8 +171,7 @@ TEST(ConfigurationDialog, TheDistanceBoxTakesANumberOrANumberWithItsUnit) {
   args.Run([](QDialog& d) {
     TypeDistance(d, "6 meters");  // while Feet is selected
     EXPECT_TRUE(Checked(d, kMetersId));
-    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(),
-              QString::number(std::round(0.174533048 * 6 * 2.54 * 3.28084 * 100) / 100));
+    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(), Cm(6, true));
     Click(d, kFeetId);  // the unit word goes, the number stays
     EXPECT_EQ(Control<QLineEdit>(d, kDistanceEditId)->text(), "6");
     TypeDistance(d, "20 FT");
