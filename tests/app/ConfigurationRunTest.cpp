@@ -3,14 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <QJsonArray>
+#include <QImage>
 
 #include <map>
 
 #include "support/DataFolderText.h"
 #include "support/Pixels.h"
 #include "support/ProgramRun.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -94,11 +95,10 @@ TEST(ConfigurationRun, EditsForTwoMonitorsAreBothSavedAndTheChartMoves) {
   const ProgramRunResult run = folder.Run(
       "{Ctrl+C}",
       "Label Color:=Red;Patient Monitor:=2;Max Rows Displayed:=6;Optical Test Distance=12;Save");
-  EXPECT_EQ(Setting(folder.dataDir, 1, "LabelColor$:"), "Red");
-  EXPECT_EQ(Setting(folder.dataDir, 2, "MaxVShutter&:"), " 6 ");
-  EXPECT_EQ(Setting(folder.dataDir, 2, "TestDistance:"), "12 feet");
-  EXPECT_EQ(Setting(folder.dataDir, 1, "MaxVShutter&:"), " 4 ");
-  EXPECT_EQ(ReadText(folder.dataDir + "/lvmonitordata.cfg").substr(0, 5), " 2 \r\n");
+  EXPECT_EQ(Tie(Setting(folder.dataDir, 1, "LabelColor$:"), Setting(folder.dataDir, 2, "MaxVShutter&:"),
+                Setting(folder.dataDir, 2, "TestDistance:"), Setting(folder.dataDir, 1, "MaxVShutter&:"),
+                ReadText(folder.dataDir + "/lvmonitordata.cfg").substr(0, 5)),
+            Tie("Red", " 6 ", "12 feet", " 4 ", " 2 \r\n"));
   // The chart was opened again on the second monitor, after the calibration check.
   EXPECT_EQ(run.LastState()["CurrentMonitor"].toInt(), 2);
   EXPECT_EQ(run.LastState()["ChartWindowGeometry"].toArray()[0].toInt(), 1280);
@@ -130,14 +130,8 @@ TEST(ConfigurationRun, TheRedBarSetsTheRedOfEveryFileAndTheWorthDots) {
   const ProgramRunResult run = folder.Run("{Ctrl+C}w", "*Red=128;Save");
   for (int m = 1; m <= 3; ++m) EXPECT_EQ(Setting(folder.dataDir, m, "MyRed&:"), " 128 ") << m;
   const QImage frame = run.Frame(run.FrameCount());
-  int dimRed = 0, fullRed = 0;
-  for (int y = 0; y < frame.height(); y += 3)
-    for (int x = 0; x < frame.width(); x += 3) {
-      dimRed += frame.pixel(x, y) == qRgb(128, 0, 0);
-      fullRed += frame.pixel(x, y) == qRgb(255, 0, 0);
-    }
-  EXPECT_GT(dimRed, 100);
-  EXPECT_EQ(fullRed, 0);
+  EXPECT_GT(CountColour(frame, QColor(128, 0, 0), 0), 900);
+  EXPECT_EQ(CountColour(frame, QColor(255, 0, 0), 0), 0);
 }
 
 TEST(ConfigurationRun, TheCornerClickOpensTheDialogAndCalibrateRunsTheSquare) {

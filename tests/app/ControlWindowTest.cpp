@@ -11,6 +11,7 @@
 #include "platform/qt/QtConsoleHost.h"
 #include "render/ChartTestFixtures.h"
 #include "support/ProgramRun.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -18,9 +19,7 @@ namespace {
 // The patient's 1920 x 1080 monitor at 0,0 and the examiner's 1280 x 1024 to its right.
 Monitors TwoMonitors(int patient) {
   Monitors m;
-  m.NumberOfMonitors = 2;
-  m.CurrentMonitor = patient;
-  m.MonitorRect[1] = {0, 0, 0, 1920, 1080};
+  m.NumberOfMonitors = 2, m.CurrentMonitor = patient, m.MonitorRect[1] = {0, 0, 0, 1920, 1080};
   m.MonitorRect[2] = {0, 1920, 0, 3200, 1024};
   return m;
 }
@@ -30,8 +29,7 @@ Monitors TwoMonitors(int patient) {
 TEST(ControlWindowPlace, GoesOnAMonitorThatIsNotThePatientsAndKeepsTheExaminersPlace) {
   // No place yet: centred on the examiner's monitor, whichever of the two is the patient's.
   const WindowPlace first = ChooseControlWindowPlace(TwoMonitors(1), std::nullopt);
-  EXPECT_EQ(first.width, kDefaultControlWidth);
-  EXPECT_EQ(first.height, kDefaultControlHeight);
+  EXPECT_EQ(Tie(first.width, first.height), Tie(kDefaultControlWidth, kDefaultControlHeight));
   const int roomWidth = 1280 - 2 * kFrameBorderAllowance;
   const int roomHeight = 1024 - kFrameTitleAllowance - kFrameBorderAllowance;
   EXPECT_EQ(first.left, 1920 + kFrameBorderAllowance + (roomWidth - kDefaultControlWidth) / 2);
@@ -43,9 +41,8 @@ TEST(ControlWindowPlace, GoesOnAMonitorThatIsNotThePatientsAndKeepsTheExaminersP
   EXPECT_EQ(ChooseControlWindowPlace(TwoMonitors(1), put), put);
   // Sticking out past the bottom right: pulled back onto the monitor, size kept.
   const WindowPlace out = ChooseControlWindowPlace(TwoMonitors(1), WindowPlace{2800, 900, 700, 300});
-  EXPECT_EQ(out.left + 700 + kFrameBorderAllowance, 3200);
-  EXPECT_EQ(out.top + 300 + kFrameBorderAllowance, 1024);
-  EXPECT_EQ(out.width, 700);
+  EXPECT_EQ(Tie(out.left + 700 + kFrameBorderAllowance, out.top + 300 + kFrameBorderAllowance, out.width),
+            Tie(3200, 1024, 700));
   // Left on what is now the patient's monitor (after a change of patient monitor): it moves to
   // the other one, keeping its size.
   const WindowPlace moved = ChooseControlWindowPlace(TwoMonitors(2), put);
@@ -53,29 +50,26 @@ TEST(ControlWindowPlace, GoesOnAMonitorThatIsNotThePatientsAndKeepsTheExaminersP
   EXPECT_EQ(moved.width, 900);
   // Larger than the examiner's monitor: made to fit.
   const WindowPlace huge = ChooseControlWindowPlace(TwoMonitors(1), WindowPlace{1920, 0, 3000, 2000});
-  EXPECT_EQ(huge.left, 1920 + kFrameBorderAllowance);
-  EXPECT_EQ(huge.top, kFrameTitleAllowance);
-  EXPECT_EQ(huge.width, roomWidth);
-  EXPECT_EQ(huge.height, roomHeight);
+  EXPECT_EQ(Tie(huge.left, huge.top, huge.width, huge.height),
+            Tie(1920 + kFrameBorderAllowance, kFrameTitleAllowance, roomWidth, roomHeight));
   // A place at the end of the integer range (a window system's report): onto the examiner's
   // monitor, without overflowing on the way.
   const WindowPlace far = ChooseControlWindowPlace(TwoMonitors(1), WindowPlace{2147483000, 0, 2000, 600});
-  EXPECT_EQ(far.left, 1920 + kFrameBorderAllowance);
-  EXPECT_EQ(far.width, roomWidth);
+  EXPECT_EQ(Tie(far.left, far.width), Tie(1920 + kFrameBorderAllowance, roomWidth));
 
   // One monitor: the window shares it with the chart, which stays above it.
   Monitors one = TwoMonitors(1);
   one.NumberOfMonitors = 1;
   const WindowPlace shared = ChooseControlWindowPlace(one, WindowPlace{100, 900, 760, 260});
-  EXPECT_EQ(shared.left, 100);
-  EXPECT_EQ(shared.top, 1080 - kFrameBorderAllowance - 260);
+  EXPECT_EQ(Tie(shared.left, shared.top), Tie(100, 1080 - kFrameBorderAllowance - 260));
 
   // The monitors present decide: the patient's switched off leaves every monitor there to the
   // examiner; the examiner's switched off leaves the patient's (one-monitor rules).
   const MonitorBox patient{0, 0, 1920, 1080}, examiner{1920, 0, 3200, 1024};
-  EXPECT_EQ(ExaminerMonitors({examiner}, std::nullopt), std::vector<MonitorBox>{examiner});
-  EXPECT_EQ(ExaminerMonitors({patient}, patient), std::vector<MonitorBox>{patient});
-  EXPECT_EQ(ExaminerMonitors({patient, examiner}, examiner), std::vector<MonitorBox>{patient});
+  EXPECT_EQ(Tie(ExaminerMonitors({examiner}, std::nullopt), ExaminerMonitors({patient}, patient),
+                ExaminerMonitors({patient, examiner}, examiner)),
+            Tie(std::vector<MonitorBox>{examiner}, std::vector<MonitorBox>{patient},
+                std::vector<MonitorBox>{patient}));
   // A place on a monitor that went is brought onto one that is there.
   const WindowPlace orphan =
       PlaceOnMonitors(ExaminerMonitors({patient}, patient), WindowPlace{2000, 100, 300, 200}, 1, 1);
@@ -91,8 +85,7 @@ TEST(ControlWindowPlace, GoesOnAMonitorThatIsNotThePatientsAndKeepsTheExaminersP
 TEST(ControlWindowStatus, ShowsWhatThePatientSeesAndTheDigitsBeingTyped) {
   QtConsoleHost host;
   ProgramContext context(host);
-  context.state = testing::MakeChartState(1920, 1080, 400);
-  context.state.DataPath = FreshFolder("data");
+  context.state = testing::MakeChartState(1920, 1080, 400), context.state.DataPath = FreshFolder("data");
   context.state.monitors.MonitorRect[1] = {0, 0, 0, 1920, 1080};
   OpenChartWindow(context);
 
@@ -108,8 +101,7 @@ TEST(ControlWindowStatus, ShowsWhatThePatientSeesAndTheDigitsBeingTyped) {
   EXPECT_EQ(status.find("typed"), std::string::npos) << status;
   // Whether the calibration was made on the monitor now in use.
   ScreenRecords& screens = context.state.screens;
-  screens.Calibrated[1].known = screens.Present[1].known = true;
-  screens.Calibrated[1].model = "U2419H";
+  screens.Calibrated[1].known = screens.Present[1].known = true, screens.Calibrated[1].model = "U2419H";
   screens.Present[1].model = "U2419H";
   RunOnePass(context, "]");
   EXPECT_NE(host.StatusText().find("calibration: made on this monitor"), std::string::npos);
@@ -121,8 +113,7 @@ TEST(ControlWindowStatus, ShowsWhatThePatientSeesAndTheDigitsBeingTyped) {
   EXPECT_NE(host.StatusText().find("contrast 30 %"), std::string::npos) << host.StatusText();
   EXPECT_EQ(host.StatusText().find("gamma"), std::string::npos);  // the sRGB curve
   // A gamma matched by eye is named, and the Weber contrast is the one under it.
-  context.state.display.DisplayGamma = 2.35;
-  context.gammaMatch.matchedByEye = true;
+  context.state.display.DisplayGamma = 2.35, context.gammaMatch.matchedByEye = true;
   RunOnePass(context, "[");
   EXPECT_NE(host.StatusText().find("contrast 20 % (Weber 40.8 %)"), std::string::npos) << host.StatusText();
   EXPECT_NE(host.StatusText().find("  gamma 2.35 by eye"), std::string::npos) << host.StatusText();

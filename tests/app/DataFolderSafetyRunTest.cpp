@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QJsonObject>
 #include <QProcess>
 
@@ -22,6 +21,7 @@
 #include "store/DataFolder.h"
 #include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -48,19 +48,6 @@ bool KeptSomewhere(const std::string& path, const std::string& text) {
   return false;
 }
 
-// A preset file of 36 presets like built-in preset 1, with the fields `changes` names.
-using PresetFields = std::vector<std::vector<std::string>>;
-PresetFields PlainPresets() {
-  return PresetFields(36, {"6", "Letter", "1", "1", "0", "999", "999", "0", "", "11", "0", "63",
-                           "6", "6", "0", "", "", "", "", "", ""});
-}
-std::string PresetFileText(const PresetFields& presets) {
-  std::string text;
-  for (const auto& preset : presets)
-    for (const std::string& field : preset) text += field + "\r\n";
-  return text;
-}
-
 void CopyFolder(const std::string& from, const std::string& to) {
   fs::remove_all(to);
   fs::copy(from, to, fs::copy_options::recursive);
@@ -70,12 +57,10 @@ void CopyFolder(const std::string& from, const std::string& to) {
 
 TEST(DataFolderSafetyRun, UnreadableFilesAreNamedOnceAndNeverWrittenOver) {
   const std::string data = FolderWithCustomLetters("MINE");
-  const std::string presets = ReadText(data + "/1presets.cfg");
-  const std::string letters = ReadText(data + "/lv3.let");
   PutText(data + "/lvdisplay.cfg", "DisplayGamma!:\r\n 2.2 \r\n");
-  fs::permissions(data + "/1presets.cfg", fs::perms::none);
-  fs::permissions(data + "/lv3.let", fs::perms::none);
-  fs::permissions(data + "/lvdisplay.cfg", fs::perms::none);
+  const char* unreadable[] = {"/1presets.cfg", "/lv3.let", "/lvdisplay.cfg"};
+  std::vector<std::string> before;
+  for (const char* name : unreadable) before.push_back(ReadText(data + name)), fs::permissions(data + name, fs::perms::none);
   fs::remove(data + "/lv7.let");  // and a missing one, which rebuilds the letter sets
 
   ProgramRunRequest request = ScriptRequest("{Ctrl+F2}{Ctrl+R}", data);  // saves of every file
@@ -84,17 +69,13 @@ TEST(DataFolderSafetyRun, UnreadableFilesAreNamedOnceAndNeverWrittenOver) {
   ASSERT_EQ(run.exitCode, 0) << run.errors << run.output;
   EXPECT_EQ(Occurrences(run.output, "[Lenvari Acuity] These files could not be read:"), 1u)
       << run.output;
-  EXPECT_TRUE(Printed(run, "/1presets.cfg: Permission denied"));
-  EXPECT_TRUE(Printed(run, "/lv3.let: Permission denied"));
-  EXPECT_TRUE(Printed(run, "/lvdisplay.cfg: Permission denied"));
   // The chart ran on the built-in presets meanwhile; the files are as they were.
   EXPECT_EQ(run.FrameState(1)["SizeNow"].toInt(), 6);
-  fs::permissions(data + "/1presets.cfg", fs::perms::owner_read | fs::perms::owner_write);
-  fs::permissions(data + "/lv3.let", fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_EQ(ReadText(data + "/1presets.cfg"), presets);
-  EXPECT_EQ(ReadText(data + "/lv3.let"), letters);
-  fs::permissions(data + "/lvdisplay.cfg", fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_EQ(ReadText(data + "/lvdisplay.cfg"), "DisplayGamma!:\r\n 2.2 \r\n");
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_TRUE(Printed(run, std::string(unreadable[i]) + ": Permission denied")) << unreadable[i];
+    fs::permissions(data + unreadable[i], fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ReadText(data + unreadable[i]), before[i]) << unreadable[i];
+  }
   EXPECT_TRUE(BackupsOf(data + "/1presets.cfg").empty());
   EXPECT_NE(ReadText(data + "/lv7.let"), "<missing>");     // the others were rebuilt
   EXPECT_EQ(Setting(data, 1, "Mirror&:"), "-1 ");
@@ -175,8 +156,7 @@ TEST(DataFolderSafetyRun, EverySaveIsFlushedRenamedAndItsFolderFlushed) {
   // monitor's settings file and the monitor data file).
   EXPECT_GE(renames, 13 + 11 + 2);
   EXPECT_GE(bitmaps, 3);  // the gallery built, the snapshot, the gallery updated
-  EXPECT_EQ(archives, 1);
-  EXPECT_EQ(folderFlushes, renames);
+  EXPECT_EQ(Tie(archives, folderFlushes), Tie(1, renames));
 }
 
 TEST(DataFolderSafetyRun, AStartOnAHostileFolderNamesEachThingAndLeavesItAsItWas) {
@@ -185,9 +165,8 @@ TEST(DataFolderSafetyRun, AStartOnAHostileFolderNamesEachThingAndLeavesItAsItWas
   PutText(outside, "not the program's");
   const std::string letters = ReadText(data + "/lv5.let");
   for (const char* name : {"lvdisplay.cfg", "1presets.cfg", "1lvconfig.cfg"}) fs::remove(data + "/" + name);
-  ASSERT_EQ(::mkfifo((data + "/lvdisplay.cfg").c_str(), 0644), 0);
-  ASSERT_EQ(::mkfifo((data + "/1presets.cfg").c_str(), 0644), 0);
-  ASSERT_EQ(::mkfifo((data + "/LVimg1.bmp").c_str(), 0644), 0);
+  for (const char* fifo : {"/lvdisplay.cfg", "/1presets.cfg", "/LVimg1.bmp"})
+    ASSERT_EQ(::mkfifo((data + fifo).c_str(), 0644), 0);
   fs::create_symlink(outside, data + "/1lvconfig.cfg");
   fs::create_directory(data + "/lvimg3.bmp");
   fs::remove(data + "/lenvari-acuity.lock");
@@ -215,11 +194,9 @@ TEST(DataFolderSafetyRun, AStartOnAHostileFolderNamesEachThingAndLeavesItAsItWas
     EXPECT_TRUE(Printed(run, named)) << named << "\n" << run.output;
   EXPECT_FALSE(Printed(run, "could not be saved")) << run.output;
 
-  EXPECT_EQ(NotARegularFile(data + "/lvdisplay.cfg"), "a FIFO (named pipe)");
-  EXPECT_EQ(NotARegularFile(data + "/1presets.cfg"), "a FIFO (named pipe)");
-  EXPECT_EQ(NotARegularFile(data + "/LVimg1.bmp"), "a FIFO (named pipe)");
-  EXPECT_EQ(fs::read_symlink(data + "/1lvconfig.cfg"), outside);
-  EXPECT_EQ(ReadText(outside), "not the program's");
+  for (const char* fifo : {"/lvdisplay.cfg", "/1presets.cfg", "/LVimg1.bmp"})
+    EXPECT_EQ(NotARegularFile(data + fifo), "a FIFO (named pipe)") << fifo;
+  EXPECT_EQ(Tie(fs::read_symlink(data + "/1lvconfig.cfg"), ReadText(outside)), Tie(outside, "not the program's"));
   EXPECT_TRUE(fs::is_directory(data + "/lvimg3.bmp") && fs::is_empty(data + "/lvimg3.bmp"));
   EXPECT_TRUE(fs::is_directory(data + "/lenvari-acuity.lock"));
   ASSERT_EQ(BackupsOf(data + "/lvscreenidentity.cfg").size(), 1u);
@@ -251,8 +228,7 @@ TEST(DataFolderSafetyRun, ExtremeValuesAndHugeFieldsAreHeldWhenRead) {
                       "-2147483648 \r\n 0 \r\n 2147483647 \r\n 1080 ");
   PutText(data + "/lvmonitordata.cfg", monitorData);
   PresetFields presets = PlainPresets();
-  presets[0][1] = "Image";
-  presets[0][15] = "2147483647";
+  presets[0][1] = "Image", presets[0][15] = "2147483647";
   presets[1] = {"2147483647", "Letter", "2147483647", "1", "0", "2147483647", "2147483647", "0",
                 "", "1e38", "2147483647", "63", "2147483647", "6", "0", "", "", "", "", "", ""};
   presets[2][8] = std::string(40 << 20, 'E');  // 40 MB where one letter belongs
@@ -266,20 +242,16 @@ TEST(DataFolderSafetyRun, ExtremeValuesAndHugeFieldsAreHeldWhenRead) {
   ASSERT_EQ(run.exitCode, 0) << run.errors.substr(0, 4000);
   EXPECT_TRUE(Printed(run, "[Calibration Required]"));
   const QJsonObject last = run.LastState();
-  EXPECT_EQ(last["JustOneLetter"].toString().size(), 4096);
-  EXPECT_EQ(last["SizeNow"].toInt(), 6);
+  EXPECT_EQ(Tie(last["JustOneLetter"].toString().size(), last["SizeNow"].toInt()), Tie(4096, 6));
 }
 
 TEST(DataFolderSafetyRun, SecondStartOnAFolderInUseIsRefusedAndAKilledOneLeavesNoLock) {
   const std::string data = FreshFolder("data");
   // The first run, held open by its script's wait.
-  QProcess first;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("QT_QPA_PLATFORM",
-                     QString("offscreen:configfile=") + LENVARI_SCREENS_DIR + "/one-monitor.json");
-  first.setProcessEnvironment(environment);
-  first.start(LENVARI_MAIN_PATH, {"--data-dir", QString::fromStdString(data), "--keys",
-                                  "{Wait:60}", "--answers", ""});
+  environment.insert("QT_QPA_PLATFORM", QString("offscreen:configfile=") + LENVARI_SCREENS_DIR + "/one-monitor.json");
+  LiveProgram running(environment, data, {"--keys", "{Wait:60}", "--answers", ""});
+  QProcess& first = running.process;
   ASSERT_TRUE(first.waitForStarted());
   // Its first save comes after it took the folder.
   for (int i = 0; i < 600 && !fs::exists(data + "/lv10.let"); ++i)
@@ -290,8 +262,7 @@ TEST(DataFolderSafetyRun, SecondStartOnAFolderInUseIsRefusedAndAKilledOneLeavesN
   EXPECT_EQ(refused.exitCode, 4);
   EXPECT_TRUE(Printed(refused, "[Lenvari Acuity] Lenvari Acuity is already running with the data folder " + data))
       << refused.output;
-  EXPECT_EQ(refused.FrameCount(), 0);
-  EXPECT_EQ(first.state(), QProcess::Running);
+  EXPECT_EQ(Tie(refused.FrameCount(), first.state()), Tie(0, QProcess::Running));
 
   // A run that is killed frees the folder all the same.
   first.kill();

@@ -8,6 +8,7 @@
 
 #include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 
@@ -36,16 +37,14 @@ TEST(ExamRoomRun, ChartWindowCoversThePatientMonitorExactlyBesideAScaledOne) {
   // A fresh folder starts on monitor 1: here the examiner's monitor at 200 %, all of its
   // 2560 x 1440 device pixels.
   const QJsonObject before = run.FrameState(1);
-  EXPECT_EQ(before["CurrentMonitor"].toInt(), 1);
-  EXPECT_EQ(before["MonitorRect"].toArray(), (QJsonArray{0, 0, 2560, 1440}));
-  EXPECT_EQ(before["ChartWindowGeometry"].toArray(), (QJsonArray{0, 0, 2560, 1440}));
-  EXPECT_EQ(run.Frame(1).size(), QSize(2560, 1440));
+  EXPECT_EQ(Tie(before["CurrentMonitor"].toInt(), before["MonitorRect"].toArray(),
+                before["ChartWindowGeometry"].toArray(), run.Frame(1).size()),
+            Tie(1, (QJsonArray{0, 0, 2560, 1440}), (QJsonArray{0, 0, 2560, 1440}), QSize(2560, 1440)));
   // Ctrl+A: the 100 % monitor beside it, which starts where the scaled one ends.
   const QJsonObject after = run.LastState();
-  EXPECT_EQ(after["CurrentMonitor"].toInt(), 2);
-  EXPECT_EQ(after["MonitorRect"].toArray(), (QJsonArray{2560, 0, 4480, 1080}));
-  EXPECT_EQ(after["ChartWindowGeometry"].toArray(), (QJsonArray{2560, 0, 1920, 1080}));
-  EXPECT_EQ(run.Frame(run.FrameCount()).size(), QSize(1920, 1080));
+  EXPECT_EQ(Tie(after["CurrentMonitor"].toInt(), after["MonitorRect"].toArray(),
+                after["ChartWindowGeometry"].toArray(), run.Frame(run.FrameCount()).size()),
+            Tie(2, (QJsonArray{2560, 0, 4480, 1080}), (QJsonArray{2560, 0, 1920, 1080}), QSize(1920, 1080)));
 }
 
 }  // namespace lenvari

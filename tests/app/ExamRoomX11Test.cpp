@@ -12,10 +12,10 @@
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QThread>
 
 #include "support/DataFolderText.h"
+#include "support/Pixels.h"
 #include "support/ProgramRun.h"
 #include "support/XServer.h"
 
@@ -38,10 +38,6 @@ struct RunningProgram : LiveProgram {
       : LiveProgram(server.Environment(variables), folder,
                     (keys.empty() ? QStringList{} : QStringList{"--keys", QString::fromStdString(keys)}) + more) {}
 };
-
-void ExpectSamePlace(const XWindow& a, const XWindow& b) {
-  EXPECT_EQ(QRect(a.x, a.y, a.width, a.height), QRect(b.x, b.y, b.width, b.height));
-}
 
 const QStringList kTools{"xprop", "xwininfo", "xdotool", "import"};
 
@@ -126,8 +122,7 @@ class ExamRoomDesk : public ::testing::Test {
         CalibratedFolder({{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}}, patient);
     if (!withSettings) return folder;
     ProgramRunRequest request = ScriptRequest("", folder);
-    request.calibratedScale = 0;
-    request.x11Display = server->display().toStdString();
+    request.calibratedScale = 0, request.x11Display = server->display().toStdString();
     EXPECT_EQ(RunProgram(request).exitCode, 0);
     return folder;
   }
@@ -151,13 +146,7 @@ TEST(ExamRoomX11, OneMonitorTheChartStillCoversTheWholeScreen) {
   // The size label in the bottom-left corner is visible: blue pixels there.
   const QImage image(shot);
   ASSERT_EQ(image.size(), QSize(1280, 1024));
-  int blue = 0;
-  for (int y = 900; y < 1024; ++y)
-    for (int x = 0; x < 250; ++x) {
-      const QRgb p = image.pixel(x, y);
-      blue += qBlue(p) > 180 && qRed(p) < 80 && qGreen(p) < 80;
-    }
-  EXPECT_GT(blue, 100);
+  EXPECT_GT(CountColour(image.copy(0, 900, 250, 124), QColor(0, 0, 255), 75), 100);
 
   // A dialog opens above the chart, and its closing gives the keys back to the chart.
   program.process.waitForFinished(20000);
@@ -186,18 +175,17 @@ TEST_F(ExamRoomDesk, ControlWindowStaysOnTheExaminersMonitorAndTheChartOnTop) {
     ASSERT_TRUE(WaitFor(both, 20));
     QThread::msleep(500);
     const XWindow start = *server.Window("Lenvari Acuity");
-    // Wholly on the examiner's monitor.
-    EXPECT_TRUE(QRect(1920, 0, 1280, 1024).contains(QRect(start.x, start.y, start.width, start.height)));
+    EXPECT_TRUE(kMonitor2.contains(RectOf(start)));  // wholly on the examiner's monitor
 
     // The settings dump's second page, then the key that ends it.
     ASSERT_TRUE(WaitFor([&] { return program.Said("PRESS A KEY FOR MORE"); }, 20));
     QThread::msleep(1200);
     const XWindow after = *server.Window("Lenvari Acuity");
-    ExpectSamePlace(after, start);
+    EXPECT_EQ(RectOf(after), RectOf(start));
     const QStringList stacking = server.Stacking();
     ASSERT_FALSE(stacking.isEmpty());
     EXPECT_EQ(server.Name(stacking.back()), "") << "the chart must be the top-most window";
-    ExpectSamePlace(*server.Window(""), XWindow{"", 0, 0, 1920, 1080});
+    EXPECT_EQ(RectOf(*server.Window("")), kMonitor1);
 
     // The examiner moves the control window; the program keeps that place.
     server.Tool("xdotool", {"windowmove", after.id, "2100", "500"});
@@ -207,7 +195,7 @@ TEST_F(ExamRoomDesk, ControlWindowStaysOnTheExaminersMonitorAndTheChartOnTop) {
   RunningProgram again(server, folder, "{Wait:2}");
   ASSERT_TRUE(WaitFor(both, 20));
   QThread::msleep(500);
-  ExpectSamePlace(*server.Window("Lenvari Acuity"), moved);
+  EXPECT_EQ(RectOf(*server.Window("Lenvari Acuity")), RectOf(moved));
 }
 
 TEST_F(ExamRoomDesk, EveryWindowOfTheExaminerOpensOnTheExaminersMonitorAlsoAfterCtrlA) {

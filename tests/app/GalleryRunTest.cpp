@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "support/DataFolderText.h"
 #include "support/Pixels.h"
 #include "support/ProgramRun.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -32,20 +34,15 @@ int Memory(const ProgramRunResult& run, int frame) {
 
 TEST(GalleryRun, PresetGalleryOpensOnAFreshFolderAndChoosesByKeysClicksAndRemote) {
   const std::string data = FreshFolder("data");
-  ProgramRunResult run = RunGallery(data, "y{Right}{Enter}");
+  // A click in the lower-right sixth chooses 36, in the top-left 1; the remote's m7 chooses 7.
+  const ProgramRunResult run =
+      RunGallery(data, "y{Right}{Enter}y{Click:2300,1300}y{Click:-2300,-1300}y{Remote:m7}");
   // The gallery frame: grey frames on the cell edges of the 1920 x 1080 display.
-  ASSERT_EQ(run.FrameCount(), 5);
+  ASSERT_EQ(run.FrameCount(), 14);
   EXPECT_EQ(run.Frame(2).pixelColor(320, 270), QColor(128, 128, 128));
   EXPECT_EQ(run.Frame(2).pixelColor(320, 90), QColor(255, 0, 0));  // cell 1 selected
-  EXPECT_EQ(Picture(data + "/1lvgallery.bmp").size(), QSize(1920, 1080));
-  EXPECT_EQ(Memory(run, 5), 2);
-
-  // A click in the lower-right sixth chooses 36, in the top-left 1; the remote's m7 chooses 7.
-  run = RunGallery(data, "y{Click:2300,1300}y{Click:-2300,-1300}y{Remote:m7}");
-  ASSERT_EQ(run.FrameCount(), 10);
-  EXPECT_EQ(Memory(run, 4), 36);
-  EXPECT_EQ(Memory(run, 7), 1);
-  EXPECT_EQ(Memory(run, 10), 7);
+  EXPECT_EQ(Tie(Picture(data + "/1lvgallery.bmp").size(), Memory(run, 5)), Tie(QSize(1920, 1080), 2));
+  EXPECT_EQ(Tie(Memory(run, 8), Memory(run, 11), Memory(run, 14)), Tie(36, 1, 7));
 }
 
 TEST(GalleryRun, StoringThroughTheGalleryChangesOnlyThatCellAndSurvivesARestart) {
@@ -57,8 +54,7 @@ TEST(GalleryRun, StoringThroughTheGalleryChangesOnlyThatCellAndSurvivesARestart)
 
   // Ctrl+Y and Esc store nothing and keep the preset number.
   ProgramRunResult run = RunGallery(data, "{F3}{Ctrl+Y}{Right}{Esc}");
-  EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), 3);
-  EXPECT_EQ(ReadText(data + "/1presets.cfg"), presets);
+  EXPECT_EQ(Tie(run.LastState()["CurrentMemory"].toInt(), ReadText(data + "/1presets.cfg")), Tie(3, presets));
   EXPECT_FALSE(std::filesystem::exists(data + "/1lvbmap3.bmp"));
   EXPECT_EQ(Picture(data + "/1lvgallery.bmp"), before);
 
@@ -97,8 +93,7 @@ TEST(GalleryRun, ImportedPictureFillsTheChosenSlotAndShowsInImageMode) {
   const std::string pictures = FreshFolder("pictures");
   QImage halves(300, 200, QImage::Format_RGB32);
   halves.fill(Qt::blue);
-  for (int y = 0; y < 200; ++y)
-    for (int x = 0; x < 150; ++x) halves.setPixelColor(x, y, Qt::red);
+  QPainter(&halves).fillRect(0, 0, 150, 200, Qt::red);
   const std::string png = pictures + "/Halves.PNG";
   ASSERT_TRUE(halves.save(QString::fromStdString(png), "PNG"));
 
@@ -108,9 +103,9 @@ TEST(GalleryRun, ImportedPictureFillsTheChosenSlotAndShowsInImageMode) {
   EXPECT_TRUE(Printed(run, "[Add Images] Adding images to your image gallery is a two step process."))
       << run.output;
   EXPECT_TRUE(Printed(run, "[Lenvari Acuity - Select Image File] Image Files")) << run.output;
-  EXPECT_EQ(Picture(data + "/lvimg5.bmp"), halves);
-  EXPECT_EQ(run.LastState()["Mode"].toString(), "Image");
-  EXPECT_EQ(run.LastState()["ImageNum"].toInt(), 5);
+  EXPECT_EQ(Tie(Picture(data + "/lvimg5.bmp"), run.LastState()["Mode"].toString(),
+                run.LastState()["ImageNum"].toInt()),
+            Tie(halves, "Image", 5));
   const QImage shown = run.Frame(run.FrameCount());
   EXPECT_EQ(shown.pixelColor(960 - 300, 540), QColor(Qt::red));
   EXPECT_EQ(shown.pixelColor(960 + 300, 540), QColor(Qt::blue));

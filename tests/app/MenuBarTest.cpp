@@ -14,6 +14,7 @@
 #include "store/BuiltInLetterSets.h"
 #include "support/FakeConsoleHost.h"
 #include "support/ProgramRun.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -48,10 +49,7 @@ TEST(MenuBar, SizeLabelsFollowTheNotationAndLetterSetNamesCannotBreakTheChartMen
       << Definition(decimal, 3);
   std::vector<MenuItemDefinition> items;
   ASSERT_TRUE(ParseMenuDefinition(Definition(metric, 5), items));
-  EXPECT_EQ(items[1].text, "");
-  EXPECT_EQ(items[1].number, 502);
-  EXPECT_EQ(items[2].number, 503);
-  EXPECT_EQ(items[3].number, 504);
+  EXPECT_EQ(Tie(items[1].text, items[1].number, items[2].number, items[3].number), Tie("", 502, 503, 504));
 
   // A host that refuses a definition: its line on the console, and the rest still defined.
   struct RefusingHost : FakeConsoleHost {
@@ -62,8 +60,7 @@ TEST(MenuBar, SizeLabelsFollowTheNotationAndLetterSetNamesCannotBreakTheChartMen
   } host;
   ProgramContext context(host);
   BuildMenus(context);
-  EXPECT_EQ(host.printed, "ERROR IN MENU 5\n");
-  EXPECT_EQ(host.menus.size(), 20u);
+  EXPECT_EQ(Tie(host.printed, host.menus.size()), Tie("ERROR IN MENU 5\n", 20u));
 }
 
 TEST(MenuBar, EveryReachableItemHandsTheInputWaitSomething) {
@@ -91,10 +88,9 @@ TEST(MenuBar, EveryReachableItemHandsTheInputWaitSomething) {
   for (const MenuText& menu : menus)
     EXPECT_TRUE(ParseMenuDefinition(menu.definition, items)) << "menu " << menu.number;
   // Items naming a key hand over that key, Ctrl held for the stores.
-  EXPECT_EQ(MenuInput(3, 300).input, "-");
-  EXPECT_EQ(MenuInput(4, 206).input, ExtendedKey(keycode::Up));
-  EXPECT_EQ(MenuInput(16, 1672).input, "H");
-  EXPECT_EQ(MenuInput(11, 162).input, ExtendedKey(keycode::F12));
+  EXPECT_EQ(Tie(MenuInput(3, 300).input, MenuInput(4, 206).input, MenuInput(16, 1672).input,
+                MenuInput(11, 162).input),
+            Tie("-", ExtendedKey(keycode::Up), "H", ExtendedKey(keycode::F12)));
   EXPECT_FALSE(MenuInput(11, 162).ctrl);
   EXPECT_EQ(MenuInput(10, 111).input, ExtendedKey(keycode::F11));
   EXPECT_TRUE(MenuInput(10, 111).ctrl);
@@ -102,8 +98,7 @@ TEST(MenuBar, EveryReachableItemHandsTheInputWaitSomething) {
   // The doubled id: the web page and the recall of preset 30 are two different inputs.
   EXPECT_NE(MenuInput(2, 180).input, MenuInput(11, 180).input);
   // Items of the menus nothing opens do nothing.
-  EXPECT_EQ(MenuInput(8, 801).input, "");
-  EXPECT_EQ(MenuInput(21, 2104).input, "");
+  EXPECT_EQ(Tie(MenuInput(8, 801).input, MenuInput(21, 2104).input), Tie("", ""));
 }
 
 TEST(MenuBar, ItemsChosenInTheProgramActLikeTheirKeys) {

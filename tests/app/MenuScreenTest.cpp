@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QScreen>
 #include <QAction>
 #include <QApplication>
 #include <QImage>
@@ -10,7 +11,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
-#include <QScreen>
 #include <QTest>
 #include <QThread>
 
@@ -22,6 +22,7 @@
 #include "platform/qt/QtConsoleHost.h"
 #include "support/ProgramRun.h"
 #include "support/XServer.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -142,8 +143,7 @@ TEST(MenuScreen, SaveToMemoryOpensInColumnsOnTheXServer) {
   QTest::mouseClick(second.front(), Qt::LeftButton);
   Settle(300);
   const MenuChoice choice = console.TakeMenuChoice();
-  EXPECT_EQ(choice.menu, 10);
-  EXPECT_EQ(choice.id, 113);
+  EXPECT_EQ(Tie(choice.menu, choice.id), Tie(10, 113));
   EXPECT_FALSE(menu->isVisible());
   console.ShowMenuBar(false);
 }

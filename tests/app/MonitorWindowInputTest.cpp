@@ -10,6 +10,7 @@
 #include "platform/KeyScript.h"
 #include "store/SettingsFiles.h"
 #include "support/ChartWindowFixture.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -24,8 +25,7 @@ struct MonitorWindowFixture : ChartWindowFixture {
   void SetUp() override {
     ChartWindowFixture::SetUp();
     ApplyDefaultSettings(context.state.settings, context.state.monitors, 1);
-    context.state.settings.MonitorWindowX[1] = 300;
-    context.state.settings.MonitorWindowY[1] = 200;
+    context.state.settings.MonitorWindowX[1] = 300, context.state.settings.MonitorWindowY[1] = 200;
     context.state.settings.MonitorWindowFlag = 1;
     OpenMonitorWindow(context);
   }
@@ -47,11 +47,9 @@ TEST_F(MonitorWindowFixture, MovedWindowIsStoredAndSavedAtTheNextUpdate) {
   ASSERT_NE(moved, QPoint(300, 200));
   EXPECT_EQ(s.MonitorWindowX[1], 300);  // nothing happens until the next frame
   UpdateMonitorWindow(context);
-  EXPECT_EQ(s.MonitorWindowX[1], moved.x());
-  EXPECT_EQ(s.MonitorWindowY[1], moved.y());
+  EXPECT_EQ(Tie(s.MonitorWindowX[1], s.MonitorWindowY[1]), Tie(moved.x(), moved.y()));
   State reloaded;
-  reloaded.DataPath = context.state.DataPath;
-  reloaded.monitors = context.state.monitors;
+  reloaded.DataPath = context.state.DataPath, reloaded.monitors = context.state.monitors;
   LoadConfiguration(reloaded);
   EXPECT_EQ(reloaded.settings.MonitorWindowX[1], moved.x());
   EXPECT_EQ(reloaded.settings.MonitorWindowY[1], moved.y());
@@ -67,8 +65,7 @@ TEST_F(MonitorWindowFixture, ClicksAndKeysArriveLikeTheChartWindowsAndClosingByH
   // A click in the window's own units: pixels from its top-left corner.
   context.monitorWindow->InjectClick(37, 21);
   EXPECT_EQ(WaitForInput(context), "MouseEvent");
-  EXPECT_EQ(context.state.chart.MouseX, 37);
-  EXPECT_EQ(context.state.chart.MouseY, 21);
+  EXPECT_EQ(Tie(context.state.chart.MouseX, context.state.chart.MouseY), Tie(37, 21));
   context.monitorWindow->InjectKey(CharacterKey('+'));
   EXPECT_EQ(WaitForInput(context), "+");
   // Its keys come after the console's and before the chart window's.
@@ -87,8 +84,7 @@ TEST_F(MonitorWindowFixture, ClicksAndKeysArriveLikeTheChartWindowsAndClosingByH
   UpdateMonitorWindow(context);
   EXPECT_EQ(MonitorWidget(), nullptr);
   State reloaded;
-  reloaded.DataPath = context.state.DataPath;
-  reloaded.monitors = context.state.monitors;
+  reloaded.DataPath = context.state.DataPath, reloaded.monitors = context.state.monitors;
   LoadConfiguration(reloaded);
   EXPECT_EQ(reloaded.settings.MonitorWindowFlag, 1);
 }

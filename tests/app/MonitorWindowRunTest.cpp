@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <QJsonArray>
+#include <QImage>
 
 #include <cmath>
 #include <map>
@@ -14,6 +14,7 @@
 #include "support/DataFolderText.h"
 #include "support/Pixels.h"
 #include "support/ProgramRun.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -44,9 +45,8 @@ TEST(MonitorWindowRun, NamesEveryFrameAndKIsStored) {
   const int w = StoredInteger(request.dataDir, "MonitorWindowWidth&:");
   const int h = StoredInteger(request.dataDir, "MonitorWindowHeight&:");
   EXPECT_GT(w, 100);
-  EXPECT_EQ(h, static_cast<int>(std::floor(1080.0 * w / 1920)));
-  EXPECT_EQ(At(first, "StoredSize", 0), w);
-  EXPECT_EQ(At(first, "StoredSize", 1), h);
+  EXPECT_EQ(Tie(h, At(first, "StoredSize", 0), At(first, "StoredSize", 1)),
+            Tie(static_cast<int>(std::floor(1080.0 * w / 1920)), w, h));
   // Built-in preset 1: four rows; the window grows for them and stores nothing of it.
   const std::vector<std::string> rows = Lines(first);
   ASSERT_EQ(rows.size(), 4u);
@@ -98,37 +98,15 @@ TEST(MonitorWindowRun, NamesEveryFrameAndKIsStored) {
   ExpectUnwritableRecordEndsRun(request, "monitor-0001");
 }
 
-// Stored settings edited between runs: the thumbnail, a minimised position, six rows. (What the
-// thumbnail shows is the drawing's own test.)
-TEST(MonitorWindowRun, ThumbnailMinimisedPositionAndSixRowsFromTheStoredSettings) {
-  const ProgramRunRequest request = ScriptRequest("k", StartedFolder());
-  SetSetting(request.dataDir, "ThumbnailFlag&:", " 1 ");
-  SetSetting(request.dataDir, "MonitorWindowX&:", " -32000 ");
-  SetSetting(request.dataDir, "MonitorWindowY&:", " 40 ");
-  SetSetting(request.dataDir, "MaxVShutter&:", " 8 ");
-  const ProgramRunResult run = RunWell(request);
-  ASSERT_EQ(run.MonitorCount(), 1);
-  const QJsonObject state = run.MonitorState(1);
-  EXPECT_EQ(At(state, "Position", 0), 0);
-  EXPECT_EQ(At(state, "Position", 1), 40);
-  EXPECT_EQ(StoredInteger(request.dataDir, "MonitorWindowX&:"), 0);
-  const int w = At(state, "StoredSize", 0);
-  const int h = At(state, "StoredSize", 1);
-  EXPECT_EQ(h, 2 * static_cast<int>(std::floor(1080.0 * w / 1920)));
-  EXPECT_EQ(StoredInteger(request.dataDir, "MonitorWindowHeight&:"), h);
-
-  // Six rows grow the window below its two thumbnail-high areas; the stored height stays.
-  ASSERT_EQ(Lines(state).size(), 6u);
-  const int height = At(state, "ClientSize", 1);
-  EXPECT_GT(height, h);
-}
-
-// Every frame of the special tests and of an image, drawn again and again, reaches the
-// thumbnail: each monitor update shows the chart frame it follows, scaled down.
-TEST(MonitorWindowRun, TheThumbnailFollowsEveryFrameOfEveryMode) {
+// Stored settings edited between runs: the thumbnail, a minimised position, six rows. Every
+// frame of the special tests and of an image, drawn again and again, reaches the thumbnail:
+// each monitor update shows the chart frame it follows, scaled down.
+TEST(MonitorWindowRun, StoredPlaceAndSizeHoldAndTheThumbnailFollowsEveryFrameOfEveryMode) {
   const std::string data = StartedFolder();
-  SetSetting(data, "MonitorWindowFlag&:", " 1 ");
-  SetSetting(data, "ThumbnailFlag&:", " 1 ");
+  for (const auto& [key, value] : {std::pair{"MonitorWindowFlag&:", " 1 "}, {"ThumbnailFlag&:", " 1 "},
+                                   {"MonitorWindowX&:", " -32000 "}, {"MonitorWindowY&:", " 40 "},
+                                   {"MaxVShutter&:", " 8 "}})
+    SetSetting(data, key, value);
   QImage picture(400, 300, QImage::Format_RGB32);
   picture.fill(Qt::white);
   for (int y = 0; y < 300; ++y)
@@ -137,6 +115,17 @@ TEST(MonitorWindowRun, TheThumbnailFollowsEveryFrameOfEveryMode) {
   ASSERT_TRUE(picture.save(QString::fromStdString(data + "/lvimg1.bmp"), "BMP"));
 
   const ProgramRunResult run = RunWell(ScriptRequest("jjwwaadd**i{Enter}i{Enter}", data));
+  ASSERT_GE(run.MonitorCount(), 1);
+  const QJsonObject first = run.MonitorState(1);
+  EXPECT_EQ(Tie(At(first, "Position", 0), At(first, "Position", 1), StoredInteger(data, "MonitorWindowX&:")),
+            Tie(0, 40, 0));
+  const int width = At(first, "StoredSize", 0), height = At(first, "StoredSize", 1);
+  EXPECT_EQ(height, 2 * static_cast<int>(std::floor(1080.0 * width / 1920)));
+  EXPECT_EQ(StoredInteger(data, "MonitorWindowHeight&:"), height);
+  // Six rows grow the window below its two thumbnail-high areas; the stored height stays.
+  ASSERT_EQ(Lines(first).size(), 6u);
+  EXPECT_GT(At(first, "ClientSize", 1), height);
+
   // Each presented frame is followed by one update of the window.
   ASSERT_EQ(run.MonitorCount(), run.FrameCount());
   std::map<std::string, int> checked;

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
-#include <QThread>
 
 #include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
 #include "support/XServer.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 
@@ -19,9 +19,7 @@ TEST(MonitorWindowX11, ChartCoversTheMonitorAndTheMonitorWindowTakesItsStoredPla
 
   // First start: the calibration, so the folder holds a monitor data file of this screen.
   ProgramRunRequest request = ScriptRequest("{Enter}{Wait:0.5}", FreshFolder("data"), "OK;OK;OK");
-  request.screens = "";
-  request.calibratedScale = 0;
-  request.x11Display = x.display().toStdString();
+  request.screens = "", request.calibratedScale = 0, request.x11Display = x.display().toStdString();
   ProgramRunResult run = RunWell(request);
   ASSERT_GE(run.FrameCount(), 2);
   EXPECT_EQ(run.LastState()["ChartWindowGeometry"].toArray(), (QJsonArray{0, 0, 1280, 1024}));
@@ -31,18 +29,16 @@ TEST(MonitorWindowX11, ChartCoversTheMonitorAndTheMonitorWindowTakesItsStoredPla
   SetSetting(request.dataDir, "MonitorWindowX&:", " 137 ");
   SetSetting(request.dataDir, "MonitorWindowY&:", " 211 ");
   SetSetting(request.dataDir, "ThumbnailFlag&:", " 1 ");
-  request.hasAnswers = false;
-  request.keys = "*k{Wait:1.5}*{Wait:1.5}";
+  request.hasAnswers = false, request.keys = "*k{Wait:1.5}*{Wait:1.5}";
   run = RunProgram(request);
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   ASSERT_GE(run.MonitorCount(), 2);
   const QJsonObject state = run.MonitorState(run.MonitorCount());
   const QJsonArray stored = state["StoredSize"].toArray();
-  EXPECT_EQ(state["Position"].toArray(), (QJsonArray{137, 211}));
-  EXPECT_EQ(state["StoredPosition"].toArray(), (QJsonArray{137, 211}));
-  EXPECT_EQ(state["ClientSize"].toArray(), stored);
-  EXPECT_EQ(stored[1].toInt(), 2 * (1024 * stored[0].toInt() / 1280));
-  EXPECT_EQ(run.MonitorImage(run.MonitorCount()).size(), QSize(stored[0].toInt(), stored[1].toInt()));
+  EXPECT_EQ(Tie(state["Position"].toArray(), state["StoredPosition"].toArray(), state["ClientSize"].toArray(),
+                stored[1].toInt(), run.MonitorImage(run.MonitorCount()).size()),
+            Tie((QJsonArray{137, 211}), (QJsonArray{137, 211}), stored, 2 * (1024 * stored[0].toInt() / 1280),
+                QSize(stored[0].toInt(), stored[1].toInt())));
 }
 
 }  // namespace lenvari

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QPixmap>
+#include <QScreen>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPixmap>
-#include <QScreen>
 #include <QThread>
 
 #include "app/ChartDisplay.h"
@@ -46,8 +46,7 @@ QImage WindowContent() {
 TEST(PartialRepaint, EveryKeyOfALongRunLooksLikeAFullRedraw) {
   FakeConsoleHost console;
   ProgramContext context{console};
-  context.state = testing::MakeChartState(kWidth, kHeight, 250);
-  context.state.Version = "Lenvari 4.13";
+  context.state = testing::MakeChartState(kWidth, kHeight, 250), context.state.Version = "Lenvari 4.13";
   context.state.DataPath = context.state.MasterDataPath = FreshFolder("partial-repaint");
   context.state.monitors.MonitorRect[1] = {0, 0, 0, kWidth, kHeight};
   context.chartWindow = std::make_unique<CanvasWindow>("", 0, 0, kWidth, kHeight, true);

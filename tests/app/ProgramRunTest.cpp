@@ -11,17 +11,15 @@
 #include "app/RunOptions.h"
 #include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 
 TEST(ProgramRun, VersionAndHelpNeedNoWindowSystem) {
   ProgramRunRequest request;
-  request.hasKeys = false;
-  request.withoutDisplay = true;
-  request.extraArguments = {"--version"};
+  request.hasKeys = false, request.withoutDisplay = true, request.extraArguments = {"--version"};
   ProgramRunResult run = RunProgram(request);
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.output, "Lenvari 4.13\n");
+  EXPECT_EQ(Tie(run.exitCode, run.output), Tie(0, "Lenvari 4.13\n"));
   request.extraArguments = {"--help"};
   run = RunProgram(request);
   EXPECT_EQ(run.exitCode, 0);
@@ -42,9 +40,7 @@ TEST(ProgramRun, QtsOwnOptionsArePassedOverNotRefused) {
   const char* arguments[] = {"LenvariMain", "-platform", "offscreen", "--seed", "7",
                              "--platform", "xcb", "-reverse", "--data-dir", "/tmp/d"};
   RunOptions options = ParseCommandLine(10, const_cast<char**>(arguments));
-  EXPECT_EQ(options.error, "");
-  EXPECT_EQ(options.seed, 7u);
-  EXPECT_EQ(options.dataDir, "/tmp/d");
+  EXPECT_EQ(Tie(options.error, options.seed, options.dataDir), Tie("", 7u, "/tmp/d"));
   const char* wrong[] = {"LenvariMain", "-platform", "offscreen", "-bogus"};
   EXPECT_EQ(ParseCommandLine(4, const_cast<char**>(wrong)).error, "unknown option \"-bogus\" (see --help)");
 }
@@ -68,8 +64,7 @@ TEST(ProgramRun, BadCommandLinesAndNoDisplayAreRefusedInOneLine) {
   };
   for (const auto& c : cases) {
     ProgramRunRequest request = ScriptRequest(c.keys);
-    request.withoutDisplay = !c.display;
-    request.extraArguments = c.arguments;
+    request.withoutDisplay = !c.display, request.extraArguments = c.arguments;
     const ProgramRunResult run = RunProgram(request);
     EXPECT_EQ(run.exitCode, 2) << c.error;
     EXPECT_NE(run.errors.find(c.error), std::string::npos) << run.errors;

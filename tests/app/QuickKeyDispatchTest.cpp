@@ -9,6 +9,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <tuple>
+#include <vector>
+
 #include "app/AboutBox.h"
 #include "app/ChartModeKeys.h"
 #include "app/MemoryKeys.h"
@@ -26,6 +29,7 @@
 #include "store/MemoryPresets.h"
 #include "support/FakeConsoleHost.h"
 #include "support/ProgramRun.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -40,16 +44,14 @@ struct Bench {
 
   Bench() {
     state = testing::MakeChartState(1920, 1080, 400);
-    state.Version = "Lenvari 4.13";
-    state.DataPath = state.MasterDataPath = FreshFolder("data");
+    state.Version = "Lenvari 4.13", state.DataPath = state.MasterDataPath = FreshFolder("data");
     state.monitors.MonitorRect[1] = {0, 0, 0, 1920, 1080};
     FillBuiltInPresets(state.presets);
     MemoryPreset(state, PresetAction::Recall, chart.CurrentMemory);
   }
 
   DispatchResult Key(const std::string& input, int ctrlDown = 0, int altDown = 0) {
-    context.inputWait.CtrlDown = ctrlDown;
-    context.inputWait.AltDown = altDown;
+    context.inputWait.CtrlDown = ctrlDown, context.inputWait.AltDown = altDown;
     return DispatchQuickKey(context, input);
   }
 };
@@ -73,12 +75,10 @@ TEST(QuickKeyDispatch, UnknownInputsChangeNothing) {
         std::string("ControlRemoteF13"), ExtendedKey(AltLetterCode('q')), std::string("~"),
         std::string(1, static_cast<char>(200))}) {
     const DispatchResult result = bench.Key(input);
-    EXPECT_FALSE(result.redraw) << input;
-    EXPECT_FALSE(result.endPass) << input;
+    EXPECT_FALSE(result.redraw || result.endPass) << input;
   }
   EXPECT_EQ(Fields(bench.chart, bench.state.letters), before);
   EXPECT_TRUE(bench.console.messages.empty());
-
 }
 
 TEST(QuickKeyDispatch, RowsThatTalkToTheExaminer) {
@@ -95,15 +95,12 @@ TEST(QuickKeyDispatch, RowsThatTalkToTheExaminer) {
   });
   const DispatchResult list = bench.Key("q");
   EXPECT_EQ(shown, "Lenvari Acuity Quick Keys");
-  EXPECT_TRUE(list.endPass);
-  EXPECT_FALSE(list.redraw);
-  EXPECT_EQ(bench.chart.DispFlag, 0);
-  EXPECT_EQ(bench.console.placements, 0);
+  EXPECT_EQ(std::tuple(list.endPass, list.redraw), std::tuple(true, false));
+  EXPECT_EQ(std::tuple(bench.chart.DispFlag, bench.console.placements), std::tuple(0, 0));
 
   bench.Key(CtrlKey('A'));
   ASSERT_EQ(bench.console.messages.size(), 1u);
-  EXPECT_EQ(bench.console.messages[0].title, "Lenvari Acuity");
-  EXPECT_EQ(bench.state.monitors.CurrentMonitor, 1);
+  EXPECT_EQ(std::tuple(bench.console.messages[0].title, bench.state.monitors.CurrentMonitor), std::tuple("Lenvari Acuity", 1));
 
   EXPECT_TRUE(bench.Key(CtrlKey('R')).redraw);
   EXPECT_EQ(bench.state.settings.Mirror[1], -1);
@@ -114,8 +111,8 @@ TEST(QuickKeyDispatch, RowsThatTalkToTheExaminer) {
   bench.console.messageAnswers = {kIdCancel};
   EXPECT_FALSE(bench.Key(CtrlKey('Z')).redraw);
   ASSERT_EQ(bench.console.messages.size(), 2u);
-  EXPECT_EQ(bench.console.messages[1].title, "Lenvari Export to ZIP File");
-  EXPECT_EQ(bench.console.messages[1].style & 0x0F, kMbOkCancel);
+  EXPECT_EQ(std::tuple(bench.console.messages[1].title, bench.console.messages[1].style & 0x0F),
+            std::tuple("Lenvari Export to ZIP File", kMbOkCancel));
 
   // Ctrl+Q asks; the box's default is No, which carries on, and Yes ends the program.
   EXPECT_FALSE(bench.Key(CtrlKey('Q')).redraw);
@@ -140,15 +137,11 @@ TEST(AboutBox, ShowsNameAndVersionUnlessASpaceCameFirst) {
 
 TEST(SettingsDump, PagesListTheStateUnderTheirLabels) {
   Bench bench;
-  bench.state.monitors.NumberOfMonitors = 3;
-  bench.state.monitors.MonitorRect[2] = {0, 1920, 0, 3200, 1024};
+  bench.state.monitors.NumberOfMonitors = 3, bench.state.monitors.MonitorRect[2] = {0, 1920, 0, 3200, 1024};
   bench.state.monitors.MonitorRect[3] = {0, -800, -600, 0, 0};
   DumpEnvironment environment;
-  environment.runMinutes = 1.5;
-  environment.desktop = {-800, -600, 4000, 1680};
-  environment.displayMonitors = 3;
-  environment.buildDate = "Jan  2 2026";
-  environment.buildTime = "10:11:12";
+  environment.runMinutes = 1.5, environment.desktop = {-800, -600, 4000, 1680};
+  environment.displayMonitors = 3, environment.buildDate = "Jan  2 2026", environment.buildTime = "10:11:12";
   const std::string second = SettingsDumpSecondPage(bench.state, environment);
   // The lines the scripted run does not show: the run time, the master data path, the virtual
   // desktop and several monitors.
@@ -181,79 +174,64 @@ LetterSets SevenSizes() {
   letters.NumSizes[kFile] = 7;
   for (int i = 1; i <= 7; ++i) letters.LetterSize[kFile][i] = sizes[i - 1];
   for (int f = 1; f <= kLetterSetFiles; ++f) letters.LetterSize[f][0] = 11;
-  letters.MaxColumns[kFile] = 5;
-  letters.NumLetterSets[kFile] = 3;
+  letters.MaxColumns[kFile] = 5, letters.NumLetterSets[kFile] = 3;
   return letters;
 }
 
 ChartState AtSize(int size, float custom, LetterSets& letters) {
   ChartState chart;
-  chart.LetterSetFileNum = kFile;
-  chart.SizeNow = size;
+  chart.LetterSetFileNum = kFile, chart.SizeNow = size;
   letters.LetterSize[kFile][0] = custom;
   return chart;
 }
 
 TEST(SizeStepping, PlusAndMinusStayWithinTheFileAndLeaveTheCustomSizeToItsNeighbours) {
   LetterSets letters = SevenSizes();
-  ChartState chart = AtSize(7, 11, letters);
-  SizeUp(chart, letters);
-  EXPECT_EQ(chart.SizeNow, 7);
-  chart.SizeNow = 1;
-  SizeDown(chart, letters);
-  EXPECT_EQ(chart.SizeNow, 1);
-  // Equal to a standard size: "+" goes past it, "-" below it; beyond the table, to its end.
+  // At the ends of the file nothing changes. A custom size equal to a standard one: "+" goes
+  // past it, "-" below it; beyond the table, to its end.
   const struct {
+    int size;
     float custom;
     bool up;
     int expected;
-  } cases[] = {{30, true, 6}, {30, false, 4}, {90, true, 7}, {5, false, 1}};
+  } cases[] = {{7, 11, true, 7}, {1, 11, false, 1}, {0, 30, true, 6}, {0, 30, false, 4}, {0, 90, true, 7}, {0, 5, false, 1}};
   for (const auto& c : cases) {
-    chart = AtSize(0, c.custom, letters);
+    ChartState chart = AtSize(c.size, c.custom, letters);
     c.up ? SizeUp(chart, letters) : SizeDown(chart, letters);
-    EXPECT_EQ(chart.SizeNow, c.expected) << c.custom << (c.up ? " +" : " -");
+    EXPECT_EQ(chart.SizeNow, c.expected) << c.size << " " << c.custom << (c.up ? " +" : " -");
   }
 }
 
 TEST(SizeStepping, PageKeysStepByTheRowsShownOnlyWithTheGradient) {
   LetterSets letters = SevenSizes();
-  ChartState chart = AtSize(2, 11, letters);
-  chart.RowsShown = 3;
-  SizeUpByRows(chart, letters);
-  EXPECT_EQ(chart.SizeNow, 3);
-  chart.Grad = 1;
-  SizeUpByRows(chart, letters);
-  SizeUpByRows(chart, letters);
-  EXPECT_EQ(chart.SizeNow, 7);
-  chart = AtSize(0, 22, letters);
-  chart.Grad = 1;
-  chart.RowsShown = 3;
-  SizeUpByRows(chart, letters);
-  EXPECT_EQ(chart.SizeNow, 4);  // 25: the custom size is left like "+" does
-  chart = AtSize(0, 22, letters);
-  SizeDownByRows(chart, letters);
-  EXPECT_EQ(chart.SizeNow, 3);
-
-  chart = AtSize(0, 22, letters);
-  LeaveCustomSizeUpward(chart, letters);
-  EXPECT_EQ(chart.SizeNow, 4);
-  LeaveCustomSizeUpward(chart, letters);
-  EXPECT_EQ(chart.SizeNow, 4);
+  // Without the gradient one size a press; with it, by the rows shown, to the file's end. A custom
+  // size (22) is left like "+" and "-" do.
+  using Step = void (*)(ChartState&, const LetterSets&);
+  const struct {
+    int size, grad;
+    std::vector<Step> steps;
+    int expected;
+  } cases[] = {{2, 0, {SizeUpByRows}, 3}, {3, 1, {SizeUpByRows, SizeUpByRows}, 7}, {0, 1, {SizeUpByRows}, 4},
+               {0, 0, {SizeDownByRows}, 3}, {0, 0, {LeaveCustomSizeUpward, LeaveCustomSizeUpward}, 4}};
+  for (const auto& c : cases) {
+    ChartState chart = AtSize(c.size, 22, letters);
+    chart.Grad = c.grad, chart.RowsShown = 3;
+    for (Step step : c.steps) step(chart, letters);
+    EXPECT_EQ(chart.SizeNow, c.expected) << c.size << " " << c.steps.size();
+  }
 }
 
 TEST(SnellenEntry, AMatchSelectsTheSizeAWholeValueInRangeBecomesTheCustomSize) {
   LetterSets letters = SevenSizes();
   ChartState chart = AtSize(2, 11, letters);
-  chart.Grad = 1;
-  chart.VShutter = 999;
+  chart.Grad = 1, chart.VShutter = 999;
   ApplySnellenEntry(chart, letters, "35");
   for (int f = 1; f <= kLetterSetFiles; ++f) EXPECT_EQ(letters.LetterSize[f][0], 35) << f;
 
   chart = AtSize(3, 11, letters);
   ApplySnellenEntry(chart, letters, "60");   // beyond the largest size
   ApplySnellenEntry(chart, letters, "abc");  // no number
-  EXPECT_EQ(chart.SizeNow, 3);
-  EXPECT_EQ(letters.LetterSize[kFile][0], 11);
+  EXPECT_EQ(Tie(chart.SizeNow, letters.LetterSize[kFile][0]), Tie(3, 11));
 
   ApplySnellenEntry(chart, letters, "12.5");  // rounds half to even
   EXPECT_EQ(letters.LetterSize[kFile][0], 12);
@@ -266,9 +244,9 @@ TEST(SnellenEntry, AMatchSelectsTheSizeAWholeValueInRangeBecomesTheCustomSize) {
 }
 
 TEST(MemoryKeys, FunctionKeysPercentAndRemoteCodesNameTheirPresets) {
-  EXPECT_EQ(MemoryKeyNumber(ExtendedKey(keycode::F1 + 9)), 10);
-  EXPECT_EQ(MemoryKeyNumber(ExtendedKey(keycode::F11)), 11);
-  EXPECT_EQ(MemoryKeyNumber(std::string(1, static_cast<char>(212))), 12);
+  EXPECT_EQ(Tie(MemoryKeyNumber(ExtendedKey(keycode::F1 + 9)), MemoryKeyNumber(ExtendedKey(keycode::F11)),
+                MemoryKeyNumber(std::string(1, static_cast<char>(212)))),
+            Tie(10, 11, 12));
   for (const std::string& other :
        {std::string(1, static_cast<char>(200)), std::string(1, static_cast<char>(213)),
         ExtendedKey(keycode::Home)})
@@ -287,21 +265,18 @@ TEST(MemoryKeys, FunctionKeysPercentAndRemoteCodesNameTheirPresets) {
 TEST(ShutterKeys, AltJumpsTheColumnsToTheEnds) {
   ChartState chart;
   chart.HShutter = 3;
-  MoreColumns(chart, 1, 5, 1);
-  EXPECT_EQ(chart.HShutter, 999);
-  FewerColumns(chart, 1, 5, 1);
-  EXPECT_EQ(chart.HShutter, 1);
-  FewerColumns(chart, 0, 5, 1);
-  EXPECT_EQ(chart.HShutter, 1);
+  std::vector<int> columns;
+  for (auto step : {+[](ChartState& c) { MoreColumns(c, 1, 5, 1); }, +[](ChartState& c) { FewerColumns(c, 1, 5, 1); },
+                    +[](ChartState& c) { FewerColumns(c, 0, 5, 1); }})
+    step(chart), columns.push_back(chart.HShutter);
+  EXPECT_EQ(columns, (std::vector<int>{999, 1, 1}));
 }
 
 TEST(ChartModeKeys, CycleImagesLetterFilesAndLinesWrapAround) {
   ChartState chart;
-  chart.LetterSetFileNum = 8;
-  chart.Mode = ChartMode::WorthDot;
+  chart.LetterSetFileNum = 8, chart.Mode = ChartMode::WorthDot;
   OptotypeCycle(chart);
-  EXPECT_EQ(chart.Mode, ChartMode::WorthDot);
-  EXPECT_EQ(chart.LetterSetFileNum, 8);
+  EXPECT_EQ(std::pair(chart.Mode, chart.LetterSetFileNum), std::pair(ChartMode::WorthDot, 8));
 
   chart.ImageNum = 36;
   ImageKey(chart);
@@ -312,22 +287,16 @@ TEST(ChartModeKeys, CycleImagesLetterFilesAndLinesWrapAround) {
 
   LetterSets letters = SevenSizes();
   letters.NumLetterSets[4] = 1;
-  chart.LetterSetFileNum = kFile;
-  chart.LetterSet = 3;
-  chart.JustOneLetter = "K";
+  chart.LetterSetFileNum = kFile, chart.LetterSet = 3, chart.JustOneLetter = "K";
   LetterSetFileKey(chart, letters);  // from the image: letters again, same file
-  EXPECT_EQ(chart.Mode, ChartMode::Letter);
-  EXPECT_EQ(chart.LetterSetFileNum, kFile);
-  EXPECT_EQ(chart.JustOneLetter, "");
+  EXPECT_EQ(std::tuple(chart.Mode, chart.LetterSetFileNum, chart.JustOneLetter), std::tuple(ChartMode::Letter, kFile, ""));
   LetterSetFileKey(chart, letters);
-  EXPECT_EQ(chart.LetterSetFileNum, 4);
-  EXPECT_EQ(chart.LetterSet, 1);  // file 4 has one line only
+  EXPECT_EQ(std::pair(chart.LetterSetFileNum, chart.LetterSet), std::pair(4, 1));  // file 4 has one line only
   chart.LetterSetFileNum = 10;
   LetterSetFileKey(chart, letters);
   EXPECT_EQ(chart.LetterSetFileNum, 1);
 
-  chart.LetterSetFileNum = kFile;
-  chart.LetterSet = 2;
+  chart.LetterSetFileNum = kFile, chart.LetterSet = 2;
   NextLine(chart, letters);
   EXPECT_EQ(chart.LetterSet, 3);
   NextLine(chart, letters);

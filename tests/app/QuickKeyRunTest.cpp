@@ -6,6 +6,7 @@
 #include <QJsonArray>
 
 #include "support/ProgramRun.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -53,10 +54,9 @@ TEST(QuickKeyRun, OptotypeModesSpecialTargetsAndChartToggles) {
   ExpectFrame(run, 26, {{"JustOneLetter", "K"}, {"HShutter", 1}, {"VShutter", 1}});
   // The letter stands alone in the centre, on the red/green halves, with the mask around.
   const QImage last = run.Frame(26);
-  EXPECT_EQ(last.pixelColor(860, 440), QColor(255, 0, 0));
-  EXPECT_EQ(last.pixelColor(1060, 440), QColor(0, 255, 0));
-  EXPECT_EQ(last.pixelColor(300, 300), QColor(0, 0, 0));
-  EXPECT_EQ(MonitorText(run, 26).size(), 1);
+  EXPECT_EQ(Tie(last.pixelColor(860, 440), last.pixelColor(1060, 440), last.pixelColor(300, 300),
+                MonitorText(run, 26).size()),
+            Tie(QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 0), 1));
 }
 
 TEST(QuickKeyRun, ShuttersPointerInDirectAndMirroredRoomsAndSleep) {

@@ -40,8 +40,7 @@ TEST(RemoteBurstX11, ReceiverWordsStorePresetsAndTypedKeysAreEachCarriedOut) {
 
   // Esc ends the run at the end: its question is answered Yes.
   ProgramRunRequest request = ScriptRequest("{Wait:150}", StartedFolder(), "Yes");
-  request.x11Display = server.display().toStdString();
-  request.framesDir = FreshFolder("frames");
+  request.x11Display = server.display().toStdString(), request.framesDir = FreshFolder("frames");
   ProgramRunResult frames;
   frames.framesDir = request.framesDir;
   ProgramRunResult run;

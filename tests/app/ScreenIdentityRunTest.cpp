@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
-
 #include <filesystem>
 
 #include "store/DataFolder.h"
@@ -13,6 +11,7 @@
 #include "support/DataFolderText.h"
 #include "support/Pixels.h"
 #include "support/ProgramRun.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -80,8 +79,7 @@ TEST(ScreenIdentityRun, ADamagedOrUnreadableRecordAsksForCalibrationAndKeepsTheF
   EXPECT_TRUE(AskedForCalibration(run)) << run.output;
   EXPECT_TRUE(Printed(run, path + ": Permission denied")) << run.output;
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_EQ(ReadText(path), remembered);
-  EXPECT_EQ(BackupsOf(path).size(), 1u);
+  EXPECT_EQ(Tie(ReadText(path), BackupsOf(path).size()), Tie(remembered, 1u));
 }
 
 // Two monitors of one size whose places (or the window system's order of them) were swapped
@@ -94,8 +92,7 @@ TEST(ScreenIdentityRun, SwappedMonitorsKeepTheirNumbers) {
     PutText(path, std::string("[{\"manufacturer\": \"DEL\", \"model\": \"") + left +
                       "\"}, {\"manufacturer\": \"DEL\", \"model\": \"" + right + "\"}]");
     ProgramRunRequest request = ScriptRequest("", data);
-    request.screens = "two-equal-monitors.json";
-    request.currentMonitor = 2;
+    request.screens = "two-equal-monitors.json", request.currentMonitor = 2;
     request.environment = {{"LENVARI_SCREEN_IDENTITY", path}};
     return RunWell(request);
   };

@@ -12,20 +12,16 @@
 
 #include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
 
 // A preset file whose presets all show letter file 6 at `size`, except preset 5 at `fifth`.
 std::string PresetFile(int size, int fifth) {
-  std::string text;
-  for (int n = 1; n <= 36; ++n) {
-    const std::string sizeNow = std::to_string(n == 5 ? fifth : size);
-    for (const char* field : {sizeNow.c_str(), "Letter", "1", "1", "0", "999", "999", "0", "",
-                              "11", "0", "63", "6", "6", "0", "", "", "", "", "", ""})
-      text += std::string(field) + "\r\n";
-  }
-  return text;
+  PresetFields presets = PlainPresets(size);
+  presets[4][0] = std::to_string(fifth);
+  return PresetFileText(presets);
 }
 
 // Field k of preset n in a preset file's text.
@@ -56,8 +52,7 @@ qsizetype Backups(const std::string& folder, const std::string& name) {
 ProgramRunResult Start(const std::string& data, const std::string& keys,
                        const std::string& screens = "one-monitor.json", int currentMonitor = 1) {
   ProgramRunRequest request = ScriptRequest(keys, data);
-  request.screens = screens;
-  request.currentMonitor = currentMonitor;
+  request.screens = screens, request.currentMonitor = currentMonitor;
   return RunWell(request);
 }
 
@@ -71,10 +66,10 @@ TEST(StoredSettingsRun, UnpluggedMonitorRevertsToMonitorOnesOwnPresetsAndLeavesI
   const ProgramRunResult run = Start(data, "{Ctrl+F4}", "one-monitor.json", 2);
   EXPECT_TRUE(Printed(run, "[Monitor Not Detected!]")) << run.output;
   EXPECT_EQ(run.FrameState(1)["SizeNow"].toInt(), 3);  // monitor 1's preset 1
-  EXPECT_EQ(run.LastState()["CurrentMonitor"].toInt(), 1);
-  EXPECT_EQ(ReadText(data + "/2presets.cfg"), PresetFile(9, 9));
-  EXPECT_EQ(PresetField(ReadText(data + "/1presets.cfg"), 1, 0), "3");
-  EXPECT_EQ(PresetField(ReadText(data + "/1presets.cfg"), 4, 0), " 3");
+  EXPECT_EQ(Tie(run.LastState()["CurrentMonitor"].toInt(), ReadText(data + "/2presets.cfg"),
+                PresetField(ReadText(data + "/1presets.cfg"), 1, 0),
+                PresetField(ReadText(data + "/1presets.cfg"), 4, 0)),
+            Tie(1, PresetFile(9, 9), "3", " 3"));
 }
 
 TEST(StoredSettingsRun, SettingsFileCutShortTakesDefaultsForWhatItLacksAndIsKept) {
@@ -123,8 +118,7 @@ TEST(StoredSettingsRun, SwitchingMonitorRecallsAndStoresThatMonitorsOwnPresets) 
   EXPECT_EQ(MonitorAndSizeSequence(run), (Sequence{{1, 3}, {2, 8}, {2, 9}}));
   EXPECT_EQ(ReadText(data + "/1presets.cfg"), PresetFile(3, 4));
   const std::string second = ReadText(data + "/2presets.cfg");
-  EXPECT_EQ(PresetField(second, 1, 0), "8");
-  EXPECT_EQ(PresetField(second, 5, 0), "9");
+  EXPECT_EQ(Tie(PresetField(second, 1, 0), PresetField(second, 5, 0)), Tie("8", "9"));
   EXPECT_EQ(PresetField(second, 6, 0), " 9");  // the store went to the monitor in use
 
   // Without a preset file of its own the monitor switched to shows the built-in presets.
@@ -146,10 +140,9 @@ TEST(StoredSettingsRun, MissingSettingsFileKeepsThePatientMonitorItsWindowAndThe
   EXPECT_EQ(run.LastState()["CurrentMonitor"].toInt(), 2);
   EXPECT_EQ(run.LastState()["ChartWindowGeometry"].toArray(), (QJsonArray{1280, 0, 1920, 1080}));
   EXPECT_GE(run.MonitorCount(), 1);
-  EXPECT_EQ(Setting(data, 10, "AcuityBase&:"), " 6 ");
-  EXPECT_EQ(Setting(data, 10, "MyRed&:"), " 200 ");
-  EXPECT_EQ(Setting(data, 10, "MaxVShutter&:"), " 4 ");
-  EXPECT_EQ(ReadText(data + "/lvmonitordata.cfg").substr(0, 5), " 2 \r\n");
+  EXPECT_EQ(Tie(Setting(data, 10, "AcuityBase&:"), Setting(data, 10, "MyRed&:"),
+                Setting(data, 10, "MaxVShutter&:"), ReadText(data + "/lvmonitordata.cfg").substr(0, 5)),
+            Tie(" 6 ", " 200 ", " 4 ", " 2 \r\n"));
 }
 
 }  // namespace lenvari

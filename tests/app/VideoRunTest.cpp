@@ -16,6 +16,7 @@
 
 #include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -35,8 +36,7 @@ std::string PreparedFolder(const std::string& screens, int monitor, const std::s
 ProgramRunResult RunWith(const std::string& dataDir, const std::string& keys,
                          const std::string& screens = "one-monitor.json", int monitor = 1) {
   ProgramRunRequest request = ScriptRequest(keys, dataDir);
-  request.screens = screens;
-  request.currentMonitor = monitor;
+  request.screens = screens, request.currentMonitor = monitor;
   return RunWell(request);
 }
 
@@ -101,8 +101,7 @@ TEST(VideoRun, AnOutsidePlayerGetsTheQuotedPathAndEndsWithTheNextKey) {
   std::getline(lines, path);
   std::getline(lines, fullScreen);
   lines >> shell >> child;
-  EXPECT_EQ(path, video);
-  EXPECT_EQ(fullScreen, "/fullscreen");
+  EXPECT_EQ(Tie(path, fullScreen), Tie(video, "/fullscreen"));
   EXPECT_FALSE(Alive(shell));
   EXPECT_FALSE(Alive(child));
 
@@ -133,9 +132,9 @@ TEST(VideoRun, TheProgramPlaysTheVideoOnThePatientMonitorUntilTheNextKey) {
   const QJsonObject state = QJsonDocument::fromJson(json.readAll()).object();
   EXPECT_GE(state["FramesShown"].toInt(), 1);
   // The window covers exactly the patient monitor's rectangle, right of the examiner's.
-  EXPECT_EQ(chart["CurrentMonitor"].toInt(), 2);
-  EXPECT_EQ(chart["MonitorRect"].toArray(), (QJsonArray{1280, 0, 3200, 1080}));
-  EXPECT_EQ(state["VideoWindowGeometry"].toArray(), (QJsonArray{1280, 0, 1920, 1080}));
+  EXPECT_EQ(Tie(chart["CurrentMonitor"].toInt(), chart["MonitorRect"].toArray(),
+                state["VideoWindowGeometry"].toArray()),
+            Tie(2, (QJsonArray{1280, 0, 3200, 1080}), (QJsonArray{1280, 0, 1920, 1080})));
   // Red fills the picture's middle; the sides left by the aspect ratio are black.
   const QImage image(shot + ".png");
   ASSERT_FALSE(image.isNull());
@@ -147,8 +146,7 @@ TEST(VideoRun, TheProgramPlaysTheVideoOnThePatientMonitorUntilTheNextKey) {
 
   // A video record that cannot be written ends the run as a chart frame's does.
   ProgramRunRequest request = ScriptRequest("v{Wait:0.5}+", dir);
-  request.screens = "two-monitors.json";
-  request.currentMonitor = 2;
+  request.screens = "two-monitors.json", request.currentMonitor = 2;
   ExpectUnwritableRecordEndsRun(request, "video-0001");
 
   // A file the decoder refuses: one message, and the program goes on with the next key.

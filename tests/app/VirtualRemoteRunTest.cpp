@@ -1,7 +1,6 @@
 // The quick-key list and the virtual remote through the real program: the list and the remote
 // help answered through their widgets, and the remote's buttons clicked under a real X server.
 
-#include <QFile>
 #include <QThread>
 #include <gtest/gtest.h>
 

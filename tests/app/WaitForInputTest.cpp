@@ -18,14 +18,14 @@
 #include "platform/qt/EventWait.h"
 #include "platform/KeyScript.h"
 #include "support/ChartWindowFixture.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 
 using WaitFixture = ChartWindowFixture;
 
 TEST_F(WaitFixture, ChartScaleFollowsTheCalibration) {
-  EXPECT_EQ(context.state.monitors.ChartWidth, 4800);
-  EXPECT_EQ(context.state.monitors.ChartHeight, 2700);
+  EXPECT_EQ(Tie(context.state.monitors.ChartWidth, context.state.monitors.ChartHeight), Tie(4800, 2700));
   const RectF scale = context.chartCanvas->Scale();
   EXPECT_DOUBLE_EQ(scale.left, -2400);
   EXPECT_DOUBLE_EQ(scale.right, 2400);
@@ -33,8 +33,7 @@ TEST_F(WaitFixture, ChartScaleFollowsTheCalibration) {
   EXPECT_DOUBLE_EQ(scale.bottom, 1350);
   // Uncalibrated (scales still 0): the window uses the calibration's starting value 343 and
   // stores nothing.
-  context.state.monitors.MasterScaleX[1] = 0;
-  context.state.monitors.MasterScaleY[1] = 0;
+  context.state.monitors.MasterScaleX[1] = 0, context.state.monitors.MasterScaleY[1] = 0;
   OpenChartWindow(context);
   EXPECT_EQ(context.state.monitors.ChartWidth, 5598);   // 1920000 / 343 = 5597.67
   EXPECT_EQ(context.state.monitors.ChartHeight, 3149);  // 1080000 / 343 = 3148.69
@@ -121,8 +120,7 @@ TEST_F(WaitFixture, RemoteMemoryButtonsAndClicks) {
   // A click reports its place in chart units (400 pixels = 1000 units, origin at the centre).
   context.chartWindow->InjectClick(960 + 400, 540 - 200);
   EXPECT_EQ(WaitForInput(context), "MouseEvent");
-  EXPECT_EQ(context.state.chart.MouseX, 1000);
-  EXPECT_EQ(context.state.chart.MouseY, -500);
+  EXPECT_EQ(Tie(context.state.chart.MouseX, context.state.chart.MouseY), Tie(1000, -500));
 }
 
 TEST_F(WaitFixture, ImageGalleryPressWaitsForTheDoubleClickAndKeepsTheOrder) {
@@ -148,8 +146,7 @@ TEST_F(WaitFixture, ImageGalleryPressWaitsForTheDoubleClickAndKeepsTheOrder) {
 }
 
 TEST_F(WaitFixture, TimedRandomizeFiresAndAnyOtherInputStopsIt) {
-  context.state.chart.TimedRandom = 1;
-  context.state.settings.TimerDelay = 0.05f;
+  context.state.chart.TimedRandom = 1, context.state.settings.TimerDelay = 0.05f;
   EXPECT_EQ(WaitForInput(context), "r");
   EXPECT_EQ(context.state.chart.TimedRandom, 1);
   Type("+");

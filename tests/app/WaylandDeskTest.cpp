@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
 #include <QFile>
 #include <QImage>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>

@@ -11,6 +11,9 @@
 
 #include "dialogs/LenvariDLL.h"
 #include "tests/dialogs/DialogDriving.h"
+#include "support/Tie.h"
+
+using lenvari::Tie;
 
 namespace {
 
@@ -53,23 +56,19 @@ TEST(CalibrateDialog, TwentyFeetOpensWithFeetAndTwenty) {
   for (const std::string start : {" 20 feet", "20 feet"}) {
     std::string distance = start;
     const std::string result = RunDialog(distance, [](QDialog& d) {
-      EXPECT_EQ(d.windowTitle(), "Calibrate Lenvari Acuity");
-      EXPECT_EQ(d.size(), QSize(484, 172));
+      EXPECT_EQ(Tie(d.windowTitle(), d.size()), Tie("Calibrate Lenvari Acuity", QSize(484, 172)));
       EXPECT_TRUE(Feet(d)->isChecked());
       EXPECT_FALSE(Meters(d)->isChecked());
-      EXPECT_EQ(Edit(d)->text(), "20");
-      EXPECT_EQ(d.focusWidget(), Edit(d));
+      EXPECT_EQ(Tie(Edit(d)->text(), d.focusWidget()), Tie("20", Edit(d)));
       EXPECT_TRUE(Control<QLabel>(d, 1003)->text().startsWith("Enter optical distance"));
       EXPECT_EQ(Control<QPushButton>(d, 1005)->geometry(), QRect(158, 122, 44, 28));
       EXPECT_EQ(Control<QPushButton>(d, 1006)->text(), "Cancel");
       EXPECT_TRUE(Control<QPushButton>(d, 1005)->isDefault());
-      EXPECT_EQ(Edit(d)->geometry(), QRect(158, 70, 82, 26));
-      EXPECT_EQ(Edit(d)->font().pointSize(), 14);
-      EXPECT_EQ(Meters(d)->font().pointSize(), 12);
+      EXPECT_EQ(Tie(Edit(d)->geometry(), Edit(d)->font().pointSize(), Meters(d)->font().pointSize()),
+                Tie(QRect(158, 70, 82, 26), 14, 12));
       QTest::keyClick(Edit(d), Qt::Key_Return);  // Enter presses OK
     });
-    EXPECT_EQ(result, " 20 feet");
-    EXPECT_EQ(distance, " 20 feet");
+    EXPECT_EQ(Tie(result, distance), Tie(" 20 feet", " 20 feet"));
   }
 }
 
@@ -116,8 +115,7 @@ TEST(CalibrateDialog, CapitalMetersSelectsNoUnit) {
     ClickOk(d);
   });
   // Without a unit any positive number is taken, and the text ends in the blank.
-  EXPECT_EQ(result, " 6 ");
-  EXPECT_EQ(distance, " 6 ");
+  EXPECT_EQ(Tie(result, distance), Tie(" 6 ", " 6 "));
 
   // A distance of nothing is refused even without a unit.
   distance = "far";
@@ -142,8 +140,7 @@ TEST(CalibrateDialog, CancelLeavesTheDistanceAsItWas) {
       Click(Meters(d));
       start.empty() ? QTest::keyClick(Edit(d), Qt::Key_Escape) : ClickCancel(d);
     });
-    EXPECT_EQ(distance, start);
-    EXPECT_EQ(result, start);
+    EXPECT_EQ(Tie(distance, result), Tie(start, start));
   }
 }
 

@@ -1,13 +1,15 @@
+#include <QScreen>
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QGroupBox>
-#include <QScreen>
 
 #include <cmath>
 #include <fstream>
+#include <tuple>
 
 #include "support/ProgramRun.h"
 #include "tests/dialogs/ConfigurationDialogRun.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -16,68 +18,54 @@ QColor SwatchColour(QDialog& d, int id) {
   return Control<QFrame>(d, id)->palette().color(QPalette::Window);
 }
 
-double Cm(double feet) { return std::round(0.174533048 * feet * 2.54 * 100) / 100; }
+// The calibration square's side in centimetres, as the dialog shows it, for a distance in feet or
+// meters.
+QString Cm(double distance, bool meters = false) {
+  return QString::number(std::round(0.174533048 * distance * 2.54 * (meters ? 3.28084 : 1) * 100) / 100);
+}
 
 TEST(ConfigurationDialog, OpensOnTheSettingsAndCancelWithoutEditsChangesNothing) {
   ConfigurationArguments args;
   args.LabelSize[1] = 25;
   args.LabelColor[1] = "Purple";  // hand-edited, matches no item
-  args.MaxVShutter[1] = 0;
-  args.StatusBar[1] = 0;
-  args.TimerDelay = 1.5f;
-  args.AcuityBase = 1;
-  args.AstigMode = "RotatingArrow";
-  args.RedGreenOrRedBlue = "RedBlue";
-  args.MyRed = 200;
-  args.MyBlue = 90 << 16;
-  args.MyBlack = 0x404040;
-  args.TestDistance[1] = " 20 feet";
-  args.JacksonCrossTargetSize[1] = 80;
-  args.WorthDotMode[1] = 3;
-  args.FixDispFusionLock[1] = 0;
+  args.MaxVShutter[1] = 0, args.StatusBar[1] = 0, args.TimerDelay = 1.5f, args.AcuityBase = 1;
+  args.AstigMode = "RotatingArrow", args.RedGreenOrRedBlue = "RedBlue", args.MyRed = 200;
+  args.MyBlue = 90 << 16, args.MyBlack = 0x404040, args.TestDistance[1] = " 20 feet";
+  args.JacksonCrossTargetSize[1] = 80, args.WorthDotMode[1] = 3, args.FixDispFusionLock[1] = 0;
   const ConfigurationArguments before = args;
   const int result = args.Run([](QDialog& d) {
     EXPECT_EQ(d.windowTitle(), "Lenvari Acuity Configuration");
     EXPECT_TRUE(d.windowFlags() & Qt::WindowStaysOnTopHint);
     const QRect screen = d.screen()->availableGeometry();
     EXPECT_LE(std::abs(d.geometry().center().x() - screen.center().x()), 2);
-    EXPECT_EQ(Control<QGroupBox>(d, kExamRoomFrameId)->title(), "Exam Room Configuration    ");
-    EXPECT_EQ(Control<QGroupBox>(d, kColourFrameId)->title(), "*Color Calibration        ");
-    EXPECT_EQ(Control<QGroupBox>(d, kAudioVideoFrameId)->title(), "Audio / Video ");
+    EXPECT_EQ(Tie(Control<QGroupBox>(d, kExamRoomFrameId)->title(),
+                  Control<QGroupBox>(d, kColourFrameId)->title(),
+                  Control<QGroupBox>(d, kAudioVideoFrameId)->title()),
+              Tie("Exam Room Configuration    ", "*Color Calibration        ", "Audio / Video "));
     // Values that match an item select it; the others leave the list without a selection.
-    EXPECT_EQ(Chosen(d, kLabelSizeListId), "20/25");
-    EXPECT_EQ(Control<QComboBox>(d, kLabelColorListId)->currentIndex(), -1);
-    EXPECT_EQ(Control<QComboBox>(d, kMaxRowsListId)->currentIndex(), -1);
+    for (const auto& [id, item] : {std::pair{kLabelSizeListId, "20/25"}, {kTimerDelayListId, "1.5 sec"},
+                                   {kJccListId, "20/80"}, {kWorthSizeListId, "20/40"},
+                                   {kContrastListId, "10%"}, {kPatientMonitorListId, "1"}})
+      EXPECT_EQ(Chosen(d, id), item) << id;
+    for (int id : {kLabelColorListId, kMaxRowsListId, kAstigmatismListId})
+      EXPECT_EQ(Control<QComboBox>(d, id)->currentIndex(), -1) << id;
     EXPECT_EQ(Control<QComboBox>(d, kMaxRowsListId)->count(), 10);
-    EXPECT_EQ(Control<QComboBox>(d, kAstigmatismListId)->currentIndex(), -1);
-    EXPECT_EQ(Chosen(d, kTimerDelayListId), "1.5 sec");
-    EXPECT_EQ(Chosen(d, kJccListId), "20/80");
-    EXPECT_EQ(Chosen(d, kWorthSizeListId), "20/40");
-    EXPECT_EQ(Chosen(d, kContrastListId), "10%");
-    EXPECT_EQ(Chosen(d, kPatientMonitorListId), "1");
     EXPECT_EQ(Control<QComboBox>(d, kPatientMonitorListId)->count(), 2);
-    EXPECT_TRUE(Checked(d, kStatusBarId));  // 0 means the status line is shown
-    EXPECT_TRUE(Checked(d, kThreeDotId));
-    EXPECT_TRUE(Checked(d, kFusionOffId));
-    // Decimal notation: Show Numerator has no meaning and is disabled.
-    EXPECT_TRUE(Checked(d, kDecimalId));
-    EXPECT_FALSE(Control<QCheckBox>(d, kShowNumeratorId)->isEnabled());
-    EXPECT_FALSE(Control<QCheckBox>(d, kThumbnailId)->isEnabled());
-    EXPECT_FALSE(Control<QCheckBox>(d, kAlwaysOnTopId)->isEnabled());
-    EXPECT_EQ(Control<QLineEdit>(d, kDistanceEditId)->text(), "20");
-    EXPECT_TRUE(Checked(d, kFeetId));
-    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(), "8.87");
-    EXPECT_EQ(Control<QLineEdit>(d, kVideoPathId)->text(), "(No Video Selected)");
+    // Status bar 0 means the status line is shown; decimal notation has no numerator to show.
+    for (int id : {kStatusBarId, kThreeDotId, kFusionOffId, kDecimalId, kFeetId}) EXPECT_TRUE(Checked(d, id)) << id;
+    for (int id : {kShowNumeratorId, kThumbnailId, kAlwaysOnTopId})
+      EXPECT_FALSE(Control<QCheckBox>(d, id)->isEnabled()) << id;
+    EXPECT_EQ(Tie(Control<QLineEdit>(d, kDistanceEditId)->text(), Control<QLabel>(d, kSizeValueId)->text(),
+                  Control<QLineEdit>(d, kVideoPathId)->text()),
+              Tie("20", "8.87", "(No Video Selected)"));
     EXPECT_TRUE(Control<QLineEdit>(d, kVideoPathId)->isReadOnly());
     // Red/Blue glasses: the middle bar is the blue one.
     EXPECT_TRUE(Checked(d, kRedBlueId));
-    EXPECT_EQ(Control<QLabel>(d, kMiddleBarLabelId)->text(), "*Blue");
-    EXPECT_EQ(Control<QSlider>(d, kMiddleBarId)->value(), 90);
-    EXPECT_EQ(Control<QSlider>(d, kRedBarId)->value(), 200);
-    EXPECT_EQ(Control<QSlider>(d, kBackgroundBarId)->maximum(), 255);
-    EXPECT_EQ(SwatchColour(d, kBackgroundSwatchId), QColor(64, 64, 64));
-    EXPECT_EQ(SwatchColour(d, kRedSwatchId), QColor(200, 0, 0));
-    EXPECT_EQ(SwatchColour(d, kOtherSwatchId), QColor(0, 0, 90));
+    EXPECT_EQ(Tie(Control<QLabel>(d, kMiddleBarLabelId)->text(), Control<QSlider>(d, kMiddleBarId)->value(),
+                  Control<QSlider>(d, kRedBarId)->value(), Control<QSlider>(d, kBackgroundBarId)->maximum()),
+              Tie("*Blue", 90, 200, 255));
+    EXPECT_EQ(std::tuple(SwatchColour(d, kBackgroundSwatchId), SwatchColour(d, kRedSwatchId), SwatchColour(d, kOtherSwatchId)),
+              std::tuple(QColor(64, 64, 64), QColor(200, 0, 0), QColor(0, 0, 90)));
     EXPECT_TRUE(Control<QPushButton>(d, kSaveId)->isDefault());
     // Nothing changed: Cancel closes at once, without a question.
     auto asked = ExpectMessage([](QMessageBox& box) { box.reject(); });
@@ -94,26 +82,14 @@ TEST(ConfigurationDialog, SaveWritesBackEveryEditWithTheStoredForms) {
   args.LabelColor[2] = "Purple";
   args.Mirror[3] = 7;  // beyond the monitors attached: never written
   const int result = args.Run([](QDialog& d) {
-    Click(d, kMirroredRoomId);
-    Click(d, kSixMetersId);
-    Click(d, kShowNumeratorId);
-    Choose(d, kLabelSizeListId, "None");
-    Choose(d, kLabelColorListId, "Yellow");
-    Choose(d, kMaxRowsListId, "7");
-    Click(d, kStatusBarId);
-    Click(d, kMonitorWindowId);
+    for (int id : {kMirroredRoomId, kSixMetersId, kShowNumeratorId, kStatusBarId, kMonitorWindowId}) Click(d, id);
     EXPECT_TRUE(Control<QCheckBox>(d, kThumbnailId)->isEnabled());
-    Click(d, kThumbnailId);
-    Click(d, kAlwaysOnTopId);
-    Click(d, kSmoothingId);
-    Choose(d, kAstigmatismListId, "Dial No Labels");
-    Choose(d, kJccListId, "20/15");
-    Choose(d, kContrastListId, "3%");
-    Choose(d, kWorthSizeListId, "20/60");
-    Click(d, kThreeDotId);
-    Click(d, kFusionOffId);
-    Choose(d, kTimerDelayListId, "5.0 sec");
-    Click(d, kAudioAlertId);
+    for (int id : {kThumbnailId, kAlwaysOnTopId, kSmoothingId, kThreeDotId, kFusionOffId, kAudioAlertId}) Click(d, id);
+    for (const auto& [id, item] : {std::pair{kLabelSizeListId, "None"}, {kLabelColorListId, "Yellow"},
+                                   {kMaxRowsListId, "7"}, {kAstigmatismListId, "Dial No Labels"},
+                                   {kJccListId, "20/15"}, {kContrastListId, "3%"}, {kWorthSizeListId, "20/60"},
+                                   {kTimerDelayListId, "5.0 sec"}})
+      Choose(d, id, item);
     Control<QSlider>(d, kRedBarId)->setValue(128);
     Control<QSlider>(d, kBackgroundBarId)->setValue(30);
     Click(d, kRedBlueId);
@@ -122,42 +98,23 @@ TEST(ConfigurationDialog, SaveWritesBackEveryEditWithTheStoredForms) {
     QTest::keyClick(Control<QComboBox>(d, kJccListId), Qt::Key_Return);  // Enter saves
   });
   EXPECT_EQ(result, 0);
-  EXPECT_EQ(args.Mirror[1], -1);
-  EXPECT_EQ(args.AcuityBase, 6);
-  EXPECT_EQ(args.ShowTestDistance[1], 0);
-  EXPECT_EQ(args.LabelSize[1], 0);
-  EXPECT_EQ(args.LabelColor[1], "Yellow");
-  EXPECT_EQ(args.MaxVShutter[1], 7);
-  EXPECT_EQ(args.StatusBar[1], 0);
-  EXPECT_EQ(args.MonitorWindowFlag, 1);
-  EXPECT_EQ(args.ThumbnailFlag, 1);
-  EXPECT_EQ(args.AlwaysOnTopFlag, 1);
-  EXPECT_EQ(args.SmoothingFlag, 0);
-  EXPECT_EQ(args.AstigMode, "DialNoLabels");
-  EXPECT_EQ(args.JacksonCrossTargetSize[1], 15);
-  EXPECT_EQ(args.AccessibleContrast[1], 3);
-  EXPECT_EQ(args.WorthDotSize[1], 60);
-  EXPECT_EQ(args.WorthDotMode[1], 3);
-  EXPECT_EQ(args.FixDispFusionLock[1], 0);
-  EXPECT_EQ(args.TimerDelay, 5.0f);
-  EXPECT_EQ(args.AudioAlert, 1);
-  EXPECT_EQ(args.RedGreenOrRedBlue, "RedBlue");
-  EXPECT_EQ(args.MyRed, 128);
-  EXPECT_EQ(args.MyGreen, 255 << 8);  // untouched intensity, rebuilt as a pure green
-  EXPECT_EQ(args.MyBlue, 77 << 16);
-  EXPECT_EQ(args.MyBlack, 0x1E1E1E);
-  EXPECT_EQ(args.ShowVirtualRemote, 1);
-  EXPECT_EQ(args.VideoPlayer, "player");
+  const auto& a = args;
+  EXPECT_EQ(std::tuple(a.Mirror[1], a.AcuityBase, a.ShowTestDistance[1], a.LabelSize[1], a.LabelColor[1], a.MaxVShutter[1],
+                       a.StatusBar[1], a.MonitorWindowFlag, a.ThumbnailFlag, a.AlwaysOnTopFlag, a.SmoothingFlag),
+            std::tuple(-1, 6, 0, 0.0f, "Yellow", 7, 0, 1, 1, 1, 0));
+  EXPECT_EQ(std::tuple(a.AstigMode, a.JacksonCrossTargetSize[1], a.AccessibleContrast[1], a.WorthDotSize[1],
+                       a.WorthDotMode[1], a.FixDispFusionLock[1], a.TimerDelay, a.AudioAlert, a.ShowVirtualRemote, a.VideoPlayer),
+            std::tuple("DialNoLabels", 15, 3, 60, 3, 0, 5.0f, 1, 1, "player"));
+  // An untouched intensity (green) is rebuilt as a pure colour.
+  EXPECT_EQ(std::tuple(a.RedGreenOrRedBlue, a.MyRed, a.MyGreen, a.MyBlue, a.MyBlack),
+            std::tuple("RedBlue", 128, 255 << 8, 77 << 16, 0x1E1E1E));
   // The other monitor and the entries beyond the monitors attached keep what they had.
-  EXPECT_EQ(args.Mirror[2], 1);
-  EXPECT_EQ(args.LabelColor[2], "Purple");
-  EXPECT_EQ(args.Mirror[3], 7);
+  EXPECT_EQ(std::tuple(a.Mirror[2], a.LabelColor[2], a.Mirror[3]), std::tuple(1, "Purple", 7));
 }
 
 TEST(ConfigurationDialog, EachMonitorIsEditedApartAndTheLastChosenIsReturned) {
   ConfigurationArguments args;
-  args.LabelSize[2] = 50;
-  args.TestDistance[2] = "6 meters";
+  args.LabelSize[2] = 50, args.TestDistance[2] = "6 meters";
   const int result = args.Run([](QDialog& d) {
     Choose(d, kLabelSizeListId, "20/20");
     TypeDistance(d, "15");
@@ -173,14 +130,9 @@ TEST(ConfigurationDialog, EachMonitorIsEditedApartAndTheLastChosenIsReturned) {
     Choose(d, kPatientMonitorListId, "2");
     Click(d, kSaveId);
   });
-  EXPECT_EQ(result, 0);
-  EXPECT_EQ(args.CurrentMonitor, 2);
-  EXPECT_EQ(args.LabelSize[1], 20);
-  EXPECT_EQ(args.TestDistance[1], "15 feet");
-  EXPECT_EQ(args.Mirror[1], 1);
-  EXPECT_EQ(args.LabelSize[2], 50);
-  EXPECT_EQ(args.TestDistance[2], "6 meters");
-  EXPECT_EQ(args.Mirror[2], -1);
+  EXPECT_EQ(Tie(result, args.CurrentMonitor), Tie(0, 2));
+  EXPECT_EQ(std::tuple(args.LabelSize[1], args.TestDistance[1], args.Mirror[1]), std::tuple(20.0f, "15 feet", 1));
+  EXPECT_EQ(std::tuple(args.LabelSize[2], args.TestDistance[2], args.Mirror[2]), std::tuple(50.0f, "6 meters", -1));
 }
 
 TEST(ConfigurationDialog, DistanceKeepsItsUnitAndTheUnitKeepsItsNumber) {
@@ -189,24 +141,20 @@ TEST(ConfigurationDialog, DistanceKeepsItsUnitAndTheUnitKeepsItsNumber) {
   args.TestDistance[2] = "4 Meters";  // any letter case counts as meters on entry
   args.Run([](QDialog& d) {
     Click(d, kMetersId);
-    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(),
-              QString::number(std::round(0.174533048 * 20 * 2.54 * 3.28084 * 100) / 100));
+    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(), Cm(20, true));
     TypeDistance(d, "12.50");
-    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(),
-              QString::number(std::round(0.174533048 * 12.5 * 2.54 * 3.28084 * 100) / 100));
+    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(), Cm(12.5, true));
     Click(d, kFeetId);
-    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(), QString::number(Cm(12.5)));
+    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(), Cm(12.5));
     Choose(d, kPatientMonitorListId, "2");
     EXPECT_TRUE(Checked(d, kMetersId));
     Click(d, kSaveId);
   });
-  EXPECT_EQ(args.TestDistance[1], "12.5 feet");
-  EXPECT_EQ(args.TestDistance[2], "4 Meters");
+  EXPECT_EQ(Tie(args.TestDistance[1], args.TestDistance[2]), Tie("12.5 feet", "4 Meters"));
 
   // Switching the unit alone keeps the number and its blank.
   EXPECT_EQ(args.CurrentMonitor, 2);
-  args.CurrentMonitor = 1;
-  args.TestDistance[1] = " 10 feet";
+  args.CurrentMonitor = 1, args.TestDistance[1] = " 10 feet";
   args.Run([](QDialog& d) {
     Click(d, kMetersId);
     EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(), "14.54");
@@ -223,8 +171,7 @@ TEST(ConfigurationDialog, TheDistanceBoxTakesANumberOrANumberWithItsUnit) {
   args.Run([](QDialog& d) {
     TypeDistance(d, "6 meters");  // while Feet is selected
     EXPECT_TRUE(Checked(d, kMetersId));
-    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(),
-              QString::number(std::round(0.174533048 * 6 * 2.54 * 3.28084 * 100) / 100));
+    EXPECT_EQ(Control<QLabel>(d, kSizeValueId)->text(), Cm(6, true));
     Click(d, kFeetId);  // the unit word goes, the number stays
     EXPECT_EQ(Control<QLineEdit>(d, kDistanceEditId)->text(), "6");
     TypeDistance(d, "20 FT");
@@ -235,8 +182,7 @@ TEST(ConfigurationDialog, TheDistanceBoxTakesANumberOrANumberWithItsUnit) {
     Choose(d, kPatientMonitorListId, "1");
     Click(d, kSaveId);
   });
-  EXPECT_EQ(args.TestDistance[1], "20 feet");
-  EXPECT_EQ(args.TestDistance[2], "3.5 meters");
+  EXPECT_EQ(Tie(args.TestDistance[1], args.TestDistance[2]), Tie("20 feet", "3.5 meters"));
 
   for (const char* typed : {"12abc", "6 miles", "", "3,5,1", "m"}) {
     ConfigurationArguments refused;
@@ -291,8 +237,7 @@ TEST(ConfigurationDialog, ADistanceTheCalibrationWouldRefuseKeepsTheDialogOpen) 
   EXPECT_TRUE(*refusedOnSave);
   EXPECT_TRUE(*refusedOnCalibrate);
   EXPECT_EQ(result, 1);  // Calibrate
-  EXPECT_EQ(args.TestDistance[1], "3.5 meters");
-  EXPECT_EQ(args.CurrentMonitor, 1);
+  EXPECT_EQ(Tie(args.TestDistance[1], args.CurrentMonitor), Tie("3.5 meters", 1));
 }
 
 TEST(ConfigurationDialog, CancelAsksOnlyWhenASettingChanged) {
@@ -312,9 +257,8 @@ TEST(ConfigurationDialog, CancelAsksOnlyWhenASettingChanged) {
   const int result = args.Run([&](QDialog& d) {
     Choose(d, kMaxRowsListId, "2");
     first = ExpectMessage([](QMessageBox& box) {
-      EXPECT_EQ(box.windowTitle(), " ");
-      EXPECT_EQ(box.text(), "Discard all configuration changes?");
-      EXPECT_EQ(box.standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
+      EXPECT_EQ(Tie(box.windowTitle(), box.text(), box.standardButtons()),
+                Tie(" ", "Discard all configuration changes?", QMessageBox::Ok | QMessageBox::Cancel));
       box.button(QMessageBox::Cancel)->click();
     });
     Click(d, kCancelId);
@@ -344,18 +288,16 @@ TEST(ConfigurationDialog, ControlsFollowTheirSwitches) {
     Control<QSlider>(d, kMiddleBarId)->setValue(100);
     EXPECT_EQ(SwatchColour(d, kOtherSwatchId), QColor(0, 100, 0));
     Click(d, kRedBlueId);
-    EXPECT_EQ(Control<QLabel>(d, kMiddleBarLabelId)->text(), "*Blue");
-    EXPECT_EQ(Control<QSlider>(d, kMiddleBarId)->value(), 255);
-    EXPECT_EQ(SwatchColour(d, kOtherSwatchId), QColor(0, 0, 255));
+    EXPECT_EQ(Tie(Control<QLabel>(d, kMiddleBarLabelId)->text(), Control<QSlider>(d, kMiddleBarId)->value(),
+                  SwatchColour(d, kOtherSwatchId)),
+              Tie("*Blue", 255, QColor(0, 0, 255)));
     Click(d, kRedGreenId);
     EXPECT_EQ(Control<QSlider>(d, kMiddleBarId)->value(), 100);
     Control<QSlider>(d, kBackgroundBarId)->setValue(20);
     EXPECT_EQ(SwatchColour(d, kBackgroundSwatchId), QColor(20, 20, 20));
     Click(d, kSaveId);
   });
-  EXPECT_EQ(args.MyGreen, 100 << 8);
-  EXPECT_EQ(args.RedGreenOrRedBlue, "RedGreen");
-  EXPECT_EQ(args.MonitorWindowFlag, 0);
+  EXPECT_EQ(std::tuple(args.MyGreen, args.RedGreenOrRedBlue, args.MonitorWindowFlag), std::tuple(100 << 8, "RedGreen", 0));
 }
 
 TEST(ConfigurationDialog, HelpButtonsOpenTheirTopics) {
@@ -370,8 +312,7 @@ TEST(ConfigurationDialog, HelpButtonsOpenTheirTopics) {
     for (int topic = 0; topic < kHelpTopics; ++topic) {
       QString text;
       auto shown = ExpectMessage([&](QMessageBox& box) {
-        EXPECT_EQ(box.windowTitle(), titles[topic]);
-        EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(Tie(box.windowTitle(), box.icon()), Tie(titles[topic], QMessageBox::NoIcon));
         text = box.text();
         box.accept();
       });
@@ -400,9 +341,9 @@ TEST(ConfigurationDialog, SelectVideoReplacesTheFileOnlyWhenOneIsChosen) {
       QTimer::singleShot(0, [&, choose] {
         auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(chooser, nullptr);
-        EXPECT_EQ(chooser->windowTitle(), "Lenvari Acuity - Select Video File");
-        EXPECT_EQ(chooser->directory().absolutePath().toStdString(), folder);
-        EXPECT_EQ(chooser->fileMode(), QFileDialog::ExistingFile);
+        EXPECT_EQ(Tie(chooser->windowTitle(), chooser->directory().absolutePath().toStdString(),
+                      chooser->fileMode()),
+                  Tie("Lenvari Acuity - Select Video File", folder, QFileDialog::ExistingFile));
         EXPECT_TRUE(chooser->selectedNameFilter().startsWith(
             "Video Files (*.MP4, *.MOV, *.WMV, *.MPG, *.AVI)"));
         if (!choose) {

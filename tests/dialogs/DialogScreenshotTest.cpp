@@ -36,8 +36,7 @@ Shot TakeShot(const QString& platform, const QString& display, int dpi, const ch
     process.waitForFinished();
     return shot;
   }
-  shot.exitCode = process.exitCode();
-  shot.report = process.readAllStandardOutput().toStdString();
+  shot.exitCode = process.exitCode(), shot.report = process.readAllStandardOutput().toStdString();
   shot.picture = QImage(path);
   return shot;
 }

@@ -1,8 +1,8 @@
+#include <QScreen>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -10,6 +10,9 @@
 
 #include "dialogs/LenvariDLL.h"
 #include "tests/dialogs/DialogDriving.h"
+#include "support/Tie.h"
+
+using lenvari::Tie;
 
 namespace {
 
@@ -31,12 +34,10 @@ void RunDualInput(std::string& first, std::string& second, std::function<void(QD
 TEST(DualInputDialog, OkReadsBothBoxesAndCancelKeepsBothValues) {
   std::string first = "12", second = "7";
   RunDualInput(first, second, [](QDialog& d) {
-    EXPECT_EQ(d.windowTitle(), "Two Numbers");
-    EXPECT_EQ(Control<QLabel>(d, 1339)->text(), "Width:");
-    EXPECT_EQ(Control<QLabel>(d, 1340)->text(), "Height:");
-    EXPECT_EQ(Control<QLineEdit>(d, 1341)->text(), "12");
-    EXPECT_EQ(Control<QLineEdit>(d, 1342)->text(), "7");
-    EXPECT_EQ(Control<QPushButton>(d, 1343)->text(), "OK");
+    EXPECT_EQ(Tie(d.windowTitle(), Control<QLabel>(d, 1339)->text(), Control<QLabel>(d, 1340)->text(),
+                  Control<QLineEdit>(d, 1341)->text(), Control<QLineEdit>(d, 1342)->text(),
+                  Control<QPushButton>(d, 1343)->text()),
+              Tie("Two Numbers", "Width:", "Height:", "12", "7", "OK"));
     // Both boxes are as wide as each other and the window, 250 units, holds them with a margin.
     const QRect box = Control<QLineEdit>(d, 1341)->geometry();
     EXPECT_EQ(box.width(), Control<QLineEdit>(d, 1342)->width());
@@ -49,16 +50,14 @@ TEST(DualInputDialog, OkReadsBothBoxesAndCancelKeepsBothValues) {
     Retype(d, 1342, "");
     QTest::mouseClick(Control<QPushButton>(d, 1344), Qt::LeftButton);  // Cancel
   });
-  EXPECT_EQ(first, "12");
-  EXPECT_EQ(second, "7");
+  EXPECT_EQ(Tie(first, second), Tie("12", "7"));
 
   RunDualInput(first, second, [](QDialog& d) {
     Retype(d, 1341, "any text");
     Retype(d, 1342, "");
     QTest::keyClick(Control<QLineEdit>(d, 1342), Qt::Key_Return);  // Enter presses OK
   });
-  EXPECT_EQ(first, "any text");
-  EXPECT_EQ(second, "");
+  EXPECT_EQ(Tie(first, second), Tie("any text", ""));
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -7,13 +6,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
-
-#include <functional>
 
 #include "dialogs/LenvariDLL.h"
 #include "tests/dialogs/DialogDriving.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -107,22 +104,21 @@ TEST(QuickKeysDialog, RemoteHelpOpensOverTheListExplainsAKeyAndReturns) {
                 "Image Gallery - Display thumbnails of images to select for patient display");
       EXPECT_EQ(texts[2],
                 "Preset Gallery - DIsplay thumbnails of presets to select for patient display");
-      EXPECT_EQ(texts[4], "Random - Randomize letters (true random))");
-      EXPECT_EQ(texts[27], "M1 - M12 - Display memory presets 1 - 12");
-      EXPECT_EQ(texts[28], "(Click on any button for details)");
+      EXPECT_EQ(Tie(texts[4], texts[27], texts[28]),
+                Tie("Random - Randomize letters (true random))", "M1 - M12 - Display memory presets 1 - 12",
+                    "(Click on any button for details)"));
       ExpectLabelsFit(help);
       // A half line between groups: the first line of a group is 24 pixels below the last
       // line of the one before, lines within a group 16.
       const QList<QLabel*> labels = help.findChildren<QLabel*>();
-      EXPECT_EQ(labels[1]->y() - labels[0]->y(), 16);
-      EXPECT_EQ(labels[3]->y() - labels[2]->y(), 24);
-      EXPECT_EQ(labels[0]->x(), 264);
-      EXPECT_EQ(labels[0]->height(), 16);
+      EXPECT_EQ(Tie(labels[1]->y() - labels[0]->y(), labels[3]->y() - labels[2]->y(), labels[0]->x(),
+                    labels[0]->height()),
+                Tie(16, 24, 264, 16));
 
       // The keys lie where the picture has them, moved with it to 6,8; a rocker is one key.
-      EXPECT_EQ(KeyNamed(help, "W4D")->geometry(), QRect(30, 193, 38, 37));
-      EXPECT_EQ(KeyNamed(help, "Size")->geometry(), QRect(38, 97, 48, 76));
-      EXPECT_EQ(help.findChildren<QAbstractButton*>().size(), 43);
+      EXPECT_EQ(Tie(KeyNamed(help, "W4D")->geometry(), KeyNamed(help, "Size")->geometry(),
+                    help.findChildren<QAbstractButton*>().size()),
+                Tie(QRect(30, 193, 38, 37), QRect(38, 97, 48, 76), 43));
 
       WhenModal([&](QDialog& box) {
         seen.push_back(box.windowTitle().toStdString());

@@ -13,6 +13,7 @@
 
 #include "common/VirtualRemoteMailbox.h"
 #include "dialogs/VirtualRemoteWindow.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -194,8 +195,7 @@ TEST(RemoteArtwork, EveryImageIsAVectorOfItsKeysSize) {
     blended += alpha > 20 && alpha < 235;
   }
   EXPECT_LE(blended, 2);
-  EXPECT_EQ(qAlpha(twice.pixel(38, 37)), 255);
-  EXPECT_EQ(qAlpha(twice.pixel(0, 0)), 0);
+  EXPECT_EQ(Tie(qAlpha(twice.pixel(38, 37)), qAlpha(twice.pixel(0, 0))), Tie(255, 0));
 }
 
 }  // namespace lenvari

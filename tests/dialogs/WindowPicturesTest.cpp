@@ -6,12 +6,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QImage>
-#include <QPainter>
-#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
-
-#include <functional>
 
 #include "common/VirtualRemoteMailbox.h"
 #include "dialogs/LenvariDLL.h"

@@ -4,6 +4,7 @@
 
 #include "gallery/GalleryCells.h"
 #include "platform/KeyTranslation.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -18,18 +19,11 @@ int After(int cell, std::initializer_list<std::string> inputs, bool memoryCodes 
 TEST(GalleryCells, ArrowsAndRemoteKeysWrapWithinRowsAndColumns) {
   const std::string up = ExtendedKey(keycode::Up), down = ExtendedKey(keycode::Down);
   const std::string left = ExtendedKey(keycode::Left), right = ExtendedKey(keycode::Right);
-  EXPECT_EQ(After(6, {right}), 1);
-  EXPECT_EQ(After(36, {right}), 31);
-  EXPECT_EQ(After(1, {left}), 6);
-  EXPECT_EQ(After(31, {left}), 36);
-  EXPECT_EQ(After(3, {up}), 33);
-  EXPECT_EQ(After(34, {down}), 4);
-  EXPECT_EQ(After(1, {right, down}), 8);
+  EXPECT_EQ(Tie(After(6, {right}), After(36, {right}), After(1, {left}), After(31, {left}), After(3, {up}),
+                After(34, {down}), After(1, {right, down})),
+            Tie(1, 31, 6, 36, 33, 4, 8));
   // The remote's arrow codes: "!" up, "@" down, "$" right, "#" left.
-  EXPECT_EQ(After(3, {"!"}), 33);
-  EXPECT_EQ(After(34, {"@"}), 4);
-  EXPECT_EQ(After(12, {"$"}), 7);
-  EXPECT_EQ(After(13, {"#"}), 18);
+  EXPECT_EQ(Tie(After(3, {"!"}), After(34, {"@"}), After(12, {"$"}), After(13, {"#"})), Tie(33, 4, 7, 18));
   // Other keys leave the selection and the visit as they are.
   const CellMove other = MoveSelection(20, "a", true, 0, 0, 4800, 2700);
   EXPECT_EQ(other.cell, 20);
@@ -58,29 +52,21 @@ TEST(GalleryCells, EnterEscapeMemoryCodesAndClicksEndTheVisit) {
 
   // A click chooses the cell under it; the lower-right sixth is 36, the top-left 1, and the
   // very edge of the display stays in the grid.
-  EXPECT_EQ(MoveSelection(5, "MouseEvent", true, 2300, 1300, 4800, 2700).cell, 36);
-  EXPECT_EQ(MoveSelection(5, "MouseEvent", true, -2300, -1300, 4800, 2700).cell, 1);
-  EXPECT_EQ(MoveSelection(5, "MouseEvent", true, 2400, 1350, 4800, 2700).cell, 36);
-  EXPECT_EQ(MoveSelection(5, "MouseEvent", true, -1000, -500, 4800, 2700).cell, 8);
-  EXPECT_EQ(CellAt(0, 0, 0, 0), 1);
+  EXPECT_EQ(Tie(MoveSelection(5, "MouseEvent", true, 2300, 1300, 4800, 2700).cell,
+                MoveSelection(5, "MouseEvent", true, -2300, -1300, 4800, 2700).cell,
+                MoveSelection(5, "MouseEvent", true, 2400, 1350, 4800, 2700).cell,
+                MoveSelection(5, "MouseEvent", true, -1000, -500, 4800, 2700).cell, CellAt(0, 0, 0, 0)),
+            Tie(36, 1, 36, 8, 1));
 }
 
 TEST(GalleryCells, CellRectanglesAreSixthsTruncatedAndFramesScaleWithTheScreen) {
   const RectF cell8 = CellRect(8, 4800, 2700);  // column 2 of the second row
-  EXPECT_EQ(cell8.left, -1600);
-  EXPECT_EQ(cell8.right, -800);
-  EXPECT_EQ(cell8.top, -900);
-  EXPECT_EQ(cell8.bottom, -450);
+  EXPECT_EQ(Tie(cell8.left, cell8.right, cell8.top, cell8.bottom), Tie(-1600, -800, -900, -450));
   // Corners are truncated towards zero, not rounded: -2400.5 + 800.1667 = -1600.33.
   const RectF odd = CellRect(8, 4801, 2701);
-  EXPECT_EQ(odd.left, -1600);
-  EXPECT_EQ(odd.right, -800);
-  EXPECT_EQ(odd.top, -900);
-  EXPECT_EQ(CellRect(36, 4801, 2701).right, 2400);
-  EXPECT_EQ(CellColumn(36), 6);
-  EXPECT_EQ(CellRow(36), 5);
-  EXPECT_EQ(CellColumn(7), 1);
-  EXPECT_EQ(CellRow(7), 1);
+  EXPECT_EQ(Tie(odd.left, odd.right, odd.top, CellRect(36, 4801, 2701).right, CellColumn(36), CellRow(36),
+                CellColumn(7), CellRow(7)),
+            Tie(-1600, -800, -900, 2400, 6, 5, 1, 1));
 
   EXPECT_EQ(CellFrameWidth(1920), 8);   // 7.68
   EXPECT_EQ(CellFrameWidth(3840), 15);  // 15.36

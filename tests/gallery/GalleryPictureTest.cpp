@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include <filesystem>
 #include <fstream>
 
@@ -12,6 +10,7 @@
 #include "gallery/GalleryFiles.h"
 #include "gallery/GalleryPictures.h"
 #include "gallery/GalleryTestFolder.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -40,18 +39,15 @@ TEST(GalleryPicture, PresetGalleryIsADisplaySizeBitmapOfFramedNumberedThumbnails
   // The file: a plain 24-bit bitmap of the display's size under the monitor's name.
   const std::string bytes = ReadBytes(t.Path("1lvgallery.bmp"));
   ASSERT_GT(bytes.size(), 54u);
-  EXPECT_EQ(bytes.substr(0, 2), "BM");
-  EXPECT_EQ(Le32(bytes, 18), 1920);
-  EXPECT_EQ(Le32(bytes, 22), 1080);
-  EXPECT_EQ(Le32(bytes, 28) & 0xFFFF, 24);
+  EXPECT_EQ(Tie(bytes.substr(0, 2), Le32(bytes, 18), Le32(bytes, 22), Le32(bytes, 28) & 0xFFFF),
+            Tie("BM", 1920, 1080, 24));
   EXPECT_EQ(QImage(QString::fromStdString(t.Path("1lvgallery.bmp"))).convertToFormat(
                 QImage::Format_RGB32),
             picture);
 
   // The presets were recalled into a copy: the examiner's chart is as it was.
-  EXPECT_EQ(t.state.chart.CurrentMemory, before.CurrentMemory);
-  EXPECT_EQ(t.state.chart.Mode, before.Mode);
-  EXPECT_EQ(t.state.chart.SizeNow, before.SizeNow);
+  EXPECT_EQ(Tie(t.state.chart.CurrentMemory, t.state.chart.Mode, t.state.chart.SizeNow),
+            Tie(before.CurrentMemory, before.Mode, before.SizeNow));
 
   // Grey frames 8 pixels wide (1920 / 250) on the cell edges, a number in every cell, and a
   // chart in every thumbnail (preset 1 is a letter chart: dark strokes in its cell).
@@ -77,9 +73,9 @@ TEST(GalleryPicture, ImageGalleryShowsEachSlotAsImageModeDoesAndEmptySlotsBlack)
   EXPECT_EQ(slot3.pixelColor(slot3.width() / 2, slot3.height() / 2), kRed);
   EXPECT_EQ(slot4.pixelColor(slot4.width() / 2, slot4.height() / 2), kBlackPixel);
   // The 3:1 picture fills the width of the 16:9 cell and is centred: black above and below.
-  EXPECT_EQ(slot3.pixelColor(slot3.width() / 2, 20), kBlackPixel);
-  EXPECT_EQ(slot3.pixelColor(slot3.width() / 2, 45), kRed);
-  EXPECT_EQ(slot3.pixelColor(40, slot3.height() / 2), kRed);
+  EXPECT_EQ(Tie(slot3.pixelColor(slot3.width() / 2, 20), slot3.pixelColor(slot3.width() / 2, 45),
+                slot3.pixelColor(40, slot3.height() / 2)),
+            Tie(kBlackPixel, kRed, kRed));
 }
 
 TEST(GalleryPicture, AStoredPresetChangesOnlyItsOwnCellAndLeavesItsSnapshot) {

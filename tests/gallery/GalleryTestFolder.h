@@ -16,8 +16,7 @@ struct GalleryTestFolder {
   State state = MakeChartState(1920, 1080, 400);
   OptotypeShapes shapes = LoadOptotypeShapes();
   GalleryTestFolder() {
-    state.DataPath = folder;
-    state.monitors.CurrentMonitor = 1;
+    state.DataPath = folder, state.monitors.CurrentMonitor = 1;
     SetChartExtent(state.monitors);
   }
   std::string Path(const std::string& name) const { return folder + "/" + name; }

@@ -9,6 +9,7 @@
 #include "gallery/GalleryVisit.h"
 #include "gallery/GalleryTestFolder.h"
 #include "platform/KeyTranslation.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -26,8 +27,7 @@ struct ScriptedVisit {
       return next;
     };
     host.present = [this, &chart] { frames.push_back(chart.Image().copy()); };
-    host.refreshMonitorWindow = [] {};
-    host.prepareInput = [] {};
+    host.refreshMonitorWindow = [] {}, host.prepareInput = [] {};
   }
 };
 
@@ -40,25 +40,24 @@ TEST(GalleryVisit, PresetGalleryMovesTheRedFrameAndChoosesOrRestores) {
   GalleryTestFolder t;
   const Bitmap picture = BuildPresetGallery(t.state, t.shapes);
   Canvas chart(1920, 1080);
-  t.state.chart.GalleryMode = PresetAction::Recall;
-  t.state.chart.CurrentMemory = 1;
+  t.state.chart.GalleryMode = PresetAction::Recall, t.state.chart.CurrentMemory = 1;
   ScriptedVisit visit(chart, {ExtendedKey(keycode::Right), ExtendedKey(keycode::Down), "\r"});
   EXPECT_EQ(PresetGallery(t.state, chart, picture, visit.host), "1");
   EXPECT_EQ(t.state.chart.CurrentMemory, 8);
   ASSERT_EQ(visit.frames.size(), 4u);
   // The first frame frames cell 1 in red; the last frames cell 8 (x 320 .. 640, y 180 .. 360)
   // and cell 1 is grey again.
-  EXPECT_EQ(RunAlongRow(visit.frames[0], 90, 300, 340, QColor(255, 0, 0)), 8);
-  EXPECT_EQ(RunAlongRow(visit.frames[3], 270, 300, 340, QColor(255, 0, 0)), 8);
-  EXPECT_EQ(RunAlongRow(visit.frames[3], 90, 300, 340, QColor(128, 128, 128)), 8);
+  EXPECT_EQ(Tie(RunAlongRow(visit.frames[0], 90, 300, 340, QColor(255, 0, 0)),
+                RunAlongRow(visit.frames[3], 270, 300, 340, QColor(255, 0, 0)),
+                RunAlongRow(visit.frames[3], 90, 300, 340, QColor(128, 128, 128))),
+            Tie(8, 8, 8));
   // Without record mode there is no banner.
   EXPECT_EQ(BannerPixels(visit.frames[0], 20, 80), 0);
   // The chart's own unit window is back for the next frame.
   EXPECT_EQ(chart.Scale().right, t.state.monitors.ChartWidth / 2.0);
 
   // Esc in record mode: "27" and the cell the visit started from.
-  t.state.chart.GalleryMode = PresetAction::Store;
-  t.state.chart.CurrentMemory = 5;
+  t.state.chart.GalleryMode = PresetAction::Store, t.state.chart.CurrentMemory = 5;
   ScriptedVisit escaped(chart, {ExtendedKey(keycode::Up), "\x1b"});
   EXPECT_EQ(PresetGallery(t.state, chart, picture, escaped.host), "27");
   EXPECT_EQ(t.state.chart.CurrentMemory, 5);
@@ -77,14 +76,11 @@ TEST(GalleryVisit, ImageGalleryWorksOnTheImageNumberAndIgnoresMemoryKeys) {
   GalleryTestFolder t;
   const Bitmap picture = BuildImageGallery(t.state, t.shapes);
   Canvas chart(1920, 1080);
-  t.state.chart.ImageNum = 36;
-  t.state.chart.MouseX = -2000;
-  t.state.chart.MouseY = -1000;
+  t.state.chart.ImageNum = 36, t.state.chart.MouseX = -2000, t.state.chart.MouseY = -1000;
   ScriptedVisit visit(chart, {std::string(1, static_cast<char>(207)), "@", "MouseEvent"});
   EXPECT_EQ(ImageGallery(t.state, chart, picture, PresetAction::Recall, visit.host), "1");
   EXPECT_EQ(t.state.chart.ImageNum, 1);  // the click in the top-left sixth
-  EXPECT_EQ(visit.frames.size(), 4u);
-  EXPECT_EQ(BannerPixels(visit.frames[0], 30, 70), 0);
+  EXPECT_EQ(Tie(visit.frames.size(), BannerPixels(visit.frames[0], 30, 70)), Tie(4u, 0));
 
   t.state.chart.ImageNum = 4;
   ScriptedVisit record(chart, {"$", "\x1b"});

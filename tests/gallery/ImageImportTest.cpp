@@ -12,6 +12,7 @@
 #include "gallery/GalleryCells.h"
 #include "gallery/GalleryTestFolder.h"
 #include "gallery/ImageImport.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -52,14 +53,12 @@ TEST(ImageImport, ConvertedPicturesKeepTheirPixelsAndBadOnesChangeNothing) {
   // A corrupt file, an unknown format and a missing file leave the slot byte for byte.
   std::ofstream(gif, std::ios::binary) << "GIF89a but nothing after it";
   std::ofstream(t.Path("notes.txt")) << "not a picture";
-  EXPECT_EQ(SaveAsBmp(gif, slot), kImageUnknownFormat);
-  EXPECT_EQ(SaveAsBmp(t.Path("notes.txt"), slot), kImageUnknownFormat);
-  EXPECT_EQ(SaveAsBmp(t.Path("missing.png"), slot), kImageFileNotFound);
+  EXPECT_EQ(Tie(SaveAsBmp(gif, slot), SaveAsBmp(t.Path("notes.txt"), slot), SaveAsBmp(t.Path("missing.png"), slot)),
+            Tie(kImageUnknownFormat, kImageUnknownFormat, kImageFileNotFound));
   EXPECT_EQ(ReadBytes(slot), bytes);
 
   // Blank names do nothing; only bitmaps are written.
-  EXPECT_EQ(SaveAsBmp("  ", slot), kImageOk);
-  EXPECT_EQ(SaveAsBmp(png, " "), kImageOk);
+  EXPECT_EQ(Tie(SaveAsBmp("  ", slot), SaveAsBmp(png, " ")), Tie(kImageOk, kImageOk));
   std::string printed;
   EXPECT_EQ(ConvertImageFile(png, t.Path("x.jpg"), "image/jpeg",
                              [&](const std::string& line) { printed += line; }),
@@ -116,9 +115,8 @@ TEST(ImageImport, TheTwoStepsFillTheChosenSlotOrLeaveItAlone) {
   t.state.chart.ImageNum = 5;
   ImportRecord cancelled;
   EXPECT_TRUE(AddImages(t.state, FakeHost(cancelled, "", kGalleryChosen)));
-  EXPECT_EQ(ReadBytes(t.Path("lvimg5.bmp")), before);
-  EXPECT_EQ(cancelled.boxes.size(), 1u);
-  EXPECT_EQ(cancelled.rebuilds, 1);
+  EXPECT_EQ(Tie(ReadBytes(t.Path("lvimg5.bmp")), cancelled.boxes.size(), cancelled.rebuilds),
+            Tie(before, 1u, 1));
 
   // A picture that cannot be read says so under the import's title and keeps the slot.
   std::ofstream(t.Path("broken.jpg"), std::ios::binary) << "\xFF\xD8\xFF garbage";
@@ -156,9 +154,9 @@ TEST(ImageImport, ALargePhotoIsReducedToTheDisplay) {
   EXPECT_TRUE(AddImages(t.state, FakeHost(imported, jpeg, kGalleryChosen)));
   EXPECT_EQ(imported.boxes.size(), 1u) << imported.boxes.back();
   const QImage slot(QString::fromStdString(t.Path("lvimg3.bmp")));
-  EXPECT_EQ(slot.size(), QSize(1440, 1080));
-  EXPECT_EQ(slot.pixelColor(360, 540).red() > 200 && slot.pixelColor(360, 540).blue() < 60, true);
-  EXPECT_EQ(slot.pixelColor(1080, 540).blue() > 200 && slot.pixelColor(1080, 540).red() < 60, true);
+  EXPECT_EQ(Tie(slot.size(), slot.pixelColor(360, 540).red() > 200 && slot.pixelColor(360, 540).blue() < 60,
+                slot.pixelColor(1080, 540).blue() > 200 && slot.pixelColor(1080, 540).red() < 60),
+            Tie(QSize(1440, 1080), true, true));
 }
 
 }  // namespace

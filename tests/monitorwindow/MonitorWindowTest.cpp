@@ -8,10 +8,10 @@
 #include "render/ChartPixels.h"
 #include "render/ChartTestFixtures.h"
 #include "support/Pixels.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
-
 
 const char kCr = '\r';
 
@@ -42,9 +42,8 @@ TEST(MonitorWindowText, RowsAreSpelledOutForTheModeShown) {
   MonitorWindowText letters =
       MonitorWindowTextOf(ChartMode::Letter, Rows({"20/40      N C K", "20/30      e b j"}) + kCr + "X");
   ASSERT_EQ(letters.lines.size(), 2u);
-  EXPECT_EQ(letters.lines[0], "20/40      N C K");
-  EXPECT_EQ(letters.lines[1], "20/30      horse  bird  jeep ");
-  EXPECT_EQ(SpellPictureNames("hcp"), "hand cake phone ");
+  EXPECT_EQ(Tie(letters.lines[0], letters.lines[1], SpellPictureNames("hcp")),
+            Tie("20/40      N C K", "20/30      horse  bird  jeep ", "hand cake phone "));
   EXPECT_TRUE(letters.heading.empty());
   EXPECT_TRUE(letters.caption.empty());
 
@@ -78,11 +77,9 @@ TEST(MonitorWindowLayout, StoredSizeFollowsTheSampleLineAndThumbnail) {
 
   // Nothing stored yet, absurd, negative: all become the sample line's size.
   for (const auto& [width, height] : {std::pair{0, 0}, {99999, 99999}, {-5, -7}}) {
-    s.MonitorWindowWidth[1] = width;
-    s.MonitorWindowHeight[1] = height;
+    s.MonitorWindowWidth[1] = width, s.MonitorWindowHeight[1] = height;
     EXPECT_TRUE(CheckMonitorWindowSize(s, state.monitors, sample));
-    EXPECT_EQ(s.MonitorWindowWidth[1], w);
-    EXPECT_EQ(s.MonitorWindowHeight[1], t);
+    EXPECT_EQ(Tie(s.MonitorWindowWidth[1], s.MonitorWindowHeight[1]), Tie(w, t));
   }
   // The thumbnail doubles the height, and turning it off halves it again.
   s.ThumbnailFlag = 1;
@@ -97,12 +94,10 @@ TEST(MonitorWindowLayout, StoredSizeFollowsTheSampleLineAndThumbnail) {
 TEST(MonitorWindowLayout, PositionIsMadeReachable) {
   State state = testing::MakeChartState(1920, 1080);
   Monitors& monitors = state.monitors;
-  monitors.NumberOfMonitors = 2;
-  monitors.MonitorRect[1] = {0, 0, 0, 1280, 720};
+  monitors.NumberOfMonitors = 2, monitors.MonitorRect[1] = {0, 0, 0, 1280, 720};
   monitors.MonitorRect[2] = {0, 1280, 0, 3200, 1080};
   Settings& s = state.settings;
-  s.MonitorWindowWidth[1] = 200;
-  s.MonitorWindowHeight[1] = 112;
+  s.MonitorWindowWidth[1] = 200, s.MonitorWindowHeight[1] = 112;
   struct Case { int x, y, expectX, expectY; };
   const Case cases[] = {
       {-32000, 300, 0, 300},    // minimised on one axis
@@ -113,8 +108,7 @@ TEST(MonitorWindowLayout, PositionIsMadeReachable) {
       {-400, -300, 0, 0},
   };
   for (const Case& c : cases) {
-    s.MonitorWindowX[1] = c.x;
-    s.MonitorWindowY[1] = c.y;
+    s.MonitorWindowX[1] = c.x, s.MonitorWindowY[1] = c.y;
     PlaceMonitorWindowOnDesktop(s, monitors);
     EXPECT_EQ(s.MonitorWindowX[1], c.expectX) << c.x << "," << c.y;
     EXPECT_EQ(s.MonitorWindowY[1], c.expectY) << c.x << "," << c.y;
@@ -136,8 +130,7 @@ TEST(MonitorWindowLayout, RowsGrowTheWindowWithoutChangingTheStoredSize) {
       LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf(ChartMode::Letter, six), measuring);
   EXPECT_EQ(layout.height, std::max(h, static_cast<int>(std::ceil(h / 2.0 + line * 9.5))));
   EXPECT_GT(layout.height, h);
-  EXPECT_EQ(layout.width, w);
-  EXPECT_EQ(s.MonitorWindowHeight[1], h);
+  EXPECT_EQ(Tie(layout.width, s.MonitorWindowHeight[1]), Tie(w, h));
 
   // The heading of the tumbling E takes a line more; a special test and an empty text keep
   // the stored size.

@@ -2,6 +2,7 @@
 
 #include "phone/MessageAuth.h"
 #include "phone/PhoneMessage.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -34,9 +35,7 @@ TEST(PhoneMessage, ReadsWhatAPageSignsAndNothingElse) {
   const std::string text = SignPhoneMessage(kKey, kPhone, 1700000000123, "m12");
   const std::optional<PhoneMessage> message = ParsePhoneMessage(text);
   ASSERT_TRUE(message);
-  EXPECT_EQ(message->phone, kPhone);
-  EXPECT_EQ(message->counter, 1700000000123u);
-  EXPECT_EQ(message->input, "m12");
+  EXPECT_EQ(Tie(message->phone, message->counter, message->input), Tie(kPhone, 1700000000123u, "m12"));
   EXPECT_FALSE(message->greeting);
   EXPECT_EQ(message->mac, HmacSha256(kKey, message->signedText));
   EXPECT_EQ(message->signedText, kPhone + " 1700000000123 6d3132");

@@ -2,6 +2,7 @@
 
 #include "phone/PhoneMessage.h"
 #include "phone/PhonePairing.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -24,8 +25,7 @@ TEST(PhonePairing, FirstAuthenticMessageBindsTheCodeToOnePhone) {
   EXPECT_TRUE(pairings.waitingCode.empty());
   // The bound phone goes on; a second phone with the same code is refused.
   check = CheckPhoneMessage(pairings, SignPhoneMessage(kCode, kPhoneA, 11, "+"), 2);
-  EXPECT_EQ(check.verdict, PhoneVerdict::Input);
-  EXPECT_EQ(check.input, "+");
+  EXPECT_EQ(Tie(check.verdict, check.input), Tie(PhoneVerdict::Input, "+"));
   EXPECT_FALSE(check.usedCode);
   EXPECT_EQ(CheckPhoneMessage(pairings, SignPhoneMessage(kCode, kPhoneB, 12, "+"), 3).verdict,
             PhoneVerdict::Refused);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/qtgui/Bitmap.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -32,17 +33,12 @@ TEST(Bitmap, WrittenPicturesReadBackAndResolutionIsAlwaysWritten) {
   EXPECT_EQ(Word(bytes, 22), 2u);  // positive height: the bottom row comes first
   const auto at = [&bytes](size_t i) { return static_cast<unsigned char>(bytes[i]); };
   // Pixel (1, 1) first, blue green red, then (1, 0) a row of 12 bytes later.
-  EXPECT_EQ(at(54 + 3), 7);
-  EXPECT_EQ(at(54 + 3 + 1), 200);
-  EXPECT_EQ(at(54 + 3 + 2), 80);
-  EXPECT_EQ(at(66 + 3 + 1), 0);
-  EXPECT_EQ(Word(bytes, 38), 3780u);
-  EXPECT_EQ(Word(bytes, 42), 2835u);
+  EXPECT_EQ(Tie(at(54 + 3), at(54 + 3 + 1), at(54 + 3 + 2), at(66 + 3 + 1), Word(bytes, 38), Word(bytes, 42)),
+            Tie(7, 200, 80, 0, 3780u, 2835u));
 
   const Bitmap read = Bitmap::FromBmpBytes(bytes);
   ASSERT_FALSE(read.Empty());
-  EXPECT_EQ(read.Image().convertToFormat(QImage::Format_RGB32), image);
-  EXPECT_EQ(read.BmpBytes(), bytes);
+  EXPECT_EQ(Tie(read.Image().convertToFormat(QImage::Format_RGB32), read.BmpBytes()), Tie(image, bytes));
   EXPECT_TRUE(Bitmap::FromBmpBytes(std::string_view(bytes).substr(0, bytes.size() - 1)).Empty());
 }
 

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QMainWindow>
+#include <QAction>
 #include <QMenuBar>
 
 #include "platform/qt/QtConsoleHost.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 
@@ -24,20 +25,16 @@ TEST(ConsoleMenuBar, ChoicesKeepTheirMenuAndAHiddenBarComesBack) {
   EXPECT_FALSE(host.ChooseMenuItem(0, 999));
   EXPECT_FALSE(host.ChooseMenuItem(10, 180));
   MenuChoice choice = host.TakeMenuChoice();
-  EXPECT_EQ(choice.menu, 2);
-  EXPECT_EQ(choice.id, 180);
+  EXPECT_EQ(Tie(choice.menu, choice.id), Tie(2, 180));
   choice = host.TakeMenuChoice();
-  EXPECT_EQ(choice.menu, 11);
-  EXPECT_EQ(choice.id, 180);
+  EXPECT_EQ(Tie(choice.menu, choice.id), Tie(11, 180));
   choice = host.TakeMenuChoice();
-  EXPECT_EQ(choice.menu, 10);
-  EXPECT_EQ(host.TakeMenuChoice().id, 0);
+  EXPECT_EQ(Tie(choice.menu, host.TakeMenuChoice().id), Tie(10, 0));
 
   // The bar's top level holds the submenu and the command item, in order.
   QMenuBar* bar = host.Window().menuBar();
   ASSERT_EQ(bar->actions().size(), 2);
-  EXPECT_EQ(bar->actions()[0]->text(), "File");
-  EXPECT_EQ(bar->actions()[1]->text(), "Hide Menu");
+  EXPECT_EQ(Tie(bar->actions()[0]->text(), bar->actions()[1]->text()), Tie("File", "Hide Menu"));
 
   host.Window().show();
   EXPECT_TRUE(bar->isVisible());

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/qtgui/DesktopPixels.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -51,22 +52,14 @@ TEST(DesktopPixels, AWindowForAMonitorLandsOnItAtItsDeviceSize) {
                               std::vector<LogicalScreen>{{0, 0, 1280, 720, 2}, {2560, 0, 1920, 1080, 1}}}) {
     // The patient monitor's device rectangle becomes its logical one, and back.
     const DesktopPlacement patient = LogicalPlacement(screens, 2560, 0, 1920, 1080);
-    EXPECT_EQ(patient.x, screens[1].x);
-    EXPECT_EQ(patient.y, 0);
-    EXPECT_EQ(patient.width, 1920);
-    EXPECT_EQ(patient.height, 1080);
+    EXPECT_EQ(Tie(patient.x, patient.y, patient.width, patient.height), Tie(screens[1].x, 0, 1920, 1080));
     const DesktopPlacement back = DevicePlacement(screens, patient.x, patient.y, 1920, 1080);
-    EXPECT_EQ(back.x, 2560);
-    EXPECT_EQ(back.width, 1920);
+    EXPECT_EQ(Tie(back.x, back.width), Tie(2560, 1920));
     // On the scaled examiner's monitor a device offset of 600 is 300 logical pixels.
     const DesktopPlacement examiner = LogicalPlacement(screens, 600, 200, 1520, 520);
-    EXPECT_EQ(examiner.x, 300);
-    EXPECT_EQ(examiner.y, 100);
-    EXPECT_EQ(examiner.width, 760);
-    EXPECT_EQ(examiner.height, 260);
+    EXPECT_EQ(Tie(examiner.x, examiner.y, examiner.width, examiner.height), Tie(300, 100, 760, 260));
     const DesktopPlacement examinerBack = DevicePlacement(screens, 300, 100, 760, 260);
-    EXPECT_EQ(examinerBack.x, 600);
-    EXPECT_EQ(examinerBack.height, 520);
+    EXPECT_EQ(Tie(examinerBack.x, examinerBack.height), Tie(600, 520));
   }
 }
 

@@ -6,6 +6,7 @@
 #include <QScrollArea>
 
 #include "platform/qt/DialogFit.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 
@@ -34,9 +35,8 @@ TEST(DialogFit, AFixedDialogTooBigForItsMonitorScrollsWithItsButtonsStillVisible
   ASSERT_NE(area, nullptr);
   EXPECT_LE(area->geometry().bottom(), save->y());
   // The rest scrolls, at its old places.
-  EXPECT_EQ(label->parentWidget(), area->widget());
-  EXPECT_EQ(label->pos(), QPoint(900, 600));
-  EXPECT_EQ(middle->parentWidget(), area->widget());
+  EXPECT_EQ(Tie(label->parentWidget(), label->pos(), middle->parentWidget()),
+            Tie(area->widget(), QPoint(900, 600), area->widget()));
 
   QDialog small;
   small.setFixedSize(300, 200);

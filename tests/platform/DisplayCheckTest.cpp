@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstring>
+
 #include <filesystem>
 
 #include "platform/DisplayCheck.h"
@@ -46,8 +47,7 @@ TEST(DisplayCheck, SaysInOneLineWhatIsMissing) {
   EXPECT_FALSE(Mentions(problem, "\n"));
 
   DisplayEnvironment x11Asked;
-  x11Asked.platformOption = "xcb";
-  x11Asked.waylandDisplay = "wayland-0";
+  x11Asked.platformOption = "xcb", x11Asked.waylandDisplay = "wayland-0";
   EXPECT_TRUE(Mentions(DisplayProblem(x11Asked), "DISPLAY is not set"));
 
   // A display number where no server listens (the socket folder has none this high).
@@ -62,8 +62,7 @@ TEST(DisplayCheck, AReachableWaylandSocketPasses) {
   const std::string folder = std::filesystem::temp_directory_path() / ("lenvari-display-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   DisplayEnvironment wayland;
-  wayland.waylandDisplay = "wayland-test";
-  wayland.runtimeDir = folder;
+  wayland.waylandDisplay = "wayland-test", wayland.runtimeDir = folder;
   EXPECT_TRUE(Mentions(DisplayProblem(wayland), "cannot connect to WAYLAND_DISPLAY \"wayland-test\""));
   {
     ListeningSocket compositor(folder + "/wayland-test");

@@ -7,12 +7,12 @@
 #include <QFileDialog>
 #include <QTimer>
 
-#include <filesystem>
 #include <fstream>
 
 #include "platform/qt/FileDialog.h"
 #include "platform/qt/ModalAnswers.h"
 #include "support/ProgramRun.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -20,9 +20,8 @@ namespace {
 constexpr const char* kFilter = "Image Files (*.JPG, *.BMP)|*.JPG;*.BMP|";
 
 TEST(FileDialog, PatternsIgnoreLetterCase) {
-  EXPECT_EQ(CaseBlindPattern("*.Jpg"), "*.[Jj][Pp][Gg]");
-  EXPECT_EQ(CaseBlindPattern("*.MP4"), "*.[Mm][Pp]4");
-  EXPECT_EQ(CaseBlindPattern("*"), "*");
+  EXPECT_EQ(Tie(CaseBlindPattern("*.Jpg"), CaseBlindPattern("*.MP4"), CaseBlindPattern("*")),
+            Tie("*.[Jj][Pp][Gg]", "*.[Mm][Pp]4", "*"));
 }
 
 TEST(FileDialog, ScriptedAnswersChooseAFileOrCancel) {
@@ -48,8 +47,7 @@ TEST(FileDialog, ScriptedAnswersChooseAFileOrCancel) {
     dialog->reject();
   });
   poll->start(20);
-  EXPECT_EQ(OpenFileDialog("Pick", kFilter, folder, ""), "");
-  EXPECT_EQ(title, "Pick");
+  EXPECT_EQ(Tie(OpenFileDialog("Pick", kFilter, folder, ""), title), Tie("", "Pick"));
   offered.sort(Qt::CaseInsensitive);
   EXPECT_EQ(offered, QStringList({"photo.jpg", "Scan.BMP"}));
 

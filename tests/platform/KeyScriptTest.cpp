@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/KeyScript.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -11,10 +12,7 @@ TEST(KeyScript, MenuStepsTakeOnlyNumbersAMenuCanHave) {
   std::string error;
   const auto steps = ParseKeyScript("{Menu:11/180}{Menu:300}", error);
   ASSERT_TRUE(steps) << error;
-  EXPECT_EQ((*steps)[0].menu, 11);
-  EXPECT_EQ((*steps)[0].id, 180);
-  EXPECT_EQ((*steps)[1].menu, 0);
-  EXPECT_EQ((*steps)[1].id, 300);
+  EXPECT_EQ(Tie((*steps)[0].menu, (*steps)[0].id, (*steps)[1].menu, (*steps)[1].id), Tie(11, 180, 0, 300));
   EXPECT_FALSE(ParseKeyScript("{Menu:}", error));
   EXPECT_FALSE(ParseKeyScript("{Menu:2/18888888888888888888}", error));
   EXPECT_EQ(error, "{Menu:N} needs a command id");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/MenuDefinitionText.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 
@@ -12,18 +13,12 @@ TEST(MenuDefinition, ReadsCommandsSubmenusSeparatorsColumnBreaksAndHints) {
       "Low Contrast Mode\\t[s]=703|-|Save to Memory>10|^|13=113|",
       items));
   ASSERT_EQ(items.size(), 9u);
-  EXPECT_EQ(items[0].kind, Kind::Command);
-  EXPECT_EQ(items[0].text, "Display Astigmatism Target");
-  EXPECT_EQ(items[0].hint, "[a]");
-  EXPECT_EQ(items[0].number, 701);
+  EXPECT_EQ(Tie(items[0].kind, items[0].text, items[0].hint, items[0].number),
+            Tie(Kind::Command, "Display Astigmatism Target", "[a]", 701));
   EXPECT_EQ(items[1].kind, Kind::Separator);  // the "-" written right after an item
-  EXPECT_EQ(items[3].kind, Kind::Separator);
-  EXPECT_EQ(items[4].number, 703);
-  EXPECT_EQ(items[5].kind, Kind::Separator);
-  EXPECT_EQ(items[6].kind, Kind::Submenu);
-  EXPECT_EQ(items[6].number, 10);
-  EXPECT_EQ(items[7].kind, Kind::ColumnBreak);
-  EXPECT_EQ(items[8].text, "13");
+  EXPECT_EQ(Tie(items[3].kind, items[4].number, items[5].kind, items[6].kind, items[6].number, items[7].kind,
+                items[8].text),
+            Tie(Kind::Separator, 703, Kind::Separator, Kind::Submenu, 10, Kind::ColumnBreak, "13"));
   // An empty definition is an empty menu; an item without an id is refused.
   EXPECT_TRUE(ParseMenuDefinition("", items));
   EXPECT_TRUE(items.empty());

@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "platform/qtgui/Canvas.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 
@@ -23,16 +24,14 @@ TEST(SampledStretch, ShrinksSmoothlyIntoItsRectangle) {
   EXPECT_EQ(QColor(image.pixel(60, 60)), QColor(255, 0, 0));
   EXPECT_EQ(QColor(image.pixel(230, 60)), QColor(255, 255, 255));
   // Outside the rectangle nothing changed.
-  EXPECT_EQ(QColor(image.pixel(49, 60)), QColor(10, 20, 30));
-  EXPECT_EQ(QColor(image.pixel(242, 60)), QColor(10, 20, 30));
-  EXPECT_EQ(QColor(image.pixel(100, 39)), QColor(10, 20, 30));
-  EXPECT_EQ(QColor(image.pixel(100, 148)), QColor(10, 20, 30));
+  EXPECT_EQ(Tie(QColor(image.pixel(49, 60)), QColor(image.pixel(242, 60)), QColor(image.pixel(100, 39)),
+                QColor(image.pixel(100, 148))),
+            Tie(QColor(10, 20, 30), QColor(10, 20, 30), QColor(10, 20, 30), QColor(10, 20, 30)));
   // The stroke at source x 2000 falls into target column 50 + 100 = 150, as a grey.
   const int grey = qGray(image.pixel(150, 100));
   EXPECT_LT(grey, 240);
   EXPECT_GT(grey, 100);
-  EXPECT_EQ(qGray(image.pixel(148, 100)), 255);
-  EXPECT_EQ(qGray(image.pixel(152, 100)), 255);
+  EXPECT_EQ(Tie(qGray(image.pixel(148, 100)), qGray(image.pixel(152, 100))), Tie(255, 255));
 
   // Enlarging repeats source pixels (one sample each): the red half fills the left half.
   Canvas small(4, 2);

@@ -9,9 +9,9 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "platform/qt/Shell.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -65,8 +65,7 @@ TEST(Shell, FolderChooserGivesTheFolderOrNothing) {
   };
 
   answer(false, {});
-  EXPECT_EQ(ChooseFolder("Select Folder", folder.string()), "");
-  EXPECT_EQ(title, "Select Folder");
+  EXPECT_EQ(Tie(ChooseFolder("Select Folder", folder.string()), title), Tie("", "Select Folder"));
 
   answer(true, QString::fromStdString((folder / "Target").string() + "/"));
   EXPECT_EQ(ChooseFolder("Select Folder", folder.string()), (folder / "Target").string());

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <tuple>
 #include <vector>
 
 #include "platform/qtgui/Canvas.h"
@@ -13,6 +14,7 @@
 #include "render/CalibrationScreenCheck.h"
 #include "support/FakeConsoleHost.h"
 #include "app/ScreenCalibration.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -40,6 +42,7 @@ TEST(CalibrationScreen, SideIsTheHeightOfFiftyArcMinutesAndMessageAndPromptCarry
 struct Extent {
   int left = -1, top = -1, right = -1, bottom = -1;  // inclusive pixel bounds
   long count = 0;
+  std::pair<int, int> Size() const { return {right - left + 1, bottom - top + 1}; }
 };
 
 // The black pixels of the image, below the prompt line.
@@ -64,37 +67,28 @@ TEST(CalibrationScreen, SquareHasTheScalesInPixelsCentredOnTheScreen) {
   const QImage& image = canvas.Image();
 
   const Extent square = BlackPixels(image, 40);
-  EXPECT_EQ(square.right - square.left + 1, 343);
-  EXPECT_EQ(square.bottom - square.top + 1, 343);
+  EXPECT_EQ(square.Size(), std::pair(343, 343));
   EXPECT_EQ(square.count, 343L * 343L);  // solid, no grey fringe
   // Centred on the monitor, not on the window's smaller client area.
   EXPECT_NEAR((square.left + square.right + 1) / 2.0, 960, 0.5);
   EXPECT_NEAR((square.top + square.bottom + 1) / 2.0, 540, 0.5);
 
   // The prompt is red, on two lines: the size to reach, then what the keys do.
-  int redTop = image.height(), redBottom = -1, redRight = -1;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const QRgb p = image.pixel(x, y);
-      if (qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80) {
-        redTop = std::min(redTop, y);
-        redBottom = std::max(redBottom, y);
-        redRight = std::max(redRight, x);
-      }
-    }
-  }
-  EXPECT_LT(redTop, 8);
-  EXPECT_GT(redBottom, 30);
-  EXPECT_LT(redBottom, 52);  // 16 points = 21 pixels of font height, twice
-  EXPECT_GT(redRight, 400);  // one long line
+  QRect red;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qRed(image.pixel(x, y)) > 200 && qGreen(image.pixel(x, y)) < 80 && qBlue(image.pixel(x, y)) < 80)
+        red |= QRect(x, y, 1, 1);
+  EXPECT_LT(red.top(), 8);
+  EXPECT_GT(red.bottom(), 30);
+  EXPECT_LT(red.bottom(), 52);  // 16 points = 21 pixels of font height, twice
+  EXPECT_GT(red.right(), 400);  // one long line
 
   // Non-square pixels get a rectangle; an odd height puts the centre between pixels.
   Canvas odd(1280 - 3, 1025 - 30);
   DrawCalibrationScreen(odd, 1280, 1025, 300, 351, 8.87);
   const Extent box = BlackPixels(odd.Image(), 40);
-  EXPECT_EQ(box.right - box.left + 1, 300);
-  EXPECT_EQ(box.bottom - box.top + 1, 351);
-  EXPECT_EQ(box.count, 300L * 351L);
+  EXPECT_EQ(Tie(box.Size(), box.count), Tie(std::pair(300, 351), 300L * 351L));
 }
 
 TEST(CalibrationKeys, ArrowsAndRemoteButtonsChangeOneAxisPlusAndMinusBoth) {
@@ -104,28 +98,22 @@ TEST(CalibrationKeys, ArrowsAndRemoteButtonsChangeOneAxisPlusAndMinusBoth) {
   ApplyCalibrationKey("!", x, y);
   ApplyCalibrationKey(right, x, y);
   ApplyCalibrationKey("$", x, y);
-  EXPECT_EQ(x, 345);
-  EXPECT_EQ(y, 345);
+  EXPECT_EQ(std::pair(x, y), std::pair(345, 345));
   for (const std::string& key : {down, std::string("@"), std::string("@")}) ApplyCalibrationKey(key, x, y);
-  EXPECT_EQ(x, 345);
-  EXPECT_EQ(y, 342);
+  EXPECT_EQ(std::pair(x, y), std::pair(345, 342));
   for (const std::string& key : {left, std::string("#"), std::string("#")}) ApplyCalibrationKey(key, x, y);
-  EXPECT_EQ(x, 342);
-  EXPECT_EQ(y, 342);
+  EXPECT_EQ(std::pair(x, y), std::pair(342, 342));
   // The letters of the arrow codes alone are other commands, not arrows.
   for (const char* other : {"H", "P", "M", "K", "++", ""})
     EXPECT_FALSE(ApplyCalibrationKey(other, x, y)) << other;
-  EXPECT_EQ(x, 342);
-  EXPECT_EQ(y, 342);
+  EXPECT_EQ(std::pair(x, y), std::pair(342, 342));
   EXPECT_TRUE(ApplyCalibrationKey("\r", x, y) && ApplyCalibrationKey(".", x, y));
   // "-" shrinks both axes, and no scale goes below 1.
   x = 2, y = 1;
   for (const std::string& key : {std::string("-"), std::string("-"), down}) ApplyCalibrationKey(key, x, y);
-  EXPECT_EQ(x, 1);
-  EXPECT_EQ(y, 1);
+  EXPECT_EQ(std::pair(x, y), std::pair(1, 1));
   ApplyCalibrationKey("+", x, y);
-  EXPECT_EQ(x, 2);
-  EXPECT_EQ(y, 2);
+  EXPECT_EQ(std::pair(x, y), std::pair(2, 2));
 }
 
 struct Fixture {
@@ -140,10 +128,8 @@ struct Fixture {
 
   Fixture() {
     console.calls = &log;
-    monitors.NumberOfMonitors = 2;
-    monitors.CurrentMonitor = 2;
-    monitors.MonitorRect[2] = {0, 1920, 0, 3200, 1050};
-    monitors.ScreenWidth[2] = 1280;
+    monitors.NumberOfMonitors = 2, monitors.CurrentMonitor = 2;
+    monitors.MonitorRect[2] = {0, 1920, 0, 3200, 1050}, monitors.ScreenWidth[2] = 1280;
     monitors.ScreenHeight[2] = 1050;
     settings.TestDistance[2] = " 20 feet";
     host.closeChartWindow = [this] { log.push_back("close chart"); };
@@ -152,10 +138,8 @@ struct Fixture {
       log.push_back("open " + p.caption);
     };
     host.presentCalibrationWindow = [this](Canvas& canvas) {
-      EXPECT_EQ(canvas.PixelWidth(), placement.clientWidth);
-      EXPECT_EQ(canvas.PixelHeight(), placement.clientHeight);
-      const Extent box = BlackPixels(canvas.Image(), 40);
-      frames.push_back({box.right - box.left + 1, box.bottom - box.top + 1});
+      EXPECT_EQ(std::pair(canvas.PixelWidth(), canvas.PixelHeight()), std::pair(placement.clientWidth, placement.clientHeight));
+      frames.push_back(BlackPixels(canvas.Image(), 40).Size());
     };
     host.waitForInput = [this] {
       if (keys.empty()) return std::string("\r");  // never hang a test on a missing key
@@ -170,6 +154,7 @@ struct Fixture {
     };
     host.rebuildGalleries = [this] { log.push_back("galleries"); };
   }
+  std::pair<int, int> Scale(int m) const { return {monitors.MasterScaleX[m], monitors.MasterScaleY[m]}; }
 };
 
 TEST(CalibrateScreen, FreshMonitorStartsAt343AndSavesTheSizeAtEnter) {
@@ -184,56 +169,43 @@ TEST(CalibrateScreen, FreshMonitorStartsAt343AndSavesTheSizeAtEnter) {
   EXPECT_EQ(f.console.messages.back().style, 32);
   EXPECT_NE(f.console.messages.back().message.find("measures \\n\\n 8.87 centimeters square."),
             std::string::npos);
-  EXPECT_EQ(f.placement.left, 1920);
-  EXPECT_EQ(f.placement.top, 0);
-  EXPECT_EQ(f.placement.clientWidth, 1280);
-  EXPECT_EQ(f.placement.clientHeight, 1050);
+  EXPECT_EQ(std::tuple(f.placement.left, f.placement.top, f.placement.clientWidth, f.placement.clientHeight),
+            std::tuple(1920, 0, 1280, 1050));
 
   ASSERT_EQ(f.frames.size(), 6u);
-  EXPECT_EQ(f.frames.front(), std::make_pair(343, 343));
-  EXPECT_EQ(f.frames.back(), std::make_pair(348, 348));
+  EXPECT_EQ(Tie(f.frames.front(), f.frames.back()), Tie(std::make_pair(343, 343), std::make_pair(348, 348)));
   EXPECT_EQ(f.keys.size(), 1u);  // nothing read after Enter
-  EXPECT_EQ(f.monitors.MasterScaleX[2], 348);
-  EXPECT_EQ(f.monitors.MasterScaleY[2], 348);
+  EXPECT_EQ(f.Scale(2), std::pair(348, 348));
   EXPECT_EQ(f.monitors.MasterScaleX[1], 0);  // other monitors untouched
 }
 
 TEST(CalibrateScreen, KeepsACalibratedScaleAndResetsAnUncalibratedOne) {
   Fixture f;
-  f.monitors.MasterScaleX[2] = 25;
-  f.monitors.MasterScaleY[2] = 410;
+  f.monitors.MasterScaleX[2] = 25, f.monitors.MasterScaleY[2] = 410;
   f.keys = {std::string("\0H", 2), std::string("\0K", 2), "."};
   CalibrateScreen(f.console, f.monitors, f.settings, f.host);
-  EXPECT_EQ(f.frames.front(), std::make_pair(25, 410));
-  EXPECT_EQ(f.monitors.MasterScaleX[2], 24);
-  EXPECT_EQ(f.monitors.MasterScaleY[2], 411);
+  EXPECT_EQ(Tie(f.frames.front(), f.Scale(2)), Tie(std::make_pair(25, 410), std::pair(24, 411)));
 
   Fixture g;
-  g.monitors.MasterScaleX[2] = 600;
-  g.monitors.MasterScaleY[2] = 24;
+  g.monitors.MasterScaleX[2] = 600, g.monitors.MasterScaleY[2] = 24;
   CalibrateScreen(g.console, g.monitors, g.settings, g.host);
-  EXPECT_EQ(g.frames.front(), std::make_pair(343, 343));
-  EXPECT_EQ(g.monitors.MasterScaleX[2], 343);
+  EXPECT_EQ(Tie(g.frames.front(), g.monitors.MasterScaleX[2]), Tie(std::make_pair(343, 343), 343));
 }
 
 TEST(CalibrateScreen, EscapeKeepsAValidCalibrationAndIsIgnoredOnAFirstOne) {
   Fixture f;
-  f.monitors.MasterScaleX[2] = 400;
-  f.monitors.MasterScaleY[2] = 390;
+  f.monitors.MasterScaleX[2] = 400, f.monitors.MasterScaleY[2] = 390;
   f.keys = {"+", "+", std::string("\0H", 2), kCalibrationEscape, "+"};
   EXPECT_FALSE(CalibrateScreen(f.console, f.monitors, f.settings, f.host));
-  EXPECT_EQ(f.monitors.MasterScaleX[2], 400);
-  EXPECT_EQ(f.monitors.MasterScaleY[2], 390);
+  EXPECT_EQ(f.Scale(2), std::pair(400, 390));
   EXPECT_EQ(f.log.back(), "close calibration");  // nothing saved, galleries as they were
   EXPECT_EQ(f.keys.size(), 1u);
 
   Fixture g;
   g.monitors.MasterScaleX[2] = 24;  // never validly calibrated
-  g.monitors.MasterScaleY[2] = 400;
-  g.keys = {"+", kCalibrationEscape, "+", "\r"};
+  g.monitors.MasterScaleY[2] = 400, g.keys = {"+", kCalibrationEscape, "+", "\r"};
   EXPECT_TRUE(CalibrateScreen(g.console, g.monitors, g.settings, g.host));
-  EXPECT_EQ(g.monitors.MasterScaleX[2], 345);
-  EXPECT_EQ(g.log.back(), "galleries");
+  EXPECT_EQ(Tie(g.monitors.MasterScaleX[2], g.log.back()), Tie(345, "galleries"));
 }
 
 TEST(CalibrationCheck, ResolutionChangeOrSmallScalesRequireCalibration) {
@@ -241,10 +213,8 @@ TEST(CalibrationCheck, ResolutionChangeOrSmallScalesRequireCalibration) {
   m.MonitorRect[1] = {0, 0, 0, 1920, 1080};
   m.SavedMonitorRect[1] = {0, 100, 50, 2020, 1130};  // moved, same size
   MeasureScreen(m, 1);
-  EXPECT_EQ(m.ScreenWidth[1], 1920);
-  EXPECT_EQ(m.ScreenHeight[1], 1080);
-  m.MasterScaleX[1] = 25;
-  m.MasterScaleY[1] = 25;
+  EXPECT_EQ(std::pair(m.ScreenWidth[1], m.ScreenHeight[1]), std::pair(1920, 1080));
+  m.MasterScaleX[1] = 25, m.MasterScaleY[1] = 25;
   EXPECT_FALSE(ScreenResolutionChanged(m, 1));
   EXPECT_FALSE(CalibrationRequired(m, 1, kLoopEntryCalibrationMinimum));
 

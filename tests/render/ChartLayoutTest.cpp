@@ -11,6 +11,7 @@
 #include "render/SizeLabels.h"
 #include "render/StatusLine.h"
 #include "render/ChartTestFixtures.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -43,8 +44,7 @@ TEST(ChartLayout, RowFittingStopsAtGradientEndHeightShutterAndMonitorLimit) {
 
 TEST(ChartLayout, PictureFilesReserveTwiceTheLetterBox) {
   const State state = MakeChartState();
-  EXPECT_EQ(BoxFactor(state.letters, 8), 2);
-  EXPECT_EQ(BoxFactor(state.letters, 6), 1);
+  EXPECT_EQ(Tie(BoxFactor(state.letters, 8), BoxFactor(state.letters, 6)), Tie(2, 1));
   const RowFit fit = FitLetterRows(state.letters, 8, 6, 1, 999, 4, 3149);
   EXPECT_DOUBLE_EQ(fit.total, 1200 + 600 + 500 + 400);
 }
@@ -65,10 +65,9 @@ TEST(ChartLayout, ColumnsAndMaskWindow) {
 TEST(ChartLayout, SideLabelValuesInEveryNotation) {
   const State state = MakeChartState();
   const LetterSets& l = state.letters;
-  EXPECT_EQ(SideLabelValue(l, 6, 6, 20, 0), " 40");
-  EXPECT_EQ(SideLabelValue(l, 6, 2, 6, 1), " 6/4.5");
-  EXPECT_EQ(SideLabelValue(l, 6, 6, 1, 1), "00.50");
-  EXPECT_EQ(SideLabelValue(l, 6, 1, 1, 1), "02.00");
+  EXPECT_EQ(Tie(SideLabelValue(l, 6, 6, 20, 0), SideLabelValue(l, 6, 2, 6, 1), SideLabelValue(l, 6, 6, 1, 1),
+                SideLabelValue(l, 6, 1, 1, 1)),
+            Tie(" 40", " 6/4.5", "00.50", "02.00"));
 }
 
 TEST(ContrastLadder, TwentyFiveStopsAtItsRungAndTheToggleSwapsBlack) {
@@ -85,11 +84,9 @@ TEST(ContrastLadder, TwentyFiveStopsAtItsRungAndTheToggleSwapsBlack) {
   LowerContrast(chart, 25);
   EXPECT_EQ(chart.Foreground, 60);
 
-  chart.Foreground = 0;
-  chart.Background = 0;
+  chart.Foreground = 0, chart.Background = 0;
   ToggleLowContrast(chart, 10);
-  EXPECT_EQ(chart.Foreground, 90);
-  EXPECT_EQ(chart.Background, 100);
+  EXPECT_EQ(Tie(chart.Foreground, chart.Background), Tie(90, 100));
   ToggleLowContrast(chart, 10);
   EXPECT_EQ(chart.Foreground, 0);
   chart.Foreground = 95;
@@ -98,10 +95,11 @@ TEST(ContrastLadder, TwentyFiveStopsAtItsRungAndTheToggleSwapsBlack) {
 }
 
 TEST(RandomLetters, PoolsFollowModeAndFileName) {
-  EXPECT_EQ(RandomPoolFor(ChartMode::Letter, "ETDRS Standard", ""), "NCKSODRHVZDVK");
-  EXPECT_EQ(RandomPoolFor(ChartMode::Pictures, "Pictures", ""), "ejhbcp");
-  EXPECT_EQ(RandomPoolFor(ChartMode::Letter, "Numbers", ""), "23456789");
-  EXPECT_EQ(RandomPoolFor(ChartMode::Arrow, "ETDRS Standard", "HOTV"), "HOTV");
+  EXPECT_EQ(Tie(RandomPoolFor(ChartMode::Letter, "ETDRS Standard", ""),
+                RandomPoolFor(ChartMode::Pictures, "Pictures", ""),
+                RandomPoolFor(ChartMode::Letter, "Numbers", ""),
+                RandomPoolFor(ChartMode::Arrow, "ETDRS Standard", "HOTV")),
+            Tie("NCKSODRHVZDVK", "ejhbcp", "23456789", "HOTV"));
 }
 
 TEST(RandomLetters, RepeatRuleAndTermination) {
@@ -134,13 +132,9 @@ TEST(RandomLetters, RepeatRuleAndTermination) {
 TEST(StatusLine, TextsOfEveryVariant) {
   State state = MakeChartState();
   EXPECT_EQ(StatusLineText(state), "  ETDRS Standard (file # 6, set # 1)     contrast= 100   Memory: N/A");
-  state.chart.ShowMemoryNumber = 1;
-  state.chart.CurrentMemory = 12;
-  state.chart.Foreground = 97;
+  state.chart.ShowMemoryNumber = 1, state.chart.CurrentMemory = 12, state.chart.Foreground = 97;
   EXPECT_EQ(StatusLineText(state), "  ETDRS Standard (file # 6, set # 1)     contrast= 3   Memory:  12  ");
-  state.chart.ShowMemoryNumber = 0;
-  state.chart.JustOneLetter = "K";
-  state.chart.SizeNow = 0;
+  state.chart.ShowMemoryNumber = 0, state.chart.JustOneLetter = "K", state.chart.SizeNow = 0;
   EXPECT_EQ(StatusLineText(state), "  CUSTOM       Single Letter: 'K'     contrast= 3   Memory: N/A");
 }
 

@@ -4,9 +4,11 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 
 #include <memory>
-#include <string>
 
 #include "platform/qtgui/Canvas.h"
 #include "render/DrawChart.h"
@@ -39,6 +41,19 @@ inline QColor PixelAtUnits(const Canvas& canvas, double x, double y) {
 
 inline bool Is(const QColor& c, int r, int g, int b) {
   return c.red() == r && c.green() == g && c.blue() == b;
+}
+
+inline const QColor kRed(255, 0, 0), kGreen(0, 255, 0), kBlue(0, 0, 255), kInk(0, 0, 0),
+    kPaper(255, 255, 255);
+
+// A point in chart units and the colour the frame must have there.
+struct ColourAt {
+  double x, y;
+  QColor colour;
+};
+inline void ExpectColours(const Canvas& canvas, std::initializer_list<ColourAt> points) {
+  for (const ColourAt& p : points)
+    EXPECT_EQ(PixelAtUnits(canvas, p.x, p.y).name(), p.colour.name()) << "at " << p.x << "," << p.y;
 }
 
 }  // namespace lenvari::testing

@@ -16,10 +16,8 @@ namespace lenvari::testing {
 inline State MakeChartState(int screenWidth = 1920, int screenHeight = 1080, int masterScale = 343) {
   State state;
   Monitors& monitors = state.monitors;
-  monitors.NumberOfMonitors = 1;
-  monitors.ScreenWidth[1] = screenWidth;
-  monitors.ScreenHeight[1] = screenHeight;
-  monitors.MasterScaleX[1] = masterScale;
+  monitors.NumberOfMonitors = 1, monitors.ScreenWidth[1] = screenWidth;
+  monitors.ScreenHeight[1] = screenHeight, monitors.MasterScaleX[1] = masterScale;
   monitors.MasterScaleY[1] = masterScale;
   ApplyDefaultSettings(state.settings, monitors, 1);
   SetChartExtent(monitors);

@@ -98,9 +98,8 @@ DigitFrame RenderDigit(const std::string& key, double size, bool smooth) {
   DigitFrame frame{canvas.Image().copy(), {}};
   const GlyphKey* entry = testing::Shapes().FindKey(key);
   const GlyphRecord& record = testing::Shapes().records[static_cast<size_t>(entry->record)];
-  for (const GlyphPoint& g : record.parts.front()) {
+  for (const GlyphPoint& g : record.parts.front())
     frame.outline.push_back(canvas.ToPixels({cx + size / 200 * g.x, cy + size / 200 * g.y}));
-  }
   return frame;
 }
 

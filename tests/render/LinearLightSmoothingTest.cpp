@@ -7,12 +7,10 @@
 #include <QImage>
 #include <QPainter>
 
-#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "platform/qtgui/Canvas.h"
 #include "render/ChartColours.h"

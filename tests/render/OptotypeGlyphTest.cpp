@@ -4,6 +4,7 @@
 #include <set>
 
 #include "tests/render/OptotypeTestImage.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -98,9 +99,8 @@ TEST(OptotypeGlyphTest, CountersStayEmptyAndOpeningsOpen) {
   }
   // ... while the strokes around them are drawn.
   const Hole solids[] = {{"O", 400, 0}, {"B", 0, 0}, {"G", 300, 90}, {"8", 0, -5}, {"A", 0, 100}};
-  for (const Hole& s : solids) {
+  for (const Hole& s : solids)
     EXPECT_TRUE(RenderGlyph(s.key, 200).BlackAt(s.x, s.y)) << s.key << " at " << s.x << "," << s.y;
-  }
   // The Sloan C keeps its opening of 224 units.
   const GlyphImage c = RenderGlyph("C", 200);
   EXPECT_EQ(c.RunLength(c.Column(440), c.Row(0), false), 90);  // 224 units, centres inside
@@ -282,8 +282,7 @@ TEST(OptotypeOrientationTest, SuccessiveRandomOrientationsNeverRepeat) {
   int again = 0;
   EXPECT_EQ(draws(2024, 20, "", again), keys.substr(0, 20));
   last = 3;
-  EXPECT_EQ(draws(1, 6, "Letter", last), "CEECEE");
-  EXPECT_EQ(last, 3);
+  EXPECT_EQ(Tie(draws(1, 6, "Letter", last), last), Tie("CEECEE", 3));
 }
 
 }  // namespace

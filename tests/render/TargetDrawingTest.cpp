@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <cmath>
 #include <numbers>
-#include <string>
 
-#include "platform/qtgui/Bitmap.h"
 #include "render/ChartPixels.h"
 #include "render/ChartTestFixtures.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -20,9 +20,7 @@ using namespace lenvari::testing;
 
 State TargetState(const char* mode, int sizeNow = 6) {
   State state = MakeChartState();
-  state.chart.Mode = ChartModeOf(mode);
-  state.chart.SizeNow = sizeNow;
-  state.settings.SmoothingFlag = 0;
+  state.chart.Mode = ChartModeOf(mode), state.chart.SizeNow = sizeNow, state.settings.SmoothingFlag = 0;
   return state;
 }
 
@@ -40,28 +38,22 @@ double RunWidthUnits(const Canvas& canvas, double x, double y) {
 
 TEST(TargetDrawing, CrossCylinderDotsAtTwentyForty) {
   State state = TargetState("JacksonCross");
-  state.chart.Mask = 1;
-  state.chart.RG = 1;
+  state.chart.Mask = 1, state.chart.RG = 1;
   auto canvas = RenderFrame(state);
-  EXPECT_EQ(state.chart.Mask, 0);
-  EXPECT_EQ(state.chart.RG, 0);
+  EXPECT_EQ(Tie(state.chart.Mask, state.chart.RG), Tie(0, 0));
   EXPECT_NEAR(RunWidthUnits(*canvas, 0, 0), 200, 6);
   const auto blackAt = [&](double radius, double degrees) {
     const double r = degrees * std::numbers::pi / 180;
     return Is(PixelAtUnits(*canvas, radius * std::cos(r), radius * std::sin(r)), 0, 0, 0);
   };
-  for (int a = 0; a < 360; a += 30) {  // six dots on the inner ring, twelve on the outer
-    if (a % 60 == 0) EXPECT_TRUE(blackAt(380, a)) << a;
-    EXPECT_TRUE(blackAt(722, a)) << a;
-  }
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 190, 0), 255, 255, 255));  // between centre and ring
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 560), 255, 255, 255));   // between the rings
+  for (int a = 0; a < 360; a += 30)  // six dots on the inner ring, twelve on the outer
+    EXPECT_TRUE(blackAt(722, a) && (a % 60 || blackAt(380, a))) << a;
+  // Between centre and ring, and between the rings.
+  ExpectColours(*canvas, {{190, 0, kPaper}, {0, 560, kPaper}});
   EXPECT_NEAR(RunWidthUnits(*canvas, 722, 0), 200, 6);
   // Contrast follows the foreground, and no labels are drawn.
   state.chart.Foreground = 90;
-  canvas = RenderFrame(state);
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 0), 229, 229, 229));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, -2700, 1450), 255, 255, 255));
+  ExpectColours(*RenderFrame(state), {{0, 0, QColor(229, 229, 229)}, {-2700, 1450, kPaper}});
   state.settings.Mirror[1] = -1;
   RenderFrame(state);  // mirrored too, under the sanitizers
 }
@@ -69,53 +61,31 @@ TEST(TargetDrawing, CrossCylinderDotsAtTwentyForty) {
 TEST(TargetDrawing, WorthFourAndThreeDotsInEitherGlasses) {
   State state = TargetState("WorthDot", 3);  // D = 20
   auto canvas = RenderFrame(state);
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, -180), 255, 0, 0));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, -180, 0), 0, 255, 0));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 180, 0), 0, 255, 0));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 180), 255, 255, 255));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 0), 0, 0, 0));
+  ExpectColours(*canvas, {{0, -180, kRed}, {-180, 0, kGreen}, {180, 0, kGreen}, {0, 180, kPaper}, {0, 0, kInk}});
   EXPECT_NEAR(RunWidthUnits(*canvas, 180, 0), 100, 6);
   EXPECT_NEAR(RunWidthUnits(*canvas, 0, 180), 100, 6);
 
-  state.settings.RedGreenOrRedBlue = "RedBlue";
-  state.settings.Mirror[1] = -1;
-  canvas = RenderFrame(state);
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, -180, 0), 0, 0, 255));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 180, 0), 0, 0, 255));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, -180), 255, 0, 0));
+  state.settings.RedGreenOrRedBlue = "RedBlue", state.settings.Mirror[1] = -1;
+  ExpectColours(*RenderFrame(state), {{-180, 0, kBlue}, {180, 0, kBlue}, {0, -180, kRed}});
 
-  state.settings.WorthDotMode[1] = 3;
-  state.settings.RedGreenOrRedBlue = "RedGreen";
+  state.settings.WorthDotMode[1] = 3, state.settings.RedGreenOrRedBlue = "RedGreen";
   state.settings.Mirror[1] = 1;
-  canvas = RenderFrame(state);
   // s = 80, e = 100: centres at 0 and +-(1.5 s + e) = +-220.
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 220), 0, 255, 0));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 0), 255, 255, 255));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, -220), 255, 0, 0));
+  ExpectColours(*RenderFrame(state), {{0, 220, kGreen}, {0, 0, kPaper}, {0, -220, kRed}});
 }
 
 TEST(TargetDrawing, FixationDisparityBarsAndFusionLock) {
   State state = TargetState("Disparity", 13);
   auto canvas = RenderFrame(state);
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, -450), 255, 0, 0));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, -450, 0), 255, 0, 0));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 450), 0, 255, 0));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 450, 0), 0, 255, 0));
+  // The bars; the fusion lock: a white ring between radius 37.5 and 75.
+  ExpectColours(*canvas, {{0, -450, kRed}, {-450, 0, kRed}, {0, 450, kGreen}, {450, 0, kGreen},
+                          {0, 770, kInk}, {0, 130, kInk}, {56, 0, kPaper}, {0, 0, kInk}});
   EXPECT_NEAR(RunWidthUnits(*canvas, 0, 450), 75, 6);
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 770), 0, 0, 0));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 130), 0, 0, 0));
-  // The fusion lock: a white ring between radius 37.5 and 75.
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 56, 0), 255, 255, 255));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 0), 0, 0, 0));
   // Same size whatever the letter size; with the lock off the centre is empty.
-  state.chart.SizeNow = 1;
-  state.settings.FixDispFusionLock[1] = 0;
-  state.settings.RedGreenOrRedBlue = "RedBlue";
-  state.settings.Mirror[1] = -1;
+  state.chart.SizeNow = 1, state.settings.FixDispFusionLock[1] = 0;
+  state.settings.RedGreenOrRedBlue = "RedBlue", state.settings.Mirror[1] = -1;
   canvas = RenderFrame(state);
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 56, 0), 0, 0, 0));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 450), 0, 0, 255));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 450, 0), 0, 0, 255));
+  ExpectColours(*canvas, {{56, 0, kInk}, {0, 450, kBlue}, {450, 0, kBlue}});
   EXPECT_NEAR(RunWidthUnits(*canvas, 0, 450), 75, 6);
 }
 
@@ -123,8 +93,7 @@ TEST(TargetDrawing, StrongLightIsALetterHeightDisc) {
   State state = TargetState("StrongLight", 12);  // D = 200
   auto canvas = RenderFrame(state);
   EXPECT_NEAR(RunWidthUnits(*canvas, 0, 0), 1000, 6);
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 0, 0), 255, 255, 255));
-  EXPECT_TRUE(Is(PixelAtUnits(*canvas, 600, 0), 0, 0, 0));
+  ExpectColours(*canvas, {{0, 0, kPaper}, {600, 0, kInk}});
   state.settings.Mirror[1] = -1;
   RenderFrame(state);  // mirrored too, under the sanitizers
 }
@@ -148,13 +117,11 @@ TEST(TargetDrawing, ClockDialSpokesHubAndMirroredHours) {
   const double ch = state.monitors.ChartHeight;
   const double rIn = std::nearbyint(0.1 * ch), rOut = std::nearbyint(0.4 * ch);
   // Middle bar of the 3 o'clock spoke, its gaps, and the white hub.
-  EXPECT_TRUE(Is(PixelAtUnits(*direct, (rIn + rOut) / 2, 0), 0, 0, 0));
-  EXPECT_TRUE(Is(PixelAtUnits(*direct, (rIn + rOut) / 2, ch / 100), 255, 255, 255));
-  EXPECT_TRUE(Is(PixelAtUnits(*direct, (rIn + rOut) / 2, 2 * ch / 100), 0, 0, 0));
-  EXPECT_TRUE(Is(PixelAtUnits(*direct, 0, 0), 255, 255, 255));
-  EXPECT_TRUE(Is(PixelAtUnits(*direct, rIn - 5, 0), 255, 255, 255));
+  const double mid = (rIn + rOut) / 2;
+  ExpectColours(*direct, {{mid, 0, kInk}, {mid, ch / 100, kPaper}, {mid, 2 * ch / 100, kInk},
+                          {0, 0, kPaper}, {rIn - 5, 0, kPaper}});
   // Three bars each u wide.
-  EXPECT_NEAR(RunWidthUnits(*direct, 0, -(rIn + rOut) / 2), ch / 100, 6);
+  EXPECT_NEAR(RunWidthUnits(*direct, 0, -mid), ch / 100, 6);
   // 12 on top in blue, 3 on the right.
   const double rL = std::nearbyint(1.13 * rOut);
   EXPECT_TRUE(Is(PixelAtUnits(*direct, rL, 0), 0, 0, 255) ||
@@ -167,17 +134,16 @@ TEST(TargetDrawing, ClockDialSpokesHubAndMirroredHours) {
   ASSERT_GT(blue, 2000);
   EXPECT_GT(CountBlue(mirrored->Image(), &direct->Image()), blue * 8 / 10);
 
-  state.settings.AstigMode = "DialNoLabels";
-  state.settings.Mirror[1] = 1;
+  state.settings.AstigMode = "DialNoLabels", state.settings.Mirror[1] = 1;
   auto plain = RenderFrame(state);
   EXPECT_EQ(CountBlue(plain->Image()), 0);
-  EXPECT_TRUE(Is(PixelAtUnits(*plain, 0, 0), 255, 255, 255));
+  ExpectColours(*plain, {{0, 0, kPaper}});
 
   // The rotating arrow is not drawn yet: a line of text at the top left, and no dial.
   state.settings.AstigMode = "RotatingArrow";
   auto arrow = RenderFrame(state);
   EXPECT_GT(DarkPixels(arrow->Image(), QRect(0, 0, 400, 40)), 100);
-  EXPECT_TRUE(Is(PixelAtUnits(*arrow, (rIn + rOut) / 2, 0), 255, 255, 255));
+  ExpectColours(*arrow, {{mid, 0, kPaper}});
 }
 
 // Hour labels grow no larger than the band between the spokes' ends and the frame's edge: at
@@ -186,8 +152,7 @@ TEST(TargetDrawing, ClockDialHoursStayOnScreenAndOffTheSpokes) {
   for (int scale : {250, 517, 800}) {
     for (int mirror : {1, -1}) {
       State state = MakeChartState(1920, 1080, scale);
-      state.chart.Mode = ChartMode::AstigmaticClockDial;
-      state.settings.SmoothingFlag = 0;
+      state.chart.Mode = ChartMode::AstigmaticClockDial, state.settings.SmoothingFlag = 0;
       state.settings.Mirror[1] = mirror;
       auto frame = RenderFrame(state);
       const QImage& image = frame->Image();
@@ -234,9 +199,7 @@ TEST(TargetDrawing, ClockDialHoursStayOnScreenAndOffTheSpokes) {
 void WriteBmp(const QString& path, int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(QColor(200, 40, 40));
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width / 4; ++x) image.setPixel(x, y, qRgb(40, 40, 200));  // blue left end
-  }
+  QPainter(&image).fillRect(0, 0, width / 4, height, QColor(40, 40, 200));  // blue left end
   ASSERT_TRUE(image.save(path, "BMP"));
 }
 
@@ -244,8 +207,7 @@ TEST(TargetDrawing, ImageFitsTheChartAndBadFilesGiveBlack) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
   State state = TargetState("Image");
-  state.DataPath = folder.path().toStdString();
-  state.chart.ImageNum = 1;
+  state.DataPath = folder.path().toStdString(), state.chart.ImageNum = 1;
   // Twice as wide as the screen's proportions: full width, centred vertically.
   WriteBmp(folder.path() + "/LVimg1.bmp", 640, 180);
   auto canvas = RenderFrame(state);
@@ -263,8 +225,7 @@ TEST(TargetDrawing, ImageFitsTheChartAndBadFilesGiveBlack) {
   EXPECT_LT(QColor(canvas->Image().pixel(10, 540)).blue(), 100);
 
   // A tall picture fills the height and is centred across.
-  state.settings.Mirror[1] = 1;
-  state.chart.ImageNum = 2;
+  state.settings.Mirror[1] = 1, state.chart.ImageNum = 2;
   WriteBmp(folder.path() + "/lvimg2.bmp", 100, 200);
   canvas = RenderFrame(state);
   int columns = 0;
@@ -274,8 +235,7 @@ TEST(TargetDrawing, ImageFitsTheChartAndBadFilesGiveBlack) {
   // Missing, empty, truncated and foreign files: a black frame, no crash.
   auto write = [&](const char* name, const QByteArray& bytes) {
     QFile file(folder.path() + "/" + name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
   };
   QFile good(folder.path() + "/LVimg1.bmp");
   ASSERT_TRUE(good.open(QIODevice::ReadOnly));
@@ -283,21 +243,10 @@ TEST(TargetDrawing, ImageFitsTheChartAndBadFilesGiveBlack) {
   write("lvimg3.bmp", QByteArray());
   write("lvimg4.bmp", bmp.left(80));
   write("lvimg5.bmp", QByteArray("\x89PNG\r\n\x1a\n not a bitmap at all", 28));
-  QByteArray hugeHeader = bmp.left(54);
-  hugeHeader[18] = '\xff';
-  hugeHeader[19] = '\xff';
-  hugeHeader[20] = '\xff';
-  hugeHeader[21] = '\x7f';
-  write("lvimg6.bmp", hugeHeader);
+  write("lvimg6.bmp", bmp.left(54).replace(18, 4, "\xff\xff\xff\x7f"));  // a huge width
   for (int slot : {3, 4, 5, 6, 7}) {
     state.chart.ImageNum = slot;
-    canvas = RenderFrame(state);
-    int lit = 0;
-    const QImage& frame = canvas->Image();
-    for (int y = 0; y < frame.height(); y += 7) {
-      for (int x = 0; x < frame.width(); x += 7) lit += frame.pixel(x, y) != qRgb(0, 0, 0);
-    }
-    EXPECT_EQ(lit, 0) << slot;
+    EXPECT_EQ(CountColour(RenderFrame(state)->Image(), Qt::black, 0), 1920 * 1080) << slot;
   }
 }
 

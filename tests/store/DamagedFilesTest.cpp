@@ -6,6 +6,7 @@
 #include "store/MonitorDataFile.h"
 #include "store/PresetFile.h"
 #include "app/MonitorCountCheck.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -37,8 +38,7 @@ TEST(FieldReading, FollowsTheFieldRules) {
   EXPECT_EQ(line(), "q");
   EXPECT_EQ(line(), "<end>");
 
-  EXPECT_EQ(IntegerOf("1e12"), 2147483647);
-  EXPECT_EQ(IntegerOf(" 2.5 "), 2);
+  EXPECT_EQ(Tie(IntegerOf("1e12"), IntegerOf(" 2.5 ")), Tie(2147483647, 2));
   EXPECT_EQ(RealOf("1e39"), 0.0f);  // beyond single precision
 }
 
@@ -58,20 +58,14 @@ TEST_F(DamagedFiles, HandEditedSettingsKeepEveryKeyThatCanBeRead) {
                    "FixDispFusionLock&:");          // last key without a value
   const Settings& s = state.settings;
   EXPECT_EQ(s.Mirror[1], 0);  // untouched start value
-  EXPECT_EQ(s.MaxVShutter[1], 6);
-  EXPECT_EQ(s.WorthDotSize[1], 55);
-  EXPECT_EQ(s.LabelColor[1], "Green");
-  EXPECT_EQ(s.StatusBar[1], 0);
-  EXPECT_EQ(s.AcuityBase, 6);
-  EXPECT_EQ(s.LabelSize[1], 14.5f);
-  EXPECT_EQ(s.TimerDelay, 1.5f);
-  EXPECT_EQ(s.FixDispFusionLock[1], 0);
+  EXPECT_EQ(Tie(s.MaxVShutter[1], s.WorthDotSize[1], s.LabelColor[1], s.StatusBar[1], s.AcuityBase,
+                s.LabelSize[1], s.TimerDelay, s.FixDispFusionLock[1]),
+            Tie(6, 55, "Green", 0, 6, 14.5f, 1.5f, 0));
 }
 
 TEST_F(DamagedFiles, FilesWithoutCarriageReturnsReadTheSame) {
   State state = Start();
-  state.settings.LabelColor[3] = "Black";
-  state.settings.TimerDelay = 4.5f;
+  state.settings.LabelColor[3] = "Black", state.settings.TimerDelay = 4.5f;
   state.monitors.MasterScaleX[1] = 987;
   int n = 9;
   state.chart.JustOneLetter = "Z";
@@ -82,21 +76,18 @@ TEST_F(DamagedFiles, FilesWithoutCarriageReturnsReadTheSame) {
   for (const std::string& name : FileNames(folder))
     PutFile(folder, name, WithoutCarriageReturns(FileText(folder, name)));
   State withLf = Start();
-  EXPECT_EQ(withLf.settings.LabelColor, withCrLf.settings.LabelColor);
-  EXPECT_EQ(withLf.settings.TimerDelay, 4.5f);
-  EXPECT_EQ(withLf.settings.SelectedVideo, withCrLf.settings.SelectedVideo);
-  EXPECT_EQ(withLf.monitors.MasterScaleX, withCrLf.monitors.MasterScaleX);
-  EXPECT_EQ(withLf.presets.PresetTable, withCrLf.presets.PresetTable);
-  EXPECT_EQ(withLf.letters.LetterLines, withCrLf.letters.LetterLines);
-  EXPECT_EQ(withLf.letters.LetterLines[3][1][15], "EXTRA");
-  EXPECT_EQ(BackupText(folder, "1presets.cfg"), "<none>");
-  EXPECT_EQ(BackupText(folder, "lv3.let"), "<none>");
+  EXPECT_EQ(Tie(withLf.settings.LabelColor, withLf.settings.TimerDelay, withLf.settings.SelectedVideo,
+                withLf.monitors.MasterScaleX, withLf.presets.PresetTable, withLf.letters.LetterLines,
+                withLf.letters.LetterLines[3][1][15], BackupText(folder, "1presets.cfg"),
+                BackupText(folder, "lv3.let")),
+            Tie(withCrLf.settings.LabelColor, 4.5f, withCrLf.settings.SelectedVideo,
+                withCrLf.monitors.MasterScaleX, withCrLf.presets.PresetTable, withCrLf.letters.LetterLines,
+                "EXTRA", "<none>", "<none>"));
 }
 
 TEST_F(DamagedFiles, TruncatedPresetFileKeepsThePresetsItHolds) {
   State state = Start();
-  state.letters.LetterSize[state.chart.LetterSetFileNum][0] = 12.5f;
-  state.chart.SizeNow = 0;
+  state.letters.LetterSize[state.chart.LetterSetFileNum][0] = 12.5f, state.chart.SizeNow = 0;
   int three = 3;
   MemoryPreset(state, PresetAction::Store, three);
   state.chart.SizeNow = 2;
@@ -109,8 +100,7 @@ TEST_F(DamagedFiles, TruncatedPresetFileKeepsThePresetsItHolds) {
   PutFile(folder, "1presets.cfg", whole.substr(0, cut));
 
   State again = Start();
-  EXPECT_EQ(again.presets.PresetTable[3][9], "12.5");
-  EXPECT_EQ(again.presets.PresetTable[3][0], "0");
+  EXPECT_EQ(Tie(again.presets.PresetTable[3][9], again.presets.PresetTable[3][0]), Tie("12.5", "0"));
   EXPECT_EQ(again.presets.PresetTable[30][0], "7");  // built-in again: it was cut short
   EXPECT_EQ(BackupText(folder, "1presets.cfg"), whole.substr(0, cut));
   const std::string rewritten = FileText(folder, "1presets.cfg");
@@ -123,8 +113,7 @@ TEST_F(DamagedFiles, TruncatedPresetFileKeepsThePresetsItHolds) {
     stripped.resize(stripped.size() - 2);
   PutFile(folder, "1presets.cfg", stripped);
   State third = Start();
-  EXPECT_EQ(third.presets.PresetTable[30][0], "2");
-  EXPECT_EQ(third.presets.PresetTable[36][1], "StrongLight");
+  EXPECT_EQ(Tie(third.presets.PresetTable[30][0], third.presets.PresetTable[36][1]), Tie("2", "StrongLight"));
 }
 
 TEST_F(DamagedFiles, MissingLetterSetFileRebuildsAllAndKeepsTheOthersAsBackups) {
@@ -148,9 +137,8 @@ TEST_F(DamagedFiles, MissingLetterSetFileRebuildsAllAndKeepsTheOthersAsBackups) 
 TEST_F(DamagedFiles, LetterSetFilesThatTheTablesCannotHoldAreUnreadable) {
   LetterSets letters;
   EXPECT_TRUE(ReadLetterSetText(letters, 1, "Two\r\n 2 , 1 , 20 \r\n 40 , AB C \r\n 20 ,XY\r\n"));
-  EXPECT_EQ(letters.LetterLines[1][1][2], "AB C");
-  EXPECT_EQ(letters.LetterLines[1][1][0], "XY");
-  EXPECT_EQ(letters.MaxColumns[1], 4);
+  EXPECT_EQ(Tie(letters.LetterLines[1][1][2], letters.LetterLines[1][1][0], letters.MaxColumns[1]),
+            Tie("AB C", "XY", 4));
   EXPECT_FALSE(ReadLetterSetText(letters, 1, "Big\r\n 21 , 1 , 20 \r\n"));
   EXPECT_FALSE(ReadLetterSetText(letters, 1, "Wide\r\n 2 , 9 , 20 \r\n"));
   EXPECT_FALSE(ReadLetterSetText(letters, 1, "None\r\n 0 , 1 , 20 \r\n"));
@@ -159,9 +147,8 @@ TEST_F(DamagedFiles, LetterSetFilesThatTheTablesCannotHoldAreUnreadable) {
 
   // Commas that came in through quotes go back out in quotes, so the file stays readable.
   ASSERT_TRUE(ReadLetterSetText(letters, 2, "\"My, chart\"\r\n 1 , 1 , 20 \r\n 40 ,\" A,B\"\r\n"));
-  EXPECT_EQ(letters.LetterSetName[2], "My, chart");
-  EXPECT_EQ(letters.LetterLines[2][1][1], "A,B");
-  EXPECT_EQ(LetterSetFileText(letters, 2), "\"My, chart\"\r\n 1 , 1 , 20 \r\n 40 ,\"A,B\"\r\n");
+  EXPECT_EQ(Tie(letters.LetterSetName[2], letters.LetterLines[2][1][1], LetterSetFileText(letters, 2)),
+            Tie("My, chart", "A,B", "\"My, chart\"\r\n 1 , 1 , 20 \r\n 40 ,\"A,B\"\r\n"));
 
   State state = Start();
   PutFile(folder, "lv4.let", "Big\r\n 99 , 3 , 20 \r\n");
@@ -172,10 +159,8 @@ TEST_F(DamagedFiles, LetterSetFilesThatTheTablesCannotHoldAreUnreadable) {
 
 TEST_F(DamagedFiles, CommasInValuesAndMixedCaseNamesAreReadAndWrittenInPlace) {
   State state = Start();
-  state.settings.SelectedVideo = "/videos/eye, chart.mp4";
-  state.settings.TestDistance[1] = "6,1 m";
-  state.settings.LabelColor[1] = "Magenta";
-  state.settings.TimerDelay = 3;
+  state.settings.SelectedVideo = "/videos/eye, chart.mp4", state.settings.TestDistance[1] = "6,1 m";
+  state.settings.LabelColor[1] = "Magenta", state.settings.TimerDelay = 3;
   state.letters.LetterLines[0][1][1] = "u";
   SaveConfiguration(state);
   SaveLetterSets(state.letters, folder);
@@ -186,12 +171,9 @@ TEST_F(DamagedFiles, CommasInValuesAndMixedCaseNamesAreReadAndWrittenInPlace) {
 
   State again = Start();
   // A comma inside a value keeps the value whole and the keys after it.
-  EXPECT_EQ(again.settings.SelectedVideo, "/videos/eye, chart.mp4");
-  EXPECT_EQ(again.settings.TestDistance[1], "6,1 m");
-  EXPECT_EQ(again.settings.LabelColor[1], "Magenta");
-  EXPECT_EQ(again.settings.TimerDelay, 3.0f);
-  EXPECT_EQ(again.settings.VideoPlayer, "");
-  EXPECT_EQ(again.letters.LetterLines[0][1][1], "u");
+  EXPECT_EQ(Tie(again.settings.SelectedVideo, again.settings.TestDistance[1], again.settings.LabelColor[1],
+                again.settings.TimerDelay, again.settings.VideoPlayer, again.letters.LetterLines[0][1][1]),
+            Tie("/videos/eye, chart.mp4", "6,1 m", "Magenta", 3.0f, "", "u"));
   EXPECT_EQ(FileNames(folder).size(), files);  // no second spelling appeared
   EXPECT_TRUE(fs::exists(fs::path(folder) / "LV0.LET"));
   EXPECT_TRUE(fs::exists(fs::path(folder) / "1LVConfig.cfg"));
@@ -200,10 +182,8 @@ TEST_F(DamagedFiles, CommasInValuesAndMixedCaseNamesAreReadAndWrittenInPlace) {
 
 TEST_F(DamagedFiles, UnreadableMonitorDataKeepsABackupAndTheSettings) {
   State state = Start();
-  state.settings.LabelSize[1] = 17;
-  state.monitors.MasterScaleX[1] = 2000;
-  state.monitors.MasterScaleY[1] = 2000;
-  state.settings.Mirror[1] = 0;
+  state.settings.LabelSize[1] = 17, state.monitors.MasterScaleX[1] = 2000;
+  state.monitors.MasterScaleY[1] = 2000, state.settings.Mirror[1] = 0;
   SaveConfiguration(state);
   PutFile(folder, "lvmonitordata.cfg", " 1 \r\n 2 \r\n 0 \r\n 0 \r\n 1920 \r\n");
 
@@ -226,25 +206,21 @@ TEST(MonitorData, RecordCountsOutsideTheTablesAndMonitorsNoLongerAttached) {
   std::string text = " 3 \r\n 99 \r\n";
   for (int n = 1; n <= 10; ++n) text += " 1 \r\n 2 \r\n 3 \r\n 4 \r\n " + std::to_string(n) + " \r\n 9 \r\n 0 \r\n";
   EXPECT_TRUE(ReadMonitorDataText(monitors, settings, text));
-  EXPECT_EQ(monitors.MonitorRecordCount, 10);
-  EXPECT_EQ(monitors.MasterScaleX[10], 10);
-  EXPECT_EQ(monitors.CurrentMonitor, 3);
+  EXPECT_EQ(Tie(monitors.MonitorRecordCount, monitors.MasterScaleX[10], monitors.CurrentMonitor),
+            Tie(10, 10, 3));
   EXPECT_EQ(monitors.MonitorRect[1], (MonitorRectangle{}));  // stored rectangles are kept apart
   EXPECT_EQ(monitors.SavedMonitorRect[1], (MonitorRectangle{0, 1, 2, 3, 4}));
 
   EXPECT_TRUE(ReadMonitorDataText(monitors, settings, " 0 \r\n-4 \r\n"));
-  EXPECT_EQ(monitors.CurrentMonitor, 1);
-  EXPECT_EQ(monitors.MonitorRecordCount, 0);
+  EXPECT_EQ(Tie(monitors.CurrentMonitor, monitors.MonitorRecordCount), Tie(1, 0));
   EXPECT_FALSE(ReadMonitorDataText(monitors, settings, " 2 \r\n"));
 
-  monitors.CurrentMonitor = 3;
-  monitors.NumberOfMonitors = 2;
+  monitors.CurrentMonitor = 3, monitors.NumberOfMonitors = 2;
   FakeConsoleHost host;
   EXPECT_TRUE(CheckMonitorCount(monitors, host));
   EXPECT_EQ(monitors.CurrentMonitor, 1);
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].title, "Monitor Not Detected!");
-  EXPECT_EQ(host.messages[0].style, 0x30);
+  EXPECT_EQ(Tie(host.messages[0].title, host.messages[0].style), Tie("Monitor Not Detected!", 0x30));
   EXPECT_EQ(host.messages[0].message,
             "It appears that the number of installed monitors has changed,\\n\\n"
             "Reverting to the Primary Monitor.");
@@ -271,8 +247,7 @@ TEST(LetterSetWriting, EveryTextTheTablesHoldIsWrittenSoTheNextStartReadsIt) {
   for (const auto& [text, readBack] : cases) {
     LetterSets letters;
     ASSERT_TRUE(ReadLetterSetText(letters, 2, base));
-    letters.LetterLines[2][1][1] = text;
-    letters.LetterSetName[2] = text;
+    letters.LetterLines[2][1][1] = text, letters.LetterSetName[2] = text;
     const std::string written = LetterSetFileText(letters, 2);
     LetterSets again;
     ASSERT_TRUE(ReadLetterSetText(again, 2, written)) << text << "\n" << written;

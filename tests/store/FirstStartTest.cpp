@@ -6,6 +6,7 @@
 
 #include "StoreTestFolder.h"
 #include "store/PlatformDefaults.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -28,16 +29,11 @@ TEST_F(FirstStart, CreatesExactlyTheFilesOfAnEmptyFolder) {
   EXPECT_TRUE(host.messages.empty());
 
   // The chart shows built-in preset 1: size 6 of "ETDRS Standard", all rows and columns.
-  EXPECT_EQ(state.chart.SizeNow, 6);
-  EXPECT_EQ(state.chart.Mode, ChartMode::Letter);
-  EXPECT_EQ(state.chart.LetterSetFileNum, 6);
-  EXPECT_EQ(state.letters.LetterSetName[6], "ETDRS Standard");
-  EXPECT_EQ(state.chart.HShutter, 999);
-  EXPECT_EQ(state.chart.VShutter, 999);
-  EXPECT_EQ(state.chart.Background, 63);
-  EXPECT_EQ(state.letters.LetterSize[6][0], 11.0f);
-  EXPECT_EQ(state.chart.ShowMemoryNumber, 1);
-  EXPECT_EQ(state.chart.CurrentMemory, 1);
+  EXPECT_EQ(Tie(state.chart.SizeNow, state.chart.Mode, state.chart.LetterSetFileNum,
+                state.letters.LetterSetName[6], state.chart.HShutter, state.chart.VShutter,
+                state.chart.Background, state.letters.LetterSize[6][0], state.chart.ShowMemoryNumber,
+                state.chart.CurrentMemory),
+            Tie(6, ChartMode::Letter, 6, "ETDRS Standard", 999, 999, 63, 11.0f, 1, 1));
   // Uncalibrated, so the loop's entry will ask for a calibration.
   EXPECT_EQ(state.monitors.MasterScaleX[1], 0);
 }
@@ -108,9 +104,7 @@ TEST_F(FirstStart, WritesTheBuiltInPresetsAndLetterSetsByteForByte) {
             std::string::npos);
 
   const LetterSets& l = state.letters;
-  EXPECT_EQ(l.LetterSize[0][2], 12.5f);
-  EXPECT_EQ(l.MaxColumns[10], 10);
-  EXPECT_EQ(l.MaxColumns[0], 1);
+  EXPECT_EQ(Tie(l.LetterSize[0][2], l.MaxColumns[10], l.MaxColumns[0]), Tie(12.5f, 10, 1));
   EXPECT_EQ(l.LetterLines[6], l.LetterLines[1]);  // "ETDRS Standard" repeats "Sloan 5 letter"
   EXPECT_EQ(l.LetterLines[3][1][0], "OHPNT5");    // row 0 copies row 1
   EXPECT_EQ(l.LetterLines[10][4][3], "NEWYEAR!");
@@ -123,11 +117,10 @@ TEST_F(FirstStart, SecondStartReadsBackTheSameTablesAndBytes) {
 
   const State second = Start();
   for (const std::string& name : FileNames(folder)) EXPECT_EQ(FileText(folder, name), before[name]) << name;
-  EXPECT_EQ(FileNames(folder).size(), before.size());
-  EXPECT_EQ(second.letters.LetterLines, first.letters.LetterLines);
-  EXPECT_EQ(second.letters.LetterSize, first.letters.LetterSize);
-  EXPECT_EQ(second.letters.MaxColumns, first.letters.MaxColumns);
-  EXPECT_EQ(second.letters.LetterSetName, first.letters.LetterSetName);
+  EXPECT_EQ(Tie(FileNames(folder).size(), second.letters.LetterLines, second.letters.LetterSize,
+                second.letters.MaxColumns, second.letters.LetterSetName),
+            Tie(before.size(), first.letters.LetterLines, first.letters.LetterSize, first.letters.MaxColumns,
+                first.letters.LetterSetName));
   // The leading blank of the stored numbers is gone after the round trip; the values are not.
   EXPECT_EQ(second.presets.PresetTable, first.presets.PresetTable);
   EXPECT_EQ(second.settings.SelectedVideo, first.settings.SelectedVideo);

@@ -6,6 +6,7 @@
 #include "store/LetterSetFiles.h"
 #include "store/PresetFile.h"
 #include "store/SettingsFiles.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -36,8 +37,7 @@ TEST(FuzzFindings, PresetTextsThatBeginWithABlankOrAQuoteComeBack) {
   Presets presets;
   const std::string hostile[] = {" A", "   ", "\"B\"C", "\t\"D"};
   for (size_t i = 0; i < std::size(hostile); ++i) presets.PresetTable[1 + i][8] = hostile[i];
-  presets.PresetTable[5][1] = " Letter";
-  presets.PresetTable[5][20] = "\"spare\" one\r\nline";
+  presets.PresetTable[5][1] = " Letter", presets.PresetTable[5][20] = "\"spare\" one\r\nline";
   presets.PresetTable[6][6] = " 999";  // a number as a store writes it stays as it is
   const std::string written = PresetFileText(presets);
   EXPECT_NE(written.find("\r\n\" A\"\r\n"), std::string::npos);
@@ -45,11 +45,9 @@ TEST(FuzzFindings, PresetTextsThatBeginWithABlankOrAQuoteComeBack) {
   EXPECT_NE(written.find("\r\n 999\r\n"), std::string::npos);
   Presets again;
   ASSERT_EQ(ReadPresetText(again, written), kPresetCount * kPresetFields);
-  EXPECT_EQ(again.PresetTable[1][8], " A");
-  EXPECT_EQ(again.PresetTable[2][8], "   ");
+  EXPECT_EQ(Tie(again.PresetTable[1][8], again.PresetTable[2][8]), Tie(" A", "   "));
   EXPECT_EQ(again.PresetTable[3][8], "BC");  // no quote fits inside quotes; nothing shifts
-  EXPECT_EQ(again.PresetTable[5][1], " Letter");
-  EXPECT_EQ(again.PresetTable[6][6], "999");
+  EXPECT_EQ(Tie(again.PresetTable[5][1], again.PresetTable[6][6]), Tie(" Letter", "999"));
   Presets third;
   ReadPresetText(third, PresetFileText(again));
   EXPECT_EQ(PresetFileText(third), PresetFileText(again));
@@ -60,8 +58,7 @@ TEST(FuzzFindings, PresetTextsThatBeginWithABlankOrAQuoteComeBack) {
   file.replace(file.find("\r\n 999\r\n"), 8, "\r\n\"   7\"\r\n");
   Presets read;
   ASSERT_EQ(ReadPresetText(read, file), kPresetCount * kPresetFields);
-  EXPECT_EQ(read.PresetTable[6][6], "7");
-  EXPECT_EQ(read.PresetTable[4][8], "D");
+  EXPECT_EQ(Tie(read.PresetTable[6][6], read.PresetTable[4][8]), Tie("7", "D"));
   Presets reread;
   ReadPresetText(reread, PresetFileText(read));
   EXPECT_EQ(PresetFileText(reread), PresetFileText(read));
@@ -71,9 +68,8 @@ TEST(FuzzFindings, ALetterLineAfterATabAndAQuoteReadsAsQuoted) {
   LetterSets letters;
   ASSERT_TRUE(ReadLetterSetText(letters, 3, "Set\r\n 2 , 2 , 20 \r\n 40 ,\t \"0 5\",AB\r\n"
                                             " 20 ,\t\t\"C,D\" ,\tEF\r\n"));
-  EXPECT_EQ(letters.LetterLines[3][1][2], "0 5");
-  EXPECT_EQ(letters.LetterLines[3][1][1], "C,D");
-  EXPECT_EQ(letters.LetterLines[3][2][1], "EF");
+  EXPECT_EQ(Tie(letters.LetterLines[3][1][2], letters.LetterLines[3][1][1], letters.LetterLines[3][2][1]),
+            Tie("0 5", "C,D", "EF"));
   const std::string written = LetterSetFileText(letters, 3);
   LetterSets again;
   ASSERT_TRUE(ReadLetterSetText(again, 3, written));

@@ -77,8 +77,7 @@ class MutatedFiles : public testing::Test {
     FakeConsoleHost host;
     StartUp(state, host);
     // A stored preset and a moved monitor window give the files their less common forms.
-    state.chart.JustOneLetter = "Q";
-    state.monitors.MonitorRect[2] = {0, -1280, -20, 0, 1004};
+    state.chart.JustOneLetter = "Q", state.monitors.MonitorRect[2] = {0, -1280, -20, 0, 1004};
     state.settings.MonitorWindowX[1] = -900;
     int n = 36;
     MemoryPreset(state, PresetAction::Store, n);

@@ -6,6 +6,7 @@
 #include "store/FieldReader.h"
 #include "app/LetterLineEditor.h"
 #include "store/PresetFile.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -15,21 +16,10 @@ using StoreRestart = StoreFolderTest;
 TEST_F(StoreRestart, StoredPresetWithCustomSizeRecallsExactly) {
   State state = Start();
   ChartState& c = state.chart;
-  c.SizeNow = 0;
-  c.Mode = ChartMode::Image;
-  c.LetterSet = 2;
-  c.Grad = 0;
-  c.RG = 1;
-  c.HShutter = 3;
-  c.VShutter = 999;
-  c.Mask = 1;
-  c.JustOneLetter = "K";
-  c.LetterSetFileNum = 4;
+  c.SizeNow = 0, c.Mode = ChartMode::Image, c.LetterSet = 2, c.Grad = 0, c.RG = 1, c.HShutter = 3;
+  c.VShutter = 999, c.Mask = 1, c.JustOneLetter = "K", c.LetterSetFileNum = 4;
   state.letters.LetterSize[4][0] = 12.5f;
-  c.Foreground = 90;
-  c.Background = 100;
-  c.DispFlag = 0;
-  c.ImageNum = 17;
+  c.Foreground = 90, c.Background = 100, c.DispFlag = 0, c.ImageNum = 17;
   state.settings.MaxVShutter[1] = 6;
   int n = 5;
   std::string fileWhenDrawn;
@@ -49,8 +39,7 @@ TEST_F(StoreRestart, StoredPresetWithCustomSizeRecallsExactly) {
                     x.Mask, x.JustOneLetter, x.LetterSetFileNum, x.Foreground, x.Background,
                     x.ImageNum);
   };
-  EXPECT_EQ(fields(again.chart), fields(c));
-  EXPECT_EQ(again.letters.LetterSize[4][0], 12.5f);
+  EXPECT_EQ(Tie(fields(again.chart), again.letters.LetterSize[4][0]), Tie(fields(c), 12.5f));
 
   // A mode word this program does not know (a preset written by hand) is stored back as it
   // was read, and the chart draws letters for it.
@@ -66,53 +55,41 @@ TEST_F(StoreRestart, StoredPresetWithCustomSizeRecallsExactly) {
 
 TEST_F(StoreRestart, RecallFollowsThePresetRules) {
   State state = Start();
-  state.chart.ImageNum = 9;
-  state.chart.ShowMemoryNumber = 0;
+  state.chart.ImageNum = 9, state.chart.ShowMemoryNumber = 0;
   int n = 2;
   MemoryPreset(state, PresetAction::Recall, n);
-  EXPECT_EQ(state.chart.SizeNow, 7);
-  EXPECT_EQ(state.chart.LetterSetFileNum, 7);
+  EXPECT_EQ(Tie(state.chart.SizeNow, state.chart.LetterSetFileNum), Tie(7, 7));
   EXPECT_EQ(state.chart.ImageNum, 9);  // not an "Image" preset: the image stays
   EXPECT_EQ(state.chart.ShowMemoryNumber, 1);
 
   for (int outside : {0, 37, -5}) {
     state.chart.CurrentMemory = outside;
     MemoryPreset(state, PresetAction::Recall, state.chart.CurrentMemory);
-    EXPECT_EQ(state.chart.CurrentMemory, 1);
-    EXPECT_EQ(state.chart.SizeNow, 6);
+    EXPECT_EQ(Tie(state.chart.CurrentMemory, state.chart.SizeNow), Tie(1, 6));
   }
   int bogus = 40;
   MemoryPreset(state, PresetAction::Recall, bogus);
   EXPECT_EQ(bogus, 1);
 
   // Text where a number belongs recalls as 0; rounding is to even.
-  state.presets.PresetTable[7][0] = "x12";
-  state.presets.PresetTable[7][5] = " 2.5";
+  state.presets.PresetTable[7][0] = "x12", state.presets.PresetTable[7][5] = " 2.5";
   state.presets.PresetTable[7][12] = "77";  // a file number the tables do not have
   int seven = 7;
   MemoryPreset(state, PresetAction::Recall, seven);
-  EXPECT_EQ(state.chart.SizeNow, 0);
-  EXPECT_EQ(state.chart.HShutter, 2);
-  EXPECT_EQ(state.chart.LetterSetFileNum, 77);
+  EXPECT_EQ(Tie(state.chart.SizeNow, state.chart.HShutter, state.chart.LetterSetFileNum), Tie(0, 2, 77));
 }
 
 TEST_F(StoreRestart, TemporaryCopyRestoresTheCustomSizeIntoTheFileCurrentBeforeIt) {
   State state = Start();
-  state.chart.LetterSetFileNum = 4;
-  state.letters.LetterSize[4][0] = 33.5f;
-  state.chart.Mode = ChartMode::Letter;
-  state.chart.SizeNow = 5;
-  state.chart.ShowMemoryNumber = 0;
+  state.chart.LetterSetFileNum = 4, state.letters.LetterSize[4][0] = 33.5f;
+  state.chart.Mode = ChartMode::Letter, state.chart.SizeNow = 5, state.chart.ShowMemoryNumber = 0;
   TempStateCopy(state, TempCopy::Save);
-  state.chart.Mode = ChartMode::AstigmaticClockDial;
-  state.chart.SizeNow = 1;
+  state.chart.Mode = ChartMode::AstigmaticClockDial, state.chart.SizeNow = 1;
   state.chart.LetterSetFileNum = 6;
   TempStateCopy(state, TempCopy::Restore);
-  EXPECT_EQ(state.chart.Mode, ChartMode::Letter);
-  EXPECT_EQ(state.chart.SizeNow, 5);
-  EXPECT_EQ(state.chart.LetterSetFileNum, 4);
-  EXPECT_EQ(state.letters.LetterSize[6][0], 33.5f);
-  EXPECT_EQ(state.chart.ShowMemoryNumber, 0);
+  EXPECT_EQ(Tie(state.chart.Mode, state.chart.SizeNow, state.chart.LetterSetFileNum,
+                state.letters.LetterSize[6][0], state.chart.ShowMemoryNumber),
+            Tie(ChartMode::Letter, 5, 4, 33.5f, 0));
 }
 
 TEST_F(StoreRestart, SettingsSurviveExactly) {
@@ -120,18 +97,10 @@ TEST_F(StoreRestart, SettingsSurviveExactly) {
   Settings& s = state.settings;
   s.TimerDelay = 1.5f;
   s.Mirror[1] = 0;                         // a room without a mirror
-  s.Mirror[2] = 1;
-  s.LabelSize[2] = 12.25f;
-  s.TestDistance[2] = "6 meters";
-  s.LabelColor[1] = "Red";
-  s.AcuityBase = 6;
-  s.MyBlack = 0x00101010;
-  s.MonitorWindowX[1] = -1200;
-  s.MonitorWindowY[1] = 40;
-  s.MonitorWindowWidth[1] = 400;
-  s.MonitorWindowHeight[1] = 300;
-  state.monitors.MasterScaleX[2] = 1234;
-  state.monitors.MasterScaleY[2] = 1250;
+  s.Mirror[2] = 1, s.LabelSize[2] = 12.25f, s.TestDistance[2] = "6 meters", s.LabelColor[1] = "Red";
+  s.AcuityBase = 6, s.MyBlack = 0x00101010, s.MonitorWindowX[1] = -1200, s.MonitorWindowY[1] = 40;
+  s.MonitorWindowWidth[1] = 400, s.MonitorWindowHeight[1] = 300;
+  state.monitors.MasterScaleX[2] = 1234, state.monitors.MasterScaleY[2] = 1250;
   SaveConfiguration(state);
   EXPECT_NE(FileText(folder, "1lvconfig.cfg").find("TimerDelay!:\r\n  1.5\r\n"),
             std::string::npos);
@@ -141,8 +110,7 @@ TEST_F(StoreRestart, SettingsSurviveExactly) {
             std::string::npos);
 
   // A distance without a number is written as 20 feet: 0 never reaches the settings.
-  state.settings.TestDistance[3] = "0 meters";
-  state.settings.TestDistance[4] = "feet";
+  state.settings.TestDistance[3] = "0 meters", state.settings.TestDistance[4] = "feet";
   SaveConfiguration(state);
   EXPECT_EQ(state.settings.TestDistance[3], "20 feet");
   EXPECT_EQ(FileText(folder, "4lvconfig.cfg").substr(0, 24), "TestDistance:\r\n20 feet\r\n");
@@ -152,13 +120,10 @@ TEST_F(StoreRestart, SettingsSurviveExactly) {
     return std::tie(x.TimerDelay, x.Mirror, x.LabelSize, x.TestDistance, x.LabelColor,
                     x.AcuityBase, x.MyBlack, x.MonitorWindowWidth, x.MonitorWindowHeight);
   };
-  EXPECT_EQ(fields(again.settings), fields(s));
-  EXPECT_EQ(again.settings.TimerDelay, 1.5f);
-  EXPECT_EQ(again.settings.MonitorWindowX[1], -1200);
-  EXPECT_EQ(again.settings.MonitorWindowY[1], 40);
-  EXPECT_EQ(again.monitors.SavedMonitorRect[2], (MonitorRectangle{0, -1280, 0, 0, 1024}));
-  EXPECT_EQ(again.monitors.MasterScaleX[2], 1234);
-  EXPECT_EQ(again.monitors.MasterScaleY[2], 1250);
+  EXPECT_EQ(Tie(fields(again.settings), again.settings.TimerDelay, again.settings.MonitorWindowX[1],
+                again.settings.MonitorWindowY[1], again.monitors.SavedMonitorRect[2],
+                again.monitors.MasterScaleX[2], again.monitors.MasterScaleY[2]),
+            Tie(fields(s), 1.5f, -1200, 40, (MonitorRectangle{0, -1280, 0, 0, 1024}), 1234, 1250));
 }
 
 TEST_F(StoreRestart, GlobalsEndAsTheLastFileAndTheOddKeysKeepTheirQuirks) {
@@ -176,9 +141,9 @@ TEST_F(StoreRestart, GlobalsEndAsTheLastFileAndTheOddKeysKeepTheirQuirks) {
   EXPECT_EQ(again.monitors.CurrentMonitor, 2);  // from the monitor data file
   EXPECT_EQ(again.settings.AcuityBase, 6);
   EXPECT_EQ(again.settings.MonitorWindowWidth[2], 640);  // width goes to the current monitor
-  EXPECT_EQ(again.settings.MonitorWindowWidth[10], 0);
-  EXPECT_EQ(again.monitors.ScreenWidth[10], 800);
-  EXPECT_EQ(again.settings.Version, "Lenvari 3");
+  EXPECT_EQ(Tie(again.settings.MonitorWindowWidth[10], again.monitors.ScreenWidth[10],
+                again.settings.Version),
+            Tie(0, 800, "Lenvari 3"));
   EXPECT_EQ(again.Version, "Lenvari 4.13");  // the program's own version is not a setting
   EXPECT_EQ(again.settings.TimerDelay, 2.0f);  // "TimerDelay!" is written, never read
   // The preset file of the current monitor is the one written.
@@ -189,21 +154,17 @@ TEST_F(StoreRestart, GlobalsEndAsTheLastFileAndTheOddKeysKeepTheirQuirks) {
   std::filesystem::remove(std::filesystem::path(folder) / "10lvconfig.cfg");
   State third = NewState(folder);
   LoadConfiguration(third);
-  EXPECT_EQ(third.settings.AcuityBase, 6);
-  EXPECT_EQ(third.monitors.CurrentMonitor, 2);
-  EXPECT_EQ(third.settings.MaxVShutter[10], 4);
+  EXPECT_EQ(Tie(third.settings.AcuityBase, third.monitors.CurrentMonitor, third.settings.MaxVShutter[10]),
+            Tie(6, 2, 4));
 }
 
 TEST_F(StoreRestart, EditedLetterLineSurvivesARestart) {
   State state = Start();
-  state.chart.LetterSetFileNum = 2;
-  state.chart.LetterSet = 1;
-  state.chart.SizeNow = 1;
+  state.chart.LetterSetFileNum = 2, state.chart.LetterSet = 1, state.chart.SizeNow = 1;
   host.inputAnswers = {"HOT V 2"};
   int draws = 0;
   EXPECT_TRUE(EditLetterLine(state.letters, state.chart, folder, host, [&] { ++draws; }));
-  EXPECT_EQ(draws, 1);
-  EXPECT_EQ(state.letters.LetterLines[2][1][1], "HOTV2");
+  EXPECT_EQ(Tie(draws, state.letters.LetterLines[2][1][1]), Tie(1, "HOTV2"));
   EXPECT_EQ(state.letters.LetterLines[2][1][0], "OHVTV");  // row 0 waits for the next start
   EXPECT_NE(FileText(folder, "lv2.let").find(" 10 ,HOTV2\r\n"), std::string::npos);
 
@@ -217,25 +178,20 @@ TEST(LetterLineEditor, AsksTopmostAndRefusesAnEmptyAnswer) {
   const std::string folder = dir.path().toStdString();
   LetterSets letters;
   ChartState chart;
-  chart.LetterSetFileNum = 1;
-  chart.LetterSet = 2;
-  chart.SizeNow = 3;
+  chart.LetterSetFileNum = 1, chart.LetterSet = 2, chart.SizeNow = 3;
   letters.LetterLines[1][2][3] = "KZVDC";
   FakeConsoleHost host;
   host.inputAnswers = {"xyz"};
   int draws = 0;
   EXPECT_FALSE(EditLetterLine(letters, chart, folder, host, [&] { ++draws; }));
   ASSERT_EQ(host.inputs.size(), 1u);
-  EXPECT_EQ(host.inputs[0].prompt, "Enter capital letters, numbers, b,c,e,h,j,or p");
-  EXPECT_EQ(host.inputs[0].title, "Edit");
-  EXPECT_EQ(host.inputs[0].defaultText, "KZVDC");
+  EXPECT_EQ(Tie(host.inputs[0].prompt, host.inputs[0].title, host.inputs[0].defaultText),
+            Tie("Enter capital letters, numbers, b,c,e,h,j,or p", "Edit", "KZVDC"));
   EXPECT_EQ(host.ownCalls,
             (std::vector<std::string>{"InputBox", "MessageBox !"}));
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].message, "Invalid Entry");
-  EXPECT_EQ(host.messages[0].title, "!");
-  EXPECT_EQ(letters.LetterLines[1][2][3], "KZVDC");
-  EXPECT_EQ(draws, 0);
+  EXPECT_EQ(Tie(host.messages[0].message, host.messages[0].title, letters.LetterLines[1][2][3], draws),
+            Tie("Invalid Entry", "!", "KZVDC", 0));
   EXPECT_TRUE(FileNames(folder).empty());  // nothing written
 
   // Cancelling gives "" and the same message.
@@ -248,10 +204,9 @@ TEST(LetterLineEditor, AsksTopmostAndRefusesAnEmptyAnswer) {
   EXPECT_EQ(host.inputs.size(), 2u);
 
   // Only the allowed characters count, at most ten of them.
-  EXPECT_EQ(AllowedLetterLine("abc12"), "bc12");
-  EXPECT_EQ(AllowedLetterLine("ABCDEFGHIJKL MNOP"), "ABCDEFGHIJ");
-  EXPECT_EQ(AllowedLetterLine("a,b;c!j-p_.x"), "bcj-p_.");
-  EXPECT_EQ(AllowedLetterLine("xyz lrud"), "");
+  EXPECT_EQ(Tie(AllowedLetterLine("abc12"), AllowedLetterLine("ABCDEFGHIJKL MNOP"),
+                AllowedLetterLine("a,b;c!j-p_.x"), AllowedLetterLine("xyz lrud")),
+            Tie("bc12", "ABCDEFGHIJ", "bcj-p_.", ""));
 }
 
 }  // namespace

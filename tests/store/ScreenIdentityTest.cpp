@@ -7,6 +7,7 @@
 #include "store/MonitorNumbering.h"
 #include "store/ScreenIdentity.h"
 #include "support/ProgramRun.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -14,21 +15,14 @@ namespace {
 ScreenRecord Screen(const std::string& maker, const std::string& model, const std::string& serial,
                     double ratio = 1, int rotation = 0) {
   ScreenRecord r;
-  r.known = true;
-  r.manufacturer = maker;
-  r.model = model;
-  r.serialNumber = serial;
-  r.widthPx = 1920;
-  r.heightPx = 1080;
-  r.pixelRatio = ratio;
-  r.rotationDegrees = rotation;
+  r.known = true, r.manufacturer = maker, r.model = model, r.serialNumber = serial, r.widthPx = 1920;
+  r.heightPx = 1080, r.pixelRatio = ratio, r.rotationDegrees = rotation;
   return r;
 }
 
 ScreenRecord Reporting(double widthMm, double heightMm) {
   ScreenRecord r = Screen("DEL", "U2419H", "");
-  r.physicalWidthMm = widthMm;
-  r.physicalHeightMm = heightMm;
+  r.physicalWidthMm = widthMm, r.physicalHeightMm = heightMm;
   return r;
 }
 
@@ -85,16 +79,13 @@ TEST(ScreenIdentity, RememberedPerMonitorInAFileOfItsOwn) {
   EXPECT_EQ(ReadWholeFile(folder + "/lvscreenidentity.cfg"), text);
   const PerMonitor<ScreenRecord> back = LoadScreenIdentities(folder);
   EXPECT_TRUE(back[1].known);
-  EXPECT_EQ(back[1].model, "U2419H");
-  EXPECT_EQ(back[1].serialNumber, "7KX1");
-  EXPECT_EQ(back[1].widthPx, 1920);
+  EXPECT_EQ(Tie(back[1].model, back[1].serialNumber, back[1].widthPx), Tie("U2419H", "7KX1", 1920));
   EXPECT_DOUBLE_EQ(back[1].pixelRatio, 1.25);
   EXPECT_EQ(back[1].rotationDegrees, 90);
   EXPECT_FALSE(back[2].known);
   EXPECT_TRUE(back[3].known);
-  EXPECT_EQ(back[3].manufacturer, "");
-  EXPECT_EQ(back[3].heightPx, 1080);
-  EXPECT_EQ(ScreenChangeText(back[1], calibrated[1]), "");
+  EXPECT_EQ(Tie(back[3].manufacturer, back[3].heightPx, ScreenChangeText(back[1], calibrated[1])),
+            Tie("", 1080, ""));
   EXPECT_FALSE(LoadScreenIdentities(FreshFolder("empty"))[1].known);
 }
 

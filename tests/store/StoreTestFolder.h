@@ -24,11 +24,8 @@ namespace lenvari {
 // Two monitors side by side, the second left of the primary one (negative coordinates).
 inline State NewState(const std::string& folder, int numberOfMonitors = 2) {
   State state;
-  state.Version = "Lenvari 4.13";
-  state.DataPath = folder;
-  state.MasterDataPath = folder;
-  state.monitors.CurrentMonitor = 1;
-  state.monitors.NumberOfMonitors = numberOfMonitors;
+  state.Version = "Lenvari 4.13", state.DataPath = folder, state.MasterDataPath = folder;
+  state.monitors.CurrentMonitor = 1, state.monitors.NumberOfMonitors = numberOfMonitors;
   state.monitors.MonitorRect[1] = {0, 0, 0, 1920, 1080};
   if (numberOfMonitors >= 2) state.monitors.MonitorRect[2] = {0, -1280, 0, 0, 1024};
   return state;

@@ -18,11 +18,8 @@ struct ChartWindowFixture : testing::Test {
   void SetUp() override {
     context.state.DataPath = FreshFolder("data");
     Monitors& m = context.state.monitors;
-    m.NumberOfMonitors = m.CurrentMonitor = 1;
-    m.MonitorRect[1] = {0, 0, 0, 1920, 1080};
-    m.ScreenWidth[1] = 1920;
-    m.ScreenHeight[1] = 1080;
-    m.MasterScaleX[1] = m.MasterScaleY[1] = 400;
+    m.NumberOfMonitors = m.CurrentMonitor = 1, m.MonitorRect[1] = {0, 0, 0, 1920, 1080};
+    m.ScreenWidth[1] = 1920, m.ScreenHeight[1] = 1080, m.MasterScaleX[1] = m.MasterScaleY[1] = 400;
     OpenChartWindow(context);
   }
   void Type(const std::string& text) {

@@ -47,6 +47,18 @@ void SetSetting(const std::string& dataDir, const std::string& key, const std::s
   }
 }
 
+PresetFields PlainPresets(int size) {
+  return PresetFields(36, {std::to_string(size), "Letter", "1", "1", "0", "999", "999", "0", "", "11", "0", "63",
+                           "6", "6", "0", "", "", "", "", "", ""});
+}
+
+std::string PresetFileText(const PresetFields& presets) {
+  std::string text;
+  for (const auto& preset : presets)
+    for (const std::string& field : preset) text += field + "\r\n";
+  return text;
+}
+
 size_t Occurrences(const std::string& text, const std::string& part) {
   size_t count = 0;
   for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
@@ -66,9 +78,7 @@ std::string MonitorDataText(int current, const std::vector<std::array<int, 4>>& 
 
 std::string StartedFolder(const std::string& screens, int currentMonitor) {
   ProgramRunRequest request;
-  request.dataDir = FreshFolder("data");
-  request.screens = screens;
-  request.currentMonitor = currentMonitor;
+  request.dataDir = FreshFolder("data"), request.screens = screens, request.currentMonitor = currentMonitor;
   request.keys = "";
   const ProgramRunResult run = RunProgram(request);
   EXPECT_EQ(run.exitCode, 0) << run.errors;

@@ -31,6 +31,12 @@ size_t Occurrences(const std::string& text, const std::string& part);
 std::string MonitorDataText(int current, const std::vector<std::array<int, 4>>& rects,
                             int scale = 400);
 
+// A preset file's 36 presets of 21 fields each, all like built-in preset 1 (letter file 6 at
+// size `size`) until a test changes them, and the file's text.
+using PresetFields = std::vector<std::vector<std::string>>;
+PresetFields PlainPresets(int size = 6);
+std::string PresetFileText(const PresetFields& presets);
+
 // A fresh data folder as the first start leaves it on the monitors of a screen file.
 std::string StartedFolder(const std::string& screens = "one-monitor.json", int currentMonitor = 1);
 

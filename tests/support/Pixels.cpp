@@ -86,10 +86,10 @@ int CountColour(const QImage& image, QColor colour, int tolerance) {
   int count = 0;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) {
-      const QColor p = image.pixelColor(x, y);
-      count += std::abs(p.red() - colour.red()) <= tolerance &&
-               std::abs(p.green() - colour.green()) <= tolerance &&
-               std::abs(p.blue() - colour.blue()) <= tolerance;
+      const QRgb p = image.pixel(x, y);
+      count += std::abs(qRed(p) - colour.red()) <= tolerance &&
+               std::abs(qGreen(p) - colour.green()) <= tolerance &&
+               std::abs(qBlue(p) - colour.blue()) <= tolerance;
     }
   return count;
 }

@@ -161,9 +161,7 @@ ProgramRunResult RunWell(const ProgramRunRequest& request) {
 ProgramRunRequest ScriptRequest(const std::string& keys, const std::string& dataDir,
                                 std::optional<std::string> answers) {
   ProgramRunRequest request;
-  request.keys = keys;
-  request.dataDir = dataDir;
-  request.hasAnswers = answers.has_value();
+  request.keys = keys, request.dataDir = dataDir, request.hasAnswers = answers.has_value();
   request.answers = answers.value_or("");
   return request;
 }
