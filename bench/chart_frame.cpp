@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "app/ControlWindow.h"
+#include "app/examiner/ControlWindow.h"
 #include "platform/qtgui/Canvas.h"
 #include "platform/qt/CanvasWindow.h"
 #include "render/DrawChart.h"

@@ -9,8 +9,8 @@
 
 #include <memory>
 
-#include "app/ChartDisplay.h"
-#include "app/MonitorWindowCommand.h"
+#include "app/loop/ChartDisplay.h"
+#include "app/commands/MonitorWindowCommand.h"
 #include "platform/qt/QtConsoleHost.h"
 #include "render/DrawChart.h"
 #include "store/BuiltInLetterSets.h"

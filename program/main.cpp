@@ -5,11 +5,11 @@
 #include <exception>
 #include <memory>
 
-#include "app/FatalError.h"
-#include "app/ProgramContext.h"
-#include "app/ProgramEnd.h"
-#include "app/RunOptions.h"
-#include "app/Startup.h"
+#include "app/loop/FatalError.h"
+#include "app/loop/ProgramContext.h"
+#include "app/loop/ProgramEnd.h"
+#include "app/loop/RunOptions.h"
+#include "app/loop/Startup.h"
 #include "platform/DisplayCheck.h"
 #include "platform/KeyScript.h"
 #include "platform/qt/ModalAnswers.h"

@@ -4,7 +4,7 @@
 // distance. The square's size in pixels becomes `MasterScaleX` / `MasterScaleY` of the monitor.
 //
 // The pieces here are pure (text, drawing onto a Canvas, key handling); the procedure that asks
-// the examiner around them is the application's (app/ScreenCalibration.h).
+// the examiner around them is the application's (app/examiner/ScreenCalibration.h).
 
 #include <string>
 

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ChartDisplay.h"
-#include "app/ControlWindow.h"
-#include "app/InputLoop.h"
-#include "app/ProgramEnd.h"
+#include "app/loop/ChartDisplay.h"
+#include "app/examiner/ControlWindow.h"
+#include "app/loop/InputLoop.h"
+#include "app/loop/ProgramEnd.h"
 #include "platform/KeyScript.h"
 #include "platform/qt/QtConsoleHost.h"
 #include "render/ChartTestFixtures.h"

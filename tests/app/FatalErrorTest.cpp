@@ -3,7 +3,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "app/FatalError.h"
+#include "app/loop/FatalError.h"
 #include "support/FakeConsoleHost.h"
 #include "support/Tie.h"
 

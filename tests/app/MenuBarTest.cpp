@@ -7,8 +7,8 @@
 
 #include <set>
 
-#include "app/MenuCommands.h"
-#include "app/MenuDefinitions.h"
+#include "app/commands/MenuCommands.h"
+#include "app/commands/MenuDefinitions.h"
 #include "platform/KeyTranslation.h"
 #include "platform/MenuDefinitionText.h"
 #include "store/BuiltInLetterSets.h"

@@ -18,7 +18,7 @@
 #include <map>
 #include <vector>
 
-#include "app/MenuDefinitions.h"
+#include "app/commands/MenuDefinitions.h"
 #include "platform/qt/QtConsoleHost.h"
 #include "support/ProgramRun.h"
 #include "support/XServer.h"

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "app/GalleryHost.h"
-#include "app/MonitorWindowCommand.h"
-#include "app/WaitForInput.h"
+#include "app/examiner/GalleryHost.h"
+#include "app/commands/MonitorWindowCommand.h"
+#include "app/loop/WaitForInput.h"
 #include "gallery/GalleryCells.h"
 #include "platform/KeyScript.h"
 #include "store/SettingsFiles.h"

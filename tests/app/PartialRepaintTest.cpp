@@ -11,8 +11,8 @@
 #include <QImage>
 #include <QThread>
 
-#include "app/ChartDisplay.h"
-#include "app/QuickKeys.h"
+#include "app/loop/ChartDisplay.h"
+#include "app/commands/QuickKeys.h"
 #include "render/ChartTestFixtures.h"
 #include "store/DataFolder.h"
 #include "support/FakeConsoleHost.h"

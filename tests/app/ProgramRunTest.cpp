@@ -8,7 +8,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
-#include "app/RunOptions.h"
+#include "app/loop/RunOptions.h"
 #include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
 #include "support/Tie.h"

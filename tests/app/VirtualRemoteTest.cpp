@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "app/VirtualRemote.h"
-#include "app/WaitForInput.h"
+#include "app/examiner/VirtualRemote.h"
+#include "app/loop/WaitForInput.h"
 #include "dialogs/VirtualRemoteWindow.h"
 #include "support/ChartWindowFixture.h"
 

@@ -8,11 +8,11 @@
 #include <QTimer>
 #include <QWebSocket>
 
-#include "app/Clock.h"
-#include "app/KeyArrival.h"
-#include "app/PhoneRemote.h"
-#include "app/ProgramEnd.h"
-#include "app/WaitForInput.h"
+#include "app/loop/Clock.h"
+#include "app/loop/KeyArrival.h"
+#include "app/examiner/PhoneRemote.h"
+#include "app/loop/ProgramEnd.h"
+#include "app/loop/WaitForInput.h"
 #include "phone/MessageAuth.h"
 #include "phone/PhoneMessage.h"
 #include "platform/qt/EventWait.h"

@@ -13,7 +13,7 @@
 #include "render/CalibrationScreen.h"
 #include "render/CalibrationScreenCheck.h"
 #include "support/FakeConsoleHost.h"
-#include "app/ScreenCalibration.h"
+#include "app/examiner/ScreenCalibration.h"
 #include "support/Tie.h"
 
 namespace lenvari {

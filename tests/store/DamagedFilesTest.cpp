@@ -5,7 +5,7 @@
 #include "store/LetterSetFiles.h"
 #include "store/MonitorDataFile.h"
 #include "store/PresetFile.h"
-#include "app/MonitorCountCheck.h"
+#include "app/examiner/MonitorCountCheck.h"
 #include "support/Tie.h"
 
 namespace lenvari {

@@ -12,7 +12,7 @@
 
 #include "platform/ConsoleHost.h"
 #include "store/ExportArchive.h"
-#include "app/ExportCommand.h"
+#include "app/commands/ExportCommand.h"
 #include "support/Tie.h"
 
 namespace lenvari {

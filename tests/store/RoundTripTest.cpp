@@ -4,7 +4,7 @@
 
 #include "StoreTestFolder.h"
 #include "store/FieldReader.h"
-#include "app/LetterLineEditor.h"
+#include "app/examiner/LetterLineEditor.h"
 #include "store/PresetFile.h"
 #include "support/Tie.h"
 

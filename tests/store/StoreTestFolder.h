@@ -17,7 +17,7 @@
 #include "store/MemoryPresets.h"
 #include "store/SettingsFiles.h"
 #include "store/State.h"
-#include "app/MonitorCountCheck.h"
+#include "app/examiner/MonitorCountCheck.h"
 
 namespace lenvari {
 

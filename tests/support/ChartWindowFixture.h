@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ChartDisplay.h"
+#include "app/loop/ChartDisplay.h"
 #include "platform/KeyScript.h"
 #include "support/FakeConsoleHost.h"
 #include "support/ProgramRun.h"

@@ -1,9 +1,0 @@
-#include "app/QuickKeyList.h"
-
-#include "dialogs/LenvariDLL.h"
-
-namespace lenvari {
-
-void ShowQuickKeyList(ProgramContext&) { SHOWQUICKKEYS(0); }
-
-}  // namespace lenvari
