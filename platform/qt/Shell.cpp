@@ -10,9 +10,6 @@
 #include <QStringList>
 #include <QUrl>
 #include <QWidget>
-#include <QWindow>
-
-#include "platform/qtgui/DesktopPixels.h"
 
 namespace lenvari {
 
@@ -79,34 +76,6 @@ bool CloseWindowByTitle(const std::string& title) {
   const QString tool = QStandardPaths::findExecutable("wmctrl");
   if (tool.isEmpty()) return false;
   return QProcess::startDetached(tool, {"-F", "-c", Q(title)});
-}
-
-namespace {
-
-QWidget* VisibleWindow(const std::string& title) {
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (window->isVisible() && window->windowTitle() == Q(title)) return window;
-  return nullptr;
-}
-
-}  // namespace
-
-std::optional<WindowPlace> WindowPlaceByTitle(const std::string& title) {
-  const QWidget* window = VisibleWindow(title);
-  if (!window) return std::nullopt;
-  const QRect g = window->geometry();
-  const DesktopPlacement d = DevicePlacement(g.x(), g.y(), g.width(), g.height());
-  return WindowPlace{d.x, d.y, d.width, d.height};
-}
-
-void MoveWindowByTitle(const std::string& title, int left, int top) {
-  QWidget* window = VisibleWindow(title);
-  if (!window) return;
-  const DesktopPlacement p = LogicalPlacement(left, top, 1, 1);
-  // A top-level widget's move places its frame; the client goes where it was asked.
-  const QPoint frame = window->geometry().topLeft() - window->pos();
-  if (QWindow* handle = window->windowHandle()) handle->setScreen(ScreenAtDevicePoint(left, top));
-  window->move(QPoint(p.x, p.y) - frame);
 }
 
 }  // namespace lenvari

@@ -1,7 +1,6 @@
 #pragma once
 // The operating system's shell: default handlers, other programs, file and folder choosers.
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,10 +34,5 @@ std::string QtFileFilter(const std::string& filter);
 // installed (exact title match); without it such a window stays open. Returns true when a
 // window of this process was closed or the request was handed on. It never waits.
 bool CloseWindowByTitle(const std::string& title);
-
-// The client area of this process's visible top-level window titled exactly `title`, in device
-// pixels, and a move of that window so that its client area's corner goes to the device point.
-std::optional<WindowPlace> WindowPlaceByTitle(const std::string& title);
-void MoveWindowByTitle(const std::string& title, int left, int top);
 
 }  // namespace lenvari
