@@ -56,10 +56,10 @@ TEST(MonitorWindowRun, NamesEveryFrameAndKIsStored) {
 
   // The flag is 1 at this start: the window opens with the program, "k" closes it and stores
   // 0, the next "k" opens it again for the frames that follow.
-  request.keys = "kkepjwa*dxk";
+  request.keys = "kkejwa*dxk";
   run = RunWell(request);
   EXPECT_EQ(StoredInteger(request.dataDir, "MonitorWindowFlag&:"), 0);
-  ASSERT_EQ(run.MonitorCount(), 10);
+  ASSERT_EQ(run.MonitorCount(), 9);
   std::map<std::string, QJsonObject> byMode;  // the last update of each mode
   for (int n = 1; n <= run.MonitorCount(); ++n)
     byMode[run.MonitorState(n)["Mode"].toString().toStdString()] = run.MonitorState(n);
@@ -75,11 +75,6 @@ TEST(MonitorWindowRun, NamesEveryFrameAndKIsStored) {
   for (size_t i = 0; i < drawn.size(); ++i) EXPECT_EQ(directions[i + 1], "  " + SpellDirections(drawn[i]));
   EXPECT_GT(At(e, "ClientSize", 0), w);  // "Up  " is wider than a letter
 
-  bool named = false;  // "p" came after the start's letters
-  for (const std::string& line : Lines(byMode["Letter"]))
-    for (const char* name : {"horse ", "bird ", "jeep ", "hand ", "cake ", "phone "})
-      named = named || line.find(name) != std::string::npos;
-  EXPECT_TRUE(named);
   // Each special test shows its caption alone (the words are the text's own test), one line high.
   for (const char* mode : {"JacksonCross", "WorthDot", "AstigmaticClockDial", "StrongLight", "Disparity", "Image"}) {
     const QJsonObject special = byMode[mode];
