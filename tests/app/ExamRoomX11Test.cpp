@@ -152,8 +152,13 @@ TEST(ExamRoomX11, OneMonitorTheChartStillCoversTheWholeScreen) {
   if (!XServer::MissingTool(kTools).isEmpty()) GTEST_SKIP() << XServer::MissingTool(kTools).toStdString();
   XServer server({"1280x1024"}, true, true);
   if (!server.problem().isEmpty()) GTEST_SKIP() << server.problem().toStdString();
-  RunningProgram program(server, CalibratedFolder({{0, 0, 1280, 1024}}), "{Wait:1}{F3}{Click:0,0}{Wait:3}");
+  RunningProgram examiner(server, CalibratedFolder({{0, 0, 1280, 1024}}), "");
   ASSERT_TRUE(WaitFor([&] { return server.Window("Lenvari Acuity") && server.Window(""); }, 20));
+  ASSERT_TRUE(WaitFor([&] { return !Visible(server, "About"); }, 10));
+  const QString chart = server.Window("")->id;
+  // A command and a click on the chart leave it above the control window.
+  server.Tool("xdotool", {"windowactivate", "--sync", chart});
+  server.Tool("xdotool", {"key", "F3", "mousemove", "640", "512", "click", "1"});
   QThread::msleep(2500);
   const QString shot = LENVARI_TEST_OUTPUT_DIR "/exam-room-one-monitor.png";
   server.Screenshot(shot);
@@ -164,10 +169,6 @@ TEST(ExamRoomX11, OneMonitorTheChartStillCoversTheWholeScreen) {
   EXPECT_GT(CountColour(image.copy(0, 900, 250, 124), QColor(0, 0, 255), 75), 100);
 
   // A dialog opens above the chart, and its closing gives the keys back to the chart.
-  program.process.waitForFinished(20000);
-  RunningProgram examiner(server, CalibratedFolder({{0, 0, 1280, 1024}}), "");
-  ASSERT_TRUE(WaitFor([&] { return server.Window("Lenvari Acuity") && server.Window(""); }, 20));
-  const QString chart = server.Window("")->id;
   server.Tool("xdotool", {"windowactivate", "--sync", chart});
   server.Tool("xdotool", {"key", "q"});
   ASSERT_TRUE(WaitFor([&] { return server.Window("Lenvari Acuity Quick Keys").has_value(); }, 20));
@@ -307,11 +308,14 @@ TEST_F(ExamRoomDesk, EveryWindowOfTheExaminerOpensOnTheExaminersMonitorAlsoAfter
     ExpectFrame(live, start + 30 + step, {{"SizeNow", size + step}});
   // Typed slowly the word is its characters: "C" shows one letter first, no preset is stored.
   x.Tool("xdotool", {"type", "--delay", "150", "ControlRemoteF07"});
+  QThread::msleep(1500);  // past the gap that would end a word
+  program.Stop();
   ASSERT_TRUE(drawn(start + 39));
   ExpectFrame(live, start + 34, {{"JustOneLetter", "C"}});
+  // (The last frame may have been cut short by the stop.)
   for (int n = start + 34; n <= live.FrameCount(); ++n)
-    EXPECT_EQ(live.FrameState(n)["CurrentMemory"].toInt(), 12) << "frame " << n;
-  program.Stop();
+    if (const QJsonObject state = live.FrameState(n); !state.isEmpty())
+      EXPECT_EQ(state["CurrentMemory"].toInt(), 12) << "frame " << n;
 }
 
 // The patient monitor switched off and on again, on either side of the examiner's.

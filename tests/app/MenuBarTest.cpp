@@ -105,8 +105,8 @@ TEST(MenuBar, EveryReachableItemHandsTheInputWaitSomething) {
 // store 8 (Ctrl held), recall 30 through the recall menu's doubled id, and the menu bar hidden
 // (no frame).
 TEST(MenuBar, ItemsChosenInTheProgramActLikeTheirKeys) {
-  const ProgramRunResult run = RunWell(
-      ScriptRequest("{Menu:304}{Menu:1672}{Menu:108}{Menu:11/180}{Menu:1/1000}", FreshFolder("data")));
+  const ProgramRunResult run = RunWell(ScriptRequest(
+      "{Menu:304}{Menu:1672}{Menu:108}{Menu:11/180}{Menu:1/1000}", FreshFolder("data")));
   EXPECT_FALSE(Printed(run, "ERROR IN MENU")) << run.output;
   EXPECT_EQ(run.errors.find("no menu item"), std::string::npos) << run.errors;
   ASSERT_EQ(run.FrameCount(), 5);

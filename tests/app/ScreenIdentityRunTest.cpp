@@ -60,8 +60,8 @@ TEST(ScreenIdentityRun, AnOlderFolderAdoptsTheMonitorAReplacedOrUnknownOneIsCali
   const size_t kept = BackupsOf(path).size();
   PutText(path, "Monitor&:\r\n 1 \r\n");
   run = RunWell(WithIdentity(data, "U2419H", "{Enter}"));
-  EXPECT_TRUE(Printed(run, "(lvscreenidentity.cfg could not be read), and the patient monitor is now "
-                           "DEL U2419H.")) << run.output;
+  EXPECT_TRUE(Printed(run, "(lvscreenidentity.cfg could not be read), and the patient monitor "
+                           "is now DEL U2419H.")) << run.output;
   ASSERT_EQ(BackupsOf(path).size(), kept + 1);
   EXPECT_EQ(ReadText(BackupsOf(path).back()), "Monitor&:\r\n 1 \r\n");
   remembered = ReadText(path);

@@ -51,8 +51,9 @@ bool Alive(long long pid) {
 }  // namespace
 
 TEST(VideoRun, NoSelectionAndAMissingFileAreToldAndDrawNothing) {
-  for (const auto& [video, message] : {std::pair{"", "No Video has been selected."},
-                                       {"/tmp/lenvari-no-such-video.mp4", "Video file not found."}}) {
+  for (const auto& [video, message] :
+       {std::pair{"", "No Video has been selected."},
+        {"/tmp/lenvari-no-such-video.mp4", "Video file not found."}}) {
     const ProgramRunResult run = RunWith(PreparedFolder("one-monitor.json", 1, video, ""), "v");
     EXPECT_TRUE(Printed(run, std::string("[Lenvari Acuity] ") + message)) << run.output;
     EXPECT_EQ(run.FrameCount(), 1);

@@ -155,10 +155,6 @@ TEST_F(WaitFixture, AClosedChartWindowEndsTheProgramAfterFivePolls) {
   EXPECT_EQ(context.inputWait.missingChartWindowPolls, 5);
 }
 
-}  // namespace lenvari
-
-namespace lenvari {
-
 // The phone remote's inputs reach the wait as the virtual remote's do; while it is off no port
 // is open.
 TEST_F(WaitFixture, PhoneInputsJoinTheWaitOnlyWhileThePhoneRemoteIsOn) {
