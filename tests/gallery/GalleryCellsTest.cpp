@@ -9,10 +9,16 @@
 namespace lenvari {
 namespace {
 
+const std::string kMemory7(1, static_cast<char>(207)), kMemory13(1, static_cast<char>(213));
+
+// One input on a 4800 x 2700 chart, a click at (x, y).
+CellMove Move(int cell, const std::string& input, bool memoryCodes = true, double x = 0, double y = 0) {
+  return MoveSelection(cell, input, memoryCodes, x, y, 4800, 2700);
+}
+
 // The cell a run of inputs leaves selected, starting at `cell`.
-int After(int cell, std::initializer_list<std::string> inputs, bool memoryCodes = true) {
-  for (const std::string& input : inputs)
-    cell = MoveSelection(cell, input, memoryCodes, 0, 0, 4800, 2700).cell;
+int After(int cell, std::initializer_list<std::string> inputs) {
+  for (const std::string& input : inputs) cell = Move(cell, input).cell;
   return cell;
 }
 
@@ -25,37 +31,24 @@ TEST(GalleryCells, ArrowsAndRemoteKeysWrapWithinRowsAndColumns) {
   // The remote's arrow codes: "!" up, "@" down, "$" right, "#" left.
   EXPECT_EQ(Tie(After(3, {"!"}), After(34, {"@"}), After(12, {"$"}), After(13, {"#"})), Tie(33, 4, 7, 18));
   // Other keys leave the selection and the visit as they are.
-  const CellMove other = MoveSelection(20, "a", true, 0, 0, 4800, 2700);
-  EXPECT_EQ(other.cell, 20);
-  EXPECT_FALSE(other.finished);
+  EXPECT_EQ(Tie(Move(20, "a").cell, Move(20, "a").finished), Tie(20, false));
 }
 
 TEST(GalleryCells, EnterEscapeMemoryCodesAndClicksEndTheVisit) {
-  const CellMove enter = MoveSelection(9, "\r", true, 0, 0, 4800, 2700);
-  EXPECT_TRUE(enter.finished);
-  EXPECT_FALSE(enter.escaped);
-  EXPECT_EQ(enter.cell, 9);
-  EXPECT_TRUE(MoveSelection(9, ".", true, 0, 0, 4800, 2700).finished);
-  EXPECT_TRUE(MoveSelection(9, "\x1b", true, 0, 0, 4800, 2700).escaped);
+  const CellMove enter = Move(9, "\r");
+  EXPECT_EQ(Tie(enter.finished, enter.escaped, enter.cell), Tie(true, false, 9));
+  EXPECT_EQ(Tie(Move(9, ".").finished, Move(9, "\x1b").escaped), Tie(true, true));
 
   // The remote's memory keys m1 .. m12 choose cells 1 .. 12 in the preset gallery only.
-  const CellMove m7 = MoveSelection(30, std::string(1, static_cast<char>(207)), true, 0, 0, 4800,
-                                    2700);
-  EXPECT_TRUE(m7.finished);
-  EXPECT_EQ(m7.cell, 7);
-  const CellMove inImages = MoveSelection(30, std::string(1, static_cast<char>(207)), false, 0,
-                                          0, 4800, 2700);
-  EXPECT_FALSE(inImages.finished);
-  EXPECT_EQ(inImages.cell, 30);
-  EXPECT_FALSE(MoveSelection(30, std::string(1, static_cast<char>(213)), true, 0, 0, 4800, 2700)
-                   .finished);
+  const CellMove m7 = Move(30, kMemory7), inImages = Move(30, kMemory7, false);
+  EXPECT_EQ(Tie(m7.finished, m7.cell, inImages.finished, inImages.cell, Move(30, kMemory13).finished),
+            Tie(true, 7, false, 30, false));
 
   // A click chooses the cell under it; the lower-right sixth is 36, the top-left 1, and the
   // very edge of the display stays in the grid.
-  EXPECT_EQ(Tie(MoveSelection(5, "MouseEvent", true, 2300, 1300, 4800, 2700).cell,
-                MoveSelection(5, "MouseEvent", true, -2300, -1300, 4800, 2700).cell,
-                MoveSelection(5, "MouseEvent", true, 2400, 1350, 4800, 2700).cell,
-                MoveSelection(5, "MouseEvent", true, -1000, -500, 4800, 2700).cell, CellAt(0, 0, 0, 0)),
+  EXPECT_EQ(Tie(Move(5, "MouseEvent", true, 2300, 1300).cell, Move(5, "MouseEvent", true, -2300, -1300).cell,
+                Move(5, "MouseEvent", true, 2400, 1350).cell, Move(5, "MouseEvent", true, -1000, -500).cell,
+                CellAt(0, 0, 0, 0)),
             Tie(36, 1, 36, 8, 1));
 }
 
@@ -67,11 +60,9 @@ TEST(GalleryCells, CellRectanglesAreSixthsTruncatedAndFramesScaleWithTheScreen) 
   EXPECT_EQ(Tie(odd.left, odd.right, odd.top, CellRect(36, 4801, 2701).right, CellColumn(36), CellRow(36),
                 CellColumn(7), CellRow(7)),
             Tie(-1600, -800, -900, 2400, 6, 5, 1, 1));
-
-  EXPECT_EQ(CellFrameWidth(1920), 8);   // 7.68
-  EXPECT_EQ(CellFrameWidth(3840), 15);  // 15.36
-  EXPECT_EQ(CellFrameWidth(1625), 6);   // 6.5, ties to even
-  EXPECT_EQ(CellFrameWidth(1024), 4);
+  // 7.68, 15.36, 6.5 (ties to even), 4.1 pixels.
+  EXPECT_EQ(Tie(CellFrameWidth(1920), CellFrameWidth(3840), CellFrameWidth(1625), CellFrameWidth(1024)),
+            Tie(8, 15, 6, 4));
 }
 
 }  // namespace

@@ -19,11 +19,6 @@ using namespace lenvari::testing;
 
 const QColor kGrey(128, 128, 128), kYellow(255, 255, 0), kRed(255, 0, 0), kBlackPixel(0, 0, 0);
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 int Le32(const std::string& bytes, size_t offset) {
   int value = 0;
   for (int i = 3; i >= 0; --i) value = value * 256 + static_cast<unsigned char>(bytes[offset + i]);
@@ -33,17 +28,14 @@ int Le32(const std::string& bytes, size_t offset) {
 TEST(GalleryPicture, PresetGalleryIsADisplaySizeBitmapOfFramedNumberedThumbnails) {
   GalleryTestFolder t;
   const ChartState before = t.state.chart;
-  const QImage picture = BuildPresetGallery(t.state, t.shapes).Image().convertToFormat(
-      QImage::Format_RGB32);
+  const QImage picture = BuildPresetGallery(t.state, t.shapes).Image().convertToFormat(QImage::Format_RGB32);
 
   // The file: a plain 24-bit bitmap of the display's size under the monitor's name.
-  const std::string bytes = ReadBytes(t.Path("1lvgallery.bmp"));
+  const std::string bytes = t.Bytes("1lvgallery.bmp");
   ASSERT_GT(bytes.size(), 54u);
   EXPECT_EQ(Tie(bytes.substr(0, 2), Le32(bytes, 18), Le32(bytes, 22), Le32(bytes, 28) & 0xFFFF),
             Tie("BM", 1920, 1080, 24));
-  EXPECT_EQ(QImage(QString::fromStdString(t.Path("1lvgallery.bmp"))).convertToFormat(
-                QImage::Format_RGB32),
-            picture);
+  EXPECT_EQ(t.Picture("1lvgallery.bmp"), picture);
 
   // The presets were recalled into a copy: the examiner's chart is as it was.
   EXPECT_EQ(Tie(t.state.chart.CurrentMemory, t.state.chart.Mode, t.state.chart.SizeNow),
@@ -66,16 +58,15 @@ TEST(GalleryPicture, ImageGalleryShowsEachSlotAsImageModeDoesAndEmptySlotsBlack)
   QImage red(300, 100, QImage::Format_RGB32);
   red.fill(Qt::red);
   // Written under another letter case, as a copied folder may have it.
-  ASSERT_TRUE(red.save(QString::fromStdString(t.Path("LVimg3.bmp")), "BMP"));
+  ASSERT_TRUE(red.save(t.QPath("LVimg3.bmp"), "BMP"));
   const QImage picture = BuildImageGallery(t.state, t.shapes).Image();
   EXPECT_TRUE(std::filesystem::exists(t.Path("1imagegallery.bmp")));
   const QImage slot3 = CellOf(picture, 3), slot4 = CellOf(picture, 4);
-  EXPECT_EQ(slot3.pixelColor(slot3.width() / 2, slot3.height() / 2), kRed);
-  EXPECT_EQ(slot4.pixelColor(slot4.width() / 2, slot4.height() / 2), kBlackPixel);
+  const int middleX = slot3.width() / 2, middleY = slot3.height() / 2;
   // The 3:1 picture fills the width of the 16:9 cell and is centred: black above and below.
-  EXPECT_EQ(Tie(slot3.pixelColor(slot3.width() / 2, 20), slot3.pixelColor(slot3.width() / 2, 45),
-                slot3.pixelColor(40, slot3.height() / 2)),
-            Tie(kBlackPixel, kRed, kRed));
+  EXPECT_EQ(Tie(slot3.pixelColor(middleX, middleY), slot4.pixelColor(middleX, middleY),
+                slot3.pixelColor(middleX, 20), slot3.pixelColor(middleX, 45), slot3.pixelColor(40, middleY)),
+            Tie(kRed, kBlackPixel, kBlackPixel, kRed, kRed));
 }
 
 TEST(GalleryPicture, AStoredPresetChangesOnlyItsOwnCellAndLeavesItsSnapshot) {
@@ -87,23 +78,16 @@ TEST(GalleryPicture, AStoredPresetChangesOnlyItsOwnCellAndLeavesItsSnapshot) {
   DrawChart(t.state, t.shapes, chart);
   t.state.chart.CurrentMemory = 8;
   const QImage before = gallery.Image().convertToFormat(QImage::Format_RGB32);
-  const QImage after =
-      UpdatePresetThumbnail(t.state, chart, gallery).Image().convertToFormat(QImage::Format_RGB32);
+  const QImage after = UpdatePresetThumbnail(t.state, chart, gallery).Image().convertToFormat(QImage::Format_RGB32);
   for (int n = 1; n <= 36; ++n)
     EXPECT_EQ(CellOf(before, n) == CellOf(after, n), n != 8) << "cell " << n;
-  EXPECT_EQ(QImage(QString::fromStdString(t.Path("1lvgallery.bmp"))).convertToFormat(
-                QImage::Format_RGB32),
-            after);
-  const QImage snapshot(QString::fromStdString(t.Path("1lvbmap8.bmp")));
-  EXPECT_EQ(snapshot.size(), QSize(1920, 1080));
-  EXPECT_EQ(snapshot.convertToFormat(QImage::Format_RGB32), chart.Image().convertToFormat(
-                                                                QImage::Format_RGB32));
+  EXPECT_EQ(t.Picture("1lvgallery.bmp"), after);
+  EXPECT_EQ(t.Picture("1lvbmap8.bmp"), chart.Image().convertToFormat(QImage::Format_RGB32));
 
   // A snapshot that cannot be written leaves an empty cell, not the preset stored before.
   std::filesystem::create_directory(t.Path("1lvbmap9.bmp"));
   t.state.chart.CurrentMemory = 9;
-  const QImage cell9 = CellOf(UpdatePresetThumbnail(t.state, chart, Bitmap::FromImage(after))
-                                  .Image(), 9);
+  const QImage cell9 = CellOf(UpdatePresetThumbnail(t.state, chart, Bitmap::FromImage(after)).Image(), 9);
   const QImage inside = cell9.copy(12, 12, cell9.width() - 80, cell9.height() - 50);
   EXPECT_EQ(CountColour(inside, QColor(255, 255, 255), 0), inside.width() * inside.height());
 }
@@ -114,7 +98,6 @@ TEST(GalleryPicture, KeptInMemoryWhileTheFileIsUnchangedAndRebuiltWhenItIsNotFit
   const std::string path = t.Path("1lvgallery.bmp");
   // No file yet: built on the spot.
   EXPECT_EQ(PresetGalleryPicture(pictures, t.state, t.shapes).Width(), 1920);
-  ASSERT_TRUE(std::filesystem::exists(path));
   const auto written = std::filesystem::last_write_time(path);
   EXPECT_EQ(PresetGalleryPicture(pictures, t.state, t.shapes).Height(), 1080);
   EXPECT_EQ(std::filesystem::last_write_time(path), written);
@@ -122,9 +105,9 @@ TEST(GalleryPicture, KeptInMemoryWhileTheFileIsUnchangedAndRebuiltWhenItIsNotFit
   // A file of another display's size (calibrated elsewhere) is rebuilt at this one's.
   QImage small(800, 600, QImage::Format_RGB32);
   small.fill(Qt::green);
-  ASSERT_TRUE(small.save(QString::fromStdString(path), "BMP"));
+  ASSERT_TRUE(small.save(t.QPath("1lvgallery.bmp"), "BMP"));
   EXPECT_EQ(PresetGalleryPicture(pictures, t.state, t.shapes).Width(), 1920);
-  EXPECT_EQ(QImage(QString::fromStdString(path)).size(), QSize(1920, 1080));
+  EXPECT_EQ(t.Picture("1lvgallery.bmp").size(), QSize(1920, 1080));
 
   // A damaged file is rebuilt too; a good file written by someone else is read as it is.
   std::ofstream(path, std::ios::binary | std::ios::trunc) << "BM not really";
@@ -132,7 +115,7 @@ TEST(GalleryPicture, KeptInMemoryWhileTheFileIsUnchangedAndRebuiltWhenItIsNotFit
   QImage other(1920, 1080, QImage::Format_RGB32);
   other.fill(Qt::blue);
   std::filesystem::remove(path);
-  ASSERT_TRUE(other.save(QString::fromStdString(t.Path("1LVGallery.bmp")), "BMP"));
+  ASSERT_TRUE(other.save(t.QPath("1LVGallery.bmp"), "BMP"));
   EXPECT_EQ(PresetGalleryPicture(pictures, t.state, t.shapes).Image().pixelColor(5, 5),
             QColor(Qt::blue));
 

@@ -78,21 +78,16 @@ TEST(DisplayCheck, AWaylandSessionWithXwaylandRunsOnX11UnlessAPlatformWasChosen)
   session.waylandDisplay = "wayland-0";
   session.display = "/tmp/launch-test/x11:0";  // a socket path is taken as reachable
   EXPECT_EQ(PreferredPlatform(session), "xcb");
-  DisplayEnvironment chosen = session;
-  chosen.qpaPlatform = "wayland";
-  EXPECT_EQ(PreferredPlatform(chosen), "");
-  chosen = session;
-  chosen.platformOption = "wayland";
-  EXPECT_EQ(PreferredPlatform(chosen), "");
-  DisplayEnvironment waylandOnly = session;
-  waylandOnly.display.clear();
-  EXPECT_EQ(PreferredPlatform(waylandOnly), "");
-  DisplayEnvironment noServer = session;
-  noServer.display = ":64999";
-  EXPECT_EQ(PreferredPlatform(noServer), "");
-  DisplayEnvironment x11Only = session;
-  x11Only.waylandDisplay.clear();
-  EXPECT_EQ(PreferredPlatform(x11Only), "");  // Qt picks X11 there by itself
+  // Qt's own choice stands for a chosen platform, no X server, or X11 alone.
+  for (const auto& change : {+[](DisplayEnvironment& e) { e.qpaPlatform = "wayland"; },
+                             +[](DisplayEnvironment& e) { e.platformOption = "wayland"; },
+                             +[](DisplayEnvironment& e) { e.display.clear(); },
+                             +[](DisplayEnvironment& e) { e.display = ":64999"; },
+                             +[](DisplayEnvironment& e) { e.waylandDisplay.clear(); }}) {
+    DisplayEnvironment changed = session;
+    change(changed);
+    EXPECT_EQ(PreferredPlatform(changed), "") << changed.display << "|" << changed.waylandDisplay;
+  }
 }
 
 }  // namespace

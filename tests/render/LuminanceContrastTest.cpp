@@ -6,7 +6,6 @@
 #include <QImage>
 
 #include <cmath>
-#include <map>
 
 #include "platform/qtgui/Canvas.h"
 #include "platform/TransferCurve.h"
@@ -14,15 +13,10 @@
 #include "render/ChartPixels.h"
 #include "render/ChartTestFixtures.h"
 #include "render/ContrastReadout.h"
+#include "support/Pixels.h"
 
 namespace lenvari {
 namespace {
-
-double Light(int value, double gamma) {
-  const double v = value / 255.0;
-  if (gamma > 0) return std::pow(v, gamma);
-  return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-}
 
 // The light of the 8 x 8 cell at (left, top), averaged; below 0 when the cell is not wholly
 // inside the ink: it holds white, or other values than the dither's, or not its number of high
@@ -35,13 +29,23 @@ double CellLight(const QImage& image, int left, int top, double gamma, const Dit
       const int v = qGreen(image.pixel(x, y));
       if (v < d.low || v > d.high || v == 255) return -1;
       high += v == d.high && d.high != d.low;
-      sum += Light(v, gamma);
+      sum += DisplayLight(v, gamma);
     }
   }
   return high == d.highCount ? sum / 64 : -1;
 }
 
-const int kLevels[] = {0, 50, 60, 70, 80, 90, 95, 97, 98, 99};  // Foreground: 100 % .. 1 % contrast
+// The lights of the image's cells that lie wholly inside the ink.
+std::vector<double> InkCellLights(const QImage& image, double gamma, const DitheredValue& d) {
+  std::vector<double> lights;
+  for (int top = 0; top + 8 <= image.height(); top += 8) {
+    for (int left = 0; left + 8 <= image.width(); left += 8)
+      if (const double light = CellLight(image, left, top, gamma, d); light >= 0) lights.push_back(light);
+  }
+  return lights;
+}
+
+const int kLevels[] = {0, 50, 60, 70, 75, 80, 90, 95, 97, 98, 99};  // Foreground: 100 % .. 1 %
 
 TEST(LuminanceContrast, EveryLevelsLightOverADitherCellIsTheLightItNames) {
   for (double gamma : {0.0, 2.2}) {
@@ -56,20 +60,14 @@ TEST(LuminanceContrast, EveryLevelsLightOverADitherCellIsTheLightItNames) {
         canvas.Clear(kWhite);
         canvas.SetInkLight(ForegroundColorOf(foreground), target);
         canvas.FillBox({3.4, 2.7, 60.2, 37.5}, ForegroundColorOf(foreground));
-        const QImage& image = canvas.Image();
-        int cells = 0;
-        for (int top = 0; top + 8 <= 40; top += 8) {
-          for (int left = 0; left + 8 <= 64; left += 8) {
-            const double light = CellLight(image, left, top, gamma, d);
-            if (light < 0) continue;
-            ++cells;
-            EXPECT_LT(std::abs(std::log10(light / target)), 0.02) << foreground << " gamma " << gamma;
-            // Far finer than that: the Weber contrast is the level's own to a hundredth of a
-            // percent, where one 8-bit step near white is almost a whole percent.
-            EXPECT_NEAR(100 * (1 - light), 100 - foreground, 0.01) << foreground << " gamma " << gamma;
-          }
+        const std::vector<double> lights = InkCellLights(canvas.Image(), gamma, d);
+        EXPECT_EQ(lights.size(), 6u * 3) << foreground;  // every cell wholly inside the box
+        for (double light : lights) {
+          EXPECT_LT(std::abs(std::log10(light / target)), 0.02) << foreground << " gamma " << gamma;
+          // Far finer than that: the Weber contrast is the level's own to a hundredth of a
+          // percent, where one 8-bit step near white is almost a whole percent.
+          EXPECT_NEAR(100 * (1 - light), 100 - foreground, 0.01) << foreground << " gamma " << gamma;
         }
-        EXPECT_EQ(cells, 6 * 3) << foreground;  // every cell wholly inside the box was measured
       }
     }
   }
@@ -84,38 +82,28 @@ TEST(LuminanceContrast, EveryLevelsLightOverADitherCellIsTheLightItNames) {
 
 TEST(LuminanceContrast, ChartFramesDrawTheLevelsLightOnlyWithTheOptionOn) {
   State state = testing::MakeChartState();
-  state.chart.Grad = 0;  // one row of large letters
+  state.chart.Grad = 0, state.settings.LabelSize[1] = 0;  // one row of large letters, no labels
   for (int foreground : kLevels) {
     state.chart.Foreground = foreground;
     const int grey = foreground * 255 / 100;
-    // Off (the default): every letter pixel inside a stroke is the rung's grey, none darker.
-    state.display = {};
-    std::unique_ptr<Canvas> off = testing::RenderFrame(state);
-    std::map<int, int> counts;
-    const QImage& image = off->Image();
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x)
-        if (const QRgb p = image.pixel(x, y); qRed(p) == qGreen(p) && qGreen(p) == qBlue(p)) ++counts[qGreen(p)];
-    EXPECT_EQ(counts.begin()->first, grey) << foreground;
-    EXPECT_GT(counts[grey], 5000) << foreground;
-    EXPECT_NEAR(DrawnWeberContrast(foreground, state.display), 100 * (1 - Light(grey, 0)), 1e-9);
+    // Off (the default), unsmoothed: every letter pixel is the rung's grey, the rest white.
+    state.display = {}, state.settings.SmoothingFlag = 0;
+    const QImage off = testing::RenderFrame(state)->Image();
+    const int letterPixels = CountColour(off, QColor(grey, grey, grey), 0);
+    EXPECT_GT(letterPixels, 5000) << foreground;
+    EXPECT_EQ(letterPixels + CountColour(off, Qt::white, 0), off.width() * off.height()) << foreground;
+    EXPECT_NEAR(DrawnWeberContrast(foreground, state.display), 100 * (1 - DisplayLight(grey, 0)), 1e-9);
 
     // On: the cells inside the strokes have the level's light, and the readout says so.
     if (foreground == 0) continue;
-    state.display.LuminanceContrast = 1;
+    state.display.LuminanceContrast = 1, state.settings.SmoothingFlag = 1;
     std::unique_ptr<Canvas> on = testing::RenderFrame(state);
-    const DitheredValue d = DitherLight(foreground / 100.0, 0);
-    int cells = 0;
-    for (int top = 0; top + 8 <= on->PixelHeight(); top += 8) {
-      for (int left = 0; left + 8 <= on->PixelWidth(); left += 8) {
-        const double light = CellLight(on->Image(), left, top, 0, d);
-        if (light < 0) continue;
-        ++cells;
-        ASSERT_LT(std::abs(std::log10(light / (foreground / 100.0))), 0.02) << foreground;
-        ASSERT_NEAR(100 * (1 - light), DrawnWeberContrast(foreground, state.display), 0.005);
-      }
+    const std::vector<double> lights = InkCellLights(on->Image(), 0, DitherLight(foreground / 100.0, 0));
+    EXPECT_GT(lights.size(), 50u) << foreground;
+    for (double light : lights) {
+      ASSERT_LT(std::abs(std::log10(light / (foreground / 100.0))), 0.02) << foreground;
+      ASSERT_NEAR(100 * (1 - light), DrawnWeberContrast(foreground, state.display), 0.005);
     }
-    EXPECT_GT(cells, 50) << foreground;
     EXPECT_NEAR(DrawnWeberContrast(foreground, state.display), 100 - foreground, 0.01);
 
     // The pattern belongs to the screen's pixels: a frame drawn over the last one (only where

@@ -46,15 +46,15 @@ TEST(OptotypeShapesTest, RecordsComeInLoadOrderWithTheirStructure) {
 TEST(OptotypeGlyphTest, LettersAndDigitsAreFiveTimesTheSizeHigh) {
   for (const char* key : kLettersAndDigits) {
     const GlyphImage small = RenderGlyph(key, 20);
-    EXPECT_EQ(small.Ink().Height(), 40) << key << " at 20/20";
+    EXPECT_EQ(small.Ink().height(), 40) << key << " at 20/20";
     const GlyphImage large = RenderGlyph(key, 200);
-    EXPECT_EQ(large.Ink().Height(), 400) << key << " at 20/200";
+    EXPECT_EQ(large.Ink().height(), 400) << key << " at 20/200";
   }
   // The Sloan letters fill their square (C's opening cuts its right edge to x = 483).
-  EXPECT_EQ(RenderGlyph("C", 200).Ink().Width(), 393);
+  EXPECT_EQ(RenderGlyph("C", 200).Ink().width(), 393);
   for (const char* key : {"D", "H", "K", "N", "O", "R", "S", "V", "Z"}) {
-    EXPECT_EQ(RenderGlyph(key, 20).Ink().Width(), 40) << key;
-    EXPECT_EQ(RenderGlyph(key, 200).Ink().Width(), 400) << key;
+    EXPECT_EQ(RenderGlyph(key, 20).Ink().width(), 40) << key;
+    EXPECT_EQ(RenderGlyph(key, 200).Ink().width(), 400) << key;
   }
 }
 
@@ -176,8 +176,8 @@ TEST(OptotypeGlyphTest, KeysOutsideTheTableDrawNothingAndStayUnchanged) {
 TEST(OptotypeGlyphTest, PicturesCarryTheirOwnEnlargement) {
   for (const char* key : {"h", "e", "c", "b", "p", "j"}) {
     const GlyphImage image = RenderGlyph(key, 20, 1);
-    const GlyphImage::Box box = image.Ink();
-    const int extent = std::max(box.Width(), box.Height());
+    const QRect box = image.Ink();
+    const int extent = std::max(box.width(), box.height());
     // About 2.3 to 2.6 times a 40-pixel letter; the parts may stop short of the design box.
     EXPECT_GE(extent, 80) << key;
     EXPECT_LE(extent, 104) << key;
@@ -209,11 +209,11 @@ TEST(OptotypeOrientationTest, LandoltGapIsOneFifthOfTheRingInEveryDirection) {
       const GlyphImage ring =
           RenderGlyph(key, 200, mirror, ChartMode::LandoltC, &lastDirection, &random);
       seenKeys.insert(key);
-      const GlyphImage::Box box = ring.Ink();
+      const QRect box = ring.Ink();
       // 1000 units across; 990 on the gap's axis, where the gap cuts the outer circle.
       const bool gapAcross = key == "L" || key == "R";
-      EXPECT_EQ(gapAcross ? box.Height() : box.Width(), 400) << key;
-      EXPECT_EQ(gapAcross ? box.Width() : box.Height(), 396) << key;
+      EXPECT_EQ(gapAcross ? box.height() : box.width(), 400) << key;
+      EXPECT_EQ(gapAcross ? box.width() : box.height(), 396) << key;
       // Across the gap, halfway through the ring's stroke: 200 units = 80 pixels.
       const Opening gap = OpeningOnScreen(key, mirror, 400);
       const int px = ring.Column(gap.x), py = ring.Row(gap.y);
@@ -250,7 +250,7 @@ TEST(OptotypeOrientationTest, TumblingEOpensTowardsTheDirectionItReports) {
       const double offX = vertical ? 0 : 200, offY = vertical ? 200 : 0;
       EXPECT_FALSE(e.BlackAt(open.x + offX, open.y + offY)) << key << " mirror " << mirror;
       EXPECT_TRUE(e.BlackAt(stem.x + offX, stem.y + offY)) << key << " mirror " << mirror;
-      EXPECT_EQ(e.Ink().Height(), 400);
+      EXPECT_EQ(e.Ink().height(), 400);
     }
     EXPECT_EQ(seenKeys, (std::set<std::string>{"L", "U", "R", "D"})) << mirror;
   }

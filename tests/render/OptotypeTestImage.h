@@ -10,6 +10,7 @@
 
 #include "render/ChartPixels.h"
 #include "render/Optotype.h"
+#include "support/Pixels.h"
 
 namespace lenvari::testing {
 
@@ -30,30 +31,9 @@ struct GlyphImage {
   int Column(double x) const { return static_cast<int>((x + half) / unitsPerPixel); }
   int Row(double y) const { return static_cast<int>((y + half) / unitsPerPixel); }
 
-  struct Box {
-    int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
-    int Width() const { return right - left + 1; }
-    int Height() const { return bottom - top + 1; }
-  };
   // The bounding box of the black pixels, and their number.
-  Box Ink(int* count = nullptr) const {
-    Box box;
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-      for (int x = 0; x < image.width(); ++x) {
-        if (!Black(x, y)) continue;
-        ++n;
-        box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
-      }
-    }
-    if (count) *count = n;
-    return box;
-  }
-  int InkCount() const {
-    int count = 0;
-    Ink(&count);
-    return count;
-  }
+  QRect Ink() const { return BlackInk(image); }
+  int InkCount() const { return CountColour(image, Qt::black, 127); }
   // Length of the run of pixels of one colour through (px, py) along a row or a column.
   int RunLength(int px, int py, bool alongRow) const {
     const bool colour = Black(px, py);
