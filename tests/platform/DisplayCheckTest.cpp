@@ -30,32 +30,26 @@ struct ListeningSocket {
   ~ListeningSocket() { ::close(fd); }
 };
 
-TEST(DisplayCheck, PlatformsWithoutAScreenAlwaysPass) {
+TEST(DisplayCheck, PassesWithoutAScreenAndOtherwiseSaysInOneLineWhatIsMissing) {
   DisplayEnvironment none;  // nothing set at all
-  none.qpaPlatform = "offscreen:configfile=screens.json";
-  EXPECT_EQ(DisplayProblem(none), "");
-  none.qpaPlatform = "xcb";
-  none.platformOption = "minimal";  // the option wins over the environment
-  EXPECT_EQ(DisplayProblem(none), "");
-}
-
-TEST(DisplayCheck, SaysInOneLineWhatIsMissing) {
-  DisplayEnvironment unset;
-  const std::string problem = DisplayProblem(unset);
+  const std::string problem = DisplayProblem(none);
   EXPECT_TRUE(Mentions(problem, "neither DISPLAY nor WAYLAND_DISPLAY is set")) << problem;
   EXPECT_TRUE(Mentions(problem, "-platform offscreen")) << problem;
   EXPECT_FALSE(Mentions(problem, "\n"));
+  none.qpaPlatform = "offscreen:configfile=screens.json";
+  EXPECT_EQ(DisplayProblem(none), "");
+  none.qpaPlatform = "xcb", none.platformOption = "minimal";  // the option wins over the environment
+  EXPECT_EQ(DisplayProblem(none), "");
 
   DisplayEnvironment x11Asked;
   x11Asked.platformOption = "xcb", x11Asked.waylandDisplay = "wayland-0";
   EXPECT_TRUE(Mentions(DisplayProblem(x11Asked), "DISPLAY is not set"));
-
   // A display number where no server listens (the socket folder has none this high).
-  DisplayEnvironment gone;
-  gone.display = ":64999";
-  EXPECT_TRUE(Mentions(DisplayProblem(gone), "cannot connect to DISPLAY \":64999\""));
-  gone.display = "nonsense";
-  EXPECT_TRUE(Mentions(DisplayProblem(gone), "cannot connect to DISPLAY \"nonsense\""));
+  for (const char* display : {":64999", "nonsense"}) {
+    DisplayEnvironment gone;
+    gone.display = display;
+    EXPECT_TRUE(Mentions(DisplayProblem(gone), "cannot connect to DISPLAY \"" + std::string(display) + "\""));
+  }
 }
 
 TEST(DisplayCheck, AReachableWaylandSocketPasses) {

@@ -72,18 +72,14 @@ TEST(ChartLayout, SideLabelValuesInEveryNotation) {
 
 TEST(ContrastLadder, TwentyFiveStopsAtItsRungAndTheToggleSwapsBlack) {
   ChartState chart;
-  HigherContrast(chart);
-  EXPECT_EQ(chart.Foreground, 0);
-  LowerContrast(chart, 25);
-  EXPECT_EQ(chart.Foreground, 75);
-  LowerContrast(chart, 25);
-  EXPECT_EQ(chart.Foreground, 75);
-  HigherContrast(chart);
-  EXPECT_EQ(chart.Foreground, 75);
-  chart.Foreground = 50;
-  LowerContrast(chart, 25);
-  EXPECT_EQ(chart.Foreground, 60);
-
+  // Each step and the foreground it leaves; "25" is the lower step of 25 % from the top.
+  const auto steps = {std::pair{"+", 0}, {"25", 75}, {"25", 75}, {"+", 75}, {"=50", 50}, {"25", 60}};
+  for (const auto& [step, foreground] : steps) {
+    if (step[0] == '=') chart.Foreground = std::atoi(step + 1);
+    else if (step[0] == '+') HigherContrast(chart);
+    else LowerContrast(chart, 25);
+    EXPECT_EQ(chart.Foreground, foreground) << step;
+  }
   chart.Foreground = 0, chart.Background = 0;
   ToggleLowContrast(chart, 10);
   EXPECT_EQ(Tie(chart.Foreground, chart.Background), Tie(90, 100));

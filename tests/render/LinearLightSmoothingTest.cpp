@@ -13,17 +13,13 @@
 #include <string>
 
 #include "platform/qtgui/Canvas.h"
+#include "platform/TransferCurve.h"
 #include "render/ChartColours.h"
 #include "render/ChartPixels.h"
 #include "render/Optotype.h"
 
 namespace lenvari {
 namespace {
-
-double Light(int value) {
-  const double v = value / 255.0;
-  return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-}
 
 // Ink on a background, read in the channel that carries the difference.
 struct Pair {
@@ -43,11 +39,11 @@ int Channel(Colour c, int channel) { return channel == 0 ? RedOf(c) : channel ==
 
 // The stroke's width in light along one row of the image.
 double WidthInLight(const QImage& image, int row, const Pair& pair) {
-  const double background = Light(Channel(pair.background, pair.channel));
-  const double full = 1 - Light(Channel(pair.ink, pair.channel)) / background;
+  const double background = DisplayLight(Channel(pair.background, pair.channel), 0);
+  const double full = 1 - DisplayLight(Channel(pair.ink, pair.channel), 0) / background;
   double sum = 0;
   for (int x = 0; x < image.width(); ++x)
-    sum += (1 - Light(PixelChannel(image.pixel(x, row), pair.channel)) / background) / full;
+    sum += (1 - DisplayLight(PixelChannel(image.pixel(x, row), pair.channel), 0) / background) / full;
   return sum;
 }
 
