@@ -28,7 +28,8 @@ int Le32(const std::string& bytes, size_t offset) {
 TEST(GalleryPicture, PresetGalleryIsADisplaySizeBitmapOfFramedNumberedThumbnails) {
   GalleryTestFolder t;
   const ChartState before = t.state.chart;
-  const QImage picture = BuildPresetGallery(t.state, t.shapes).Image().convertToFormat(QImage::Format_RGB32);
+  const QImage picture =
+      BuildPresetGallery(t.state, t.shapes).Image().convertToFormat(QImage::Format_RGB32);
 
   // The file: a plain 24-bit bitmap of the display's size under the monitor's name.
   const std::string bytes = t.Bytes("1lvgallery.bmp");
@@ -65,7 +66,8 @@ TEST(GalleryPicture, ImageGalleryShowsEachSlotAsImageModeDoesAndEmptySlotsBlack)
   const int middleX = slot3.width() / 2, middleY = slot3.height() / 2;
   // The 3:1 picture fills the width of the 16:9 cell and is centred: black above and below.
   EXPECT_EQ(Tie(slot3.pixelColor(middleX, middleY), slot4.pixelColor(middleX, middleY),
-                slot3.pixelColor(middleX, 20), slot3.pixelColor(middleX, 45), slot3.pixelColor(40, middleY)),
+                slot3.pixelColor(middleX, 20), slot3.pixelColor(middleX, 45),
+                slot3.pixelColor(40, middleY)),
             Tie(kRed, kBlackPixel, kBlackPixel, kRed, kRed));
 }
 
@@ -78,7 +80,8 @@ TEST(GalleryPicture, AStoredPresetChangesOnlyItsOwnCellAndLeavesItsSnapshot) {
   DrawChart(t.state, t.shapes, chart);
   t.state.chart.CurrentMemory = 8;
   const QImage before = gallery.Image().convertToFormat(QImage::Format_RGB32);
-  const QImage after = UpdatePresetThumbnail(t.state, chart, gallery).Image().convertToFormat(QImage::Format_RGB32);
+  const QImage after =
+      UpdatePresetThumbnail(t.state, chart, gallery).Image().convertToFormat(QImage::Format_RGB32);
   for (int n = 1; n <= 36; ++n)
     EXPECT_EQ(CellOf(before, n) == CellOf(after, n), n != 8) << "cell " << n;
   EXPECT_EQ(t.Picture("1lvgallery.bmp"), after);
@@ -87,7 +90,8 @@ TEST(GalleryPicture, AStoredPresetChangesOnlyItsOwnCellAndLeavesItsSnapshot) {
   // A snapshot that cannot be written leaves an empty cell, not the preset stored before.
   std::filesystem::create_directory(t.Path("1lvbmap9.bmp"));
   t.state.chart.CurrentMemory = 9;
-  const QImage cell9 = CellOf(UpdatePresetThumbnail(t.state, chart, Bitmap::FromImage(after)).Image(), 9);
+  const QImage cell9 =
+      CellOf(UpdatePresetThumbnail(t.state, chart, Bitmap::FromImage(after)).Image(), 9);
   const QImage inside = cell9.copy(12, 12, cell9.width() - 80, cell9.height() - 50);
   EXPECT_EQ(CountColour(inside, QColor(255, 255, 255), 0), inside.width() * inside.height());
 }

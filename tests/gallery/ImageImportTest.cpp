@@ -30,7 +30,8 @@ TEST(ImageImport, ConvertedPicturesKeepTheirPixelsAndBadOnesChangeNothing) {
   GalleryTestFolder t;
   const QImage pattern = Pattern(123, 45);
   // Upper-case extensions are pictures too.
-  const std::string png = t.Path("Photo.PNG"), gif = t.Path("drawing.Gif"), slot = t.Path("lvimg5.bmp");
+  const std::string png = t.Path("Photo.PNG"), gif = t.Path("drawing.Gif"),
+                    slot = t.Path("lvimg5.bmp");
   ASSERT_TRUE(pattern.save(t.QPath("Photo.PNG"), "PNG"));
   ASSERT_TRUE(pattern.save(t.QPath("scan.tif"), "TIFF"));
   const std::string original = ReadText(png);
@@ -54,9 +55,11 @@ TEST(ImageImport, ConvertedPicturesKeepTheirPixelsAndBadOnesChangeNothing) {
   // Blank names do nothing; only bitmaps are written.
   EXPECT_EQ(Tie(SaveAsBmp("  ", slot), SaveAsBmp(png, " ")), Tie(kImageOk, kImageOk));
   std::string printed;
-  EXPECT_EQ(ConvertImageFile(png, t.Path("x.jpg"), "image/jpeg", [&](const std::string& line) { printed += line; }),
+  EXPECT_EQ(ConvertImageFile(png, t.Path("x.jpg"), "image/jpeg",
+                             [&](const std::string& line) { printed += line; }),
             kImageNoEncoder);
-  EXPECT_EQ(Tie(printed, std::filesystem::exists(t.Path("x.jpg"))), Tie("Encoder not installed", false));
+  EXPECT_EQ(Tie(printed, std::filesystem::exists(t.Path("x.jpg"))),
+            Tie("Encoder not installed", false));
   // Nothing half-written is left beside the slots.
   for (const auto& entry : std::filesystem::directory_iterator(t.folder))
     EXPECT_EQ(entry.path().filename().string().find(".bmp."), std::string::npos) << entry.path();
@@ -68,7 +71,8 @@ struct ImportRecord {
   int rebuilds = 0;
 };
 
-ImportRecord Import(State& state, int slot, std::string file, std::string slotAnswer = kGalleryChosen) {
+ImportRecord Import(State& state, int slot, std::string file,
+                    std::string slotAnswer = kGalleryChosen) {
   ImportRecord record;
   AddImagesHost host;
   host.messageBox = [&record](const std::string& text, const std::string& title) {
@@ -99,21 +103,24 @@ TEST(ImageImport, TheTwoStepsFillTheChosenSlotOrLeaveItAlone) {
   // A cancelled chooser leaves the slot; the gallery is rebuilt all the same.
   const std::string before = t.Bytes("lvimg5.bmp");
   const ImportRecord cancelled = Import(t.state, 5, "");
-  EXPECT_EQ(Tie(t.Bytes("lvimg5.bmp"), cancelled.boxes.size(), cancelled.rebuilds), Tie(before, 1u, 1));
+  EXPECT_EQ(Tie(t.Bytes("lvimg5.bmp"), cancelled.boxes.size(), cancelled.rebuilds),
+            Tie(before, 1u, 1));
 
   // A picture that cannot be read says so under the import's title and keeps the slot.
   std::ofstream(t.Path("broken.jpg"), std::ios::binary) << "\xFF\xD8\xFF garbage";
   const ImportRecord broken = Import(t.state, 5, t.Path("broken.jpg"));
   ASSERT_EQ(broken.boxes.size(), 2u);
   EXPECT_EQ(broken.boxes[1].rfind("[Add Images] ", 0), 0u);
-  EXPECT_NE(broken.boxes[1].find("\"broken.jpg\" could not be read ("), std::string::npos) << broken.boxes[1];
+  EXPECT_NE(broken.boxes[1].find("\"broken.jpg\" could not be read ("), std::string::npos)
+      << broken.boxes[1];
   EXPECT_EQ(t.Bytes("lvimg5.bmp"), before);
 
   // A slot that cannot be written is reported as such.
   std::filesystem::create_directory(t.Path("lvimg7.bmp"));
   const ImportRecord unwritable = Import(t.state, 7, png);
   ASSERT_EQ(unwritable.boxes.size(), 2u);
-  EXPECT_NE(unwritable.boxes[1].find("could not be written as image 7"), std::string::npos) << unwritable.boxes[1];
+  EXPECT_NE(unwritable.boxes[1].find("could not be written as image 7"), std::string::npos)
+      << unwritable.boxes[1];
 }
 
 // A 48-megapixel phone photo is read (beyond the image library's usual memory limit) and kept

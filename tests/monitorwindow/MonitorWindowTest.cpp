@@ -39,8 +39,8 @@ struct MonitorWindowTest : ::testing::Test {
 
 TEST(MonitorWindowText, RowsAreSpelledOutForTheModeShown) {
   // Letters: rows up to the first empty piece, picture keys named, blanks kept.
-  MonitorWindowText letters =
-      MonitorWindowTextOf(ChartMode::Letter, Rows({"20/40      N C K", "20/30      e b j"}) + "\rX");
+  MonitorWindowText letters = MonitorWindowTextOf(
+      ChartMode::Letter, Rows({"20/40      N C K", "20/30      e b j"}) + "\rX");
   ASSERT_EQ(letters.lines.size(), 2u);
   EXPECT_EQ(Tie(letters.lines[0], letters.lines[1], SpellPictureNames("hcp")),
             Tie("20/40      N C K", "20/30      horse  bird  jeep ", "hand cake phone "));
@@ -48,7 +48,8 @@ TEST(MonitorWindowText, RowsAreSpelledOutForTheModeShown) {
 
   // Tumbling E and Landolt C: a heading and the directions spelled out.
   const MonitorWindowText e = MonitorWindowTextOf(ChartMode::TumblingE, Rows({"20/40      U D L R"}));
-  EXPECT_EQ(Tie(e.heading, e.lines), Tie(" TumblingE ", std::vector<std::string>{"20/40      Up   Dn   Lt   Rt  "}));
+  EXPECT_EQ(Tie(e.heading, e.lines),
+            Tie(" TumblingE ", std::vector<std::string>{"20/40      Up   Dn   Lt   Rt  "}));
   EXPECT_EQ(MonitorWindowTextOf(ChartMode::LandoltC, "").heading, " LandoltC ");
   EXPECT_TRUE(MonitorWindowTextOf(ChartMode::LandoltC, "").lines.empty());
 
@@ -102,7 +103,8 @@ TEST_F(MonitorWindowTest, PositionIsMadeReachable) {
   for (const Case& c : cases) {
     s.MonitorWindowX[1] = c.x, s.MonitorWindowY[1] = c.y;
     PlaceMonitorWindowOnDesktop(s, monitors);
-    EXPECT_EQ(Tie(s.MonitorWindowX[1], s.MonitorWindowY[1]), Tie(c.expectX, c.expectY)) << c.x << "," << c.y;
+    EXPECT_EQ(Tie(s.MonitorWindowX[1], s.MonitorWindowY[1]), Tie(c.expectX, c.expectY))
+        << c.x << "," << c.y;
   }
 }
 
@@ -120,10 +122,14 @@ TEST_F(MonitorWindowTest, RowsGrowTheWindowWithoutChangingTheStoredSize) {
 
   // The heading of the tumbling E takes a line more; a special test and an empty text keep
   // the stored size; a long row widens it.
-  EXPECT_EQ(LayOut(ChartMode::TumblingE, six).height, static_cast<int>(std::ceil(h / 2.0 + line * 10.5)));
-  for (const MonitorWindowLayout& kept : {LayOut(ChartMode::WorthDot, six), LayOut(ChartMode::Letter, "")})
+  EXPECT_EQ(LayOut(ChartMode::TumblingE, six).height,
+            static_cast<int>(std::ceil(h / 2.0 + line * 10.5)));
+  for (const MonitorWindowLayout& kept :
+       {LayOut(ChartMode::WorthDot, six), LayOut(ChartMode::Letter, "")})
     EXPECT_EQ(Tie(kept.width, kept.height), Tie(w, h));
-  EXPECT_GT(LayOut(ChartMode::Letter, Rows({"20/400     horse bird jeep hand cake phone horse"})).width, w);
+  EXPECT_GT(
+      LayOut(ChartMode::Letter, Rows({"20/400     horse bird jeep hand cake phone horse"})).width,
+      w);
 }
 
 TEST_F(MonitorWindowTest, ThumbnailIsACopyOfThePatientDisplay) {
@@ -144,8 +150,10 @@ TEST_F(MonitorWindowTest, ThumbnailIsACopyOfThePatientDisplay) {
   // The thumbnail against the frame scaled down by the image library's own averaging filter.
   const auto edge = [](double at) { return static_cast<int>(std::ceil(at - 0.5)); };
   const RectF box = layout.thumbnailBox;
-  const QRect area(QPoint(edge(box.left), edge(box.top)), QPoint(edge(box.right) - 1, edge(box.bottom) - 1));
-  const QImage expected = frame->Image().scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const QRect area(QPoint(edge(box.left), edge(box.top)),
+                   QPoint(edge(box.right) - 1, edge(box.bottom) - 1));
+  const QImage expected =
+      frame->Image().scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   EXPECT_GT(GreyCorrelation(image.copy(area), expected), 0.9);
   // The white chart stays white away from the letters, inside the light grey window.
   EXPECT_EQ(CountColour(image.copy(area.left() + 1, area.top() + 1, 3, 3), Qt::white, 5), 9);

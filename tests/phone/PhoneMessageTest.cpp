@@ -121,8 +121,9 @@ TEST_F(PhonePairingTest, RefusesMadeUpCodesReplaysAndAlterations) {
 
 TEST_F(PhonePairingTest, ACodeExpiresAfterTenMinutesAndInputsAreAtMostTwentyASecond) {
   SetWaitingCode(pairings, kCode, 1000);
-  EXPECT_EQ(Tie(WaitingCodeExpired(pairings, 1000 + 599.9), WaitingCodeExpired(pairings, 1000 + 600)),
-            Tie(false, true));
+  EXPECT_EQ(
+      Tie(WaitingCodeExpired(pairings, 1000 + 599.9), WaitingCodeExpired(pairings, 1000 + 600)),
+      Tie(false, true));
   EXPECT_EQ(Check(kCode, kPhoneA, 1, "", 1600).verdict, Refused);
   EXPECT_EQ(Check(kCode, kPhoneA, 2, "", 1599).verdict, Greeting);
   // A bound phone does not expire.
@@ -130,7 +131,8 @@ TEST_F(PhonePairingTest, ACodeExpiresAfterTenMinutesAndInputsAreAtMostTwentyASec
 
   std::uint64_t counter = 4;
   int taken = 0;
-  for (int i = 0; i < 30; ++i) taken += Check(kCode, kPhoneA, counter++, "+", 100000 + i * 0.01).verdict == Input;
+  for (int i = 0; i < 30; ++i)
+    taken += Check(kCode, kPhoneA, counter++, "+", 100000 + i * 0.01).verdict == Input;
   EXPECT_EQ(taken, 20);
   EXPECT_EQ(Check(kCode, kPhoneA, counter++, "+", 100000.5).verdict, TooFast);
   EXPECT_EQ(Check(kCode, kPhoneA, counter++, "+", 100001.0).verdict, Input);

@@ -95,7 +95,8 @@ TEST_F(PhoneServerTest, TakesOnlyAuthenticInputsAndCountsTheRest) {
   server.PublishAnswerKey(key.toStdString());
 
   Client stranger(server.Port());
-  stranger.socket.sendTextMessage(QString::fromStdString(SignPhoneMessage(std::string(16, 'x'), kPhone, 1, "+")));
+  stranger.socket.sendTextMessage(
+      QString::fromStdString(SignPhoneMessage(std::string(16, 'x'), kPhone, 1, "+")));
   EXPECT_TRUE(stranger.Receives("{\"t\":\"refused\"}"));
   EXPECT_FALSE(server.PhoneConnected());
   stranger.socket.sendTextMessage(QString(2000, 'a'));  // over 1 KiB
@@ -119,7 +120,8 @@ TEST_F(PhoneServerTest, TakesOnlyAuthenticInputsAndCountsTheRest) {
 
   // Unpaired from the control window: the phone's connection closes and its code is dead.
   server.Unpair();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return phone.socket.state() == QAbstractSocket::UnconnectedState; }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return phone.socket.state() == QAbstractSocket::UnconnectedState; }, 5000));
   EXPECT_EQ(addresses.size(), 3u);
   Client again(server.Port());
   again.socket.sendTextMessage(QString::fromStdString(SignPhoneMessage(code, kPhone, 7, "-")));

@@ -58,7 +58,8 @@ TEST(Canvas, SampledStretchShrinksSmoothlyIntoItsRectangle) {
   thumb.Clear(RgbColour(10, 20, 30));
   thumb.StretchCanvasSampled(frame, {50, 40, 242, 148});  // 192 x 108: 20 x 20 pixels each
   const QImage& image = thumb.Image();
-  EXPECT_EQ(Tie(image.pixel(60, 60), image.pixel(230, 60)), Tie(qRgb(255, 0, 0), qRgb(255, 255, 255)));
+  EXPECT_EQ(Tie(image.pixel(60, 60), image.pixel(230, 60)),
+            Tie(qRgb(255, 0, 0), qRgb(255, 255, 255)));
   // Outside the rectangle nothing changed.
   for (const auto& [x, y] : {std::pair{49, 60}, {242, 60}, {100, 39}, {100, 148}})
     EXPECT_EQ(image.pixel(x, y), qRgb(10, 20, 30)) << x << "," << y;
@@ -73,7 +74,8 @@ TEST(Canvas, SampledStretchShrinksSmoothlyIntoItsRectangle) {
   small.FillBox({0, 0, 2, 2}, RgbColour(255, 0, 0));
   Canvas big(40, 20);
   big.StretchCanvasSampled(small, {0, 0, 40, 20});
-  EXPECT_EQ(Tie(big.Image().pixel(19, 10), big.Image().pixel(20, 10)), Tie(qRgb(255, 0, 0), qRgb(255, 255, 255)));
+  EXPECT_EQ(Tie(big.Image().pixel(19, 10), big.Image().pixel(20, 10)),
+            Tie(qRgb(255, 0, 0), qRgb(255, 255, 255)));
 }
 
 std::uint32_t Word(const std::string& bytes, size_t at) {
@@ -97,12 +99,14 @@ TEST(Bitmap, WrittenPicturesReadBackAndResolutionIsAlwaysWritten) {
   EXPECT_EQ(Tie(bytes.substr(0, 2), Word(bytes, 22)), Tie("BM", 2u));  // bottom row first
   const auto at = [&bytes](size_t i) { return static_cast<unsigned char>(bytes[i]); };
   // Pixel (1, 1) first, blue green red, then (1, 0) a row of 12 bytes later.
-  EXPECT_EQ(Tie(at(54 + 3), at(54 + 3 + 1), at(54 + 3 + 2), at(66 + 3 + 1), Word(bytes, 38), Word(bytes, 42)),
+  EXPECT_EQ(Tie(at(54 + 3), at(54 + 3 + 1), at(54 + 3 + 2), at(66 + 3 + 1), Word(bytes, 38),
+                Word(bytes, 42)),
             Tie(7, 200, 80, 0, 3780u, 2835u));
 
   const Bitmap read = Bitmap::FromBmpBytes(bytes);
   ASSERT_FALSE(read.Empty());
-  EXPECT_EQ(Tie(read.Image().convertToFormat(QImage::Format_RGB32), read.BmpBytes()), Tie(image, bytes));
+  EXPECT_EQ(Tie(read.Image().convertToFormat(QImage::Format_RGB32), read.BmpBytes()),
+            Tie(image, bytes));
   EXPECT_TRUE(Bitmap::FromBmpBytes(std::string_view(bytes).substr(0, bytes.size() - 1)).Empty());
 }
 

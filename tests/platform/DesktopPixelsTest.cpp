@@ -16,7 +16,8 @@ using Rect = std::array<int, 4>;  // left, top, right, bottom
 
 std::vector<Rect> Rects(const std::vector<LogicalScreen>& screens) {
   std::vector<Rect> rects;
-  for (const DesktopMonitor& m : DeviceRectangles(screens)) rects.push_back({m.left, m.top, m.right, m.bottom});
+  for (const DesktopMonitor& m : DeviceRectangles(screens))
+    rects.push_back({m.left, m.top, m.right, m.bottom});
   return rects;
 }
 

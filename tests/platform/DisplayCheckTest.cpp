@@ -38,7 +38,8 @@ TEST(DisplayCheck, PassesWithoutAScreenAndOtherwiseSaysInOneLineWhatIsMissing) {
   EXPECT_FALSE(Mentions(problem, "\n"));
   none.qpaPlatform = "offscreen:configfile=screens.json";
   EXPECT_EQ(DisplayProblem(none), "");
-  none.qpaPlatform = "xcb", none.platformOption = "minimal";  // the option wins over the environment
+  none.qpaPlatform = "xcb",
+  none.platformOption = "minimal";  // the option wins over the environment
   EXPECT_EQ(DisplayProblem(none), "");
 
   DisplayEnvironment x11Asked;
@@ -48,7 +49,8 @@ TEST(DisplayCheck, PassesWithoutAScreenAndOtherwiseSaysInOneLineWhatIsMissing) {
   for (const char* display : {":64999", "nonsense"}) {
     DisplayEnvironment gone;
     gone.display = display;
-    EXPECT_TRUE(Mentions(DisplayProblem(gone), "cannot connect to DISPLAY \"" + std::string(display) + "\""));
+    EXPECT_TRUE(Mentions(DisplayProblem(gone),
+                         "cannot connect to DISPLAY \"" + std::string(display) + "\""));
   }
 }
 

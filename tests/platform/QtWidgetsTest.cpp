@@ -60,7 +60,6 @@ TEST(ConsoleMenuBar, ChoicesKeepTheirMenuAndAHiddenBarComesBack) {
   EXPECT_FALSE(back->isVisible());
 }
 
-
 // A dialog of fixed places, 1000 x 700, with Save and Cancel at its bottom right, on a monitor
 // that leaves 600 x 400: it scrolls, Save and Cancel stay inside it and keep their order.
 TEST(DialogFit, AFixedDialogTooBigForItsMonitorScrollsWithItsButtonsStillVisible) {

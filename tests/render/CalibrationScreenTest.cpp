@@ -31,10 +31,12 @@ TEST(CalibrationScreen, SideIsTheHeightOfFiftyArcMinutesAndMessageAndPromptCarry
   EXPECT_DOUBLE_EQ(CalibrationSide("feet"), 0.0);
   EXPECT_EQ(CalibrationSideText(18.18), "18.18");
   // The words are the texts table's; here the number each carries, as it is written.
-  EXPECT_NE(CalibrationPrompt(CalibrationSide(" 20 feet")).find("adjust the box to  8.87 centimeters square, "),
+  EXPECT_NE(CalibrationPrompt(CalibrationSide(" 20 feet"))
+                .find("adjust the box to  8.87 centimeters square, "),
             std::string::npos);
-  EXPECT_NE(CalibrationMessage(5.82).find("until it measures \\n\\n 5.82 centimeters square.  \\n\\n"),
-            std::string::npos);
+  EXPECT_NE(
+      CalibrationMessage(5.82).find("until it measures \\n\\n 5.82 centimeters square.  \\n\\n"),
+      std::string::npos);
 }
 
 // The black square's pixels: its size, and how many of them are pure black.
@@ -50,7 +52,8 @@ TEST(CalibrationScreen, SquareHasTheScalesInPixelsCentredOnTheScreen) {
   EXPECT_EQ(Square(image), std::pair(QSize(343, 343), 343 * 343));  // solid, no grey fringe
   // Centred on the monitor, not on the window's smaller client area.
   const QRect ink = BlackInk(image);
-  EXPECT_EQ(Tie(std::abs(ink.left() + ink.right() + 1 - 1920) <= 1, std::abs(ink.top() + ink.bottom() + 1 - 1080) <= 1),
+  EXPECT_EQ(Tie(std::abs(ink.left() + ink.right() + 1 - 1920) <= 1,
+                std::abs(ink.top() + ink.bottom() + 1 - 1080) <= 1),
             Tie(true, true));
 
   // The prompt is red, on two lines: the size to reach, then what the keys do.
@@ -83,7 +86,8 @@ TEST(CalibrationKeys, ArrowsAndRemoteButtonsChangeOneAxisPlusAndMinusBoth) {
   EXPECT_EQ(apply({down, "@", "@"}), std::pair(345, 342));
   EXPECT_EQ(apply({left, "#", "#"}), std::pair(342, 342));
   // The letters of the arrow codes alone are other commands, not arrows.
-  for (const char* other : {"H", "P", "M", "K", "++", ""}) EXPECT_FALSE(ApplyCalibrationKey(other, x, y)) << other;
+  for (const char* other : {"H", "P", "M", "K", "++", ""})
+    EXPECT_FALSE(ApplyCalibrationKey(other, x, y)) << other;
   EXPECT_EQ(std::pair(x, y), std::pair(342, 342));
   EXPECT_TRUE(ApplyCalibrationKey("\r", x, y) && ApplyCalibrationKey(".", x, y));
   // "-" shrinks both axes, and no scale goes below 1.
@@ -124,8 +128,10 @@ struct Fixture {
       return key;
     };
     host.closeCalibrationWindow = [this] { log.push_back("close calibration"); };
-    host.saveConfiguration = [this] { log.push_back("save " + std::to_string(monitors.MasterScaleX[2]) + "x" +
-                                                    std::to_string(monitors.MasterScaleY[2])); };
+    host.saveConfiguration = [this] {
+      log.push_back("save " + std::to_string(monitors.MasterScaleX[2]) + "x" +
+                    std::to_string(monitors.MasterScaleY[2]));
+    };
     host.rebuildGalleries = [this] { log.push_back("galleries"); };
   }
   std::pair<int, int> Scale(int m) const { return {monitors.MasterScaleX[m], monitors.MasterScaleY[m]}; }
@@ -136,10 +142,12 @@ TEST(CalibrateScreen, FreshMonitorStartsAt343AndSavesTheSizeAtEnter) {
   f.keys = {"+", "+", "+", "+", "+", "\r", "+"};
   CalibrateScreen(f.console, f.monitors, f.settings, f.host);
 
-  EXPECT_EQ(f.log, (std::vector<std::string>{"MessageBox Calibrate", "close chart", "open Calibrate",
-                                             "close calibration", "save 348x348", "galleries"}));
+  EXPECT_EQ(f.log,
+            (std::vector<std::string>{"MessageBox Calibrate", "close chart", "open Calibrate",
+                                      "close calibration", "save 348x348", "galleries"}));
   EXPECT_EQ(f.console.messages.back().style, 32);
-  EXPECT_NE(f.console.messages.back().message.find("measures \\n\\n 8.87 centimeters"), std::string::npos);
+  EXPECT_NE(f.console.messages.back().message.find("measures \\n\\n 8.87 centimeters"),
+            std::string::npos);
   EXPECT_EQ(std::tuple(f.placement.left, f.placement.top, f.placement.clientWidth, f.placement.clientHeight),
             std::tuple(1920, 0, 1280, 1050));
 
@@ -206,7 +214,8 @@ TEST(CalibrationCheck, ResolutionChangeOrSmallScalesRequireCalibration) {
 
   FakeConsoleHost console;
   ShowCalibrationRequired(console);  // its words are the texts table's
-  EXPECT_EQ(Tie(console.messages.back().title, console.messages.back().style), Tie("Calibration Required", 0x30));
+  EXPECT_EQ(Tie(console.messages.back().title, console.messages.back().style),
+            Tie("Calibration Required", 0x30));
 }
 
 }  // namespace

@@ -73,11 +73,15 @@ TEST(ChartLayout, SideLabelValuesInEveryNotation) {
 TEST(ContrastLadder, TwentyFiveStopsAtItsRungAndTheToggleSwapsBlack) {
   ChartState chart;
   // Each step and the foreground it leaves; "25" is the lower step of 25 % from the top.
-  const auto steps = {std::pair{"+", 0}, {"25", 75}, {"25", 75}, {"+", 75}, {"=50", 50}, {"25", 60}};
+  const auto steps = {std::pair{"+", 0}, {"25", 75},  {"25", 75},
+                      {"+", 75},         {"=50", 50}, {"25", 60}};
   for (const auto& [step, foreground] : steps) {
-    if (step[0] == '=') chart.Foreground = std::atoi(step + 1);
-    else if (step[0] == '+') HigherContrast(chart);
-    else LowerContrast(chart, 25);
+    if (step[0] == '=')
+      chart.Foreground = std::atoi(step + 1);
+    else if (step[0] == '+')
+      HigherContrast(chart);
+    else
+      LowerContrast(chart, 25);
     EXPECT_EQ(chart.Foreground, foreground) << step;
   }
   chart.Foreground = 0, chart.Background = 0;

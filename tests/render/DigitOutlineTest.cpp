@@ -30,7 +30,8 @@ struct Samples {
   int width, height;
   std::vector<int> sums;  // (width + 1) x (height + 1) prefix sums
 
-  Samples(int w, int h, const std::vector<char>& on) : width(w), height(h), sums((w + 1) * (h + 1)) {
+  Samples(int w, int h, const std::vector<char>& on)
+      : width(w), height(h), sums((w + 1) * (h + 1)) {
     for (int y = 0; y < h; ++y) {
       for (int x = 0; x < w; ++x)
         At(x + 1, y + 1) = on[y * w + x] + At(x, y + 1) + At(x + 1, y) - At(x, y);
@@ -106,7 +107,9 @@ DigitFrame RenderDigit(const std::string& key, double size, bool smooth) {
 int PaleInsidePixels(const DigitFrame& frame) {
   const int w = frame.image.width() * kFine, h = frame.image.height() * kFine;
   const Samples drawn(w, h, SampleInside(frame.outline, w, h));
-  auto closed = [&](int x, int y) { return drawn.Count(x - kGrow, y - kGrow, x + kGrow, y + kGrow) > 0; };
+  auto closed = [&](int x, int y) {
+    return drawn.Count(x - kGrow, y - kGrow, x + kGrow, y + kGrow) > 0;
+  };
   const int side = kFine + 2 * kMargin;  // the samples of a pixel and its margin, each way
   int pale = 0;
   for (int py = 0; py < frame.image.height(); ++py) {
@@ -114,7 +117,8 @@ int PaleInsidePixels(const DigitFrame& frame) {
       if ((frame.image.pixel(px, py) & 0xffffffu) == 0) continue;
       const int x0 = px * kFine - kMargin, y0 = py * kFine - kMargin;
       bool wellInside = x0 >= 0 && y0 >= 0 && x0 + side <= w && y0 + side <= h;
-      for (int i = 0; i < side * side && wellInside; ++i) wellInside = closed(x0 + i % side, y0 + i / side);
+      for (int i = 0; i < side * side && wellInside; ++i)
+        wellInside = closed(x0 + i % side, y0 + i / side);
       pale += wellInside;
     }
   }
@@ -125,7 +129,9 @@ int PaleInsidePixels(const DigitFrame& frame) {
 int InkComponents(const QImage& image) {
   const int w = image.width(), h = image.height();
   std::vector<char> seen(w * h, 0);
-  const auto dark = [&](int x, int y) { return image.rect().contains(x, y) && qGray(image.pixel(x, y)) < 128; };
+  const auto dark = [&](int x, int y) {
+    return image.rect().contains(x, y) && qGray(image.pixel(x, y)) < 128;
+  };
   int components = 0;
   for (int start = 0; start < w * h; ++start) {
     if (seen[start] || !dark(start % w, start / w)) continue;

@@ -61,11 +61,13 @@ TEST(GammaMatchScreen, ArrowsStepWithinTheRangeEnterKeepsEscapeLeaves) {
   // ends of the range.
   const std::tuple<std::string, GammaMatchKey, double> keys[] = {
       {up, Changed, 2.25}, {up, Changed, 2.3},  // with no drift of binary fractions
-      {"-", None, 1.0}, {down, None, 1.0}, {"!", Changed, 3.0}, {"+", None, 3.0},
-      {"@", Changed, 2.95}, {"\r", Keep, 2.95}, {".", Keep, 2.95}, {"\x1b", Leave, 2.95}, {"E", None, 2.95}};
+      {"-", None, 1.0},    {down, None, 1.0},     {"!", Changed, 3.0},
+      {"+", None, 3.0},    {"@", Changed, 2.95},  {"\r", Keep, 2.95},
+      {".", Keep, 2.95},   {"\x1b", Leave, 2.95}, {"E", None, 2.95}};
   for (const auto& [key, effect, after] : keys) {
     GammaMatchKey result = ApplyGammaMatchKey(key, gamma);
-    for (int i = 1; i < 40 && (key == "-" || key == "!"); ++i) result = ApplyGammaMatchKey(key, gamma);
+    for (int i = 1; i < 40 && (key == "-" || key == "!"); ++i)
+      result = ApplyGammaMatchKey(key, gamma);
     EXPECT_EQ(Tie(result, gamma), Tie(effect, after)) << key;
   }
   EXPECT_EQ(Tie(GammaText(2.3), GammaText(gamma)), Tie("2.30", "2.95"));

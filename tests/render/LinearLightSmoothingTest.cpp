@@ -43,7 +43,8 @@ double WidthInLight(const QImage& image, int row, const Pair& pair) {
   const double full = 1 - DisplayLight(Channel(pair.ink, pair.channel), 0) / background;
   double sum = 0;
   for (int x = 0; x < image.width(); ++x)
-    sum += (1 - DisplayLight(PixelChannel(image.pixel(x, row), pair.channel), 0) / background) / full;
+    sum +=
+        (1 - DisplayLight(PixelChannel(image.pixel(x, row), pair.channel), 0) / background) / full;
   return sum;
 }
 

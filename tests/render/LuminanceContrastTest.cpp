@@ -42,7 +42,8 @@ std::vector<double> InkCellLights(const QImage& image, double gamma, const Dithe
   std::vector<double> lights;
   for (int top = 0; top + 8 <= image.height(); top += 8) {
     for (int left = 0; left + 8 <= image.width(); left += 8)
-      if (const double light = CellLight(image, left, top, gamma, d); light >= 0) lights.push_back(light);
+      if (const double light = CellLight(image, left, top, gamma, d); light >= 0)
+        lights.push_back(light);
   }
   return lights;
 }
@@ -68,7 +69,8 @@ TEST(LuminanceContrast, EveryLevelsLightOverADitherCellIsTheLightItNames) {
           EXPECT_LT(std::abs(std::log10(light / target)), 0.02) << foreground << " gamma " << gamma;
           // Far finer than that: the Weber contrast is the level's own to a hundredth of a
           // percent, where one 8-bit step near white is almost a whole percent.
-          EXPECT_NEAR(100 * (1 - light), 100 - foreground, 0.01) << foreground << " gamma " << gamma;
+          EXPECT_NEAR(100 * (1 - light), 100 - foreground, 0.01)
+              << foreground << " gamma " << gamma;
         }
       }
     }
@@ -93,14 +95,17 @@ TEST(LuminanceContrast, ChartFramesDrawTheLevelsLightOnlyWithTheOptionOn) {
     const QImage off = testing::RenderFrame(state)->Image();
     const int letterPixels = CountColour(off, QColor(grey, grey, grey), 0);
     EXPECT_GT(letterPixels, 5000) << foreground;
-    EXPECT_EQ(letterPixels + CountColour(off, Qt::white, 0), off.width() * off.height()) << foreground;
-    EXPECT_NEAR(DrawnWeberContrast(foreground, state.display), 100 * (1 - DisplayLight(grey, 0)), 1e-9);
+    EXPECT_EQ(letterPixels + CountColour(off, Qt::white, 0), off.width() * off.height())
+        << foreground;
+    EXPECT_NEAR(DrawnWeberContrast(foreground, state.display), 100 * (1 - DisplayLight(grey, 0)),
+                1e-9);
 
     // On: the cells inside the strokes have the level's light, and the readout says so.
     if (foreground == 0) continue;
     state.display.LuminanceContrast = 1, state.settings.SmoothingFlag = 1;
     std::unique_ptr<Canvas> on = testing::RenderFrame(state);
-    const std::vector<double> lights = InkCellLights(on->Image(), 0, DitherLight(foreground / 100.0, 0));
+    const std::vector<double> lights =
+        InkCellLights(on->Image(), 0, DitherLight(foreground / 100.0, 0));
     EXPECT_GT(lights.size(), 50u) << foreground;
     for (double light : lights) {
       ASSERT_LT(std::abs(std::log10(light / (foreground / 100.0))), 0.02) << foreground;

@@ -49,8 +49,9 @@ struct GlyphImage {
 };
 
 // Draws `key` centred at the origin of a square window of 7.5 letter sizes each way.
-GlyphImage RenderGlyph(std::string& key, double size, int mirror = 1, ChartMode mode = ChartMode::Other,
-                       int* lastDirection = nullptr, std::mt19937* random = nullptr) {
+GlyphImage RenderGlyph(std::string& key, double size, int mirror = 1,
+                       ChartMode mode = ChartMode::Other, int* lastDirection = nullptr,
+                       std::mt19937* random = nullptr) {
   GlyphImage result{{}, 5 * size * 1.5};
   const int pixels = static_cast<int>(2 * result.half / 2.5 + 0.5);
   Canvas canvas(pixels, pixels);
@@ -74,8 +75,9 @@ TEST(OptotypeShapesTest, RecordsComeInLoadOrderWithTheirStructure) {
   const OptotypeShapes& shapes = Shapes();
   std::string names;
   for (const GlyphRecord& record : shapes.records) names += record.name + " ";
-  EXPECT_EQ(names, "A B C D E F G H K L N O P R S T U V X Z 0 1 SIMPLE1 2 3 4 5 6 7 8 9 h e c b p j . / "
-                   "Q I M Y J ! Arrow ArrowHalo ");
+  EXPECT_EQ(names,
+            "A B C D E F G H K L N O P R S T U V X Z 0 1 SIMPLE1 2 3 4 5 6 7 8 9 h e c b p j . / "
+            "Q I M Y J ! Arrow ArrowHalo ");
 
   // Outlines of 2 to 1024 points; the pictures are several parts in their own 1000-unit box.
   for (const GlyphRecord& record : shapes.records) {
@@ -93,16 +95,19 @@ TEST(OptotypeShapesTest, RecordsComeInLoadOrderWithTheirStructure) {
 
 TEST(OptotypeGlyphTest, LettersAndDigitsAreFiveTimesTheSizeHigh) {
   std::vector<std::string> keys{"SIMPLE1"};
-  for (char c : std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789")) keys.push_back(std::string(1, c));
+  for (char c : std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"))
+    keys.push_back(std::string(1, c));
   for (const std::string& key : keys) {
     EXPECT_EQ(Tie(RenderGlyph(key, 20).Ink().height(), RenderGlyph(key, 200).Ink().height()),
-              Tie(40, 400)) << key;
+              Tie(40, 400))
+        << key;
   }
   // The Sloan letters fill their square (C's opening cuts its right edge to x = 483).
   EXPECT_EQ(RenderGlyph("C", 200).Ink().width(), 393);
   for (const char* key : {"D", "H", "K", "N", "O", "R", "S", "V", "Z"}) {
     EXPECT_EQ(Tie(RenderGlyph(key, 20).Ink().width(), RenderGlyph(key, 200).Ink().width()),
-              Tie(40, 400)) << key;
+              Tie(40, 400))
+        << key;
   }
 }
 
@@ -138,16 +143,16 @@ TEST(OptotypeGlyphTest, CountersStayEmptyAndOpeningsOpen) {
     bool ink;
   };
   // Counters and openings, then the strokes around them.
-  const Point points[] = {{"O", 0, 0, false},    {"D", 0, 0, false},    {"B", 0, -207, false},
-                          {"B", 0, 207, false},  {"P", 0, -207, false}, {"R", 0, -207, false},
-                          {"A", 0, -60, false},  {"4", -30, 40, false}, {"6", 0, 160, false},
-                          {"9", 0, -160, false}, {"8", 0, -238, false}, {"8", 0, 225, false},
-                          {"0", 0, 0, false},    {"Q", 0, 0, false},    {"C", 420, 0, false},
-                          {"G", 400, -70, false}, {"G", 150, -70, false}, {"O", 400, 0, true},
-                          {"B", 0, 0, true},     {"G", 300, 90, true},  {"8", 0, -5, true},
-                          {"A", 0, 100, true}};
+  const Point points[] = {
+      {"O", 0, 0, false},     {"D", 0, 0, false},    {"B", 0, -207, false}, {"B", 0, 207, false},
+      {"P", 0, -207, false},  {"R", 0, -207, false}, {"A", 0, -60, false},  {"4", -30, 40, false},
+      {"6", 0, 160, false},   {"9", 0, -160, false}, {"8", 0, -238, false}, {"8", 0, 225, false},
+      {"0", 0, 0, false},     {"Q", 0, 0, false},    {"C", 420, 0, false},  {"G", 400, -70, false},
+      {"G", 150, -70, false}, {"O", 400, 0, true},   {"B", 0, 0, true},     {"G", 300, 90, true},
+      {"8", 0, -5, true},     {"A", 0, 100, true}};
   for (const Point& p : points)
-    EXPECT_EQ(RenderGlyph(p.key, 200).BlackAt(p.x, p.y), p.ink) << p.key << " at " << p.x << "," << p.y;
+    EXPECT_EQ(RenderGlyph(p.key, 200).BlackAt(p.x, p.y), p.ink)
+        << p.key << " at " << p.x << "," << p.y;
   // The Sloan C keeps its opening of 224 units.
   const GlyphImage c = RenderGlyph("C", 200);
   EXPECT_EQ(c.RunLength(c.Column(440), c.Row(0), false), 90);  // 224 units, centres inside
@@ -192,7 +197,8 @@ TEST(OptotypeGlyphTest, MirroredRoomFlipsTheAsymmetricGlyphsOnly) {
     const GlyphImage direct = RenderGlyph(entry.key, 40);
     ASSERT_GT(direct.InkCount(), 0) << entry.key;
     const QImage expected = entry.mirrored ? direct.image.mirrored(true, false) : direct.image;
-    EXPECT_EQ(DifferingBeyondAPixel(RenderGlyph(entry.key, 40, -1).image, expected), 0) << entry.key;
+    EXPECT_EQ(DifferingBeyondAPixel(RenderGlyph(entry.key, 40, -1).image, expected), 0)
+        << entry.key;
   }
   // Q's tail is drawn at the lower right in direct view; an E opens to the right in direct
   // view and to the left in a mirrored room.
@@ -251,7 +257,8 @@ TEST(OptotypeOrientationTest, LandoltGapIsOneFifthOfTheRingInEveryDirection) {
       // 1000 units across; 990 on the gap's axis, where the gap cuts the outer circle.
       const bool across = key == "L" || key == "R";
       EXPECT_EQ(Tie(across ? box.height() : box.width(), across ? box.width() : box.height()),
-                Tie(400, 396)) << key;
+                Tie(400, 396))
+          << key;
       // Across the gap halfway through the ring's stroke, and at its inner and outer edges (the
       // sides are parallel): 200 units = 80 pixels; the stroke opposite is as wide as the gap.
       for (double distance : {400, 310, 485, -400}) {
@@ -280,9 +287,10 @@ TEST(OptotypeOrientationTest, TumblingEOpensTowardsTheDirectionItReports) {
       const Opening stem = OpeningOnScreen(key, mirror, -400);
       const bool vertical = key == "L" || key == "R";
       const double offX = vertical ? 0 : 200, offY = vertical ? 200 : 0;
-      EXPECT_EQ(Tie(e.BlackAt(open.x + offX, open.y + offY), e.BlackAt(stem.x + offX, stem.y + offY),
-                    e.Ink().height()),
-                Tie(false, true, 400)) << key << " mirror " << mirror;
+      EXPECT_EQ(Tie(e.BlackAt(open.x + offX, open.y + offY),
+                    e.BlackAt(stem.x + offX, stem.y + offY), e.Ink().height()),
+                Tie(false, true, 400))
+          << key << " mirror " << mirror;
     }
     EXPECT_EQ(seenKeys, (std::set<std::string>{"L", "U", "R", "D"})) << mirror;
   }

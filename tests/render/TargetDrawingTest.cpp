@@ -124,7 +124,8 @@ TEST(TargetDrawing, ClockDialSpokesHubAndMirroredHours) {
   int blueInBoth = 0;
   for (int y = 0; y < mirrored.height(); ++y) {
     for (int x = 0; x < mirrored.width(); ++x)
-      blueInBoth += mirrored.pixel(x, y) == kBlue.rgb() && direct->Image().pixel(x, y) == kBlue.rgb();
+      blueInBoth +=
+          mirrored.pixel(x, y) == kBlue.rgb() && direct->Image().pixel(x, y) == kBlue.rgb();
   }
   EXPECT_GT(blueInBoth, blue * 8 / 10);
 
@@ -150,9 +151,12 @@ TEST(TargetDrawing, ClockDialHoursStayOnScreenAndOffTheSpokes) {
       state.settings.Mirror[1] = mirror;
       auto frame = RenderFrame(state);
       const QImage& image = frame->Image();
-      auto blue = [&](int x, int y) { return image.rect().contains(x, y) && image.pixel(x, y) == qRgb(0, 0, 255); };
+      auto blue = [&](int x, int y) {
+        return image.rect().contains(x, y) && image.pixel(x, y) == qRgb(0, 0, 255);
+      };
       auto dark = [&](int x, int y) {
-        return image.rect().contains(x, y) && qRed(image.pixel(x, y)) < 128 && qBlue(image.pixel(x, y)) < 128;
+        return image.rect().contains(x, y) && qRed(image.pixel(x, y)) < 128 &&
+               qBlue(image.pixel(x, y)) < 128;
       };
       int onEdge = 0, touching = 0;
       for (int y = 0; y < image.height(); ++y) {
@@ -166,13 +170,16 @@ TEST(TargetDrawing, ClockDialHoursStayOnScreenAndOffTheSpokes) {
 
       // Every hour is there: blue beyond the spokes' ends in each of the twelve directions.
       const PointF centre = frame->ToPixels({0, 0});
-      const double rOut = frame->ToPixels({std::nearbyint(0.4 * state.monitors.ChartHeight), 0}).x - centre.x;
+      const double rOut =
+          frame->ToPixels({std::nearbyint(0.4 * state.monitors.ChartHeight), 0}).x - centre.x;
       int hoursSeen = 0;
       for (int hour = 0; hour < 12; ++hour) {
         bool seen = false;
         for (double r = rOut; r < rOut * 1.4 && !seen; r += 1) {
-          for (double a = hour * std::numbers::pi / 6 - 0.12; a <= hour * std::numbers::pi / 6 + 0.12 && !seen; a += 0.01)
-            seen = blue(static_cast<int>(centre.x + r * std::cos(a)), static_cast<int>(centre.y + r * std::sin(a)));
+          for (double a = hour * std::numbers::pi / 6 - 0.12;
+               a <= hour * std::numbers::pi / 6 + 0.12 && !seen; a += 0.01)
+            seen = blue(static_cast<int>(centre.x + r * std::cos(a)),
+                        static_cast<int>(centre.y + r * std::sin(a)));
         }
         hoursSeen += seen;
       }
@@ -221,7 +228,8 @@ TEST(TargetDrawing, ImageFitsTheChartAndBadFilesGiveBlack) {
   PutText(folder + "/lvimg3.bmp", "");
   PutText(folder + "/lvimg4.bmp", bmp.substr(0, 80));
   PutText(folder + "/lvimg5.bmp", std::string("\x89PNG\r\n\x1a\n not a bitmap at all", 28));
-  PutText(folder + "/lvimg6.bmp", bmp.substr(0, 54).replace(18, 4, "\xff\xff\xff\x7f"));  // a huge width
+  PutText(folder + "/lvimg6.bmp",
+          bmp.substr(0, 54).replace(18, 4, "\xff\xff\xff\x7f"));  // a huge width
   for (int slot : {3, 4, 5, 6, 7}) {
     state.chart.ImageNum = slot;
     EXPECT_EQ(CountColour(RenderFrame(state)->Image(), Qt::black, 0), 1920 * 1080) << slot;
