@@ -96,7 +96,8 @@ TEST(CalibrationKeys, ArrowsAndRemoteButtonsChangeOneAxisPlusAndMinusBoth) {
   EXPECT_EQ(apply({"+"}), std::pair(2, 2));
 }
 
-struct Fixture {
+// Monitor 2 (1280 x 1050 at x 1920) calibrated at `x` by `y`, answering `keys` in turn.
+struct Calibration {
   std::vector<std::string> log;
   FakeConsoleHost console;
   Monitors monitors;
@@ -106,11 +107,12 @@ struct Fixture {
   CalibrationWindowPlacement placement;
   CalibrationScreenHost host;
 
-  Fixture() {
+  Calibration(int x, int y, std::deque<std::string> answers) : keys(std::move(answers)) {
     console.calls = &log;
     monitors.NumberOfMonitors = 2, monitors.CurrentMonitor = 2;
-    monitors.MonitorRect[2] = {0, 1920, 0, 3200, 1050}, monitors.ScreenWidth[2] = 1280;
-    monitors.ScreenHeight[2] = 1050;
+    monitors.MonitorRect[2] = {0, 1920, 0, 3200, 1050};
+    monitors.ScreenWidth[2] = 1280, monitors.ScreenHeight[2] = 1050;
+    monitors.MasterScaleX[2] = x, monitors.MasterScaleY[2] = y;
     settings.TestDistance[2] = " 20 feet";
     host.closeChartWindow = [this] { log.push_back("close chart"); };
     host.openCalibrationWindow = [this](const CalibrationWindowPlacement& p) {
@@ -118,7 +120,8 @@ struct Fixture {
       log.push_back("open " + p.caption);
     };
     host.presentCalibrationWindow = [this](Canvas& canvas) {
-      EXPECT_EQ(std::pair(canvas.PixelWidth(), canvas.PixelHeight()), std::pair(placement.clientWidth, placement.clientHeight));
+      EXPECT_EQ(QSize(canvas.PixelWidth(), canvas.PixelHeight()),
+                QSize(placement.clientWidth, placement.clientHeight));
       frames.push_back(BlackInk(canvas.Image()).size());
     };
     host.waitForInput = [this] {
@@ -134,57 +137,50 @@ struct Fixture {
     };
     host.rebuildGalleries = [this] { log.push_back("galleries"); };
   }
-  std::pair<int, int> Scale(int m) const { return {monitors.MasterScaleX[m], monitors.MasterScaleY[m]}; }
+  bool Run() { return CalibrateScreen(console, monitors, settings, host); }
 };
 
 TEST(CalibrateScreen, FreshMonitorStartsAt343AndSavesTheSizeAtEnter) {
-  Fixture f;
-  f.keys = {"+", "+", "+", "+", "+", "\r", "+"};
-  CalibrateScreen(f.console, f.monitors, f.settings, f.host);
-
-  EXPECT_EQ(f.log,
+  Calibration c(0, 0, {"+", "+", "+", "+", "+", "\r", "+"});
+  c.Run();
+  EXPECT_EQ(c.log,
             (std::vector<std::string>{"MessageBox Calibrate", "close chart", "open Calibrate",
                                       "close calibration", "save 348x348", "galleries"}));
-  EXPECT_EQ(f.console.messages.back().style, 32);
-  EXPECT_NE(f.console.messages.back().message.find("measures \\n\\n 8.87 centimeters"),
+  EXPECT_EQ(c.console.messages.back().style, 32);
+  EXPECT_NE(c.console.messages.back().message.find("measures \\n\\n 8.87 centimeters"),
             std::string::npos);
-  EXPECT_EQ(std::tuple(f.placement.left, f.placement.top, f.placement.clientWidth, f.placement.clientHeight),
-            std::tuple(1920, 0, 1280, 1050));
-
-  ASSERT_EQ(f.frames.size(), 6u);
-  EXPECT_EQ(Tie(f.frames.front(), f.frames.back()), Tie(QSize(343, 343), QSize(348, 348)));
-  EXPECT_EQ(f.keys.size(), 1u);  // nothing read after Enter
-  EXPECT_EQ(f.Scale(2), std::pair(348, 348));
-  EXPECT_EQ(f.monitors.MasterScaleX[1], 0);  // other monitors untouched
+  EXPECT_EQ(
+      Tie(c.placement.left, c.placement.top, c.placement.clientWidth, c.placement.clientHeight),
+      Tie(1920, 0, 1280, 1050));
+  EXPECT_EQ(Tie(c.frames.size(), c.frames.back()), Tie(6u, QSize(348, 348)));  // one a key
+  EXPECT_EQ(c.monitors.MasterScaleX[1], 0);  // other monitors untouched
 }
 
-TEST(CalibrateScreen, KeepsACalibratedScaleAndResetsAnUncalibratedOne) {
-  Fixture f;
-  f.monitors.MasterScaleX[2] = 25, f.monitors.MasterScaleY[2] = 410;
-  f.keys = {ExtendedKey(keycode::Up), ExtendedKey(keycode::Left), "."};
-  CalibrateScreen(f.console, f.monitors, f.settings, f.host);
-  EXPECT_EQ(Tie(f.frames.front(), f.Scale(2)), Tie(QSize(25, 410), std::pair(24, 411)));
-
-  Fixture g;
-  g.monitors.MasterScaleX[2] = 600, g.monitors.MasterScaleY[2] = 24;
-  CalibrateScreen(g.console, g.monitors, g.settings, g.host);
-  EXPECT_EQ(Tie(g.frames.front(), g.monitors.MasterScaleX[2]), Tie(QSize(343, 343), 343));
-}
-
-TEST(CalibrateScreen, EscapeKeepsAValidCalibrationAndIsIgnoredOnAFirstOne) {
-  Fixture f;
-  f.monitors.MasterScaleX[2] = 400, f.monitors.MasterScaleY[2] = 390;
-  f.keys = {"+", "+", ExtendedKey(keycode::Up), kCalibrationEscape, "+"};
-  EXPECT_FALSE(CalibrateScreen(f.console, f.monitors, f.settings, f.host));
-  EXPECT_EQ(f.Scale(2), std::pair(400, 390));
-  EXPECT_EQ(f.log.back(), "close calibration");  // nothing saved, galleries as they were
-  EXPECT_EQ(f.keys.size(), 1u);
-
-  Fixture g;
-  g.monitors.MasterScaleX[2] = 24;  // never validly calibrated
-  g.monitors.MasterScaleY[2] = 400, g.keys = {"+", kCalibrationEscape, "+", "\r"};
-  EXPECT_TRUE(CalibrateScreen(g.console, g.monitors, g.settings, g.host));
-  EXPECT_EQ(Tie(g.monitors.MasterScaleX[2], g.log.back()), Tie(345, "galleries"));
+// A valid scale (25 or more on both axes) is where the square starts and what Escape keeps; an
+// invalid one starts again at 343 and must be finished. Nothing is read after the end.
+TEST(CalibrateScreen, StartsFromAValidScaleEnterSavesAndEscapeKeepsOnlyAValidOne) {
+  const std::string up = ExtendedKey(keycode::Up), left = ExtendedKey(keycode::Left);
+  struct Case {
+    int x, y;
+    std::deque<std::string> keys;
+    bool saved;
+    QSize first, last;
+    size_t keysLeft;
+  };
+  const Case cases[] = {
+      {0, 0, {"+", "+", "+", "+", "+", "\r", "+"}, true, {343, 343}, {348, 348}, 1},
+      {25, 410, {up, left, "."}, true, {25, 410}, {24, 411}, 0},
+      {600, 24, {}, true, {343, 343}, {343, 343}, 0},
+      {400, 390, {"+", "+", up, kCalibrationEscape, "+"}, false, {400, 390}, {400, 390}, 1},
+      {24, 400, {"+", kCalibrationEscape, "+", "\r"}, true, {343, 343}, {345, 345}, 0}};
+  for (const Case& k : cases) {
+    Calibration c(k.x, k.y, k.keys);
+    EXPECT_EQ(c.Run(), k.saved) << k.x << "x" << k.y;
+    const QSize scale(c.monitors.MasterScaleX[2], c.monitors.MasterScaleY[2]);
+    EXPECT_EQ(Tie(c.frames.front(), scale, c.keys.size(), c.log.back()),
+              Tie(k.first, k.last, k.keysLeft, k.saved ? "galleries" : "close calibration"))
+        << k.x << "x" << k.y;
+  }
 }
 
 TEST(CalibrationCheck, ResolutionChangeOrSmallScalesRequireCalibration) {
