@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QtEndian>
+
 #include <filesystem>
 #include <fstream>
 
@@ -20,9 +22,7 @@ using namespace lenvari::testing;
 const QColor kGrey(128, 128, 128), kYellow(255, 255, 0), kRed(255, 0, 0), kBlackPixel(0, 0, 0);
 
 int Le32(const std::string& bytes, size_t offset) {
-  int value = 0;
-  for (int i = 3; i >= 0; --i) value = value * 256 + static_cast<unsigned char>(bytes[offset + i]);
-  return value;
+  return qFromLittleEndian<qint32>(bytes.data() + offset);
 }
 
 TEST(GalleryPicture, PresetGalleryIsADisplaySizeBitmapOfFramedNumberedThumbnails) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QtEndian>
 
 #include <cstdint>
 #include <string>
@@ -79,10 +80,7 @@ TEST(Canvas, SampledStretchShrinksSmoothlyIntoItsRectangle) {
 }
 
 std::uint32_t Word(const std::string& bytes, size_t at) {
-  std::uint32_t value = 0;
-  for (size_t i = 0; i < 4; ++i)
-    value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
-  return value;
+  return qFromLittleEndian<std::uint32_t>(bytes.data() + at);
 }
 
 // A picture slot's bytes: 24-bit bottom-up rows padded to four bytes, read back unchanged; a

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
+#include <QLocalServer>
 
-#include <cstring>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -14,21 +12,6 @@ namespace lenvari {
 namespace {
 
 bool Mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-// A listening socket stands in for a Wayland compositor.
-struct ListeningSocket {
-  int fd = -1;
-  explicit ListeningSocket(const std::string& path) {
-    std::filesystem::remove(path);
-    fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address));
-    ::listen(fd, 1);
-  }
-  ~ListeningSocket() { ::close(fd); }
-};
 
 TEST(DisplayCheck, PassesWithoutAScreenAndOtherwiseSaysInOneLineWhatIsMissing) {
   DisplayEnvironment none;  // nothing set at all
@@ -61,7 +44,8 @@ TEST(DisplayCheck, AReachableWaylandSocketPasses) {
   wayland.waylandDisplay = "wayland-test", wayland.runtimeDir = folder;
   EXPECT_TRUE(Mentions(DisplayProblem(wayland), "cannot connect to WAYLAND_DISPLAY \"wayland-test\""));
   {
-    ListeningSocket compositor(folder + "/wayland-test");
+    QLocalServer compositor;  // a listening socket stands in for a Wayland compositor
+    ASSERT_TRUE(compositor.listen(QString::fromStdString(folder + "/wayland-test")));
     EXPECT_EQ(DisplayProblem(wayland), "");
     wayland.platformOption = "xcb";  // asked for X11, which is not there
     EXPECT_TRUE(Mentions(DisplayProblem(wayland), "DISPLAY is not set"));
