@@ -1,3 +1,5 @@
+// The platform core's text readers: menu definitions and key scripts.
+
 #include <gtest/gtest.h>
 
 #include "platform/KeyScript.h"
