@@ -9,6 +9,7 @@
 #include "render/ChartColours.h"
 #include "render/ChartPixels.h"
 #include "render/ChartTestFixtures.h"
+#include "support/Tie.h"
 
 namespace lenvari {
 namespace {
@@ -175,6 +176,12 @@ TEST(ChartFrame, PointerFollowsItsLetterAndJumpsWhenTheRowShrinks) {
 
 TEST(ChartFrame, ShuttersClampToWhatFits) {
   State state = MakeChartState();
+  RenderFrame(state);  // preset 1: four gradient rows of the built-in letters, shutters open
+  EXPECT_EQ(Tie(state.chart.RowsShown, state.chart.VShutter, state.chart.HShutter),
+            Tie(4, 999, 999));
+  EXPECT_EQ(state.MonitorText,
+            "20/40      Z S O K N\r20/30      D K S N V\r20/25      O N H R C\r"
+            "20/20      C Z R H S\r");
   state.settings.MaxVShutter[1] = 8, state.chart.SizeNow = 3, state.chart.VShutter = 6;
   state.chart.HShutter = 9;
   RenderFrame(state);
