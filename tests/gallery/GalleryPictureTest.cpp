@@ -223,7 +223,9 @@ TEST(ImageImport, TheTwoStepsFillTheChosenSlotOrLeaveItAlone) {
 
   const ImportRecord done = Import(t.state, 5, png);
   ASSERT_EQ(done.boxes.size(), 1u);
-  EXPECT_EQ(done.boxes[0].rfind("[Add Images] Adding images", 0), 0u);
+  EXPECT_EQ(done.boxes[0].rfind(
+                "[Add Images] Adding images to your image gallery is a two step process.", 0),
+            0u);
   EXPECT_EQ(Tie(done.rebuilds, t.Picture("lvimg5.bmp").size()), Tie(1, QSize(64, 48)));
 
   // Esc in the slot choice: nothing written, nothing rebuilt.
