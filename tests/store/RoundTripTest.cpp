@@ -195,6 +195,7 @@ TEST(LetterLineEditor, AsksTopmostAndRefusesAnEmptyAnswer) {
   EXPECT_TRUE(FileNames(folder).empty());  // nothing written
 
   // Cancelling gives "" and the same message.
+  host.inputAnswers = {""};
   EXPECT_FALSE(EditLetterLine(letters, chart, folder, host));
   EXPECT_EQ(host.messages.size(), 2u);
 
