@@ -78,8 +78,6 @@ TEST_F(RemoteFixture, EveryKeyWritesItsCodeZeroFilledToFiveBytes) {
       {"M12", "m12"}};
   for (const auto& [label, code] : keys) EXPECT_EQ(Click(label), Expected(code)) << label;
   EXPECT_EQ(window->findChildren<QAbstractButton*>().size(), std::size(keys));
-  const std::array<unsigned char, 5> m10 = {'m', '1', '0', 0, 0};
-  EXPECT_EQ(Click("M10"), m10);
 }
 
 TEST_F(RemoteFixture, DoubleClickOnImageGalleryWritesTabAndEnterPressesAKey) {
@@ -101,10 +99,6 @@ TEST_F(RemoteFixture, DoubleClickOnImageGalleryWritesTabAndEnterPressesAKey) {
   pointer->setFocus();
   QTest::keyClick(pointer, Qt::Key_Return);
   EXPECT_EQ(mailbox.Take(), "u");
-  // A second press before the first is read replaces it.
-  QTest::mouseClick(Key(*window, "M5"), Qt::LeftButton);
-  QTest::mouseClick(Key(*window, "HOTV"), Qt::LeftButton);
-  EXPECT_EQ(mailbox.Take(), "h");
   EXPECT_TRUE(mailbox.Empty());
 }
 
@@ -119,12 +113,7 @@ TEST_F(RemoteFixture, OneWindowCentredOnTheAreaWithKeysWhereThePictureHasThem) {
   EXPECT_EQ(Key(*window, "M5")->geometry(), QRect(25, 548, 35, 18));
   EXPECT_EQ(Key(*window, "Size -")->geometry(), QRect(32, 127, 47, 38));
 
-  // Opening it again brings the same window forward instead of a second one.
-  OpenVirtualRemote(mailbox, {});
-  int remotes = 0;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    remotes += w->isVisible() && w->windowTitle() == "Virtual Remote";
-  EXPECT_EQ(remotes, 1);
+  // Closing it by hand is seen (opened twice it is one window: app/VirtualRemoteTest).
   EXPECT_TRUE(VirtualRemoteIsOpen());
   window->close();
   EXPECT_FALSE(VirtualRemoteIsOpen());
