@@ -189,11 +189,10 @@ TEST_F(DamagedFiles, UnreadableMonitorDataKeepsABackupAndTheSettings) {
 
   State again = Start();
   EXPECT_EQ(BackupText(folder, "lvmonitordata.cfg"), " 1 \r\n 2 \r\n 0 \r\n 0 \r\n 1920 \r\n");
-  EXPECT_EQ(again.monitors.MasterScaleX[1], 0);  // calibration will be asked for
-  EXPECT_EQ(again.monitors.MasterScaleY[1], 0);
-  EXPECT_EQ(again.settings.LabelSize[1], 17.0f);  // the settings files were not overwritten
-  EXPECT_EQ(again.settings.Mirror[1], 0);         // the settings files' mirror wins
-  EXPECT_EQ(again.presets.PresetTable[1][1], "Letter");
+  // Calibration will be asked for; the settings files were not overwritten, and their mirror wins.
+  EXPECT_EQ(Tie(again.monitors.MasterScaleX[1], again.monitors.MasterScaleY[1], again.settings.LabelSize[1],
+                again.settings.Mirror[1], again.presets.PresetTable[1][1]),
+            Tie(0, 0, 17.0f, 0, "Letter"));
   // Rewritten whole, with the scales reset so the next start asks for calibration.
   const std::string rewritten = FileText(folder, "lvmonitordata.cfg");
   EXPECT_EQ(rewritten.substr(0, 10), " 1 \r\n 2 \r\n");

@@ -14,6 +14,7 @@
 #include "store/ExportArchive.h"
 #include "app/commands/ExportCommand.h"
 #include "support/Tie.h"
+#include "StoreTestFolder.h"
 
 namespace lenvari {
 namespace {
@@ -46,12 +47,6 @@ std::map<std::string, std::string> ReadArchive(const fs::path& path) {
   }
   zip_close(archive);
   return entries;
-}
-
-std::vector<std::string> FolderNames(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-  return names;
 }
 
 // A data folder and a folder to export into, both empty.
@@ -90,7 +85,7 @@ TEST_F(ExportFolders, ArchiveUnpacksToExactlyTheFilesAndBytesOfTheFolder) {
   expected["sub/"] = "", expected["sub/deeper/"] = "", expected["empty folder/"] = "";
   EXPECT_EQ(ReadArchive(target / "Lenvari Archive.zip"), expected);
   // The temporary file is gone once the archive has its name.
-  EXPECT_EQ(FolderNames(target), std::vector<std::string>{"Lenvari Archive.zip"});
+  EXPECT_EQ(FileNames(target.string()), std::set<std::string>{"Lenvari Archive.zip"});
 
   // Exported into the data folder itself, over an older archive, the archive leaves itself out.
   WriteFile(data / "Lenvari Archive.zip", "an older archive");
@@ -129,12 +124,12 @@ TEST_F(ExportFolders, FailureLeavesNoPartialFileAndKeepsTheOldArchive) {
   WriteFile(data / "a.cfg", "a");
   EXPECT_FALSE(ExportArchive((data / "missing").string(), [this] { return target.string(); }));
   EXPECT_FALSE(Export(target / "missing"));
-  EXPECT_TRUE(FolderNames(target).empty());
+  EXPECT_TRUE(FileNames(target.string()).empty());
 
   // A folder in the archive's place: the archive is complete, but it cannot take its name.
   fs::create_directories(target / "Lenvari Archive.zip" / "inside");
   EXPECT_FALSE(Export(target));
-  EXPECT_EQ(FolderNames(target), std::vector<std::string>{"Lenvari Archive.zip"});
+  EXPECT_EQ(FileNames(target.string()), std::set<std::string>{"Lenvari Archive.zip"});
   fs::remove_all(target / "Lenvari Archive.zip");
 
   // A file system nobody may write to, not even root.
@@ -146,7 +141,7 @@ TEST_F(ExportFolders, FailureLeavesNoPartialFileAndKeepsTheOldArchive) {
     fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_FALSE(Export(locked));
     fs::permissions(locked, fs::perms::owner_all);
-    EXPECT_TRUE(FolderNames(locked).empty());
+    EXPECT_TRUE(FileNames(locked.string()).empty());
 
     // A file that cannot be read fails the whole export; the old archive stays whole.
     ASSERT_TRUE(Export(target));
@@ -155,7 +150,7 @@ TEST_F(ExportFolders, FailureLeavesNoPartialFileAndKeepsTheOldArchive) {
     EXPECT_FALSE(Export(target));
     EXPECT_EQ(ReadArchive(target / "Lenvari Archive.zip"),
               (std::map<std::string, std::string>{{"a.cfg", "a"}}));
-    EXPECT_EQ(FolderNames(target).size(), 2u);  // the archive and locked
+    EXPECT_EQ(FileNames(target.string()).size(), 2u);  // the archive and locked
   }
 }
 
