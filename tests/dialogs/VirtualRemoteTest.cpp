@@ -13,6 +13,7 @@
 
 #include "common/VirtualRemoteMailbox.h"
 #include "dialogs/VirtualRemoteWindow.h"
+#include "support/Pixels.h"
 #include "support/Tie.h"
 
 namespace lenvari {
@@ -35,10 +36,6 @@ std::array<unsigned char, 5> Expected(const std::string& code) {
   std::array<unsigned char, 5> bytes{};
   for (size_t i = 0; i < code.size(); ++i) bytes[i] = static_cast<unsigned char>(code[i]);
   return bytes;
-}
-
-double Luminance(QRgb pixel) {
-  return 0.299 * qRed(pixel) + 0.587 * qGreen(pixel) + 0.114 * qBlue(pixel);
 }
 
 struct RemoteFixture : testing::Test {
@@ -131,8 +128,8 @@ TEST_F(RemoteFixture, OneWindowCentredOnTheAreaWithKeysWhereThePictureHasThem) {
   QTest::mouseClick(Key(*RemoteWindow(), "M5"), Qt::LeftButton);
   EXPECT_EQ(mailbox.Take(), "m5");
   const QImage small = RemoteWindow()->grab().toImage();
-  EXPECT_GT(Luminance(small.pixel(QPointF(198 * scale, 312 * scale).toPoint())), 150);  // Pointer
-  EXPECT_LT(Luminance(small.pixel(QPointF(68 * scale, 230 * scale).toPoint())), 70);   // body
+  EXPECT_GT(qGray(small.pixel(QPointF(198 * scale, 312 * scale).toPoint())), 150);  // Pointer
+  EXPECT_LT(qGray(small.pixel(QPointF(68 * scale, 230 * scale).toPoint())), 70);   // body
   RemoteWindow()->close();
   // Lower still, the keys keep half their size and the caption stays on the monitor.
   OpenVirtualRemote(mailbox, {0, 0, 640, 300});
@@ -144,16 +141,11 @@ TEST_F(RemoteFixture, OneWindowCentredOnTheAreaWithKeysWhereThePictureHasThem) {
 TEST_F(RemoteFixture, ThePictureIsADarkBodyWithLightKeysAndLabels) {
   const QImage shot = window->grab().toImage();
   // Keys are light, the body between them dark.
-  EXPECT_GT(Luminance(shot.pixel(179 + 19, 294 + 18)), 150);  // Pointer
-  EXPECT_GT(Luminance(shot.pixel(54, 60)), 150);              // Image Gallery
-  EXPECT_LT(Luminance(shot.pixel(68, 230)), 70);              // between W4D and Tumb E/C
+  EXPECT_GT(qGray(shot.pixel(179 + 19, 294 + 18)), 150);  // Pointer
+  EXPECT_GT(qGray(shot.pixel(54, 60)), 150);              // Image Gallery
+  EXPECT_LT(qGray(shot.pixel(68, 230)), 70);              // between W4D and Tumb E/C
   // The labels above the keys and the name at the foot are printed light on the body.
-  const auto lightPixels = [&](QRect area) {
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-      for (int x = area.left(); x <= area.right(); ++x) n += Luminance(shot.pixel(x, y)) > 160;
-    return n;
-  };
+  const auto lightPixels = [&](QRect area) { return GreyPixels(shot, area, 161, 255); };
   EXPECT_GT(lightPixels({24, 173, 38, 10}), 10);   // "W4D"
   EXPECT_GT(lightPixels({60, 620, 120, 18}), 60);  // "Lenvari Acuity"
   EXPECT_EQ(lightPixels({6, 160, 8, 300}), 0);    // the body's left margin

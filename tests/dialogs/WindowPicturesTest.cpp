@@ -12,6 +12,7 @@
 #include "common/VirtualRemoteMailbox.h"
 #include "dialogs/LenvariDLL.h"
 #include "dialogs/VirtualRemoteWindow.h"
+#include "support/Pixels.h"
 #include "tests/dialogs/DialogDriving.h"
 
 namespace lenvari {
@@ -25,23 +26,6 @@ QImage Render(QWidget& window, int ratio) {
   return image;
 }
 
-// Pixels darker than mid grey, and pixels that are neither near black nor near white.
-struct Ink {
-  long dark = 0;
-  long blended = 0;
-};
-Ink Measure(const QImage& image, QRect area) {
-  Ink ink;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x) {
-      const int grey = qGray(image.pixel(x, y));
-      ink.dark += grey < 128;
-      ink.blended += grey > 40 && grey < 215;
-    }
-  }
-  return ink;
-}
-
 // The dark ink of `area` (in window pixels) grows about four times at twice the scale (text
 // hinting keeps it from being exact). `lightPrint`: light print on a dark body counts as ink,
 // and its edges are not held sharp (the remote's keys blend by design).
@@ -53,14 +37,14 @@ void ExpectScalesCleanly(QWidget& window, const std::string& name, QRect area,
     once.invertPixels();
     twice.invertPixels();
   }
-  const Ink small = Measure(once, area);
-  const Ink large = Measure(twice, QRect(area.topLeft() * 2, area.size() * 2));
-  ASSERT_GT(small.dark, 100) << name;
-  const double ratio = static_cast<double>(large.dark) / small.dark;
-  EXPECT_NEAR(ratio, 4.0, 0.8) << name;
-  // Edges stay sharp: the blended border pixels grow with the outline's length (twice), not
-  // with the area (four times) as an enlarged bitmap's would.
-  if (!lightPrint) EXPECT_LT(static_cast<double>(large.blended) / small.blended, 3.0) << name;
+  const QRect large(area.topLeft() * 2, area.size() * 2);
+  const double dark = GreyPixels(once, area, 0, 127);
+  ASSERT_GT(dark, 100) << name;
+  EXPECT_NEAR(GreyPixels(twice, large, 0, 127) / dark, 4.0, 0.8) << name;
+  // Edges stay sharp: the blended border pixels (neither near black nor near white) grow with
+  // the outline's length (twice), not with the area (four times) as an enlarged bitmap's would.
+  const double blended = GreyPixels(once, area, 41, 214);
+  if (!lightPrint) EXPECT_LT(GreyPixels(twice, large, 41, 214) / blended, 3.0) << name;
 }
 
 }  // namespace

@@ -67,9 +67,8 @@ TEST_F(DamagedFiles, FilesWithoutCarriageReturnsReadTheSame) {
   State state = Start();
   state.settings.LabelColor[3] = "Black", state.settings.TimerDelay = 4.5f;
   state.monitors.MasterScaleX[1] = 987;
-  int n = 9;
   state.chart.JustOneLetter = "Z";
-  MemoryPreset(state, PresetAction::Store, n);
+  OnPreset(state, PresetAction::Store, 9);
   state.letters.LetterLines[3][1][15] = "EXTRA";
   SaveLetterSets(state.letters, folder);
   State withCrLf = Start();
@@ -88,11 +87,9 @@ TEST_F(DamagedFiles, FilesWithoutCarriageReturnsReadTheSame) {
 TEST_F(DamagedFiles, TruncatedPresetFileKeepsThePresetsItHolds) {
   State state = Start();
   state.letters.LetterSize[state.chart.LetterSetFileNum][0] = 12.5f, state.chart.SizeNow = 0;
-  int three = 3;
-  MemoryPreset(state, PresetAction::Store, three);
+  OnPreset(state, PresetAction::Store, 3);
   state.chart.SizeNow = 2;
-  int thirty = 30;
-  MemoryPreset(state, PresetAction::Store, thirty);
+  OnPreset(state, PresetAction::Store, 30);
   const std::string whole = FileText(folder, "1presets.cfg");
   // Cut inside preset 30, after its 10th line.
   size_t cut = 0;

@@ -39,6 +39,9 @@ inline void StartUp(State& state, ConsoleHost& host) {
   MemoryPreset(state, PresetAction::Recall, state.chart.CurrentMemory);
 }
 
+// Stores or recalls preset n (MemoryPreset corrects a number outside the presets in place).
+inline void OnPreset(State& state, PresetAction action, int n) { MemoryPreset(state, action, n); }
+
 inline std::string FileText(const std::string& folder, const std::string& name) {
   return ReadText(folder + "/" + name);
 }
