@@ -49,17 +49,30 @@ std::map<std::string, std::string> ReadArchive(const fs::path& path) {
   return entries;
 }
 
-// A data folder and a folder to export into, both empty.
+// A data folder and a folder to export into, both empty, and the export command's boxes, each
+// answered `answer` and said as "title: text".
 struct ExportFolders : ::testing::Test {
   QTemporaryDir root;
   fs::path data = fs::path(root.path().toStdString()) / "LenvariAcuity4";
   fs::path target = fs::path(root.path().toStdString()) / "USB Stick";
+  std::vector<std::string> said;
+  int answer = kIdOk;
   ExportFolders() {
     fs::create_directories(data);
     fs::create_directories(target);
   }
   bool Export(const fs::path& into) {
     return ExportArchive(data.string(), [into] { return into.string(); });
+  }
+  void Command(const fs::path& into) {
+    const auto box = [this](const std::string& text, int, const std::string& title) {
+      said.push_back(title + ": " + text);
+      return answer;
+    };
+    ExportCommand(box, data.string(), [this, into] {
+      EXPECT_EQ(answer, kIdOk) << "the chooser opened after Cancel";
+      return into.string();
+    });
   }
 };
 
@@ -104,20 +117,12 @@ TEST_F(ExportFolders, CancelledChooserWritesNothing) {
   EXPECT_FALSE(fs::exists(data / "Lenvari Archive.zip"));
 
   // The command asks first and exports only on OK.
-  int asked = 0;
-  const auto box = [&](int answer) {
-    return [&asked, answer](const std::string&, int, const std::string&) {
-      ++asked;
-      return answer;
-    };
-  };
-  ExportCommand(box(kIdCancel), data.string(), [] {
-    ADD_FAILURE() << "the chooser opened after Cancel";
-    return std::string();
-  });
-  EXPECT_EQ(asked, 1);
-  ExportCommand(box(kIdOk), data.string(), [this] { return target.string(); });
-  EXPECT_EQ(Tie(asked, ReadArchive(target / "Lenvari Archive.zip").size()), Tie(2, 1u));
+  answer = kIdCancel;
+  Command(target);
+  EXPECT_EQ(said.size(), 1u);
+  answer = kIdOk;
+  Command(target);
+  EXPECT_EQ(Tie(said.size(), ReadArchive(target / "Lenvari Archive.zip").size()), Tie(2u, 1u));
 }
 
 TEST_F(ExportFolders, FailureLeavesNoPartialFileAndKeepsTheOldArchive) {
@@ -165,12 +170,7 @@ TEST_F(ExportFolders, LinksAreLeftOutAndNamedAndSoAreTheLockAndLeftoversOfSaves)
                            "1presets.cfg.tmp"})
     WriteFile(data / name, "half");
 
-  std::vector<std::string> said;
-  const auto box = [&](const std::string& text, int, const std::string& title) {
-    said.push_back(title + ": " + text);
-    return kIdOk;
-  };
-  ExportCommand(box, data.string(), [this] { return target.string(); });
+  Command(target);
   EXPECT_EQ(ReadArchive(target / "Lenvari Archive.zip"),
             (std::map<std::string, std::string>{{"LV1.LET", "mine"}}));
   ASSERT_EQ(said.size(), 2u);
@@ -183,7 +183,7 @@ TEST_F(ExportFolders, LinksAreLeftOutAndNamedAndSoAreTheLockAndLeftoversOfSaves)
   fs::remove(data / "pipe");
   fs::remove(data / "notes.txt");
   fs::remove(data / "linked folder");
-  ExportCommand(box, data.string(), [this] { return (target / "missing").string(); });
+  Command(target / "missing");
   ASSERT_EQ(said.size(), 2u);
   EXPECT_EQ(said[1].find("Lenvari Export to ZIP File: The archive could not be written:\\n" +
                          (target / "missing" / "Lenvari Archive.zip").string() + ": "),
