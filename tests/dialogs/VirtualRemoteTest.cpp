@@ -14,6 +14,7 @@
 #include "common/VirtualRemoteMailbox.h"
 #include "dialogs/VirtualRemoteWindow.h"
 #include "support/Pixels.h"
+#include "tests/dialogs/DialogDriving.h"
 #include "support/Tie.h"
 
 namespace lenvari {
@@ -149,6 +150,8 @@ TEST_F(RemoteFixture, ThePictureIsADarkBodyWithLightKeysAndLabels) {
   EXPECT_GT(lightPixels({24, 173, 38, 10}), 10);   // "W4D"
   EXPECT_GT(lightPixels({60, 620, 120, 18}), 60);  // "Lenvari Acuity"
   EXPECT_EQ(lightPixels({6, 160, 8, 300}), 0);    // the body's left margin
+  // At 200 % the labels and keys of the key rows, light print on the dark body, grow with it.
+  ExpectScalesCleanly(*window, "virtual-remote", QRect(10, 170, 218, 330), true);
 }
 
 TEST(RemoteArtwork, EveryImageIsAVectorOfItsKeysSize) {
