@@ -1,13 +1,10 @@
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <functional>
 
 #include "dialogs/LenvariDLL.h"
 #include "tests/dialogs/DialogDriving.h"

@@ -1,9 +1,7 @@
 #include <QAbstractButton>
-#include <QDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>

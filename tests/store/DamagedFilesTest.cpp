@@ -2,10 +2,7 @@
 
 #include "StoreTestFolder.h"
 #include "store/FieldReader.h"
-#include "store/LetterSetFiles.h"
 #include "store/MonitorDataFile.h"
-#include "store/PresetFile.h"
-#include "app/examiner/MonitorCountCheck.h"
 #include "support/Tie.h"
 
 namespace lenvari {

@@ -3,9 +3,7 @@
 #include <tuple>
 
 #include "StoreTestFolder.h"
-#include "store/FieldReader.h"
 #include "app/examiner/LetterLineEditor.h"
-#include "store/PresetFile.h"
 #include "support/Tie.h"
 
 namespace lenvari {
