@@ -246,7 +246,6 @@ TEST(LetterSetWriting, EveryTextTheTablesHoldIsWrittenSoTheNextStartReadsIt) {
     ASSERT_TRUE(ReadLetterSetText(again, 2, written)) << text << "\n" << written;
     EXPECT_EQ(again.LetterLines[2][1][1], readBack) << written;
     EXPECT_EQ(again.LetterLines[2][2][1], "CD") << written;  // the next field is untouched
-    EXPECT_EQ(LetterSetFileText(again, 2), LetterSetFileText(again, 2));
     LetterSets third;
     ASSERT_TRUE(ReadLetterSetText(third, 2, LetterSetFileText(again, 2)));
     EXPECT_EQ(third.LetterLines, again.LetterLines) << text;
