@@ -1,15 +1,10 @@
 #include "platform/qt/Shell.h"
 
-#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QGuiApplication>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QStringList>
 #include <QUrl>
-#include <QWidget>
 
 namespace lenvari {
 
@@ -31,12 +26,6 @@ bool OpenWithDefaultHandler(const std::string& pathOrUrl) {
   if (pathOrUrl.empty()) return false;
   const QUrl url = QUrl::fromUserInput(Q(pathOrUrl), QDir::currentPath());
   return url.isValid() && QDesktopServices::openUrl(url);
-}
-
-bool StartProcess(const std::string& program, const std::vector<std::string>& arguments) {
-  QStringList list;
-  for (const std::string& argument : arguments) list << Q(argument);
-  return QProcess::startDetached(Q(program), list);
 }
 
 std::string ChooseFolder(const std::string& title, const std::string& startFolder) {
@@ -61,21 +50,6 @@ std::string QtFileFilter(const std::string& filter) {
     entries << description + " (" + patterns + ")";
   }
   return entries.join(";;").toStdString();
-}
-
-bool CloseWindowByTitle(const std::string& title) {
-  bool closed = false;
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window->isVisible() && window->windowTitle() == Q(title)) {
-      window->close();
-      closed = true;
-    }
-  }
-  if (closed) return true;
-  if (QGuiApplication::platformName() != "xcb") return false;
-  const QString tool = QStandardPaths::findExecutable("wmctrl");
-  if (tool.isEmpty()) return false;
-  return QProcess::startDetached(tool, {"-F", "-c", Q(title)});
 }
 
 }  // namespace lenvari

@@ -25,8 +25,8 @@ class FakeConsoleHost : public ConsoleHost {
   // may point this at a log of its own to interleave other events.
   std::vector<std::string> ownCalls;
   std::vector<std::string>* calls = &ownCalls;
-  // One answer per box; once used up, each box takes its default: No for a Yes/No box, the
-  // default button of the others, the default text of an input box.
+  // One answer per box; once used up, each box takes its default as Enter would: its default
+  // button (the second with kMbDefButton2), the default text of an input box.
   std::deque<int> messageAnswers;        // button ids
   std::deque<std::string> inputAnswers;
   std::string printed;
@@ -46,8 +46,9 @@ class FakeConsoleHost : public ConsoleHost {
       messageAnswers.pop_front();
       return answer;
     }
-    if ((style & 0x0F) == kMbYesNo) return kIdNo;
-    if ((style & 0x0F) == kMbOkCancel) return (style & kMbDefButton2) ? kIdCancel : kIdOk;
+    const bool second = (style & kMbDefButton2) != 0;
+    if ((style & 0x0F) == kMbYesNo) return second ? kIdNo : kIdYes;
+    if ((style & 0x0F) == kMbOkCancel) return second ? kIdCancel : kIdOk;
     return kIdOk;
   }
   int ConsoleChoice(const std::string& message, const std::string& title,
