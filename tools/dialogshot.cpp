@@ -20,8 +20,10 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QImage>
 #include <QScreen>
 #include <QSlider>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -99,10 +101,23 @@ void CheckLayout(QDialog& dialog) {
 void Shoot(QDialog& dialog, const QString& path) {
   QPixmap picture;
   if (QGuiApplication::platformName() == "xcb") {
-    const QRect area = dialog.frameGeometry();
-    picture = dialog.screen()->grabWindow(0, area.x() - dialog.screen()->geometry().x(),
-                                          area.y() - dialog.screen()->geometry().y(),
-                                          area.width(), area.height());
+    // The server shows the window some time after Qt painted it, later on a loaded machine: the
+    // screen is grabbed again until the dialog's light face is there (at most 5 s).
+    const auto painted = [](const QImage& face) {
+      qsizetype light = 0;
+      for (int y = 0; y < face.height(); y += 4)
+        for (int x = 0; x < face.width(); x += 4) light += qGray(face.pixel(x, y)) > 200;
+      return light * 32 > static_cast<qsizetype>(face.width()) * face.height();
+    };
+    for (int attempt = 0; attempt < 50; ++attempt) {
+      const QRect area = dialog.frameGeometry();
+      picture = dialog.screen()->grabWindow(0, area.x() - dialog.screen()->geometry().x(),
+                                            area.y() - dialog.screen()->geometry().y(),
+                                            area.width(), area.height());
+      if (painted(picture.toImage())) break;
+      QThread::msleep(100);
+      QCoreApplication::processEvents();
+    }
   } else {
     picture = dialog.grab();
   }
