@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <tuple>
 #include <vector>
 
 #include "platform/qtgui/Canvas.h"
@@ -22,14 +21,11 @@ namespace lenvari {
 namespace {
 
 TEST(CalibrationScreen, SideIsTheHeightOfFiftyArcMinutesAndMessageAndPromptCarryIt) {
-  EXPECT_DOUBLE_EQ(CalibrationSide(" 20 feet"), 8.87);
-  EXPECT_DOUBLE_EQ(CalibrationSide(" 10 feet"), 4.43);
-  EXPECT_DOUBLE_EQ(CalibrationSide(" 4 meters"), 5.82);
-  EXPECT_DOUBLE_EQ(CalibrationSide(" 12.5 meters"), 18.18);
   // Only the exact word "feet" means feet; anything else is taken as meters.
-  EXPECT_DOUBLE_EQ(CalibrationSide(" 20 Feet"), 29.09);
-  EXPECT_DOUBLE_EQ(CalibrationSide("feet"), 0.0);
-  EXPECT_EQ(CalibrationSideText(18.18), "18.18");
+  EXPECT_EQ(Tie(CalibrationSide(" 20 feet"), CalibrationSide(" 10 feet"),
+                CalibrationSide(" 4 meters"), CalibrationSide(" 12.5 meters"),
+                CalibrationSide(" 20 Feet"), CalibrationSide("feet"), CalibrationSideText(18.18)),
+            Tie(8.87, 4.43, 5.82, 18.18, 29.09, 0.0, "18.18"));
   // The prompt on the square's screen is in no box, so its words are checked here; the box's
   // words are the texts table's, and here only the number it carries, as it is written.
   EXPECT_EQ(CalibrationPrompt(CalibrationSide(" 20 feet")),
@@ -191,12 +187,13 @@ TEST(CalibrationCheck, ResolutionChangeOrSmallScalesRequireCalibration) {
   MeasureScreen(m, 1);
   EXPECT_EQ(std::pair(m.ScreenWidth[1], m.ScreenHeight[1]), std::pair(1920, 1080));
   m.MasterScaleX[1] = 25, m.MasterScaleY[1] = 25;
-  EXPECT_FALSE(ScreenResolutionChanged(m, 1));
-  EXPECT_FALSE(CalibrationRequired(m, 1, kLoopEntryCalibrationMinimum));
-
+  EXPECT_EQ(
+      Tie(ScreenResolutionChanged(m, 1), CalibrationRequired(m, 1, kLoopEntryCalibrationMinimum)),
+      Tie(false, false));
   m.MasterScaleY[1] = 24;
-  EXPECT_TRUE(CalibrationRequired(m, 1, kLoopEntryCalibrationMinimum));
-  EXPECT_FALSE(CalibrationRequired(m, 1, kMonitorChangeCalibrationMinimum));
+  EXPECT_EQ(Tie(CalibrationRequired(m, 1, kLoopEntryCalibrationMinimum),
+                CalibrationRequired(m, 1, kMonitorChangeCalibrationMinimum)),
+            Tie(true, false));
   m.MasterScaleY[1] = 343;
 
   m.SavedMonitorRect[1] = {0, 0, 0, 1920, 1200};

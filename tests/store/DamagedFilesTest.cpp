@@ -118,14 +118,13 @@ TEST_F(DamagedFiles, MissingLetterSetFileRebuildsAllAndKeepsTheOthersAsBackups) 
   fs::remove(fs::path(folder) / "lv7.let");
 
   State again = Start();
-  EXPECT_EQ(again.letters.LetterLines[3][1][15], "E");  // built-in content again
-  EXPECT_EQ(BackupText(folder, "lv3.let"), edited);   // the examiner's letters kept
-  // Only the file that differed from the built-in content needed a copy.
+  // Built-in content again, the examiner's letters kept, and only the file that differed from
+  // the built-in content needed a copy.
   int backups = 0;
   for (const std::string& name : FileNames(folder)) backups += name.ends_with(".bak");
-  EXPECT_EQ(backups, 1);
-  EXPECT_TRUE(fs::exists(fs::path(folder) / "lv7.let"));
-  EXPECT_EQ(again.chart.LetterSet, 1);
+  EXPECT_EQ(Tie(again.letters.LetterLines[3][1][15], BackupText(folder, "lv3.let"), backups,
+                fs::exists(fs::path(folder) / "lv7.let"), again.chart.LetterSet),
+            Tie("E", edited, 1, true, 1));
 }
 
 TEST_F(DamagedFiles, LetterSetFilesThatTheTablesCannotHoldAreUnreadable) {
@@ -169,9 +168,8 @@ TEST_F(DamagedFiles, CommasInValuesAndMixedCaseNamesAreReadAndWrittenInPlace) {
                 again.settings.TimerDelay, again.settings.VideoPlayer, again.letters.LetterLines[0][1][1]),
             Tie("/videos/eye, chart.mp4", "6,1 m", "Magenta", 3.0f, "", "u"));
   EXPECT_EQ(FileNames(folder).size(), files);  // no second spelling appeared
-  EXPECT_TRUE(fs::exists(fs::path(folder) / "LV0.LET"));
-  EXPECT_TRUE(fs::exists(fs::path(folder) / "1LVConfig.cfg"));
-  EXPECT_TRUE(fs::exists(fs::path(folder) / "1Presets.CFG"));
+  for (const char* name : {"LV0.LET", "1LVConfig.cfg", "1Presets.CFG"})
+    EXPECT_TRUE(fs::exists(fs::path(folder) / name)) << name;
 }
 
 TEST_F(DamagedFiles, UnreadableMonitorDataKeepsABackupAndTheSettings) {

@@ -24,10 +24,9 @@ TEST(ControlWindowFile, WrittenAsKeyAndValueLinesAndReadBack) {
   EXPECT_EQ(ParseControlWindowFile(text), record);
 
   const std::string folder = FreshFolder("data");
-  EXPECT_FALSE(LoadControlWindowPlace(folder).has_value());
   ASSERT_TRUE(SaveControlWindowPlace(folder, record));
-  EXPECT_EQ(ReadWholeFile(folder + "/lvcontrolwindow.cfg"), text);
-  EXPECT_EQ(LoadControlWindowPlace(folder), record);
+  EXPECT_EQ(Tie(ReadWholeFile(folder + "/lvcontrolwindow.cfg"), LoadControlWindowPlace(folder)),
+            Tie(text, record));
 
   // A file cut short, one with no size, or a place far off every desktop gives no place: the
   // window then gets the default.
@@ -46,8 +45,8 @@ TEST(DisplayFile, WrittenAsKeyAndValueLinesAndReadBackWithDefaultsForWhatIsMissi
   EXPECT_FLOAT_EQ(static_cast<float>(ParseDisplayFile(text).DisplayGamma), 2.2f);
   EXPECT_EQ(DisplayFileText(DisplayOptions{}), "LuminanceContrast&:\r\n 0 \r\nDisplayGamma!:\r\n 0 \r\n");
 
-  // A missing folder file, or one that cannot be read, gives the defaults: grey values as
-  // always, on the sRGB curve.
+  // A missing folder file, or one that cannot be read, gives the defaults (grey values as
+  // always, on the sRGB curve); the other own files are read and written the same way.
   const std::string folder = FreshFolder("data");
   EXPECT_EQ(LoadDisplayOptions(folder), DisplayOptions{});
   ASSERT_TRUE(SaveDisplayOptions(folder, measured));
@@ -74,10 +73,9 @@ TEST(PhoneRemoteFile, OffByDefaultAndWrittenAsKeyAndValueLines) {
   const std::string text = PhoneRemoteFileText(on);
   EXPECT_EQ(Tie(text, ParsePhoneRemoteFile(text)), Tie("PhoneRemote&:\r\n 1 \r\nPhonePort&:\r\n 0 \r\n", on));
   const std::string folder = FreshFolder("data");
-  EXPECT_EQ(LoadPhoneRemoteOptions(folder), PhoneRemoteOptions{});
   ASSERT_TRUE(SavePhoneRemoteOptions(folder, on));
-  EXPECT_EQ(ReadWholeFile(folder + "/lvphoneremote.cfg"), text);
-  EXPECT_EQ(LoadPhoneRemoteOptions(folder), on);
+  EXPECT_EQ(Tie(ReadWholeFile(folder + "/lvphoneremote.cfg"), LoadPhoneRemoteOptions(folder)),
+            Tie(text, on));
   EXPECT_TRUE(IsOwnFileName("LVPhoneRemote.cfg"));
   // A damaged value keeps its default: a switch that is neither 0 nor 1, a port no socket has.
   EXPECT_EQ(ParsePhoneRemoteFile("PhoneRemote&:\r\n 2 \r\nPhonePort&:\r\n 70000 \r\n"),
