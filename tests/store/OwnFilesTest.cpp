@@ -24,6 +24,7 @@ TEST(ControlWindowFile, WrittenAsKeyAndValueLinesAndReadBack) {
   EXPECT_EQ(ParseControlWindowFile(text), record);
 
   const std::string folder = FreshFolder("data");
+  EXPECT_FALSE(LoadControlWindowPlace(folder).has_value());
   ASSERT_TRUE(SaveControlWindowPlace(folder, record));
   EXPECT_EQ(Tie(ReadWholeFile(folder + "/lvcontrolwindow.cfg"), LoadControlWindowPlace(folder)),
             Tie(text, record));
@@ -45,8 +46,8 @@ TEST(DisplayFile, WrittenAsKeyAndValueLinesAndReadBackWithDefaultsForWhatIsMissi
   EXPECT_FLOAT_EQ(static_cast<float>(ParseDisplayFile(text).DisplayGamma), 2.2f);
   EXPECT_EQ(DisplayFileText(DisplayOptions{}), "LuminanceContrast&:\r\n 0 \r\nDisplayGamma!:\r\n 0 \r\n");
 
-  // A missing folder file, or one that cannot be read, gives the defaults (grey values as
-  // always, on the sRGB curve); the other own files are read and written the same way.
+  // A missing folder file, or one that cannot be read, gives the defaults: grey values as
+  // always, on the sRGB curve.
   const std::string folder = FreshFolder("data");
   EXPECT_EQ(LoadDisplayOptions(folder), DisplayOptions{});
   ASSERT_TRUE(SaveDisplayOptions(folder, measured));
@@ -73,6 +74,7 @@ TEST(PhoneRemoteFile, OffByDefaultAndWrittenAsKeyAndValueLines) {
   const std::string text = PhoneRemoteFileText(on);
   EXPECT_EQ(Tie(text, ParsePhoneRemoteFile(text)), Tie("PhoneRemote&:\r\n 1 \r\nPhonePort&:\r\n 0 \r\n", on));
   const std::string folder = FreshFolder("data");
+  EXPECT_EQ(LoadPhoneRemoteOptions(folder), PhoneRemoteOptions{});
   ASSERT_TRUE(SavePhoneRemoteOptions(folder, on));
   EXPECT_EQ(Tie(ReadWholeFile(folder + "/lvphoneremote.cfg"), LoadPhoneRemoteOptions(folder)),
             Tie(text, on));
