@@ -94,9 +94,10 @@ TEST_F(DamagedFiles, TruncatedPresetFileKeepsThePresetsItHolds) {
   PutFile(folder, "1presets.cfg", whole.substr(0, cut));
 
   State again = Start();
-  EXPECT_EQ(Tie(again.presets.PresetTable[3][9], again.presets.PresetTable[3][0]), Tie("12.5", "0"));
-  EXPECT_EQ(again.presets.PresetTable[30][0], "7");  // built-in again: it was cut short
-  EXPECT_EQ(BackupText(folder, "1presets.cfg"), whole.substr(0, cut));
+  // Preset 30 is the built-in one again: it was cut short.
+  EXPECT_EQ(Tie(again.presets.PresetTable[3][9], again.presets.PresetTable[3][0],
+                again.presets.PresetTable[30][0], BackupText(folder, "1presets.cfg")),
+            Tie("12.5", "0", "7", whole.substr(0, cut)));
   const std::string rewritten = FileText(folder, "1presets.cfg");
   EXPECT_EQ(std::count(rewritten.begin(), rewritten.end(), '\n'), 756);
 
@@ -180,11 +181,12 @@ TEST_F(DamagedFiles, UnreadableMonitorDataKeepsABackupAndTheSettings) {
   PutFile(folder, "lvmonitordata.cfg", " 1 \r\n 2 \r\n 0 \r\n 0 \r\n 1920 \r\n");
 
   State again = Start();
-  EXPECT_EQ(BackupText(folder, "lvmonitordata.cfg"), " 1 \r\n 2 \r\n 0 \r\n 0 \r\n 1920 \r\n");
-  // Calibration will be asked for; the settings files were not overwritten, and their mirror wins.
-  EXPECT_EQ(Tie(again.monitors.MasterScaleX[1], again.monitors.MasterScaleY[1], again.settings.LabelSize[1],
+  // Kept; calibration will be asked for; the settings files were not overwritten, and their
+  // mirror wins.
+  EXPECT_EQ(Tie(BackupText(folder, "lvmonitordata.cfg"), again.monitors.MasterScaleX[1],
+                again.monitors.MasterScaleY[1], again.settings.LabelSize[1],
                 again.settings.Mirror[1], again.presets.PresetTable[1][1]),
-            Tie(0, 0, 17.0f, 0, "Letter"));
+            Tie(" 1 \r\n 2 \r\n 0 \r\n 0 \r\n 1920 \r\n", 0, 0, 17.0f, 0, "Letter"));
   // Rewritten whole, with the scales reset so the next start asks for calibration.
   const std::string rewritten = FileText(folder, "lvmonitordata.cfg");
   EXPECT_EQ(rewritten.substr(0, 10), " 1 \r\n 2 \r\n");
