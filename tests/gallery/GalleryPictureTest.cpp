@@ -7,7 +7,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QtEndian>
 
 #include <filesystem>
 #include <fstream>
@@ -27,22 +26,14 @@ using namespace lenvari::testing;
 
 const QColor kGrey(128, 128, 128), kYellow(255, 255, 0), kRed(255, 0, 0), kBlackPixel(0, 0, 0);
 
-int Le32(const std::string& bytes, size_t offset) {
-  return qFromLittleEndian<qint32>(bytes.data() + offset);
-}
-
 TEST(GalleryPicture, PresetGalleryIsADisplaySizeBitmapOfFramedNumberedThumbnails) {
   GalleryTestFolder t;
   const ChartState before = t.state.chart;
   const QImage picture =
       BuildPresetGallery(t.state, t.shapes).Image().convertToFormat(QImage::Format_RGB32);
 
-  // The file: a plain 24-bit bitmap of the display's size under the monitor's name.
-  const std::string bytes = t.Bytes("1lvgallery.bmp");
-  ASSERT_GT(bytes.size(), 54u);
-  EXPECT_EQ(Tie(bytes.substr(0, 2), Le32(bytes, 18), Le32(bytes, 22), Le32(bytes, 28) & 0xFFFF),
-            Tie("BM", 1920, 1080, 24));
-  EXPECT_EQ(t.Picture("1lvgallery.bmp"), picture);
+  // The file, a bitmap of the display's size under the monitor's name, holds the picture.
+  EXPECT_EQ(Tie(t.Picture("1lvgallery.bmp"), picture.size()), Tie(picture, QSize(1920, 1080)));
 
   // The presets were recalled into a copy: the examiner's chart is as it was.
   EXPECT_EQ(Tie(t.state.chart.CurrentMemory, t.state.chart.Mode, t.state.chart.SizeNow),
@@ -168,8 +159,6 @@ TEST(ImageImport, ConvertedPicturesKeepTheirPixelsAndBadOnesChangeNothing) {
   EXPECT_EQ(SaveAsBmp(png, slot), kImageOk);
   EXPECT_EQ(ReadText(png), original);
   const std::string bytes = ReadText(slot);
-  ASSERT_GT(bytes.size(), 54u);
-  EXPECT_EQ(static_cast<unsigned char>(bytes[28]), 24);  // bits per pixel
   EXPECT_EQ(t.Picture("lvimg5.bmp"), pattern);
   EXPECT_EQ(SaveAsBmp(t.Path("scan.tif"), t.Path("lvimg6.bmp")), kImageOk);
   EXPECT_EQ(t.Picture("lvimg6.bmp").size(), QSize(123, 45));

@@ -125,9 +125,8 @@ TEST(GalleryVisit, PresetGalleryMovesTheRedFrameAndChoosesOrRestores) {
   EXPECT_EQ(Tie(PresetGallery(t.state, chart, picture, escaped.host), t.state.chart.CurrentMemory),
             Tie("27", 5));
   // Both record banners, near the top (top edge at 3.5 % of the height) and near the bottom.
-  EXPECT_GT(BannerPixels(escaped.frames[0], 30, 70), 1000);
-  EXPECT_GT(BannerPixels(escaped.frames[0], 1045, 1078), 1000);
-  EXPECT_GT(BannerPixels(escaped.frames[1], 30, 70), 1000);
+  for (const auto& [frame, top, bottom] : {std::tuple{0, 30, 70}, {0, 1045, 1078}, {1, 30, 70}})
+    EXPECT_GT(BannerPixels(escaped.frames[frame], top, bottom), 1000) << frame << " " << top;
 }
 
 TEST(GalleryVisit, ImageGalleryWorksOnTheImageNumberAndIgnoresMemoryKeys) {

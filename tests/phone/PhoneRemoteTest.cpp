@@ -41,10 +41,10 @@ TEST(PhoneMessage, ReadsWhatAPageSignsAndNothingElse) {
   const std::string text = SignPhoneMessage(kKey, kPhone, 1700000000123, "m12");
   const std::optional<PhoneMessage> message = ParsePhoneMessage(text);
   ASSERT_TRUE(message);
-  EXPECT_EQ(Tie(message->phone, message->counter, message->input, message->greeting),
-            Tie(kPhone, 1700000000123u, "m12", false));
-  EXPECT_EQ(message->mac, HmacSha256(kKey, message->signedText));
-  EXPECT_EQ(message->signedText, kPhone + " 1700000000123 6d3132");
+  EXPECT_EQ(Tie(message->phone, message->counter, message->input, message->greeting,
+                message->signedText, message->mac),
+            Tie(kPhone, 1700000000123u, "m12", false, kPhone + " 1700000000123 6d3132",
+                HmacSha256(kKey, message->signedText)));
   EXPECT_TRUE(ParsePhoneMessage(SignPhoneMessage(kKey, kPhone, 5, ""))->greeting);
 
   const std::string mac(64, 'a');
@@ -101,8 +101,7 @@ TEST_F(PhonePairingTest, FirstAuthenticMessageBindsTheCodeToOnePhone) {
   SetWaitingCode(pairings, next, 3);
   EXPECT_EQ(Check(kCode, kPhoneB, 13, "+", 3).verdict, Refused);
   EXPECT_EQ(Check(next, kPhoneB, 14, "-", 3).input, "-");
-  EXPECT_EQ(pairings.bound.size(), 2u);
-  EXPECT_EQ(NewPairingCode().size(), 16u);
+  EXPECT_EQ(Tie(pairings.bound.size(), NewPairingCode().size()), Tie(2u, 16u));
   EXPECT_NE(NewPairingCode(), NewPairingCode());
 }
 

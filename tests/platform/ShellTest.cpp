@@ -65,18 +65,15 @@ TEST(Shell, FileChooserOffersBothLetterCasesAndTakesScriptedAnswers) {
   offered.sort(Qt::CaseInsensitive);
   EXPECT_EQ(offered, QStringList({"photo.jpg", "Scan.BMP"}));
 
-  {
-    ModalAnswers answers({folder + "/Scan.BMP"}, true);
-    EXPECT_EQ(OpenFileDialog("Pick", kFilter, folder, ""), folder + "/Scan.BMP");
-  }
-  {
-    ModalAnswers answers({""}, true);
-    EXPECT_EQ(OpenFileDialog("Pick", kFilter, folder, "photo.jpg"), "");
-  }
-  {
-    // A file that does not exist is refused with a warning; the next answer cancels.
-    ModalAnswers answers({folder + "/missing.jpg", "OK", "Cancel"}, true);
-    EXPECT_EQ(OpenFileDialog("Pick", kFilter, folder, ""), "");
+  // A path, an empty answer, and a file that does not exist: refused with a warning, then the
+  // next answer cancels.
+  const std::pair<std::deque<std::string>, std::string> scripts[] = {
+      {{folder + "/Scan.BMP"}, folder + "/Scan.BMP"},
+      {{""}, ""},
+      {{folder + "/missing.jpg", "OK", "Cancel"}, ""}};
+  for (const auto& [script, chosen] : scripts) {
+    ModalAnswers answers(script, true);
+    EXPECT_EQ(OpenFileDialog("Pick", kFilter, folder, "photo.jpg"), chosen);
     EXPECT_EQ(answers.AnswersLeft(), 0u);
   }
 }

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <tuple>
 #include <vector>
 
 #include "platform/qtgui/Canvas.h"
@@ -22,14 +21,11 @@ namespace lenvari {
 namespace {
 
 TEST(CalibrationScreen, SideIsTheHeightOfFiftyArcMinutesAndMessageAndPromptCarryIt) {
-  EXPECT_DOUBLE_EQ(CalibrationSide(" 20 feet"), 8.87);
-  EXPECT_DOUBLE_EQ(CalibrationSide(" 10 feet"), 4.43);
-  EXPECT_DOUBLE_EQ(CalibrationSide(" 4 meters"), 5.82);
-  EXPECT_DOUBLE_EQ(CalibrationSide(" 12.5 meters"), 18.18);
   // Only the exact word "feet" means feet; anything else is taken as meters.
-  EXPECT_DOUBLE_EQ(CalibrationSide(" 20 Feet"), 29.09);
-  EXPECT_DOUBLE_EQ(CalibrationSide("feet"), 0.0);
-  EXPECT_EQ(CalibrationSideText(18.18), "18.18");
+  EXPECT_EQ(Tie(CalibrationSide(" 20 feet"), CalibrationSide(" 10 feet"),
+                CalibrationSide(" 4 meters"), CalibrationSide(" 12.5 meters"),
+                CalibrationSide(" 20 Feet"), CalibrationSide("feet"), CalibrationSideText(18.18)),
+            Tie(8.87, 4.43, 5.82, 18.18, 29.09, 0.0, "18.18"));
   // The prompt on the square's screen is in no box, so its words are checked here; the box's
   // words are the texts table's, and here only the number it carries, as it is written.
   EXPECT_EQ(CalibrationPrompt(CalibrationSide(" 20 feet")),
@@ -63,10 +59,9 @@ TEST(CalibrationScreen, SquareHasTheScalesInPixelsCentredOnTheScreen) {
     for (int x = 0; x < image.width(); ++x)
       if (qRed(image.pixel(x, y)) > 200 && qGreen(image.pixel(x, y)) < 80 && qBlue(image.pixel(x, y)) < 80)
         red |= QRect(x, y, 1, 1);
-  EXPECT_LT(red.top(), 8);
-  EXPECT_GT(red.bottom(), 30);
-  EXPECT_LT(red.bottom(), 52);  // 16 points = 21 pixels of font height, twice
-  EXPECT_GT(red.right(), 400);  // one long line
+  // 16 points = 21 pixels of font height, twice; one long line.
+  EXPECT_TRUE(red.top() < 8 && red.bottom() > 30 && red.bottom() < 52 && red.right() > 400)
+      << red.top() << " " << red.bottom() << " " << red.right();
 
   // Non-square pixels get a rectangle; an odd height puts the centre between pixels.
   Canvas odd(1280 - 3, 1025 - 30);
@@ -191,12 +186,13 @@ TEST(CalibrationCheck, ResolutionChangeOrSmallScalesRequireCalibration) {
   MeasureScreen(m, 1);
   EXPECT_EQ(std::pair(m.ScreenWidth[1], m.ScreenHeight[1]), std::pair(1920, 1080));
   m.MasterScaleX[1] = 25, m.MasterScaleY[1] = 25;
-  EXPECT_FALSE(ScreenResolutionChanged(m, 1));
-  EXPECT_FALSE(CalibrationRequired(m, 1, kLoopEntryCalibrationMinimum));
-
+  EXPECT_EQ(
+      Tie(ScreenResolutionChanged(m, 1), CalibrationRequired(m, 1, kLoopEntryCalibrationMinimum)),
+      Tie(false, false));
   m.MasterScaleY[1] = 24;
-  EXPECT_TRUE(CalibrationRequired(m, 1, kLoopEntryCalibrationMinimum));
-  EXPECT_FALSE(CalibrationRequired(m, 1, kMonitorChangeCalibrationMinimum));
+  EXPECT_EQ(Tie(CalibrationRequired(m, 1, kLoopEntryCalibrationMinimum),
+                CalibrationRequired(m, 1, kMonitorChangeCalibrationMinimum)),
+            Tie(true, false));
   m.MasterScaleY[1] = 343;
 
   m.SavedMonitorRect[1] = {0, 0, 0, 1920, 1200};

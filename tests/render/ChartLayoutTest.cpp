@@ -20,26 +20,21 @@ using testing::MakeChartState;
 
 TEST(ChartLayout, RowFittingStopsAtGradientEndHeightShutterAndMonitorLimit) {
   const State state = MakeChartState();
-  const LetterSets& letters = state.letters;
-  // Preset 1: 20/40 with the gradient; four rows, the monitor's limit.
-  RowFit fit = FitLetterRows(letters, 6, 6, 1, 999, 4, 3149);
-  EXPECT_EQ(fit.RowsShown, 4);
-  EXPECT_DOUBLE_EQ(fit.total, 600 + 300 + 250 + 200);
-  // Gradient from size 3: sizes 3, 2, 1 and no further.
-  fit = FitLetterRows(letters, 6, 3, 1, 999, 8, 3149);
-  EXPECT_EQ(fit.RowsShown, 3);
-  EXPECT_DOUBLE_EQ(fit.total, 300 + 150 + 100);
-  // All rows of 20/20 without gradient: rows while the total stays below the chart height...
-  fit = FitLetterRows(letters, 6, 3, 0, 999, 999, 3149);
-  EXPECT_EQ(fit.RowsShown, 15);
-  EXPECT_DOUBLE_EQ(fit.total, 3100);
-  // ... and never past the monitor's row limit or the shutter.
-  EXPECT_EQ(FitLetterRows(letters, 6, 3, 0, 999, 8, 3149).RowsShown, 8);
-  EXPECT_EQ(FitLetterRows(letters, 6, 3, 0, 2, 8, 3149).RowsShown, 2);
-  // A total that would reach the height exactly does not fit.
-  EXPECT_EQ(FitLetterRows(letters, 6, 3, 0, 999, 999, 3100).RowsShown, 14);
-  // One 20/400 row is always drawn, even taller than the screen.
-  EXPECT_EQ(FitLetterRows(letters, 6, 13, 1, 999, 4, 3149).RowsShown, 1);
+  // Rows shown and their total height, from size `size` of file 6.
+  const auto fit = [&state](int size, int grad, int shutter, int limit, double height = 3149) {
+    const RowFit f = FitLetterRows(state.letters, 6, size, grad, shutter, limit, height);
+    return std::pair(f.RowsShown, f.total);
+  };
+  // Preset 1: 20/40 with the gradient, four rows (the monitor's limit); the gradient from size
+  // 3: sizes 3, 2, 1 and no further; all rows of 20/20 without it: while the total stays below
+  // the chart height.
+  EXPECT_EQ(Tie(fit(6, 1, 999, 4), fit(3, 1, 999, 8), fit(3, 0, 999, 999)),
+            Tie(std::pair(4, 1350.0), std::pair(3, 550.0), std::pair(15, 3100.0)));
+  // Never past the monitor's row limit or the shutter; a total that would reach the height
+  // exactly does not fit; one 20/400 row is always drawn, even taller than the screen.
+  EXPECT_EQ(Tie(fit(3, 0, 999, 8).first, fit(3, 0, 2, 8).first, fit(3, 0, 999, 999, 3100).first,
+                fit(13, 1, 999, 4).first),
+            Tie(8, 2, 14, 1));
 }
 
 TEST(ChartLayout, PictureFilesReserveTwiceTheLetterBox) {
@@ -56,10 +51,8 @@ TEST(ChartLayout, ColumnsAndMaskWindow) {
   EXPECT_EQ(mask.MaskRight, 5 * 200 + 100);
   // Half units round to even.
   mask = MaskGeometry(5598, 125, 625, 1, 5);
-  EXPECT_EQ(mask.MaskLeft, -188);   // -187.5
-  EXPECT_EQ(mask.MaskRight, 188);   // 187.5
-  EXPECT_EQ(mask.MaskTop, -312);    // -312.5
-  EXPECT_EQ(mask.MaskBottom, 312);  // 312.5
+  EXPECT_EQ(Tie(mask.MaskLeft, mask.MaskRight, mask.MaskTop, mask.MaskBottom),
+            Tie(-188, 188, -312, 312));  // -187.5, 187.5, -312.5, 312.5
 }
 
 TEST(ChartLayout, SideLabelValuesInEveryNotation) {

@@ -94,9 +94,10 @@ TEST_F(DamagedFiles, TruncatedPresetFileKeepsThePresetsItHolds) {
   PutFile(folder, "1presets.cfg", whole.substr(0, cut));
 
   State again = Start();
-  EXPECT_EQ(Tie(again.presets.PresetTable[3][9], again.presets.PresetTable[3][0]), Tie("12.5", "0"));
-  EXPECT_EQ(again.presets.PresetTable[30][0], "7");  // built-in again: it was cut short
-  EXPECT_EQ(BackupText(folder, "1presets.cfg"), whole.substr(0, cut));
+  // Preset 30 is the built-in one again: it was cut short.
+  EXPECT_EQ(Tie(again.presets.PresetTable[3][9], again.presets.PresetTable[3][0],
+                again.presets.PresetTable[30][0], BackupText(folder, "1presets.cfg")),
+            Tie("12.5", "0", "7", whole.substr(0, cut)));
   const std::string rewritten = FileText(folder, "1presets.cfg");
   EXPECT_EQ(std::count(rewritten.begin(), rewritten.end(), '\n'), 756);
 
@@ -118,14 +119,13 @@ TEST_F(DamagedFiles, MissingLetterSetFileRebuildsAllAndKeepsTheOthersAsBackups) 
   fs::remove(fs::path(folder) / "lv7.let");
 
   State again = Start();
-  EXPECT_EQ(again.letters.LetterLines[3][1][15], "E");  // built-in content again
-  EXPECT_EQ(BackupText(folder, "lv3.let"), edited);   // the examiner's letters kept
-  // Only the file that differed from the built-in content needed a copy.
+  // Built-in content again, the examiner's letters kept, and only the file that differed from
+  // the built-in content needed a copy.
   int backups = 0;
   for (const std::string& name : FileNames(folder)) backups += name.ends_with(".bak");
-  EXPECT_EQ(backups, 1);
-  EXPECT_TRUE(fs::exists(fs::path(folder) / "lv7.let"));
-  EXPECT_EQ(again.chart.LetterSet, 1);
+  EXPECT_EQ(Tie(again.letters.LetterLines[3][1][15], BackupText(folder, "lv3.let"), backups,
+                fs::exists(fs::path(folder) / "lv7.let"), again.chart.LetterSet),
+            Tie("E", edited, 1, true, 1));
 }
 
 TEST_F(DamagedFiles, LetterSetFilesThatTheTablesCannotHoldAreUnreadable) {
@@ -169,9 +169,8 @@ TEST_F(DamagedFiles, CommasInValuesAndMixedCaseNamesAreReadAndWrittenInPlace) {
                 again.settings.TimerDelay, again.settings.VideoPlayer, again.letters.LetterLines[0][1][1]),
             Tie("/videos/eye, chart.mp4", "6,1 m", "Magenta", 3.0f, "", "u"));
   EXPECT_EQ(FileNames(folder).size(), files);  // no second spelling appeared
-  EXPECT_TRUE(fs::exists(fs::path(folder) / "LV0.LET"));
-  EXPECT_TRUE(fs::exists(fs::path(folder) / "1LVConfig.cfg"));
-  EXPECT_TRUE(fs::exists(fs::path(folder) / "1Presets.CFG"));
+  for (const char* name : {"LV0.LET", "1LVConfig.cfg", "1Presets.CFG"})
+    EXPECT_TRUE(fs::exists(fs::path(folder) / name)) << name;
 }
 
 TEST_F(DamagedFiles, UnreadableMonitorDataKeepsABackupAndTheSettings) {
@@ -182,11 +181,12 @@ TEST_F(DamagedFiles, UnreadableMonitorDataKeepsABackupAndTheSettings) {
   PutFile(folder, "lvmonitordata.cfg", " 1 \r\n 2 \r\n 0 \r\n 0 \r\n 1920 \r\n");
 
   State again = Start();
-  EXPECT_EQ(BackupText(folder, "lvmonitordata.cfg"), " 1 \r\n 2 \r\n 0 \r\n 0 \r\n 1920 \r\n");
-  // Calibration will be asked for; the settings files were not overwritten, and their mirror wins.
-  EXPECT_EQ(Tie(again.monitors.MasterScaleX[1], again.monitors.MasterScaleY[1], again.settings.LabelSize[1],
+  // Kept; calibration will be asked for; the settings files were not overwritten, and their
+  // mirror wins.
+  EXPECT_EQ(Tie(BackupText(folder, "lvmonitordata.cfg"), again.monitors.MasterScaleX[1],
+                again.monitors.MasterScaleY[1], again.settings.LabelSize[1],
                 again.settings.Mirror[1], again.presets.PresetTable[1][1]),
-            Tie(0, 0, 17.0f, 0, "Letter"));
+            Tie(" 1 \r\n 2 \r\n 0 \r\n 0 \r\n 1920 \r\n", 0, 0, 17.0f, 0, "Letter"));
   // Rewritten whole, with the scales reset so the next start asks for calibration.
   const std::string rewritten = FileText(folder, "lvmonitordata.cfg");
   EXPECT_EQ(rewritten.substr(0, 10), " 1 \r\n 2 \r\n");

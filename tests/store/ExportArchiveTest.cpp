@@ -180,9 +180,7 @@ TEST_F(ExportFolders, LinksAreLeftOutAndNamedAndSoAreTheLockAndLeftoversOfSaves)
 
   // A failure is said: the examiner must not believe a copy was made.
   said.clear();
-  fs::remove(data / "pipe");
-  fs::remove(data / "notes.txt");
-  fs::remove(data / "linked folder");
+  for (const char* name : {"pipe", "notes.txt", "linked folder"}) fs::remove(data / name);
   Command(target / "missing");
   ASSERT_EQ(said.size(), 2u);
   EXPECT_EQ(said[1].find("Lenvari Export to ZIP File: The archive could not be written:\\n" +

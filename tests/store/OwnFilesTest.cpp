@@ -26,8 +26,8 @@ TEST(ControlWindowFile, WrittenAsKeyAndValueLinesAndReadBack) {
   const std::string folder = FreshFolder("data");
   EXPECT_FALSE(LoadControlWindowPlace(folder).has_value());
   ASSERT_TRUE(SaveControlWindowPlace(folder, record));
-  EXPECT_EQ(ReadWholeFile(folder + "/lvcontrolwindow.cfg"), text);
-  EXPECT_EQ(LoadControlWindowPlace(folder), record);
+  EXPECT_EQ(Tie(ReadWholeFile(folder + "/lvcontrolwindow.cfg"), LoadControlWindowPlace(folder)),
+            Tie(text, record));
 
   // A file cut short, one with no size, or a place far off every desktop gives no place: the
   // window then gets the default.
@@ -76,8 +76,8 @@ TEST(PhoneRemoteFile, OffByDefaultAndWrittenAsKeyAndValueLines) {
   const std::string folder = FreshFolder("data");
   EXPECT_EQ(LoadPhoneRemoteOptions(folder), PhoneRemoteOptions{});
   ASSERT_TRUE(SavePhoneRemoteOptions(folder, on));
-  EXPECT_EQ(ReadWholeFile(folder + "/lvphoneremote.cfg"), text);
-  EXPECT_EQ(LoadPhoneRemoteOptions(folder), on);
+  EXPECT_EQ(Tie(ReadWholeFile(folder + "/lvphoneremote.cfg"), LoadPhoneRemoteOptions(folder)),
+            Tie(text, on));
   EXPECT_TRUE(IsOwnFileName("LVPhoneRemote.cfg"));
   // A damaged value keeps its default: a switch that is neither 0 nor 1, a port no socket has.
   EXPECT_EQ(ParsePhoneRemoteFile("PhoneRemote&:\r\n 2 \r\nPhonePort&:\r\n 70000 \r\n"),

@@ -53,9 +53,10 @@ TEST_F(StoreRestart, RecallFollowsThePresetRules) {
   State state = Start();
   state.chart.ImageNum = 9, state.chart.ShowMemoryNumber = 0;
   OnPreset(state, PresetAction::Recall, 2);
-  EXPECT_EQ(Tie(state.chart.SizeNow, state.chart.LetterSetFileNum), Tie(7, 7));
-  EXPECT_EQ(state.chart.ImageNum, 9);  // not an "Image" preset: the image stays
-  EXPECT_EQ(state.chart.ShowMemoryNumber, 1);
+  // Not an "Image" preset: the image stays.
+  EXPECT_EQ(Tie(state.chart.SizeNow, state.chart.LetterSetFileNum, state.chart.ImageNum,
+                state.chart.ShowMemoryNumber),
+            Tie(7, 7, 9, 1));
 
   for (int outside : {0, 37, -5}) {
     state.chart.CurrentMemory = outside;
@@ -130,14 +131,13 @@ TEST_F(StoreRestart, GlobalsEndAsTheLastFileAndTheOddKeysKeepTheirQuirks) {
   State again = NewState(folder);
   again.monitors.CurrentMonitor = 2;
   LoadConfiguration(again);
-  EXPECT_EQ(again.monitors.CurrentMonitor, 2);  // from the monitor data file
-  EXPECT_EQ(again.settings.AcuityBase, 6);
-  EXPECT_EQ(again.settings.MonitorWindowWidth[2], 640);  // width goes to the current monitor
-  EXPECT_EQ(Tie(again.settings.MonitorWindowWidth[10], again.monitors.ScreenWidth[10],
-                again.settings.Version),
-            Tie(0, 800, "Lenvari 3"));
-  EXPECT_EQ(again.Version, "Lenvari 4.13");  // the program's own version is not a setting
-  EXPECT_EQ(again.settings.TimerDelay, 2.0f);  // "TimerDelay!" is written, never read
+  // The patient monitor comes from the monitor data file, the window width goes to it, the
+  // program's own version is not a setting, and "TimerDelay!" is written, never read.
+  EXPECT_EQ(Tie(again.monitors.CurrentMonitor, again.settings.AcuityBase,
+                again.settings.MonitorWindowWidth[2], again.settings.MonitorWindowWidth[10],
+                again.monitors.ScreenWidth[10], again.settings.Version, again.Version,
+                again.settings.TimerDelay),
+            Tie(2, 6, 640, 0, 800, "Lenvari 3", "Lenvari 4.13", 2.0f));
   // The preset file of the current monitor is the one written.
   EXPECT_NE(FileNames(folder).count("2presets.cfg"), 0u);
 
@@ -161,8 +161,8 @@ TEST_F(StoreRestart, EditedLetterLineSurvivesARestart) {
   EXPECT_NE(FileText(folder, "lv2.let").find(" 10 ,HOTV2\r\n"), std::string::npos);
 
   State again = Start();
-  EXPECT_EQ(again.letters.LetterLines[2][1][1], "HOTV2");
-  EXPECT_EQ(again.letters.LetterLines[2][1][0], "HOTV2");
+  EXPECT_EQ(Tie(again.letters.LetterLines[2][1][1], again.letters.LetterLines[2][1][0]),
+            Tie("HOTV2", "HOTV2"));
 }
 
 TEST(LetterLineEditor, AsksTopmostAndRefusesAnEmptyAnswer) {

@@ -79,14 +79,10 @@ TEST(ScreenIdentity, RememberedPerMonitorInAFileOfItsOwn) {
   ASSERT_TRUE(SaveScreenIdentities(folder, calibrated));
   EXPECT_EQ(ReadWholeFile(folder + "/lvscreenidentity.cfg"), text);
   const PerMonitor<ScreenRecord> back = LoadScreenIdentities(folder);
-  EXPECT_TRUE(back[1].known);
-  EXPECT_EQ(Tie(back[1].model, back[1].serialNumber, back[1].widthPx), Tie("U2419H", "7KX1", 1920));
-  EXPECT_DOUBLE_EQ(back[1].pixelRatio, 1.25);
-  EXPECT_EQ(back[1].rotationDegrees, 90);
-  EXPECT_FALSE(back[2].known);
-  EXPECT_TRUE(back[3].known);
-  EXPECT_EQ(Tie(back[3].manufacturer, back[3].heightPx, ScreenChangeText(back[1], calibrated[1])),
-            Tie("", 1080, ""));
+  EXPECT_EQ(Tie(back[1].known, back[1].model, back[1].serialNumber, back[1].widthPx,
+                back[1].pixelRatio, back[1].rotationDegrees, back[2].known, back[3].known,
+                back[3].manufacturer, back[3].heightPx, ScreenChangeText(back[1], calibrated[1])),
+            Tie(true, "U2419H", "7KX1", 1920, 1.25, 90, false, true, "", 1080, ""));
   EXPECT_FALSE(LoadScreenIdentities(FreshFolder("empty"))[1].known);
 
   // A record cut to its number, or with a rotation no monitor has, says nothing of the monitor:

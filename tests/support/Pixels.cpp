@@ -71,15 +71,11 @@ int BlackRunHeight(const QImage& image) {
 }
 
 double Darkness(const QImage& image, int x, int y) {
-  const double v = qGray(image.pixel(x, y)) / 255.0;
-  return 1 - (v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+  return 1 - DisplayLight(qGray(image.pixel(x, y)), 0);
 }
 
 int DarkPixels(const QImage& image, const QRect& area) {
-  int count = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x) count += Darkness(image, x, y) > 0.5;
-  return count;
+  return GreyPixels(image, area, 0, 187);  // 188 and above give half of white's light or more
 }
 
 int GreyPixels(const QImage& image, const QRect& area, int low, int high) {
@@ -165,7 +161,7 @@ std::vector<double> DitherCellLights(const QImage& image, const DitheredValue& d
           const int v = GreyAt(image, x, y);
           whole = v == d.low || v == d.high;
           high += v == d.high && d.high != d.low;
-          sum += std::pow(v / 255.0, gamma);
+          sum += DisplayLight(v, gamma);
         }
       }
       if (whole && high == d.highCount) lights.push_back(sum / (kDitherCell * kDitherCell));
