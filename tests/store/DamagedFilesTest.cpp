@@ -4,6 +4,7 @@
 #include "store/FieldReader.h"
 #include "store/LetterSetFiles.h"
 #include "store/MonitorDataFile.h"
+#include "store/PlatformDefaults.h"
 #include "store/PresetFile.h"
 #include "app/MonitorCountCheck.h"
 
@@ -190,7 +191,7 @@ TEST_F(DamagedFiles, CommasInValuesAndMixedCaseNamesAreReadAndWrittenInPlace) {
   EXPECT_EQ(again.settings.TestDistance[1], "6,1 m");
   EXPECT_EQ(again.settings.LabelColor[1], "Magenta");
   EXPECT_EQ(again.settings.TimerDelay, 3.0f);
-  EXPECT_EQ(again.settings.VideoPlayer, "");
+  EXPECT_EQ(again.settings.VideoPlayer, DefaultVideoPlayer());  // never set: the platform's
   EXPECT_EQ(again.letters.LetterLines[0][1][1], "u");
   EXPECT_EQ(FileNames(folder).size(), files);  // no second spelling appeared
   EXPECT_TRUE(fs::exists(fs::path(folder) / "LV0.LET"));
