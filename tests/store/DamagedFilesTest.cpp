@@ -4,6 +4,7 @@
 #include "store/FieldReader.h"
 #include "store/LetterSetFiles.h"
 #include "store/MonitorDataFile.h"
+#include "store/PlatformDefaults.h"
 #include "store/PresetFile.h"
 #include "app/examiner/MonitorCountCheck.h"
 #include "support/Tie.h"
@@ -173,7 +174,7 @@ TEST_F(DamagedFiles, CommasInValuesAndMixedCaseNamesAreReadAndWrittenInPlace) {
   // A comma inside a value keeps the value whole and the keys after it.
   EXPECT_EQ(Tie(again.settings.SelectedVideo, again.settings.TestDistance[1], again.settings.LabelColor[1],
                 again.settings.TimerDelay, again.settings.VideoPlayer, again.letters.LetterLines[0][1][1]),
-            Tie("/videos/eye, chart.mp4", "6,1 m", "Magenta", 3.0f, "", "u"));
+            Tie("/videos/eye, chart.mp4", "6,1 m", "Magenta", 3.0f, DefaultVideoPlayer(), "u"));  // VideoPlayer never set: the platform's
   EXPECT_EQ(FileNames(folder).size(), files);  // no second spelling appeared
   EXPECT_TRUE(fs::exists(fs::path(folder) / "LV0.LET"));
   EXPECT_TRUE(fs::exists(fs::path(folder) / "1LVConfig.cfg"));
