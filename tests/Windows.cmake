@@ -21,9 +21,9 @@ function(lenvari_windows_test folder)
   add_dependencies(test_${folder} LenvariMain)
 endfunction()
 lenvari_windows_test(store store/RoundTripTest.cpp store/DamagedFilesTest.cpp
-  store/ScreenIdentityTest.cpp store/DisplayFileTest.cpp store/ControlWindowFileTest.cpp)
+  store/ScreenIdentityTest.cpp store/OwnFilesTest.cpp)
 lenvari_windows_test(render render/ChartFrameTest.cpp render/ChartLayoutTest.cpp
-  render/SizeReadoutTest.cpp)
+  render/ReadoutTest.cpp)
 lenvari_windows_test(platform platform/KeyScriptTest.cpp platform/CanvasTest.cpp
   platform/BitmapTest.cpp)
 lenvari_windows_test(windows windows/WindowsPlatformTest.cpp)

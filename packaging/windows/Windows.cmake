@@ -52,6 +52,8 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME LenvariMain.exe)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MODIFY_PATH OFF)
 set(CPACK_STRIP_FILES ON)
-# A 64-bit installer for a 64-bit program (makensis makes 32-bit ones unless told).
-set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
+# A 64-bit installer for a 64-bit program: makensis makes 32-bit ones unless told, and CPack
+# mangles a command-line "-XTarget amd64-unicode" on Linux, so the script says it, on the line
+# after the compressor (the first place CPack lets a project write).
+set(CPACK_NSIS_COMPRESSOR "lzma\n  Target amd64-unicode")
 include(CPack)

@@ -9,7 +9,7 @@
 
 #include <cstdlib>
 
-#include "platform/MonitorEdid.h"
+#include "platform/qtgui/MonitorEdid.h"
 #ifdef _WIN32
 #include "platform/win/MonitorEdidWin.h"
 #endif

@@ -17,7 +17,8 @@
 #include "platform/FileAccess.h"
 #include "platform/FolderLock.h"
 #include "platform/FolderRights.h"
-#include "platform/MonitorEdid.h"
+#include "platform/Sound.h"
+#include "platform/qtgui/MonitorEdid.h"
 #include "platform/qt/VideoPlayer.h"
 #include "store/DataFolder.h"
 #include "support/ProgramRun.h"
@@ -167,6 +168,30 @@ TEST(WindowsDisplays, MonitorIdentityComesFromTheEdid) {
     EXPECT_EQ(got.serialNumber, c.expected.serialNumber);
     EXPECT_EQ(got.physicalWidthMm, c.expected.physicalWidthMm) << c.expected.model;
     EXPECT_EQ(got.physicalHeightMm, c.expected.physicalHeightMm) << c.expected.model;
+  }
+}
+
+// The click goes to Windows as a WAVE file in memory: a header PlaySound accepts, the samples
+// after it unchanged; playing it without an audio device neither hangs nor fails the program.
+TEST(WindowsSound, TheClickIsAWaveFileOfItsSamples) {
+  const std::vector<std::int16_t> samples = ClickSamples();
+  const std::string wave = ClickWaveFile(samples);
+  ASSERT_EQ(wave.size(), 44 + samples.size() * 2);
+  const auto word = [&wave](std::size_t at) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(wave[at + i]);
+    return value;
+  };
+  EXPECT_EQ(wave.substr(0, 4) + wave.substr(8, 8) + wave.substr(36, 4), "RIFFWAVEfmt data");
+  EXPECT_EQ(word(4), wave.size() - 8);
+  EXPECT_EQ(word(20), 0x00010001u);  // PCM, mono
+  EXPECT_EQ(word(24), static_cast<std::uint32_t>(kClickSampleRate));
+  EXPECT_EQ(word(32), 0x00100002u);  // 2 bytes per frame, 16 bits
+  EXPECT_EQ(word(40), samples.size() * 2);
+  EXPECT_EQ(static_cast<std::int16_t>(word(44 + 2 * 100) & 0xFFFF), samples[100]);
+  {
+    ClickSound sound;
+    for (int i = 0; i < 5; ++i) sound.Play();
   }
 }
 

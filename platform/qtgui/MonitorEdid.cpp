@@ -1,4 +1,4 @@
-#include "platform/MonitorEdid.h"
+#include "platform/qtgui/MonitorEdid.h"
 
 #include <cstdint>
 

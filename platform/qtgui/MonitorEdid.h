@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/DisplayIdentity.h"
+#include "platform/qtgui/DisplayIdentity.h"
 
 namespace lenvari {
 
