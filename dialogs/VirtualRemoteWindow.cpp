@@ -124,6 +124,22 @@ void CloseVirtualRemoteWindow() {
   if (QWidget* window = FindVirtualRemote()) window->close();
 }
 
+std::optional<RemoteArea> VirtualRemoteClientArea() {
+  const QWidget* window = FindVirtualRemote();
+  if (!window) return std::nullopt;
+  const QRect g = window->geometry();
+  return RemoteArea{g.x(), g.y(), g.width(), g.height()};
+}
+
+void MoveVirtualRemoteWindow(int x, int y, QScreen* screen) {
+  QWidget* window = FindVirtualRemote();
+  if (!window) return;
+  // A top-level widget's move places its frame; the client goes where it was asked.
+  const QPoint frame = window->geometry().topLeft() - window->pos();
+  if (QWindow* handle = window->windowHandle(); handle && screen) handle->setScreen(screen);
+  window->move(QPoint(x, y) - frame);
+}
+
 }  // namespace lenvari
 
 void SHOWVIRTUAL_REMOTE(int parentWindow, lenvari::VirtualRemoteMailbox& mailbox) {

@@ -4,7 +4,11 @@
 // GUI thread only, so the window lives there without a loop of its own; the input wait pumps
 // its events. At most one exists; the library keeps track of it.
 
+#include <optional>
+
 #include "dialogs/Export.h"
+
+class QScreen;
 
 namespace lenvari {
 
@@ -25,5 +29,12 @@ LENVARI_DLL_EXPORT bool VirtualRemoteIsOpen();
 
 // Closes the virtual remote as its close button would; nothing happens when it is not open.
 LENVARI_DLL_EXPORT void CloseVirtualRemoteWindow();
+
+// Where the open virtual remote's client area lies, in logical coordinates; nothing when it is
+// not open.
+LENVARI_DLL_EXPORT std::optional<RemoteArea> VirtualRemoteClientArea();
+// Moves the open virtual remote onto `screen` so that its client area's corner goes to the
+// logical point (x, y); nothing happens when it is not open.
+LENVARI_DLL_EXPORT void MoveVirtualRemoteWindow(int x, int y, QScreen* screen);
 
 }  // namespace lenvari

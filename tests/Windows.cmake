@@ -23,9 +23,8 @@ endfunction()
 lenvari_windows_test(store store/RoundTripTest.cpp store/DamagedFilesTest.cpp
   store/ScreenIdentityTest.cpp store/OwnFilesTest.cpp)
 lenvari_windows_test(render render/ChartFrameTest.cpp render/ChartLayoutTest.cpp
-  render/ReadoutTest.cpp)
-lenvari_windows_test(platform platform/KeyScriptTest.cpp platform/CanvasTest.cpp
-  platform/BitmapTest.cpp)
+  render/LightAndContrastTest.cpp)
+lenvari_windows_test(platform platform/KeyScriptTest.cpp platform/CanvasTest.cpp)
 lenvari_windows_test(windows windows/WindowsPlatformTest.cpp)
 target_link_libraries(test_windows PRIVATE advapi32)
 lenvari_windows_test(app app/CalibrationRunTest.cpp app/QuickKeyRunTest.cpp

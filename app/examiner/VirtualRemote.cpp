@@ -3,14 +3,8 @@
 #include "app/examiner/WindowPlacement.h"
 #include "dialogs/VirtualRemoteWindow.h"
 #include "platform/qtgui/DesktopPixels.h"
-#include "platform/qt/Shell.h"
 
 namespace lenvari {
-namespace {
-
-constexpr const char* kVirtualRemoteTitle = "Virtual Remote";
-
-}  // namespace
 
 void StartVirtualRemote(ProgramContext& context) {
   RemoteArea area;
@@ -35,10 +29,14 @@ void WatchVirtualRemote(ProgramContext& context) {
 }
 
 void KeepVirtualRemoteOffChart(ProgramContext& context) {
-  const std::optional<WindowPlace> now = WindowPlaceByTitle(kVirtualRemoteTitle);
-  if (!now) return;
-  const WindowPlace place = KeepOnMonitors(ExaminerMonitors(context), *now);
-  if (!(place == *now)) MoveWindowByTitle(kVirtualRemoteTitle, place.left, place.top);
+  const std::optional<RemoteArea> area = VirtualRemoteClientArea();
+  if (!area) return;
+  const DesktopPlacement d = DevicePlacement(area->x, area->y, area->width, area->height);
+  const WindowPlace now{d.x, d.y, d.width, d.height};
+  const WindowPlace place = KeepOnMonitors(ExaminerMonitors(context), now);
+  if (place == now) return;
+  const DesktopPlacement logical = LogicalPlacement(place.left, place.top, 1, 1);
+  MoveVirtualRemoteWindow(logical.x, logical.y, ScreenAtDevicePoint(place.left, place.top));
 }
 
 }  // namespace lenvari

@@ -1,18 +1,10 @@
 #include "platform/qt/Shell.h"
 
-#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QGuiApplication>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QStringList>
 #include <QUrl>
-#include <QWidget>
-#include <QWindow>
-
-#include "platform/qtgui/DesktopPixels.h"
 
 namespace lenvari {
 
@@ -34,12 +26,6 @@ bool OpenWithDefaultHandler(const std::string& pathOrUrl) {
   if (pathOrUrl.empty()) return false;
   const QUrl url = QUrl::fromUserInput(Q(pathOrUrl), QDir::currentPath());
   return url.isValid() && QDesktopServices::openUrl(url);
-}
-
-bool StartProcess(const std::string& program, const std::vector<std::string>& arguments) {
-  QStringList list;
-  for (const std::string& argument : arguments) list << Q(argument);
-  return QProcess::startDetached(Q(program), list);
 }
 
 std::string ChooseFolder(const std::string& title, const std::string& startFolder) {
@@ -64,49 +50,6 @@ std::string QtFileFilter(const std::string& filter) {
     entries << description + " (" + patterns + ")";
   }
   return entries.join(";;").toStdString();
-}
-
-bool CloseWindowByTitle(const std::string& title) {
-  bool closed = false;
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window->isVisible() && window->windowTitle() == Q(title)) {
-      window->close();
-      closed = true;
-    }
-  }
-  if (closed) return true;
-  if (QGuiApplication::platformName() != "xcb") return false;
-  const QString tool = QStandardPaths::findExecutable("wmctrl");
-  if (tool.isEmpty()) return false;
-  return QProcess::startDetached(tool, {"-F", "-c", Q(title)});
-}
-
-namespace {
-
-QWidget* VisibleWindow(const std::string& title) {
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (window->isVisible() && window->windowTitle() == Q(title)) return window;
-  return nullptr;
-}
-
-}  // namespace
-
-std::optional<WindowPlace> WindowPlaceByTitle(const std::string& title) {
-  const QWidget* window = VisibleWindow(title);
-  if (!window) return std::nullopt;
-  const QRect g = window->geometry();
-  const DesktopPlacement d = DevicePlacement(g.x(), g.y(), g.width(), g.height());
-  return WindowPlace{d.x, d.y, d.width, d.height};
-}
-
-void MoveWindowByTitle(const std::string& title, int left, int top) {
-  QWidget* window = VisibleWindow(title);
-  if (!window) return;
-  const DesktopPlacement p = LogicalPlacement(left, top, 1, 1);
-  // A top-level widget's move places its frame; the client goes where it was asked.
-  const QPoint frame = window->geometry().topLeft() - window->pos();
-  if (QWindow* handle = window->windowHandle()) handle->setScreen(ScreenAtDevicePoint(left, top));
-  window->move(QPoint(p.x, p.y) - frame);
 }
 
 }  // namespace lenvari

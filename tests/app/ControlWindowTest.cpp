@@ -89,34 +89,34 @@ TEST(ControlWindowStatus, ShowsWhatThePatientSeesAndTheDigitsBeingTyped) {
   context.state.monitors.MonitorRect[1] = {0, 0, 0, 1920, 1080};
   OpenChartWindow(context);
 
+  // Whether the status shows `part`, printing it when not.
+  const auto shows = [&](const std::string& part) {
+    return ::testing::AssertionResult(host.StatusText().find(part) != std::string::npos)
+           << host.StatusText();
+  };
   RunOnePass(context, "[");
-  const std::string status = host.StatusText();
-  EXPECT_NE(status.find("Letter  20/"), std::string::npos) << status;
-  // Grey 229 on white, named 10 %, is a Weber contrast of 21.6 % on an sRGB screen.
-  EXPECT_NE(status.find("contrast 10 % (Weber 21.6 %)"), std::string::npos) << status;
-  // The top row's stroke error in light and the smallest size drawn within 5 %.
-  EXPECT_NE(status.find(" % off"), std::string::npos) << status;
-  EXPECT_NE(status.find("  best 20/"), std::string::npos) << status;
-  EXPECT_NE(status.find("preset 1"), std::string::npos) << status;
-  EXPECT_EQ(status.find("typed"), std::string::npos) << status;
+  // Grey 229 on white, named 10 %, is a Weber contrast of 21.6 % on an sRGB screen; the top
+  // row's stroke error in light and the smallest size drawn within 5 %.
+  for (const char* part :
+       {"Letter  20/", "contrast 10 % (Weber 21.6 %)", " % off", "  best 20/", "preset 1"})
+    EXPECT_TRUE(shows(part));
+  EXPECT_FALSE(shows("typed"));
   // Whether the calibration was made on the monitor now in use.
   ScreenRecords& screens = context.state.screens;
   screens.Calibrated[1].known = screens.Present[1].known = true, screens.Calibrated[1].model = "U2419H";
   screens.Present[1].model = "U2419H";
   RunOnePass(context, "]");
-  EXPECT_NE(host.StatusText().find("calibration: made on this monitor"), std::string::npos);
+  EXPECT_TRUE(shows("calibration: made on this monitor"));
   screens.Present[1].model = "U2720Q";
   RunOnePass(context, "]");
-  EXPECT_NE(host.StatusText().find("NOT FOR THIS MONITOR - The patient monitor has changed"),
-            std::string::npos)
-      << host.StatusText();
-  EXPECT_NE(host.StatusText().find("contrast 30 %"), std::string::npos) << host.StatusText();
-  EXPECT_EQ(host.StatusText().find("gamma"), std::string::npos);  // the sRGB curve
+  EXPECT_TRUE(shows("NOT FOR THIS MONITOR - The patient monitor has changed"));
+  EXPECT_TRUE(shows("contrast 30 %"));
+  EXPECT_FALSE(shows("gamma"));  // the sRGB curve
   // A gamma matched by eye is named, and the Weber contrast is the one under it.
   context.state.display.DisplayGamma = 2.35, context.gammaMatch.matchedByEye = true;
   RunOnePass(context, "[");
-  EXPECT_NE(host.StatusText().find("contrast 20 % (Weber 40.8 %)"), std::string::npos) << host.StatusText();
-  EXPECT_NE(host.StatusText().find("  gamma 2.35 by eye"), std::string::npos) << host.StatusText();
+  EXPECT_TRUE(shows("contrast 20 % (Weber 40.8 %)"));
+  EXPECT_TRUE(shows("  gamma 2.35 by eye"));
 
   // "3" starts a typed size; "5" follows; the run's script ends before Enter.
   std::string error;
@@ -125,7 +125,7 @@ TEST(ControlWindowStatus, ShowsWhatThePatientSeesAndTheDigitsBeingTyped) {
   context.script.active = true;
   context.script.steps.assign(steps->begin(), steps->end());
   EXPECT_THROW(RunOnePass(context, "3"), ProgramEnd);
-  EXPECT_NE(host.StatusText().find("typed: 35"), std::string::npos) << host.StatusText();
+  EXPECT_TRUE(shows("typed: 35"));
   // Nothing of it reached the patient's chart.
   EXPECT_EQ(context.state.chart.SizeNow, testing::MakeChartState(1920, 1080, 400).chart.SizeNow);
 }

@@ -4,15 +4,17 @@
 // the control window must come back where the examiner left it. Every other window of the
 // examiner's opens on the examiner's monitor, also after Ctrl+A swaps the roles, and the
 // monitors switched off and on again under the running program leave the chart hidden, then
-// full screen where it belongs. The two-monitor cases share one server.
+// full screen where it belongs. The virtual remote's keys are clicked as an examiner would, and
+// a handheld remote's receiver types into the control window. The two-monitor cases share one
+// server.
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QThread>
+
+#include <tuple>
 
 #include "support/DataFolderText.h"
 #include "support/Pixels.h"
@@ -39,7 +41,7 @@ struct RunningProgram : LiveProgram {
                     (keys.empty() ? QStringList{} : QStringList{"--keys", QString::fromStdString(keys)}) + more) {}
 };
 
-const QStringList kTools{"xprop", "xwininfo", "xdotool", "import"};
+const QStringList kTools{"xprop", "xwininfo", "xdotool", "import", "wmctrl"};
 
 QRect RectOf(const XWindow& w) { return QRect(w.x, w.y, w.width, w.height); }
 
@@ -86,12 +88,25 @@ bool Gone(const XServer& server, const QString& title) {
   return WaitFor([&] { return !Visible(server, title); }, 10);
 }
 
-int LastSizeNow(const std::string& frames) {
-  const QStringList names = QDir(QString::fromStdString(frames)).entryList({"frame-*.json"}, QDir::Files, QDir::Name);
-  if (names.isEmpty()) return -1;
-  QFile file(QString::fromStdString(frames) + "/" + names.back());
-  if (!file.open(QIODevice::ReadOnly)) return -1;
-  return QJsonDocument::fromJson(file.readAll()).object()["SizeNow"].toInt(-1);
+// The frames a running program has written so far.
+ProgramRunResult Written(const std::string& frames) {
+  ProgramRunResult written;
+  written.framesDir = frames;
+  return written;
+}
+
+// A field of the last frame the running program wrote; -1 before the first.
+int LastField(const std::string& frames, const char* field = "SizeNow") {
+  return Written(frames).LastState()[field].toInt(-1);
+}
+
+// The parts of the chart a receiver's store must leave alone.
+QJsonObject Chart(const QJsonObject& state) {
+  QJsonObject chart;
+  for (const char* name : {"Mode", "SizeNow", "LetterSet", "LetterSetFileNum", "JustOneLetter",
+                           "HShutter", "VShutter", "Mask", "Grad", "TimedRandom"})
+    chart[name] = state[name];
+  return chart;
 }
 
 // The two monitors as the tests start them, the patient's on the left.
@@ -137,8 +152,13 @@ TEST(ExamRoomX11, OneMonitorTheChartStillCoversTheWholeScreen) {
   if (!XServer::MissingTool(kTools).isEmpty()) GTEST_SKIP() << XServer::MissingTool(kTools).toStdString();
   XServer server({"1280x1024"}, true, true);
   if (!server.problem().isEmpty()) GTEST_SKIP() << server.problem().toStdString();
-  RunningProgram program(server, CalibratedFolder({{0, 0, 1280, 1024}}), "{Wait:1}{F3}{Click:0,0}{Wait:3}");
+  RunningProgram examiner(server, CalibratedFolder({{0, 0, 1280, 1024}}), "");
   ASSERT_TRUE(WaitFor([&] { return server.Window("Lenvari Acuity") && server.Window(""); }, 20));
+  ASSERT_TRUE(WaitFor([&] { return !Visible(server, "About"); }, 10));
+  const QString chart = server.Window("")->id;
+  // A command and a click on the chart leave it above the control window.
+  server.Tool("xdotool", {"windowactivate", "--sync", chart});
+  server.Tool("xdotool", {"key", "F3", "mousemove", "640", "512", "click", "1"});
   QThread::msleep(2500);
   const QString shot = LENVARI_TEST_OUTPUT_DIR "/exam-room-one-monitor.png";
   server.Screenshot(shot);
@@ -149,10 +169,6 @@ TEST(ExamRoomX11, OneMonitorTheChartStillCoversTheWholeScreen) {
   EXPECT_GT(CountColour(image.copy(0, 900, 250, 124), QColor(0, 0, 255), 75), 100);
 
   // A dialog opens above the chart, and its closing gives the keys back to the chart.
-  program.process.waitForFinished(20000);
-  RunningProgram examiner(server, CalibratedFolder({{0, 0, 1280, 1024}}), "");
-  ASSERT_TRUE(WaitFor([&] { return server.Window("Lenvari Acuity") && server.Window(""); }, 20));
-  const QString chart = server.Window("")->id;
   server.Tool("xdotool", {"windowactivate", "--sync", chart});
   server.Tool("xdotool", {"key", "q"});
   ASSERT_TRUE(WaitFor([&] { return server.Window("Lenvari Acuity Quick Keys").has_value(); }, 20));
@@ -219,9 +235,9 @@ TEST_F(ExamRoomDesk, EveryWindowOfTheExaminerOpensOnTheExaminersMonitorAlsoAfter
   // Typed keys reach the chart with the monitor window and the remote open (into the control
   // window: where the keyboard goes as they open is not this test's business).
   x.Tool("xdotool", {"windowactivate", "--sync", Visible(x, "Lenvari Acuity")->id});
-  const int before = LastSizeNow(frames);
+  const int before = LastField(frames);
   Key(x, "plus");
-  EXPECT_TRUE(WaitFor([&] { return LastSizeNow(frames) == before + 1; }, 10));
+  EXPECT_TRUE(WaitFor([&] { return LastField(frames) == before + 1; }, 10));
 
   Key(x, "q");
   EXPECT_TRUE(OpensOn(x, "Lenvari Acuity Quick Keys", kMonitor2));
@@ -245,7 +261,61 @@ TEST_F(ExamRoomDesk, EveryWindowOfTheExaminerOpensOnTheExaminersMonitorAlsoAfter
   Key(x, "Escape");
   ASSERT_TRUE(Gone(x, "Lenvari Acuity Configuration"));
   EXPECT_TRUE(ChartUncovered(x));
+
+  // The remote's keys clicked where its picture has them (Pointer at 179,294, M5 at 25,548)
+  // drive the chart. Closed by the examiner it stays closed, its setting off in memory only.
+  const QString remote = Visible(x, "Virtual Remote")->id;
+  for (const auto& [where, field, value] : {std::tuple{QStringList{"198", "312"}, "PointerMode", 1},
+                                            {QStringList{"42", "557"}, "CurrentMemory", 5}}) {
+    x.Tool("xdotool", (QStringList{"mousemove", "--window", remote} + where) << "click" << "1");
+    EXPECT_TRUE(WaitFor([&] { return LastField(frames, field) == value; }, 10)) << field;
+  }
+  x.Tool("wmctrl", {"-F", "-c", "Virtual Remote"});
+  ASSERT_TRUE(Gone(x, "Virtual Remote"));
+  x.Tool("xdotool", {"windowactivate", "--sync", Visible(x, "Lenvari Acuity")->id});
+  Key(x, "ctrl+w");
+  EXPECT_TRUE(WaitFor([&] { return program.Said("PRESS A KEY FOR MORE"); }, 10));
+  Key(x, "a");
+  EXPECT_TRUE(WaitFor([&] { return program.Said(" ShowVirtualRemote&   :  0\n"); }, 10));
+  EXPECT_EQ(Setting(folder, 10, "ShowVirtualRemote&:"), " 1 ");
+  Key(x, "b");  // ends the dump
+
+  // A handheld remote's receiver types its words at full speed into the control window: one
+  // frame each, the chart as it was, the word's preset stored. A word that fell apart would
+  // draw more frames: they are given time to show.
+  const ProgramRunResult live = Written(frames);
+  const auto drawn = [&](int count) {
+    return WaitFor([&] { return live.FrameCount() >= count && !live.FrameState(count).isEmpty(); },
+                   30);
+  };
+  const int start = live.FrameCount();
+  const QJsonObject chart = Chart(live.FrameState(start));
+  for (int i = 0; i < 30; ++i) {
+    const char* words[] = {"ControlRemoteF07", "ControlRemoteF01", "ControlRemoteF12"};
+    x.Tool("xdotool", {"type", "--delay", "0", words[i % 3]});
+    ASSERT_TRUE(drawn(start + i + 1)) << words[i % 3];
+    QThread::msleep(150);
+    ASSERT_EQ(live.FrameCount(), start + i + 1) << words[i % 3];
+    const QJsonObject state = live.FrameState(start + i + 1);
+    EXPECT_EQ(state["CurrentMemory"].toInt(), (std::vector{7, 1, 12})[i % 3]) << "word " << i;
+    EXPECT_EQ(Chart(state), chart) << "word " << i;
+  }
+  // "+++" 5 ms apart: three size steps.
+  const int size = live.LastState()["SizeNow"].toInt();
+  x.Tool("xdotool", {"type", "--delay", "5", "+++"});
+  ASSERT_TRUE(drawn(start + 33));
+  for (int step = 1; step <= 3; ++step)
+    ExpectFrame(live, start + 30 + step, {{"SizeNow", size + step}});
+  // Typed slowly the word is its characters: "C" shows one letter first, no preset is stored.
+  x.Tool("xdotool", {"type", "--delay", "150", "ControlRemoteF07"});
+  QThread::msleep(1500);  // past the gap that would end a word
   program.Stop();
+  ASSERT_TRUE(drawn(start + 39));
+  ExpectFrame(live, start + 34, {{"JustOneLetter", "C"}});
+  // (The last frame may have been cut short by the stop.)
+  for (int n = start + 34; n <= live.FrameCount(); ++n)
+    if (const QJsonObject state = live.FrameState(n); !state.isEmpty())
+      EXPECT_EQ(state["CurrentMemory"].toInt(), 12) << "frame " << n;
 }
 
 // The patient monitor switched off and on again, on either side of the examiner's.
@@ -277,10 +347,10 @@ TEST_F(ExamRoomDesk, PatientMonitorSwitchedOffHidesTheChartAndOnBringsItBack) {
     EXPECT_TRUE(WaitFor([&] { return !x.Window(""); }, 10)) << "the chart window must be hidden";
     EXPECT_TRUE(OpensOn(x, "Lenvari Acuity", examinerAloneRect));
     // Keys still change the chart.
-    const int before = LastSizeNow(frames);
+    const int before = LastField(frames);
     x.Tool("xdotool", {"windowactivate", "--sync", x.Window("Lenvari Acuity")->id});
     Key(x, "plus");
-    EXPECT_TRUE(WaitFor([&] { return LastSizeNow(frames) == before + 1; }, 10));
+    EXPECT_TRUE(WaitFor([&] { return LastField(frames) == before + 1; }, 10));
 
     BothMonitorsOn(x);
     EXPECT_TRUE(WaitFor([&] {
@@ -289,7 +359,7 @@ TEST_F(ExamRoomDesk, PatientMonitorSwitchedOffHidesTheChartAndOnBringsItBack) {
     }, 20)) << "the chart must be back full screen and top-most";
     EXPECT_TRUE(OpensOn(x, "Lenvari Acuity", examinerRect));
     EXPECT_TRUE(program.Said("Patient monitor connected"));
-    EXPECT_EQ(LastSizeNow(frames), before + 1) << "the chart keeps its state";
+    EXPECT_EQ(LastField(frames), before + 1) << "the chart keeps its state";
     if (patient == 1) {
       // The examiner's monitor switched off: the control window comes onto the patient's, under
       // the chart, and a question opens above the chart.

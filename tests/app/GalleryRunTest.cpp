@@ -32,10 +32,12 @@ int Memory(const ProgramRunResult& run, int frame) {
   return run.FrameState(frame)["CurrentMemory"].toInt();
 }
 
-TEST(GalleryRun, PresetGalleryOpensOnAFreshFolderAndChoosesByKeysClicksAndRemote) {
+// The preset gallery on a fresh folder: chosen from by keys, clicks and the remote, stored into,
+// and what was stored there after a restart.
+TEST(GalleryRun, PresetGalleryChoosesByKeysClicksAndRemoteAndStoresIntoItsCells) {
   const std::string data = FreshFolder("data");
   // A click in the lower-right sixth chooses 36, in the top-left 1; the remote's m7 chooses 7.
-  const ProgramRunResult run =
+  ProgramRunResult run =
       RunGallery(data, "y{Right}{Enter}y{Click:2300,1300}y{Click:-2300,-1300}y{Remote:m7}");
   // The gallery frame: grey frames on the cell edges of the 1920 x 1080 display.
   ASSERT_EQ(run.FrameCount(), 14);
@@ -43,27 +45,18 @@ TEST(GalleryRun, PresetGalleryOpensOnAFreshFolderAndChoosesByKeysClicksAndRemote
   EXPECT_EQ(run.Frame(2).pixelColor(320, 90), QColor(255, 0, 0));  // cell 1 selected
   EXPECT_EQ(Tie(Picture(data + "/1lvgallery.bmp").size(), Memory(run, 5)), Tie(QSize(1920, 1080), 2));
   EXPECT_EQ(Tie(Memory(run, 8), Memory(run, 11), Memory(run, 14)), Tie(36, 1, 7));
-}
 
-TEST(GalleryRun, StoringThroughTheGalleryChangesOnlyThatCellAndSurvivesARestart) {
-  const std::string data = FreshFolder("data");
-  RunGallery(data, "y{Esc}");
-  const QImage before = Picture(data + "/1lvgallery.bmp");
+  // Storing through it: Ctrl+Y and Esc store nothing and keep the preset number.
   const std::string presets = ReadText(data + "/1presets.cfg");
-  ASSERT_NE(presets, "<missing>");
-
-  // Ctrl+Y and Esc store nothing and keep the preset number.
-  ProgramRunResult run = RunGallery(data, "{F3}{Ctrl+Y}{Right}{Esc}");
+  run = RunGallery(data, "{F3}{Ctrl+Y}{Right}{Esc}");
   EXPECT_EQ(Tie(run.LastState()["CurrentMemory"].toInt(), ReadText(data + "/1presets.cfg")), Tie(3, presets));
   EXPECT_FALSE(std::filesystem::exists(data + "/1lvbmap3.bmp"));
-  EXPECT_EQ(Picture(data + "/1lvgallery.bmp"), before);
 
-  // The cross-cylinder target stored in cell 8 (second row, second column).
+  // The cross-cylinder target stored in cell 8 (second row, second column); which cells the
+  // gallery then redraws is the gallery picture's own test.
   run = RunGallery(data, "j{Ctrl+Y}{Right}{Down}{Enter}");
   EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), 8);
   EXPECT_EQ(Picture(data + "/1lvbmap8.bmp").size(), QSize(1920, 1080));
-  const QImage after = Picture(data + "/1lvgallery.bmp");
-  for (int n = 1; n <= 36; ++n) EXPECT_EQ(CellOf(before, n) == CellOf(after, n), n != 8) << n;
 
   run = RunGallery(data, "y{Down}{Right}{Enter}");
   EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), 8);
@@ -100,8 +93,7 @@ TEST(GalleryRun, ImportedPictureFillsTheChosenSlotAndShowsInImageMode) {
   // (Esc in the slot choice, the image keys and the image gallery's cells have tests of their
   // own.)
   const ProgramRunResult run = RunGallery(data, "{Tab}{Right}{Right}{Right}{Right}{Enter}", "OK;" + png);
-  EXPECT_TRUE(Printed(run, "[Add Images] Adding images to your image gallery is a two step process."))
-      << run.output;
+  EXPECT_TRUE(Printed(run, "[Add Images] ")) << run.output;
   EXPECT_TRUE(Printed(run, "[Lenvari Acuity - Select Image File] Image Files")) << run.output;
   EXPECT_EQ(Tie(Picture(data + "/lvimg5.bmp"), run.LastState()["Mode"].toString(),
                 run.LastState()["ImageNum"].toInt()),
@@ -112,17 +104,6 @@ TEST(GalleryRun, ImportedPictureFillsTheChosenSlotAndShowsInImageMode) {
   // The rebuilt image gallery shows the picture in cell 5.
   const QImage cell5 = CellOf(Picture(data + "/1imagegallery.bmp"), 5);
   EXPECT_EQ(cell5.pixelColor(cell5.width() / 2 - 40, cell5.height() / 2), QColor(Qt::red));
-}
-
-// How far apart two cells look: the mean difference of their channels.
-double Distance(const QImage& a, const QImage& b) {
-  double sum = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) {
-      const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
-      sum += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) + std::abs(p.blue() - q.blue());
-    }
-  return sum / (3.0 * a.width() * a.height());
 }
 
 // A store (presets, snapshot, gallery, index) and an import (slot, gallery, index) killed at
@@ -172,7 +153,7 @@ TEST(GalleryRun, AStoreOrAnImportKilledAtAnyRenameLeavesNoStaleCell) {
     ASSERT_GE(intoFolder.size(), 3u) << c.keys;
     RunGallery(work, c.visit);
     const QImage after = CellOf(Picture(work + c.gallery), 2);
-    ASSERT_GT(Distance(before, after), 5) << c.keys;
+    ASSERT_GT(MeanGreyDifference(before, after), 5) << c.keys;
 
     for (size_t k : intoFolder) {
       fresh();
@@ -182,7 +163,8 @@ TEST(GalleryRun, AStoreOrAnImportKilledAtAnyRenameLeavesNoStaleCell) {
       RunGallery(work, c.visit);
       const QImage shown = CellOf(Picture(work + c.gallery), 2);
       const bool changed = c.changed(work);
-      EXPECT_LT(Distance(shown, changed ? after : before), Distance(shown, changed ? before : after))
+      EXPECT_LT(MeanGreyDifference(shown, changed ? after : before),
+                MeanGreyDifference(shown, changed ? before : after))
           << c.keys << " killed at rename " << k << (changed ? ": new content" : ": old content");
     }
   }

@@ -22,6 +22,13 @@ QWidget* MonitorWidget() {
 }
 
 struct MonitorWindowFixture : ChartWindowFixture {
+  // The settings as the next start reads them from the folder.
+  Settings Reloaded() {
+    State reloaded;
+    reloaded.DataPath = context.state.DataPath, reloaded.monitors = context.state.monitors;
+    LoadConfiguration(reloaded);
+    return reloaded.settings;
+  }
   void SetUp() override {
     ChartWindowFixture::SetUp();
     ApplyDefaultSettings(context.state.settings, context.state.monitors, 1);
@@ -48,11 +55,8 @@ TEST_F(MonitorWindowFixture, MovedWindowIsStoredAndSavedAtTheNextUpdate) {
   EXPECT_EQ(s.MonitorWindowX[1], 300);  // nothing happens until the next frame
   UpdateMonitorWindow(context);
   EXPECT_EQ(Tie(s.MonitorWindowX[1], s.MonitorWindowY[1]), Tie(moved.x(), moved.y()));
-  State reloaded;
-  reloaded.DataPath = context.state.DataPath, reloaded.monitors = context.state.monitors;
-  LoadConfiguration(reloaded);
-  EXPECT_EQ(reloaded.settings.MonitorWindowX[1], moved.x());
-  EXPECT_EQ(reloaded.settings.MonitorWindowY[1], moved.y());
+  const Settings saved = Reloaded();
+  EXPECT_EQ(Tie(saved.MonitorWindowX[1], saved.MonitorWindowY[1]), Tie(moved.x(), moved.y()));
   // Growing for rows keeps the window where the examiner put it.
   context.state.MonitorText = "20/40      A B C\r20/30      D E F\r20/25      G H I\r";
   UpdateMonitorWindow(context);
@@ -83,10 +87,7 @@ TEST_F(MonitorWindowFixture, ClicksAndKeysArriveLikeTheChartWindowsAndClosingByH
   EXPECT_EQ(context.state.settings.MonitorWindowFlag, 0);
   UpdateMonitorWindow(context);
   EXPECT_EQ(MonitorWidget(), nullptr);
-  State reloaded;
-  reloaded.DataPath = context.state.DataPath, reloaded.monitors = context.state.monitors;
-  LoadConfiguration(reloaded);
-  EXPECT_EQ(reloaded.settings.MonitorWindowFlag, 1);
+  EXPECT_EQ(Reloaded().MonitorWindowFlag, 1);
 }
 
 TEST_F(MonitorWindowFixture, InAGalleryAClickOnTheThumbnailIsAClickOnThePatientDisplay) {

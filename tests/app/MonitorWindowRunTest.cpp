@@ -42,30 +42,24 @@ TEST(MonitorWindowRun, NamesEveryFrameAndKIsStored) {
   EXPECT_EQ(StoredInteger(request.dataDir, "MonitorWindowFlag&:"), 1);
   ASSERT_EQ(run.MonitorCount(), 1);
   QJsonObject first = run.MonitorState(1);
+  // The size the window chose is stored (how it is chosen is the layout's own test).
   const int w = StoredInteger(request.dataDir, "MonitorWindowWidth&:");
   const int h = StoredInteger(request.dataDir, "MonitorWindowHeight&:");
-  EXPECT_GT(w, 100);
-  EXPECT_EQ(Tie(h, At(first, "StoredSize", 0), At(first, "StoredSize", 1)),
-            Tie(static_cast<int>(std::floor(1080.0 * w / 1920)), w, h));
+  EXPECT_EQ(Tie(At(first, "StoredSize", 0), At(first, "StoredSize", 1)), Tie(w, h));
   // Built-in preset 1: four rows; the window grows for them and stores nothing of it.
   const std::vector<std::string> rows = Lines(first);
   ASSERT_EQ(rows.size(), 4u);
-  const char* labels[] = {"  20/40 ", "  20/30 ", "  20/25 ", "  20/20 "};
-  for (size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(rows[i].substr(0, 8), labels[i]);
-    EXPECT_EQ(rows[i].size(), 22u) << rows[i];  // label, five blanks, five letters
-  }
-  EXPECT_EQ(At(first, "ClientSize", 0), w);
-  EXPECT_GT(At(first, "ClientSize", 1), h);
+  EXPECT_EQ(Tie(rows[0].substr(0, 8), rows[3].substr(0, 8)), Tie("  20/40 ", "  20/20 "));
+  EXPECT_EQ(Tie(At(first, "ClientSize", 0), At(first, "ClientSize", 1) > h), Tie(w, true));
   EXPECT_EQ(run.MonitorImage(1).size(),
             QSize(At(first, "ClientSize", 0), At(first, "ClientSize", 1)));
 
   // The flag is 1 at this start: the window opens with the program, "k" closes it and stores
   // 0, the next "k" opens it again for the frames that follow.
-  request.keys = "kkepjwa*dxk";
+  request.keys = "kkejwa*dxk";
   run = RunWell(request);
   EXPECT_EQ(StoredInteger(request.dataDir, "MonitorWindowFlag&:"), 0);
-  ASSERT_EQ(run.MonitorCount(), 10);
+  ASSERT_EQ(run.MonitorCount(), 9);
   std::map<std::string, QJsonObject> byMode;  // the last update of each mode
   for (int n = 1; n <= run.MonitorCount(); ++n)
     byMode[run.MonitorState(n)["Mode"].toString().toStdString()] = run.MonitorState(n);
@@ -81,11 +75,6 @@ TEST(MonitorWindowRun, NamesEveryFrameAndKIsStored) {
   for (size_t i = 0; i < drawn.size(); ++i) EXPECT_EQ(directions[i + 1], "  " + SpellDirections(drawn[i]));
   EXPECT_GT(At(e, "ClientSize", 0), w);  // "Up  " is wider than a letter
 
-  bool named = false;  // "p" came after the start's letters
-  for (const std::string& line : Lines(byMode["Letter"]))
-    for (const char* name : {"horse ", "bird ", "jeep ", "hand ", "cake ", "phone "})
-      named = named || line.find(name) != std::string::npos;
-  EXPECT_TRUE(named);
   // Each special test shows its caption alone (the words are the text's own test), one line high.
   for (const char* mode : {"JacksonCross", "WorthDot", "AstigmaticClockDial", "StrongLight", "Disparity", "Image"}) {
     const QJsonObject special = byMode[mode];
@@ -119,10 +108,9 @@ TEST(MonitorWindowRun, StoredPlaceAndSizeHoldAndTheThumbnailFollowsEveryFrameOfE
   const QJsonObject first = run.MonitorState(1);
   EXPECT_EQ(Tie(At(first, "Position", 0), At(first, "Position", 1), StoredInteger(data, "MonitorWindowX&:")),
             Tie(0, 40, 0));
-  const int width = At(first, "StoredSize", 0), height = At(first, "StoredSize", 1);
-  EXPECT_EQ(height, 2 * static_cast<int>(std::floor(1080.0 * width / 1920)));
-  EXPECT_EQ(StoredInteger(data, "MonitorWindowHeight&:"), height);
   // Six rows grow the window below its two thumbnail-high areas; the stored height stays.
+  const int height = At(first, "StoredSize", 1);
+  EXPECT_EQ(StoredInteger(data, "MonitorWindowHeight&:"), height);
   ASSERT_EQ(Lines(first).size(), 6u);
   EXPECT_GT(At(first, "ClientSize", 1), height);
 

@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QJsonArray>
 
 #include <filesystem>
 #include <utility>
 #include <vector>
 
+#include "store/DataFolder.h"
 #include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
 #include "support/Tie.h"
@@ -42,11 +42,6 @@ Sequence MonitorAndSizeSequence(const ProgramRunResult& run) {
     if (sequence.empty() || sequence.back() != entry) sequence.push_back(entry);
   }
   return sequence;
-}
-
-// Names of the backups kept of `name` in the folder ("name" + something + ".bak").
-qsizetype Backups(const std::string& folder, const std::string& name) {
-  return QDir(QString::fromStdString(folder)).entryList({QString::fromStdString(name) + "*.bak"}, QDir::Files).size();
 }
 
 ProgramRunResult Start(const std::string& data, const std::string& keys,
@@ -88,12 +83,11 @@ TEST(StoredSettingsRun, SettingsFileCutShortTakesDefaultsForWhatItLacksAndIsKept
                                    P{"MyGreen&:", " 65280 "}, P{"LabelSize!:", " 10 "}})
     EXPECT_EQ(Setting(data, 7, key), value) << key;
   // The file as it was found is kept, once.
-  const QStringList backups = QDir(QString::fromStdString(data)).entryList({"1lvconfig.cfg*.bak"});
-  ASSERT_EQ(backups.size(), 1);
-  EXPECT_EQ(ReadText(data + "/" + backups[0].toStdString()), cut);
-  EXPECT_EQ(Backups(data, "7lvconfig.cfg"), 1);
+  ASSERT_EQ(BackupsOf(data + "/1lvconfig.cfg").size(), 1u);
+  EXPECT_EQ(ReadText(BackupsOf(data + "/1lvconfig.cfg")[0]), cut);
+  EXPECT_EQ(BackupsOf(data + "/7lvconfig.cfg").size(), 1u);
   Start(data, "");
-  EXPECT_EQ(Backups(data, "1lvconfig.cfg"), 1);
+  EXPECT_EQ(BackupsOf(data + "/1lvconfig.cfg").size(), 1u);
 }
 
 TEST(StoredSettingsRun, OtherMonitorsResolutionChangeSurvivesSavesUntilSwitchedTo) {

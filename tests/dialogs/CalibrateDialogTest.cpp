@@ -1,13 +1,10 @@
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <functional>
 
 #include "dialogs/LenvariDLL.h"
 #include "tests/dialogs/DialogDriving.h"
@@ -72,25 +69,28 @@ TEST(CalibrateDialog, TwentyFeetOpensWithFeetAndTwenty) {
   }
 }
 
-// Each case types a refused distance, then one that is accepted (or cancels when none is).
+// Each case types a refused distance, then one that is accepted, or edits and cancels (Escape on
+// a first start whose distance is still empty): the distance is then left as it was.
 TEST(CalibrateDialog, RangeIsCheckedInTheUnitChosenWithInclusiveLimits) {
   struct Case {
     const char* start;
     const char* refused;  // "" when the first entry is accepted
     bool meters;          // switch the unit to Meters after typing
-    const char* accepted;
+    const char* accepted;  // nullptr: type 7, choose Meters and cancel
     const char* result;
   };
   const Case cases[] = {
       {" 6 meters", "12.5", false, "12", " 12 meters"},  {" 20 feet", "40", true, "10", " 10 meters"},
       {" 20 feet", "40.01", false, "40", " 40 feet"},    {" 20 feet", "0.99", false, "1", " 1 feet"},
       {" 6 meters", "0.29", false, "0.3", " 0.3 meters"}, {" 6 meters", "abc", false, "3.50", " 3.5 meters"},
-      {" 6 meters", "", false, "4m", " 4 meters"},
+      {" 6 meters", "", false, "4m", " 4 meters"},       {" 20 feet", "", false, nullptr, " 20 feet"},
+      {"", "", false, nullptr, ""},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.start) + " / " + c.refused + " / " + (c.accepted ? c.accepted : "cancel"));
     std::string distance = c.start;
     bool refused = false;
-    RunDialog(distance, [&](QDialog& d) {
+    const std::string result = RunDialog(distance, [&](QDialog& d) {
       EXPECT_EQ(Meters(d)->isChecked(), std::string(c.start).ends_with("meters"));
       if (*c.refused) {
         Retype(d, c.refused);
@@ -98,11 +98,13 @@ TEST(CalibrateDialog, RangeIsCheckedInTheUnitChosenWithInclusiveLimits) {
         refused = ClickOkExpectingMessage(d);
         EXPECT_TRUE(d.isVisible());
       }
-      Retype(d, c.accepted);
-      ClickOk(d);
+      Retype(d, c.accepted ? c.accepted : "7");
+      if (c.accepted) return ClickOk(d);
+      Click(Meters(d));
+      *c.start ? ClickCancel(d) : QTest::keyClick(Edit(d), Qt::Key_Escape);
     });
-    EXPECT_EQ(refused, *c.refused != 0) << c.refused;
-    EXPECT_EQ(distance, c.result) << c.accepted;
+    EXPECT_EQ(refused, *c.refused != 0);
+    EXPECT_EQ(Tie(distance, result), Tie(c.result, c.result));
   }
 }
 
@@ -129,19 +131,6 @@ TEST(CalibrateDialog, CapitalMetersSelectsNoUnit) {
   });
   EXPECT_TRUE(refused);
   EXPECT_EQ(distance, " 13 feet");
-}
-
-TEST(CalibrateDialog, CancelLeavesTheDistanceAsItWas) {
-  // Cancel, and Escape on a first start whose distance is still empty.
-  for (const std::string start : {" 20 feet", ""}) {
-    std::string distance = start;
-    const std::string result = RunDialog(distance, [&](QDialog& d) {
-      Retype(d, "7");
-      Click(Meters(d));
-      start.empty() ? QTest::keyClick(Edit(d), Qt::Key_Escape) : ClickCancel(d);
-    });
-    EXPECT_EQ(Tie(distance, result), Tie(start, start));
-  }
 }
 
 TEST(CalibrateDialog, TabMovesFromTheDistanceToTheUnitAndTheButtons) {

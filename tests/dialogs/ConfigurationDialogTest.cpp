@@ -67,6 +67,12 @@ TEST(ConfigurationDialog, OpensOnTheSettingsAndCancelWithoutEditsChangesNothing)
     EXPECT_EQ(std::tuple(SwatchColour(d, kBackgroundSwatchId), SwatchColour(d, kRedSwatchId), SwatchColour(d, kOtherSwatchId)),
               std::tuple(QColor(64, 64, 64), QColor(200, 0, 0), QColor(0, 0, 90)));
     EXPECT_TRUE(Control<QPushButton>(d, kSaveId)->isDefault());
+    // The named faces resolve to faces of their widths.
+    const auto family = [&](int id) { return QFontInfo(Control<QWidget>(d, id)->font()).family(); };
+    for (int id : {kDirectViewId, kSmoothingId, kThumbnailId, kSelectVideoId, kRedBarLabelId})
+      EXPECT_TRUE(family(id) == "Arial" || family(id) == "Liberation Sans") << id;
+    EXPECT_TRUE(family(kAlwaysOnTopId) == "Arial Narrow" ||
+                family(kAlwaysOnTopId) == "Liberation Sans Narrow");
     // Nothing changed: Cancel closes at once, without a question.
     auto asked = ExpectMessage([](QMessageBox& box) { box.reject(); });
     Click(d, kCancelId);
@@ -257,8 +263,8 @@ TEST(ConfigurationDialog, CancelAsksOnlyWhenASettingChanged) {
   const int result = args.Run([&](QDialog& d) {
     Choose(d, kMaxRowsListId, "2");
     first = ExpectMessage([](QMessageBox& box) {
-      EXPECT_EQ(Tie(box.windowTitle(), box.text(), box.standardButtons()),
-                Tie(" ", "Discard all configuration changes?", QMessageBox::Ok | QMessageBox::Cancel));
+      EXPECT_EQ(Tie(box.windowTitle(), box.standardButtons()),
+                Tie(" ", QMessageBox::Ok | QMessageBox::Cancel));
       box.button(QMessageBox::Cancel)->click();
     });
     Click(d, kCancelId);
@@ -377,16 +383,36 @@ TEST(ConfigurationDialog, AnErrorInsideIsTrappedAndReported) {
   EXPECT_TRUE(args == before);
 }
 
-TEST(ConfigurationDialog, NamedFacesResolveToFacesWithTheirWidths) {
-  ConfigurationArguments args;
-  args.Run([](QDialog& d) {
-    const auto family = [&](int id) { return QFontInfo(Control<QWidget>(d, id)->font()).family(); };
-    for (int id : {kDirectViewId, kSmoothingId, kThumbnailId, kSelectVideoId, kRedBarLabelId})
-      EXPECT_TRUE(family(id) == "Arial" || family(id) == "Liberation Sans") << id;
-    EXPECT_TRUE(family(kAlwaysOnTopId) == "Arial Narrow" ||
-                family(kAlwaysOnTopId) == "Liberation Sans Narrow");
-    Click(d, kCancelId);
-  });
+// The program's own boxes (the luminance-true contrast, the phone remote) set their option on
+// Save only; a caller that passes no option sees the box but cannot tick it.
+TEST(ConfigurationDialog, OwnOptionBoxesSetTheirOptionOnSaveOnly) {
+  for (const int box : {kLuminanceContrastId, kPhoneRemoteId}) {
+    SCOPED_TRACE(box);
+    int option = 0;
+    ConfigurationArguments args;
+    (box == kPhoneRemoteId ? args.phoneOption : args.luminanceOption) = &option;
+    args.Run([box](QDialog& d) {
+      EXPECT_TRUE(Control<QCheckBox>(d, box)->isEnabled());
+      EXPECT_FALSE(Checked(d, box));
+      Click(d, box);
+      auto discard = ExpectMessage([](QMessageBox& m) { m.button(QMessageBox::Ok)->click(); });
+      Click(d, kCancelId);
+    });
+    EXPECT_EQ(option, 0);
+    for (const bool tick : {true, false}) {
+      args.Run([box, tick](QDialog& d) {
+        EXPECT_EQ(Checked(d, box), !tick);
+        if (tick) Click(d, box);
+        Click(d, kSaveId);
+      });
+      EXPECT_EQ(option, 1);
+    }
+    ConfigurationArguments plain;
+    plain.Run([box](QDialog& d) {
+      EXPECT_FALSE(Control<QCheckBox>(d, box)->isEnabled());
+      Click(d, kSaveId);
+    });
+  }
 }
 
 }  // namespace

@@ -1,15 +1,21 @@
 #pragma once
 // Driving the library's modal dialogs from a test: the export runs its own loop, so the test's
-// steps are queued to run on whichever dialog is on top once that loop shows it.
+// steps are queued to run on whichever dialog is on top once that loop shows it. And measuring
+// a window drawn at 100 % and 200 % display scaling: a doubled display must double every stroke
+// and letter instead of drawing the small picture into a corner or blurring it.
 
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <string>
+
+#include "support/Pixels.h"
 
 namespace lenvari {
 
@@ -49,6 +55,36 @@ inline std::shared_ptr<bool> ExpectMessage(std::function<void(QMessageBox&)> che
     check(*box);
   });
   return shown;
+}
+
+// The window drawn at `ratio` device pixels per pixel, on white.
+inline QImage Render(QWidget& window, int ratio) {
+  QImage image(window.size() * ratio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::white);
+  window.render(&image);
+  return image;
+}
+
+// The dark ink of `area` (in window pixels) grows about four times at twice the scale (text
+// hinting keeps it from being exact). `lightPrint`: light print on a dark body counts as ink,
+// and its edges are not held sharp (the remote's keys blend by design).
+inline void ExpectScalesCleanly(QWidget& window, const std::string& name, QRect area,
+                                bool lightPrint = false) {
+  QImage once = Render(window, 1);
+  QImage twice = Render(window, 2);
+  if (lightPrint) {
+    once.invertPixels();
+    twice.invertPixels();
+  }
+  const QRect large(area.topLeft() * 2, area.size() * 2);
+  const double dark = GreyPixels(once, area, 0, 127);
+  ASSERT_GT(dark, 100) << name;
+  EXPECT_NEAR(GreyPixels(twice, large, 0, 127) / dark, 4.0, 0.8) << name;
+  // Edges stay sharp: the blended border pixels (neither near black nor near white) grow with
+  // the outline's length (twice), not with the area (four times) as an enlarged bitmap's would.
+  const double blended = GreyPixels(once, area, 41, 214);
+  if (!lightPrint) EXPECT_LT(GreyPixels(twice, large, 41, 214) / blended, 3.0) << name;
 }
 
 }  // namespace lenvari

@@ -1,9 +1,7 @@
 #include <QAbstractButton>
-#include <QDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -85,6 +83,7 @@ TEST(QuickKeysDialog, SevenGroupsInTwoColumnsAndEveryPairFits) {
     EXPECT_LE(QFontMetrics(remote->font()).horizontalAdvance(remote->text()), remote->width());
     EXPECT_GT(ok->y(), frames[6]->geometry().bottom());
     EXPECT_GT(remote->y(), frames[2]->geometry().bottom());
+    ExpectScalesCleanly(d, "quick-keys", d.rect());
     QTest::keyClick(&d, Qt::Key_Return);
     EXPECT_FALSE(d.isVisible());
   });
@@ -108,6 +107,7 @@ TEST(QuickKeysDialog, RemoteHelpOpensOverTheListExplainsAKeyAndReturns) {
                 Tie("Random - Randomize letters (true random))", "M1 - M12 - Display memory presets 1 - 12",
                     "(Click on any button for details)"));
       ExpectLabelsFit(help);
+      ExpectScalesCleanly(help, "remote-help-lines", QRect(264, 40, 395, 520));
       // A half line between groups: the first line of a group is 24 pixels below the last
       // line of the one before, lines within a group 16.
       const QList<QLabel*> labels = help.findChildren<QLabel*>();

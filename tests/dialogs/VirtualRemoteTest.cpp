@@ -13,6 +13,8 @@
 
 #include "common/VirtualRemoteMailbox.h"
 #include "dialogs/VirtualRemoteWindow.h"
+#include "support/Pixels.h"
+#include "tests/dialogs/DialogDriving.h"
 #include "support/Tie.h"
 
 namespace lenvari {
@@ -35,10 +37,6 @@ std::array<unsigned char, 5> Expected(const std::string& code) {
   std::array<unsigned char, 5> bytes{};
   for (size_t i = 0; i < code.size(); ++i) bytes[i] = static_cast<unsigned char>(code[i]);
   return bytes;
-}
-
-double Luminance(QRgb pixel) {
-  return 0.299 * qRed(pixel) + 0.587 * qGreen(pixel) + 0.114 * qBlue(pixel);
 }
 
 struct RemoteFixture : testing::Test {
@@ -78,8 +76,6 @@ TEST_F(RemoteFixture, EveryKeyWritesItsCodeZeroFilledToFiveBytes) {
       {"M12", "m12"}};
   for (const auto& [label, code] : keys) EXPECT_EQ(Click(label), Expected(code)) << label;
   EXPECT_EQ(window->findChildren<QAbstractButton*>().size(), std::size(keys));
-  const std::array<unsigned char, 5> m10 = {'m', '1', '0', 0, 0};
-  EXPECT_EQ(Click("M10"), m10);
 }
 
 TEST_F(RemoteFixture, DoubleClickOnImageGalleryWritesTabAndEnterPressesAKey) {
@@ -101,10 +97,6 @@ TEST_F(RemoteFixture, DoubleClickOnImageGalleryWritesTabAndEnterPressesAKey) {
   pointer->setFocus();
   QTest::keyClick(pointer, Qt::Key_Return);
   EXPECT_EQ(mailbox.Take(), "u");
-  // A second press before the first is read replaces it.
-  QTest::mouseClick(Key(*window, "M5"), Qt::LeftButton);
-  QTest::mouseClick(Key(*window, "HOTV"), Qt::LeftButton);
-  EXPECT_EQ(mailbox.Take(), "h");
   EXPECT_TRUE(mailbox.Empty());
 }
 
@@ -119,12 +111,7 @@ TEST_F(RemoteFixture, OneWindowCentredOnTheAreaWithKeysWhereThePictureHasThem) {
   EXPECT_EQ(Key(*window, "M5")->geometry(), QRect(25, 548, 35, 18));
   EXPECT_EQ(Key(*window, "Size -")->geometry(), QRect(32, 127, 47, 38));
 
-  // Opening it again brings the same window forward instead of a second one.
-  OpenVirtualRemote(mailbox, {});
-  int remotes = 0;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    remotes += w->isVisible() && w->windowTitle() == "Virtual Remote";
-  EXPECT_EQ(remotes, 1);
+  // Closing it by hand is seen (opened twice it is one window: app/VirtualRemoteTest).
   EXPECT_TRUE(VirtualRemoteIsOpen());
   window->close();
   EXPECT_FALSE(VirtualRemoteIsOpen());
@@ -142,8 +129,8 @@ TEST_F(RemoteFixture, OneWindowCentredOnTheAreaWithKeysWhereThePictureHasThem) {
   QTest::mouseClick(Key(*RemoteWindow(), "M5"), Qt::LeftButton);
   EXPECT_EQ(mailbox.Take(), "m5");
   const QImage small = RemoteWindow()->grab().toImage();
-  EXPECT_GT(Luminance(small.pixel(QPointF(198 * scale, 312 * scale).toPoint())), 150);  // Pointer
-  EXPECT_LT(Luminance(small.pixel(QPointF(68 * scale, 230 * scale).toPoint())), 70);   // body
+  EXPECT_GT(qGray(small.pixel(QPointF(198 * scale, 312 * scale).toPoint())), 150);  // Pointer
+  EXPECT_LT(qGray(small.pixel(QPointF(68 * scale, 230 * scale).toPoint())), 70);   // body
   RemoteWindow()->close();
   // Lower still, the keys keep half their size and the caption stays on the monitor.
   OpenVirtualRemote(mailbox, {0, 0, 640, 300});
@@ -155,19 +142,16 @@ TEST_F(RemoteFixture, OneWindowCentredOnTheAreaWithKeysWhereThePictureHasThem) {
 TEST_F(RemoteFixture, ThePictureIsADarkBodyWithLightKeysAndLabels) {
   const QImage shot = window->grab().toImage();
   // Keys are light, the body between them dark.
-  EXPECT_GT(Luminance(shot.pixel(179 + 19, 294 + 18)), 150);  // Pointer
-  EXPECT_GT(Luminance(shot.pixel(54, 60)), 150);              // Image Gallery
-  EXPECT_LT(Luminance(shot.pixel(68, 230)), 70);              // between W4D and Tumb E/C
+  EXPECT_GT(qGray(shot.pixel(179 + 19, 294 + 18)), 150);  // Pointer
+  EXPECT_GT(qGray(shot.pixel(54, 60)), 150);              // Image Gallery
+  EXPECT_LT(qGray(shot.pixel(68, 230)), 70);              // between W4D and Tumb E/C
   // The labels above the keys and the name at the foot are printed light on the body.
-  const auto lightPixels = [&](QRect area) {
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-      for (int x = area.left(); x <= area.right(); ++x) n += Luminance(shot.pixel(x, y)) > 160;
-    return n;
-  };
+  const auto lightPixels = [&](QRect area) { return GreyPixels(shot, area, 161, 255); };
   EXPECT_GT(lightPixels({24, 173, 38, 10}), 10);   // "W4D"
   EXPECT_GT(lightPixels({60, 620, 120, 18}), 60);  // "Lenvari Acuity"
   EXPECT_EQ(lightPixels({6, 160, 8, 300}), 0);    // the body's left margin
+  // At 200 % the labels and keys of the key rows, light print on the dark body, grow with it.
+  ExpectScalesCleanly(*window, "virtual-remote", QRect(10, 170, 218, 330), true);
 }
 
 TEST(RemoteArtwork, EveryImageIsAVectorOfItsKeysSize) {

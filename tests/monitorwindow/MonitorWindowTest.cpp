@@ -5,6 +5,7 @@
 #include "monitorwindow/MonitorWindowDrawing.h"
 #include "monitorwindow/MonitorWindowLayout.h"
 #include "monitorwindow/MonitorWindowText.h"
+#include "platform/TransferCurve.h"
 #include "render/ChartPixels.h"
 #include "render/ChartTestFixtures.h"
 #include "support/Pixels.h"
@@ -13,47 +14,43 @@
 namespace lenvari {
 namespace {
 
-const char kCr = '\r';
-
 std::string Rows(std::initializer_list<std::string> rows) {
   std::string text;
-  for (const std::string& row : rows) text += row + kCr;
+  for (const std::string& row : rows) text += row + '\r';
   return text;
 }
 
-double SampleWidth() {
-  Canvas measuring(1, 1);
-  SelectMonitorWindowFont(measuring);
-  return measuring.TextWidth(kMonitorWindowSample);
-}
-
-// Mean grey of a rectangle of an image.
-double MeanGrey(const QImage& image, const QRect& area) {
-  double sum = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x) sum += qGray(image.pixel(x, y));
-  return sum / (area.width() * area.height());
-}
+// A chart on a 1920 x 1080 monitor and a canvas in the monitor window's font.
+struct MonitorWindowTest : ::testing::Test {
+  State state = testing::MakeChartState(1920, 1080);
+  Settings& s = state.settings;
+  Canvas measuring{1, 1};
+  double sample = 0;
+  void SetUp() override {
+    SelectMonitorWindowFont(measuring);
+    sample = measuring.TextWidth(kMonitorWindowSample);
+  }
+  MonitorWindowLayout LayOut(ChartMode mode, const std::string& text) {
+    return LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf(mode, text), measuring);
+  }
+};
 
 }  // namespace
 
 TEST(MonitorWindowText, RowsAreSpelledOutForTheModeShown) {
   // Letters: rows up to the first empty piece, picture keys named, blanks kept.
-  MonitorWindowText letters =
-      MonitorWindowTextOf(ChartMode::Letter, Rows({"20/40      N C K", "20/30      e b j"}) + kCr + "X");
-  ASSERT_EQ(letters.lines.size(), 2u);
-  EXPECT_EQ(Tie(letters.lines[0], letters.lines[1], SpellPictureNames("hcp")),
-            Tie("20/40      N C K", "20/30      horse  bird  jeep ", "hand cake phone "));
-  EXPECT_TRUE(letters.heading.empty());
-  EXPECT_TRUE(letters.caption.empty());
+  using Lines = std::vector<std::string>;
+  const MonitorWindowText letters = MonitorWindowTextOf(
+      ChartMode::Letter, Rows({"20/40      N C K", "20/30      e b j", "", "X"}));
+  EXPECT_EQ(
+      Tie(letters.lines, letters.heading + letters.caption, SpellPictureNames("hcp")),
+      Tie(Lines{"20/40      N C K", "20/30      horse  bird  jeep "}, "", "hand cake phone "));
 
   // Tumbling E and Landolt C: a heading and the directions spelled out.
   const MonitorWindowText e = MonitorWindowTextOf(ChartMode::TumblingE, Rows({"20/40      U D L R"}));
-  EXPECT_EQ(e.heading, " TumblingE ");
-  ASSERT_EQ(e.lines.size(), 1u);
-  EXPECT_EQ(e.lines[0], "20/40      Up   Dn   Lt   Rt  ");
-  EXPECT_EQ(MonitorWindowTextOf(ChartMode::LandoltC, "").heading, " LandoltC ");
-  EXPECT_TRUE(MonitorWindowTextOf(ChartMode::LandoltC, "").lines.empty());
+  const MonitorWindowText c = MonitorWindowTextOf(ChartMode::LandoltC, "");
+  EXPECT_EQ(Tie(e.heading, e.lines, c.heading, c.lines.size()),
+            Tie(" TumblingE ", Lines{"20/40      Up   Dn   Lt   Rt  "}, " LandoltC ", 0u));
 
   // Special tests: their caption only, whatever text the last letter chart left.
   const std::pair<const char*, const char*> captions[] = {
@@ -62,15 +59,11 @@ TEST(MonitorWindowText, RowsAreSpelledOutForTheModeShown) {
       {"Disparity", "  Fix. Disparity "}, {"Image", "  Image "}};
   for (const auto& [mode, caption] : captions) {
     const MonitorWindowText special = MonitorWindowTextOf(ChartModeOf(mode), Rows({"20/40      N C K"}));
-    EXPECT_EQ(special.caption, caption) << mode;
-    EXPECT_TRUE(special.lines.empty()) << mode;
+    EXPECT_EQ(Tie(special.caption, special.lines.size()), Tie(caption, 0u)) << mode;
   }
 }
 
-TEST(MonitorWindowLayout, StoredSizeFollowsTheSampleLineAndThumbnail) {
-  State state = testing::MakeChartState(1920, 1080);
-  Settings& s = state.settings;
-  const double sample = SampleWidth();
+TEST_F(MonitorWindowTest, StoredSizeFollowsTheSampleLineAndThumbnail) {
   const int w = static_cast<int>(std::lround(sample));
   const int t = static_cast<int>(std::floor(1080.0 * w / 1920));
   ASSERT_GT(w, 100);
@@ -91,12 +84,10 @@ TEST(MonitorWindowLayout, StoredSizeFollowsTheSampleLineAndThumbnail) {
   EXPECT_EQ(s.MonitorWindowHeight[1], t);
 }
 
-TEST(MonitorWindowLayout, PositionIsMadeReachable) {
-  State state = testing::MakeChartState(1920, 1080);
+TEST_F(MonitorWindowTest, PositionIsMadeReachable) {
   Monitors& monitors = state.monitors;
   monitors.NumberOfMonitors = 2, monitors.MonitorRect[1] = {0, 0, 0, 1280, 720};
   monitors.MonitorRect[2] = {0, 1280, 0, 3200, 1080};
-  Settings& s = state.settings;
   s.MonitorWindowWidth[1] = 200, s.MonitorWindowHeight[1] = 112;
   struct Case { int x, y, expectX, expectY; };
   const Case cases[] = {
@@ -110,52 +101,39 @@ TEST(MonitorWindowLayout, PositionIsMadeReachable) {
   for (const Case& c : cases) {
     s.MonitorWindowX[1] = c.x, s.MonitorWindowY[1] = c.y;
     PlaceMonitorWindowOnDesktop(s, monitors);
-    EXPECT_EQ(s.MonitorWindowX[1], c.expectX) << c.x << "," << c.y;
-    EXPECT_EQ(s.MonitorWindowY[1], c.expectY) << c.x << "," << c.y;
+    EXPECT_EQ(Tie(s.MonitorWindowX[1], s.MonitorWindowY[1]), Tie(c.expectX, c.expectY))
+        << c.x << "," << c.y;
   }
 }
 
-TEST(MonitorWindowLayout, RowsGrowTheWindowWithoutChangingTheStoredSize) {
-  State state = testing::MakeChartState(1920, 1080);
-  Settings& s = state.settings;
-  CheckMonitorWindowSize(s, state.monitors, SampleWidth());
+TEST_F(MonitorWindowTest, RowsGrowTheWindowWithoutChangingTheStoredSize) {
+  CheckMonitorWindowSize(s, state.monitors, sample);
   const int w = s.MonitorWindowWidth[1], h = s.MonitorWindowHeight[1];
-  Canvas measuring(1, 1);
-  SelectMonitorWindowFont(measuring);
   const double line = measuring.TextHeight();
 
   const std::string six = Rows({"20/40      D S R K N", "20/30      C K Z O H", "20/25      O N R K D",
                                 "20/20      K Z V D C", "20/15      V S H Z O", "20/10      N V O S H"});
-  MonitorWindowLayout layout =
-      LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf(ChartMode::Letter, six), measuring);
+  MonitorWindowLayout layout = LayOut(ChartMode::Letter, six);
   EXPECT_EQ(layout.height, std::max(h, static_cast<int>(std::ceil(h / 2.0 + line * 9.5))));
   EXPECT_GT(layout.height, h);
   EXPECT_EQ(Tie(layout.width, s.MonitorWindowHeight[1]), Tie(w, h));
 
   // The heading of the tumbling E takes a line more; a special test and an empty text keep
-  // the stored size.
-  layout = LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf(ChartMode::TumblingE, six), measuring);
-  EXPECT_EQ(layout.height, static_cast<int>(std::ceil(h / 2.0 + line * 10.5)));
-  for (const char* mode : {"WorthDot", "Letter"}) {
-    layout = LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf(ChartModeOf(mode), mode[0] == 'W' ? six : ""),
-                                 measuring);
-    EXPECT_EQ(layout.height, h) << mode;
-    EXPECT_EQ(layout.width, w) << mode;
-  }
-  // A long row widens it.
-  const std::string wide = Rows({"20/400     horse bird jeep hand cake phone horse"});
-  layout = LayOutMonitorWindow(s, state.monitors, MonitorWindowTextOf(ChartMode::Letter, wide), measuring);
-  EXPECT_GT(layout.width, w);
+  // the stored size; a long row widens it.
+  EXPECT_EQ(LayOut(ChartMode::TumblingE, six).height,
+            static_cast<int>(std::ceil(h / 2.0 + line * 10.5)));
+  for (const MonitorWindowLayout& kept :
+       {LayOut(ChartMode::WorthDot, six), LayOut(ChartMode::Letter, "")})
+    EXPECT_EQ(Tie(kept.width, kept.height), Tie(w, h));
+  EXPECT_GT(
+      LayOut(ChartMode::Letter, Rows({"20/400     horse bird jeep hand cake phone horse"})).width,
+      w);
 }
 
-TEST(MonitorWindowDrawing, ThumbnailIsACopyOfThePatientDisplay) {
-  State state = testing::MakeChartState(1920, 1080);
+TEST_F(MonitorWindowTest, ThumbnailIsACopyOfThePatientDisplay) {
   const std::unique_ptr<Canvas> frame = testing::RenderFrame(state);
-  Settings& s = state.settings;
   s.ThumbnailFlag = 1;
-  CheckMonitorWindowSize(s, state.monitors, SampleWidth());
-  Canvas measuring(1, 1);
-  SelectMonitorWindowFont(measuring);
+  CheckMonitorWindowSize(s, state.monitors, sample);
   const MonitorWindowText text = MonitorWindowTextOf(state.chart.Mode, state.MonitorText);
   const MonitorWindowLayout layout = LayOutMonitorWindow(s, state.monitors, text, measuring);
   Canvas canvas(layout.width, layout.height);
@@ -168,23 +146,22 @@ TEST(MonitorWindowDrawing, ThumbnailIsACopyOfThePatientDisplay) {
   EXPECT_GT(DarkPixels(image, QRect(0, 0, layout.width, static_cast<int>(layout.lineHeight * 2))), 40);
 
   // The thumbnail against the frame scaled down by the image library's own averaging filter.
+  const auto edge = [](double at) { return static_cast<int>(std::ceil(at - 0.5)); };
   const RectF box = layout.thumbnailBox;
-  const QRect area(static_cast<int>(std::ceil(box.left - 0.5)), static_cast<int>(std::ceil(box.top - 0.5)),
-                   static_cast<int>(std::ceil(box.right - 0.5)) - static_cast<int>(std::ceil(box.left - 0.5)),
-                   static_cast<int>(std::ceil(box.bottom - 0.5)) - static_cast<int>(std::ceil(box.top - 0.5)));
+  const QRect area(QPoint(edge(box.left), edge(box.top)),
+                   QPoint(edge(box.right) - 1, edge(box.bottom) - 1));
   const QImage expected =
       frame->Image().scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   EXPECT_GT(GreyCorrelation(image.copy(area), expected), 0.9);
   // The white chart stays white away from the letters, inside the light grey window.
-  EXPECT_GT(MeanGrey(image, QRect(area.left() + 1, area.top() + 1, 3, 3)), 250);
-  EXPECT_LT(MeanGrey(image, QRect(0, layout.height - 2, 2, 2)), 240);
+  EXPECT_EQ(CountColour(image.copy(area.left() + 1, area.top() + 1, 3, 3), Qt::white, 5), 9);
+  EXPECT_LT(qGray(image.pixel(0, layout.height - 2)), 240);
   // The frame around it: a one-pixel pen centred on a pixel edge, half in each of the two
   // pixels, which together lack as much light as one pixel of ink.
   const int outlineX = static_cast<int>(layout.outlineBox.left);
-  auto light = [](double v) { return std::pow((v / 255 + 0.055) / 1.055, 2.4); };
   double lacking = 0;
   for (int x : {outlineX - 1, outlineX})
-    lacking += 1 - light(MeanGrey(image, QRect(x, area.top() + area.height() / 2, 1, 1))) / light(236);
+    lacking += 1 - DisplayLight(qGray(image.pixel(x, area.center().y())), 0) / DisplayLight(236, 0);
   EXPECT_NEAR(lacking, 1, 0.05);
 }
 

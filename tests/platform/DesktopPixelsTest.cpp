@@ -4,26 +4,21 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "platform/qtgui/DesktopPixels.h"
 #include "support/Tie.h"
 
 namespace lenvari {
 namespace {
 
-struct Rect {
-  int left, top, right, bottom;
-  bool operator==(const Rect&) const = default;
-};
+using Rect = std::array<int, 4>;  // left, top, right, bottom
 
 std::vector<Rect> Rects(const std::vector<LogicalScreen>& screens) {
   std::vector<Rect> rects;
   for (const DesktopMonitor& m : DeviceRectangles(screens))
     rects.push_back({m.left, m.top, m.right, m.bottom});
   return rects;
-}
-
-void PrintTo(const Rect& r, std::ostream* os) {
-  *os << "[" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "]";
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
+#include <QLocalServer>
 
-#include <cstring>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -15,47 +13,28 @@ namespace {
 
 bool Mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-// A listening socket stands in for a Wayland compositor.
-struct ListeningSocket {
-  int fd = -1;
-  explicit ListeningSocket(const std::string& path) {
-    std::filesystem::remove(path);
-    fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address));
-    ::listen(fd, 1);
-  }
-  ~ListeningSocket() { ::close(fd); }
-};
-
-TEST(DisplayCheck, PlatformsWithoutAScreenAlwaysPass) {
+TEST(DisplayCheck, PassesWithoutAScreenAndOtherwiseSaysInOneLineWhatIsMissing) {
   DisplayEnvironment none;  // nothing set at all
-  none.qpaPlatform = "offscreen:configfile=screens.json";
-  EXPECT_EQ(DisplayProblem(none), "");
-  none.qpaPlatform = "xcb";
-  none.platformOption = "minimal";  // the option wins over the environment
-  EXPECT_EQ(DisplayProblem(none), "");
-}
-
-TEST(DisplayCheck, SaysInOneLineWhatIsMissing) {
-  DisplayEnvironment unset;
-  const std::string problem = DisplayProblem(unset);
+  const std::string problem = DisplayProblem(none);
   EXPECT_TRUE(Mentions(problem, "neither DISPLAY nor WAYLAND_DISPLAY is set")) << problem;
   EXPECT_TRUE(Mentions(problem, "-platform offscreen")) << problem;
   EXPECT_FALSE(Mentions(problem, "\n"));
+  none.qpaPlatform = "offscreen:configfile=screens.json";
+  EXPECT_EQ(DisplayProblem(none), "");
+  none.qpaPlatform = "xcb",
+  none.platformOption = "minimal";  // the option wins over the environment
+  EXPECT_EQ(DisplayProblem(none), "");
 
   DisplayEnvironment x11Asked;
   x11Asked.platformOption = "xcb", x11Asked.waylandDisplay = "wayland-0";
   EXPECT_TRUE(Mentions(DisplayProblem(x11Asked), "DISPLAY is not set"));
-
   // A display number where no server listens (the socket folder has none this high).
-  DisplayEnvironment gone;
-  gone.display = ":64999";
-  EXPECT_TRUE(Mentions(DisplayProblem(gone), "cannot connect to DISPLAY \":64999\""));
-  gone.display = "nonsense";
-  EXPECT_TRUE(Mentions(DisplayProblem(gone), "cannot connect to DISPLAY \"nonsense\""));
+  for (const char* display : {":64999", "nonsense"}) {
+    DisplayEnvironment gone;
+    gone.display = display;
+    EXPECT_TRUE(Mentions(DisplayProblem(gone),
+                         "cannot connect to DISPLAY \"" + std::string(display) + "\""));
+  }
 }
 
 TEST(DisplayCheck, AReachableWaylandSocketPasses) {
@@ -65,7 +44,8 @@ TEST(DisplayCheck, AReachableWaylandSocketPasses) {
   wayland.waylandDisplay = "wayland-test", wayland.runtimeDir = folder;
   EXPECT_TRUE(Mentions(DisplayProblem(wayland), "cannot connect to WAYLAND_DISPLAY \"wayland-test\""));
   {
-    ListeningSocket compositor(folder + "/wayland-test");
+    QLocalServer compositor;  // a listening socket stands in for a Wayland compositor
+    ASSERT_TRUE(compositor.listen(QString::fromStdString(folder + "/wayland-test")));
     EXPECT_EQ(DisplayProblem(wayland), "");
     wayland.platformOption = "xcb";  // asked for X11, which is not there
     EXPECT_TRUE(Mentions(DisplayProblem(wayland), "DISPLAY is not set"));
@@ -78,21 +58,16 @@ TEST(DisplayCheck, AWaylandSessionWithXwaylandRunsOnX11UnlessAPlatformWasChosen)
   session.waylandDisplay = "wayland-0";
   session.display = "/tmp/launch-test/x11:0";  // a socket path is taken as reachable
   EXPECT_EQ(PreferredPlatform(session), "xcb");
-  DisplayEnvironment chosen = session;
-  chosen.qpaPlatform = "wayland";
-  EXPECT_EQ(PreferredPlatform(chosen), "");
-  chosen = session;
-  chosen.platformOption = "wayland";
-  EXPECT_EQ(PreferredPlatform(chosen), "");
-  DisplayEnvironment waylandOnly = session;
-  waylandOnly.display.clear();
-  EXPECT_EQ(PreferredPlatform(waylandOnly), "");
-  DisplayEnvironment noServer = session;
-  noServer.display = ":64999";
-  EXPECT_EQ(PreferredPlatform(noServer), "");
-  DisplayEnvironment x11Only = session;
-  x11Only.waylandDisplay.clear();
-  EXPECT_EQ(PreferredPlatform(x11Only), "");  // Qt picks X11 there by itself
+  // Qt's own choice stands for a chosen platform, no X server, or X11 alone.
+  for (const auto& change : {+[](DisplayEnvironment& e) { e.qpaPlatform = "wayland"; },
+                             +[](DisplayEnvironment& e) { e.platformOption = "wayland"; },
+                             +[](DisplayEnvironment& e) { e.display.clear(); },
+                             +[](DisplayEnvironment& e) { e.display = ":64999"; },
+                             +[](DisplayEnvironment& e) { e.waylandDisplay.clear(); }}) {
+    DisplayEnvironment changed = session;
+    change(changed);
+    EXPECT_EQ(PreferredPlatform(changed), "") << changed.display << "|" << changed.waylandDisplay;
+  }
 }
 
 }  // namespace

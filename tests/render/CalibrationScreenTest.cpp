@@ -10,10 +10,12 @@
 
 #include "platform/qtgui/Canvas.h"
 #include "platform/ConsoleHost.h"
+#include "platform/KeyTranslation.h"
 #include "render/CalibrationScreen.h"
 #include "render/CalibrationScreenCheck.h"
 #include "support/FakeConsoleHost.h"
 #include "app/examiner/ScreenCalibration.h"
+#include "support/Pixels.h"
 #include "support/Tie.h"
 
 namespace lenvari {
@@ -28,37 +30,19 @@ TEST(CalibrationScreen, SideIsTheHeightOfFiftyArcMinutesAndMessageAndPromptCarry
   EXPECT_DOUBLE_EQ(CalibrationSide(" 20 Feet"), 29.09);
   EXPECT_DOUBLE_EQ(CalibrationSide("feet"), 0.0);
   EXPECT_EQ(CalibrationSideText(18.18), "18.18");
+  // The prompt on the square's screen is in no box, so its words are checked here; the box's
+  // words are the texts table's, and here only the number it carries, as it is written.
   EXPECT_EQ(CalibrationPrompt(CalibrationSide(" 20 feet")),
             "Use arrow keys or '+' and '-' keys to adjust the box to  8.87 centimeters square, "
             "then press <Enter>.");
-  EXPECT_EQ(CalibrationMessage(5.82),
-            " Once you begin, you will see a white screen with a black square outlined on the "
-            "screen.\\n\\n Use the up and down arrows or the '+' and '-' keys to adjust the size "
-            "of the square until it measures \\n\\n 5.82 centimeters square.  \\n\\n Once you "
-            "have achieved the correct size of the square, press <Enter> to save the "
-            "calibration");
+  EXPECT_NE(
+      CalibrationMessage(5.82).find("until it measures \\n\\n 5.82 centimeters square.  \\n\\n"),
+      std::string::npos);
 }
 
-struct Extent {
-  int left = -1, top = -1, right = -1, bottom = -1;  // inclusive pixel bounds
-  long count = 0;
-  std::pair<int, int> Size() const { return {right - left + 1, bottom - top + 1}; }
-};
-
-// The black pixels of the image, below the prompt line.
-Extent BlackPixels(const QImage& image, int fromRow) {
-  Extent e;
-  for (int y = fromRow; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if (image.pixel(x, y) != qRgb(0, 0, 0)) continue;
-      if (e.count == 0 || x < e.left) e.left = x;
-      if (e.count == 0 || x > e.right) e.right = x;
-      if (e.count == 0) e.top = y;
-      e.bottom = y;
-      ++e.count;
-    }
-  }
-  return e;
+// The black square's pixels: its size, and how many of them are pure black.
+std::pair<QSize, int> Square(const QImage& image) {
+  return {BlackInk(image).size(), CountColour(image, Qt::black, 0)};
 }
 
 TEST(CalibrationScreen, SquareHasTheScalesInPixelsCentredOnTheScreen) {
@@ -66,12 +50,12 @@ TEST(CalibrationScreen, SquareHasTheScalesInPixelsCentredOnTheScreen) {
   DrawCalibrationScreen(canvas, 1920, 1080, 343, 343, 8.87);
   const QImage& image = canvas.Image();
 
-  const Extent square = BlackPixels(image, 40);
-  EXPECT_EQ(square.Size(), std::pair(343, 343));
-  EXPECT_EQ(square.count, 343L * 343L);  // solid, no grey fringe
+  EXPECT_EQ(Square(image), std::pair(QSize(343, 343), 343 * 343));  // solid, no grey fringe
   // Centred on the monitor, not on the window's smaller client area.
-  EXPECT_NEAR((square.left + square.right + 1) / 2.0, 960, 0.5);
-  EXPECT_NEAR((square.top + square.bottom + 1) / 2.0, 540, 0.5);
+  const QRect ink = BlackInk(image);
+  EXPECT_EQ(Tie(std::abs(ink.left() + ink.right() + 1 - 1920) <= 1,
+                std::abs(ink.top() + ink.bottom() + 1 - 1080) <= 1),
+            Tie(true, true));
 
   // The prompt is red, on two lines: the size to reach, then what the keys do.
   QRect red;
@@ -87,22 +71,21 @@ TEST(CalibrationScreen, SquareHasTheScalesInPixelsCentredOnTheScreen) {
   // Non-square pixels get a rectangle; an odd height puts the centre between pixels.
   Canvas odd(1280 - 3, 1025 - 30);
   DrawCalibrationScreen(odd, 1280, 1025, 300, 351, 8.87);
-  const Extent box = BlackPixels(odd.Image(), 40);
-  EXPECT_EQ(Tie(box.Size(), box.count), Tie(std::pair(300, 351), 300L * 351L));
+  EXPECT_EQ(Square(odd.Image()), std::pair(QSize(300, 351), 300 * 351));
 }
 
 TEST(CalibrationKeys, ArrowsAndRemoteButtonsChangeOneAxisPlusAndMinusBoth) {
-  const std::string up("\0H", 2), down("\0P", 2), right("\0M", 2), left("\0K", 2);
+  const std::string up = ExtendedKey(keycode::Up), down = ExtendedKey(keycode::Down);
+  const std::string left = ExtendedKey(keycode::Left), right = ExtendedKey(keycode::Right);
   int x = 343, y = 343;
+  const auto apply = [&](std::initializer_list<std::string> keys) {
+    for (const std::string& key : keys) ApplyCalibrationKey(key, x, y);
+    return std::pair(x, y);
+  };
   EXPECT_FALSE(ApplyCalibrationKey(up, x, y));  // false: not the end of the calibration
-  ApplyCalibrationKey("!", x, y);
-  ApplyCalibrationKey(right, x, y);
-  ApplyCalibrationKey("$", x, y);
-  EXPECT_EQ(std::pair(x, y), std::pair(345, 345));
-  for (const std::string& key : {down, std::string("@"), std::string("@")}) ApplyCalibrationKey(key, x, y);
-  EXPECT_EQ(std::pair(x, y), std::pair(345, 342));
-  for (const std::string& key : {left, std::string("#"), std::string("#")}) ApplyCalibrationKey(key, x, y);
-  EXPECT_EQ(std::pair(x, y), std::pair(342, 342));
+  EXPECT_EQ(apply({"!", right, "$"}), std::pair(345, 345));
+  EXPECT_EQ(apply({down, "@", "@"}), std::pair(345, 342));
+  EXPECT_EQ(apply({left, "#", "#"}), std::pair(342, 342));
   // The letters of the arrow codes alone are other commands, not arrows.
   for (const char* other : {"H", "P", "M", "K", "++", ""})
     EXPECT_FALSE(ApplyCalibrationKey(other, x, y)) << other;
@@ -110,27 +93,27 @@ TEST(CalibrationKeys, ArrowsAndRemoteButtonsChangeOneAxisPlusAndMinusBoth) {
   EXPECT_TRUE(ApplyCalibrationKey("\r", x, y) && ApplyCalibrationKey(".", x, y));
   // "-" shrinks both axes, and no scale goes below 1.
   x = 2, y = 1;
-  for (const std::string& key : {std::string("-"), std::string("-"), down}) ApplyCalibrationKey(key, x, y);
-  EXPECT_EQ(std::pair(x, y), std::pair(1, 1));
-  ApplyCalibrationKey("+", x, y);
-  EXPECT_EQ(std::pair(x, y), std::pair(2, 2));
+  EXPECT_EQ(apply({"-", "-", down}), std::pair(1, 1));
+  EXPECT_EQ(apply({"+"}), std::pair(2, 2));
 }
 
-struct Fixture {
+// Monitor 2 (1280 x 1050 at x 1920) calibrated at `x` by `y`, answering `keys` in turn.
+struct Calibration {
   std::vector<std::string> log;
   FakeConsoleHost console;
   Monitors monitors;
   Settings settings;
   std::deque<std::string> keys;
-  std::vector<std::pair<int, int>> frames;  // square size of each presented frame
+  std::vector<QSize> frames;  // square size of each presented frame
   CalibrationWindowPlacement placement;
   CalibrationScreenHost host;
 
-  Fixture() {
+  Calibration(int x, int y, std::deque<std::string> answers) : keys(std::move(answers)) {
     console.calls = &log;
     monitors.NumberOfMonitors = 2, monitors.CurrentMonitor = 2;
-    monitors.MonitorRect[2] = {0, 1920, 0, 3200, 1050}, monitors.ScreenWidth[2] = 1280;
-    monitors.ScreenHeight[2] = 1050;
+    monitors.MonitorRect[2] = {0, 1920, 0, 3200, 1050};
+    monitors.ScreenWidth[2] = 1280, monitors.ScreenHeight[2] = 1050;
+    monitors.MasterScaleX[2] = x, monitors.MasterScaleY[2] = y;
     settings.TestDistance[2] = " 20 feet";
     host.closeChartWindow = [this] { log.push_back("close chart"); };
     host.openCalibrationWindow = [this](const CalibrationWindowPlacement& p) {
@@ -138,8 +121,9 @@ struct Fixture {
       log.push_back("open " + p.caption);
     };
     host.presentCalibrationWindow = [this](Canvas& canvas) {
-      EXPECT_EQ(std::pair(canvas.PixelWidth(), canvas.PixelHeight()), std::pair(placement.clientWidth, placement.clientHeight));
-      frames.push_back(BlackPixels(canvas.Image(), 40).Size());
+      EXPECT_EQ(QSize(canvas.PixelWidth(), canvas.PixelHeight()),
+                QSize(placement.clientWidth, placement.clientHeight));
+      frames.push_back(BlackInk(canvas.Image()).size());
     };
     host.waitForInput = [this] {
       if (keys.empty()) return std::string("\r");  // never hang a test on a missing key
@@ -154,58 +138,50 @@ struct Fixture {
     };
     host.rebuildGalleries = [this] { log.push_back("galleries"); };
   }
-  std::pair<int, int> Scale(int m) const { return {monitors.MasterScaleX[m], monitors.MasterScaleY[m]}; }
+  bool Run() { return CalibrateScreen(console, monitors, settings, host); }
 };
 
 TEST(CalibrateScreen, FreshMonitorStartsAt343AndSavesTheSizeAtEnter) {
-  Fixture f;
-  f.keys = {"+", "+", "+", "+", "+", "\r", "+"};
-  CalibrateScreen(f.console, f.monitors, f.settings, f.host);
-
-  EXPECT_EQ(f.log, (std::vector<std::string>{"MessageBox Calibrate",
-                                             "close chart", "open Calibrate",
-                                             "close calibration", "save 348x348",
-                                             "galleries"}));
-  EXPECT_EQ(f.console.messages.back().style, 32);
-  EXPECT_NE(f.console.messages.back().message.find("measures \\n\\n 8.87 centimeters square."),
+  Calibration c(0, 0, {"+", "+", "+", "+", "+", "\r", "+"});
+  c.Run();
+  EXPECT_EQ(c.log,
+            (std::vector<std::string>{"MessageBox Calibrate", "close chart", "open Calibrate",
+                                      "close calibration", "save 348x348", "galleries"}));
+  EXPECT_EQ(c.console.messages.back().style, 32);
+  EXPECT_NE(c.console.messages.back().message.find("measures \\n\\n 8.87 centimeters"),
             std::string::npos);
-  EXPECT_EQ(std::tuple(f.placement.left, f.placement.top, f.placement.clientWidth, f.placement.clientHeight),
-            std::tuple(1920, 0, 1280, 1050));
-
-  ASSERT_EQ(f.frames.size(), 6u);
-  EXPECT_EQ(Tie(f.frames.front(), f.frames.back()), Tie(std::make_pair(343, 343), std::make_pair(348, 348)));
-  EXPECT_EQ(f.keys.size(), 1u);  // nothing read after Enter
-  EXPECT_EQ(f.Scale(2), std::pair(348, 348));
-  EXPECT_EQ(f.monitors.MasterScaleX[1], 0);  // other monitors untouched
+  EXPECT_EQ(
+      Tie(c.placement.left, c.placement.top, c.placement.clientWidth, c.placement.clientHeight),
+      Tie(1920, 0, 1280, 1050));
+  EXPECT_EQ(Tie(c.frames.size(), c.frames.back()), Tie(6u, QSize(348, 348)));  // one a key
+  EXPECT_EQ(c.monitors.MasterScaleX[1], 0);  // other monitors untouched
 }
 
-TEST(CalibrateScreen, KeepsACalibratedScaleAndResetsAnUncalibratedOne) {
-  Fixture f;
-  f.monitors.MasterScaleX[2] = 25, f.monitors.MasterScaleY[2] = 410;
-  f.keys = {std::string("\0H", 2), std::string("\0K", 2), "."};
-  CalibrateScreen(f.console, f.monitors, f.settings, f.host);
-  EXPECT_EQ(Tie(f.frames.front(), f.Scale(2)), Tie(std::make_pair(25, 410), std::pair(24, 411)));
-
-  Fixture g;
-  g.monitors.MasterScaleX[2] = 600, g.monitors.MasterScaleY[2] = 24;
-  CalibrateScreen(g.console, g.monitors, g.settings, g.host);
-  EXPECT_EQ(Tie(g.frames.front(), g.monitors.MasterScaleX[2]), Tie(std::make_pair(343, 343), 343));
-}
-
-TEST(CalibrateScreen, EscapeKeepsAValidCalibrationAndIsIgnoredOnAFirstOne) {
-  Fixture f;
-  f.monitors.MasterScaleX[2] = 400, f.monitors.MasterScaleY[2] = 390;
-  f.keys = {"+", "+", std::string("\0H", 2), kCalibrationEscape, "+"};
-  EXPECT_FALSE(CalibrateScreen(f.console, f.monitors, f.settings, f.host));
-  EXPECT_EQ(f.Scale(2), std::pair(400, 390));
-  EXPECT_EQ(f.log.back(), "close calibration");  // nothing saved, galleries as they were
-  EXPECT_EQ(f.keys.size(), 1u);
-
-  Fixture g;
-  g.monitors.MasterScaleX[2] = 24;  // never validly calibrated
-  g.monitors.MasterScaleY[2] = 400, g.keys = {"+", kCalibrationEscape, "+", "\r"};
-  EXPECT_TRUE(CalibrateScreen(g.console, g.monitors, g.settings, g.host));
-  EXPECT_EQ(Tie(g.monitors.MasterScaleX[2], g.log.back()), Tie(345, "galleries"));
+// A valid scale (25 or more on both axes) is where the square starts and what Escape keeps; an
+// invalid one starts again at 343 and must be finished. Nothing is read after the end.
+TEST(CalibrateScreen, StartsFromAValidScaleEnterSavesAndEscapeKeepsOnlyAValidOne) {
+  const std::string up = ExtendedKey(keycode::Up), left = ExtendedKey(keycode::Left);
+  struct Case {
+    int x, y;
+    std::deque<std::string> keys;
+    bool saved;
+    QSize first, last;
+    size_t keysLeft;
+  };
+  const Case cases[] = {
+      {0, 0, {"+", "+", "+", "+", "+", "\r", "+"}, true, {343, 343}, {348, 348}, 1},
+      {25, 410, {up, left, "."}, true, {25, 410}, {24, 411}, 0},
+      {600, 24, {}, true, {343, 343}, {343, 343}, 0},
+      {400, 390, {"+", "+", up, kCalibrationEscape, "+"}, false, {400, 390}, {400, 390}, 1},
+      {24, 400, {"+", kCalibrationEscape, "+", "\r"}, true, {343, 343}, {345, 345}, 0}};
+  for (const Case& k : cases) {
+    Calibration c(k.x, k.y, k.keys);
+    EXPECT_EQ(c.Run(), k.saved) << k.x << "x" << k.y;
+    const QSize scale(c.monitors.MasterScaleX[2], c.monitors.MasterScaleY[2]);
+    EXPECT_EQ(Tie(c.frames.front(), scale, c.keys.size(), c.log.back()),
+              Tie(k.first, k.last, k.keysLeft, k.saved ? "galleries" : "close calibration"))
+        << k.x << "x" << k.y;
+  }
 }
 
 TEST(CalibrationCheck, ResolutionChangeOrSmallScalesRequireCalibration) {
@@ -233,15 +209,10 @@ TEST(CalibrationCheck, ResolutionChangeOrSmallScalesRequireCalibration) {
   m.SavedMonitorRect[1] = {};
   EXPECT_TRUE(CalibrationRequired(m, 1, kMonitorChangeCalibrationMinimum));
 
-  std::vector<std::string> log;
   FakeConsoleHost console;
-  console.calls = &log;
-  ShowCalibrationRequired(console);
-  EXPECT_EQ(console.messages.back().title, "Calibration Required");
-  EXPECT_EQ(console.messages.back().style, 0x30);
-  EXPECT_EQ(console.messages.back().message,
-            "It appears that this is either a new installation or your screen resolution has "
-            "changed.\\n\\nCalibration is now required.");
+  ShowCalibrationRequired(console);  // its words are the texts table's
+  EXPECT_EQ(Tie(console.messages.back().title, console.messages.back().style),
+            Tie("Calibration Required", 0x30));
 }
 
 }  // namespace

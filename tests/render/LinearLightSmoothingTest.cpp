@@ -13,17 +13,13 @@
 #include <string>
 
 #include "platform/qtgui/Canvas.h"
+#include "platform/TransferCurve.h"
 #include "render/ChartColours.h"
 #include "render/ChartPixels.h"
 #include "render/Optotype.h"
 
 namespace lenvari {
 namespace {
-
-double Light(int value) {
-  const double v = value / 255.0;
-  return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-}
 
 // Ink on a background, read in the channel that carries the difference.
 struct Pair {
@@ -38,16 +34,20 @@ const Pair kPairs[] = {{"black on white", kBlack, kWhite, 0},
                        {"black on the red half", kBlack, kPureRed, 0},
                        {"black on the green half", kBlack, kPureGreen, 1}};
 
-int PixelChannel(QRgb rgb, int channel) { return channel == 0 ? qRed(rgb) : channel == 1 ? qGreen(rgb) : qBlue(rgb); }
-int Channel(Colour c, int channel) { return channel == 0 ? RedOf(c) : channel == 1 ? GreenOf(c) : BlueOf(c); }
+QColor Q(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+int PixelChannel(QRgb rgb, int channel) {
+  return channel == 0 ? qRed(rgb) : channel == 1 ? qGreen(rgb) : qBlue(rgb);
+}
+int Channel(Colour c, int channel) { return PixelChannel(Q(c).rgb(), channel); }
 
 // The stroke's width in light along one row of the image.
 double WidthInLight(const QImage& image, int row, const Pair& pair) {
-  const double background = Light(Channel(pair.background, pair.channel));
-  const double full = 1 - Light(Channel(pair.ink, pair.channel)) / background;
+  const double background = DisplayLight(Channel(pair.background, pair.channel), 0);
+  const double full = 1 - DisplayLight(Channel(pair.ink, pair.channel), 0) / background;
   double sum = 0;
   for (int x = 0; x < image.width(); ++x)
-    sum += (1 - Light(PixelChannel(image.pixel(x, row), pair.channel)) / background) / full;
+    sum +=
+        (1 - DisplayLight(PixelChannel(image.pixel(x, row), pair.channel), 0) / background) / full;
   return sum;
 }
 
@@ -82,11 +82,11 @@ QImage CanvasBar(const Pair& pair, double x, double w, bool smoothing) {
 // What smoothing wrote before: each edge pixel's coverage put straight into its 8-bit value.
 QImage ValueMixedBar(const Pair& pair, double x, double w) {
   QImage image(48, 8, QImage::Format_RGB32);
-  image.fill(QColor(RedOf(pair.background), GreenOf(pair.background), BlueOf(pair.background)));
+  image.fill(Q(pair.background));
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, true);
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(RedOf(pair.ink), GreenOf(pair.ink), BlueOf(pair.ink)));
+  p.setBrush(Q(pair.ink));
   p.drawRect(QRectF(x, -4, w, 16));
   return image;
 }
@@ -132,7 +132,7 @@ TEST(LinearLightSmoothing, InnerPixelsKeepTheirValuesAndUnsmoothedDrawingIsUncha
   for (const Pair& pair : kPairs) {
     const QImage bar = CanvasBar(pair, 10.3, 6.4, true);
     for (int x = 11; x <= 15; ++x)
-      EXPECT_EQ(bar.pixel(x, 4) & 0xFFFFFF, qRgb(RedOf(pair.ink), GreenOf(pair.ink), BlueOf(pair.ink)) & 0xFFFFFF);
+      EXPECT_EQ(bar.pixel(x, 4) & 0xFFFFFF, Q(pair.ink).rgb() & 0xFFFFFF);
     for (int x : {0, 9, 17, 47}) EXPECT_EQ(bar.pixel(x, 4), ValueMixedBar(pair, 10.3, 6.4).pixel(x, 4));
   }
   // A fully covered letter pixel is still floor(Foreground x 255 / 100), also in text.

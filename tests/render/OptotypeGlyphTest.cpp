@@ -1,40 +1,90 @@
+// Glyphs rendered alone into an aliased image at 0.4 pixels per chart unit (MasterScaleY 400)
+// and measured in pixels.
+
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <set>
+#include <QImage>
 
-#include "tests/render/OptotypeTestImage.h"
+#include <algorithm>
+#include <random>
+#include <set>
+#include <string>
+
+#include "render/ChartPixels.h"
+#include "render/Optotype.h"
+#include "support/Pixels.h"
 #include "support/Tie.h"
 
 namespace lenvari {
 namespace {
 
-using testing::GlyphImage;
-using testing::RenderGlyph;
 using testing::Shapes;
 
-const char* const kLettersAndDigits[] = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K",
-                                         "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U", "V",
-                                         "W", "X", "Y", "Z", "0", "1", "2", "3", "4", "5", "6",
-                                         "7", "8", "9", "SIMPLE1"};
+struct GlyphImage {
+  QImage image;
+  double half = 0;  // the window runs from -half to +half units on both axes
+
+  bool Black(int px, int py) const {
+    return image.rect().contains(px, py) && qGray(image.pixel(px, py)) < 128;
+  }
+  // The pixel holding the point in chart units.
+  int Column(double x) const { return static_cast<int>((x + half) / 2.5); }
+  int Row(double y) const { return static_cast<int>((y + half) / 2.5); }
+  bool BlackAt(double x, double y) const { return Black(Column(x), Row(y)); }
+  QRect Ink() const { return BlackInk(image); }
+  int InkCount() const { return CountColour(image, Qt::black, 127); }
+  // Length of the run of pixels of one colour through (px, py) along a row or a column.
+  int RunLength(int px, int py, bool alongRow) const {
+    const bool colour = Black(px, py);
+    int length = 1;
+    for (int step : {-1, 1}) {
+      for (int i = 1;; ++i) {
+        const int x = alongRow ? px + step * i : px, y = alongRow ? py : py + step * i;
+        if (!image.rect().contains(x, y) || Black(x, y) != colour) break;
+        ++length;
+      }
+    }
+    return length;
+  }
+};
+
+// Draws `key` centred at the origin of a square window of 7.5 letter sizes each way.
+GlyphImage RenderGlyph(std::string& key, double size, int mirror = 1,
+                       ChartMode mode = ChartMode::Other, int* lastDirection = nullptr,
+                       std::mt19937* random = nullptr) {
+  GlyphImage result{{}, 5 * size * 1.5};
+  const int pixels = static_cast<int>(2 * result.half / 2.5 + 0.5);
+  Canvas canvas(pixels, pixels);
+  canvas.SetScale(-result.half, -result.half, result.half, result.half);
+  canvas.SetAntialias(false);
+  canvas.Clear(kWhite);
+  int ownDirection = 0;
+  std::mt19937 ownRandom(7);
+  DrawOptotype(canvas, Shapes(), key, kBlack, 0, 0, size, mirror, mode,
+               lastDirection ? *lastDirection : ownDirection, random ? *random : ownRandom);
+  result.image = canvas.Image().copy();
+  return result;
+}
+
+GlyphImage RenderGlyph(const std::string& key, double size, int mirror = 1) {
+  std::string copy = key;
+  return RenderGlyph(copy, size, mirror);
+}
 
 TEST(OptotypeShapesTest, RecordsComeInLoadOrderWithTheirStructure) {
   const OptotypeShapes& shapes = Shapes();
-  const char* const order[] = {"A", "B", "C", "D", "E", "F", "G", "H", "K", "L", "N", "O",
-                               "P", "R", "S", "T", "U", "V", "X", "Z", "0", "1", "SIMPLE1",
-                               "2", "3", "4", "5", "6", "7", "8", "9", "h", "e", "c", "b",
-                               "p", "j", ".", "/", "Q", "I", "M", "Y", "J", "!", "Arrow",
-                               "ArrowHalo"};
-  ASSERT_EQ(shapes.records.size(), 47u);
-  for (size_t i = 0; i < 47; ++i) EXPECT_EQ(shapes.records[i].name, order[i]);
+  std::string names;
+  for (const GlyphRecord& record : shapes.records) names += record.name + " ";
+  EXPECT_EQ(names,
+            "A B C D E F G H K L N O P R S T U V X Z 0 1 SIMPLE1 2 3 4 5 6 7 8 9 h e c b p j . / "
+            "Q I M Y J ! Arrow ArrowHalo ");
 
   // Outlines of 2 to 1024 points; the pictures are several parts in their own 1000-unit box.
   for (const GlyphRecord& record : shapes.records) {
     const bool picture = std::string("hecbpj!").find(record.name) != std::string::npos;
     EXPECT_EQ(record.multiPart, picture) << record.name;
     for (const GlyphOutline& part : record.parts) {
-      EXPECT_GE(part.size(), 2u) << record.name;
-      EXPECT_LE(part.size(), 1024u) << record.name;
+      EXPECT_TRUE(part.size() >= 2 && part.size() <= 1024) << record.name;
       for (const GlyphPoint& point : part) {
         if (picture) EXPECT_TRUE(std::abs(point.x) <= 500 && std::abs(point.y) <= 500) << record.name;
       }
@@ -44,17 +94,20 @@ TEST(OptotypeShapesTest, RecordsComeInLoadOrderWithTheirStructure) {
 }
 
 TEST(OptotypeGlyphTest, LettersAndDigitsAreFiveTimesTheSizeHigh) {
-  for (const char* key : kLettersAndDigits) {
-    const GlyphImage small = RenderGlyph(key, 20);
-    EXPECT_EQ(small.Ink().Height(), 40) << key << " at 20/20";
-    const GlyphImage large = RenderGlyph(key, 200);
-    EXPECT_EQ(large.Ink().Height(), 400) << key << " at 20/200";
+  std::vector<std::string> keys{"SIMPLE1"};
+  for (char c : std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"))
+    keys.push_back(std::string(1, c));
+  for (const std::string& key : keys) {
+    EXPECT_EQ(Tie(RenderGlyph(key, 20).Ink().height(), RenderGlyph(key, 200).Ink().height()),
+              Tie(40, 400))
+        << key;
   }
   // The Sloan letters fill their square (C's opening cuts its right edge to x = 483).
-  EXPECT_EQ(RenderGlyph("C", 200).Ink().Width(), 393);
+  EXPECT_EQ(RenderGlyph("C", 200).Ink().width(), 393);
   for (const char* key : {"D", "H", "K", "N", "O", "R", "S", "V", "Z"}) {
-    EXPECT_EQ(RenderGlyph(key, 20).Ink().Width(), 40) << key;
-    EXPECT_EQ(RenderGlyph(key, 200).Ink().Width(), 400) << key;
+    EXPECT_EQ(Tie(RenderGlyph(key, 20).Ink().width(), RenderGlyph(key, 200).Ink().width()),
+              Tie(40, 400))
+        << key;
   }
 }
 
@@ -84,23 +137,22 @@ TEST(OptotypeGlyphTest, SloanStrokesAreOneFifthOfTheHeight) {
 }
 
 TEST(OptotypeGlyphTest, CountersStayEmptyAndOpeningsOpen) {
-  struct Hole {
+  struct Point {
     const char* key;
     double x, y;
+    bool ink;
   };
-  const Hole holes[] = {{"O", 0, 0},    {"D", 0, 0},      {"B", 0, -207}, {"B", 0, 207},
-                        {"P", 0, -207}, {"R", 0, -207},   {"A", 0, -60},  {"4", -30, 40},
-                        {"6", 0, 160},  {"9", 0, -160},   {"8", 0, -238}, {"8", 0, 225},
-                        {"0", 0, 0},    {"Q", 0, 0},      {"C", 420, 0},  {"G", 400, -70},
-                        {"G", 150, -70}};
-  for (const Hole& h : holes) {
-    const GlyphImage image = RenderGlyph(h.key, 200);
-    EXPECT_FALSE(image.BlackAt(h.x, h.y)) << h.key << " at " << h.x << "," << h.y;
-  }
-  // ... while the strokes around them are drawn.
-  const Hole solids[] = {{"O", 400, 0}, {"B", 0, 0}, {"G", 300, 90}, {"8", 0, -5}, {"A", 0, 100}};
-  for (const Hole& s : solids)
-    EXPECT_TRUE(RenderGlyph(s.key, 200).BlackAt(s.x, s.y)) << s.key << " at " << s.x << "," << s.y;
+  // Counters and openings, then the strokes around them.
+  const Point points[] = {
+      {"O", 0, 0, false},     {"D", 0, 0, false},    {"B", 0, -207, false}, {"B", 0, 207, false},
+      {"P", 0, -207, false},  {"R", 0, -207, false}, {"A", 0, -60, false},  {"4", -30, 40, false},
+      {"6", 0, 160, false},   {"9", 0, -160, false}, {"8", 0, -238, false}, {"8", 0, 225, false},
+      {"0", 0, 0, false},     {"Q", 0, 0, false},    {"C", 420, 0, false},  {"G", 400, -70, false},
+      {"G", 150, -70, false}, {"O", 400, 0, true},   {"B", 0, 0, true},     {"G", 300, 90, true},
+      {"8", 0, -5, true},     {"A", 0, 100, true}};
+  for (const Point& p : points)
+    EXPECT_EQ(RenderGlyph(p.key, 200).BlackAt(p.x, p.y), p.ink)
+        << p.key << " at " << p.x << "," << p.y;
   // The Sloan C keeps its opening of 224 units.
   const GlyphImage c = RenderGlyph("C", 200);
   EXPECT_EQ(c.RunLength(c.Column(440), c.Row(0), false), 90);  // 224 units, centres inside
@@ -134,40 +186,32 @@ TEST(OptotypeGlyphTest, WIsMUpsideDownAndNineIsSixTurned) {
   const GlyphImage w = RenderGlyph("W", 200);
   EXPECT_EQ(DifferingBeyondAPixel(w.image, m.image.mirrored(false, true)), 0);
   // W's middle V reaches the top edge at x = 0 and ends below at y = -68.
-  EXPECT_TRUE(w.BlackAt(0, -480));
-  EXPECT_TRUE(w.BlackAt(0, -100));
-  EXPECT_FALSE(w.BlackAt(0, -40));
+  EXPECT_EQ(Tie(w.BlackAt(0, -480), w.BlackAt(0, -100), w.BlackAt(0, -40)), Tie(true, true, false));
 
-  const GlyphImage six = RenderGlyph("6", 200);
-  const GlyphImage nine = RenderGlyph("9", 200);
-  EXPECT_EQ(DifferingBeyondAPixel(nine.image, six.image.mirrored(true, true)), 0);
+  const QImage six = RenderGlyph("6", 200).image;
+  EXPECT_EQ(DifferingBeyondAPixel(RenderGlyph("9", 200).image, six.mirrored(true, true)), 0);
 }
 
 TEST(OptotypeGlyphTest, MirroredRoomFlipsTheAsymmetricGlyphsOnly) {
   for (const GlyphKey& entry : Shapes().keys) {
     const GlyphImage direct = RenderGlyph(entry.key, 40);
-    const GlyphImage mirrored = RenderGlyph(entry.key, 40, -1);
     ASSERT_GT(direct.InkCount(), 0) << entry.key;
-    if (entry.mirrored) {
-      EXPECT_EQ(DifferingBeyondAPixel(mirrored.image, direct.image.mirrored(true, false)), 0)
-          << entry.key;
-    } else {
-      EXPECT_EQ(DifferingBeyondAPixel(mirrored.image, direct.image), 0) << entry.key;
-    }
+    const QImage expected = entry.mirrored ? direct.image.mirrored(true, false) : direct.image;
+    EXPECT_EQ(DifferingBeyondAPixel(RenderGlyph(entry.key, 40, -1).image, expected), 0)
+        << entry.key;
   }
-  // Q's tail is drawn at the lower right in direct view.
+  // Q's tail is drawn at the lower right in direct view; an E opens to the right in direct
+  // view and to the left in a mirrored room.
   const GlyphImage q = RenderGlyph("Q", 200);
-  EXPECT_TRUE(q.BlackAt(380, 380));
-  EXPECT_FALSE(q.BlackAt(-380, 380));
-  // An E opens to the right in direct view and to the left in a mirrored room.
-  EXPECT_FALSE(RenderGlyph("E", 200).BlackAt(400, -200));
-  EXPECT_TRUE(RenderGlyph("E", 200, -1).BlackAt(400, -200));
+  EXPECT_EQ(Tie(q.BlackAt(380, 380), q.BlackAt(-380, 380), RenderGlyph("E", 200).BlackAt(400, -200),
+                RenderGlyph("E", 200, -1).BlackAt(400, -200)),
+            Tie(true, false, false, true));
 }
 
 TEST(OptotypeGlyphTest, KeysOutsideTheTableDrawNothingAndStayUnchanged) {
   for (std::string key : {"x", " ", "w", "", "a", "Ariel", "CC", "simple1"}) {
     const std::string before = key;
-    const GlyphImage image = testing::RenderGlyph(key, 40, 1, ChartMode::TumblingE);
+    const GlyphImage image = RenderGlyph(key, 40, 1, ChartMode::TumblingE);
     EXPECT_EQ(image.InkCount(), 0) << before;
     EXPECT_EQ(key, before);
   }
@@ -176,8 +220,8 @@ TEST(OptotypeGlyphTest, KeysOutsideTheTableDrawNothingAndStayUnchanged) {
 TEST(OptotypeGlyphTest, PicturesCarryTheirOwnEnlargement) {
   for (const char* key : {"h", "e", "c", "b", "p", "j"}) {
     const GlyphImage image = RenderGlyph(key, 20, 1);
-    const GlyphImage::Box box = image.Ink();
-    const int extent = std::max(box.Width(), box.Height());
+    const QRect box = image.Ink();
+    const int extent = std::max(box.width(), box.height());
     // About 2.3 to 2.6 times a 40-pixel letter; the parts may stop short of the design box.
     EXPECT_GE(extent, 80) << key;
     EXPECT_LE(extent, 104) << key;
@@ -209,25 +253,20 @@ TEST(OptotypeOrientationTest, LandoltGapIsOneFifthOfTheRingInEveryDirection) {
       const GlyphImage ring =
           RenderGlyph(key, 200, mirror, ChartMode::LandoltC, &lastDirection, &random);
       seenKeys.insert(key);
-      const GlyphImage::Box box = ring.Ink();
+      const QRect box = ring.Ink();
       // 1000 units across; 990 on the gap's axis, where the gap cuts the outer circle.
-      const bool gapAcross = key == "L" || key == "R";
-      EXPECT_EQ(gapAcross ? box.Height() : box.Width(), 400) << key;
-      EXPECT_EQ(gapAcross ? box.Width() : box.Height(), 396) << key;
-      // Across the gap, halfway through the ring's stroke: 200 units = 80 pixels.
-      const Opening gap = OpeningOnScreen(key, mirror, 400);
-      const int px = ring.Column(gap.x), py = ring.Row(gap.y);
-      ASSERT_FALSE(ring.Black(px, py)) << key << " mirror " << mirror;
-      const bool vertical = key == "L" || key == "R";
-      EXPECT_EQ(ring.RunLength(px, py, !vertical), 80) << key << " mirror " << mirror;
-      // Parallel sides: as wide at the inner edge as at the outer edge.
-      const Opening inner = OpeningOnScreen(key, mirror, 310);
-      const Opening outer = OpeningOnScreen(key, mirror, 485);
-      EXPECT_EQ(ring.RunLength(ring.Column(inner.x), ring.Row(inner.y), !vertical), 80);
-      EXPECT_EQ(ring.RunLength(ring.Column(outer.x), ring.Row(outer.y), !vertical), 80);
-      // The stroke beside the gap is as wide as the gap.
-      const Opening opposite = OpeningOnScreen(key, mirror, -400);
-      EXPECT_EQ(ring.RunLength(ring.Column(opposite.x), ring.Row(opposite.y), vertical), 80);
+      const bool across = key == "L" || key == "R";
+      EXPECT_EQ(Tie(across ? box.height() : box.width(), across ? box.width() : box.height()),
+                Tie(400, 396))
+          << key;
+      // Across the gap halfway through the ring's stroke, and at its inner and outer edges (the
+      // sides are parallel): 200 units = 80 pixels; the stroke opposite is as wide as the gap.
+      for (double distance : {400, 310, 485, -400}) {
+        const Opening at = OpeningOnScreen(key, mirror, distance);
+        const int px = ring.Column(at.x), py = ring.Row(at.y);
+        EXPECT_EQ(ring.Black(px, py), distance < 0) << key << " mirror " << mirror;
+        EXPECT_EQ(ring.RunLength(px, py, across == (distance < 0)), 80) << key << " " << distance;
+      }
     }
   }
   EXPECT_EQ(seenKeys, (std::set<std::string>{"L", "U", "R", "D"}));
@@ -248,9 +287,10 @@ TEST(OptotypeOrientationTest, TumblingEOpensTowardsTheDirectionItReports) {
       const Opening stem = OpeningOnScreen(key, mirror, -400);
       const bool vertical = key == "L" || key == "R";
       const double offX = vertical ? 0 : 200, offY = vertical ? 200 : 0;
-      EXPECT_FALSE(e.BlackAt(open.x + offX, open.y + offY)) << key << " mirror " << mirror;
-      EXPECT_TRUE(e.BlackAt(stem.x + offX, stem.y + offY)) << key << " mirror " << mirror;
-      EXPECT_EQ(e.Ink().Height(), 400);
+      EXPECT_EQ(Tie(e.BlackAt(open.x + offX, open.y + offY),
+                    e.BlackAt(stem.x + offX, stem.y + offY), e.Ink().height()),
+                Tie(false, true, 400))
+          << key << " mirror " << mirror;
     }
     EXPECT_EQ(seenKeys, (std::set<std::string>{"L", "U", "R", "D"})) << mirror;
   }

@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <cmath>
 #include <numbers>
 
 #include "render/ChartPixels.h"
 #include "render/ChartTestFixtures.h"
+#include "support/DataFolderText.h"
+#include "support/ProgramRun.h"
 #include "support/Tie.h"
 
 namespace lenvari {
@@ -98,17 +98,6 @@ TEST(TargetDrawing, StrongLightIsALetterHeightDisc) {
   RenderFrame(state);  // mirrored too, under the sanitizers
 }
 
-// Pure blue pixels of `image`; with `mirror`, only those also blue at the mirrored place there.
-int CountBlue(const QImage& image, const QImage* mirror = nullptr) {
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x)
-      count += image.pixel(x, y) == qRgb(0, 0, 255) &&
-               (!mirror || mirror->pixel(image.width() - 1 - x, y) == qRgb(0, 0, 255));
-  }
-  return count;
-}
-
 TEST(TargetDrawing, ClockDialSpokesHubAndMirroredHours) {
   State state = TargetState("AstigmaticClockDial");
   state.chart.Mask = 1;
@@ -129,14 +118,20 @@ TEST(TargetDrawing, ClockDialSpokesHubAndMirroredHours) {
 
   // Mirrored: the dial reads anticlockwise on the screen, the mirror image of the direct one.
   state.settings.Mirror[1] = -1;
-  auto mirrored = RenderFrame(state);
-  const int blue = CountBlue(direct->Image());
+  const QImage mirrored = RenderFrame(state)->Image().mirrored(true, false);
+  const int blue = CountColour(direct->Image(), kBlue, 0);
   ASSERT_GT(blue, 2000);
-  EXPECT_GT(CountBlue(mirrored->Image(), &direct->Image()), blue * 8 / 10);
+  int blueInBoth = 0;
+  for (int y = 0; y < mirrored.height(); ++y) {
+    for (int x = 0; x < mirrored.width(); ++x)
+      blueInBoth +=
+          mirrored.pixel(x, y) == kBlue.rgb() && direct->Image().pixel(x, y) == kBlue.rgb();
+  }
+  EXPECT_GT(blueInBoth, blue * 8 / 10);
 
   state.settings.AstigMode = "DialNoLabels", state.settings.Mirror[1] = 1;
   auto plain = RenderFrame(state);
-  EXPECT_EQ(CountBlue(plain->Image()), 0);
+  EXPECT_EQ(CountColour(plain->Image(), kBlue, 0), 0);
   ExpectColours(*plain, {{0, 0, kPaper}});
 
   // The rotating arrow is not drawn yet: a line of text at the top left, and no dial.
@@ -156,38 +151,35 @@ TEST(TargetDrawing, ClockDialHoursStayOnScreenAndOffTheSpokes) {
       state.settings.Mirror[1] = mirror;
       auto frame = RenderFrame(state);
       const QImage& image = frame->Image();
-      auto blue = [&](int x, int y) { return image.pixel(x, y) == qRgb(0, 0, 255); };
-      auto dark = [&](int x, int y) { return qRed(image.pixel(x, y)) < 128 && qBlue(image.pixel(x, y)) < 128; };
+      auto blue = [&](int x, int y) {
+        return image.rect().contains(x, y) && image.pixel(x, y) == qRgb(0, 0, 255);
+      };
+      auto dark = [&](int x, int y) {
+        return image.rect().contains(x, y) && qRed(image.pixel(x, y)) < 128 &&
+               qBlue(image.pixel(x, y)) < 128;
+      };
       int onEdge = 0, touching = 0;
       for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
           if (!blue(x, y)) continue;
-          if (x == 0 || y == 0 || x == image.width() - 1 || y == image.height() - 1) ++onEdge;
-          for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx) {
-              const int nx = x + dx, ny = y + dy;
-              if (nx >= 0 && ny >= 0 && nx < image.width() && ny < image.height() && dark(nx, ny)) ++touching;
-            }
+          onEdge += x == 0 || y == 0 || x == image.width() - 1 || y == image.height() - 1;
+          for (int n = 0; n < 9; ++n) touching += dark(x + n % 3 - 1, y + n / 3 - 1);
         }
       }
-      EXPECT_EQ(onEdge, 0) << "scale " << scale << " mirror " << mirror;
-      EXPECT_EQ(touching, 0) << "scale " << scale << " mirror " << mirror;
+      EXPECT_EQ(Tie(onEdge, touching), Tie(0, 0)) << "scale " << scale << " mirror " << mirror;
 
       // Every hour is there: blue beyond the spokes' ends in each of the twelve directions.
-      const double rOut = std::nearbyint(0.4 * state.monitors.ChartHeight);
       const PointF centre = frame->ToPixels({0, 0});
-      const PointF end = frame->ToPixels({rOut, 0});
-      const double rOutPixels = end.x - centre.x;
+      const double rOut =
+          frame->ToPixels({std::nearbyint(0.4 * state.monitors.ChartHeight), 0}).x - centre.x;
       int hoursSeen = 0;
       for (int hour = 0; hour < 12; ++hour) {
-        const double a = hour * std::numbers::pi / 6;
         bool seen = false;
-        for (double r = rOutPixels; r < rOutPixels * 1.4 && !seen; r += 1) {
-          for (double da = -0.12; da <= 0.12 && !seen; da += 0.01) {
-            const int x = static_cast<int>(centre.x + r * std::cos(a + da));
-            const int y = static_cast<int>(centre.y + r * std::sin(a + da));
-            seen = x >= 0 && y >= 0 && x < image.width() && y < image.height() && blue(x, y);
-          }
+        for (double r = rOut; r < rOut * 1.4 && !seen; r += 1) {
+          for (double a = hour * std::numbers::pi / 6 - 0.12;
+               a <= hour * std::numbers::pi / 6 + 0.12 && !seen; a += 0.01)
+            seen = blue(static_cast<int>(centre.x + r * std::cos(a)),
+                        static_cast<int>(centre.y + r * std::sin(a)));
         }
         hoursSeen += seen;
       }
@@ -196,20 +188,19 @@ TEST(TargetDrawing, ClockDialHoursStayOnScreenAndOffTheSpokes) {
   }
 }
 
-void WriteBmp(const QString& path, int width, int height) {
+void WriteBmp(const std::string& path, int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(QColor(200, 40, 40));
   QPainter(&image).fillRect(0, 0, width / 4, height, QColor(40, 40, 200));  // blue left end
-  ASSERT_TRUE(image.save(path, "BMP"));
+  ASSERT_TRUE(image.save(QString::fromStdString(path), "BMP"));
 }
 
 TEST(TargetDrawing, ImageFitsTheChartAndBadFilesGiveBlack) {
-  QTemporaryDir folder;
-  ASSERT_TRUE(folder.isValid());
+  const std::string folder = FreshFolder("images");
   State state = TargetState("Image");
-  state.DataPath = folder.path().toStdString(), state.chart.ImageNum = 1;
+  state.DataPath = folder, state.chart.ImageNum = 1;
   // Twice as wide as the screen's proportions: full width, centred vertically.
-  WriteBmp(folder.path() + "/LVimg1.bmp", 640, 180);
+  WriteBmp(folder + "/LVimg1.bmp", 640, 180);
   auto canvas = RenderFrame(state);
   const QImage& image = canvas->Image();
   int rows = 0;
@@ -226,24 +217,19 @@ TEST(TargetDrawing, ImageFitsTheChartAndBadFilesGiveBlack) {
 
   // A tall picture fills the height and is centred across.
   state.settings.Mirror[1] = 1, state.chart.ImageNum = 2;
-  WriteBmp(folder.path() + "/lvimg2.bmp", 100, 200);
+  WriteBmp(folder + "/lvimg2.bmp", 100, 200);
   canvas = RenderFrame(state);
   int columns = 0;
   for (int x = 0; x < 1920; ++x) columns += QColor(canvas->Image().pixel(x, 540)).red() > 100;
   EXPECT_NEAR(columns, 1080.0 * 100 / 200 * 3 / 4, 2);
 
   // Missing, empty, truncated and foreign files: a black frame, no crash.
-  auto write = [&](const char* name, const QByteArray& bytes) {
-    QFile file(folder.path() + "/" + name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-  };
-  QFile good(folder.path() + "/LVimg1.bmp");
-  ASSERT_TRUE(good.open(QIODevice::ReadOnly));
-  const QByteArray bmp = good.readAll();
-  write("lvimg3.bmp", QByteArray());
-  write("lvimg4.bmp", bmp.left(80));
-  write("lvimg5.bmp", QByteArray("\x89PNG\r\n\x1a\n not a bitmap at all", 28));
-  write("lvimg6.bmp", bmp.left(54).replace(18, 4, "\xff\xff\xff\x7f"));  // a huge width
+  const std::string bmp = ReadText(folder + "/LVimg1.bmp");
+  PutText(folder + "/lvimg3.bmp", "");
+  PutText(folder + "/lvimg4.bmp", bmp.substr(0, 80));
+  PutText(folder + "/lvimg5.bmp", std::string("\x89PNG\r\n\x1a\n not a bitmap at all", 28));
+  PutText(folder + "/lvimg6.bmp",
+          bmp.substr(0, 54).replace(18, 4, "\xff\xff\xff\x7f"));  // a huge width
   for (int slot : {3, 4, 5, 6, 7}) {
     state.chart.ImageNum = slot;
     EXPECT_EQ(CountColour(RenderFrame(state)->Image(), Qt::black, 0), 1920 * 1080) << slot;

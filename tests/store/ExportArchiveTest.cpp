@@ -14,6 +14,7 @@
 #include "store/ExportArchive.h"
 #include "app/commands/ExportCommand.h"
 #include "support/Tie.h"
+#include "StoreTestFolder.h"
 
 namespace lenvari {
 namespace {
@@ -48,23 +49,30 @@ std::map<std::string, std::string> ReadArchive(const fs::path& path) {
   return entries;
 }
 
-std::vector<std::string> FolderNames(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-  return names;
-}
-
-// A data folder and a folder to export into, both empty.
+// A data folder and a folder to export into, both empty, and the export command's boxes, each
+// answered `answer` and said as "title: text".
 struct ExportFolders : ::testing::Test {
   QTemporaryDir root;
   fs::path data = fs::path(root.path().toStdString()) / "LenvariAcuity4";
   fs::path target = fs::path(root.path().toStdString()) / "USB Stick";
+  std::vector<std::string> said;
+  int answer = kIdOk;
   ExportFolders() {
     fs::create_directories(data);
     fs::create_directories(target);
   }
   bool Export(const fs::path& into) {
     return ExportArchive(data.string(), [into] { return into.string(); });
+  }
+  void Command(const fs::path& into) {
+    const auto box = [this](const std::string& text, int, const std::string& title) {
+      said.push_back(title + ": " + text);
+      return answer;
+    };
+    ExportCommand(box, data.string(), [this, into] {
+      EXPECT_EQ(answer, kIdOk) << "the chooser opened after Cancel";
+      return into.string();
+    });
   }
 };
 
@@ -90,7 +98,7 @@ TEST_F(ExportFolders, ArchiveUnpacksToExactlyTheFilesAndBytesOfTheFolder) {
   expected["sub/"] = "", expected["sub/deeper/"] = "", expected["empty folder/"] = "";
   EXPECT_EQ(ReadArchive(target / "Lenvari Archive.zip"), expected);
   // The temporary file is gone once the archive has its name.
-  EXPECT_EQ(FolderNames(target), std::vector<std::string>{"Lenvari Archive.zip"});
+  EXPECT_EQ(FileNames(target.string()), std::set<std::string>{"Lenvari Archive.zip"});
 
   // Exported into the data folder itself, over an older archive, the archive leaves itself out.
   WriteFile(data / "Lenvari Archive.zip", "an older archive");
@@ -109,32 +117,24 @@ TEST_F(ExportFolders, CancelledChooserWritesNothing) {
   EXPECT_FALSE(fs::exists(data / "Lenvari Archive.zip"));
 
   // The command asks first and exports only on OK.
-  int asked = 0;
-  const auto box = [&](int answer) {
-    return [&asked, answer](const std::string&, int, const std::string&) {
-      ++asked;
-      return answer;
-    };
-  };
-  ExportCommand(box(kIdCancel), data.string(), [] {
-    ADD_FAILURE() << "the chooser opened after Cancel";
-    return std::string();
-  });
-  EXPECT_EQ(asked, 1);
-  ExportCommand(box(kIdOk), data.string(), [this] { return target.string(); });
-  EXPECT_EQ(Tie(asked, ReadArchive(target / "Lenvari Archive.zip").size()), Tie(2, 1u));
+  answer = kIdCancel;
+  Command(target);
+  EXPECT_EQ(said.size(), 1u);
+  answer = kIdOk;
+  Command(target);
+  EXPECT_EQ(Tie(said.size(), ReadArchive(target / "Lenvari Archive.zip").size()), Tie(2u, 1u));
 }
 
 TEST_F(ExportFolders, FailureLeavesNoPartialFileAndKeepsTheOldArchive) {
   WriteFile(data / "a.cfg", "a");
   EXPECT_FALSE(ExportArchive((data / "missing").string(), [this] { return target.string(); }));
   EXPECT_FALSE(Export(target / "missing"));
-  EXPECT_TRUE(FolderNames(target).empty());
+  EXPECT_TRUE(FileNames(target.string()).empty());
 
   // A folder in the archive's place: the archive is complete, but it cannot take its name.
   fs::create_directories(target / "Lenvari Archive.zip" / "inside");
   EXPECT_FALSE(Export(target));
-  EXPECT_EQ(FolderNames(target), std::vector<std::string>{"Lenvari Archive.zip"});
+  EXPECT_EQ(FileNames(target.string()), std::set<std::string>{"Lenvari Archive.zip"});
   fs::remove_all(target / "Lenvari Archive.zip");
 
   // A file system nobody may write to, not even root.
@@ -146,7 +146,7 @@ TEST_F(ExportFolders, FailureLeavesNoPartialFileAndKeepsTheOldArchive) {
     fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_FALSE(Export(locked));
     fs::permissions(locked, fs::perms::owner_all);
-    EXPECT_TRUE(FolderNames(locked).empty());
+    EXPECT_TRUE(FileNames(locked.string()).empty());
 
     // A file that cannot be read fails the whole export; the old archive stays whole.
     ASSERT_TRUE(Export(target));
@@ -155,7 +155,7 @@ TEST_F(ExportFolders, FailureLeavesNoPartialFileAndKeepsTheOldArchive) {
     EXPECT_FALSE(Export(target));
     EXPECT_EQ(ReadArchive(target / "Lenvari Archive.zip"),
               (std::map<std::string, std::string>{{"a.cfg", "a"}}));
-    EXPECT_EQ(FolderNames(target).size(), 2u);  // the archive and locked
+    EXPECT_EQ(FileNames(target.string()).size(), 2u);  // the archive and locked
   }
 }
 
@@ -170,12 +170,7 @@ TEST_F(ExportFolders, LinksAreLeftOutAndNamedAndSoAreTheLockAndLeftoversOfSaves)
                            "1presets.cfg.tmp"})
     WriteFile(data / name, "half");
 
-  std::vector<std::string> said;
-  const auto box = [&](const std::string& text, int, const std::string& title) {
-    said.push_back(title + ": " + text);
-    return kIdOk;
-  };
-  ExportCommand(box, data.string(), [this] { return target.string(); });
+  Command(target);
   EXPECT_EQ(ReadArchive(target / "Lenvari Archive.zip"),
             (std::map<std::string, std::string>{{"LV1.LET", "mine"}}));
   ASSERT_EQ(said.size(), 2u);
@@ -188,7 +183,7 @@ TEST_F(ExportFolders, LinksAreLeftOutAndNamedAndSoAreTheLockAndLeftoversOfSaves)
   fs::remove(data / "pipe");
   fs::remove(data / "notes.txt");
   fs::remove(data / "linked folder");
-  ExportCommand(box, data.string(), [this] { return (target / "missing").string(); });
+  Command(target / "missing");
   ASSERT_EQ(said.size(), 2u);
   EXPECT_EQ(said[1].find("Lenvari Export to ZIP File: The archive could not be written:\\n" +
                          (target / "missing" / "Lenvari Archive.zip").string() + ": "),

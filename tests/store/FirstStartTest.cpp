@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
 
 #include "StoreTestFolder.h"
@@ -19,7 +18,7 @@ std::string Lines(std::initializer_list<std::string> lines) {
 
 using FirstStart = StoreFolderTest;
 
-TEST_F(FirstStart, CreatesExactlyTheFilesOfAnEmptyFolder) {
+TEST_F(FirstStart, WritesExactlyTheFilesOfAnEmptyFolderByteForByte) {
   State state = Start();
 
   std::set<std::string> expected = {"globalconfig.cfg", "lvmonitordata.cfg", "1presets.cfg"};
@@ -36,10 +35,6 @@ TEST_F(FirstStart, CreatesExactlyTheFilesOfAnEmptyFolder) {
             Tie(6, ChartMode::Letter, 6, "ETDRS Standard", 999, 999, 63, 11.0f, 1, 1));
   // Uncalibrated, so the loop's entry will ask for a calibration.
   EXPECT_EQ(state.monitors.MasterScaleX[1], 0);
-}
-
-TEST_F(FirstStart, WritesTheSettingsFilesByteForByte) {
-  State state = Start();
 
   EXPECT_EQ(FileText(folder, "globalconfig.cfg"), "Version$:     Lenvari 4.13\r\n");
 
@@ -67,10 +62,6 @@ TEST_F(FirstStart, WritesTheSettingsFilesByteForByte) {
   for (int n = 1; n <= 10; ++n)
     monitorData += Lines({" 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 1 "});
   EXPECT_EQ(FileText(folder, "lvmonitordata.cfg"), monitorData);
-}
-
-TEST_F(FirstStart, WritesTheBuiltInPresetsAndLetterSetsByteForByte) {
-  State state = Start();
 
   const std::string presets = FileText(folder, "1presets.cfg");
   const std::string spare = Lines({"", "", "", "", "", ""});  // field 15 and fields 16 .. 20

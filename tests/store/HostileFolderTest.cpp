@@ -19,9 +19,7 @@
 #include "store/DisplayFile.h"
 #include "store/OwnFiles.h"
 #include "store/SaveFailures.h"
-#include "store/ScreenIdentity.h"
 #include "StoreTestFolder.h"
-#include "support/DataFolderText.h"
 
 namespace lenvari {
 namespace {
@@ -107,30 +105,6 @@ TEST_F(HostileFiles, LeftoversOfSavesAreRemovedAndTheExaminersFilesAreNot) {
   std::set<std::string> kept(examiners.begin(), examiners.end());
   kept.insert({"2presets.cfg.fedcba98.tmp", "3presets.cfg.tmp"});
   EXPECT_EQ(FileNames(folder), kept);
-}
-
-TEST(OwnFileValues, DamagedOrOutOfRangeValuesAreNotTaken) {
-  // A control window far off every desktop: no place at all, so the default one is used.
-  EXPECT_FALSE(ParseControlWindowFile(
-      "ControlWindowLeft&:\r\n 2147483000 \r\nControlWindowTop&:\r\n 0 \r\n"
-      "ControlWindowWidth&:\r\n 2000 \r\nControlWindowHeight&:\r\n 600 \r\n"));
-  EXPECT_TRUE(ParseControlWindowFile(
-      "ControlWindowLeft&:\r\n-1270 \r\nControlWindowTop&:\r\n 0 \r\n"
-      "ControlWindowWidth&:\r\n 2000 \r\nControlWindowHeight&:\r\n 600 \r\n"));
-
-  // A monitor record cut to its number says nothing of the monitor: not known, and damaged.
-  bool damaged = false;
-  EXPECT_FALSE(ParseScreenIdentityFile("Monitor&:\r\n 1 \r\n", &damaged)[1].known);
-  EXPECT_TRUE(damaged);
-  PerMonitor<ScreenRecord> whole{};
-  whole[2] = {true, "DEL", "U2419H", "", 1920, 1080, 1.25, 90, 0, 0};
-  const std::string text = ScreenIdentityFileText(whole);
-  EXPECT_TRUE(ParseScreenIdentityFile(text, &damaged)[2].known);
-  EXPECT_FALSE(damaged);
-  EXPECT_FALSE(ParseScreenIdentityFile(WithValue(text, "Rotation&:", " 45 "), &damaged)[2].known);
-  EXPECT_TRUE(damaged);
-  ParseScreenIdentityFile("", &damaged);
-  EXPECT_FALSE(damaged);
 }
 
 TEST(SaveFailureNotes, EachFileAndReasonIsToldOnce) {

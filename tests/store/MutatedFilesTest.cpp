@@ -79,8 +79,7 @@ class MutatedFiles : public testing::Test {
     // A stored preset and a moved monitor window give the files their less common forms.
     state.chart.JustOneLetter = "Q", state.monitors.MonitorRect[2] = {0, -1280, -20, 0, 1004};
     state.settings.MonitorWindowX[1] = -900;
-    int n = 36;
-    MemoryPreset(state, PresetAction::Store, n);
+    OnPreset(state, PresetAction::Store, 36);
     for (const std::string& name : FileNames(folder)) files_[name] = FileText(folder, name);
   }
 

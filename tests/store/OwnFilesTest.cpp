@@ -29,10 +29,13 @@ TEST(ControlWindowFile, WrittenAsKeyAndValueLinesAndReadBack) {
   EXPECT_EQ(ReadWholeFile(folder + "/lvcontrolwindow.cfg"), text);
   EXPECT_EQ(LoadControlWindowPlace(folder), record);
 
-  // A file cut short, or one with no size, gives no place: the window then gets the default.
+  // A file cut short, one with no size, or a place far off every desktop gives no place: the
+  // window then gets the default.
   EXPECT_FALSE(ParseControlWindowFile(text.substr(0, text.size() / 2)).has_value());
   EXPECT_FALSE(ParseControlWindowFile(ControlWindowFileText({10, 10, 0, 260})).has_value());
   EXPECT_FALSE(ParseControlWindowFile("").has_value());
+  EXPECT_FALSE(ParseControlWindowFile(ControlWindowFileText({2147483000, 0, 2000, 600})));
+  EXPECT_TRUE(ParseControlWindowFile(ControlWindowFileText({-1270, 0, 2000, 600})));
 }
 
 TEST(DisplayFile, WrittenAsKeyAndValueLinesAndReadBackWithDefaultsForWhatIsMissing) {

@@ -6,6 +6,7 @@
 #include "store/DataFolder.h"
 #include "store/MonitorNumbering.h"
 #include "store/ScreenIdentity.h"
+#include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
 #include "support/Tie.h"
 
@@ -87,6 +88,18 @@ TEST(ScreenIdentity, RememberedPerMonitorInAFileOfItsOwn) {
   EXPECT_EQ(Tie(back[3].manufacturer, back[3].heightPx, ScreenChangeText(back[1], calibrated[1])),
             Tie("", 1080, ""));
   EXPECT_FALSE(LoadScreenIdentities(FreshFolder("empty"))[1].known);
+
+  // A record cut to its number, or with a rotation no monitor has, says nothing of the monitor:
+  // not known, and damaged.
+  bool damaged = false;
+  EXPECT_FALSE(ParseScreenIdentityFile("Monitor&:\r\n 1 \r\n", &damaged)[1].known);
+  EXPECT_TRUE(damaged);
+  EXPECT_TRUE(ParseScreenIdentityFile(text, &damaged)[1].known);
+  EXPECT_FALSE(damaged);
+  EXPECT_FALSE(ParseScreenIdentityFile(WithValue(text, "Rotation&:", " 45 "), &damaged)[1].known);
+  EXPECT_TRUE(damaged);
+  ParseScreenIdentityFile("", &damaged);
+  EXPECT_FALSE(damaged);
 }
 
 }  // namespace lenvari

@@ -5,12 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "support/DataFolderText.h"
 #include "support/FakeConsoleHost.h"
 #include "store/DataFolder.h"
 #include "store/LetterSetFiles.h"
@@ -40,13 +39,14 @@ inline void StartUp(State& state, ConsoleHost& host) {
   MemoryPreset(state, PresetAction::Recall, state.chart.CurrentMemory);
 }
 
-inline std::string FileText(const std::string& folder, const std::string& name) {
-  return ReadWholeFile((std::filesystem::path(folder) / name).string()).value_or("<missing>");
-}
+// Stores or recalls preset n (MemoryPreset corrects a number outside the presets in place).
+inline void OnPreset(State& state, PresetAction action, int n) { MemoryPreset(state, action, n); }
 
+inline std::string FileText(const std::string& folder, const std::string& name) {
+  return ReadText(folder + "/" + name);
+}
 inline void PutFile(const std::string& folder, const std::string& name, const std::string& text) {
-  std::ofstream out(std::filesystem::path(folder) / name, std::ios::binary | std::ios::trunc);
-  out << text;
+  PutText(folder + "/" + name, text);
 }
 
 inline std::set<std::string> FileNames(const std::string& folder) {

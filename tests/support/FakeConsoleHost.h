@@ -25,8 +25,10 @@ class FakeConsoleHost : public ConsoleHost {
   // may point this at a log of its own to interleave other events.
   std::vector<std::string> ownCalls;
   std::vector<std::string>* calls = &ownCalls;
-  std::deque<int> messageAnswers;      // button ids, one per box; then OK, or Yes for Yes/No
-  std::deque<std::string> inputAnswers;  // one per input box; "" once used up
+  // One answer per box; once used up, each box takes its default as Enter would: its default
+  // button (the second with kMbDefButton2), the default text of an input box.
+  std::deque<int> messageAnswers;        // button ids
+  std::deque<std::string> inputAnswers;
   std::string printed;
   std::string keys;                    // typed into the console, taken by the input wait
   WindowPlace place;
@@ -44,7 +46,6 @@ class FakeConsoleHost : public ConsoleHost {
       messageAnswers.pop_front();
       return answer;
     }
-    // Unanswered, a box takes its default button, as Enter would: the second with kMbDefButton2.
     const bool second = (style & kMbDefButton2) != 0;
     if ((style & 0x0F) == kMbYesNo) return second ? kIdNo : kIdYes;
     if ((style & 0x0F) == kMbOkCancel) return second ? kIdCancel : kIdOk;
@@ -60,7 +61,7 @@ class FakeConsoleHost : public ConsoleHost {
                               const std::string& defaultText) override {
     calls->push_back("InputBox");
     inputs.push_back({prompt, title, defaultText});
-    if (inputAnswers.empty()) return "";
+    if (inputAnswers.empty()) return defaultText;
     std::string answer = inputAnswers.front();
     inputAnswers.pop_front();
     return answer;

@@ -82,6 +82,16 @@ int DarkPixels(const QImage& image, const QRect& area) {
   return count;
 }
 
+int GreyPixels(const QImage& image, const QRect& area, int low, int high) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const int grey = qGray(image.pixel(x, y));
+      count += grey >= low && grey <= high;
+    }
+  return count;
+}
+
 int CountColour(const QImage& image, QColor colour, int tolerance) {
   int count = 0;
   for (int y = 0; y < image.height(); ++y)

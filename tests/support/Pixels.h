@@ -37,6 +37,8 @@ int BlackRunHeight(const QImage& image);
 double Darkness(const QImage& image, int x, int y);
 // Pixels darker than mid-grey inside the rectangle.
 int DarkPixels(const QImage& image, const QRect& area);
+// Pixels inside the rectangle whose grey level (qGray) is from `low` to `high`.
+int GreyPixels(const QImage& image, const QRect& area, int low, int high);
 
 // Pixels within `tolerance` of `colour` in every channel.
 int CountColour(const QImage& image, QColor colour, int tolerance = 8);

@@ -12,8 +12,8 @@
 namespace lenvari {
 namespace {
 
-// A display number with neither a lock nor a socket; parallel test programs start their search
-// at different numbers.
+// A display number with neither a lock nor a socket, from 140 up; parallel test programs start
+// their search at different numbers.
 QString FreeDisplay() {
   for (int i = 0; i < 60; ++i) {
     const int n = 140 + (static_cast<int>(::getpid()) + i) % 60;
@@ -51,14 +51,22 @@ XServer::XServer(const QStringList& sizes, bool windowManager, bool dummyDriver)
       problem_ = "the X server did not start", display_.clear();
     return;
   }
-  // The server writes its display number as one line once it takes clients.
-  server_.start(QStandardPaths::findExecutable("Xvfb"),
-                {"-displayfd", "1", "-screen", "0", sizes.value(0) + "x24", "-nolisten", "tcp"});
-  while (server_.waitForStarted() && !server_.canReadLine())
-    if (!server_.waitForReadyRead(10000)) break;
-  display_ = server_.canReadLine() ? ":" + QString(server_.readLine()).trimmed() : QString();
-  if (display_.size() < 2) {
-    problem_ = "Xvfb did not start", display_.clear();
+  // Left to itself Xvfb takes the lowest free number, which a Wayland desk's Xwayland may be
+  // about to take: the search starts high. The server writes its number once it takes clients;
+  // a number taken meanwhile by another test ends the server, and the next one is tried.
+  for (int attempt = 0; attempt < 3 && display_.isEmpty(); ++attempt) {
+    const QString wanted = FreeDisplay();
+    server_.start(QStandardPaths::findExecutable("Xvfb"), {wanted, "-displayfd", "1", "-screen", "0",
+                                                           sizes.value(0) + "x24", "-nolisten", "tcp"});
+    while (server_.waitForStarted() && !server_.canReadLine())
+      if (!server_.waitForReadyRead(10000)) break;
+    if (server_.canReadLine() && ":" + QString(server_.readLine()).trimmed() == wanted)
+      display_ = wanted;
+    else
+      server_.kill(), server_.waitForFinished();
+  }
+  if (display_.isEmpty()) {
+    problem_ = "Xvfb did not start";
     return;
   }
   if (windowManager) {

@@ -21,9 +21,9 @@ XWindow WindowInfo(const QString& id, const QString& xwininfoOutput);
 
 class XServer {
  public:
-  // One monitor per size, side by side. One size without `dummyDriver`: Xvfb, which picks its
-  // display number itself. With it: the X.Org server with the dummy driver (tests/support/
-  // xdummy), whose monitors Qt sees as separate screens. `windowManager` adds openbox.
+  // One monitor per size, side by side. One size without `dummyDriver`: Xvfb. With it: the X.Org
+  // server with the dummy driver (tests/support/xdummy), whose monitors Qt sees as separate
+  // screens. `windowManager` adds openbox.
   XServer(const QStringList& sizes, bool windowManager = false, bool dummyDriver = false);
   ~XServer();
   XServer(const XServer&) = delete;

@@ -1,5 +1,5 @@
-// The menu bar as an examiner sees it: the console window on a real X server with its "Size"
-// menu open, kept as a screenshot in the test output.
+// The program on Qt's real X11 platform on an X server without a screen: the console's menus as
+// an examiner sees them, the chart window and the monitor window where they belong.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +22,7 @@
 
 #include "app/commands/MenuDefinitions.h"
 #include "platform/qt/QtConsoleHost.h"
+#include "support/DataFolderText.h"
 #include "support/ProgramRun.h"
 #include "support/XServer.h"
 #include "support/Tie.h"
@@ -40,41 +43,43 @@ bool Dark(QRgb pixel) { return qGray(pixel) < 110; }
 
 }  // namespace
 
-// Runs in a child process on the X server the test below starts.
-TEST(MenuScreen, OpenSizeMenuOnTheXServer) {
+// The Size menu opens right under its title with all its items drawn; File's "Save to Memory"
+// on an examiner's screen of 720 lines opens in the three columns of its definition's breaks
+// (F1 .. F12 with the gallery item, 13 .. 24, 25 .. 36), wholly on the screen. Runs in a child
+// process on the X server the test below starts.
+TEST(X11Screen, MenusOpenInTheChildProcess) {
   const QByteArray shot = qgetenv(kShotVariable);
-  if (shot.isEmpty()) GTEST_SKIP() << "runs only inside ConsoleWithTheSizeMenuOpen";
+  if (shot.isEmpty()) GTEST_SKIP() << "runs only inside MenusChartAndMonitorWindowTakeTheirPlaces";
   ASSERT_EQ(QGuiApplication::platformName(), "xcb");
   QtConsoleHost console;
   ProgramContext context(console);
   context.state.settings.AcuityBase = 20;
   BuildMenus(context);
   console.Window().show();
-  console.Print("Lenvari Acuity\n");
-  QMainWindow& window = console.Window();
-  window.move(40, 40);
+  console.Window().move(40, 40);
   Settle(500);
+  QMenuBar* bar = console.Window().menuBar();
+  const auto action = [](const QList<QAction*>& actions, const QString& text) -> QAction* {
+    for (QAction* a : actions)
+      if (a->text() == text) return a;
+    ADD_FAILURE() << "no item " << text.toStdString();
+    return nullptr;
+  };
 
-  QMenuBar* bar = window.menuBar();
-  QAction* size = nullptr;
-  for (QAction* action : bar->actions())
-    if (action->text() == "Size") size = action;
-  ASSERT_NE(size, nullptr);
-  ASSERT_NE(size->menu(), nullptr);
+  QAction* size = action(bar->actions(), "Size");
+  ASSERT_TRUE(size && size->menu());
   bar->setActiveAction(size);  // as a click on the title does
   Settle(800);
   QMenu* menu = size->menu();
   ASSERT_TRUE(menu->isVisible());
-
   const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
   ASSERT_TRUE(screen.save(QString::fromUtf8(shot)));
-  // The menu opens right under its title in the bar.
   const QRect title(bar->mapToGlobal(bar->actionGeometry(size).topLeft()),
                     bar->actionGeometry(size).size());
-  const QRect popup = menu->geometry();
+  QRect popup = menu->geometry();
   EXPECT_NEAR(popup.top(), title.bottom() + 1, 3);
   EXPECT_NEAR(popup.left(), title.left(), 3);
-  // Its items are drawn: one band of dark text per item (17), none of them empty.
+  // One band of dark text per item (17), none of them empty.
   int bands = 0;
   bool inText = false;
   for (int y = popup.top() + 2; y < popup.bottom() - 2; ++y) {
@@ -85,43 +90,21 @@ TEST(MenuScreen, OpenSizeMenuOnTheXServer) {
     inText = dark;
   }
   EXPECT_EQ(bands, 17);
-  console.ShowMenuBar(false);
-}
+  menu->close();
 
-// The File menu's "Save to Memory" on an examiner's screen of 720 lines: the column breaks of
-// its definition give three columns (F1 .. F12 with the gallery item, 13 .. 24, 25 .. 36), and
-// the whole menu fits on the screen.
-TEST(MenuScreen, SaveToMemoryOpensInColumnsOnTheXServer) {
-  const QByteArray shot = qgetenv(kShotVariable);
-  if (shot.isEmpty()) GTEST_SKIP() << "runs only inside ConsoleWithTheSizeMenuOpen";
-  QtConsoleHost console;
-  ProgramContext context(console);
-  context.state.settings.AcuityBase = 20;
-  BuildMenus(context);
-  console.Window().show();
-  console.Window().move(40, 40);
-  Settle(500);
-
-  QMenuBar* bar = console.Window().menuBar();
-  QAction* file = nullptr;
-  for (QAction* action : bar->actions())
-    if (action->text() == "File") file = action;
+  QAction* file = action(bar->actions(), "File");
   ASSERT_NE(file, nullptr);
   bar->setActiveAction(file);
   Settle(500);
   QMenu* fileMenu = file->menu();
-  QAction* save = nullptr;
-  for (QAction* action : fileMenu->actions())
-    if (action->text() == "Save to Memory") save = action;
+  QAction* save = action(fileMenu->actions(), "Save to Memory");
   ASSERT_NE(save, nullptr);
   fileMenu->setActiveAction(save);
   save->menu()->popup(fileMenu->mapToGlobal(fileMenu->actionGeometry(save).topRight()));
   Settle(800);
-  QMenu* menu = save->menu();
+  menu = save->menu();
   ASSERT_TRUE(menu->isVisible());
-
-  const QRect popup = menu->geometry();
-  EXPECT_LE(popup.height(), 720);
+  popup = menu->geometry();
   EXPECT_GE(popup.top(), 0);
   EXPECT_LE(popup.bottom(), 719);
   // The items, column by column (left to right, top to bottom within a column).
@@ -148,23 +131,44 @@ TEST(MenuScreen, SaveToMemoryOpensInColumnsOnTheXServer) {
   console.ShowMenuBar(false);
 }
 
-TEST(MenuScreen, ConsoleWithTheSizeMenuOpen) {
+// One X server without a screen (Xvfb) and Qt's real X11 platform: the console's menus, opened
+// in a child process; the chart window covering the monitor exactly; and the monitor window at
+// its stored place with its stored client size.
+TEST(X11Screen, MenusChartAndMonitorWindowTakeTheirPlaces) {
   XServer server({"1280x720"});
   if (!server.problem().isEmpty()) GTEST_SKIP() << server.problem().toStdString();
   const QString shot = QString::fromStdString(FreshFolder("shot")) + "/console-size-menu.png";
   QProcess child;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("QT_QPA_PLATFORM", "xcb");
-  environment.insert("DISPLAY", server.display());
-  environment.insert(kShotVariable, shot);
-  environment.insert("ASAN_OPTIONS", "detect_leaks=0");  // the desktop bus library keeps a buffer
-  child.setProcessEnvironment(environment);
+  // The desktop bus library keeps a buffer.
+  child.setProcessEnvironment(
+      server.Environment({QString(kShotVariable) + "=" + shot, "ASAN_OPTIONS=detect_leaks=0"}));
   child.setProcessChannelMode(QProcess::MergedChannels);
   child.start(QCoreApplication::applicationFilePath(),
-              {"--gtest_filter=MenuScreen.*OnTheXServer"});
+              {"--gtest_filter=X11Screen.MenusOpenInTheChildProcess"});
   ASSERT_TRUE(child.waitForFinished(60000)) << child.readAll().toStdString();
   EXPECT_EQ(child.exitCode(), 0) << child.readAll().toStdString();
   EXPECT_FALSE(QImage(shot).isNull());
+
+  // A started folder calibrated on this screen; a strong light keeps the monitor window at its
+  // stored size (no rows to grow for).
+  const std::string data = StartedFolder();
+  PutText(data + "/lvmonitordata.cfg", MonitorDataText(1, {{0, 0, 1280, 720}}));
+  ProgramRunRequest request = ScriptRequest("*k{Wait:1.5}*{Wait:1.5}", data);
+  request.screens = "", request.x11Display = server.display().toStdString();
+  SetSetting(data, "MonitorWindowX&:", " 137 ");
+  SetSetting(data, "MonitorWindowY&:", " 211 ");
+  SetSetting(data, "ThumbnailFlag&:", " 1 ");
+  const ProgramRunResult run = RunWell(request);
+  EXPECT_EQ(run.LastState()["ChartWindowGeometry"].toArray(), (QJsonArray{0, 0, 1280, 720}));
+  ASSERT_GE(run.MonitorCount(), 2);
+  const QJsonObject state = run.MonitorState(run.MonitorCount());
+  const QJsonArray stored = state["StoredSize"].toArray();
+  EXPECT_EQ(Tie(state["Position"].toArray(), state["StoredPosition"].toArray(),
+                state["ClientSize"].toArray(), stored[1].toInt()),
+            Tie((QJsonArray{137, 211}), (QJsonArray{137, 211}), stored,
+                2 * (720 * stored[0].toInt() / 1280)));
+  EXPECT_EQ(run.MonitorImage(run.MonitorCount()).size(),
+            QSize(stored[0].toInt(), stored[1].toInt()));
 }
 
 }  // namespace lenvari
