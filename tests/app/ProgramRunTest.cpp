@@ -56,15 +56,9 @@ TEST(ProgramRun, BadCommandLinesAndNoDisplayAreRefusedInOneLine) {
     bool display;
     std::string error;
   } cases[] = {
-<<<<<<< HEAD
 #ifndef _WIN32  // Windows has no display to be without
-      {{}, "{Esc}", false,
-       "LenvariMain: no display: neither DISPLAY nor WAYLAND_DISPLAY is set; to run without a screen "
-       "add \"-platform offscreen\" (see the README)\n"},
-#endif
-=======
       {{}, "{Esc}", false, "LenvariMain: no display: neither DISPLAY nor WAYLAND_DISPLAY is set"},
->>>>>>> main
+#endif
       {{"--seed", "abc"}, "", false, "LenvariMain: --seed needs a whole number, not \"abc\"\n"},
       {{"--data-dir", ""}, "", true, "--data-dir needs a folder name"},
       {{}, "{Nonsense}", true, "unknown key {Nonsense}"},
@@ -94,17 +88,8 @@ TEST(ProgramRun, FramesGoWhereTheRunBeganAndAFrameNotWrittenIsAFailure) {
   EXPECT_FALSE(std::filesystem::exists(request.dataDir + "/relative-frames"));
 
   // A frame that cannot be written ends the run with a message and a failure code.
-<<<<<<< HEAD
-  const std::string blocked = FreshFolder("blocked") + "/frames";
-  PutText(blocked, "a file where the frames should go");
-  request.extraArguments = {"--frames", blocked};
-  run = RunProgram(request);
-  EXPECT_EQ(run.exitCode, 3);
-  EXPECT_NE(run.errors.find(NativePath(blocked + "/frame-0001")), std::string::npos) << run.errors;
-=======
   request.extraArguments.clear();
   ExpectUnwritableRecordEndsRun(request, "frame-0001");
->>>>>>> main
 }
 
 // Each frame's record carries the stroke readouts (what they say is the readout's own test).
