@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "dialogs/Export.h"
+
 class QPainter;
 class QRectF;
 
@@ -24,9 +26,9 @@ enum class RemoteImage {
 };
 
 // The resource path of an image (":/remote/...svg").
-QString RemoteImagePath(RemoteImage image);
+LENVARI_DLL_EXPORT QString RemoteImagePath(RemoteImage image);
 
 // Draws an image stretched onto `target`; nothing when the resource is missing.
-void PaintRemoteImage(QPainter& painter, RemoteImage image, const QRectF& target);
+LENVARI_DLL_EXPORT void PaintRemoteImage(QPainter& painter, RemoteImage image, const QRectF& target);
 
 }  // namespace lenvari

@@ -21,12 +21,12 @@ std::string Environment(const char* name) {
   return value ? value : "";
 }
 
+#ifndef _WIN32
+
 // "xcb:option=..." and "wayland;xcb" both start with the plugin that is tried first.
 std::string PluginName(const std::string& platform) {
   return platform.substr(0, platform.find_first_of(":;"));
 }
-
-#ifndef _WIN32
 
 bool ConnectsToLocalSocket(const std::string& path, bool abstract) {
   sockaddr_un address{};

@@ -24,12 +24,14 @@ bool Fail(std::string* reason, const std::string& what) {
   return false;
 }
 
+#ifdef _WIN32
+std::string WindowsErrorText(DWORD code) { return "Windows error " + std::to_string(code); }
+#else
 std::string FolderOf(const std::string& path) {
   const fs::path target(path);
   return target.has_parent_path() ? target.parent_path().string() : std::string(".");
 }
 
-#ifndef _WIN32
 std::string ErrnoText() { return std::strerror(errno); }
 
 std::string KindOf(mode_t mode) {
@@ -127,7 +129,7 @@ FileRead ReadDataFile(const std::string& path) {
     const DWORD code = ::GetLastError();
     if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) return result;
     result.status = FileRead::Status::Unreadable;
-    result.reason = "Windows error " + std::to_string(code);
+    result.reason = WindowsErrorText(code);
     return result;
   }
   char buffer[65536];
@@ -203,16 +205,24 @@ bool CommitTemporary(const std::string& temporary, const std::string& target, bo
 bool ReplaceWithFlushed(const std::string& temporary, const std::string& target,
                         std::string* reason) {
 #ifdef _WIN32
+  // The other writer closed the file without flushing it: its bytes go to the disk before
+  // its name does, and the move itself returns only once it is on the disk.
+  std::string failure;
+  HANDLE file = ::CreateFileW(fs::path(temporary).wstring().c_str(), GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (file == INVALID_HANDLE_VALUE || !::FlushFileBuffers(file))
+    failure = WindowsErrorText(::GetLastError());
+  if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+  if (const std::string kind = failure.empty() ? NotARegularFile(target) : ""; !kind.empty())
+    failure = "it is " + kind;
+  if (failure.empty() &&
+      !::MoveFileExW(fs::path(temporary).wstring().c_str(), fs::path(target).wstring().c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    failure = WindowsErrorText(::GetLastError());
+  if (failure.empty()) return true;
   std::error_code error;
-  const bool moved =
-      ::MoveFileExW(fs::path(temporary).wstring().c_str(), fs::path(target).wstring().c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!moved) {
-    const std::string moveError = "Windows error " + std::to_string(::GetLastError());
-    fs::remove(temporary, error);
-    return Fail(reason, moveError);
-  }
-  return true;
+  fs::remove(temporary, error);
+  return Fail(reason, failure);
 #else
   const int fd = ::open(temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
   bool ok = fd >= 0 && ::fsync(fd) == 0;
@@ -235,17 +245,21 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
     return Fail(reason, "it is " + kind);
 #ifdef _WIN32
   std::error_code error;
-  const fs::path temporary(TemporaryNameFor(path));
-  const std::wstring wideTemporary = temporary.wstring();
-  HANDLE file = ::CreateFileW(wideTemporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
-  if (file == INVALID_HANDLE_VALUE)
-    return Fail(reason, "Windows error " + std::to_string(::GetLastError()));
+  fs::path temporary;
+  HANDLE file = INVALID_HANDLE_VALUE;
+  // A fresh name each time; one that exists already is never opened, another is drawn.
+  for (int attempt = 0; attempt < 16 && file == INVALID_HANDLE_VALUE; ++attempt) {
+    temporary = fs::path(TemporaryNameFor(path));
+    file = ::CreateFileW(temporary.wstring().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
+    if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) break;
+  }
+  if (file == INVALID_HANDLE_VALUE) return Fail(reason, WindowsErrorText(::GetLastError()));
   DWORD written = 0;
   const bool ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
                               nullptr) &&
                   written == bytes.size() && ::FlushFileBuffers(file);
-  const std::string writeError = ok ? "" : "Windows error " + std::to_string(::GetLastError());
+  const std::string writeError = ok ? "" : WindowsErrorText(::GetLastError());
   ::CloseHandle(file);
   if (!ok) {
     fs::remove(temporary, error);

@@ -8,6 +8,9 @@
 
 #if defined(LENVARI_HAVE_ALSA)
 #include <alsa/asoundlib.h>
+#elif defined(_WIN32)
+#include <windows.h>
+#include <mmsystem.h>
 #endif
 
 namespace lenvari {
@@ -92,7 +95,37 @@ class AlsaOutput {
 };
 
 }  // namespace
+#elif defined(_WIN32)
+namespace {
+
+// Windows plays a WAVE file held in memory; the click is made into one once.
+class WaveOutput {
+ public:
+  bool Play(const std::vector<std::int16_t>& samples) {
+    if (wave_.empty()) wave_ = ClickWaveFile(samples);
+    // Synchronous on the worker thread; a PC without audio output returns FALSE at once.
+    return PlaySoundA(wave_.data(), nullptr, SND_MEMORY | SND_SYNC | SND_NODEFAULT) != FALSE;
+  }
+
+ private:
+  std::string wave_;
+};
+
+}  // namespace
 #endif
+
+std::string ClickWaveFile(const std::vector<std::int16_t>& samples) {
+  std::string file;
+  const auto put = [&file](std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) file.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+  };
+  const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
+  file += "RIFF", put(36 + dataBytes, 4), file += "WAVEfmt ", put(16, 4);
+  put(1, 2), put(1, 2), put(kClickSampleRate, 4), put(kClickSampleRate * 2, 4), put(2, 2);
+  put(16, 2), file += "data", put(dataBytes, 4);
+  for (const std::int16_t sample : samples) put(static_cast<std::uint16_t>(sample), 2);
+  return file;
+}
 
 ClickSound::ClickSound() : worker_([this] { Run(); }) {}
 
@@ -117,6 +150,9 @@ void ClickSound::Run() {
 #if defined(LENVARI_HAVE_ALSA)
   const std::vector<std::int16_t> samples = ClickSamples();
   AlsaOutput output;
+#elif defined(_WIN32)
+  const std::vector<std::int16_t> samples = ClickSamples();
+  WaveOutput output;
 #endif
   std::unique_lock lock(mutex_);
   for (;;) {
@@ -124,7 +160,7 @@ void ClickSound::Run() {
     if (stopping_) return;
     pending_ = false;
     lock.unlock();
-#if defined(LENVARI_HAVE_ALSA)
+#if defined(LENVARI_HAVE_ALSA) || defined(_WIN32)
     output.Play(samples);
 #endif
     lock.lock();

@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -14,6 +15,9 @@ inline constexpr int kClickSampleRate = 44100;
 // The click as 16-bit mono samples at kClickSampleRate: about 30 ms of a decaying tone that
 // starts and ends at silence, so it does not pop.
 std::vector<std::int16_t> ClickSamples();
+
+// The samples as a mono 16-bit PCM WAVE file (RIFF, little-endian), the form Windows plays.
+std::string ClickWaveFile(const std::vector<std::int16_t>& samples);
 
 // Plays the click on the default audio output. Play() returns at once: a worker thread owns
 // the output and plays while the caller goes on. Presses faster than the click coalesce into

@@ -15,7 +15,23 @@
 #include "platform/qt/ModalAnswers.h"
 #include "platform/qt/QtConsoleHost.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
+
+#ifdef _WIN32
+// A windowed program gets no console: started from one, it writes --help, --version and its
+// messages there. Output already redirected (a pipe, a file) stays where it goes.
+void UseParentConsole() {
+  const HANDLE output = ::GetStdHandle(STD_OUTPUT_HANDLE);
+  if (output && output != INVALID_HANDLE_VALUE && ::GetFileType(output) != FILE_TYPE_UNKNOWN) return;
+  if (!::AttachConsole(ATTACH_PARENT_PROCESS)) return;
+  std::freopen("CONOUT$", "w", stdout);
+  std::freopen("CONOUT$", "w", stderr);
+}
+#endif
 
 // The offscreen and minimal platforms say on every window that they cannot raise it or pass
 // size hints; that is no news to anyone reading the program's output.
@@ -35,6 +51,9 @@ bool Asks(int argc, char** argv, const char* option) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  UseParentConsole();
+#endif
   // These two need no window system.
   if (Asks(argc, argv, "--help") || Asks(argc, argv, "-h")) {
     std::fputs(lenvari::HelpText().c_str(), stdout);

@@ -11,6 +11,11 @@
 #include <utility>
 
 #include "common/TextCase.h"
+#include "platform/FolderRights.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace lenvari {
 namespace fs = std::filesystem;
@@ -36,9 +41,16 @@ std::string WithoutTrailingSeparators(std::string path) {
 
 std::string ProgramFolder() {
   std::error_code error;
+#ifdef _WIN32
+  wchar_t self[MAX_PATH];
+  const DWORD length = ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+  if (length == 0 || length == MAX_PATH) return fs::current_path(error).string();
+  return fs::path(std::wstring(self, length)).parent_path().string();
+#else
   const fs::path self = fs::read_symlink("/proc/self/exe", error);
   if (error) return fs::current_path(error).string();
   return self.parent_path().string();
+#endif
 }
 
 }  // namespace
@@ -52,8 +64,12 @@ std::string GetDataFolder(const std::string& product, const std::string& program
   }
   const std::string base = WithoutTrailingSeparators(SharedApplicationDataFolder());
   if (!base.empty()) {
-    const fs::path folder = fs::path(base) / product / program;
-    fs::create_directories(folder, error);
+    // Shared by every user of the PC: the folders made here let all of them write (the
+    // program's folder inherits that from the product's when both are new).
+    const fs::path productFolder = fs::path(base) / product;
+    const fs::path folder = productFolder / program;
+    if (fs::create_directories(productFolder, error)) ShareFolderWithAllUsers(productFolder.string());
+    if (fs::create_directory(folder, error)) ShareFolderWithAllUsers(folder.string());
     return folder.string();
   }
   return ProgramFolder();
@@ -62,7 +78,11 @@ std::string GetDataFolder(const std::string& product, const std::string& program
 std::string ResolveDataFile(const std::string& folder, const std::string& name) {
   const fs::path exact = fs::path(folder) / name;
   std::error_code error;
+  // Windows finds "LV3.LET" as "lv3.let" too: the name as it is on the disk is looked up, so
+  // backups and leftovers are named after the file they belong to.
+#ifndef _WIN32
   if (fs::exists(exact, error)) return exact.string();
+#endif
   const std::string wanted = LowerCase(name);
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     if (LowerCase(it->path().filename().string()) == wanted) return it->path().string();

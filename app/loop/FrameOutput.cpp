@@ -122,7 +122,8 @@ void RecordFrame(const std::string& dir, const char* kind, int& count,
   if (!saved) reason = "the picture could not be written";
   if (saved && WriteFileAtomically(base + ".json", json(), &reason)) return;
   // A scripted run whose frames are missing would be judged on pictures it never wrote.
-  std::fprintf(stderr, "LenvariMain: --frames: %s: %s\n", base.c_str(), reason.c_str());
+  const std::string shown = QDir::toNativeSeparators(QString::fromStdString(base)).toStdString();
+  std::fprintf(stderr, "LenvariMain: --frames: %s: %s\n", shown.c_str(), reason.c_str());
   throw ProgramEnd{kFrameWriteFailedExitCode};
 }
 

@@ -5,16 +5,10 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QProcess>
 #include <QThread>
 #include <QWidget>
 
 #include <algorithm>
-
-#ifdef Q_OS_UNIX
-#include <signal.h>
-#include <unistd.h>
-#endif
 
 #include "platform/qt/CanvasWindow.h"
 #include "platform/qt/VideoDecoder.h"
@@ -151,57 +145,5 @@ void VideoScreen::ActualGeometry(int& left, int& top, int& width, int& height) c
 bool VideoScreen::SaveShot(const std::string& pngPath) const {
   return impl_->surface.grab().save(QString::fromStdString(pngPath), "PNG");
 }
-
-struct ChildProgram::Impl {
-  QProcess process;
-};
-
-ChildProgram::ChildProgram() : impl_(std::make_unique<Impl>()) {
-#ifdef Q_OS_UNIX
-  // A group of its own, so that ending it also ends whatever it started (a script that runs
-  // the real player, for one).
-  impl_->process.setChildProcessModifier([] { setpgid(0, 0); });
-#endif
-}
-
-ChildProgram::~ChildProgram() { End(0); }
-
-bool ChildProgram::Start(const std::string& program, const std::vector<std::string>& arguments,
-                         std::string& error) {
-  End(0);
-  QStringList list;
-  for (const std::string& argument : arguments) list << QString::fromStdString(argument);
-  impl_->process.setProcessChannelMode(QProcess::ForwardedChannels);
-  impl_->process.start(QString::fromStdString(program), list);
-  if (!impl_->process.waitForStarted(5000)) {
-    error = impl_->process.errorString().toStdString();
-    return false;
-  }
-  return true;
-}
-
-void ChildProgram::End(int graceMilliseconds) {
-  QProcess& p = impl_->process;
-  if (p.state() == QProcess::NotRunning) return;
-#ifdef Q_OS_UNIX
-  const pid_t group = static_cast<pid_t>(p.processId());
-  if (group > 0) ::kill(-group, SIGTERM);
-#else
-  p.terminate();
-#endif
-  if (graceMilliseconds <= 0 || !p.waitForFinished(graceMilliseconds)) {
-#ifdef Q_OS_UNIX
-    if (group > 0) ::kill(-group, SIGKILL);
-#endif
-    p.kill();
-    p.waitForFinished(2000);
-  }
-#ifdef Q_OS_UNIX
-  // Whatever the program left behind in its group ends with it.
-  if (group > 0) ::kill(-group, SIGKILL);
-#endif
-}
-
-bool ChildProgram::Running() const { return impl_->process.state() != QProcess::NotRunning; }
 
 }  // namespace lenvari

@@ -9,6 +9,11 @@
 
 #include <cstdlib>
 
+#include "platform/qtgui/MonitorEdid.h"
+#ifdef _WIN32
+#include "platform/win/MonitorEdidWin.h"
+#endif
+
 namespace lenvari {
 
 std::vector<DisplayIdentity> ParseDisplayIdentities(const std::string& json) {
@@ -36,6 +41,15 @@ std::vector<DisplayIdentity> EnumDisplayIdentities() {
     identity.serialNumber = screen->serialNumber().trimmed().toStdString();
     identity.physicalWidthMm = screen->physicalSize().width();
     identity.physicalHeightMm = screen->physicalSize().height();
+#ifdef _WIN32
+    // Qt on Windows leaves the monitor's own fields empty; its EDID has them.
+    if (identity.manufacturer.empty()) {
+      const DisplayIdentity edid = IdentityFromEdid(ReadMonitorEdid(screen->name().toStdWString()));
+      identity.manufacturer = edid.manufacturer;
+      identity.model = edid.model;
+      identity.serialNumber = edid.serialNumber;
+    }
+#endif
     const int angle = screen->angleBetween(screen->nativeOrientation(), screen->orientation());
     identity.rotationDegrees = ((angle % 360) + 360) % 360;
     identities.push_back(identity);

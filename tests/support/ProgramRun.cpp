@@ -86,6 +86,10 @@ void SeedCalibration(const ProgramRunRequest& request, const std::string& dataDi
           MonitorDataText(request.currentMonitor, rects, request.calibratedScale));
 }
 
+std::string NativePath(const std::string& path) {
+  return QDir::toNativeSeparators(QString::fromStdString(path)).toStdString();
+}
+
 ProgramRunResult RunProgram(const ProgramRunRequest& request) {
   ProgramRunResult result;
   const std::string dataDir = request.dataDir.empty() ? FreshFolder("data") : request.dataDir;
@@ -139,6 +143,10 @@ ProgramRunResult RunProgram(const ProgramRunRequest& request) {
   result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
   result.output = process.readAllStandardOutput().toStdString();
   result.errors = process.readAllStandardError().toStdString();
+#ifdef _WIN32
+  // Windows ends the lines it prints with CR LF; the tests compare texts with LF.
+  std::erase(result.output, '\r'), std::erase(result.errors, '\r');
+#endif
   return result;
 }
 
@@ -147,7 +155,7 @@ void ExpectUnwritableRecordEndsRun(ProgramRunRequest request, const std::string&
   std::filesystem::create_directories(request.framesDir + "/" + record + ".json");
   const ProgramRunResult run = RunProgram(request);
   EXPECT_EQ(run.exitCode, 3) << record;
-  EXPECT_NE(run.errors.find("--frames: " + request.framesDir + "/" + record), std::string::npos)
+  EXPECT_NE(run.errors.find(NativePath(request.framesDir + "/" + record)), std::string::npos)
       << run.errors;
 }
 

@@ -64,6 +64,10 @@ struct ProgramRunRequest {
 // A new empty folder under the test output folder, named after the test and `tag`.
 std::string FreshFolder(const std::string& tag);
 
+// `path` as the program prints it: with the platform's separators (on Windows also after the
+// drive letter the program adds, so look for it as a part of the message).
+std::string NativePath(const std::string& path);
+
 ProgramRunResult RunProgram(const ProgramRunRequest& request);
 // The monitor data file of a folder calibrated on the monitors of the request's screen file
 // (as RunProgram writes it), for a test that starts the program itself.

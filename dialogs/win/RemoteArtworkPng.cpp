@@ -1,0 +1,52 @@
+// The remote's pictures where no SVG renderer is built in: PNGs rendered from the same vectors
+// at 1x, 1.5x and 2x, the sharpest one that is not smaller than the target in device pixels.
+
+#include <QImage>
+#include <QPainter>
+#include <QRectF>
+
+#include "dialogs/RemoteArtwork.h"
+
+namespace lenvari {
+namespace {
+
+QString ImageName(RemoteImage image) {
+  switch (image) {
+    case RemoteImage::Body: return "remote";
+    case RemoteImage::OvalKey: return "key-oval";
+    case RemoteImage::MemoryKey: return "key-memory";
+    case RemoteImage::RoundKey: return "key-round";
+    case RemoteImage::UpKey: return "key-up";
+    case RemoteImage::LeftKey: return "key-left";
+    case RemoteImage::RightKey: return "key-right";
+    case RemoteImage::DownKey: return "key-down";
+    case RemoteImage::RockerUpper: return "rocker-upper";
+    case RemoteImage::RockerLower: return "rocker-lower";
+    case RemoteImage::RockerWhole: return "rocker-whole";
+  }
+  return {};
+}
+
+}  // namespace
+
+QString RemoteImagePath(RemoteImage image) { return ":/remote/" + ImageName(image) + ".png"; }
+
+void PaintRemoteImage(QPainter& painter, RemoteImage image, const QRectF& target) {
+  const QImage base(RemoteImagePath(image));
+  if (base.isNull() || base.width() <= 0) return;
+  const double devicePixels =
+      target.width() * painter.transform().m11() * painter.device()->devicePixelRatioF();
+  const double wanted = devicePixels / base.width();
+  QImage chosen = base;
+  if (wanted > 1.0) {
+    const QString suffix = wanted > 1.5 ? "@2x" : "@1.5x";
+    const QImage larger(":/remote/" + ImageName(image) + suffix + ".png");
+    if (!larger.isNull()) chosen = larger;
+  }
+  painter.save();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(target, chosen);
+  painter.restore();
+}
+
+}  // namespace lenvari
