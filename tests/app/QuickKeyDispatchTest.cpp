@@ -57,20 +57,16 @@ struct Bench {
   }
 };
 
-std::string Fields(const ChartState& c, const LetterSets& letters) {
-  return std::to_string(c.SizeNow) + ModeWordOf(c) + std::to_string(c.LetterSet) +
-         std::to_string(c.Grad) + std::to_string(c.RG) + std::to_string(c.HShutter) +
-         std::to_string(c.VShutter) + std::to_string(c.Mask) + c.JustOneLetter +
-         std::to_string(letters.LetterSize[c.LetterSetFileNum][0]) +
-         std::to_string(c.Foreground) + std::to_string(c.Background) +
-         std::to_string(c.LetterSetFileNum) + std::to_string(c.DispFlag) +
-         std::to_string(c.ImageNum) + std::to_string(c.CurrentMemory) +
-         std::to_string(c.PointerMode) + std::to_string(c.RandomFlag);
+auto Fields(const ChartState& c, const LetterSets& letters) {
+  return std::tuple(c.SizeNow, ModeWordOf(c), c.LetterSet, c.Grad, c.RG, c.HShutter, c.VShutter,
+                    c.Mask, c.JustOneLetter, letters.LetterSize[c.LetterSetFileNum][0],
+                    c.Foreground, c.Background, c.LetterSetFileNum, c.DispFlag, c.ImageNum,
+                    c.CurrentMemory, c.PointerMode, c.RandomFlag);
 }
 
 TEST(QuickKeyDispatch, UnknownInputsChangeNothing) {
   Bench bench;
-  const std::string before = Fields(bench.chart, bench.state.letters);
+  const auto before = Fields(bench.chart, bench.state.letters);
   for (const std::string& input :
        {std::string("o"), std::string("n"), CtrlKey('B'), std::string("AB"),
         std::string("ControlRemoteF13"), ExtendedKey(AltLetterCode('q')), std::string("~"),
