@@ -91,9 +91,8 @@ TEST(QuickKeyDispatch, RowsThatTalkToTheExaminer) {
     }
   });
   const DispatchResult list = bench.Key("q");
-  EXPECT_EQ(shown, "Lenvari Acuity Quick Keys");
-  EXPECT_EQ(std::tuple(list.endPass, list.redraw), std::tuple(true, false));
-  EXPECT_EQ(std::tuple(bench.chart.DispFlag, bench.console.placements), std::tuple(0, 0));
+  EXPECT_EQ(Tie(shown, list.endPass, list.redraw, bench.chart.DispFlag, bench.console.placements),
+            Tie("Lenvari Acuity Quick Keys", true, false, 0, 0));
 
   bench.Key(CtrlKey('A'));
   ASSERT_EQ(bench.console.messages.size(), 1u);
