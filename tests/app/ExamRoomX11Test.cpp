@@ -32,15 +32,6 @@ std::string CalibratedFolder(const std::vector<std::array<int, 4>>& rects, int p
   return folder;
 }
 
-// The program on the X server. Without keys it runs as the examiner runs it, typed into with
-// xdotool, and is ended by the test.
-struct RunningProgram : LiveProgram {
-  RunningProgram(const XServer& server, const std::string& folder, const std::string& keys,
-                 const QStringList& more = {}, const QStringList& variables = {})
-      : LiveProgram(server.Environment(variables), folder,
-                    (keys.empty() ? QStringList{} : QStringList{"--keys", QString::fromStdString(keys)}) + more) {}
-};
-
 const QStringList kTools{"xprop", "xwininfo", "xdotool", "import", "wmctrl"};
 
 QRect RectOf(const XWindow& w) { return QRect(w.x, w.y, w.width, w.height); }
@@ -152,7 +143,7 @@ TEST(ExamRoomX11, OneMonitorTheChartStillCoversTheWholeScreen) {
   if (!XServer::MissingTool(kTools).isEmpty()) GTEST_SKIP() << XServer::MissingTool(kTools).toStdString();
   XServer server({"1280x1024"}, true, true);
   if (!server.problem().isEmpty()) GTEST_SKIP() << server.problem().toStdString();
-  RunningProgram examiner(server, CalibratedFolder({{0, 0, 1280, 1024}}), "");
+  LiveProgram examiner(server.Environment(), CalibratedFolder({{0, 0, 1280, 1024}}));
   ASSERT_TRUE(WaitFor([&] { return server.Window("Lenvari Acuity") && server.Window(""); }, 20));
   ASSERT_TRUE(WaitFor([&] { return !Visible(server, "About"); }, 10));
   const QString chart = server.Window("")->id;
@@ -187,7 +178,8 @@ TEST_F(ExamRoomDesk, ControlWindowStaysOnTheExaminersMonitorAndTheChartOnTop) {
 
   XWindow moved;
   {
-    RunningProgram program(server, folder, "{Wait:1.5}{F3}{Enter}{Click:0,0}{Ctrl+W}ab{Wait:4}");
+    LiveProgram program(server.Environment(), folder,
+                        {"--keys", "{Wait:1.5}{F3}{Enter}{Click:0,0}{Ctrl+W}ab{Wait:4}"});
     ASSERT_TRUE(WaitFor(both, 20));
     QThread::msleep(500);
     const XWindow start = *server.Window("Lenvari Acuity");
@@ -208,7 +200,7 @@ TEST_F(ExamRoomDesk, ControlWindowStaysOnTheExaminersMonitorAndTheChartOnTop) {
     ASSERT_TRUE(WaitFor([&] { return server.Window("Lenvari Acuity")->y != after.y; }, 5));
     moved = *server.Window("Lenvari Acuity");
   }
-  RunningProgram again(server, folder, "{Wait:2}");
+  LiveProgram again(server.Environment(), folder, {"--keys", "{Wait:2}"});
   ASSERT_TRUE(WaitFor(both, 20));
   QThread::msleep(500);
   EXPECT_EQ(RectOf(*server.Window("Lenvari Acuity")), RectOf(moved));
@@ -223,7 +215,7 @@ TEST_F(ExamRoomDesk, EveryWindowOfTheExaminerOpensOnTheExaminersMonitorAlsoAfter
   SetSetting(folder, "MonitorWindowY&:", " 0 ");
   SetSetting(folder, "ShowVirtualRemote&:", " 1 ");
   const std::string frames = FreshFolder("frames");
-  RunningProgram program(x, folder, "", {"--frames", QString::fromStdString(frames)});
+  LiveProgram program(x.Environment(), folder, {"--frames", QString::fromStdString(frames)});
   EXPECT_TRUE(OpensOn(x, "About", kMonitor2));
   EXPECT_TRUE(OpensOn(x, "Lenvari Acuity", kMonitor2));
   EXPECT_TRUE(OpensOn(x, "Lenvari Monitor Display", kMonitor2));
@@ -337,8 +329,8 @@ TEST_F(ExamRoomDesk, PatientMonitorSwitchedOffHidesTheChartAndOnBringsItBack) {
                   "\"}, {\"manufacturer\": \"DEL\", \"model\": \"U19\"}]");
     };
     identify(patient == 1 ? "P24" : "U19");
-    RunningProgram program(x, Folder(patient), "", {"--frames", QString::fromStdString(frames)},
-                           {"LENVARI_SCREEN_IDENTITY=" + identities});
+    LiveProgram program(x.Environment({"LENVARI_SCREEN_IDENTITY=" + identities}), Folder(patient),
+                        {"--frames", QString::fromStdString(frames)});
     ASSERT_TRUE(WaitFor([&] { return x.Window("") && x.Window("Lenvari Acuity"); }, 20));
     ASSERT_TRUE(WaitFor([&] { return RectOf(*x.Window("")) == patientRect; }, 10));
 
@@ -394,7 +386,7 @@ TEST_F(ExamRoomDesk, PatientMonitorSwitchedOffHidesTheChartAndOnBringsItBack) {
 // it (the About box, shown as the program starts, is gone).
 TEST_F(ExamRoomDesk, FirstCalibrationCoversThePatientMonitorAlone) {
   XServer& x = *server;
-  RunningProgram program(x, FreshFolder("data"), "");
+  LiveProgram program(x.Environment(), FreshFolder("data"));
   // Calibration Required, the distance, the explanation.
   for (const QString title : {"Calibration Required", "Calibrate Lenvari Acuity", "Calibrate"}) {
     ASSERT_TRUE(OpensOn(x, title, kMonitor2));
@@ -420,7 +412,7 @@ TEST_F(ExamRoomDesk, OnAScaledExaminersMonitorDialogsAndMenusFit) {
   SetSetting(folder, "ShowVirtualRemote&:", " 1 ");
   for (const QString factors : {"1;1.75", "1;2"}) {
     SCOPED_TRACE(factors.toStdString());
-    RunningProgram program(x, folder, "", {}, {"QT_SCREEN_SCALE_FACTORS=" + factors});
+    LiveProgram program(x.Environment({"QT_SCREEN_SCALE_FACTORS=" + factors}), folder);
     ASSERT_TRUE(OpensOn(x, "Lenvari Acuity", kMonitor2));
     // 656 logical lines of remote on a monitor of 512 or 585: drawn smaller, wholly on it.
     EXPECT_TRUE(OpensOn(x, "Virtual Remote", kMonitor2));

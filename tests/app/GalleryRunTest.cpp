@@ -59,8 +59,8 @@ TEST(GalleryRun, PresetGalleryChoosesByKeysClicksAndRemoteAndStoresIntoItsCells)
   EXPECT_EQ(Picture(data + "/1lvbmap8.bmp").size(), QSize(1920, 1080));
 
   run = RunGallery(data, "y{Down}{Right}{Enter}");
-  EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), 8);
-  EXPECT_EQ(run.LastState()["Mode"].toString(), "JacksonCross");
+  EXPECT_EQ(Tie(Memory(run, run.FrameCount()), run.LastState()["Mode"].toString()),
+            Tie(8, "JacksonCross"));
 }
 
 // The gallery shows what a recall shows: after Ctrl+R, and after the room chosen in the
@@ -99,8 +99,8 @@ TEST(GalleryRun, ImportedPictureFillsTheChosenSlotAndShowsInImageMode) {
                 run.LastState()["ImageNum"].toInt()),
             Tie(halves, "Image", 5));
   const QImage shown = run.Frame(run.FrameCount());
-  EXPECT_EQ(shown.pixelColor(960 - 300, 540), QColor(Qt::red));
-  EXPECT_EQ(shown.pixelColor(960 + 300, 540), QColor(Qt::blue));
+  EXPECT_EQ(Tie(shown.pixelColor(960 - 300, 540), shown.pixelColor(960 + 300, 540)),
+            Tie(QColor(Qt::red), QColor(Qt::blue)));
   // The rebuilt image gallery shows the picture in cell 5.
   const QImage cell5 = CellOf(Picture(data + "/1imagegallery.bmp"), 5);
   EXPECT_EQ(cell5.pixelColor(cell5.width() / 2 - 40, cell5.height() / 2), QColor(Qt::red));

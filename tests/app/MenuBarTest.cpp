@@ -40,13 +40,11 @@ TEST(MenuBar, SizeLabelsFollowTheNotationAndLetterSetNamesCannotBreakTheChartMen
   letters.LetterSetName[3] = "Mine | yours";
   const auto metric = MenuDefinitions(letters, 6);
   const std::string size = Definition(metric, 3);
-  EXPECT_NE(size.find("|6/6=304|"), std::string::npos) << size;
-  EXPECT_NE(size.find("|6/4.5=303|"), std::string::npos) << size;
-  EXPECT_NE(size.find("|6/60=350|"), std::string::npos) << size;
-  EXPECT_NE(Definition(metric, 14).find("|6/12=1408|"), std::string::npos);
-  const auto decimal = MenuDefinitions(letters, 1);
-  EXPECT_NE(Definition(decimal, 3).find("|0.5=308|"), std::string::npos)
-      << Definition(decimal, 3);
+  const std::string decimal = Definition(MenuDefinitions(letters, 1), 3);
+  for (const auto& [definition, item] :
+       {std::pair{size, "|6/6=304|"}, {size, "|6/4.5=303|"}, {size, "|6/60=350|"},
+        {Definition(metric, 14), "|6/12=1408|"}, {decimal, "|0.5=308|"}})
+    EXPECT_NE(definition.find(item), std::string::npos) << definition;
   std::vector<MenuItemDefinition> items;
   ASSERT_TRUE(ParseMenuDefinition(Definition(metric, 5), items));
   EXPECT_EQ(Tie(items[1].text, items[1].number, items[2].number, items[3].number), Tie("", 502, 503, 504));

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QByteArray>
 #include <QTimer>
 #include <QWidget>
 
@@ -56,20 +57,16 @@ struct Bench {
   }
 };
 
-std::string Fields(const ChartState& c, const LetterSets& letters) {
-  return std::to_string(c.SizeNow) + ModeWordOf(c) + std::to_string(c.LetterSet) +
-         std::to_string(c.Grad) + std::to_string(c.RG) + std::to_string(c.HShutter) +
-         std::to_string(c.VShutter) + std::to_string(c.Mask) + c.JustOneLetter +
-         std::to_string(letters.LetterSize[c.LetterSetFileNum][0]) +
-         std::to_string(c.Foreground) + std::to_string(c.Background) +
-         std::to_string(c.LetterSetFileNum) + std::to_string(c.DispFlag) +
-         std::to_string(c.ImageNum) + std::to_string(c.CurrentMemory) +
-         std::to_string(c.PointerMode) + std::to_string(c.RandomFlag);
+auto Fields(const ChartState& c, const LetterSets& letters) {
+  return std::tuple(c.SizeNow, ModeWordOf(c), c.LetterSet, c.Grad, c.RG, c.HShutter, c.VShutter,
+                    c.Mask, c.JustOneLetter, letters.LetterSize[c.LetterSetFileNum][0],
+                    c.Foreground, c.Background, c.LetterSetFileNum, c.DispFlag, c.ImageNum,
+                    c.CurrentMemory, c.PointerMode, c.RandomFlag);
 }
 
 TEST(QuickKeyDispatch, UnknownInputsChangeNothing) {
   Bench bench;
-  const std::string before = Fields(bench.chart, bench.state.letters);
+  const auto before = Fields(bench.chart, bench.state.letters);
   for (const std::string& input :
        {std::string("o"), std::string("n"), CtrlKey('B'), std::string("AB"),
         std::string("ControlRemoteF13"), ExtendedKey(AltLetterCode('q')), std::string("~"),
@@ -94,9 +91,8 @@ TEST(QuickKeyDispatch, RowsThatTalkToTheExaminer) {
     }
   });
   const DispatchResult list = bench.Key("q");
-  EXPECT_EQ(shown, "Lenvari Acuity Quick Keys");
-  EXPECT_EQ(std::tuple(list.endPass, list.redraw), std::tuple(true, false));
-  EXPECT_EQ(std::tuple(bench.chart.DispFlag, bench.console.placements), std::tuple(0, 0));
+  EXPECT_EQ(Tie(shown, list.endPass, list.redraw, bench.chart.DispFlag, bench.console.placements),
+            Tie("Lenvari Acuity Quick Keys", true, false, 0, 0));
 
   bench.Key(CtrlKey('A'));
   ASSERT_EQ(bench.console.messages.size(), 1u);
@@ -141,27 +137,13 @@ TEST(SettingsDump, PagesListTheStateUnderTheirLabels) {
   DumpEnvironment environment;
   environment.runMinutes = 1.5, environment.desktop = {-800, -600, 4000, 1680};
   environment.displayMonitors = 3, environment.buildDate = "Jan  2 2026", environment.buildTime = "10:11:12";
-  const std::string second = SettingsDumpSecondPage(bench.state, environment);
-  // The lines the scripted run does not show: the run time, the master data path, the virtual
-  // desktop and several monitors.
-  const std::string expectedStart =
-      " Current Run Time :  1.5 minutes\n"
-      " Data Path        : " + bench.state.DataPath + "\n"
-      " Master Data Path : " + bench.state.DataPath + "\n"
-      " Acuity Base      :  20\n"
-      " Accessible Contst:  10\n"
-      " Foreground       :  0\n"
-      // Each value after the first starts in the next 14-column zone.
-      " Virtual Desktop  : -800    -600           4000          1680          3\n"
-      " Number of Monitors: 3\n";
-  EXPECT_NE(second.find(expectedStart), std::string::npos) << second;
-  const std::string expectedEnd =
-      " ShowVirtualRemote&   :  0\n"
-      " 1    0,  0,  1920,  1080\n"
-      " 2    1920,  0,  3200,  1024\n"
-      " 3   -800, -600,  0,  0\n";
-  ASSERT_GE(second.size(), expectedEnd.size());
-  EXPECT_EQ(second.substr(second.size() - expectedEnd.size()), expectedEnd);
+  std::string second = SettingsDumpSecondPage(bench.state, environment);
+  // The lines the scripted run does not show (the run time, the master data path, the virtual
+  // desktop with each value after the first in the next 14-column zone, several monitors) with
+  // the rest of the page, word for word: its checksum, the page printed when it differs.
+  for (size_t at; (at = second.find(bench.state.DataPath)) != std::string::npos;)
+    second.replace(at, bench.state.DataPath.size(), "<data>");
+  EXPECT_EQ(qChecksum(QByteArrayView(second)), 0x47B5) << second;
 }
 
 constexpr int kFile = 3;

@@ -30,9 +30,9 @@ using WaitFixture = ChartWindowFixture;
 TEST_F(WaitFixture, AnUncalibratedChartTakesTheCalibrationsStartingScale) {
   context.state.monitors.MasterScaleX[1] = 0, context.state.monitors.MasterScaleY[1] = 0;
   OpenChartWindow(context);
-  EXPECT_EQ(context.state.monitors.ChartWidth, 5598);   // 1920000 / 343 = 5597.67
-  EXPECT_EQ(context.state.monitors.ChartHeight, 3149);  // 1080000 / 343 = 3148.69
-  EXPECT_EQ(context.state.monitors.MasterScaleX[1], 0);
+  // 1920000 / 343 = 5597.67 and 1080000 / 343 = 3148.69, rounded.
+  const Monitors& m = context.state.monitors;
+  EXPECT_EQ(Tie(m.ChartWidth, m.ChartHeight, m.MasterScaleX[1]), Tie(5598, 3149, 0));
 }
 
 TEST_F(WaitFixture, ARemoteWordArrivesWholeAndOtherKeysTakenTogetherOneByOne) {
