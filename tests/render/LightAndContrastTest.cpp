@@ -76,6 +76,10 @@ TEST(LuminanceContrast, ChartFramesDrawTheLevelsLightOnlyWithTheOptionOn) {
         << foreground;
     EXPECT_NEAR(DrawnWeberContrast(foreground, state.display), 100 * (1 - DisplayLight(grey, 0)),
                 1e-9);
+    // Off and smoothed: the edges mix the rung's grey with white, never anything darker.
+    state.settings.SmoothingFlag = 1;
+    const QImage smoothed = testing::RenderFrame(state)->Image();
+    if (grey > 0) EXPECT_EQ(GreyPixels(smoothed, smoothed.rect(), 0, grey - 1), 0) << foreground;
 
     // On: the cells inside the strokes have the level's light, and the readout says so.
     if (foreground == 0) continue;
