@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need.
+# Installs the Debian packages the build, the tests and the program need, or, given package
+# names, those instead (scripts/windows-setup.sh does that).
 # Only what is missing is installed, so a prepared machine is not slowed down.
 set -euo pipefail
-packages=(cmake g++ qt6-base-dev qt6-image-formats-plugins libzip-dev libgtest-dev
+packages=("$@")
+[ ${#packages[@]} -gt 0 ] || packages=(cmake g++ qt6-base-dev qt6-image-formats-plugins libzip-dev libgtest-dev
           libbenchmark-dev libasound2-dev fonts-liberation fonts-liberation2 xvfb xauth ccache
           qt6-svg-dev qt6-multimedia-dev xdotool wmctrl x11-utils x11-xserver-utils imagemagick openbox
           xserver-xorg-core xserver-xorg-video-dummy desktop-file-utils appstream dpkg-dev

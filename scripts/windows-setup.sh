@@ -8,21 +8,11 @@ packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-d
           wine64 nsis qt6-base-dev-tools cmake dpkg-dev)
 sudo_cmd=""
 [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-updated=0
 src_list=/etc/apt/sources.list.d/lenvari-deb-src.sources
 if [ ! -f "$src_list" ]; then
   printf '%s\n' "Types: deb-src" "URIs: http://deb.debian.org/debian" "Suites: bookworm" \
     "Components: main" "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" |
     $sudo_cmd tee "$src_list" >/dev/null
   $sudo_cmd apt-get update -q >/dev/null
-  updated=1
 fi
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  [ "$updated" = 1 ] || $sudo_cmd apt-get update -q >/dev/null
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
-fi
+bash "$(dirname "$0")/setup.sh" "${packages[@]}"
