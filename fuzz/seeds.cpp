@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 
+#include "FolderStart.h"
 #include "phone/PhoneMessage.h"
 #include "platform/qtgui/Bitmap.h"
 #include "store/BuiltInLetterSets.h"
@@ -103,6 +104,46 @@ void PutPictures(const fs::path& folder) {
       OtherPicture(2, 1, 32, 0, "", Bytes({0x10, 0x20, 0x30, 0, 0x40, 0x50, 0x60, 0})));
 }
 
+// Inputs that once read a value a save wrote back as something the next start read
+// differently (the values they read are checked by tests/store/FuzzFindingsTest.cpp).
+void PutFindings(const fs::path& root) {
+  for (const char* delay : {".51", "2.25", "0.04", "1e9"})
+    Put(root / "settings", std::string("timer") + delay, std::string("TimerDelay!:\r\n") + delay + "\r\n");
+  // Texts that begin with a blank or a quote, and a number in quotes with blanks before it.
+  Presets presets;
+  presets.PresetTable[1][8] = " A", presets.PresetTable[2][8] = "   ", presets.PresetTable[3][8] = "\"B\"C";
+  presets.PresetTable[4][8] = "\t\"D", presets.PresetTable[5][1] = " Letter";
+  presets.PresetTable[5][20] = "\"spare\" one\r\nline", presets.PresetTable[6][6] = " 999";
+  std::string quoted = PresetFileText(presets);
+  Put(root / "presets", "quotes", quoted);
+  Put(root / "presets", "quoted-number", quoted.replace(quoted.find("\r\n 999\r\n"), 8, "\r\n\"   7\"\r\n"));
+  Put(root / "lettersets", "tab-quote",
+      "Set\r\n 2 , 2 , 20 \r\n 40 ,\t \"0 5\",AB\r\n 20 ,\t\t\"C,D\" ,\tEF\r\n");
+}
+
+// The folder a first start leaves, as one input of the start harness. The second seed has a
+// stored preset and a monitor window placed left of the primary monitor, which give the files
+// their less common forms.
+void PutStartedFolders(const fs::path& root) {
+  const fs::path folder = root / "started";
+  for (int seed = 1; seed <= 2; ++seed) {
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    State state = StartOn(folder.string());
+    if (seed == 2) {
+      state.chart.JustOneLetter = "Q", state.monitors.MonitorRect[2] = {0, -1280, -20, 0, 1004};
+      state.settings.MonitorWindowX[1] = -900;
+      int preset = 36;
+      MemoryPreset(state, PresetAction::Store, preset);
+    }
+    std::string input;
+    for (const std::string& name : StartFileNames()) input += FileBytes(folder / name) + kFileSeparator;
+    input.pop_back();
+    Put(root / "startup", "started" + std::to_string(seed), input);
+  }
+  fs::remove_all(folder);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -124,6 +165,8 @@ int main(int argc, char** argv) {
     Put(root / "lettersets", "lv" + std::to_string(f) + ".let", LetterSetFileText(state.letters, f));
   }
   PutPictures(root / "bmp");
+  PutFindings(root);
+  PutStartedFolders(root);
   Put(root / "controlwindow", "lvcontrolwindow.cfg",
       ControlWindowFileText({-1270, 40, 900, 620}));
   Put(root / "display", "lvdisplay.cfg", DisplayFileText({1, 2.2}));

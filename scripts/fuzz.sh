@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer harnesses of the data-folder readers, the key-script parser, the
-# picture (BMP) reader and the phone remote's message reader with clang (AddressSanitizer and
-# UndefinedBehaviorSanitizer on) and runs each for SECONDS seconds (default 30), starting from the files a first start writes and
+# Builds the libFuzzer harnesses of the data-folder readers, a whole start on a folder of
+# their files (startup), the key-script parser, the picture (BMP) reader and the phone
+# remote's message reader with clang (AddressSanitizer and UndefinedBehaviorSanitizer on) and
+# runs each for SECONDS seconds (default 30), starting from the files a first start writes and
 # pictures the program writes. Every harness also checks that what was read, written and read
 # again writes the same bytes. A finding stops the script with the input saved under
 # build/fuzz/findings (reproduce: build/fuzz/fuzz_READER build/fuzz/findings/FILE).
 #   scripts/fuzz.sh [SECONDS] [READER...]
 #   readers: settings monitordata presets lettersets keyscript bmp controlwindow display
-#            screenidentity phonemessage
+#            screenidentity phonemessage startup
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
 shift || true
 readers=("$@")
 [ ${#readers[@]} -eq 0 ] && readers=(settings monitordata presets lettersets keyscript bmp controlwindow
-                                    display screenidentity phonemessage)
+                                    display screenidentity phonemessage startup)
 
 # clang, and libFuzzer's runtime from clang's compiler-rt package.
 bash scripts/setup.sh

@@ -1,5 +1,7 @@
 // Inputs the readers' fuzzers found (scripts/fuzz.sh), cut down to their point: each read a
-// value that a save wrote back as something the next start read differently.
+// value that a save wrote back as something the next start read differently. That the written
+// text then reads and writes the same is the harnesses' own check; these inputs are among
+// their seeds (fuzz/seeds.cpp).
 
 #include <gtest/gtest.h>
 
@@ -26,10 +28,6 @@ TEST(FuzzFindings, TimerDelayIsUsedAsTheFileCanHoldIt) {
     const std::string written = SettingsFileText(state.settings, state.monitors, 1);
     EXPECT_NE(written.find(std::string("TimerDelay!:\r\n") + line + "\r\n"), std::string::npos)
         << given;
-    State again;
-    again.monitors.CurrentMonitor = 1;
-    ReadSettingsText(again.settings, again.monitors, 1, written);
-    EXPECT_EQ(SettingsFileText(again.settings, again.monitors, 1), written) << given;
   }
 }
 
@@ -48,9 +46,6 @@ TEST(FuzzFindings, PresetTextsThatBeginWithABlankOrAQuoteComeBack) {
   EXPECT_EQ(Tie(again.PresetTable[1][8], again.PresetTable[2][8]), Tie(" A", "   "));
   EXPECT_EQ(again.PresetTable[3][8], "BC");  // no quote fits inside quotes; nothing shifts
   EXPECT_EQ(Tie(again.PresetTable[5][1], again.PresetTable[6][6]), Tie(" Letter", "999"));
-  Presets third;
-  ReadPresetText(third, PresetFileText(again));
-  EXPECT_EQ(PresetFileText(third), PresetFileText(again));
 
   // A number in quotes with blanks before it was kept with them, written bare and read back
   // as another text; a tab before a quote made a text that began with a quote.
@@ -59,9 +54,6 @@ TEST(FuzzFindings, PresetTextsThatBeginWithABlankOrAQuoteComeBack) {
   Presets read;
   ASSERT_EQ(ReadPresetText(read, file), kPresetCount * kPresetFields);
   EXPECT_EQ(Tie(read.PresetTable[6][6], read.PresetTable[4][8]), Tie("7", "D"));
-  Presets reread;
-  ReadPresetText(reread, PresetFileText(read));
-  EXPECT_EQ(PresetFileText(reread), PresetFileText(read));
 }
 
 TEST(FuzzFindings, ALetterLineAfterATabAndAQuoteReadsAsQuoted) {
@@ -70,10 +62,6 @@ TEST(FuzzFindings, ALetterLineAfterATabAndAQuoteReadsAsQuoted) {
                                             " 20 ,\t\t\"C,D\" ,\tEF\r\n"));
   EXPECT_EQ(Tie(letters.LetterLines[3][1][2], letters.LetterLines[3][1][1], letters.LetterLines[3][2][1]),
             Tie("0 5", "C,D", "EF"));
-  const std::string written = LetterSetFileText(letters, 3);
-  LetterSets again;
-  ASSERT_TRUE(ReadLetterSetText(again, 3, written));
-  EXPECT_EQ(LetterSetFileText(again, 3), written);
 }
 
 }  // namespace
