@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QJsonArray>
-
-#include <filesystem>
 #include <utility>
 #include <vector>
 
@@ -121,22 +118,6 @@ TEST(StoredSettingsRun, SwitchingMonitorRecallsAndStoresThatMonitorsOwnPresets) 
   EXPECT_EQ(MonitorAndSizeSequence(Start(other, "{Ctrl+A}{F3}", "two-monitors.json")),
             (Sequence{{1, 3}, {2, 6}, {2, 2}}));
   EXPECT_EQ(ReadText(other + "/1presets.cfg"), PresetFile(3, 4));
-}
-
-TEST(StoredSettingsRun, MissingSettingsFileKeepsThePatientMonitorItsWindowAndTheGlobals) {
-  const std::string data = StartedFolder("two-monitors.json", 2);
-  SetSetting(data, "AcuityBase&:", " 6 ");
-  SetSetting(data, "MyRed&:", " 200 ");
-  // The window itself is the monitor window's own business; the start only has to open it.
-  SetSetting(data, "MonitorWindowFlag&:", " 1 ");
-  std::filesystem::remove(data + "/10lvconfig.cfg");
-  const ProgramRunResult run = Start(data, "", "two-monitors.json", 2);
-  EXPECT_EQ(run.LastState()["CurrentMonitor"].toInt(), 2);
-  EXPECT_EQ(run.LastState()["ChartWindowGeometry"].toArray(), (QJsonArray{1280, 0, 1920, 1080}));
-  EXPECT_GE(run.MonitorCount(), 1);
-  EXPECT_EQ(Tie(Setting(data, 10, "AcuityBase&:"), Setting(data, 10, "MyRed&:"),
-                Setting(data, 10, "MaxVShutter&:"), ReadText(data + "/lvmonitordata.cfg").substr(0, 5)),
-            Tie(" 6 ", " 200 ", " 4 ", " 2 \r\n"));
 }
 
 }  // namespace lenvari

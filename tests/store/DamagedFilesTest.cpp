@@ -3,7 +3,6 @@
 #include "StoreTestFolder.h"
 #include "store/FieldReader.h"
 #include "store/MonitorDataFile.h"
-#include "store/PlatformDefaults.h"
 #include "support/Tie.h"
 
 namespace lenvari {
@@ -61,45 +60,24 @@ TEST_F(DamagedFiles, HandEditedSettingsKeepEveryKeyThatCanBeRead) {
             Tie(6, 55, "Green", 0, 6, 14.5f, 1.5f, 0));
 }
 
-TEST_F(DamagedFiles, FilesWithoutCarriageReturnsReadTheSame) {
-  State state = Start();
-  state.settings.LabelColor[3] = "Black", state.settings.TimerDelay = 4.5f;
-  state.monitors.MasterScaleX[1] = 987;
-  state.chart.JustOneLetter = "Z";
-  OnPreset(state, PresetAction::Store, 9);
-  state.letters.LetterLines[3][1][15] = "EXTRA";
-  SaveLetterSets(state.letters, folder);
-  State withCrLf = Start();
-  for (const std::string& name : FileNames(folder))
-    PutFile(folder, name, WithoutCarriageReturns(FileText(folder, name)));
-  State withLf = Start();
-  EXPECT_EQ(Tie(withLf.settings.LabelColor, withLf.settings.TimerDelay, withLf.settings.SelectedVideo,
-                withLf.monitors.MasterScaleX, withLf.presets.PresetTable, withLf.letters.LetterLines,
-                withLf.letters.LetterLines[3][1][15], BackupText(folder, "1presets.cfg"),
-                BackupText(folder, "lv3.let")),
-            Tie(withCrLf.settings.LabelColor, 4.5f, withCrLf.settings.SelectedVideo,
-                withCrLf.monitors.MasterScaleX, withCrLf.presets.PresetTable, withCrLf.letters.LetterLines,
-                "EXTRA", "<none>", "<none>"));
-}
-
 TEST_F(DamagedFiles, TruncatedPresetFileKeepsThePresetsItHolds) {
   State state = Start();
   state.letters.LetterSize[state.chart.LetterSetFileNum][0] = 12.5f, state.chart.SizeNow = 0;
   OnPreset(state, PresetAction::Store, 3);
   state.chart.SizeNow = 2;
   OnPreset(state, PresetAction::Store, 30);
-  const std::string whole = FileText(folder, "1presets.cfg");
+  const std::string whole = ReadText(folder + "/1presets.cfg");
   // Cut inside preset 30, after its 10th line.
   size_t cut = 0;
   for (int line = 0; line < 29 * 21 + 10; ++line) cut = whole.find('\n', cut) + 1;
-  PutFile(folder, "1presets.cfg", whole.substr(0, cut));
+  PutText(folder + "/1presets.cfg", whole.substr(0, cut));
 
   State again = Start();
   // Preset 30 is the built-in one again: it was cut short.
   EXPECT_EQ(Tie(again.presets.PresetTable[3][9], again.presets.PresetTable[3][0],
                 again.presets.PresetTable[30][0], BackupText(folder, "1presets.cfg")),
             Tie("12.5", "0", "7", whole.substr(0, cut)));
-  const std::string rewritten = FileText(folder, "1presets.cfg");
+  const std::string rewritten = ReadText(folder + "/1presets.cfg");
   EXPECT_EQ(std::count(rewritten.begin(), rewritten.end(), '\n'), 756);
 
   // Trailing empty lines stripped by an editor lose nothing that a store wrote.
@@ -107,7 +85,7 @@ TEST_F(DamagedFiles, TruncatedPresetFileKeepsThePresetsItHolds) {
   while (stripped.size() >= 2 && stripped.substr(stripped.size() - 2) == "\r\n" &&
          stripped[stripped.size() - 3] == '\n')
     stripped.resize(stripped.size() - 2);
-  PutFile(folder, "1presets.cfg", stripped);
+  PutText(folder + "/1presets.cfg", stripped);
   State third = Start();
   EXPECT_EQ(Tie(third.presets.PresetTable[30][0], third.presets.PresetTable[36][1]), Tie("2", "StrongLight"));
 }
@@ -116,7 +94,7 @@ TEST_F(DamagedFiles, MissingLetterSetFileRebuildsAllAndKeepsTheOthersAsBackups) 
   State state = Start();
   state.letters.LetterLines[3][1][15] = "MINE";
   SaveLetterSets(state.letters, folder);
-  const std::string edited = FileText(folder, "lv3.let");
+  const std::string edited = ReadText(folder + "/lv3.let");
   fs::remove(fs::path(folder) / "lv7.let");
 
   State again = Start();
@@ -134,10 +112,9 @@ TEST_F(DamagedFiles, LetterSetFilesThatTheTablesCannotHoldAreUnreadable) {
   EXPECT_TRUE(ReadLetterSetText(letters, 1, "Two\r\n 2 , 1 , 20 \r\n 40 , AB C \r\n 20 ,XY\r\n"));
   EXPECT_EQ(Tie(letters.LetterLines[1][1][2], letters.LetterLines[1][1][0], letters.MaxColumns[1]),
             Tie("AB C", "XY", 4));
-  EXPECT_FALSE(ReadLetterSetText(letters, 1, "Big\r\n 21 , 1 , 20 \r\n"));
-  EXPECT_FALSE(ReadLetterSetText(letters, 1, "Wide\r\n 2 , 9 , 20 \r\n"));
-  EXPECT_FALSE(ReadLetterSetText(letters, 1, "None\r\n 0 , 1 , 20 \r\n"));
-  EXPECT_FALSE(ReadLetterSetText(letters, 1, "Short\r\n 2 , 1 , 20 \r\n 40 ,AB\r\n"));
+  for (const char* refused : {"Big\r\n 21 , 1 , 20 \r\n", "Wide\r\n 2 , 9 , 20 \r\n",
+                              "None\r\n 0 , 1 , 20 \r\n", "Short\r\n 2 , 1 , 20 \r\n 40 ,AB\r\n"})
+    EXPECT_FALSE(ReadLetterSetText(letters, 1, refused)) << refused;
   EXPECT_EQ(letters.NumSizes[1], 2);  // a refused declaration does not reach the tables
 
   // Commas that came in through quotes go back out in quotes, so the file stays readable.
@@ -145,35 +122,10 @@ TEST_F(DamagedFiles, LetterSetFilesThatTheTablesCannotHoldAreUnreadable) {
   EXPECT_EQ(Tie(letters.LetterSetName[2], letters.LetterLines[2][1][1], LetterSetFileText(letters, 2)),
             Tie("My, chart", "A,B", "\"My, chart\"\r\n 1 , 1 , 20 \r\n 40 ,\"A,B\"\r\n"));
 
-  State state = Start();
-  PutFile(folder, "lv4.let", "Big\r\n 99 , 3 , 20 \r\n");
-  State again = Start();
-  EXPECT_EQ(again.letters.NumSizes[4], 17);
-  EXPECT_EQ(BackupText(folder, "lv4.let"), "Big\r\n 99 , 3 , 20 \r\n");
-}
-
-TEST_F(DamagedFiles, CommasInValuesAndMixedCaseNamesAreReadAndWrittenInPlace) {
-  State state = Start();
-  state.settings.SelectedVideo = "/videos/eye, chart.mp4", state.settings.TestDistance[1] = "6,1 m";
-  state.settings.LabelColor[1] = "Magenta", state.settings.TimerDelay = 3;
-  state.letters.LetterLines[0][1][1] = "u";
-  SaveConfiguration(state);
-  SaveLetterSets(state.letters, folder);
-  fs::rename(fs::path(folder) / "1lvconfig.cfg", fs::path(folder) / "1LVConfig.cfg");
-  fs::rename(fs::path(folder) / "lv0.let", fs::path(folder) / "LV0.LET");
-  fs::rename(fs::path(folder) / "1presets.cfg", fs::path(folder) / "1Presets.CFG");
-  const size_t files = FileNames(folder).size();
-
-  State again = Start();
-  // A comma inside a value keeps the value whole and the keys after it; the video player, never
-  // set, is the platform's.
-  EXPECT_EQ(Tie(again.settings.SelectedVideo, again.settings.TestDistance[1],
-                again.settings.LabelColor[1], again.settings.TimerDelay, again.settings.VideoPlayer,
-                again.letters.LetterLines[0][1][1]),
-            Tie("/videos/eye, chart.mp4", "6,1 m", "Magenta", 3.0f, DefaultVideoPlayer(), "u"));
-  EXPECT_EQ(FileNames(folder).size(), files);  // no second spelling appeared
-  for (const char* name : {"LV0.LET", "1LVConfig.cfg", "1Presets.CFG"})
-    EXPECT_TRUE(fs::exists(fs::path(folder) / name)) << name;
+  Start();
+  PutText(folder + "/lv4.let", "Big\r\n 99 , 3 , 20 \r\n");
+  const State again = Start();
+  EXPECT_EQ(Tie(again.letters.NumSizes[4], BackupText(folder, "lv4.let")), Tie(17, "Big\r\n 99 , 3 , 20 \r\n"));
 }
 
 TEST_F(DamagedFiles, UnreadableMonitorDataKeepsABackupAndTheSettings) {
@@ -181,7 +133,7 @@ TEST_F(DamagedFiles, UnreadableMonitorDataKeepsABackupAndTheSettings) {
   state.settings.LabelSize[1] = 17, state.monitors.MasterScaleX[1] = 2000;
   state.monitors.MasterScaleY[1] = 2000, state.settings.Mirror[1] = 0;
   SaveConfiguration(state);
-  PutFile(folder, "lvmonitordata.cfg", " 1 \r\n 2 \r\n 0 \r\n 0 \r\n 1920 \r\n");
+  PutText(folder + "/lvmonitordata.cfg", " 1 \r\n 2 \r\n 0 \r\n 0 \r\n 1920 \r\n");
 
   State again = Start();
   // Kept; calibration will be asked for; the settings files were not overwritten, and their
@@ -191,7 +143,7 @@ TEST_F(DamagedFiles, UnreadableMonitorDataKeepsABackupAndTheSettings) {
                 again.settings.Mirror[1], again.presets.PresetTable[1][1]),
             Tie(" 1 \r\n 2 \r\n 0 \r\n 0 \r\n 1920 \r\n", 0, 0, 17.0f, 0, "Letter"));
   // Rewritten whole, with the scales reset so the next start asks for calibration.
-  const std::string rewritten = FileText(folder, "lvmonitordata.cfg");
+  const std::string rewritten = ReadText(folder + "/lvmonitordata.cfg");
   EXPECT_EQ(rewritten.substr(0, 10), " 1 \r\n 2 \r\n");
   EXPECT_NE(rewritten.find("\r\n 0 \r\n 0 \r\n 0 \r\n"), std::string::npos);
 }
@@ -226,11 +178,6 @@ TEST(MonitorData, RecordCountsOutsideTheTablesAndMonitorsNoLongerAttached) {
   EXPECT_EQ(host.messages.size(), 1u);
 }
 
-}  // namespace
-}  // namespace lenvari
-
-namespace lenvari {
-
 TEST(LetterSetWriting, EveryTextTheTablesHoldIsWrittenSoTheNextStartReadsIt) {
   const std::string base = "Two\r\n 1 , 2 , 20 \r\n 40 ,AB,CD\r\n";
   // A text the reader can give comes back exactly; one it cannot (a double quote that would
@@ -256,4 +203,5 @@ TEST(LetterSetWriting, EveryTextTheTablesHoldIsWrittenSoTheNextStartReadsIt) {
   }
 }
 
+}  // namespace
 }  // namespace lenvari

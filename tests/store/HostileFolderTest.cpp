@@ -43,8 +43,7 @@ bool EndsWithin(int seconds, const std::function<bool()>& body) {
 struct HostileFiles : StoreFolderTest {
   QTemporaryDir elsewhere;
   std::string outside = elsewhere.path().toStdString() + "/passwd";
-  void SetUp() override { PutFile(elsewhere.path().toStdString(), "passwd", "not yours"); }
-  std::string Outside() const { return ReadWholeFile(outside).value_or("<missing>"); }
+  void SetUp() override { PutText(outside, "not yours"); }
   std::string At(const std::string& name) const { return (fs::path(folder) / name).string(); }
 };
 
@@ -70,7 +69,7 @@ TEST_F(HostileFiles, FifosLinksAndFoldersAreUnreadableAndNeverWrittenOverOrThrou
   }));
   EXPECT_EQ(NotARegularFile(At("lvdisplay.cfg")), "a FIFO (named pipe)");
   EXPECT_EQ(NotARegularFile(At("1lvgallery.bmp")), "a link");
-  EXPECT_EQ(Outside(), "not yours");
+  EXPECT_EQ(ReadText(outside), "not yours");
   EXPECT_EQ(OwnNamesThatAreNotFiles(folder),
             (std::vector<std::string>{At("1lvgallery.bmp") + ": it is a link",
                                       At("lv3.let") + ": it is a link",
@@ -82,7 +81,7 @@ TEST_F(HostileFiles, FifosLinksAndFoldersAreUnreadableAndNeverWrittenOverOrThrou
   fs::create_symlink(outside, At("lvcontrolwindow.cfg.tmp"));
   ASSERT_TRUE(SaveControlWindowPlace(folder, {10, 20, 800, 600}));
   EXPECT_EQ(NotARegularFile(At("lvcontrolwindow.cfg")), "");
-  EXPECT_EQ(Outside(), "not yours");
+  EXPECT_EQ(ReadText(outside), "not yours");
 }
 
 TEST_F(HostileFiles, LeftoversOfSavesAreRemovedAndTheExaminersFilesAreNot) {
@@ -91,11 +90,11 @@ TEST_F(HostileFiles, LeftoversOfSavesAreRemovedAndTheExaminersFilesAreNot) {
       ".Lenvari Archive.zip.123.tmp", "Lenvari Archive.zip.89abcdef.tmp.Xy12Z3"};
   const std::vector<std::string> examiners = {"notes.tmp", "holiday.bmp.Ab3dE9", "mine.0123abcd.txt",
                                               "lv3.let.0123ABCD.tmp", "1lvconfig.cfg.2026-12-07-031500.bak"};
-  for (const std::string& name : leftovers) PutFile(folder, name, "x");
-  for (const std::string& name : examiners) PutFile(folder, name, "x");
+  for (const std::string& name : leftovers) PutText(At(name), "x");
+  for (const std::string& name : examiners) PutText(At(name), "x");
   // One made after the lock was taken belongs to a save of this run.
   const auto lockTaken = fs::last_write_time(At("notes.tmp")) + std::chrono::seconds(1);
-  PutFile(folder, "2presets.cfg.fedcba98.tmp", "x");
+  PutText(At("2presets.cfg.fedcba98.tmp"), "x");
   fs::last_write_time(At("2presets.cfg.fedcba98.tmp"), lockTaken + std::chrono::seconds(5));
   fs::create_directory(At("3presets.cfg.tmp"));
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "store/DataFolder.h"
 #include "store/MonitorNumbering.h"
 #include "store/ScreenIdentity.h"
@@ -30,25 +32,26 @@ ScreenRecord Reporting(double widthMm, double heightMm) {
 }  // namespace
 
 TEST(ScreenIdentity, AnotherMonitorScalingOrRotationIsAChangeInTheExaminersWords) {
-  const ScreenRecord a = Screen("DEL", "U2419H", "7KX1");
-  EXPECT_EQ(ScreenChangeText(a, a), "");
-  EXPECT_EQ(ScreenChangeText(a, Screen("DEL", "U2720Q", "9ZZ2")),
-            "The patient monitor has changed (was DEL U2419H, now DEL U2720Q).");
-  // Two monitors of one model are told apart by their serial numbers.
-  EXPECT_EQ(ScreenChangeText(a, Screen("DEL", "U2419H", "8AB3")),
-            "The patient monitor has changed (was DEL U2419H serial 7KX1, now DEL U2419H serial "
-            "8AB3).");
-  // A platform that names no monitor leaves only the other checks.
-  EXPECT_EQ(ScreenChangeText(a, Screen("", "", "")), "");
-  EXPECT_EQ(ScreenChangeText(Screen("", "", ""), a), "");
-  EXPECT_EQ(ScreenChangeText(a, Screen("DEL", "U2419H", "7KX1", 2)),
-            "The display scaling of the patient monitor has changed (was 100 %, now 200 %).");
-  EXPECT_EQ(ScreenChangeText(Screen("", "", "", 1.25), Screen("", "", "", 1)),
-            "The display scaling of the patient monitor has changed (was 125 %, now 100 %).");
-  EXPECT_EQ(ScreenChangeText(a, Screen("DEL", "U2419H", "7KX1", 1, 90)),
-            "The patient monitor has been turned (was 0 degrees, now 90 degrees).");
-  // Nothing remembered yet (a folder calibrated before identities were kept): no change.
-  EXPECT_EQ(ScreenChangeText(ScreenRecord{}, Screen("DEL", "U2720Q", "", 2)), "");
+  const ScreenRecord a = Screen("DEL", "U2419H", "7KX1"), nameless = Screen("", "", "");
+  const std::tuple<ScreenRecord, ScreenRecord, std::string> cases[] = {
+      {a, a, ""},
+      {a, Screen("DEL", "U2720Q", "9ZZ2"), "The patient monitor has changed (was DEL U2419H, now DEL U2720Q)."},
+      // Two monitors of one model are told apart by their serial numbers.
+      {a, Screen("DEL", "U2419H", "8AB3"),
+       "The patient monitor has changed (was DEL U2419H serial 7KX1, now DEL U2419H serial 8AB3)."},
+      // A platform that names no monitor leaves only the other checks.
+      {a, nameless, ""},
+      {nameless, a, ""},
+      {a, Screen("DEL", "U2419H", "7KX1", 2),
+       "The display scaling of the patient monitor has changed (was 100 %, now 200 %)."},
+      {Screen("", "", "", 1.25), nameless,
+       "The display scaling of the patient monitor has changed (was 125 %, now 100 %)."},
+      {a, Screen("DEL", "U2419H", "7KX1", 1, 90),
+       "The patient monitor has been turned (was 0 degrees, now 90 degrees)."},
+      // Nothing remembered yet (a folder calibrated before identities were kept): no change.
+      {ScreenRecord{}, Screen("DEL", "U2720Q", "", 2), ""}};
+  for (const auto& [remembered, present, text] : cases)
+    EXPECT_EQ(ScreenChangeText(remembered, present), text) << text;
 }
 
 TEST(ScreenIdentity, ReportedSizeIsBelievedOnlyWhenItsAspectAndDiagonalMakeSense) {
@@ -97,10 +100,6 @@ TEST(ScreenIdentity, RememberedPerMonitorInAFileOfItsOwn) {
   ParseScreenIdentityFile("", &damaged);
   EXPECT_FALSE(damaged);
 }
-
-}  // namespace lenvari
-
-namespace lenvari {
 
 // Monitors listed in another order than at their calibration keep their numbers; monitors that
 // cannot be told apart, new ones and ones without a name fill the free numbers in order.

@@ -21,33 +21,17 @@
 namespace lenvari {
 
 // Two monitors side by side, the second left of the primary one (negative coordinates).
-inline State NewState(const std::string& folder, int numberOfMonitors = 2) {
+inline State NewState(const std::string& folder) {
   State state;
   state.Version = "Lenvari 4.13", state.DataPath = folder, state.MasterDataPath = folder;
-  state.monitors.CurrentMonitor = 1, state.monitors.NumberOfMonitors = numberOfMonitors;
+  state.monitors.CurrentMonitor = 1, state.monitors.NumberOfMonitors = 2;
   state.monitors.MonitorRect[1] = {0, 0, 0, 1920, 1080};
-  if (numberOfMonitors >= 2) state.monitors.MonitorRect[2] = {0, -1280, 0, 0, 1024};
+  state.monitors.MonitorRect[2] = {0, -1280, 0, 0, 1024};
   return state;
-}
-
-// The store's part of a program start: settings, monitor check, letter sets, preset 1.
-inline void StartUp(State& state, ConsoleHost& host) {
-  LoadConfiguration(state);
-  CheckMonitorCount(state.monitors, host);
-  state.chart.CurrentMemory = 1;
-  LoadLetterSets(state.letters, state.chart, state.DataPath);
-  MemoryPreset(state, PresetAction::Recall, state.chart.CurrentMemory);
 }
 
 // Stores or recalls preset n (MemoryPreset corrects a number outside the presets in place).
 inline void OnPreset(State& state, PresetAction action, int n) { MemoryPreset(state, action, n); }
-
-inline std::string FileText(const std::string& folder, const std::string& name) {
-  return ReadText(folder + "/" + name);
-}
-inline void PutFile(const std::string& folder, const std::string& name, const std::string& text) {
-  PutText(folder + "/" + name, text);
-}
 
 inline std::set<std::string> FileNames(const std::string& folder) {
   std::set<std::string> names;
@@ -69,17 +53,16 @@ class StoreFolderTest : public ::testing::Test {
   std::string folder = dir.path().toStdString();
   FakeConsoleHost host;
 
+  // The store's part of a program start: settings, monitor check, letter sets, preset 1.
   State Start() {
     State state = NewState(folder);
-    StartUp(state, host);
+    LoadConfiguration(state);
+    CheckMonitorCount(state.monitors, host);
+    state.chart.CurrentMemory = 1;
+    LoadLetterSets(state.letters, state.chart, state.DataPath);
+    MemoryPreset(state, PresetAction::Recall, state.chart.CurrentMemory);
     return state;
   }
 };
-
-// Every CR LF of the text as a lone LF.
-inline std::string WithoutCarriageReturns(std::string text) {
-  std::erase(text, '\r');
-  return text;
-}
 
 }  // namespace lenvari
