@@ -90,24 +90,26 @@ TEST_F(DamagedFiles, TruncatedPresetFileKeepsThePresetsItHolds) {
   EXPECT_EQ(Tie(third.presets.PresetTable[30][0], third.presets.PresetTable[36][1]), Tie("2", "StrongLight"));
 }
 
-TEST_F(DamagedFiles, MissingLetterSetFileRebuildsAllAndKeepsTheOthersAsBackups) {
+TEST_F(DamagedFiles, MissingOrUnusableLetterSetFileRebuildsAllAndKeepsTheOthersAsBackups) {
   State state = Start();
   state.letters.LetterLines[3][1][15] = "MINE";
   SaveLetterSets(state.letters, folder);
   const std::string edited = ReadText(folder + "/lv3.let");
   fs::remove(fs::path(folder) / "lv7.let");
+  PutText(folder + "/lv4.let", "Big\r\n 99 , 3 , 20 \r\n");  // more sizes than the tables hold
 
   State again = Start();
-  // Built-in content again, the examiner's letters kept, and only the file that differed from
+  // Built-in content again, the examiner's letters kept, and only the files that differed from
   // the built-in content needed a copy.
   int backups = 0;
   for (const std::string& name : FileNames(folder)) backups += name.ends_with(".bak");
-  EXPECT_EQ(Tie(again.letters.LetterLines[3][1][15], BackupText(folder, "lv3.let"), backups,
+  EXPECT_EQ(Tie(again.letters.LetterLines[3][1][15], again.letters.NumSizes[4],
+                BackupText(folder, "lv3.let"), BackupText(folder, "lv4.let"), backups,
                 fs::exists(fs::path(folder) / "lv7.let"), again.chart.LetterSet),
-            Tie("E", edited, 1, true, 1));
+            Tie("E", 17, edited, "Big\r\n 99 , 3 , 20 \r\n", 2, true, 1));
 }
 
-TEST_F(DamagedFiles, LetterSetFilesThatTheTablesCannotHoldAreUnreadable) {
+TEST(LetterSetReading, FilesThatTheTablesCannotHoldAreUnreadable) {
   LetterSets letters;
   EXPECT_TRUE(ReadLetterSetText(letters, 1, "Two\r\n 2 , 1 , 20 \r\n 40 , AB C \r\n 20 ,XY\r\n"));
   EXPECT_EQ(Tie(letters.LetterLines[1][1][2], letters.LetterLines[1][1][0], letters.MaxColumns[1]),
@@ -121,11 +123,6 @@ TEST_F(DamagedFiles, LetterSetFilesThatTheTablesCannotHoldAreUnreadable) {
   ASSERT_TRUE(ReadLetterSetText(letters, 2, "\"My, chart\"\r\n 1 , 1 , 20 \r\n 40 ,\" A,B\"\r\n"));
   EXPECT_EQ(Tie(letters.LetterSetName[2], letters.LetterLines[2][1][1], LetterSetFileText(letters, 2)),
             Tie("My, chart", "A,B", "\"My, chart\"\r\n 1 , 1 , 20 \r\n 40 ,\"A,B\"\r\n"));
-
-  Start();
-  PutText(folder + "/lv4.let", "Big\r\n 99 , 3 , 20 \r\n");
-  const State again = Start();
-  EXPECT_EQ(Tie(again.letters.NumSizes[4], BackupText(folder, "lv4.let")), Tie(17, "Big\r\n 99 , 3 , 20 \r\n"));
 }
 
 TEST_F(DamagedFiles, UnreadableMonitorDataKeepsABackupAndTheSettings) {
