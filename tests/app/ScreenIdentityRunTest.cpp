@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "store/DataFolder.h"
 
@@ -18,13 +19,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A run whose one screen names itself through an identity file.
-ProgramRunRequest WithIdentity(const std::string& data, const std::string& model, const std::string& keys,
-                               double widthMm = 0, double heightMm = 0) {
+// A run whose screens name themselves through an identity file, one DEL monitor of each model.
+ProgramRunRequest WithIdentity(const std::string& data, const std::vector<std::string>& models,
+                               const std::string& keys, double widthMm = 0, double heightMm = 0) {
+  std::string screens;
+  for (const std::string& model : models)
+    screens += (screens.empty() ? "[" : ", ") + std::string("{\"manufacturer\": \"DEL\", \"model\": \"") +
+               model + "\", \"physicalWidthMm\": " + std::to_string(widthMm) +
+               ", \"physicalHeightMm\": " + std::to_string(heightMm) + "}";
   const std::string path = FreshFolder("identity") + "/screens.json";
-  PutText(path, "[{\"manufacturer\": \"DEL\", \"model\": \"" + model + "\", \"serialNumber\": \"\", "
-                "\"physicalWidthMm\": " + std::to_string(widthMm) + ", \"physicalHeightMm\": " +
-                std::to_string(heightMm) + "}]");
+  PutText(path, screens + "]");
   ProgramRunRequest request = ScriptRequest(keys, data);
   if (keys.find("{Enter}") != std::string::npos) request.answers = "OK;OK;OK", request.hasAnswers = true;
   request.environment = {{"LENVARI_SCREEN_IDENTITY", path}};
@@ -40,26 +44,25 @@ bool AskedForCalibration(const ProgramRunResult& run) { return Printed(run, "[Ca
 // changes that ask, display scaling and rotation, are worded in the identity's own test.)
 TEST(ScreenIdentityRun, AnOlderFolderAdoptsTheMonitorAReplacedOrUnknownOneIsCalibratedAgain) {
   const std::string data = FreshFolder("data");
-  EXPECT_FALSE(AskedForCalibration(RunWell(WithIdentity(data, "U2419H", ""))));
+  EXPECT_FALSE(AskedForCalibration(RunWell(WithIdentity(data, {"U2419H"}, ""))));
   const std::string adopted = ReadText(data + "/lvscreenidentity.cfg");
   EXPECT_NE(adopted.find("U2419H"), std::string::npos) << adopted;
   EXPECT_EQ(ValueOf(adopted, "PixelRatio!:"), " 1 ") << adopted;
-  EXPECT_FALSE(AskedForCalibration(RunWell(WithIdentity(data, "U2419H", ""))));
+  EXPECT_FALSE(AskedForCalibration(RunWell(WithIdentity(data, {"U2419H"}, ""))));
 
-  ProgramRunResult run = RunWell(WithIdentity(data, "U2720Q", "{Enter}"));
+  ProgramRunResult run = RunWell(WithIdentity(data, {"U2720Q"}, "{Enter}"));
   // The reason given is the identity's own test.
   EXPECT_TRUE(Printed(run, "[Calibration Required] The patient monitor has changed")) << run.output;
   std::string remembered = ReadText(data + "/lvscreenidentity.cfg");
   EXPECT_NE(remembered.find("U2720Q"), std::string::npos) << remembered;
   EXPECT_EQ(remembered.find("U2419H"), std::string::npos) << remembered;
-  EXPECT_FALSE(AskedForCalibration(RunWell(WithIdentity(data, "U2720Q", ""))));
 
   // A record that is damaged or cannot be read tells nothing of the monitor: one that names
   // itself is calibrated, the damaged file kept as a backup first, the unreadable one left alone.
   const std::string path = data + "/lvscreenidentity.cfg";
   const size_t kept = BackupsOf(path).size();
   PutText(path, "Monitor&:\r\n 1 \r\n");
-  run = RunWell(WithIdentity(data, "U2419H", "{Enter}"));
+  run = RunWell(WithIdentity(data, {"U2419H"}, "{Enter}"));
   EXPECT_TRUE(Printed(run, "(lvscreenidentity.cfg could not be read), and the patient monitor "
                            "is now DEL U2419H.")) << run.output;
   ASSERT_EQ(BackupsOf(path).size(), kept + 1);
@@ -68,7 +71,7 @@ TEST(ScreenIdentityRun, AnOlderFolderAdoptsTheMonitorAReplacedOrUnknownOneIsCali
   EXPECT_NE(remembered.find("U2419H"), std::string::npos) << remembered;
 
   fs::permissions(path, fs::perms::none);
-  ProgramRunRequest unreadable = WithIdentity(data, "U2419H", "{Enter}");
+  ProgramRunRequest unreadable = WithIdentity(data, {"U2419H"}, "{Enter}");
   unreadable.unprivileged = true;
   run = RunWell(unreadable);
   EXPECT_TRUE(AskedForCalibration(run)) << run.output;
@@ -83,12 +86,8 @@ TEST(ScreenIdentityRun, AnOlderFolderAdoptsTheMonitorAReplacedOrUnknownOneIsCali
 TEST(ScreenIdentityRun, SwappedMonitorsKeepTheirNumbers) {
   const std::string data = FreshFolder("data");
   const auto run = [&](const char* left, const char* right) {
-    const std::string path = FreshFolder("identity") + "/screens.json";
-    PutText(path, std::string("[{\"manufacturer\": \"DEL\", \"model\": \"") + left +
-                      "\"}, {\"manufacturer\": \"DEL\", \"model\": \"" + right + "\"}]");
-    ProgramRunRequest request = ScriptRequest("", data);
+    ProgramRunRequest request = WithIdentity(data, {left, right}, "");
     request.screens = "two-equal-monitors.json", request.currentMonitor = 2;
-    request.environment = {{"LENVARI_SCREEN_IDENTITY", path}};
     return RunWell(request);
   };
   EXPECT_FALSE(AskedForCalibration(run("U19", "P24")));
@@ -109,7 +108,7 @@ TEST(ScreenIdentityRun, ABelievableReportedSizeStartsTheSquareAndChecksTheMeasur
   } cases[] = {{49, 373, true}, {16, 340, false}};
   for (const auto& c : cases) {
     ProgramRunRequest request =
-        WithIdentity(FreshFolder("data"), "U2419H", std::string(c.steps, '+') + "{Enter}", 527, 296);
+        WithIdentity(FreshFolder("data"), {"U2419H"}, std::string(c.steps, '+') + "{Enter}", 527, 296);
     request.calibratedScale = 0;
     if (c.asked) request.answers += ";Keep";
     const ProgramRunResult run = RunWell(request);

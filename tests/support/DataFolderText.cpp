@@ -17,32 +17,30 @@ void PutText(const std::string& path, const std::string& text) {
   EXPECT_TRUE(out.good()) << path;
 }
 
-std::string ValueOf(const std::string& text, const std::string& key) {
+// Where the value line after the key line `key` starts, npos without one.
+static size_t ValueStart(const std::string& text, const std::string& key) {
   const size_t at = text.find(key + "\r\n");
-  if (at == std::string::npos) return "<missing>";
-  const size_t start = at + key.size() + 2;
-  return text.substr(start, text.find("\r\n", start) - start);
+  return at == std::string::npos ? at : at + key.size() + 2;
+}
+
+std::string ValueOf(const std::string& text, const std::string& key) {
+  const size_t start = ValueStart(text, key);
+  return start == std::string::npos ? "<missing>" : text.substr(start, text.find("\r\n", start) - start);
 }
 
 std::string WithValue(std::string text, const std::string& key, const std::string& value) {
-  const size_t at = text.find(key + "\r\n");
-  EXPECT_NE(at, std::string::npos) << key;
-  if (at == std::string::npos) return text;
-  const size_t start = at + key.size() + 2;
-  return text.replace(start, text.find("\r\n", start) - start, value);
-}
-
-static std::string SettingsPath(const std::string& dataDir, int monitor) {
-  return dataDir + "/" + std::to_string(monitor) + "lvconfig.cfg";
+  const size_t start = ValueStart(text, key);
+  EXPECT_NE(start, std::string::npos) << key;
+  return start == std::string::npos ? text : text.replace(start, text.find("\r\n", start) - start, value);
 }
 
 std::string Setting(const std::string& dataDir, int monitor, const std::string& key) {
-  return ValueOf(ReadText(SettingsPath(dataDir, monitor)), key);
+  return ValueOf(ReadText(dataDir + "/" + std::to_string(monitor) + "lvconfig.cfg"), key);
 }
 
 void SetSetting(const std::string& dataDir, const std::string& key, const std::string& value) {
   for (int n = 1; n <= 10; ++n) {
-    const std::string path = SettingsPath(dataDir, n);
+    const std::string path = dataDir + "/" + std::to_string(n) + "lvconfig.cfg";
     PutText(path, WithValue(ReadText(path), key, value));
   }
 }
@@ -77,11 +75,9 @@ std::string MonitorDataText(int current, const std::vector<std::array<int, 4>>& 
 }
 
 std::string StartedFolder(const std::string& screens, int currentMonitor) {
-  ProgramRunRequest request;
-  request.dataDir = FreshFolder("data"), request.screens = screens, request.currentMonitor = currentMonitor;
-  request.keys = "";
-  const ProgramRunResult run = RunProgram(request);
-  EXPECT_EQ(run.exitCode, 0) << run.errors;
+  ProgramRunRequest request = ScriptRequest("", FreshFolder("data"));
+  request.screens = screens, request.currentMonitor = currentMonitor;
+  RunWell(request);
   return request.dataDir;
 }
 
