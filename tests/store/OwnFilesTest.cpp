@@ -30,10 +30,9 @@ TEST(ControlWindowFile, WrittenAsKeyAndValueLinesAndReadBack) {
 
   // A file cut short, one with no size, or a place far off every desktop gives no place: the
   // window then gets the default.
-  EXPECT_FALSE(ParseControlWindowFile(text.substr(0, text.size() / 2)).has_value());
-  EXPECT_FALSE(ParseControlWindowFile(ControlWindowFileText({10, 10, 0, 260})).has_value());
-  EXPECT_FALSE(ParseControlWindowFile("").has_value());
-  EXPECT_FALSE(ParseControlWindowFile(ControlWindowFileText({2147483000, 0, 2000, 600})));
+  for (const std::string& damaged : {text.substr(0, text.size() / 2), ControlWindowFileText({10, 10, 0, 260}),
+                                     std::string(), ControlWindowFileText({2147483000, 0, 2000, 600})})
+    EXPECT_FALSE(ParseControlWindowFile(damaged).has_value()) << damaged;
   EXPECT_TRUE(ParseControlWindowFile(ControlWindowFileText({-1270, 0, 2000, 600})));
 }
 
