@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QWidget>
 
 #include "app/examiner/GalleryHost.h"
 #include "app/commands/MonitorWindowCommand.h"
@@ -14,12 +13,6 @@
 
 namespace lenvari {
 namespace {
-
-QWidget* MonitorWidget() {
-  for (QWidget* widget : QApplication::topLevelWidgets())
-    if (widget->windowTitle() == "Lenvari Monitor Display" && widget->isVisible()) return widget;
-  return nullptr;
-}
 
 struct MonitorWindowFixture : ChartWindowFixture {
   // The settings as the next start reads them from the folder.
@@ -43,7 +36,7 @@ struct MonitorWindowFixture : ChartWindowFixture {
 
 TEST_F(MonitorWindowFixture, MovedWindowIsStoredAndSavedAtTheNextUpdate) {
   Settings& s = context.state.settings;
-  QWidget* widget = MonitorWidget();
+  QWidget* widget = ShownWindow("Lenvari Monitor Display");
   ASSERT_NE(widget, nullptr);
   EXPECT_EQ(widget->geometry().topLeft(), QPoint(300, 200));
   EXPECT_EQ(widget->size(), QSize(s.MonitorWindowWidth[1], s.MonitorWindowHeight[1]));
@@ -81,12 +74,12 @@ TEST_F(MonitorWindowFixture, ClicksAndKeysArriveLikeTheChartWindowsAndClosingByH
   EXPECT_EQ(WaitForInput(context), "c");
 
   // Closed by the window manager: the flag goes in memory only, and updates leave it alone.
-  MonitorWidget()->close();
+  ShownWindow("Lenvari Monitor Display")->close();
   context.chartWindow->InjectKey(CharacterKey('d'));
   EXPECT_EQ(WaitForInput(context), "d");
   EXPECT_EQ(context.state.settings.MonitorWindowFlag, 0);
   UpdateMonitorWindow(context);
-  EXPECT_EQ(MonitorWidget(), nullptr);
+  EXPECT_EQ(ShownWindow("Lenvari Monitor Display"), nullptr);
   EXPECT_EQ(Reloaded().MonitorWindowFlag, 1);
 }
 

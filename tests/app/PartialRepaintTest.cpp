@@ -6,15 +6,13 @@
 
 #include <QPixmap>
 #include <QScreen>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
-#include <QThread>
+#include <QTest>
 
 #include "app/loop/ChartDisplay.h"
 #include "app/commands/QuickKeys.h"
 #include "render/ChartTestFixtures.h"
-#include "store/DataFolder.h"
 #include "support/FakeConsoleHost.h"
 #include "support/Pixels.h"
 #include "support/ProgramRun.h"
@@ -35,10 +33,7 @@ QImage FullDrawing(const ProgramContext& context) {
 }
 
 QImage WindowContent() {
-  for (int i = 0; i < 5; ++i) {
-    QCoreApplication::processEvents();
-    QThread::msleep(2);
-  }
+  QTest::qWait(10);
   return QGuiApplication::primaryScreen()->grabWindow(0, 0, 0, kWidth, kHeight).toImage()
       .convertToFormat(QImage::Format_RGB32);
 }

@@ -21,10 +21,12 @@
 namespace lenvari {
 namespace {
 
+// The patient's monitor 1 alone, or monitor 2 of two.
+std::string Screens(int monitor) { return monitor == 1 ? "one-monitor.json" : "two-monitors.json"; }
+
 // A data folder that has been through one start, with the video settings given.
-std::string PreparedFolder(const std::string& screens, int monitor, const std::string& video,
-                           const std::string& player) {
-  const std::string dir = StartedFolder(screens, monitor);
+std::string PreparedFolder(int monitor, const std::string& video, const std::string& player) {
+  const std::string dir = StartedFolder(Screens(monitor), monitor);
   // The first start stays on monitor 1; the stored patient monitor counts from then on.
   std::string monitorData = ReadText(dir + "/lvmonitordata.cfg");
   PutText(dir + "/lvmonitordata.cfg", monitorData.replace(1, 1, std::to_string(monitor)));
@@ -33,11 +35,10 @@ std::string PreparedFolder(const std::string& screens, int monitor, const std::s
   return dir;
 }
 
-ProgramRunResult RunWith(const std::string& dataDir, const std::string& keys,
-                         const std::string& screens = "one-monitor.json", int monitor = 1) {
+ProgramRunRequest VideoRequest(const std::string& dataDir, const std::string& keys, int monitor = 1) {
   ProgramRunRequest request = ScriptRequest(keys, dataDir);
-  request.screens = screens, request.currentMonitor = monitor;
-  return RunWell(request);
+  request.screens = Screens(monitor), request.currentMonitor = monitor;
+  return request;
 }
 
 // Running, as opposed to ended (an ended process may linger as a zombie until it is reaped).
@@ -54,7 +55,7 @@ TEST(VideoRun, NoSelectionAndAMissingFileAreToldAndDrawNothing) {
   for (const auto& [video, message] :
        {std::pair{"", "No Video has been selected."},
         {"/tmp/lenvari-no-such-video.mp4", "Video file not found."}}) {
-    const ProgramRunResult run = RunWith(PreparedFolder("one-monitor.json", 1, video, ""), "v");
+    const ProgramRunResult run = RunWell(VideoRequest(PreparedFolder(1, video, ""), "v"));
     EXPECT_TRUE(Printed(run, std::string("[Lenvari Acuity] ") + message)) << run.output;
     EXPECT_EQ(run.FrameCount(), 1);
   }
@@ -64,7 +65,7 @@ TEST(VideoRun, TheChosenVideoIsKeptAndACancelledChooserKeepsTheOldOne) {
   const std::string folder = FreshFolder("videos");
   const std::string chosen = folder + "/Story Time.MP4";
   PutText(chosen, "a video");
-  const std::string dir = PreparedFolder("one-monitor.json", 1, folder + "/old.mp4", "");
+  const std::string dir = PreparedFolder(1, folder + "/old.mp4", "");
   ProgramRunResult run = RunWell(ScriptRequest("{Ctrl+V}", dir, chosen));
   EXPECT_TRUE(Printed(run, "[Lenvari Acuity - Select Video File]")) << run.output;
   for (int n : {1, 10}) EXPECT_EQ(Setting(dir, n, "SelectedVideo$:"), chosen);
@@ -91,8 +92,8 @@ TEST(VideoRun, AnOutsidePlayerGetsTheQuotedPathAndEndsWithTheNextKey) {
   QFile::setPermissions(QString::fromStdString(player),
                         QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-  const std::string dir = PreparedFolder("one-monitor.json", 1, video, player);
-  const ProgramRunResult run = RunWith(dir, "v{Wait:1.5}+");
+  const std::string dir = PreparedFolder(1, video, player);
+  const ProgramRunResult run = RunWell(VideoRequest(dir, "v{Wait:1.5}+"));
   // The "+" that ended the player was not a size step: no frame after the first.
   EXPECT_EQ(run.FrameCount(), 1);
   std::istringstream lines(ReadText(record));
@@ -106,7 +107,7 @@ TEST(VideoRun, AnOutsidePlayerGetsTheQuotedPathAndEndsWithTheNextKey) {
 
   // A player that does not exist: one message, and the next key is a key again.
   SetSetting(dir, "VideoPlayer$:", folder.toStdString() + "/no-player");
-  const ProgramRunResult failed = RunWith(dir, "v+");
+  const ProgramRunResult failed = RunWell(VideoRequest(dir, "v+"));
   EXPECT_TRUE(Printed(failed, "[Lenvari Acuity] The video player could not be started.")) << failed.output;
   EXPECT_EQ(failed.FrameCount(), 2);
 }
@@ -121,8 +122,8 @@ TEST(VideoRun, TheProgramPlaysTheVideoOnThePatientMonitorUntilTheNextKey) {
                                        "color=c=red:s=64x48:d=1:r=10", "-c:v", "mpeg4",
                                        "-pix_fmt", "yuv420p", QString::fromStdString(video)}),
             0);
-  const std::string dir = PreparedFolder("two-monitors.json", 2, video, "");
-  const ProgramRunResult run = RunWith(dir, "v{Wait:0.5}+", "two-monitors.json", 2);
+  const std::string dir = PreparedFolder(2, video, "");
+  const ProgramRunResult run = RunWell(VideoRequest(dir, "v{Wait:0.5}+", 2));
   EXPECT_EQ(run.FrameCount(), 1);  // the "+" ended the video and nothing else
   const QJsonObject chart = run.FrameState(1);
   const QString shot = QString::fromStdString(run.framesDir) + "/video-0001";
@@ -143,13 +144,11 @@ TEST(VideoRun, TheProgramPlaysTheVideoOnThePatientMonitorUntilTheNextKey) {
   EXPECT_EQ(image.pixelColor(10, image.height() / 2), QColor(Qt::black));
 
   // A video record that cannot be written ends the run as a chart frame's does.
-  ProgramRunRequest request = ScriptRequest("v{Wait:0.5}+", dir);
-  request.screens = "two-monitors.json", request.currentMonitor = 2;
-  ExpectUnwritableRecordEndsRun(request, "video-0001");
+  ExpectUnwritableRecordEndsRun(VideoRequest(dir, "v{Wait:0.5}+", 2), "video-0001");
 
   // A file the decoder refuses: one message, and the program goes on with the next key.
   std::ofstream(video, std::ios::binary | std::ios::trunc) << "this is no video at all";
-  const ProgramRunResult refused = RunWith(dir, "v+", "two-monitors.json", 2);
+  const ProgramRunResult refused = RunWell(VideoRequest(dir, "v+", 2));
   EXPECT_TRUE(Printed(refused, "[Lenvari Acuity] The video could not be played.")) << refused.output;
   EXPECT_EQ(refused.FrameCount(), 2);
 }

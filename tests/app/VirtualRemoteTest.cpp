@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/examiner/VirtualRemote.h"
 #include "app/loop/WaitForInput.h"
 #include "dialogs/VirtualRemoteWindow.h"
@@ -16,18 +18,15 @@ namespace lenvari {
 namespace {
 
 int RemoteWindows() {
-  int n = 0;
-  for (QWidget* window : QApplication::topLevelWidgets())
-    n += window->isVisible() && window->windowTitle() == "Virtual Remote";
-  return n;
+  return std::ranges::count_if(QApplication::topLevelWidgets(), [](QWidget* window) {
+    return window->isVisible() && window->windowTitle() == "Virtual Remote";
+  });
 }
 
 QAbstractButton* RemoteKey(const QString& label) {
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (!window->isVisible() || window->windowTitle() != "Virtual Remote") continue;
-    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
-      if (button->accessibleName() == label) return button;
-  }
+  QWidget* remote = ShownWindow("Virtual Remote");
+  for (QAbstractButton* button : remote ? remote->findChildren<QAbstractButton*>() : QList<QAbstractButton*>())
+    if (button->accessibleName() == label) return button;
   ADD_FAILURE() << "no remote key " << label.toStdString();
   return nullptr;
 }

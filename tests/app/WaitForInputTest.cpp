@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 #include <QWebSocket>
@@ -155,22 +154,21 @@ TEST_F(WaitFixture, AClosedChartWindowEndsTheProgramAfterFivePolls) {
   EXPECT_EQ(context.inputWait.missingChartWindowPolls, 5);
 }
 
-// The phone remote's inputs reach the wait as the virtual remote's do; while it is off no port
-// is open.
+// The phone remote's inputs reach the wait as the virtual remote's do; while it is off there is
+// no server.
 TEST_F(WaitFixture, PhoneInputsJoinTheWaitOnlyWhileThePhoneRemoteIsOn) {
   ApplyPhoneRemoteSetting(context);
   EXPECT_FALSE(context.phone.server);
   context.state.phoneRemote = {1, 0};
   ApplyPhoneRemoteSetting(context);
   ASSERT_TRUE(context.phone.server && context.phone.server->Listening());
-  const int port = context.phone.server->Port();
   const std::string address = context.phone.server->PairingAddressNow();
   EXPECT_NE(console.printed.find("[Phone Remote] " + address + "\n"), std::string::npos);
   std::string code;
   ASSERT_TRUE(BytesOfHex(address.substr(address.find('#') + 1), code));
 
   QWebSocket phone;
-  phone.open(QUrl(QString("ws://127.0.0.1:%1/ws").arg(port)));
+  phone.open(QUrl(QString("ws://127.0.0.1:%1/ws").arg(context.phone.server->Port())));
   ASSERT_TRUE(QTest::qWaitFor([&] { return phone.state() == QAbstractSocket::ConnectedState; }));
   const std::string name(32, 'a');
   phone.sendTextMessage(QString::fromStdString(SignPhoneMessage(code, name, 1, "m5")));
@@ -180,10 +178,7 @@ TEST_F(WaitFixture, PhoneInputsJoinTheWaitOnlyWhileThePhoneRemoteIsOn) {
 
   context.state.phoneRemote.PhoneRemote = 0;
   ApplyPhoneRemoteSetting(context);
-  EXPECT_FALSE(context.phone.server);
-  QTcpSocket probe;
-  probe.connectToHost("127.0.0.1", static_cast<quint16>(port));
-  EXPECT_FALSE(probe.waitForConnected(1000));
+  EXPECT_FALSE(context.phone.server);  // (a server stopped closes its port: its own test)
 }
 
 }  // namespace lenvari

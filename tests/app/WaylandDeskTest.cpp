@@ -15,7 +15,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QThread>
 
 #include <unistd.h>
@@ -35,19 +34,13 @@ namespace {
 class WaylandDesk {
  public:
   WaylandDesk(const QString& compositor, const QStringList& sizes) {
-    const QStringList tools =
-        compositor == "sway" ? QStringList{"sway", "swaymsg", "grim", "wtype"}
-                             : QStringList{"mutter", "dbus-run-session", "Xwayland", "xwininfo"};
-    for (const QString& tool : tools)
-      if (QStandardPaths::findExecutable(tool).isEmpty()) {
-        problem_ = tool + " is not installed";
-        return;
-      }
-    if (!QFile::exists("/usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so") &&
-        compositor == "sway") {
+    problem_ = XServer::MissingTool(compositor == "sway"
+                                        ? QStringList{"sway", "swaymsg", "grim", "wtype"}
+                                        : QStringList{"mutter", "dbus-run-session", "Xwayland", "xwininfo"});
+    if (problem_.isEmpty() && compositor == "sway" &&
+        !QFile::exists("/usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so"))
       problem_ = "Qt's Wayland plugin (qt6-wayland) is not installed";
-      return;
-    }
+    if (!problem_.isEmpty()) return;
     name_ = QString("lenvari%1%2").arg(compositor).arg(::getpid());
     QProcess start;
     start.start(QString(LENVARI_SUPPORT_DIR) + "/wldesk", QStringList{"start", compositor, name_} + sizes);
@@ -71,16 +64,11 @@ class WaylandDesk {
     for (const QString& name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XAUTHORITY"})
       environment.remove(name);
     environment.insert(environment_);
-    environment.insert("ASAN_OPTIONS", "detect_leaks=0");
     if (!platform.isEmpty()) environment.insert("QT_QPA_PLATFORM", platform);
     return environment;
   }
   QString Tool(const QString& program, const QStringList& arguments) const {
-    QProcess process;
-    process.setProcessEnvironment(Environment());
-    process.start(program, arguments);
-    process.waitForFinished(20000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
+    return ToolOutput(Environment(), program, arguments);
   }
 
  private:
@@ -88,26 +76,22 @@ class WaylandDesk {
   QProcessEnvironment environment_;
 };
 
-// The program on the desk, ended by the test; no platform chosen leaves the session's.
-struct DeskProgram : LiveProgram {
-  DeskProgram(const WaylandDesk& desk, const std::string& folder, const QString& platform)
-      : LiveProgram(desk.Environment(platform), folder) {
-    endWithinMs = 0;
-  }
-};
-
-// The sway window titled `title` in the tree, with its rectangle and whether it is shown.
-std::optional<QJsonObject> SwayWindow(const WaylandDesk& desk, const QString& title) {
-  std::function<std::optional<QJsonObject>(const QJsonObject&)> find =
-      [&](const QJsonObject& node) -> std::optional<QJsonObject> {
-    if (node["name"].toString() == title && node["type"].toString().endsWith("con")) return node;
+// Whether sway's tree holds a window titled `title` with the `wanted` values ("visible",
+// "focused", "fullscreen_mode").
+bool SwayShows(const WaylandDesk& desk, const QString& title, const QJsonObject& wanted = {}) {
+  std::function<bool(const QJsonObject&)> find = [&](const QJsonObject& node) {
+    if (node["name"].toString() == title && node["type"].toString().endsWith("con"))
+      return std::ranges::all_of(wanted.keys(), [&](const QString& key) { return node[key] == wanted[key]; });
     for (const char* key : {"nodes", "floating_nodes"})
       for (const QJsonValue& child : node[key].toArray())
-        if (auto found = find(child.toObject())) return found;
-    return std::nullopt;
+        if (find(child.toObject())) return true;
+    return false;
   };
   return find(QJsonDocument::fromJson(desk.Tool("swaymsg", {"-t", "get_tree"}).toUtf8()).object());
 }
+
+// A question shown with the keyboard; the chart full screen.
+const QJsonObject kAsking{{"visible", true}, {"focused", true}}, kFullScreen{{"fullscreen_mode", 1}};
 
 // Of the 2 x 2 blocks that hold an edge (not all one grey), the share whose four pixels are
 // equal: near 1 for a picture enlarged from half the resolution.
@@ -136,15 +120,13 @@ TEST(WaylandDesk, SwayShowsTheChartAtDevicePixelsAndAQuestionAboveIt) {
   if (!desk.problem().isEmpty()) GTEST_SKIP() << desk.problem().toStdString();
   {
     // A first start asks over the full-screen chart.
-    DeskProgram program(desk, FreshFolder("first"), "wayland");
-    std::optional<QJsonObject> box;
-    EXPECT_TRUE(WaitFor([&] {
-      box = SwayWindow(desk, "Calibration Required");
-      return box && (*box)["visible"].toBool() && (*box)["focused"].toBool();
-    }, 60)) << "the question must be shown above the chart, with the keyboard";
+    // (The programs on the desk are ended by the test: none is waited for.)
+    LiveProgram program(desk.Environment("wayland"), FreshFolder("first"), {}, 0);
+    EXPECT_TRUE(WaitFor([&] { return SwayShows(desk, "Calibration Required", kAsking); }, 60))
+        << "the question must be shown above the chart, with the keyboard";
     QThread::msleep(1500);  // its first frame drawn before the key comes
     desk.Tool("wtype", {"-k", "Return"});
-    EXPECT_TRUE(WaitFor([&] { return !SwayWindow(desk, "Calibration Required"); }, 20))
+    EXPECT_TRUE(WaitFor([&] { return !SwayShows(desk, "Calibration Required"); }, 20))
         << "Enter answers the question";
   }
   for (int scale : {1, 2}) {
@@ -153,11 +135,8 @@ TEST(WaylandDesk, SwayShowsTheChartAtDevicePixelsAndAQuestionAboveIt) {
     const std::string folder = FreshFolder("data" + std::to_string(scale));
     PutText(folder + "/lvmonitordata.cfg", MonitorDataText(1, {{0, 0, 1920, 1080}}));
     desk.Tool("swaymsg", {"output", "HEADLESS-1", "scale", QString::number(scale)});
-    DeskProgram program(desk, folder, "wayland");
-    ASSERT_TRUE(WaitFor([&] {
-      const auto chart = SwayWindow(desk, "com.lenvari.Acuity");
-      return chart && (*chart)["fullscreen_mode"].toInt() == 1;
-    }, 60));
+    LiveProgram program(desk.Environment("wayland"), folder, {}, 0);
+    ASSERT_TRUE(WaitFor([&] { return SwayShows(desk, "com.lenvari.Acuity", kFullScreen); }, 60));
     QThread::msleep(1500);
     const QString shot = QString(LENVARI_TEST_OUTPUT_DIR "/wayland-sway-scale-%1.png").arg(scale);
     desk.Tool("grim", {shot});
@@ -168,20 +147,15 @@ TEST(WaylandDesk, SwayShowsTheChartAtDevicePixelsAndAQuestionAboveIt) {
     if (scale != 1) continue;
     // The exit question takes the keys: "n" keeps the program and its full-screen chart, "y"
     // ends it.
-    const auto asked = [&] {
-      const auto box = SwayWindow(desk, "Quit Lenvari Now?");
-      return box && (*box)["visible"].toBool() && (*box)["focused"].toBool();
-    };
+    const auto asked = [&] { return SwayShows(desk, "Quit Lenvari Now?", kAsking); };
     const auto chartFullScreen = [&] {
-      const auto chart = SwayWindow(desk, "com.lenvari.Acuity");
-      return chart && (*chart)["fullscreen_mode"].toInt() == 1 && (*chart)["focused"].toBool();
+      return SwayShows(desk, "com.lenvari.Acuity", {{"fullscreen_mode", 1}, {"focused", true}});
     };
     desk.Tool("wtype", {"-k", "Escape"});
     ASSERT_TRUE(WaitFor(asked, 20));
     QThread::msleep(1000);  // its first frame drawn before the key comes
     desk.Tool("wtype", {"n"});
-    EXPECT_TRUE(WaitFor([&] { return !SwayWindow(desk, "Quit Lenvari Now?") && chartFullScreen(); },
-                        20));
+    EXPECT_TRUE(WaitFor([&] { return !SwayShows(desk, "Quit Lenvari Now?") && chartFullScreen(); }, 20));
     EXPECT_FALSE(program.process.waitForFinished(500)) << "No keeps the program";
     desk.Tool("wtype", {"-k", "Escape"});
     ASSERT_TRUE(WaitFor(asked, 20));
@@ -201,16 +175,13 @@ TEST(WaylandDesk, OnGnomeTheControlWindowStaysOffThePatientsOutput) {
     PutText(folder + "/lvmonitordata.cfg",
             MonitorDataText(patient, {{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}}));
     // No platform chosen: the session's X11 (Xwayland) is taken.
-    DeskProgram program(desk, folder, "");
+    LiveProgram program(desk.Environment(), folder, {}, 0);
     const QRect examiner = outputs[patient == 1 ? 1 : 0];
     QRect control;
-    QString id;
     EXPECT_TRUE(WaitFor([&] {
-      id = desk.Tool("xdotool", {"search", "--onlyvisible", "--name", "^Lenvari Acuity$"}).section('\n', 0, 0);
-      if (id.isEmpty()) return false;
-      const XWindow w = WindowInfo(id, desk.Tool("xwininfo", {"-id", id}));
-      control = QRect(w.x, w.y, w.width, w.height);
-      return examiner.contains(control);
+      const std::optional<XWindow> w = VisibleWindow(desk.Environment(), "Lenvari Acuity");
+      control = w ? w->rect : QRect();
+      return w && examiner.contains(control);
     }, 30)) << control.x() << "," << control.y() << " " << control.width() << "x" << control.height();
   }
 }

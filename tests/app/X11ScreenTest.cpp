@@ -14,7 +14,6 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QTest>
-#include <QThread>
 
 #include <algorithm>
 #include <map>
@@ -28,20 +27,8 @@
 #include "support/Tie.h"
 
 namespace lenvari {
-namespace {
 
 constexpr const char* kShotVariable = "LENVARI_MENU_SHOT";
-
-void Settle(int milliseconds) {
-  for (int waited = 0; waited < milliseconds; waited += 20) {
-    QApplication::processEvents();
-    QThread::msleep(20);
-  }
-}
-
-bool Dark(QRgb pixel) { return qGray(pixel) < 110; }
-
-}  // namespace
 
 // The Size menu opens right under its title with all its items drawn; File's "Save to Memory"
 // on an examiner's screen of 720 lines opens in the three columns of its definition's breaks
@@ -57,19 +44,17 @@ TEST(X11Screen, MenusOpenInTheChildProcess) {
   BuildMenus(context);
   console.Window().show();
   console.Window().move(40, 40);
-  Settle(500);
+  QTest::qWait(500);
   QMenuBar* bar = console.Window().menuBar();
-  const auto action = [](const QList<QAction*>& actions, const QString& text) -> QAction* {
-    for (QAction* a : actions)
-      if (a->text() == text) return a;
-    ADD_FAILURE() << "no item " << text.toStdString();
-    return nullptr;
+  const auto action = [](const QList<QAction*>& actions, const QString& text) {
+    const auto found = std::ranges::find(actions, text, &QAction::text);
+    return found == actions.end() ? nullptr : *found;
   };
 
   QAction* size = action(bar->actions(), "Size");
   ASSERT_TRUE(size && size->menu());
   bar->setActiveAction(size);  // as a click on the title does
-  Settle(800);
+  QTest::qWait(800);
   QMenu* menu = size->menu();
   ASSERT_TRUE(menu->isVisible());
   const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
@@ -85,7 +70,7 @@ TEST(X11Screen, MenusOpenInTheChildProcess) {
   for (int y = popup.top() + 2; y < popup.bottom() - 2; ++y) {
     bool dark = false;
     for (int x = popup.left() + 4; x < popup.right() - 4 && !dark; ++x)
-      dark = Dark(screen.pixel(x, y));
+      dark = qGray(screen.pixel(x, y)) < 110;
     if (dark && !inText) ++bands;
     inText = dark;
   }
@@ -95,13 +80,13 @@ TEST(X11Screen, MenusOpenInTheChildProcess) {
   QAction* file = action(bar->actions(), "File");
   ASSERT_NE(file, nullptr);
   bar->setActiveAction(file);
-  Settle(500);
+  QTest::qWait(500);
   QMenu* fileMenu = file->menu();
   QAction* save = action(fileMenu->actions(), "Save to Memory");
   ASSERT_NE(save, nullptr);
   fileMenu->setActiveAction(save);
   save->menu()->popup(fileMenu->mapToGlobal(fileMenu->actionGeometry(save).topRight()));
-  Settle(800);
+  QTest::qWait(800);
   menu = save->menu();
   ASSERT_TRUE(menu->isVisible());
   popup = menu->geometry();
@@ -119,12 +104,10 @@ TEST(X11Screen, MenusOpenInTheChildProcess) {
   // A click on the second column's first item stores into preset 13.
   while (console.TakeMenuChoice().id != 0) {
   }
-  std::vector<QWidget*> second = std::next(columns.begin())->second;
-  std::sort(second.begin(), second.end(),
-            [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
-  QTest::mouseMove(second.front());
-  QTest::mouseClick(second.front(), Qt::LeftButton);
-  Settle(300);
+  QWidget* second = *std::ranges::min_element(std::next(columns.begin())->second, {}, &QWidget::y);
+  QTest::mouseMove(second);
+  QTest::mouseClick(second, Qt::LeftButton);
+  QTest::qWait(300);
   const MenuChoice choice = console.TakeMenuChoice();
   EXPECT_EQ(Tie(choice.menu, choice.id), Tie(10, 113));
   EXPECT_FALSE(menu->isVisible());
@@ -146,8 +129,7 @@ TEST(X11Screen, MenusChartAndMonitorWindowTakeTheirPlaces) {
   child.start(QCoreApplication::applicationFilePath(),
               {"--gtest_filter=X11Screen.MenusOpenInTheChildProcess"});
   ASSERT_TRUE(child.waitForFinished(60000)) << child.readAll().toStdString();
-  EXPECT_EQ(child.exitCode(), 0) << child.readAll().toStdString();
-  EXPECT_FALSE(QImage(shot).isNull());
+  EXPECT_EQ(child.exitCode(), 0) << child.readAll().toStdString();  // (a shot not saved fails it)
 
   // A started folder calibrated on this screen; a strong light keeps the monitor window at its
   // stored size (no rows to grow for).

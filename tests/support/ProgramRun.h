@@ -41,7 +41,6 @@ struct ProgramRunRequest {
   bool hasAnswers = false;
   std::string screens = "one-monitor.json";  // screen file in tests/screens
   std::vector<std::string> extraArguments;
-  int seed = 1;
   // Writes a monitor data file calibrated at `calibratedScale` for the monitors of the screen
   // file before the run (when the data folder has none), so the run goes straight to the chart;
   // 0 leaves the folder as it is (a first start asks for calibration).
@@ -63,10 +62,6 @@ struct ProgramRunRequest {
 
 // A new empty folder under the test output folder, named after the test and `tag`.
 std::string FreshFolder(const std::string& tag);
-
-// `path` as the program prints it: with the platform's separators (on Windows also after the
-// drive letter the program adds, so look for it as a part of the message).
-std::string NativePath(const std::string& path);
 
 ProgramRunResult RunProgram(const ProgramRunRequest& request);
 // The monitor data file of a folder calibrated on the monitors of the request's screen file
@@ -96,9 +91,9 @@ bool Printed(const ProgramRunResult& run, const std::string& text);
 struct LiveProgram {
   QProcess process;
   QString seen;  // standard output so far
-  int endWithinMs = 20000;
+  int endWithinMs;
   LiveProgram(QProcessEnvironment environment, const std::string& dataDir,
-              const QStringList& arguments = {});
+              const QStringList& arguments = {}, int endWithinMs = 20000);
   ~LiveProgram();
   LiveProgram(const LiveProgram&) = delete;
   LiveProgram& operator=(const LiveProgram&) = delete;

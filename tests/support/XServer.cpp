@@ -1,9 +1,8 @@
 #include "support/XServer.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -24,7 +23,36 @@ QString FreeDisplay() {
   return {};
 }
 
+// The place and size xwininfo reports for window `id`.
+XWindow WindowInfo(const QString& id, const QString& xwininfoOutput) {
+  XWindow info{id, {}};
+  for (const QString& line : xwininfoOutput.split('\n')) {
+    const int value = line.section(':', 1).trimmed().toInt();
+    if (line.contains("Absolute upper-left X")) info.rect.moveLeft(value);
+    if (line.contains("Absolute upper-left Y")) info.rect.moveTop(value);
+    if (line.trimmed().startsWith("Width:")) info.rect.setWidth(value);
+    if (line.trimmed().startsWith("Height:")) info.rect.setHeight(value);
+  }
+  return info;
+}
+
 }  // namespace
+
+QString ToolOutput(const QProcessEnvironment& environment, const QString& program,
+                   const QStringList& arguments) {
+  QProcess process;
+  process.setProcessEnvironment(environment);
+  process.start(program, arguments);
+  process.waitForFinished(20000);
+  return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+std::optional<XWindow> VisibleWindow(const QProcessEnvironment& environment, const QString& title) {
+  const QString id = ToolOutput(environment, "xdotool", {"search", "--onlyvisible", "--name", "^" + title + "$"})
+                         .section('\n', 0, 0);
+  if (id.isEmpty()) return std::nullopt;
+  return WindowInfo(id, ToolOutput(environment, "xwininfo", {"-id", id}));
+}
 
 QString XServer::MissingTool(const QStringList& tools) {
   for (const QString& tool : tools)
@@ -32,12 +60,11 @@ QString XServer::MissingTool(const QStringList& tools) {
   return {};
 }
 
-XServer::XServer(const QStringList& sizes, bool windowManager, bool dummyDriver)
+XServer::XServer(const QStringList& sizes, bool windowManager, bool dummyDriver, const QStringList& tools)
     : dummy_(dummyDriver || sizes.size() > 1) {
-  QStringList tools{dummy_ ? "Xorg" : "Xvfb"};
-  if (dummy_) tools << "xrandr";
-  if (windowManager) tools << "openbox";
-  problem_ = MissingTool(tools);
+  problem_ = MissingTool(QStringList{dummy_ ? "Xorg" : "Xvfb"} + tools +
+                         (dummy_ ? QStringList{"xrandr"} : QStringList{}) +
+                         (windowManager ? QStringList{"openbox"} : QStringList{}));
   if (dummy_ && problem_.isEmpty() && !QFile::exists("/usr/lib/xorg/modules/drivers/dummy_drv.so"))
     problem_ = "the X server's dummy video driver is not installed";
   if (!problem_.isEmpty()) return;
@@ -70,9 +97,7 @@ XServer::XServer(const QStringList& sizes, bool windowManager, bool dummyDriver)
     return;
   }
   if (windowManager) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("DISPLAY", display_);
-    windowManager_.setProcessEnvironment(environment);
+    windowManager_.setProcessEnvironment(Environment());
     windowManager_.start("openbox", {"--sm-disable"});
     QThread::msleep(500);
   }
@@ -100,45 +125,14 @@ QProcessEnvironment XServer::Environment(const QStringList& variables) const {
   return environment;
 }
 
-QString XServer::Tool(const QString& program, const QStringList& arguments) const {
-  QProcess process;
-  process.setProcessEnvironment(Environment());
-  process.start(program, arguments);
-  process.waitForFinished(20000);
-  return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-}
-
-void XServer::Screenshot(const QString& path) const {
-  QDir().mkpath(QFileInfo(path).path());
-  Tool("import", {"-window", "root", path});
-}
-
 QStringList XServer::Stacking() const {
-  QStringList ids;
-  for (const QString& id : Tool("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"})
-                               .section('#', 1)
-                               .split(',', Qt::SkipEmptyParts))
-    ids << id.trimmed();
-  return ids;
+  return Tool("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"})
+      .section('#', 1)
+      .split(QRegularExpression("[,\\s]+"), Qt::SkipEmptyParts);
 }
 
 QString XServer::Name(const QString& id) const {
-  QString name = Tool("xprop", {"-id", id, "WM_NAME"}).section('=', 1).trimmed();
-  if (name.size() >= 2 && name.startsWith('"') && name.endsWith('"')) name = name.mid(1, name.size() - 2);
-  return name;
-}
-
-XWindow WindowInfo(const QString& id, const QString& xwininfoOutput) {
-  XWindow info;
-  info.id = id;
-  for (const QString& line : xwininfoOutput.split('\n')) {
-    const int value = line.section(':', 1).trimmed().toInt();
-    if (line.contains("Absolute upper-left X")) info.x = value;
-    if (line.contains("Absolute upper-left Y")) info.y = value;
-    if (line.trimmed().startsWith("Width:")) info.width = value;
-    if (line.trimmed().startsWith("Height:")) info.height = value;
-  }
-  return info;
+  return Tool("xprop", {"-id", id, "WM_NAME"}).section('"', 1, -2);
 }
 
 XWindow XServer::Geometry(const QString& id) const { return WindowInfo(id, Tool("xwininfo", {"-id", id})); }
