@@ -315,11 +315,15 @@ TEST_F(ExamRoomDesk, PatientMonitorSwitchedOffHidesTheChartAndOnBringsItBack) {
     EXPECT_TRUE(program.Said("Patient monitor connected"));
     EXPECT_EQ(LastField(frames), before + 1) << "the chart keeps its state";
     if (patient == 1) {
-      // The examiner's monitor switched off: the control window comes onto the patient's, the
-      // chart stays (a question above the chart on one monitor is the one-monitor test's).
+      // The examiner's monitor switched off: the control window comes onto the patient's, under
+      // the chart, and a question opens above the chart.
       x.Tool("xrandr", {"--output", "DUMMY1", "--off"});
       EXPECT_TRUE(OpensOn(x, "Lenvari Acuity", kMonitor1));
       EXPECT_EQ(x.Window("")->rect, kMonitor1);
+      Key(x, "q");
+      EXPECT_TRUE(WaitFor([&] { return x.Name(x.Stacking().back()) == "Lenvari Acuity Quick Keys"; }, 10));
+      Key(x, "Escape");
+      EXPECT_TRUE(Gone(x, "Lenvari Acuity Quick Keys"));
       BothMonitorsOn(x);
       EXPECT_TRUE(WaitFor([&] {
         const auto control = x.Visible("Lenvari Acuity");
