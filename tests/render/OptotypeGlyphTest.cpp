@@ -206,10 +206,7 @@ TEST(OptotypeGlyphTest, PicturesCarryTheirOwnEnlargement) {
 }
 
 // Where the opening is seen by the patient: on the screen, left and right swap in a mirror.
-struct Opening {
-  double x, y;
-};
-Opening OpeningOnScreen(const std::string& seen, int mirror, double distance) {
+QPointF OpeningOnScreen(const std::string& seen, int mirror, double distance) {
   if (seen == "U") return {0, -distance};
   if (seen == "D") return {0, distance};
   const double side = seen == "R" ? distance : -distance;
@@ -234,8 +231,8 @@ TEST(OptotypeOrientationTest, LandoltGapIsOneFifthOfTheRingInEveryDirection) {
       // Across the gap halfway through the ring's stroke, and at its inner and outer edges (the
       // sides are parallel): 200 units = 80 pixels; the stroke opposite is as wide as the gap.
       for (double distance : {400, 310, 485, -400}) {
-        const Opening at = OpeningOnScreen(key, mirror, distance);
-        const int px = ring.Column(at.x), py = ring.Row(at.y);
+        const QPointF at = OpeningOnScreen(key, mirror, distance);
+        const int px = ring.Column(at.x()), py = ring.Row(at.y());
         EXPECT_EQ(ring.Black(px, py), distance < 0) << key << " mirror " << mirror;
         EXPECT_EQ(RunThrough(ring.image, px, py, across == (distance < 0)), 80)
             << key << " " << distance;
@@ -256,12 +253,12 @@ TEST(OptotypeOrientationTest, TumblingEOpensTowardsTheDirectionItReports) {
       const std::string& key = *seenKeys.insert(e.key).first;
       // Between two prongs on the open side; the stem on the other. In a mirrored room an E
       // opening to the left on the screen is the patient's "R".
-      const Opening open = OpeningOnScreen(key, mirror, 400);
-      const Opening stem = OpeningOnScreen(key, mirror, -400);
+      const QPointF open = OpeningOnScreen(key, mirror, 400);
+      const QPointF stem = OpeningOnScreen(key, mirror, -400);
       const bool vertical = key == "L" || key == "R";
       const double offX = vertical ? 0 : 200, offY = vertical ? 200 : 0;
-      EXPECT_EQ(Tie(e.BlackAt(open.x + offX, open.y + offY),
-                    e.BlackAt(stem.x + offX, stem.y + offY), e.Ink().height()),
+      EXPECT_EQ(Tie(e.BlackAt(open.x() + offX, open.y() + offY),
+                    e.BlackAt(stem.x() + offX, stem.y() + offY), e.Ink().height()),
                 Tie(false, true, 400))
           << key << " mirror " << mirror;
     }
