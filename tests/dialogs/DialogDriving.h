@@ -84,6 +84,17 @@ inline std::shared_ptr<bool> ExpectMessage(std::function<void(QMessageBox&)> che
   return shown;
 }
 
+// Arms a check of the message a refused distance brings while `dialog` stays open behind it;
+// the message is dismissed with its OK button. Returns a flag that tells whether it came.
+inline std::shared_ptr<bool> ExpectRangeMessage(QDialog& dialog) {
+  return ExpectMessage([&dialog](QMessageBox& box) {
+    EXPECT_EQ(box.windowTitle(), " ");
+    EXPECT_TRUE(box.text().startsWith("You must enter a valid optical distance"));
+    EXPECT_TRUE(dialog.isVisible());
+    Click(box.button(QMessageBox::Ok));
+  });
+}
+
 // The window drawn at `ratio` device pixels per pixel, on white.
 inline QImage Render(QWidget& window, int ratio) {
   QImage image(window.size() * ratio, QImage::Format_RGB32);
