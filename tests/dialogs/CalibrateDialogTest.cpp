@@ -4,30 +4,20 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <tuple>
 
 #include "dialogs/LenvariDLL.h"
 #include "tests/dialogs/DialogDriving.h"
 #include "support/Tie.h"
 
-using lenvari::Tie;
-
+namespace lenvari {
 namespace {
-
-using lenvari::Control;
-using lenvari::ExpectMessage;
-using lenvari::WhenModal;
 
 QLineEdit* Edit(QDialog& d) { return Control<QLineEdit>(d, 1004); }
 QRadioButton* Feet(QDialog& d) { return Control<QRadioButton>(d, 1001); }
 QRadioButton* Meters(QDialog& d) { return Control<QRadioButton>(d, 1002); }
-void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 void ClickOk(QDialog& d) { Click(Control<QPushButton>(d, 1005)); }
 void ClickCancel(QDialog& d) { Click(Control<QPushButton>(d, 1006)); }
-
-void Retype(QDialog& d, const char* text) {
-  Edit(d)->selectAll();
-  QTest::keyClicks(Edit(d), text);
-}
 
 // Runs the dialog on `distance`; `act` drives it once its modal loop runs and must end it.
 std::string RunDialog(std::string& distance, std::function<void(QDialog&)> act) {
@@ -35,33 +25,32 @@ std::string RunDialog(std::string& distance, std::function<void(QDialog&)> act) 
   return SHOWCALIBRATE(0, distance);
 }
 
-// Clicks OK expecting the range message; checks it while the dialog stays open behind it and
-// dismisses it with its OK button. False when no message came.
+// Clicks OK expecting the range message. False when no message came.
 bool ClickOkExpectingMessage(QDialog& dialog) {
-  const auto shown = ExpectMessage([&](QMessageBox& box) {
-    EXPECT_EQ(box.windowTitle(), " ");
-    EXPECT_TRUE(box.text().startsWith("You must enter a valid optical distance"));
-    EXPECT_TRUE(dialog.isVisible());
-    Click(box.button(QMessageBox::Ok));
-  });
+  const auto shown = ExpectRangeMessage(dialog);
   ClickOk(dialog);
   return *shown;
 }
 
-TEST(CalibrateDialog, TwentyFeetOpensWithFeetAndTwenty) {
-  for (const std::string start : {" 20 feet", "20 feet"}) {
+// The distance opens with its unit and number; "Meters" with a capital selects no unit, and
+// without a unit any positive number is taken, the text ending in the blank.
+TEST(CalibrateDialog, OpensOnTheDistanceAndItsUnitAndEnterPressesOk) {
+  const std::tuple<std::string, bool, const char*, std::string> cases[] = {
+      {" 20 feet", true, "20", " 20 feet"}, {"20 feet", true, "20", " 20 feet"},
+      {"6 Meters", false, "6", " 6 "}};
+  for (const auto& [start, feet, shown, stored] : cases) {
     std::string distance = start;
-    const std::string result = RunDialog(distance, [](QDialog& d) {
+    const std::string result = RunDialog(distance, [&](QDialog& d) {
       EXPECT_EQ(Tie(d.windowTitle(), d.size()), Tie("Calibrate Lenvari Acuity", QSize(484, 172)));
       QPushButton* ok = Control<QPushButton>(d, 1005);
       EXPECT_EQ(Tie(Feet(d)->isChecked(), Meters(d)->isChecked(), Edit(d)->text(), d.focusWidget(),
                     ok->geometry(), ok->isDefault(), Control<QPushButton>(d, 1006)->text()),
-                Tie(true, false, "20", Edit(d), QRect(158, 122, 44, 28), true, "Cancel"));
+                Tie(feet, false, shown, Edit(d), QRect(158, 122, 44, 28), true, "Cancel"));
       EXPECT_EQ(Tie(Edit(d)->geometry(), Edit(d)->font().pointSize(), Meters(d)->font().pointSize()),
                 Tie(QRect(158, 70, 82, 26), 14, 12));
       QTest::keyClick(Edit(d), Qt::Key_Return);  // Enter presses OK
     });
-    EXPECT_EQ(Tie(result, distance), Tie(" 20 feet", " 20 feet"));
+    EXPECT_EQ(Tie(result, distance), Tie(stored, stored)) << start;
   }
 }
 
@@ -89,12 +78,12 @@ TEST(CalibrateDialog, RangeIsCheckedInTheUnitChosenWithInclusiveLimits) {
     const std::string result = RunDialog(distance, [&](QDialog& d) {
       EXPECT_EQ(Meters(d)->isChecked(), std::string(c.start).ends_with("meters"));
       if (*c.refused) {
-        Retype(d, c.refused);
+        Retype(Edit(d), c.refused);
         if (c.meters) Click(Meters(d));
         refused = ClickOkExpectingMessage(d);
         EXPECT_TRUE(d.isVisible());
       }
-      Retype(d, c.accepted ? c.accepted : "7");
+      Retype(Edit(d), c.accepted ? c.accepted : "7");
       if (c.accepted) return ClickOk(d);
       Click(Meters(d));
       *c.start ? ClickCancel(d) : QTest::keyClick(Edit(d), Qt::Key_Escape);
@@ -104,25 +93,15 @@ TEST(CalibrateDialog, RangeIsCheckedInTheUnitChosenWithInclusiveLimits) {
   }
 }
 
-TEST(CalibrateDialog, CapitalMetersSelectsNoUnit) {
-  std::string distance = "6 Meters";
-  const std::string result = RunDialog(distance, [](QDialog& d) {
-    EXPECT_FALSE(Feet(d)->isChecked());
-    EXPECT_FALSE(Meters(d)->isChecked());
-    EXPECT_EQ(Edit(d)->text(), "6");
-    ClickOk(d);
-  });
-  // Without a unit any positive number is taken, and the text ends in the blank.
-  EXPECT_EQ(Tie(result, distance), Tie(" 6 ", " 6 "));
-
-  // A distance of nothing is refused even without a unit.
-  distance = "far";
+// A distance of nothing is refused even without a unit.
+TEST(CalibrateDialog, NoDistanceIsRefusedWithoutAUnit) {
+  std::string distance = "far";
   bool refused = false;
   RunDialog(distance, [&](QDialog& d) {
     EXPECT_EQ(Edit(d)->text(), "0");
     refused = ClickOkExpectingMessage(d);
     Click(Feet(d));
-    Retype(d, "13");
+    Retype(Edit(d), "13");
     ClickOk(d);
   });
   EXPECT_TRUE(refused);
@@ -146,10 +125,10 @@ TEST(CalibrateDialog, TabMovesFromTheDistanceToTheUnitAndTheButtons) {
       EXPECT_EQ(d.focusWidget(), Control<QWidget>(d, id)) << id;
     }
     // The unit chosen with the arrow counts: 13 meters is out of range.
-    Retype(d, "13");
+    Retype(Edit(d), "13");
     EXPECT_TRUE(ClickOkExpectingMessage(d));
     // Enter on the focused Cancel button presses Cancel, not the default OK.
-    Retype(d, "30");
+    Retype(Edit(d), "30");
     Control<QPushButton>(d, 1006)->setFocus();
     QTest::keyClick(Control<QPushButton>(d, 1006), Qt::Key_Return);
   });
@@ -157,3 +136,4 @@ TEST(CalibrateDialog, TabMovesFromTheDistanceToTheUnitAndTheButtons) {
 }
 
 }  // namespace
+}  // namespace lenvari

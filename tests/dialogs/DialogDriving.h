@@ -4,10 +4,14 @@
 // a window drawn at 100 % and 200 % display scaling: a doubled display must double every stroke
 // and letter instead of drawing the small picture into a corner or blurring it.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -25,6 +29,29 @@ Widget* Control(QDialog& dialog, int id) {
   auto* widget = dialog.findChild<Widget*>(QString::number(id));
   EXPECT_NE(widget, nullptr) << id;
   return widget;
+}
+
+// A key of a window by the name it gives accessibility tools.
+inline QAbstractButton* KeyNamed(QWidget& window, const QString& name) {
+  for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+    if (button->accessibleName() == name) return button;
+  ADD_FAILURE() << "no key " << name.toStdString();
+  return nullptr;
+}
+
+// Clicks a button where its caption or box is: a check box or radio button takes clicks only
+// on its box and text, not on the rest of its area.
+inline void Click(QAbstractButton* button) {
+  const bool pushButton = qobject_cast<QPushButton*>(button) != nullptr;
+  QTest::mouseClick(button, Qt::LeftButton, {},
+                    pushButton ? button->rect().center() : QPoint(6, button->height() / 2));
+}
+
+// Replaces the text of a box as the examiner does: all of it selected, deleted, then typed.
+inline void Retype(QLineEdit* edit, const char* text) {
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClicks(edit, text);
 }
 
 // Queues `act` for the modal dialog on top. With `mustEnd`, `act` must end the dialog; one
@@ -55,6 +82,17 @@ inline std::shared_ptr<bool> ExpectMessage(std::function<void(QMessageBox&)> che
     check(*box);
   });
   return shown;
+}
+
+// Arms a check of the message a refused distance brings while `dialog` stays open behind it;
+// the message is dismissed with its OK button. Returns a flag that tells whether it came.
+inline std::shared_ptr<bool> ExpectRangeMessage(QDialog& dialog) {
+  return ExpectMessage([&dialog](QMessageBox& box) {
+    EXPECT_EQ(box.windowTitle(), " ");
+    EXPECT_TRUE(box.text().startsWith("You must enter a valid optical distance"));
+    EXPECT_TRUE(dialog.isVisible());
+    Click(box.button(QMessageBox::Ok));
+  });
 }
 
 // The window drawn at `ratio` device pixels per pixel, on white.

@@ -21,26 +21,18 @@ struct Shot {
 // Runs the screenshot helper on a platform ("offscreen" or "xcb" on `display`) at a font
 // resolution; the picture goes to the test output.
 Shot TakeShot(const QString& platform, const QString& display, int dpi, const char* dialog) {
-  const QString path = QString(LENVARI_TEST_OUTPUT_DIR) + QString("/%1-%2-%3.png")
-                                                              .arg(dialog, platform)
-                                                              .arg(dpi);
+  const QString path =
+      QString("%1/%2-%3-%4.png").arg(LENVARI_TEST_OUTPUT_DIR, dialog, platform).arg(dpi);
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("QT_QPA_PLATFORM", platform);
   environment.insert("QT_FONT_DPI", QString::number(dpi));
   if (!display.isEmpty()) environment.insert("DISPLAY", display);
   environment.insert("ASAN_OPTIONS", "detect_leaks=0");
-  QProcess process;
+  QProcess process;  // killed when it is left running
   process.setProcessEnvironment(environment);
   process.start(LENVARI_DIALOGSHOT_PATH, {path, dialog});
-  Shot shot;
-  if (!process.waitForFinished(60000)) {
-    process.kill();
-    process.waitForFinished();
-    return shot;
-  }
-  shot.exitCode = process.exitCode(), shot.report = process.readAllStandardOutput().toStdString();
-  shot.picture = QImage(path);
-  return shot;
+  if (!process.waitForFinished(60000)) return {};
+  return {process.exitCode(), process.readAllStandardOutput().toStdString(), QImage(path)};
 }
 
 // Every caption fits its control and no two controls overlap, at 96 and at 144 dots per inch,

@@ -5,24 +5,12 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-
 #include "dialogs/LenvariDLL.h"
 #include "tests/dialogs/DialogDriving.h"
 #include "support/Tie.h"
 
-using lenvari::Tie;
-
+namespace lenvari {
 namespace {
-
-using lenvari::Control;
-using lenvari::WhenModal;
-
-void Retype(QDialog& d, int id, const char* text) {
-  QLineEdit* edit = Control<QLineEdit>(d, id);
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Delete);
-  QTest::keyClicks(edit, text);
-}
 
 void RunDualInput(std::string& first, std::string& second, std::function<void(QDialog&)> act) {
   WhenModal(std::move(act));
@@ -44,18 +32,19 @@ TEST(DualInputDialog, OkReadsBothBoxesAndCancelKeepsBothValues) {
     // Placed at a fixed point of the screen rather than centred.
     const QPoint corner = d.screen()->availableGeometry().topLeft();
     EXPECT_NEAR(static_cast<double>(d.x() - corner.x()) / d.width(), 229.0 / 250, 0.02);
-    Retype(d, 1341, "99");
-    Retype(d, 1342, "");
+    Retype(Control<QLineEdit>(d, 1341), "99");
+    Retype(Control<QLineEdit>(d, 1342), "");
     QTest::mouseClick(Control<QPushButton>(d, 1344), Qt::LeftButton);  // Cancel
   });
   EXPECT_EQ(Tie(first, second), Tie("12", "7"));
 
   RunDualInput(first, second, [](QDialog& d) {
-    Retype(d, 1341, "any text");
-    Retype(d, 1342, "");
+    Retype(Control<QLineEdit>(d, 1341), "any text");
+    Retype(Control<QLineEdit>(d, 1342), "");
     QTest::keyClick(Control<QLineEdit>(d, 1342), Qt::Key_Return);  // Enter presses OK
   });
   EXPECT_EQ(Tie(first, second), Tie("any text", ""));
 }
 
 }  // namespace
+}  // namespace lenvari

@@ -1,22 +1,18 @@
 // The README's quick-key table is the quick-key list's own content: when the list changes, this
 // test prints the table to paste.
 
+#include <QString>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "dialogs/QuickKeyListTable.h"
+#include "support/DataFolderText.h"
 
 namespace lenvari {
 namespace {
 
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
+std::string Trimmed(const char* text) { return QString(text).trimmed().toStdString(); }
 
 // One Markdown row per line, the group named on its first line only.
 std::string ReadmeTable() {
@@ -32,12 +28,9 @@ std::string ReadmeTable() {
 }
 
 TEST(QuickKeyReadme, TheReadmeListsTheSameKeysAsTheQuickKeyList) {
-  std::ifstream file(std::string(LENVARI_SUPPORT_DIR) + "/../../README.md");
-  ASSERT_TRUE(file.good());
-  std::stringstream text;
-  text << file.rdbuf();
+  const std::string readme = ReadText(std::string(LENVARI_SUPPORT_DIR) + "/../../README.md");
   const std::string table = ReadmeTable();
-  EXPECT_NE(text.str().find(table), std::string::npos) << "README.md should hold this table:\n" << table;
+  EXPECT_NE(readme.find(table), std::string::npos) << "README.md should hold this table:\n" << table;
 }
 
 }  // namespace

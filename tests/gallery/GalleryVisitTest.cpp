@@ -99,7 +99,7 @@ int BannerPixels(const QImage& frame, int top, int bottom) {
   return CountColour(frame.copy(660, top, 600, bottom - top), QColor(255, 255, 0), 0);
 }
 
-TEST(GalleryVisit, PresetGalleryMovesTheRedFrameAndChoosesOrRestores) {
+TEST(GalleryVisit, TheRedFrameMovesAndAVisitChoosesOrRestores) {
   GalleryTestFolder t;
   const Bitmap picture = BuildPresetGallery(t.state, t.shapes);
   Canvas chart(1920, 1080);
@@ -127,23 +127,20 @@ TEST(GalleryVisit, PresetGalleryMovesTheRedFrameAndChoosesOrRestores) {
   // Both record banners, near the top (top edge at 3.5 % of the height) and near the bottom.
   for (const auto& [frame, top, bottom] : {std::tuple{0, 30, 70}, {0, 1045, 1078}, {1, 30, 70}})
     EXPECT_GT(BannerPixels(escaped.frames[frame], top, bottom), 1000) << frame << " " << top;
-}
 
-TEST(GalleryVisit, ImageGalleryWorksOnTheImageNumberAndIgnoresMemoryKeys) {
-  GalleryTestFolder t;
-  const Bitmap picture = BuildImageGallery(t.state, t.shapes);
-  Canvas chart(1920, 1080);
+  // The image gallery works on the image number and ignores the memory keys.
+  const Bitmap images = BuildImageGallery(t.state, t.shapes);
   t.state.chart.ImageNum = 36, t.state.chart.MouseX = -2000, t.state.chart.MouseY = -1000;
-  ScriptedVisit visit(chart, {kMemory7, "@", "MouseEvent"});
+  ScriptedVisit clicked(chart, {kMemory7, "@", "MouseEvent"});
   // The click in the top-left sixth.
-  EXPECT_EQ(Tie(ImageGallery(t.state, chart, picture, PresetAction::Recall, visit.host),
+  EXPECT_EQ(Tie(ImageGallery(t.state, chart, images, PresetAction::Recall, clicked.host),
                 t.state.chart.ImageNum),
             Tie("1", 1));
-  EXPECT_EQ(Tie(visit.frames.size(), BannerPixels(visit.frames[0], 30, 70)), Tie(4u, 0));
+  EXPECT_EQ(Tie(clicked.frames.size(), BannerPixels(clicked.frames[0], 30, 70)), Tie(4u, 0));
 
   t.state.chart.ImageNum = 4;
   ScriptedVisit record(chart, {"$", "\x1b"});
-  EXPECT_EQ(Tie(ImageGallery(t.state, chart, picture, PresetAction::Store, record.host),
+  EXPECT_EQ(Tie(ImageGallery(t.state, chart, images, PresetAction::Store, record.host),
                 t.state.chart.ImageNum),
             Tie("27", 4));
   EXPECT_GT(BannerPixels(record.frames[0], 30, 70), 1000);

@@ -156,7 +156,7 @@ TEST(ChartFrame, PointerFollowsItsLetterAndJumpsWhenTheRowShrinks) {
     const double D = state.letters.LetterSize[6][size], w = std::nearbyint(5 * D);
     std::string marked;
     for (int i = 1; i <= n; ++i)
-      marked += Is(PixelAtUnits(*canvas, (2 * i - n - 1) * w, 15 * D), 0, 0, 255) ? 'A' : '.';
+      marked += PixelAtUnits(*canvas, (2 * i - n - 1) * w, 15 * D) == kBlue ? 'A' : '.';
     return marked;
   };
   for (int size = 1; size <= 8; ++size) EXPECT_EQ(arrowUnder(size, 5), "..A..") << size;

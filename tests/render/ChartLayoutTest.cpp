@@ -35,13 +35,9 @@ TEST(ChartLayout, RowFittingStopsAtGradientEndHeightShutterAndMonitorLimit) {
   EXPECT_EQ(Tie(fit(3, 0, 999, 8).first, fit(3, 0, 2, 8).first, fit(3, 0, 999, 999, 3100).first,
                 fit(13, 1, 999, 4).first),
             Tie(8, 2, 14, 1));
-}
-
-TEST(ChartLayout, PictureFilesReserveTwiceTheLetterBox) {
-  const State state = MakeChartState();
+  // Picture files reserve twice the letter box.
   EXPECT_EQ(Tie(BoxFactor(state.letters, 8), BoxFactor(state.letters, 6)), Tie(2, 1));
-  const RowFit fit = FitLetterRows(state.letters, 8, 6, 1, 999, 4, 3149);
-  EXPECT_DOUBLE_EQ(fit.total, 1200 + 600 + 500 + 400);
+  EXPECT_DOUBLE_EQ(FitLetterRows(state.letters, 8, 6, 1, 999, 4, 3149).total, 1200 + 600 + 500 + 400);
 }
 
 TEST(ChartLayout, ColumnsAndMaskWindow) {

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-
 #include <memory>
 
 #include "platform/qtgui/Canvas.h"
@@ -32,15 +31,9 @@ inline std::unique_ptr<Canvas> RenderFrame(State& state) {
   return canvas;
 }
 
-inline QColor PixelAt(const Canvas& canvas, int x, int y) { return QColor(canvas.Image().pixel(x, y)); }
-
 inline QColor PixelAtUnits(const Canvas& canvas, double x, double y) {
   const PointF p = canvas.ToPixels({x, y});
-  return PixelAt(canvas, static_cast<int>(p.x), static_cast<int>(p.y));
-}
-
-inline bool Is(const QColor& c, int r, int g, int b) {
-  return c.red() == r && c.green() == g && c.blue() == b;
+  return QColor(canvas.Image().pixel(static_cast<int>(p.x), static_cast<int>(p.y)));
 }
 
 inline const QColor kRed(255, 0, 0), kGreen(0, 255, 0), kBlue(0, 0, 255), kInk(0, 0, 0),

@@ -43,9 +43,8 @@ TEST(LuminanceContrast, EveryLevelsLightOverADitherCellIsTheLightItNames) {
         const std::vector<double> lights = DitherCellLights(canvas.Image(), d, gamma);
         EXPECT_EQ(lights.size(), 6u * 3) << foreground;  // every cell wholly inside the box
         for (double light : lights) {
-          EXPECT_LT(std::abs(std::log10(light / target)), 0.02) << foreground << " gamma " << gamma;
-          // Far finer than that: the Weber contrast is the level's own to a hundredth of a
-          // percent, where one 8-bit step near white is almost a whole percent.
+          // The Weber contrast is the level's own to a hundredth of a percent, where one 8-bit
+          // step near white is almost a whole percent.
           EXPECT_NEAR(100 * (1 - light), 100 - foreground, 0.01)
               << foreground << " gamma " << gamma;
         }
@@ -89,7 +88,6 @@ TEST(LuminanceContrast, ChartFramesDrawTheLevelsLightOnlyWithTheOptionOn) {
         DitherCellLights(on->Image(), DitherLight(foreground / 100.0, 0), 0);
     EXPECT_GT(lights.size(), 50u) << foreground;
     for (double light : lights) {
-      ASSERT_LT(std::abs(std::log10(light / (foreground / 100.0))), 0.02) << foreground;
       ASSERT_NEAR(100 * (1 - light), DrawnWeberContrast(foreground, state.display), 0.005);
     }
     EXPECT_NEAR(DrawnWeberContrast(foreground, state.display), 100 - foreground, 0.01);

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <set>
 
 #include "render/ChartPixels.h"
 #include "render/ChartTestFixtures.h"
@@ -26,14 +27,9 @@ State TargetState(const char* mode, int sizeNow = 6) {
 
 // Extent in units of the colour run through (x, y) along the row, left and right.
 double RunWidthUnits(const Canvas& canvas, double x, double y) {
-  const QImage& image = canvas.Image();
   const PointF p = canvas.ToPixels({x, y});
-  const int py = static_cast<int>(p.y);
-  const QRgb colour = image.pixel(static_cast<int>(p.x), py);
-  int left = static_cast<int>(p.x), right = left;
-  while (left > 0 && image.pixel(left - 1, py) == colour) --left;
-  while (right < image.width() - 1 && image.pixel(right + 1, py) == colour) ++right;
-  return (right - left + 1) * canvas.UnitsPerPixelX();
+  return RunThrough(canvas.Image(), static_cast<int>(p.x), static_cast<int>(p.y), true) *
+         canvas.UnitsPerPixelX();
 }
 
 TEST(TargetDrawing, CrossCylinderDotsAtTwentyForty) {
@@ -44,7 +40,7 @@ TEST(TargetDrawing, CrossCylinderDotsAtTwentyForty) {
   EXPECT_NEAR(RunWidthUnits(*canvas, 0, 0), 200, 6);
   const auto blackAt = [&](double radius, double degrees) {
     const double r = degrees * std::numbers::pi / 180;
-    return Is(PixelAtUnits(*canvas, radius * std::cos(r), radius * std::sin(r)), 0, 0, 0);
+    return PixelAtUnits(*canvas, radius * std::cos(r), radius * std::sin(r)) == kInk;
   };
   for (int a = 0; a < 360; a += 30)  // six dots on the inner ring, twelve on the outer
     EXPECT_TRUE(blackAt(722, a) && (a % 60 || blackAt(380, a))) << a;
@@ -154,32 +150,27 @@ TEST(TargetDrawing, ClockDialHoursStayOnScreenAndOffTheSpokes) {
         return image.rect().contains(x, y) && qRed(image.pixel(x, y)) < 128 &&
                qBlue(image.pixel(x, y)) < 128;
       };
+      // Every hour is there: blue beyond the spokes' ends within 0.12 radians of each of the
+      // twelve directions.
+      const PointF centre = frame->ToPixels({0, 0});
+      const double rOut =
+          frame->ToPixels({std::nearbyint(0.4 * state.monitors.ChartHeight), 0}).x - centre.x;
       int onEdge = 0, touching = 0;
+      std::set<int> hours;
       for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
           if (!blue(x, y)) continue;
           onEdge += x == 0 || y == 0 || x == image.width() - 1 || y == image.height() - 1;
           for (int n = 0; n < 9; ++n) touching += dark(x + n % 3 - 1, y + n / 3 - 1);
+          const double r = std::hypot(x - centre.x, y - centre.y);
+          const double hour = std::atan2(y - centre.y, x - centre.x) * 6 / std::numbers::pi;
+          const bool nearAnHour = std::abs(hour - std::round(hour)) * std::numbers::pi / 6 <= 0.12;
+          if (r >= rOut && r < 1.4 * rOut && nearAnHour)
+            hours.insert((static_cast<int>(std::lround(hour)) + 12) % 12);
         }
       }
-      EXPECT_EQ(Tie(onEdge, touching), Tie(0, 0)) << "scale " << scale << " mirror " << mirror;
-
-      // Every hour is there: blue beyond the spokes' ends in each of the twelve directions.
-      const PointF centre = frame->ToPixels({0, 0});
-      const double rOut =
-          frame->ToPixels({std::nearbyint(0.4 * state.monitors.ChartHeight), 0}).x - centre.x;
-      int hoursSeen = 0;
-      for (int hour = 0; hour < 12; ++hour) {
-        bool seen = false;
-        for (double r = rOut; r < rOut * 1.4 && !seen; r += 1) {
-          for (double a = hour * std::numbers::pi / 6 - 0.12;
-               a <= hour * std::numbers::pi / 6 + 0.12 && !seen; a += 0.01)
-            seen = blue(static_cast<int>(centre.x + r * std::cos(a)),
-                        static_cast<int>(centre.y + r * std::sin(a)));
-        }
-        hoursSeen += seen;
-      }
-      EXPECT_EQ(hoursSeen, 12) << "scale " << scale;
+      EXPECT_EQ(Tie(onEdge, touching, hours.size()), Tie(0, 0, 12u))
+          << "scale " << scale << " mirror " << mirror;
     }
   }
 }
@@ -199,11 +190,10 @@ TEST(TargetDrawing, ImageFitsTheChartAndBadFilesGiveBlack) {
   WriteBmp(folder + "/LVimg1.bmp", 640, 180);
   auto canvas = RenderFrame(state);
   const QImage& image = canvas->Image();
-  int rows = 0;
-  for (int y = 0; y < image.height(); ++y) rows += QColor(image.pixel(960, y)).red() > 100;
-  EXPECT_NEAR(rows, 1920.0 * 180 / 640, 2);
-  EXPECT_TRUE(QColor(image.pixel(960, 540)).red() > 100);
-  EXPECT_TRUE(Is(PixelAt(*canvas, 960, 20), 0, 0, 0));
+  const auto red = [](QRgb p) { return qRed(p) > 100; };
+  EXPECT_NEAR(CountWhere(image, QRect(960, 0, 1, 1080), red), 1920.0 * 180 / 640, 2);
+  EXPECT_TRUE(red(image.pixel(960, 540)));
+  EXPECT_EQ(image.pixel(960, 20), kInk.rgb());
   EXPECT_GT(QColor(image.pixel(10, 540)).blue(), 150);  // the blue end on the left
   // Mirrored room: the picture is mirrored.
   state.settings.Mirror[1] = -1;
@@ -215,9 +205,8 @@ TEST(TargetDrawing, ImageFitsTheChartAndBadFilesGiveBlack) {
   state.settings.Mirror[1] = 1, state.chart.ImageNum = 2;
   WriteBmp(folder + "/lvimg2.bmp", 100, 200);
   canvas = RenderFrame(state);
-  int columns = 0;
-  for (int x = 0; x < 1920; ++x) columns += QColor(canvas->Image().pixel(x, 540)).red() > 100;
-  EXPECT_NEAR(columns, 1080.0 * 100 / 200 * 3 / 4, 2);
+  const QRect middleRow(0, 540, 1920, 1);
+  EXPECT_NEAR(CountWhere(canvas->Image(), middleRow, red), 1080.0 * 100 / 200 * 3 / 4, 2);
 
   // Missing, empty, truncated and foreign files: a black frame, no crash.
   const std::string bmp = ReadText(folder + "/LVimg1.bmp");

@@ -46,28 +46,26 @@ QRect PixelsInside(double left, double top, double right, double bottom, int ins
 }
 
 QRect BlackInk(const QImage& frame) {
-  int left = frame.width(), right = -1, top = frame.height(), bottom = -1;
-  for (int y = 0; y < frame.height(); ++y)
-    for (int x = 0; x < frame.width(); ++x) {
-      const QRgb p = frame.pixel(x, y);
-      if (qRed(p) < 128 && qGreen(p) < 128 && qBlue(p) < 128) {
-        left = std::min(left, x), right = std::max(right, x);
-        top = std::min(top, y), bottom = std::max(bottom, y);
-      }
-    }
-  return QRect(QPoint(left, top), QPoint(right, bottom));
+  return InkBox(frame, [](QRgb p) { return qRed(p) < 128 && qGreen(p) < 128 && qBlue(p) < 128; });
 }
 
 int BlackRunHeight(const QImage& image) {
-  const int x = image.width() / 2;
-  int top = -1, bottom = -1;
-  for (int y = 0; y < image.height(); ++y) {
-    if (qGray(image.pixel(x, y)) < 128) {
-      if (top < 0) top = y;
-      bottom = y;
+  return InkBox(image.copy(image.width() / 2, 0, 1, image.height()),
+                [](QRgb p) { return qGray(p) < 128; })
+      .height();
+}
+
+int RunThrough(const QImage& image, int x, int y, bool alongRow) {
+  const QRgb colour = image.pixel(x, y);
+  int length = 1;
+  for (int step : {-1, 1}) {
+    for (QPoint p(x, y);;) {
+      p += alongRow ? QPoint(step, 0) : QPoint(0, step);
+      if (!image.rect().contains(p) || image.pixel(p) != colour) break;
+      ++length;
     }
   }
-  return top < 0 ? 0 : bottom - top + 1;
+  return length;
 }
 
 double Darkness(const QImage& image, int x, int y) {
@@ -79,25 +77,15 @@ int DarkPixels(const QImage& image, const QRect& area) {
 }
 
 int GreyPixels(const QImage& image, const QRect& area, int low, int high) {
-  int count = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x) {
-      const int grey = qGray(image.pixel(x, y));
-      count += grey >= low && grey <= high;
-    }
-  return count;
+  return CountWhere(image, area, [&](QRgb p) { return qGray(p) >= low && qGray(p) <= high; });
 }
 
 int CountColour(const QImage& image, QColor colour, int tolerance) {
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) {
-      const QRgb p = image.pixel(x, y);
-      count += std::abs(qRed(p) - colour.red()) <= tolerance &&
-               std::abs(qGreen(p) - colour.green()) <= tolerance &&
-               std::abs(qBlue(p) - colour.blue()) <= tolerance;
-    }
-  return count;
+  return CountWhere(image, image.rect(), [&](QRgb p) {
+    return std::abs(qRed(p) - colour.red()) <= tolerance &&
+           std::abs(qGreen(p) - colour.green()) <= tolerance &&
+           std::abs(qBlue(p) - colour.blue()) <= tolerance;
+  });
 }
 
 int RunAlongRow(const QImage& image, int y, int x0, int x1, QColor colour) {
@@ -133,8 +121,7 @@ int RunOf(const QImage& image, int x, int y, int step, int v) {
   return n;
 }
 
-}  // namespace
-
+// The gamma g > 0 with (low^g + high^g) / 2 = grey^g (values as fractions of 255); 0 when none.
 double GammaOfMeanLight(int low, int high, int grey) {
   const double a = low / 255.0, b = high / 255.0, c = grey / 255.0;
   // Mean light less grey's light: below 0 for a small gamma (the geometric mean of two values
@@ -148,6 +135,8 @@ double GammaOfMeanLight(int low, int high, int grey) {
   }
   return (from + to) / 2;
 }
+
+}  // namespace
 
 std::vector<double> DitherCellLights(const QImage& image, const DitheredValue& d, double gamma) {
   std::vector<double> lights;

@@ -26,6 +26,26 @@ QImage Reduced(const QImage& frame, QSize size);
 // on each side.
 QRect PixelsInside(double left, double top, double right, double bottom, int inset = 0);
 
+// Pixels of `area` for which `match(QRgb)` holds.
+template <class Match>
+int CountWhere(const QImage& image, const QRect& area, Match match) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) count += match(image.pixel(x, y)) ? 1 : 0;
+  return count;
+}
+// The bounding box of the pixels for which `match(QRgb)` holds; empty when there are none.
+template <class Match>
+QRect InkBox(const QImage& image, Match match) {
+  QRect box;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (match(image.pixel(x, y))) box |= QRect(x, y, 1, 1);
+  return box;
+}
+// The length of the run of pixels of (x, y)'s colour through it, along its row or its column.
+int RunThrough(const QImage& image, int x, int y, bool alongRow);
+
 // The bounding box of the black ink (all three channels below 128; blue labels are left out).
 QRect BlackInk(const QImage& frame);
 // Height of the dark run in the middle column (the calibration square).
@@ -63,8 +83,5 @@ std::vector<SolvedGammaField> SolveGammaFields(const QImage& image);
 // the dither `d` whole (only its two values, with its count of high ones): the cells inside a
 // shape drawn at a light of its own.
 std::vector<double> DitherCellLights(const QImage& image, const DitheredValue& d, double gamma);
-
-// The gamma g > 0 with (low^g + high^g) / 2 = grey^g (values as fractions of 255); 0 when none.
-double GammaOfMeanLight(int low, int high, int grey);
 
 }  // namespace lenvari
