@@ -41,7 +41,6 @@ TEST(GammaMatchRun, UpTwiceAndEnterStoresTheGammaAndTheLevelsFollowItAtOnce) {
 
   const QJsonObject last = run.LastState();
   ASSERT_EQ(last["Foreground"].toInt(), 95);
-  EXPECT_FALSE(last.contains("GammaMatch"));
   EXPECT_DOUBLE_EQ(last["DisplayGamma"].toDouble(), 2.6);
   EXPECT_NEAR(last["WeberContrast"].toDouble(), 5, 0.01);
   // The letters' dither cells, measured under gamma 2.6, are 5 % darker than white.

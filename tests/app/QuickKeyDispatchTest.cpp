@@ -94,9 +94,10 @@ TEST(QuickKeyDispatch, RowsThatTalkToTheExaminer) {
   EXPECT_EQ(Tie(shown, list.endPass, list.redraw, bench.chart.DispFlag, bench.console.placements),
             Tie("Lenvari Acuity Quick Keys", true, false, 0, 0));
 
+  // Ctrl+A on one monitor and Ctrl+Z cancelled: their boxes, word for word, are the message
+  // table's run.
   bench.Key(CtrlKey('A'));
-  ASSERT_EQ(bench.console.messages.size(), 1u);
-  EXPECT_EQ(std::tuple(bench.console.messages[0].title, bench.state.monitors.CurrentMonitor), std::tuple("Lenvari Acuity", 1));
+  EXPECT_EQ(bench.state.monitors.CurrentMonitor, 1);
 
   EXPECT_TRUE(bench.Key(CtrlKey('R')).redraw);
   EXPECT_EQ(bench.state.settings.Mirror[1], -1);
@@ -104,17 +105,11 @@ TEST(QuickKeyDispatch, RowsThatTalkToTheExaminer) {
   ASSERT_TRUE(settings.has_value());
   EXPECT_NE(settings->find("Mirror&:\r\n-1 \r\n"), std::string::npos);
 
-  bench.console.messageAnswers = {kIdCancel};
-  EXPECT_FALSE(bench.Key(CtrlKey('Z')).redraw);
-  ASSERT_EQ(bench.console.messages.size(), 2u);
-  EXPECT_EQ(std::tuple(bench.console.messages[1].title, bench.console.messages[1].style & 0x0F),
-            std::tuple("Lenvari Export to ZIP File", kMbOkCancel));
-
   // Ctrl+Q asks; the box's default is No, which carries on, and Yes ends the program.
   EXPECT_FALSE(bench.Key(CtrlKey('Q')).redraw);
-  ASSERT_EQ(bench.console.messages.size(), 3u);
-  EXPECT_EQ(bench.console.messages[2].title, "Quit Lenvari Now?");
-  EXPECT_NE(bench.console.messages[2].style & kMbDefButton2, 0);
+  ASSERT_EQ(bench.console.messages.size(), 2u);
+  EXPECT_EQ(bench.console.messages[1].title, "Quit Lenvari Now?");
+  EXPECT_NE(bench.console.messages[1].style & kMbDefButton2, 0);
   bench.console.messageAnswers = {kIdYes};
   EXPECT_THROW(bench.Key(CtrlKey('Q')), ProgramEnd);
 }

@@ -32,8 +32,8 @@ TEST(QuickKeyRun, OptotypeModesSpecialTargetsAndChartToggles) {
   const ProgramRunResult run = RunKeys("j^l^^^^eecphlxxd*waa{Alt+L}bmgK");
   ASSERT_EQ(run.FrameCount(), 26);
   // The cross-cylinder target (2) finds its size 30 in the file; "^" leaves a special target be;
-  // then the "^" cycle (5 .. 12), letter files, images, the special targets. "a" on the dial (21)
-  // draws it once more, as the chart, with no pass redraw.
+  // then the "^" cycle (5 .. 12), letter files, images, the special targets; "a" on the dial
+  // (21) draws it once more (the kept copy is the partial repaint's test).
   EXPECT_EQ(Column(run, "Mode", 1, 22),
             "Letter JacksonCross JacksonCross Letter Letter TumblingE LandoltC Letter TumblingE "
             "LandoltC LandoltC Letter Letter Letter Image Image Disparity StrongLight WorthDot "
@@ -42,17 +42,12 @@ TEST(QuickKeyRun, OptotypeModesSpecialTargetsAndChartToggles) {
             "6 6 6 6 8 6 6 7 7 7 7 8 2 3 3 3 3 3 3 3 3 3");
   EXPECT_EQ(Tie(Column(run, "SizeNow", 1, 2), Column(run, "ImageNum", 15, 16)), Tie("6 5", "1 2"));
   ExpectFrame(run, 13, {{"LetterSet", 1}});
-  EXPECT_EQ(run.Frame(20), run.Frame(21));
   ExpectFrame(run, 22, {{"RG", 0}});
   ExpectFrame(run, 23, {{"RG", 1}, {"Mask", 0}});
   ExpectFrame(run, 24, {{"RG", 1}, {"Mask", 1}, {"Grad", 1}});
   ExpectFrame(run, 25, {{"Grad", 0}});
   ExpectFrame(run, 26, {{"JustOneLetter", "K"}, {"HShutter", 1}, {"VShutter", 1}});
-  // The letter stands alone in the centre, on the red/green halves, with the mask around.
-  const QImage last = run.Frame(26);
-  EXPECT_EQ(Tie(last.pixelColor(860, 440), last.pixelColor(1060, 440), last.pixelColor(300, 300),
-                MonitorText(run, 26).size()),
-            Tie(QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 0), 1));
+  EXPECT_EQ(MonitorText(run, 26).size(), 1);  // the letter stands alone
 }
 
 TEST(QuickKeyRun, ShuttersPointerInDirectAndMirroredRoomsAndSleep) {
@@ -90,8 +85,6 @@ TEST(QuickKeyRun, SizeKeysAndTypedSnellenSizes) {
   // first four: 1234 is beyond the file, so nothing changes.
   EXPECT_EQ(Column(run, "SizeNow", 2, 15), "7 6 10 7 6 0 6 0 5 5 0 6 6 6");
   EXPECT_EQ(Column(run, "Grad", 7, 15), "0 0 0 0 0 0 0 1 1");
-  ExpectFrame(run, 3, {{"RowsShown", 4}});
-  ExpectFrame(run, 5, {{"RowsShown", 4}});
   // On one row without gradient.
   ExpectFrame(run, 7, {{"CustomSize", 35}, {"VShutter", 1}});
   ExpectFrame(run, 11, {{"CustomSize", 35}});
@@ -135,10 +128,6 @@ TEST(QuickKeyRun, TimedRandomizeSettingsDumpAndContrastLadder) {
   ExpectFrame(run, 4, {{"TimedRandom", 0}, {"SizeNow", 7}, {"Mode", "Letter"}, {"RG", 0}});
   // The contrast ladder at AccessibleContrast 10: down to 97 and no further, then back to black.
   EXPECT_EQ(Column(run, "Foreground", 5, 15), "90 95 97 97 95 90 80 70 60 50 0");
-  // Each frame names its level and the Weber contrast of its grey (worked out in the readout's
-  // own test).
-  EXPECT_EQ(run.FrameState(5)["NominalContrast"].toInt(), 10);
-  EXPECT_NEAR(run.FrameState(5)["WeberContrast"].toDouble(), 21.65, 0.005);
 
   // The dump's first page under the build's date and time, up to the run time (the second page
   // has a test of its own): its checksum, the page printed when it differs.

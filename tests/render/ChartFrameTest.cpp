@@ -44,14 +44,12 @@ TEST(ChartFrame, LetterHeightGapAndRowGapMatchTheSizeRule) {
   auto canvas = RenderFrame(state);
   const QImage& image = canvas->Image();
   const double px = 343.0 / 1000;  // pixels per unit
-  // The middle letter's stem (x -100 .. -60 units at D 40) is one letter high.
+  // Down the middle letter's stem (x -100 .. -60 units at D 40; a glyph's height is the glyph
+  // test's): the next row (D 30, stem -75 .. -45) starts one row-1 letter height below it.
   const int stemX = static_cast<int>(canvas->ToPixels({-70, 0}).x);
   const std::vector<DarkRun> runs = DarkRunsInColumn(image, stemX);
   ASSERT_GE(runs.size(), 2u);
-  EXPECT_NEAR(runs[0].end - runs[0].start, 5 * 40 * px, 0.5);
-  // The next row (D 30, stem -75 .. -45) starts one row-1 letter height below it.
   EXPECT_NEAR(runs[1].start - runs[0].end, 5 * 40 * px, 0.5);
-  EXPECT_NEAR(runs[1].end - runs[1].start, 5 * 30 * px, 0.5);
 
   // Along the top bar of the first row: centres 2w apart, so between two centres there is half
   // a letter on each side and the gap is one letter wide.
@@ -123,9 +121,7 @@ TEST(ChartFrame, MaskOpensAWindowThreeLettersWideAndRowsHigh) {
 
 TEST(ChartFrame, RedGreenHalvesCarryTheLetters) {
   State state = MakeChartState();
-  state.chart.RG = 1, state.settings.SmoothingFlag = 0, state.settings.Mirror[1] = -1;
-  RenderFrame(state);  // mirrored too, under the sanitizers
-  state.settings.Mirror[1] = 1;
+  state.chart.RG = 1, state.settings.SmoothingFlag = 0;
   auto canvas = RenderFrame(state);
   const QImage& image = canvas->Image();
   // Row 1: letters at x = -800 .. 800; every pixel around a letter is pure red on the left of
@@ -224,22 +220,16 @@ TEST(ChartFrame, StatusLineAppearsOnlyWhenEnabled) {
   EXPECT_EQ(darkBottom(*RenderFrame(state)), 0);
 }
 
-TEST(ChartFrame, EveryLetterModeDirectAndMirrored) {
-  const std::pair<const char*, int> modes[] = {
-      {"TumblingE", 6}, {"LandoltC", 6}, {"Pictures", 8}, {"Letter", 2}, {"Letter", 7}};
-  for (const auto& [mode, file] : modes) {
-    for (int mirror : {1, -1}) {
-      State state = MakeChartState();
-      state.chart.Mode = ChartModeOf(mode), state.chart.LetterSetFileNum = file;
-      state.settings.Mirror[1] = mirror, state.settings.StatusBar[1] = 0;
-      auto canvas = RenderFrame(state);
-      EXPECT_GE(state.chart.RowsShown, 2) << mode;
-      if (std::string(mode) == "TumblingE")  // the first row reports what the patient sees
-        EXPECT_EQ(state.MonitorText.find_first_not_of("LURD ", 10), 20u) << state.MonitorText;
-    }
-  }
-  // A random HOTV row draws each letter at most twice.
+TEST(ChartFrame, TumblingERowReportsDirectionsAndARandomHotvRowRepeatsLittle) {
+  // (Every letter mode drawn in both rooms under the sanitizers is the partial repaint's run;
+  // that the directions are those drawn, the glyph test's.)
   State state = MakeChartState();
+  state.chart.Mode = ChartMode::TumblingE;
+  RenderFrame(state);
+  EXPECT_EQ(state.MonitorText.find_first_not_of("LURD ", 10), 20u) << state.MonitorText;
+
+  // A random HOTV row draws each letter at most twice.
+  state = MakeChartState();
   state.chart.LetterSetFileNum = 2, state.chart.RandomFlag = 1, state.chart.VShutter = 1;
   state.chart.Grad = 0, state.chart.SizeNow = 1, state.letters.LetterLines[2][1][1] = "OHVTVOHV";
   RenderFrame(state);
