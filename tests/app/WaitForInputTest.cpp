@@ -34,9 +34,8 @@ TEST_F(WaitFixture, AnUncalibratedChartTakesTheCalibrationsStartingScale) {
   EXPECT_EQ(Tie(m.ChartWidth, m.ChartHeight, m.MasterScaleX[1]), Tie(5598, 3149, 0));
 }
 
-TEST_F(WaitFixture, ARemoteWordArrivesWholeAndOtherKeysTakenTogetherOneByOne) {
-  Type("ControlRemoteF07");
-  EXPECT_EQ(WaitForInput(context), "ControlRemoteF07");
+// (A remote word typed fast arrives whole: the arrival's test below and the quick-key run.)
+TEST_F(WaitFixture, KeysTakenTogetherArriveOneByOne) {
   // Keys the program had no time for: each one its own input, in order.
   Type("+++");
   for (int i = 0; i < 3; ++i) EXPECT_EQ(WaitForInput(context), "+") << i;
@@ -85,7 +84,7 @@ TEST(KeyArrival, AWordJoinsAcrossArrivalsWithinTheGapAndSlowKeysStayAlone) {
 
 TEST_F(WaitFixture, NamedKeysBecomeTheirInputStrings) {
   std::string error;
-  auto steps = ParseKeyScript("{Up}{F1}{F12}{Ctrl+Q}{Alt+S}{Alt+Down}{Enter}{Backspace}{Tab}{Esc}{{",
+  const auto steps = ParseKeyScript("{Up}{F1}{F12}{Ctrl+Q}{Alt+S}{Alt+Down}{Enter}{Backspace}{Tab}{Esc}{{",
                               error);
   ASSERT_TRUE(steps) << error;
   const std::vector<std::string> expected = {
@@ -96,16 +95,12 @@ TEST_F(WaitFixture, NamedKeysBecomeTheirInputStrings) {
     for (const KeyPress& key : (*steps)[i].keys) context.chartWindow->InjectKey(key);
     EXPECT_EQ(WaitForInput(context), expected[i]) << "step " << i;
   }
-  // Ctrl with a function key keeps the key's code and reports Ctrl held.
-  steps = ParseKeyScript("{Ctrl+F3}", error);
-  for (const KeyPress& key : (*steps)[0].keys) context.chartWindow->InjectKey(key);
-  EXPECT_EQ(WaitForInput(context), std::string("\0=", 2));
-  EXPECT_EQ(context.inputWait.CtrlDown, 1);
+  // (Ctrl with a function key, the key's code with Ctrl held, is the quick-key run's store.)
 }
 
+// (A one-digit memory button through the mailbox: the virtual remote's test and the quick-key
+// run.)
 TEST_F(WaitFixture, RemoteMemoryButtonsAndClicks) {
-  context.VirtualRemoteCommand.Write("m5");
-  EXPECT_EQ(WaitForInput(context), std::string(1, static_cast<char>(205)));
   context.VirtualRemoteCommand.Write("m12");
   EXPECT_EQ(WaitForInput(context), std::string(1, static_cast<char>(212)));
   context.VirtualRemoteCommand.Write("+");
