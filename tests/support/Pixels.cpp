@@ -35,10 +35,6 @@ int DifferingPixels(const QImage& a, const QImage& b) {
   return count;
 }
 
-QImage Reduced(const QImage& frame, QSize size) {
-  return frame.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
 QRect PixelsInside(double left, double top, double right, double bottom, int inset) {
   const int l = static_cast<int>(std::ceil(left)) + inset, t = static_cast<int>(std::ceil(top)) + inset;
   const int r = static_cast<int>(std::floor(right)) - inset, b = static_cast<int>(std::floor(bottom)) - inset;

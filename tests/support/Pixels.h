@@ -20,8 +20,6 @@ double GreyCorrelation(const QImage& a, const QImage& b);
 double MeanGreyDifference(const QImage& a, const QImage& b);
 // Pixels whose colour differs at the same place; -1 when the sizes differ.
 int DifferingPixels(const QImage& a, const QImage& b);
-// `frame` reduced smoothly to `size`.
-QImage Reduced(const QImage& frame, QSize size);
 // The pixels wholly inside the real-valued box (left, top, right, bottom), less `inset` pixels
 // on each side.
 QRect PixelsInside(double left, double top, double right, double bottom, int inset = 0);
