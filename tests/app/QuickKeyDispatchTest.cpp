@@ -99,8 +99,8 @@ TEST(QuickKeyDispatch, RowsThatTalkToTheExaminer) {
   bench.Key(CtrlKey('A'));
   EXPECT_EQ(bench.state.monitors.CurrentMonitor, 1);
 
-  EXPECT_TRUE(bench.Key(CtrlKey('R')).redraw);
-  EXPECT_EQ(bench.state.settings.Mirror[1], -1);
+  // Ctrl+R's mirrored frame is the quick-key run's; it is saved at once.
+  bench.Key(CtrlKey('R'));
   const auto settings = ReadWholeFile(ResolveDataFile(bench.state.DataPath, "1lvconfig.cfg"));
   ASSERT_TRUE(settings.has_value());
   EXPECT_NE(settings->find("Mirror&:\r\n-1 \r\n"), std::string::npos);

@@ -137,10 +137,7 @@ TEST_F(MonitorWindowTest, ThumbnailIsACopyOfThePatientDisplay) {
   const MonitorWindowText text = MonitorWindowTextOf(state.chart.Mode, state.MonitorText);
   const MonitorWindowLayout layout = LayOutMonitorWindow(s, state.monitors, text, measuring);
   Canvas canvas(layout.width, layout.height);
-  const std::vector<std::string> printed = DrawMonitorWindow(layout, text, frame.get(), canvas);
-
-  ASSERT_EQ(printed.size(), text.lines.size());
-  EXPECT_EQ(printed[0].substr(0, 7), "  20/40");
+  DrawMonitorWindow(layout, text, frame.get(), canvas);  // its lines: the run's test
   const QImage& image = canvas.Image();
   // Text ink in the upper part, where the rows are printed.
   EXPECT_GT(DarkPixels(image, QRect(0, 0, layout.width, static_cast<int>(layout.lineHeight * 2))), 40);
