@@ -43,10 +43,11 @@ TEST(GalleryRun, PresetGalleryChoosesByKeysClicksAndRemoteAndStoresIntoItsCells)
   ASSERT_EQ(run.FrameCount(), 14);
   EXPECT_EQ(Tie(Memory(run, 5), Memory(run, 8), Memory(run, 11), Memory(run, 14)), Tie(2, 36, 1, 7));
 
-  // Storing through it: Ctrl+Y and Esc store nothing and keep the preset number.
+  // Storing through it: Ctrl+Y and Esc store nothing (the preset number it keeps is the gallery
+  // visit's own test).
   const std::string presets = ReadText(data + "/1presets.cfg");
   run = RunGallery(data, "{F3}{Ctrl+Y}{Right}{Esc}");
-  EXPECT_EQ(Tie(run.LastState()["CurrentMemory"].toInt(), ReadText(data + "/1presets.cfg")), Tie(3, presets));
+  EXPECT_EQ(ReadText(data + "/1presets.cfg"), presets);
   EXPECT_FALSE(std::filesystem::exists(data + "/1lvbmap3.bmp"));
 
   // The cross-cylinder target stored in cell 8 (second row, second column); which cells the
