@@ -50,12 +50,10 @@ TEST(ConfigurationRun, SavedEditsReachTheFilesAndTheNextFrames) {
   ConfigurationRun folder;
   const ProgramRunResult run =
       folder.Run("{Ctrl+C}w", "Mirrored Room (reversed);Label Size:=20/20;*Red=128;Save");
-  EXPECT_TRUE(Printed(run, "[Lenvari Acuity Configuration] Patient Monitor:"));
   EXPECT_EQ(Setting(folder.dataDir, 1, "Mirror&:"), "-1 ");
   EXPECT_EQ(Setting(folder.dataDir, 1, "LabelSize!:"), " 20 ");
   for (int m = 1; m <= 3; ++m) EXPECT_EQ(Setting(folder.dataDir, m, "MyRed&:"), " 128 ") << m;
   ASSERT_GE(run.FrameCount(), 3);
-  EXPECT_EQ(run.LastState()["Mirror"].toInt(), -1);
   // The labels are drawn at 20/20 now, twice the height of the 20/10 ones before. (A frame
   // drawn mirrored is the chart frame's own test.)
   const double labels = LabelHeight(run.Frame(run.FrameCount() - 1));
@@ -103,18 +101,17 @@ TEST(ConfigurationRun, ANewDistanceRescalesTheCalibration) {
                        "Monitor 1: test distance 20 feet -> 10 feet, chart scales 400 x 400 -> "
                        "200 x 200 pixels (same calibration)";
   EXPECT_TRUE(told);
-  ExpectFrame(run, run.FrameCount(), {{"MasterScaleX", 200}, {"MasterScaleY", 200}});
   // A 20/40 E is 5 x 40 units high: 40 pixels at 200 a 1000 units, where it had 80.
   EXPECT_NEAR(BlackInk(run.Frame(run.FrameCount())).height(), 40, 1);
 }
 
-// (Which clicks are in the corner is the dispatch's own test.)
+// (Which clicks are in the corner is the dispatch's own test, the dialog's title the dialog's,
+// the calibration box's words the texts table's.)
 TEST(ConfigurationRun, TheCornerClickOpensTheDialogAndCalibrateRunsTheSquare) {
   ConfigurationRun folder;
-  const ProgramRunResult run = folder.Run("{Click:2300,-1250}+{Enter}", "Calibrate");
-  EXPECT_TRUE(Printed(run, "[Lenvari Acuity Configuration]"));
-  EXPECT_TRUE(Printed(run, "[Calibrate] Once you begin")) << run.output;
-  // The square grew by one step before Enter took it: the scale changed.
+  folder.Run("{Click:2300,-1250}+{Enter}", "Calibrate");
+  // Only the dialog's Calibrate runs the square, which grew by one step before Enter took it:
+  // the scale changed.
   EXPECT_NE(ReadText(folder.dataDir + "/lvmonitordata.cfg"), folder.before["lvmonitordata.cfg"]);
 }
 

@@ -39,24 +39,21 @@ TEST(GalleryRun, PresetGalleryChoosesByKeysClicksAndRemoteAndStoresIntoItsCells)
   // A click in the lower-right sixth chooses 36, in the top-left 1; the remote's m7 chooses 7.
   ProgramRunResult run =
       RunGallery(data, "y{Right}{Enter}y{Click:2300,1300}y{Click:-2300,-1300}y{Remote:m7}");
-  // The gallery frame: grey frames on the cell edges of the 1920 x 1080 display.
+  // (The gallery's frames and cells are the gallery visit's and picture's own tests.)
   ASSERT_EQ(run.FrameCount(), 14);
-  EXPECT_EQ(run.Frame(2).pixelColor(320, 270), QColor(128, 128, 128));
-  EXPECT_EQ(run.Frame(2).pixelColor(320, 90), QColor(255, 0, 0));  // cell 1 selected
-  EXPECT_EQ(Tie(Picture(data + "/1lvgallery.bmp").size(), Memory(run, 5)), Tie(QSize(1920, 1080), 2));
-  EXPECT_EQ(Tie(Memory(run, 8), Memory(run, 11), Memory(run, 14)), Tie(36, 1, 7));
+  EXPECT_EQ(Tie(Memory(run, 5), Memory(run, 8), Memory(run, 11), Memory(run, 14)), Tie(2, 36, 1, 7));
 
-  // Storing through it: Ctrl+Y and Esc store nothing and keep the preset number.
+  // Storing through it: Ctrl+Y and Esc store nothing (the preset number it keeps is the gallery
+  // visit's own test).
   const std::string presets = ReadText(data + "/1presets.cfg");
   run = RunGallery(data, "{F3}{Ctrl+Y}{Right}{Esc}");
-  EXPECT_EQ(Tie(run.LastState()["CurrentMemory"].toInt(), ReadText(data + "/1presets.cfg")), Tie(3, presets));
+  EXPECT_EQ(ReadText(data + "/1presets.cfg"), presets);
   EXPECT_FALSE(std::filesystem::exists(data + "/1lvbmap3.bmp"));
 
   // The cross-cylinder target stored in cell 8 (second row, second column); which cells the
-  // gallery then redraws is the gallery picture's own test.
+  // gallery then redraws, and the snapshot it keeps, are the gallery picture's own test.
   run = RunGallery(data, "j{Ctrl+Y}{Right}{Down}{Enter}");
   EXPECT_EQ(run.LastState()["CurrentMemory"].toInt(), 8);
-  EXPECT_EQ(Picture(data + "/1lvbmap8.bmp").size(), QSize(1920, 1080));
 
   run = RunGallery(data, "y{Down}{Right}{Enter}");
   EXPECT_EQ(Tie(Memory(run, run.FrameCount()), run.LastState()["Mode"].toString()),
@@ -90,20 +87,15 @@ TEST(GalleryRun, ImportedPictureFillsTheChosenSlotAndShowsInImageMode) {
   const std::string png = pictures + "/Halves.PNG";
   ASSERT_TRUE(halves.save(QString::fromStdString(png), "PNG"));
 
-  // (Esc in the slot choice, the image keys and the image gallery's cells have tests of their
-  // own.)
+  // (The import's first box, the copy's pixels, Esc in the slot choice, the image keys and the
+  // image gallery's cells have tests of their own; that the next visit of the gallery shows the
+  // new picture, the killed import's run.)
   const ProgramRunResult run = RunGallery(data, "{Tab}{Right}{Right}{Right}{Right}{Enter}", "OK;" + png);
-  EXPECT_TRUE(Printed(run, "[Add Images] ")) << run.output;
   EXPECT_TRUE(Printed(run, "[Lenvari Acuity - Select Image File] Image Files")) << run.output;
-  EXPECT_EQ(Tie(Picture(data + "/lvimg5.bmp"), run.LastState()["Mode"].toString(),
-                run.LastState()["ImageNum"].toInt()),
-            Tie(halves, "Image", 5));
+  EXPECT_EQ(Tie(run.LastState()["Mode"].toString(), run.LastState()["ImageNum"].toInt()), Tie("Image", 5));
   const QImage shown = run.Frame(run.FrameCount());
   EXPECT_EQ(Tie(shown.pixelColor(960 - 300, 540), shown.pixelColor(960 + 300, 540)),
             Tie(QColor(Qt::red), QColor(Qt::blue)));
-  // The rebuilt image gallery shows the picture in cell 5.
-  const QImage cell5 = CellOf(Picture(data + "/1imagegallery.bmp"), 5);
-  EXPECT_EQ(cell5.pixelColor(cell5.width() / 2 - 40, cell5.height() / 2), QColor(Qt::red));
 }
 
 // A store (presets, snapshot, gallery, index) and an import (slot, gallery, index) killed at

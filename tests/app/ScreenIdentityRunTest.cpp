@@ -46,12 +46,10 @@ bool AskedForCalibration(const ProgramRunResult& run) { return Printed(run, "[Ca
 TEST(ScreenIdentityRun, AnOlderFolderAdoptsTheMonitorAReplacedOrUnknownOneIsCalibratedAgain) {
   const std::string data = FreshFolder("data");
   EXPECT_FALSE(AskedForCalibration(RunWell(WithIdentity(data, {"U2419H"}, ""))));
-  const std::string adopted = ReadText(data + "/lvscreenidentity.cfg");
-  EXPECT_NE(adopted.find("U2419H"), std::string::npos) << adopted;
-  EXPECT_EQ(ValueOf(adopted, "PixelRatio!:"), " 1 ") << adopted;
 
+  // Asked about only because the first start remembered the monitor it adopted. (The reason
+  // given is the identity's own test.)
   ProgramRunResult run = RunWell(WithIdentity(data, {"U2720Q"}, "{Enter}"));
-  // The reason given is the identity's own test.
   EXPECT_TRUE(Printed(run, "[Calibration Required] The patient monitor has changed")) << run.output;
   std::string remembered = ReadText(data + "/lvscreenidentity.cfg");
   EXPECT_NE(remembered.find("U2720Q"), std::string::npos) << remembered;

@@ -178,8 +178,8 @@ TEST(MonitorData, RecordCountsOutsideTheTablesAndMonitorsNoLongerAttached) {
 TEST(LetterSetWriting, EveryTextTheTablesHoldIsWrittenSoTheNextStartReadsIt) {
   const std::string base = "Two\r\n 1 , 2 , 20 \r\n 40 ,AB,CD\r\n";
   // A text the reader can give comes back exactly; one it cannot (a double quote that would
-  // open or close a quoted field, a line end) comes back without what the format cannot hold,
-  // and from then on unchanged.
+  // open or close a quoted field, a line end) comes back without what the format cannot hold.
+  // (That it is from then on unchanged is the letter sets' fuzz harness's check.)
   const std::pair<std::string, std::string> cases[] = {
       {"\"AB", "AB"},         {"A,\"B", "A,B"},   {" lead", "lead"},  {"x\"y", "x\"y"},
       {"\"", ""},             {"A\r\nB", "AB"},   {"a,b", "a,b"},     {"\"q\",r", "q,r"},
@@ -193,10 +193,6 @@ TEST(LetterSetWriting, EveryTextTheTablesHoldIsWrittenSoTheNextStartReadsIt) {
     ASSERT_TRUE(ReadLetterSetText(again, 2, written)) << text << "\n" << written;
     EXPECT_EQ(again.LetterLines[2][1][1], readBack) << written;
     EXPECT_EQ(again.LetterLines[2][2][1], "CD") << written;  // the next field is untouched
-    LetterSets third;
-    ASSERT_TRUE(ReadLetterSetText(third, 2, LetterSetFileText(again, 2)));
-    EXPECT_EQ(third.LetterLines, again.LetterLines) << text;
-    EXPECT_EQ(third.LetterSetName, again.LetterSetName) << text;
   }
 }
 
