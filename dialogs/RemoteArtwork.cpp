@@ -6,22 +6,7 @@
 
 namespace lenvari {
 
-QString RemoteImagePath(RemoteImage image) {
-  switch (image) {
-    case RemoteImage::Body: return ":/remote/remote.svg";
-    case RemoteImage::OvalKey: return ":/remote/key-oval.svg";
-    case RemoteImage::MemoryKey: return ":/remote/key-memory.svg";
-    case RemoteImage::RoundKey: return ":/remote/key-round.svg";
-    case RemoteImage::UpKey: return ":/remote/key-up.svg";
-    case RemoteImage::LeftKey: return ":/remote/key-left.svg";
-    case RemoteImage::RightKey: return ":/remote/key-right.svg";
-    case RemoteImage::DownKey: return ":/remote/key-down.svg";
-    case RemoteImage::RockerUpper: return ":/remote/rocker-upper.svg";
-    case RemoteImage::RockerLower: return ":/remote/rocker-lower.svg";
-    case RemoteImage::RockerWhole: return ":/remote/rocker-whole.svg";
-  }
-  return {};
-}
+QString RemoteImagePath(RemoteImage image) { return ":/remote/" + RemoteImageName(image) + ".svg"; }
 
 void PaintRemoteImage(QPainter& painter, RemoteImage image, const QRectF& target) {
   // Rendered straight onto the painter, so a window on a scaled display draws the vectors at

@@ -25,7 +25,11 @@ enum class RemoteImage {
   RockerWhole,  // 48 x 76, both halves in one key
 };
 
-// The resource path of an image (":/remote/...svg").
+// An image's resource name without folder or type ("key-oval"), the same for the vectors and
+// for the PNGs rendered from them.
+QString RemoteImageName(RemoteImage image);
+
+// The resource path of an image (":/remote/...svg", or ".png" where there is no SVG renderer).
 LENVARI_DLL_EXPORT QString RemoteImagePath(RemoteImage image);
 
 // Draws an image stretched onto `target`; nothing when the resource is missing.

@@ -2,11 +2,10 @@
 // The store's part of a program start, for the start harness and its seeds: a data folder's
 // files as one input, split at a record-separator byte, and the start on them.
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "store/DataFolder.h"
 #include "store/LetterSetFiles.h"
 #include "store/MemoryPresets.h"
 #include "store/SettingsFiles.h"
@@ -41,11 +40,6 @@ inline State StartOn(const std::string& folder) {
   LoadLetterSets(state.letters, state.chart, state.DataPath);
   MemoryPreset(state, PresetAction::Recall, state.chart.CurrentMemory);
   return state;
-}
-
-inline std::string FileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 }  // namespace lenvari

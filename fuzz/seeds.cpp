@@ -137,7 +137,8 @@ void PutStartedFolders(const fs::path& root) {
       MemoryPreset(state, PresetAction::Store, preset);
     }
     std::string input;
-    for (const std::string& name : StartFileNames()) input += FileBytes(folder / name) + kFileSeparator;
+    for (const std::string& name : StartFileNames())
+      input += ReadWholeFile((folder / name).string()).value_or("") + kFileSeparator;
     input.pop_back();
     Put(root / "startup", "started" + std::to_string(seed), input);
   }

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
 
 #include "FolderStart.h"
@@ -28,7 +30,7 @@ fs::path Folder() {
 std::map<std::string, std::string> Files(const fs::path& folder) {
   std::map<std::string, std::string> files;
   for (const auto& entry : fs::directory_iterator(folder))
-    files[entry.path().filename().string()] = FileBytes(entry.path());
+    files[entry.path().filename().string()] = ReadWholeFile(entry.path().string()).value_or("");
   return files;
 }
 

@@ -8,28 +8,8 @@
 #include "dialogs/RemoteArtwork.h"
 
 namespace lenvari {
-namespace {
 
-QString ImageName(RemoteImage image) {
-  switch (image) {
-    case RemoteImage::Body: return "remote";
-    case RemoteImage::OvalKey: return "key-oval";
-    case RemoteImage::MemoryKey: return "key-memory";
-    case RemoteImage::RoundKey: return "key-round";
-    case RemoteImage::UpKey: return "key-up";
-    case RemoteImage::LeftKey: return "key-left";
-    case RemoteImage::RightKey: return "key-right";
-    case RemoteImage::DownKey: return "key-down";
-    case RemoteImage::RockerUpper: return "rocker-upper";
-    case RemoteImage::RockerLower: return "rocker-lower";
-    case RemoteImage::RockerWhole: return "rocker-whole";
-  }
-  return {};
-}
-
-}  // namespace
-
-QString RemoteImagePath(RemoteImage image) { return ":/remote/" + ImageName(image) + ".png"; }
+QString RemoteImagePath(RemoteImage image) { return ":/remote/" + RemoteImageName(image) + ".png"; }
 
 void PaintRemoteImage(QPainter& painter, RemoteImage image, const QRectF& target) {
   const QImage base(RemoteImagePath(image));
@@ -40,7 +20,7 @@ void PaintRemoteImage(QPainter& painter, RemoteImage image, const QRectF& target
   QImage chosen = base;
   if (wanted > 1.0) {
     const QString suffix = wanted > 1.5 ? "@2x" : "@1.5x";
-    const QImage larger(":/remote/" + ImageName(image) + suffix + ".png");
+    const QImage larger(":/remote/" + RemoteImageName(image) + suffix + ".png");
     if (!larger.isNull()) chosen = larger;
   }
   painter.save();

@@ -10,6 +10,7 @@
 #include "store/SettingsFiles.h"
 #include "support/ChartWindowFixture.h"
 #include "support/Tie.h"
+#include "support/WindowLookup.h"
 
 namespace lenvari {
 namespace {

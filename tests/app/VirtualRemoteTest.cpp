@@ -13,6 +13,7 @@
 #include "app/loop/WaitForInput.h"
 #include "dialogs/VirtualRemoteWindow.h"
 #include "support/ChartWindowFixture.h"
+#include "support/WindowLookup.h"
 
 namespace lenvari {
 namespace {
@@ -25,10 +26,8 @@ int RemoteWindows() {
 
 QAbstractButton* RemoteKey(const QString& label) {
   QWidget* remote = ShownWindow("Virtual Remote");
-  for (QAbstractButton* button : remote ? remote->findChildren<QAbstractButton*>() : QList<QAbstractButton*>())
-    if (button->accessibleName() == label) return button;
-  ADD_FAILURE() << "no remote key " << label.toStdString();
-  return nullptr;
+  if (!remote) ADD_FAILURE() << "no remote for the key " << label.toStdString();
+  return remote ? KeyNamed(*remote, label) : nullptr;
 }
 
 struct RemoteFixture : ChartWindowFixture {

@@ -20,6 +20,7 @@
 #include <string>
 
 #include "support/Pixels.h"
+#include "support/WindowLookup.h"
 
 namespace lenvari {
 
@@ -29,14 +30,6 @@ Widget* Control(QDialog& dialog, int id) {
   auto* widget = dialog.findChild<Widget*>(QString::number(id));
   EXPECT_NE(widget, nullptr) << id;
   return widget;
-}
-
-// A key of a window by the name it gives accessibility tools.
-inline QAbstractButton* KeyNamed(QWidget& window, const QString& name) {
-  for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
-    if (button->accessibleName() == name) return button;
-  ADD_FAILURE() << "no key " << name.toStdString();
-  return nullptr;
 }
 
 // Clicks a button where its caption or box is: a check box or radio button takes clicks only

@@ -4,22 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QWidget>
-
 #include "app/loop/ChartDisplay.h"
 #include "platform/KeyScript.h"
 #include "support/FakeConsoleHost.h"
 #include "support/ProgramRun.h"
 
 namespace lenvari {
-
-// The shown top-level window titled `title`, or null.
-inline QWidget* ShownWindow(const QString& title) {
-  for (QWidget* widget : QApplication::topLevelWidgets())
-    if (widget->isVisible() && widget->windowTitle() == title) return widget;
-  return nullptr;
-}
 
 struct ChartWindowFixture : testing::Test {
   FakeConsoleHost console;
